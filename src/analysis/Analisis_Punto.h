@@ -1,0 +1,18 @@
+// Analysis of the statically determinate beam at one abscissa.
+#pragma once
+
+#include "model/Estado.h"
+
+namespace korvex {
+
+// Singularity functions: <u> and the unit step H(u). H(0) is 1 in load case 1
+// (jumps at X included) and 0 in cases 2 and 3.
+float Macaulay(float u);
+int Escalon(float u, int combinacion);
+
+// Factored shear and moment just left and right of X (cases 1 and 2), service
+// moment, rotation and deflection times inertia (case 3), all in `e`.
+// Requires DistJ < DistK; X is not checked against the beam.
+void Analisis_Punto(EstadoProyecto& e, float X);
+
+}  // namespace korvex

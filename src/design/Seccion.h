@@ -1,0 +1,50 @@
+// Section and material inputs of the design.
+//
+// The section is kept both as the four field texts of the section window
+// (the design reads some values from them and the project file stores them)
+// and as the stored dimensions in cm. Heights are measured up from the bottom
+// fibre.
+#pragma once
+
+#include <string>
+
+#include "model/Estado.h"
+
+namespace korvex {
+
+inline constexpr const char* kVigaRect = "Viga_Rect";
+inline constexpr const char* kVigaT = "Viga_T";
+inline constexpr const char* kVigaTi = "Viga_Ti";
+
+struct Seccion {
+    std::string TipoViga;  // "Viga_Rect", "Viga_T", "Viga_Ti" or empty
+    // Field texts: b or bf, h or hf, bw, hw (cm).
+    std::string txtB, txtH, txtBw, txtHw;
+    // Stored dimensions, cm.
+    float H = 0, Hf = 0, Bf = 0, Hw = 0, Bw = 0;
+    float Ycg = 0;  // cm, centroid height above the bottom fibre
+
+    bool operator==(const Seccion&) const = default;
+};
+
+// Material fields of the main window, read through the number reading at
+// every use. UsoDeflexion is the deflection-use category 1..4 (0: none chosen).
+struct Materiales {
+    std::string txtFc = "210";   // f'c, Kgr/cm2
+    std::string cboFy = "2800";  // fy, Kgr/cm2
+    std::string txtRec = "4";    // cover, cm
+    int UsoDeflexion = 1;
+
+    bool operator==(const Materiales&) const = default;
+};
+
+// Gross section properties from the four field texts: writes the stored
+// dimensions and Ycg into `s`, AreaSeccion, InerciaSeccion (and AnchoDiseno
+// for a rectangle) into `e`. An unknown type computes nothing.
+void Calculos_Geom(Seccion& s, EstadoProyecto& e);
+
+// Largest admissible flange width, cm: min(LuzViga/4 in cm, 16 hf + bw) for a
+// T or inverted T, LuzViga/4 in cm otherwise.
+float BfMax(const Seccion& s, float LuzViga);
+
+}  // namespace korvex

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "model/Interfaz.h"
 #include "model/Estado.h"
+#include "model/Interfaz.h"
 
 namespace korvex {
 

@@ -1,0 +1,190 @@
+#include "analysis/AnalizadorViga.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/Analisis_Punto.h"
+
+namespace korvex {
+
+namespace {
+
+// Load factors of the strength cases: Single constants for the loads,
+// a double constant for the self weight.
+constexpr float kFactorViva = 1.7f;
+constexpr float kFactorMuerta = 1.4f;
+constexpr double kFactorPesoPropio = 1.4;
+
+// Self weight of concrete: 2.4 Tn/m3 times the area in cm2 times 1e-4 m2/cm2.
+constexpr double kPesoPropioPorCm2 = 0.00024;  // Tn/m per cm2
+
+double Factor(const Carga& c, int combinacion) {
+    if (combinacion == 3) return 1.0;
+    if (c.Categoria == kViva) return kFactorViva;
+    if (c.Categoria == kMuerta) return kFactorMuerta;
+    return 1.0;
+}
+
+// <x - a>^n with the difference rounded to Single, as the singularity
+// functions take Single arguments.
+double Pot(float x, float a, int n) {
+    const double u = Macaulay(x - a);
+    double r = 1;
+    for (int i = 0; i < n; ++i) r *= u;
+    return r;
+}
+
+}  // namespace
+
+AnalizadorViga::AnalizadorViga(const EstadoProyecto& e)
+    : L_(e.LuzViga),
+      J_(e.DistJ),
+      K_(e.DistK),
+      w_(kPesoPropioPorCm2 * e.AreaSeccion),
+      E_(e.ModuloElasticidad),
+      EI_(static_cast<double>(e.ModuloElasticidad) * e.InerciaSeccion) {
+    const int n = std::min<int>(e.NumCargas, static_cast<int>(e.Cargas.size()) - 1);
+    const double luzApoyos = static_cast<double>(K_) - J_;
+    for (int i = 1; i <= n; ++i) {
+        const Carga& c = e.Cargas[i];
+        double R1 = 0, R2 = 0;
+        const double a = c.A, b = c.B;
+        if (c.Tipo == kPuntual) {
+            R1 = c.P1 * (K_ - a) / luzApoyos;
+            R2 = c.P1 * (a - J_) / luzApoyos;
+        } else if (c.Tipo == kMomento) {
+            R1 = -c.P1 / luzApoyos;
+            R2 = c.P1 / luzApoyos;
+        } else if (c.Tipo == kDistribuida) {
+            // A uniform load P2 over b plus a triangle of height P1 - P2 at a.
+            const double d = static_cast<double>(c.P1) - c.P2;
+            R1 = (d * (b / 2) * (K_ - a - b / 3) + c.P2 * b * (K_ - a - b / 2)) / luzApoyos;
+            R2 = (d * (b / 2) * (a + b / 3 - J_) + c.P2 * b * (a - J_ + b / 2)) / luzApoyos;
+        }
+        cargas_.push_back(c);
+        constantes_.push_back(ConstantesElasticas(R1, R2, &c));
+    }
+    const double R1 = w_ * L_ * (K_ - L_ / 2.0) / luzApoyos;
+    const double R2 = w_ * L_ * (L_ / 2.0 - J_) / luzApoyos;
+    pesoPropio_ = ConstantesElasticas(R1, R2, nullptr);
+}
+
+AnalizadorViga::Terminos AnalizadorViga::TerminosCarga(const Carga& c, float x,
+                                                       int combinacion) const {
+    Terminos t;
+    const double P1 = c.P1, P2 = c.P2;
+    if (c.Tipo == kPuntual) {
+        t.Vq = P1 * Escalon(x - c.A, combinacion);
+        t.Mq = P1 * Pot(x, c.A, 1);
+        t.F1q = P1 / 2 * Pot(x, c.A, 2);
+        t.F2q = P1 / 6 * Pot(x, c.A, 3);
+    } else if (c.Tipo == kMomento) {
+        t.Mq = -P1 * Escalon(x - c.A, combinacion);
+        t.F1q = -P1 * Pot(x, c.A, 1);
+        t.F2q = -P1 / 2 * Pot(x, c.A, 2);
+    } else if (c.Tipo == kDistribuida) {
+        const float a = c.A, e = c.Fin;
+        const double b = c.B;
+        auto dif = [&](int n) { return Pot(x, a, n) - Pot(x, e, n); };
+        // Uniform part: P1 when the load is uniform or increasing, P2 when decreasing.
+        const double w = (c.P1 <= c.P2) ? P1 : P2;
+        t.Vq = w * dif(1);
+        t.Mq = w / 2 * dif(2);
+        t.F1q = w / 6 * dif(3);
+        t.F2q = w / 24 * dif(4);
+        if (c.P1 < c.P2) {
+            // Increasing: a triangle rising from 0 at a to P2 - P1 at e.
+            const double s = (P2 - P1) / b;
+            const double h = P2 - P1;
+            t.Vq += s / 2 * dif(2) - h * Pot(x, e, 1);
+            t.Mq += s / 6 * dif(3) - h / 2 * Pot(x, e, 2);
+            t.F1q += s / 24 * dif(4) - h / 6 * Pot(x, e, 3);
+            t.F2q += s / 120 * dif(5) - h / 24 * Pot(x, e, 4);
+        } else if (c.P1 > c.P2) {
+            // Decreasing: a triangle falling from P1 - P2 at a to 0 at e.
+            const double d = P1 - P2;
+            t.Vq += d * Pot(x, a, 1) - d / (2 * b) * dif(2);
+            t.Mq += d / 2 * Pot(x, a, 2) - d / (6 * b) * dif(3);
+            t.F1q += d / 6 * Pot(x, a, 3) - d / (24 * b) * dif(4);
+            t.F2q += d / 24 * Pot(x, a, 4) - d / (120 * b) * dif(5);
+        }
+    }
+    return t;
+}
+
+AnalizadorViga::Terminos AnalizadorViga::TerminosPesoPropio(float x) const {
+    Terminos t;
+    t.Vq = w_ * (Pot(x, 0, 1) - Pot(x, L_, 1));
+    t.Mq = w_ / 2 * (Pot(x, 0, 2) - Pot(x, L_, 2));
+    t.F1q = w_ / 6 * (Pot(x, 0, 3) - Pot(x, L_, 3));
+    t.F2q = w_ / 24 * (Pot(x, 0, 4) - Pot(x, L_, 4));
+    return t;
+}
+
+// C1 and C2 make the deflection zero at both supports:
+// f(x) = F2q(x) - R1/6 <x - J>^3 - R2/6 <x - K>^3,
+// C1 = (f(J) - f(K)) / (K - J), C2 = -f(J) - C1 J.
+AnalizadorViga::Constantes AnalizadorViga::ConstantesElasticas(double R1, double R2,
+                                                               const Carga* c) const {
+    auto f = [&](float x) {
+        const double F2 = c ? TerminosCarga(*c, x, 3).F2q : TerminosPesoPropio(x).F2q;
+        return F2 - R1 / 6 * Pot(x, J_, 3) - R2 / 6 * Pot(x, K_, 3);
+    };
+    Constantes k;
+    k.R1 = R1;
+    k.R2 = R2;
+    const double fJ = f(J_), fK = f(K_);
+    k.C1 = (fJ - fK) / (static_cast<double>(K_) - J_);
+    k.C2 = -fJ - k.C1 * J_;
+    return k;
+}
+
+ResultadoPunto AnalizadorViga::Evaluar(float X) const {
+    ResultadoPunto r;
+    const size_t n = cargas_.size();
+    for (int caso = 1; caso <= 3; ++caso) {
+        double V = 0, M = 0;
+        double giro = 0, flecha = 0;
+        const double hJ = Escalon(X - J_, caso), hK = Escalon(X - K_, caso);
+        const double mJ = Pot(X, J_, 1), mK = Pot(X, K_, 1);
+        for (size_t i = 0; i < n; ++i) {
+            const Carga& c = cargas_[i];
+            const Constantes& k = constantes_[i];
+            const double F = Factor(c, caso);
+            const Terminos t = TerminosCarga(c, X, caso);
+            V += F * (t.Vq - k.R1 * hJ - k.R2 * hK);
+            M += F * (t.Mq - k.R1 * mJ - k.R2 * mK);
+            if (caso == 3) {
+                // Elastic line of the load alone, unfactored.
+                const double g = t.F1q - k.R1 / 2 * Pot(X, J_, 2) - k.R2 / 2 * Pot(X, K_, 2);
+                const double f = t.F2q - k.R1 / 6 * Pot(X, J_, 3) - k.R2 / 6 * Pot(X, K_, 3);
+                giro += g + k.C1;
+                flecha += f + k.C1 * X + k.C2;
+            }
+        }
+        // Self weight over the whole length.
+        const double Fs = (caso == 3) ? 1.0 : kFactorPesoPropio;
+        const Terminos t = TerminosPesoPropio(X);
+        const Constantes& k = pesoPropio_;
+        V += Fs * (t.Vq - k.R1 * hJ - k.R2 * hK);
+        M += Fs * (t.Mq - k.R1 * mJ - k.R2 * mK);
+        if (caso == 1) {
+            r.CortanteDer = static_cast<float>(V);
+            r.MomentoDer = static_cast<float>(M);
+        } else if (caso == 2) {
+            r.CortanteIzq = static_cast<float>(V);
+            r.MomentoIzq = static_cast<float>(M);
+        } else {
+            giro += t.F1q - k.R1 / 2 * Pot(X, J_, 2) - k.R2 / 2 * Pot(X, K_, 2) + k.C1;
+            flecha += t.F2q - k.R1 / 6 * Pot(X, J_, 3) - k.R2 / 6 * Pot(X, K_, 3) + k.C1 * X + k.C2;
+            r.MomentoServicio = static_cast<float>(M);
+            // Rotation = slope integral / (E I); Flecha keeps the inertia in
+            // (divided by E only). Without a modulus or a section they are 0.
+            r.Giro = EI_ != 0 ? static_cast<float>(giro / EI_) : 0.0f;
+            r.Flecha = E_ != 0 ? static_cast<float>(-flecha / E_) : 0.0f;
+        }
+    }
+    return r;
+}
+
+}  // namespace korvex

@@ -74,14 +74,14 @@ struct EstadoProyecto {
     float ModuloElasticidad = 0;  // Tn/m2, Ec = 15100 * sqrt(f'c) * 10
 
     // 4. Analysis at a point (analysis sign).
-    float XAnalisis = 0;      // m
-    int Combinacion = 0;      // load case being evaluated, 1..3
-    float CortanteDer = 0;    // Tn, factored, just right of X (jump at X included)
-    float MomentoDer = 0;     // Tn.m, factored, just right of X
-    float CortanteIzq = 0;    // Tn, factored, just left of X (jump at X excluded)
-    float MomentoIzq = 0;     // Tn.m, factored, just left of X
-    float Giro = 0;           // rad, service rotation (positive clockwise)
-    float Flecha = 0;         // m5, service deflection times the moment of inertia
+    float XAnalisis = 0;        // m
+    int Combinacion = 0;        // load case being evaluated, 1..3
+    float CortanteDer = 0;      // Tn, factored, just right of X (jump at X included)
+    float MomentoDer = 0;       // Tn.m, factored, just right of X
+    float CortanteIzq = 0;      // Tn, factored, just left of X (jump at X excluded)
+    float MomentoIzq = 0;       // Tn.m, factored, just left of X
+    float Giro = 0;             // rad, service rotation (positive clockwise)
+    float Flecha = 0;           // m5, service deflection times the moment of inertia
     float MomentoServicio = 0;  // Tn.m, service moment
 
     // 5. Diagrams: index 0 never written, stations at 1..NumEstaciones.
@@ -92,14 +92,14 @@ struct EstadoProyecto {
     std::vector<float> DiagFlecha;           // m5, service deflection times inertia
     std::vector<float> DiagMomentoServicio;  // Tn.m, service moment, displayed sign
     std::vector<float> DiagX;                // m, abscissa of each station (same indexing)
-    float CortanteMaxAbs = 0;  // Tn, largest |shear|
-    float CortanteMax = 0;     // Tn, largest shear, displayed sign, >= 0
-    float CortanteMin = 0;     // Tn, smallest shear, displayed sign, <= 0
-    float MomentoPosMax = 0;   // Tn.m, largest sagging moment, displayed sign, >= 0
-    float MomentoNegMax = 0;   // Tn.m, largest hogging moment, displayed sign, <= 0
-    float MomentoMaxAbs = 0;   // Tn.m, largest |moment|
-    float GiroMax = 0;         // rad, largest |rotation|
-    float FlechaMax = 0;       // m5, largest |Flecha|
+    float CortanteMaxAbs = 0;                // Tn, largest |shear|
+    float CortanteMax = 0;                   // Tn, largest shear, displayed sign, >= 0
+    float CortanteMin = 0;                   // Tn, smallest shear, displayed sign, <= 0
+    float MomentoPosMax = 0;                 // Tn.m, largest sagging moment, displayed sign, >= 0
+    float MomentoNegMax = 0;                 // Tn.m, largest hogging moment, displayed sign, <= 0
+    float MomentoMaxAbs = 0;                 // Tn.m, largest |moment|
+    float GiroMax = 0;                       // rad, largest |rotation|
+    float FlechaMax = 0;                     // m5, largest |Flecha|
     PosicionExtremos Posiciones;
 
     // 6. Design results.
@@ -108,15 +108,15 @@ struct EstadoProyecto {
     double InerciaEfectivaNeg = 0;    // m4
     float EspaciamientoEstribos = 0;  // cm, stirrup spacing before truncation
     float FalloDiseno = 0;            // 1.0 when the design failed
-    float ComportamientoT = 0;        // 1.0 rectangle of width bf, 2.0 T; later the width b for rho'
-    float AsVarillas = 0;             // cm2, area being distributed in bars
+    float ComportamientoT = 0;  // 1.0 rectangle of width bf, 2.0 T; later the width b for rho'
+    float AsVarillas = 0;       // cm2, area being distributed in bars
     float AsTraccionNeg = 0, AsCompresionNeg = 0;  // cm2
     float AsTraccionPos = 0, AsCompresionPos = 0;  // cm2
-    std::string txtEstribos;          // stirrup text, e.g. "3/8@15"; empty when none
+    std::string txtEstribos;                       // stirrup text, e.g. "3/8@15"; empty when none
     // Bar counts: rows 1", 3/4", 1/2", 3/8"; columns M(+) Tracción, M(-) Tracción,
     // M(+) Compresión, M(-) Compresión.
     std::array<std::array<int, 4>, 4> Varillas{};
-    float LambdaDeflexion = 1;        // long-term factor used by the deflection check (1 = none)
+    float LambdaDeflexion = 1;  // long-term factor used by the deflection check (1 = none)
 };
 
 // Load-window reset: clears the table, the beam and the six shear and moment

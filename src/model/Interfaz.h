@@ -29,7 +29,7 @@ struct Mensaje {
 };
 
 class Interfaz {
-public:
+  public:
     virtual ~Interfaz() = default;
     // Shows a message and returns kRespuestaOk or kRespuestaCancelar.
     virtual int MostrarMensaje(const Mensaje& m) = 0;
@@ -40,7 +40,7 @@ public:
 // Records every message in order and answers the stirrup question with a
 // fixed diameter; used by the headless command and the tests.
 class InterfazRegistro : public Interfaz {
-public:
+  public:
     explicit InterfazRegistro(std::string diametro = "3/8") : diametro_(std::move(diametro)) {}
     int MostrarMensaje(const Mensaje& m) override {
         mensajes.push_back(m);
@@ -55,7 +55,7 @@ public:
     int preguntasEstribo = 0;
     int respuesta = kRespuestaOk;
 
-private:
+  private:
     std::string diametro_;
 };
 

@@ -108,7 +108,9 @@ TEST(InvariantesAnalisis, EquilibrioYFlechaNulaEnApoyos) {
                 (e.Cargas[i].A == e.DistJ || e.Cargas[i].A == e.DistK))
                 sobreApoyo = true;
         }
-        if (!sobreApoyo) EXPECT_NEAR(R1 + R2, P, 2e-5 * escala);
+        if (!sobreApoyo) {
+            EXPECT_NEAR(R1 + R2, P, 2e-5 * escala);
+        }
         // Zero deflection at both supports.
         for (float x : {e.DistJ, e.DistK}) {
             Analisis_Punto(e, x);

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+
+#include "text/Numeros.h"
+
+namespace korvex::texto {
+namespace {
+
+TEST(LecturaCampo, NumeroYPruebaNumerica) {
+    struct {
+        const char* texto;
+        double numero;
+        bool numerico;
+    } casos[] = {
+        {"2.3", 2.3, true},
+        {" 5 ", 5, true},
+        {"5abc", 5, false},
+        {"", 0, false},
+        {"-", 0, false},
+        {"1e3", 1000, true},
+        {"1,5", 1, false},
+        {"inf", 0, false},
+        {"nan", 0, false},
+        {"1E+40", 0, false},
+        {".5", 0.5, true},
+        {"-.5", -0.5, true},
+        {"+2", 2, true},
+        {"5.", 5, true},
+        {"  -3.25xyz", -3.25, false},
+        {"2.5E-03", 0.0025, true},
+        {"1e", 1, false},
+        {"abc", 0, false},
+        {"0", 0, true},
+        {"- 5", 0, false},
+        {"3.4e38", 3.4e38, true},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.texto);
+        EXPECT_DOUBLE_EQ(NumeroCampo(c.texto), c.numero);
+        EXPECT_EQ(EsNumerico(c.texto), c.numerico);
+        EXPECT_TRUE(std::isfinite(NumeroCampo(c.texto)));
+    }
+}
+
+TEST(Formatos, TablaDePatrones) {
+    struct {
+        double valor;
+        const char* patron;
+        const char* texto;
+    } casos[] = {
+        {0.9, "###,###.00", ".90"},
+        {0, "###,###.00", ".00"},
+        {1234.5, "###,###.00", "1,234.50"},
+        {-5, "###,###.00", "-5.00"},
+        {0.75, "###,##0.00", "0.75"},
+        {12.5, "Fixed", "12.50"},
+        {1234567.891, "Fixed", "1234567.89"},
+        {0.016666, "###,##0.000", "0.017"},
+        {1e6, "###,###,###.00", "1,000,000.00"},
+        {106666.666, "###,###,###.00", "106,666.67"},
+        {999.995, "###,###.00", "1,000.00"},
+        {-1234.5, "###,##0.00", "-1,234.50"},
+        {-0.001, "###,###.00", ".00"},
+        {-0.5, "###,###.00", "-.50"},
+        {2.675, "###,##0.00", "2.68"},  // the half as the user sees it
+        {0.125, "###,###.00", ".13"},
+        {-0.125, "###,###.00", "-.13"},
+        {0.0005, "###,##0.000", "0.001"},
+        {NAN, "###,###.00", ".00"},
+        {INFINITY, "Fixed", "0.00"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::string(c.patron) + " " + std::to_string(c.valor));
+        EXPECT_EQ(Formato(c.valor, c.patron), c.texto);
+    }
+}
+
+TEST(Formatos, FormaSimpleDeUnSingle) {
+    EXPECT_EQ(TextoSimple(2.5f), "2.5");
+    EXPECT_EQ(TextoSimple(0.0f), "0");
+    EXPECT_EQ(TextoSimple(-0.0f), "0");
+    EXPECT_EQ(TextoSimple(-3.0f), "-3");
+    EXPECT_EQ(TextoSimple(5.67f), "5.67");
+    EXPECT_EQ(TextoSimple(0.1f), "0.1");
+    EXPECT_EQ(TextoSimple(1e-3f), "0.001");
+    EXPECT_EQ(TextoSimple(123456.7f), "123456.7");
+    EXPECT_EQ(TextoSimple(-2.5f), "-2.5");
+    EXPECT_EQ(TextoSimple(100.0f), "100");
+    EXPECT_EQ(TextoSimple(NAN), "0");
+    // Every Single written this way reads back to the same bits.
+    for (float v : {0.1f + 5.9f, 1.0f / 3, 327.67f, 2.1e6f, 1.17549435e-38f}) {
+        EXPECT_EQ(static_cast<float>(NumeroCampo(TextoSimple(v))), v);
+    }
+}
+
+TEST(Formatos, GeneralConSieteCifras) {
+    EXPECT_EQ(FormatoGeneral(18.666666), "18.66667");
+    EXPECT_EQ(FormatoGeneral(0.5), "0.5");
+    EXPECT_EQ(FormatoGeneral(-4.25), "-4.25");
+    EXPECT_EQ(FormatoGeneral(6), "6");
+    EXPECT_EQ(FormatoGeneral(0), "0");
+    EXPECT_EQ(FormatoGeneral(1234567.8), "1234568");
+    EXPECT_EQ(FormatoGeneral(0.0123456789), "0.01234568");
+    EXPECT_EQ(FormatoGeneral(1.5e16), "1.5E+16");
+    EXPECT_EQ(FormatoGeneral(1e-7), "1E-07");
+    EXPECT_EQ(FormatoGeneral(NAN), "0");
+}
+
+TEST(Formatos, NoDependenDeLaConfiguracionRegional) {
+    // A locale with a decimal comma must not change any text.
+    if (!std::setlocale(LC_ALL, "es_ES.UTF-8") && !std::setlocale(LC_ALL, "de_DE.UTF-8")) {
+        GTEST_SKIP() << "sin configuración regional con coma decimal";
+    }
+    EXPECT_EQ(Formato(1234.5, "###,###.00"), "1,234.50");
+    EXPECT_EQ(FormatoGeneral(0.5), "0.5");
+    EXPECT_DOUBLE_EQ(NumeroCampo("2.5"), 2.5);
+    std::setlocale(LC_ALL, "C");
+}
+
+}  // namespace
+}  // namespace korvex::texto

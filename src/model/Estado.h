@@ -117,6 +117,8 @@ struct EstadoProyecto {
     // M(+) Compresión, M(-) Compresión.
     std::array<std::array<int, 4>, 4> Varillas{};
     float LambdaDeflexion = 1;  // long-term factor used by the deflection check (1 = none)
+
+    bool operator==(const EstadoProyecto&) const = default;
 };
 
 // Load-window reset: clears the table, the beam and the six shear and moment

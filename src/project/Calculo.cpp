@@ -1,0 +1,155 @@
+#include "project/Calculo.h"
+
+#include <cmath>
+#include <vector>
+
+#include "analysis/Calculos_Diagramas.h"
+#include "design/DisenarViga.h"
+#include "project/ArchivoKvx.h"
+#include "text/Numeros.h"
+
+namespace korvex {
+
+namespace {
+
+constexpr double kCmPorM = 100.0;  // m -> cm
+
+void Avanzar(const std::function<void(int)>& progreso, int valor) {
+    if (progreso) progreso(valor);
+}
+
+// Concrete modulus, Tn/m2: Ec = 15100 sqrt(f'c) Kgr/cm2, times 10 (Kgr/cm2 -> Tn/m2).
+float Modulo(double fc) {
+    return static_cast<float>(std::sqrt(std::max(fc, 0.0)) * 15100.0 * 10.0);
+}
+
+}  // namespace
+
+float PeralteSeccion(const Seccion& s, float recubrimiento) {
+    if (s.TipoViga == kVigaRect) return s.H - recubrimiento;
+    if (s.TipoViga == kVigaT || s.TipoViga == kVigaTi) {
+        return static_cast<float>(static_cast<double>(s.Hw) + s.Hf - recubrimiento);
+    }
+    return 0;
+}
+
+float DistMinCarga(const EstadoProyecto& e) {
+    float minima = e.LuzViga;
+    const int n = std::min<int>(e.NumCargas, static_cast<int>(e.Cargas.size()) - 1);
+    for (int i = 1; i <= n; ++i) {
+        const Carga& c = e.Cargas[static_cast<std::size_t>(i)];
+        if (c.Tipo != kPuntual) continue;
+        const float dJ = std::fabs(c.A - e.DistJ);
+        const float dK = std::fabs(c.A - e.DistK);
+        const float d = std::min(dJ, dK);
+        if (d < minima) minima = d;
+    }
+    return minima;
+}
+
+std::optional<Mensaje> AdvertenciaGranPeralte(float DistJ, float DistK, float distMinCarga,
+                                              float d) {
+    if (!(d > 0)) return std::nullopt;
+    const float r1 = static_cast<float>((static_cast<double>(DistK) - DistJ) * kCmPorM / d);
+    const float r2 = static_cast<float>(distMinCarga * kCmPorM / d);
+    if (r1 >= 5 && r2 >= 2.5f) return std::nullopt;
+    return Mensaje{
+        "Elemento de gran peralte. Requiere de cálculos adicionales a los realizados por Korvex "
+        "2000",
+        "Advertencia", kEstiloInformacion};
+}
+
+std::optional<Mensaje> AdvertenciaAceroPiel(float d) {
+    if (!(d > 90)) return std::nullopt;
+    const double s = d / 6.0 <= 30 ? d / 6.0 : 30.0;   // cm, spacing up the side faces
+    const double area = (d - 75.0) * 0.1 * s / 100.0;  // cm2 at each spacing
+    return Mensaje{"La viga lleva acero longitudinal: " + texto::Formato(area, "###,###.00") +
+                       " cm2 a cada " + texto::Formato(s, "###,###.00") +
+                       " cm de altura en ambas caras laterales del elemento",
+                   "Información", kEstiloInformacion};
+}
+
+ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui,
+                                  const std::function<void(int)>& progreso) {
+    ResultadoCalculo r;
+    EstadoProyecto& e = p.estado;
+    const Seccion& s = p.seccion;
+    const Materiales& m = p.materiales;
+
+    // 1. Precondition: silently nothing without loads or without f'c.
+    if (e.NumCargas < 1 || m.txtFc.empty()) {
+        Avanzar(progreso, 100);
+        return r;
+    }
+
+    // 2. Checks on a trial copy that carries the cover and d of this run, so
+    //    that a refusal leaves the previous results (and d) in place.
+    {
+        EstadoProyecto prueba = e;
+        prueba.Recubrimiento = static_cast<float>(texto::NumeroCampo(m.txtRec));
+        prueba.PeralteEfectivo = PeralteSeccion(s, prueba.Recubrimiento);
+        prueba.ModuloElasticidad = Modulo(texto::NumeroCampo(m.txtFc));
+        std::vector<Mensaje> rechazos = VerificarViga(prueba);
+        for (Mensaje& x : VerificarDiseno(prueba, s, m)) rechazos.push_back(std::move(x));
+        if (!rechazos.empty()) {
+            for (const Mensaje& x : rechazos) ui.MostrarMensaje(x);
+            r.rechazado = true;
+            Avanzar(progreso, 100);
+            return r;
+        }
+    }
+
+    // 3. Clearing and the concrete modulus.
+    IniciarCalculo(e);
+    e.txtEstribos.clear();
+    e.ModuloElasticidad = Modulo(texto::NumeroCampo(m.txtFc));
+
+    // 4. Diagrams.
+    Avanzar(progreso, 20);
+    Calculos_Diagramas(e, progreso);
+    Avanzar(progreso, 60);
+
+    // 5. Cover, effective depth and the design.
+    e.Recubrimiento = static_cast<float>(texto::NumeroCampo(m.txtRec));
+    e.PeralteEfectivo = PeralteSeccion(s, e.Recubrimiento);
+    Avanzar(progreso, 70);
+    DisenarViga(e, s, m, ui);
+    Avanzar(progreso, 80);
+    Avanzar(progreso, 90);
+
+    // 6. Distance of the point loads to the supports and the code warnings.
+    r.DistMinCarga = DistMinCarga(e);
+    r.FalloDiseno = e.FalloDiseno;
+    if (e.FalloDiseno != 1.0f) {
+        const float d = e.PeralteEfectivo;
+        if (auto x = AdvertenciaGranPeralte(e.DistJ, e.DistK, r.DistMinCarga, d)) {
+            ui.MostrarMensaje(*x);
+        }
+        if (auto x = AdvertenciaAceroPiel(d)) ui.MostrarMensaje(*x);
+    }
+    e.FalloDiseno = 0;
+    r.calculado = true;
+    Avanzar(progreso, 100);
+    return r;
+}
+
+ResultadoCalculo RecalcularAbierto(Proyecto& p, Interfaz& ui,
+                                   const std::function<void(int)>& progreso) {
+    p.estado.ModuloElasticidad = 1.0f;
+    Calculos_Geom(p.seccion, p.estado);
+    return RealizarCalculos(p, ui, progreso);
+}
+
+ResultadoApertura AbrirProyecto(const std::string& ruta, Proyecto& p, Interfaz& ui,
+                                const std::function<void(int)>& progreso) {
+    ResultadoApertura r;
+    if (std::optional<Mensaje> m = LeerArchivoKvx(ruta, p)) {
+        ui.MostrarMensaje(*m);
+        return r;
+    }
+    r.leido = true;
+    r.calculo = RecalcularAbierto(p, ui, progreso);
+    return r;
+}
+
+}  // namespace korvex

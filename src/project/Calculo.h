@@ -1,0 +1,70 @@
+// The calculation workflow shared by the main window and the headless
+// command: checks, sampling of the diagrams, design and the two code warnings,
+// always in the same order, so that both give the same results and messages.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "model/Interfaz.h"
+#include "project/Proyecto.h"
+
+namespace korvex {
+
+struct ResultadoCalculo {
+    bool calculado = false;  // the calculation ran to its end
+    bool rechazado = false;  // the checks refused the data; the previous results stay
+    float FalloDiseno = 0;   // 1 when the design failed, as the design left it
+    float DistMinCarga = 0;  // m, smallest distance from a point load to a support
+};
+
+// Runs one calculation on `p`:
+//  1. precondition: at least one load and the f'c text not empty; otherwise
+//     nothing but progress 100;
+//  2. the beam and design checks; a refusal shows its messages and changes
+//     nothing;
+//  3. results cleared, concrete modulus from f'c, progress 20;
+//  4. diagrams sampled (progress 30, 40, 50), then 60;
+//  5. cover and effective depth, 70; the design run, 80; 90;
+//  6. DistMinCarga and, unless the design failed, the deep-member and
+//     side-face steel warnings; FalloDiseno back to 0; progress 100.
+// Messages and the stirrup question go through `ui`.
+ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui,
+                                  const std::function<void(int)>& progreso = {});
+
+// Effective depth d, cm: H - cover for a rectangle, Hw + Hf - cover for a T
+// or an inverted T; 0 for an unknown section type.
+float PeralteSeccion(const Seccion& s, float recubrimiento);
+
+// Smallest distance (m) from a point load to the nearer support; LuzViga when
+// the beam has no point load.
+float DistMinCarga(const EstadoProyecto& e);
+
+// Deep-member warning: shown unless the clear span over d is at least 5 and
+// the distance of the nearest point load over d at least 2.5 (spans in m,
+// d in cm).
+std::optional<Mensaje> AdvertenciaGranPeralte(float DistJ, float DistK, float distMinCarga,
+                                              float d);
+
+// Side-face (skin) steel for d > 90 cm: area (d - 75) * 0.1 * s / 100 cm2 at a
+// spacing s = min(d / 6, 30) cm on both side faces.
+std::optional<Mensaje> AdvertenciaAceroPiel(float d);
+
+// Opening a project: the file is read (all or nothing; a refusal is shown
+// through `ui` and leaves `p` as it was), the load window's refresh sets the
+// modulus to 1, the section is recomputed from its four field texts and the
+// calculation runs.
+struct ResultadoApertura {
+    bool leido = false;
+    ResultadoCalculo calculo;
+};
+ResultadoApertura AbrirProyecto(const std::string& ruta, Proyecto& p, Interfaz& ui,
+                                const std::function<void(int)>& progreso = {});
+
+// The steps of an opening after the file was read: modulus 1, Calculos_Geom,
+// the calculation.
+ResultadoCalculo RecalcularAbierto(Proyecto& p, Interfaz& ui,
+                                   const std::function<void(int)>& progreso = {});
+
+}  // namespace korvex

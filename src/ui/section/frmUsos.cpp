@@ -1,0 +1,112 @@
+#include "ui/section/frmUsos.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/common/Registro.h"
+#include "ui/section/OpcionLarga.h"
+
+namespace korvex::ui {
+
+namespace {
+
+OpcionLarga* NuevaOpcion(const char* nombre, const char* texto, QWidget* padre) {
+    auto* o = new OpcionLarga(QString::fromUtf8(texto), padre);
+    o->setObjectName(nombre);
+    return o;
+}
+
+}  // namespace
+
+frmUsos::frmUsos(QWidget* padre) : QDialog(padre) {
+    setObjectName("frmUsos");
+    setWindowTitle("Tipo de Elemento");
+    setModal(true);
+
+    Label1 = new QLabel("Uso de la Viga", this);
+    Label1->setObjectName("Label1");
+    QFont f = Label1->font();
+    f.setBold(true);
+    Label1->setFont(f);
+    Option1 = NuevaOpcion("Option1",
+                          "Azoteas Planas que no soporten ni estén ligadas a elementos no "
+                          "estructurales susceptibles de sufrir daños por grandes deflexiones",
+                          this);
+    Option2 = NuevaOpcion("Option2",
+                          "Entrepisos que no soporten ni estén ligados a elementos no "
+                          "estructurales susceptibles de sufrir daños por grandes deflexiones",
+                          this);
+    Option3 = NuevaOpcion("Option3",
+                          "Sistema de entrepiso o azotea que soporte o esté ligado a elementos "
+                          "no estructurales susceptibles de sufrir daños por grandes deflexiones",
+                          this);
+    Option4 = NuevaOpcion("Option4",
+                          "Sistema de entrepiso o azotea que soporte o esté ligado a elementos "
+                          "no estructurales no susceptibles de sufrir daños por grandes "
+                          "deflexiones",
+                          this);
+    cmdFrmUsosOk = new QPushButton("Ok", this);
+    cmdFrmUsosOk->setObjectName("cmdFrmUsosOk");
+    cmdFrmUsosOk->setDefault(true);
+
+    auto* l = new QVBoxLayout(this);
+    l->addWidget(Label1);
+    for (QRadioButton* o : {Option1, Option2, Option3, Option4}) l->addWidget(o);
+    auto* boton = new QHBoxLayout;
+    boton->addStretch();
+    boton->addWidget(cmdFrmUsosOk);
+    l->addLayout(boton);
+
+    Option1->setChecked(true);
+    for (int uso = 1; uso <= 4; ++uso) {
+        connect(Opcion(uso), &QRadioButton::toggled, this, [uso](bool elegido) {
+            if (elegido) Registro::Instancia().proyecto().materiales.UsoDeflexion = uso;
+        });
+    }
+    Registro::Instancia().proyecto().materiales.UsoDeflexion = 1;
+    connect(cmdFrmUsosOk, &QPushButton::clicked, this, &frmUsos::cmdFrmUsosOk_Click);
+}
+
+QRadioButton* frmUsos::Opcion(int uso) const {
+    switch (uso) {
+        case 1:
+            return Option1;
+        case 2:
+            return Option2;
+        case 3:
+            return Option3;
+        case 4:
+            return Option4;
+        default:
+            return nullptr;
+    }
+}
+
+int frmUsos::Uso() const {
+    for (int uso = 1; uso <= 4; ++uso) {
+        if (Opcion(uso)->isChecked()) return uso;
+    }
+    return 0;
+}
+
+void frmUsos::ElegirUso(int uso) {
+    if (QRadioButton* o = Opcion(uso)) {
+        o->setChecked(true);
+        return;
+    }
+    for (int u = 1; u <= 4; ++u) {
+        Opcion(u)->setAutoExclusive(false);
+        Opcion(u)->setChecked(false);
+        Opcion(u)->setAutoExclusive(true);
+    }
+    Registro::Instancia().proyecto().materiales.UsoDeflexion = 0;
+}
+
+void frmUsos::cmdFrmUsosOk_Click() {
+    hide();
+}
+
+}  // namespace korvex::ui

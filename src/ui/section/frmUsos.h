@@ -1,0 +1,40 @@
+// frmUsos: the deflection-use dialog. Its four options are the use
+// categories 1 to 4 of the deflection limit (L/180, L/360, L/480, L/240);
+// the chosen one is written to the project's materiales.UsoDeflexion at
+// once. "Ok" (and the close box) only hide it, so the choice survives
+// between showings. Option1 is chosen when the window is made.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace korvex::ui {
+
+class frmUsos : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit frmUsos(QWidget* padre = nullptr);
+
+    QLabel* Label1;
+    QRadioButton* Option1;
+    QRadioButton* Option2;
+    QRadioButton* Option3;
+    QRadioButton* Option4;
+    QPushButton* cmdFrmUsosOk;
+
+    // The chosen category, 1..4 (0 when none is chosen).
+    int Uso() const;
+    // Chooses category 1..4 (any other value chooses none).
+    void ElegirUso(int uso);
+
+    void cmdFrmUsosOk_Click();
+
+  private:
+    QRadioButton* Opcion(int uso) const;
+};
+
+}  // namespace korvex::ui

@@ -1,0 +1,28 @@
+// frmVarillas: the bar table. grdVarillas shows, for each of the four steel
+// areas (columns M(+) Tracción, M(-) Tracción, M(+) Compresión,
+// M(-) Compresión), the suggested number of bars of 1", 3/4", 1/2" and 3/8"
+// worked out by the design (EstadoProyecto::Varillas). Shown non-modally by
+// the main window's "Posibles Varillas a Utilizar".
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QTableWidget;
+
+namespace korvex::ui {
+
+class frmVarillas : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit frmVarillas(QWidget* padre = nullptr);
+
+    QTableWidget* grdVarillas;
+    QLabel* lblNota;
+
+    // Fills the count cells from the project's bar table, each centred.
+    void TablaVarillas();
+};
+
+}  // namespace korvex::ui

@@ -1,0 +1,63 @@
+// Helpers of the window tests.
+//
+// Hijo<T>(padre, "nombre") finds a child by objectName and fails the test
+// clearly (naming the child and its parent) when it is missing, instead of
+// crashing on a null pointer. Entorno is a fixture base that starts every
+// test from a fresh program: no window created yet, an empty project, the
+// message boxes in test mode with nothing registered.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QObject>
+#include <QString>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "model/Interfaz.h"
+#include "ui/common/Mensajes.h"
+#include "ui/common/Registro.h"
+
+namespace korvex::pruebas {
+
+// Thrown by Hijo when the child is missing; GoogleTest reports it as a
+// failure of the running test with its text.
+struct HijoAusente : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+template <class T>
+T* Hijo(const QObject* padre, const QString& nombre) {
+    if (padre == nullptr) throw HijoAusente("búsqueda de '" + nombre.toStdString() + "' sin padre");
+    if (padre->objectName() == nombre) {
+        if (auto* propio = qobject_cast<T*>(const_cast<QObject*>(padre))) return propio;
+    }
+    T* h = padre->findChild<T*>(nombre);
+    if (h == nullptr) {
+        const std::string texto = "no se encontró el control '" + nombre.toStdString() + "' (" +
+                                  T::staticMetaObject.className() + ") en '" +
+                                  padre->objectName().toStdString() + "'";
+        ADD_FAILURE() << texto;
+        throw HijoAusente(texto);
+    }
+    return h;
+}
+
+// Texts of the messages registered in test mode, in order.
+std::vector<std::string> TextosMensajes();
+
+// The last registered message, or an empty one.
+Mensaje UltimoMensaje();
+
+// Lets queued events run (focus changes, deferred LostFocus handlers,
+// deferred deletions of unloaded windows).
+void ProcesarEventos();
+
+class Entorno : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
+}  // namespace korvex::pruebas

@@ -1,0 +1,163 @@
+#include "design/Deflexion.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "design/DatosDiseno.h"
+#include "design/DisenarViga.h"
+
+namespace korvex {
+
+using namespace diseno;
+
+namespace {
+
+constexpr double kFactorFr = 2;  // modulus of rupture fr = 2 sqrt(f'c), Kgr/cm2
+
+// Span ratios of the four use categories.
+constexpr double kRelacionLuz[5] = {0, 180, 360, 480, 240};
+
+float Campo(const std::string& t) {
+    return static_cast<float>(texto::NumeroCampo(t));
+}
+
+// <x>: x when positive, else 0.
+double Positivo(double x) {
+    return x > 0 ? x : 0;
+}
+
+}  // namespace
+
+Mensaje MensajeDeflexion() {
+    return {
+        "El elemento sobrepasa la deflexión máxima estipulada por el Código ACI (American "
+        "Concrete Institute)",
+        "Advertencia", kEstiloInformacion};
+}
+
+InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s,
+                                       const Materiales& m, bool positivo, float Ma) {
+    InerciaSeccionFisurada r;
+    const double fc = Fc(m);
+    const AlaAlma g = DimensionesAla(s);
+    const TipoSeccion tipo = TipoDe(s);
+    const double d = e.PeralteEfectivo;
+    const double dp = e.Recubrimiento;
+    const double As = positivo ? e.AsTraccionPos : e.AsTraccionNeg;
+    const double Asc = positivo ? e.AsCompresionPos : e.AsCompresionNeg;
+
+    const float n = ASimple(kEs / (kEcFactor * RaizSegura(fc)));  // modular ratio
+    const float bweb = Campo(s.txtB) - g.Bf + g.Bw;               // cm
+    const float A = ASimple(bweb * d * d / 2);
+
+    // Flange in compression: positive moment of a T, negative of an inverted
+    // T, and both signs of a rectangle (no flange: the terms vanish).
+    const bool conAla =
+        tipo == TipoSeccion::Rect || (positivo ? tipo == TipoSeccion::T : tipo == TipoSeccion::Ti);
+    const double voladizo = (static_cast<double>(g.Bf) - g.Bw) * g.Hf;  // cm2
+    float B = ASimple(n * As * d + n * Asc * d);
+    float C = ASimple(-n * Asc * dp - n * As * d);
+    if (conAla) {
+        B = ASimple(B + voladizo * d);
+        C = ASimple(C - voladizo * g.Hf / 2);
+    }
+
+    // Neutral axis: A k^2 + B k + C = 0, the root within 0 < k <= 1 if any.
+    const double raiz = RaizSegura(static_cast<double>(B) * B - 4.0 * A * C);
+    float k = 0;
+    if (A != 0) {
+        k = ASimple((-B + raiz) / (2.0 * A));
+        if (k <= 0 || k > 1) k = ASimple((-B - raiz) / (2.0 * A));
+    }
+    const double kd = static_cast<float>(k * d);
+    r.kd = static_cast<float>(kd);
+
+    double Icr = n * As * (d - kd) * (d - kd) + n * Asc * (kd - dp) * (kd - dp);  // cm4
+    if (conAla) {
+        const double bajoAla = Positivo(kd - g.Hf);  // web depth in compression
+        Icr += static_cast<double>(g.Bf) * g.Hf * g.Hf * g.Hf / 12 +
+               g.Bf * g.Hf * (kd - g.Hf / 2.0) * (kd - g.Hf / 2.0) +
+               bweb * bajoAla * bajoAla * bajoAla / 12 +
+               bweb * (kd - g.Hf) * (bajoAla / 2) * (bajoAla / 2);
+    } else {
+        Icr += bweb * kd * kd * kd / 12 + bweb * kd * (kd / 2) * (kd / 2);
+    }
+    r.Icr = ASimple(Icr);
+
+    // Tension fibre: the bottom for the positive moment, the top otherwise.
+    const float yt = positivo ? s.Ycg : static_cast<float>(Campo(s.txtH) + g.Hw - s.Ycg);
+    const double Ig = static_cast<double>(e.InerciaSeccion) * kM4ACm4;  // cm4
+    // A section whose tension fibre is not above the centroid counts as cracked.
+    r.Mcr = yt > 0 ? ASimple(kFactorFr * RaizSegura(fc) * Ig / yt) : 0.0f;
+
+    const double MaKgcm = static_cast<double>(Ma) * kTnmAKgcm;
+    const float rel = MaKgcm > 0 ? ASimple(r.Mcr / MaKgcm) : 0.0f;  // Mcr / Ma
+    const double r3 = static_cast<double>(rel) * rel * rel;
+    r.Ie = r3 * Ig + (1 - r3) * r.Icr;
+    if (!std::isfinite(r.Ie) || Ig < r.Ie) r.Ie = Ig;
+    return r;
+}
+
+void InerciasEfectivas(EstadoProyecto& e, const Seccion& s, const Materiales& m) {
+    float MaPos = 0, MaNeg = 0;  // Tn.m, largest service moments of each sign
+    for (float v : e.DiagMomentoServicio) {
+        MaPos = std::max(MaPos, v);
+        MaNeg = std::max(MaNeg, -v);
+    }
+    if (MaPos != 0) e.InerciaEfectivaPos = InerciaEfectiva(e, s, m, true, MaPos).Ie / kM4ACm4;
+    if (MaNeg != 0) e.InerciaEfectivaNeg = InerciaEfectiva(e, s, m, false, MaNeg).Ie / kM4ACm4;
+}
+
+void CalcularFlechaEfectiva(EstadoProyecto& e) {
+    auto flecha = [&](float momento, double Ie) -> float {
+        if (momento == 0 || !(Ie > 0)) return 0.0f;
+        return ASimple(e.FlechaMax / Ie);
+    };
+    const float pos = flecha(e.MomentoPosMax, e.InerciaEfectivaPos);
+    const float neg = flecha(e.MomentoNegMax, e.InerciaEfectivaNeg);
+    e.FlechaEfectiva = pos > neg ? pos : neg;
+}
+
+float FactorLargoPlazo(float Asc, float d, float b) {
+    const double bd = static_cast<double>(d) * b;  // cm2
+    const double rho = bd > 0 ? Asc / bd : 0;
+    return static_cast<float>(2 / (1 + 50 * rho));
+}
+
+void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const Materiales& m, Interfaz& ui) {
+    e.LambdaDeflexion = 1;
+    const int uso = m.UsoDeflexion;
+    if (uso < 1 || uso > 4) return;
+    const double limite = e.LuzViga / kRelacionLuz[uso];  // m
+    if (uso <= 2) {
+        if (limite < e.FlechaEfectiva) ui.MostrarMensaje(MensajeDeflexion());
+        return;
+    }
+
+    // Long-term deflection: rho' of the section with more compression steel.
+    const TipoSeccion tipo = TipoDe(s);
+    const bool rect = tipo == TipoSeccion::Rect;
+    const bool alaPos = e.ComportamientoT == 1.0f;  // flange worked as a rectangle
+    float Asc, b;
+    if (e.AsCompresionPos > e.AsCompresionNeg) {
+        Asc = e.AsCompresionPos;
+        b = rect ? Campo(s.txtB) : (tipo == TipoSeccion::T && alaPos) ? s.Bf : s.Bw;
+    } else {
+        Asc = e.AsCompresionNeg;
+        b = rect ? Campo(s.txtB) : (tipo == TipoSeccion::Ti && alaPos) ? s.Bf : s.Bw;
+    }
+    e.ComportamientoT = b;
+    e.LambdaDeflexion = FactorLargoPlazo(Asc, e.PeralteEfectivo, b);
+    if (e.LambdaDeflexion * e.FlechaEfectiva > limite) ui.MostrarMensaje(MensajeDeflexion());
+}
+
+float DeflexionAdmisible(float LuzViga, int uso) {
+    if (uso < 1 || uso > 4) return 0;
+    const float v = static_cast<float>(LuzViga / kRelacionLuz[uso]);
+    std::string t = texto::Formato(v, "###,##0.000");
+    t.erase(std::remove(t.begin(), t.end(), ','), t.end());
+    return static_cast<float>(texto::NumeroCampo(t));
+}
+
+}  // namespace korvex

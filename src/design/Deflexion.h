@@ -1,0 +1,57 @@
+// Deflection of the cracked beam and its check against the limit of the use
+// category.
+//
+// The analysis gives FlechaMax as the service deflection times the gross
+// inertia (m5); dividing by an effective inertia (m4) gives the deflection in
+// m. Section quantities are in cm and Kgr, service moments in Tn.m.
+#pragma once
+
+#include "design/Seccion.h"
+#include "model/Estado.h"
+#include "model/Interfaz.h"
+
+namespace korvex {
+
+// Cracked and effective inertia of one critical section.
+struct InerciaSeccionFisurada {
+    float kd = 0;   // cm, neutral-axis depth from the compression face
+    float Icr = 0;  // cm4, cracked transformed inertia
+    float Mcr = 0;  // Kgr.cm, cracking moment 2 sqrt(f'c) Ig / yt
+    double Ie = 0;  // cm4, effective inertia, never above Ig
+};
+
+// The section of the positive moment (positivo = true) or of the negative
+// moment under the service moment Ma (Tn.m, > 0), with the steel of that
+// section. Uses the flanged form when the flange is in compression (and for
+// a rectangle), the web form otherwise.
+InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s,
+                                       const Materiales& m, bool positivo, float Ma);
+
+// InerciaEfectivaPos and InerciaEfectivaNeg (m4) from the largest service
+// moments of each sign; a sign without service moment leaves its value at 0.
+void InerciasEfectivas(EstadoProyecto& e, const Seccion& s, const Materiales& m);
+
+// FlechaEfectiva (m): FlechaMax divided by the effective inertia of each sign
+// with factored moment, the larger of the two. A sign whose effective inertia
+// was not computed contributes 0.
+void CalcularFlechaEfectiva(EstadoProyecto& e);
+
+// Long-term factor lambda = 2 / (1 + 50 rho') with rho' = A's / (d b).
+float FactorLargoPlazo(float Asc, float d, float b);
+
+// Compares the deflection with the limit of m.UsoDeflexion (1: L/180,
+// 2: L/360 on FlechaEfectiva; 3: L/480, 4: L/240 on lambda FlechaEfectiva)
+// and shows the warning when it is exceeded. For 3 and 4 it takes rho' from
+// the section with more compression steel (the negative one on a tie),
+// stores its width b (cm) in ComportamientoT and lambda in LambdaDeflexion;
+// otherwise LambdaDeflexion = 1.
+void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const Materiales& m, Interfaz& ui);
+
+// Admissible deflection, m, of use category `uso` rounded to 3 decimals as
+// the label shows it; 0 for no category.
+float DeflexionAdmisible(float LuzViga, int uso);
+
+// The warning of a deflection beyond the limit.
+Mensaje MensajeDeflexion();
+
+}  // namespace korvex

@@ -1,0 +1,28 @@
+// Shear design: one stirrup spacing for the whole beam from the largest
+// absolute factored shear. Shears in Kgr, widths, depths and spacings in cm,
+// f'c and fy in Kgr/cm2, bar areas in cm2 per leg; every stirrup has two legs.
+#pragma once
+
+#include "design/Seccion.h"
+#include "model/Estado.h"
+#include "model/Interfaz.h"
+
+namespace korvex {
+
+// Area of one stirrup leg, cm2: 3/8" for "3/8", 1/2" for any other answer.
+float AreaEstribo(const std::string& diametro);
+
+// Spacing s, cm, for a steel shear Vs (Kgr) over a web bv x d with stirrups
+// of leg area Av: the smaller of the minimum-stirrup spacing
+// 2 Av fy / (3.5 bv) and the band limit (d/4 up to 30 cm when
+// Vs > 1.1 sqrt(f'c) bv d, else d/2 up to 60 cm); when Vs > 0 also no more than
+// 2 Av fy d / Vs, so that the stirrups carry Vs.
+float EspaciamientoEstribo(float Vs, float Av, double fc, double fy, float bv, float d);
+
+// Shear design of the beam from CortanteMaxAbs: the "no stirrups" note, the
+// shear failure (FalloDiseno = 1, the four steel areas to 0), or the stirrup
+// diameter asked through `ui` and EspaciamientoEstribos and txtEstribos
+// written ("3/8@15": diameter, "@", spacing truncated to whole cm).
+void DisenoCortante(EstadoProyecto& e, const Seccion& s, const Materiales& m, Interfaz& ui);
+
+}  // namespace korvex

@@ -1,0 +1,67 @@
+// Flexural design by the strength method: tension steel and, where the
+// concrete alone cannot take the moment, compression steel, cm2, for the
+// largest positive and negative factored moments.
+//
+// Units: moments Mu in Kgr.cm, widths and depths in cm, f'c and fy in
+// Kgr/cm2, areas in cm2. d is the effective depth, d' the depth of the
+// compression steel (the cover). Intermediate results are held in Single;
+// f'c and fy come in as Double.
+#pragma once
+
+#include "design/Seccion.h"
+#include "model/Estado.h"
+#include "model/Interfaz.h"
+
+namespace korvex {
+
+// Data shared by every design of one beam.
+struct DatosFlexion {
+    double fc = 0;  // Kgr/cm2
+    double fy = 0;  // Kgr/cm2
+    float d = 0;    // cm, effective depth
+    float dp = 0;   // cm, depth of the compression steel d'
+};
+
+struct ResultadoFlexion {
+    bool suficiente = true;  // false: the section cannot take the moment
+    float As = 0;            // cm2, tension steel
+    float Asc = 0;           // cm2, compression steel A's
+};
+
+// Stress-block depth factor: 0.85 - (f'c - 280)/1400, kept within 0.65..0.85.
+float Beta1(double fc);
+
+// Steel strain limit eps_s,lim = 0.001 + 4/3 fy/Es (0.75 of the balanced
+// neutral-axis depth).
+float DeformacionLimite(double fy);
+
+// Largest Rn of a singly reinforced section: 0.85 qmax (1 - qmax/2), with
+// qmax = beta1 * 0.003 / (0.003 + eps_s,lim).
+float RnMaximo(double fc, double fy);
+
+// Minimum steel with the 4/3 relief: a required As below Asmin becomes
+// the smaller of 4/3 As and Asmin (so a zero As stays 0).
+float AplicarAceroMinimo(float As, float Asmin);
+
+// Rectangular compression zone of width bd: singly or doubly reinforced,
+// then the minimum steel. Not sufficient when Rn/0.425 > 1, and when the
+// compression steel would be needed but cannot work: f's <= 0.85 f'c or
+// d - d' <= 0.
+ResultadoFlexion FlexionRectangular(float Mu, float bd, const DatosFlexion& p, float Asmin);
+
+// T behaviour (flange bf x hf in compression, web bw, stress block below the
+// flange): overhang steel Asf, web steel, trial capacity, compression steel
+// when the trial capacity falls short, then the minimum steel.
+ResultadoFlexion FlexionT(float Mu, float bf, float bw, float hf, const DatosFlexion& p,
+                          float Asmin);
+
+// Flexural design of the beam in the order of the section type (the sign
+// whose compression face is the web first). Writes the four steel areas,
+// AnchoDiseno and ComportamientoT. On an insufficient section shows the
+// failure message, sets FalloDiseno = 1 and returns false at once.
+bool DisenoFlexion(EstadoProyecto& e, const Seccion& s, const Materiales& m, Interfaz& ui);
+
+// The failure message of an insufficient section.
+Mensaje MensajeSeccionInsuficiente();
+
+}  // namespace korvex

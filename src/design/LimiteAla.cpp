@@ -1,0 +1,23 @@
+#include "design/LimiteAla.h"
+
+#include <string>
+
+#include "text/Numeros.h"
+
+namespace korvex {
+
+Mensaje MensajeBfMax(float bfMax) {
+    return {"La dimension bf de la viga tiene que ser menor o igual que " +
+                texto::TextoSimple(bfMax) +
+                ". Para poder intruducir una mayor dimensión de bf debe aumentar bw, hf o ambos",
+            "Dimensión insuficiente", kEstiloCritico};
+}
+
+std::optional<Mensaje> VerificarBfMax(const Seccion& s, float LuzViga) {
+    const float limite = BfMax(s, LuzViga);
+    const float b = static_cast<float>(texto::NumeroCampo(s.txtB));
+    if (b > limite) return MensajeBfMax(limite);
+    return std::nullopt;
+}
+
+}  // namespace korvex

@@ -1,0 +1,20 @@
+// The flange-width limit shown by the section window and by the load window.
+#pragma once
+
+#include <optional>
+
+#include "design/Seccion.h"
+#include "model/Interfaz.h"
+
+namespace korvex {
+
+// The refusal of a flange (or rectangle) wider than `bfMax` cm, with the limit
+// in its plain shortest decimal form.
+Mensaje MensajeBfMax(float bfMax);
+
+// The refusal when the number in txtB exceeds BfMax(s, LuzViga) (equal
+// passes); nothing otherwise. The windows apply it only when the project has
+// at least one load.
+std::optional<Mensaje> VerificarBfMax(const Seccion& s, float LuzViga);
+
+}  // namespace korvex

@@ -1,0 +1,25 @@
+// Suggested bar counts for the four steel areas, largest bar first.
+#pragma once
+
+#include <array>
+
+#include "model/Estado.h"
+
+namespace korvex {
+
+// Bar areas, cm2, in the order of the rows: 1", 3/4", 1/2", 3/8".
+inline constexpr std::array<double, 4> kAreaVarilla = {5.06707, 2.850229, 1.266768, 0.71255739};
+
+// Counts of 1", 3/4", 1/2" and 3/8" bars for an area As (cm2): the larger
+// bars by truncation of As plus half a 3/8" bar, the 3/8" bars by rounding
+// (halves to even), and one 3/8" bar more when the bars fall short of As.
+// `asVarillas`, when given, receives the area distributed (As plus the
+// allowance; As itself when As is 0).
+std::array<int, 4> ContarVarillas(float As, float* asVarillas = nullptr);
+
+// Fills e.Varillas (rows: bar sizes; columns: AsTraccionPos, AsTraccionNeg,
+// AsCompresionPos, AsCompresionNeg) and leaves AsVarillas at the area of the
+// last column.
+void TablaVarillas(EstadoProyecto& e);
+
+}  // namespace korvex

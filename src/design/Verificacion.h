@@ -1,0 +1,18 @@
+// Checks of the section and material data that the design divides by.
+#pragma once
+
+#include <vector>
+
+#include "design/Seccion.h"
+#include "model/Estado.h"
+#include "model/Interfaz.h"
+
+namespace korvex {
+
+// The refusals (style 16) for f'c, fy or cover not above 0, an unknown
+// section type, a width or height of the section not above 0, and an
+// effective depth d (cm) not above 0. `recubrimiento` is the cover in cm.
+std::vector<Mensaje> VerificarDatosDiseno(const EstadoProyecto& e, const Seccion& s,
+                                          const Materiales& m, float recubrimiento, float d);
+
+}  // namespace korvex

@@ -333,6 +333,10 @@ std::string NombreCabecera(int k) {
     return nombre;
 }
 
+std::string Cantidad(int n, const char* singular, const char* plural) {
+    return std::to_string(n) + " " + (n == 1 ? singular : plural);
+}
+
 Mensaje Rechazo(int linea, int campo, const std::string& nombre, const std::string& razon) {
     std::string t = "El archivo no es un proyecto válido: línea " + std::to_string(linea);
     if (campo > 0) {
@@ -412,23 +416,25 @@ std::optional<Mensaje> LeerKvx(std::string_view bytes, Proyecto& p) {
     });
     if (fallo) return fallo;
 
-    // Load records.
+    // Load records: no blank line among them, as many as the header declares.
+    for (std::size_t i = 1; i < lineas.size(); ++i) {
+        if (Recortar(lineas[i]).empty()) {
+            return Rechazo(static_cast<int>(i) + 1, 0, "",
+                           "la línea está vacía y debería contener la carga " + std::to_string(i));
+        }
+    }
     const int declaradas = q.estado.NumCargas;
     const int presentes = static_cast<int>(lineas.size()) - 1;
     if (presentes != declaradas) {
         return Rechazo(1, 15, "número de cargas",
-                       "la cabecera indica " + std::to_string(declaradas) +
-                           " cargas y el archivo tiene " + std::to_string(presentes) +
-                           " líneas de carga");
+                       "la cabecera indica " + Cantidad(declaradas, "carga", "cargas") +
+                           " y el archivo tiene " +
+                           Cantidad(presentes, "línea de carga", "líneas de carga"));
     }
     std::vector<Carga> cargas(1);
     cargas.reserve(static_cast<std::size_t>(declaradas) + 1);
     for (int i = 1; i <= declaradas; ++i) {
         const int linea = i + 1;
-        if (Recortar(lineas[static_cast<std::size_t>(i)]).empty()) {
-            return Rechazo(linea, 0, "",
-                           "la línea está vacía y debería contener la carga " + std::to_string(i));
-        }
         if (!Dividir(lineas[static_cast<std::size_t>(i)], campos, campoMalo, razon)) {
             return Rechazo(linea, campoMalo,
                            campoMalo <= kCamposCarga ? kNombresCarga[campoMalo - 1] : "", razon);

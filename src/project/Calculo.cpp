@@ -82,21 +82,15 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui,
         return r;
     }
 
-    // 2. Checks on a trial copy that carries the cover and d of this run, so
-    //    that a refusal leaves the previous results (and d) in place.
-    {
-        EstadoProyecto prueba = e;
-        prueba.Recubrimiento = static_cast<float>(texto::NumeroCampo(m.txtRec));
-        prueba.PeralteEfectivo = PeralteSeccion(s, prueba.Recubrimiento);
-        prueba.ModuloElasticidad = Modulo(texto::NumeroCampo(m.txtFc));
-        std::vector<Mensaje> rechazos = VerificarViga(prueba);
-        for (Mensaje& x : VerificarDiseno(prueba, s, m)) rechazos.push_back(std::move(x));
-        if (!rechazos.empty()) {
-            for (const Mensaje& x : rechazos) ui.MostrarMensaje(x);
-            r.rechazado = true;
-            Avanzar(progreso, 100);
-            return r;
-        }
+    // 2. Checks of the beam and of the section and material; a refusal
+    //    leaves the previous results in place.
+    std::vector<Mensaje> rechazos = VerificarViga(e);
+    for (Mensaje& x : VerificarDiseno(e, s, m)) rechazos.push_back(std::move(x));
+    if (!rechazos.empty()) {
+        for (const Mensaje& x : rechazos) ui.MostrarMensaje(x);
+        r.rechazado = true;
+        Avanzar(progreso, 100);
+        return r;
     }
 
     // 3. Clearing and the concrete modulus.

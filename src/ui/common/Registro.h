@@ -21,24 +21,7 @@
 #include <typeindex>
 #include <typeinfo>
 
-#include "design/Seccion.h"
-#include "model/Estado.h"
-
-#if __has_include("project/Proyecto.h")
 #include "project/Proyecto.h"
-#else
-// Transitional stand-in while the project module is being written; it has
-// the members of the real aggregate and disappears when that header exists.
-namespace korvex {
-struct EstadoVentanaCargas {};
-struct Proyecto {
-    EstadoProyecto estado;
-    Seccion seccion;
-    Materiales materiales;
-    EstadoVentanaCargas ventana;
-};
-}  // namespace korvex
-#endif
 
 namespace korvex::ui {
 

@@ -1,0 +1,826 @@
+#include "ui/main/frmGeneral.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "design/DisenarViga.h"
+#include "project/ArchivoKvx.h"
+#include "project/Calculo.h"
+#include "text/Numeros.h"
+#include "ui/common/Colores.h"
+#include "ui/common/Eventos.h"
+#include "ui/common/Lienzo.h"
+#include "ui/common/Mensajes.h"
+#include "ui/common/Registro.h"
+#include "ui/common/Rejilla.h"
+#include "ui/main/AccionesArchivo.h"
+#include "ui/main/Iconos.h"
+#include "ui/section/frmSeccion.h"
+#include "ui/section/frmSecciones.h"
+#include "ui/section/frmUsos.h"
+#include "ui/section/frmVarillas.h"
+
+#if __has_include("ui/loads/frmCargas.h")
+#include "ui/loads/frmCargas.h"
+#define KORVEX_CON_CARGAS 1
+#endif
+
+namespace korvex::ui {
+
+namespace {
+
+Proyecto& P() {
+    return Registro::Instancia().proyecto();
+}
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+const QString kTituloCortante = "Diagrama de Cortante (Tn)";
+const QString kTituloMomento = "Diagrama de Momento (Tn/m)";
+const QString kTituloGiros = "Diagrama de Giros";
+const QString kTituloDeflexiones = "Diagrama de Deflexiones (Mts)";
+const QString kEscala = "Diagrama a Escala";
+
+// Colours of the diagrams: &H8080 (red 128, green 128) and &H8000 (green 128).
+const QColor kColorSuperior(128, 128, 0);
+const QColor kColorInferior(0, 128, 0);
+const QColor kColorEje(0, 0, 0);
+const QColor kColorMarca(200, 0, 0);
+constexpr double kRadioMarca = 45;  // twips
+
+// Divisor of a scale: 1 for an extreme of 0, so a zero diagram lies on the axis.
+float NoCero(float v) {
+    return v == 0 ? 1.0f : v;
+}
+
+// Sample i of a station array; 0 for an element never written.
+float Muestra(const std::vector<float>& a, int i) {
+    return i >= 0 && i < static_cast<int>(a.size()) ? a[static_cast<std::size_t>(i)] : 0.0f;
+}
+
+// Station of the sampling at abscissa x (m): station i lies at (i - 1) cm.
+int Estacion(const EstadoProyecto& e, double x) {
+    const long i = std::lround(x * 100.0) + 1;
+    return static_cast<int>(std::clamp<long>(i, 1, std::max(1, e.NumEstaciones)));
+}
+
+QLabel* Etiqueta(const char* nombre, const QString& texto, QWidget* padre) {
+    auto* l = new QLabel(texto, padre);
+    l->setObjectName(nombre);
+    return l;
+}
+
+QLineEdit* Campo(const char* nombre, const QString& texto, const QString& ayuda, QWidget* padre) {
+    auto* c = new QLineEdit(texto, padre);
+    c->setObjectName(nombre);
+    c->setToolTip(ayuda);
+    return c;
+}
+
+QPushButton* Orden(const char* nombre, const QString& texto, const QString& ayuda, QWidget* padre) {
+    auto* b = new QPushButton(texto, padre);
+    b->setObjectName(nombre);
+    b->setToolTip(ayuda);
+    return b;
+}
+
+}  // namespace
+
+frmGeneral::frmGeneral(QWidget* padre) : QMainWindow(padre) {
+    setObjectName("frmGeneral");
+    setWindowTitle("Korvex 2000 v1.0 ");
+    setWindowIcon(Icono("Secciones"));
+    CrearControles();
+    CrearMenus();
+    CrearBarra();
+    Disponer();
+    Conectar();
+    ControlesIniciales();
+    // The cover is entered once a section exists (the section's OK enables it).
+    txtRec->setEnabled(false);
+
+    // Form_Load: fy 2800 and the first deflection-use category.
+    cboFy->setCurrentText("2800");
+    Registro::Instancia().Ventana<frmUsos>()->ElegirUso(1);
+    ConectarArchivo(this);
+}
+
+// ---- Construction ---------------------------------------------------------
+
+void frmGeneral::CrearControles() {
+    auto* centro = new QWidget(this);
+    centro->setObjectName("centro");
+    setCentralWidget(centro);
+
+    lblesp = Etiqueta("lblesp", QString::fromUtf8("Especificaciones Técnicas:"), centro);
+    lblFc = Etiqueta("lblFc", "f'c:", centro);
+    lblUnd = Etiqueta("lblUnd", "Kgr/Cm^2", centro);
+    lblFy = Etiqueta("lblFy", "fy:", centro);
+    lblUnd2 = Etiqueta("lblUnd2", "Kgr/Cm^2", centro);
+    lblRec = Etiqueta("lblRec", "Recubrimiento:", centro);
+    lblRecu = Etiqueta("lblRecu", "Cm", centro);
+    txtFc =
+        Campo("txtFc", "210",
+              QString::fromUtf8("Resistencia especificada a la compresión del concreto"), centro);
+    cboFy = new QComboBox(centro);
+    cboFy->setObjectName("cboFy");
+    cboFy->setEditable(true);
+    cboFy->addItems({"2800", "4200"});
+    cboFy->setToolTip("Resistencia especificada a la fluencia del acero.");
+    txtRec = Campo("txtRec", "4", "Recubrimiento", centro);
+    cmdUsos = Orden("cmdUsos", "Control de Deflexiones", "Deflexiones Consideradas", centro);
+
+    lblDatos = Etiqueta("lblDatos", "Datos Generales", centro);
+    QFont negrita = lblDatos->font();
+    negrita.setBold(true);
+    lblDatos->setFont(negrita);
+    lblesp->setFont(negrita);
+    Label1 = Etiqueta("Label1", QString::fromUtf8("Datos de la Sección:"), centro);
+    Label1->setFont(negrita);
+    lblTipo = Etiqueta("lblTipo", "Tipo de Viga:", centro);
+    lblB = Etiqueta("lblB", "b:", centro);
+    lblH = Etiqueta("lblH", "h:", centro);
+    lblbw = Etiqueta("lblbw", "bw:", centro);
+    lblhw = Etiqueta("lblhw", "hw:", centro);
+
+    frmRespuestas = new QGroupBox("Resultados :", centro);
+    frmRespuestas->setObjectName("frmRespuestas");
+    lblEstribos = Etiqueta("lblEstribos", "Estribos:", frmRespuestas);
+    txtEstribos = Campo("txtEstribos", "", QString::fromUtf8("Espaciamiento máximo de estribos"),
+                        frmRespuestas);
+    txtEstribos->setReadOnly(true);
+    lblcms = Etiqueta("lblcms", "cm", frmRespuestas);
+    grdAcero = CrearRejilla("grdAcero", 3, 3, 1, 1, frmRespuestas);
+    grdAcero->setToolTip("Acero de Refuerzo");
+    EscribirCelda(grdAcero, 0, 0, QString::fromUtf8("Acero (cm ²)"));
+    EscribirCelda(grdAcero, 0, 1, QString::fromUtf8("Sección M(+)"));
+    EscribirCelda(grdAcero, 0, 2, QString::fromUtf8("Sección M(-)"));
+    EscribirCelda(grdAcero, 1, 0, QString::fromUtf8("Tracción"));
+    EscribirCelda(grdAcero, 2, 0, QString::fromUtf8("Compresión"));
+    AjustarRejilla(grdAcero);
+    grdAcero->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grdAcero->setFixedHeight(3 * grdAcero->rowHeight(0) + 2 * grdAcero->frameWidth());
+    grdAcero->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdAcero->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    cmdVarillas = Orden("cmdVarillas", "Posibles Varillas a Utilizar", "", frmRespuestas);
+
+    frDiagrama = new QGroupBox("Diagramas:", centro);
+    frDiagrama->setObjectName("frDiagrama");
+    frDiagrama->setToolTip(QString::fromUtf8("Selección de Diagramas"));
+    optMomCor = new QRadioButton("Momento y Cortante", frDiagrama);
+    optMomCor->setObjectName("optMomCor");
+    optGirDef = new QRadioButton("Giros y Deformaciones", frDiagrama);
+    optGirDef->setObjectName("optGirDef");
+
+    lbl1 = Etiqueta("lbl1", kEscala, centro);
+    lbl2 = Etiqueta("lbl2", kEscala, centro);
+    lbl1->setFont(negrita);
+    lbl2->setFont(negrita);
+    auto caja = [&](const char* nombre) {
+        auto* l = new Lienzo(kAnchoCaja, kAltoCaja, centro);
+        l->setObjectName(nombre);
+        l->setToolTip("Dibujo a Escala de Diagramas");
+        return l;
+    };
+    pct1 = caja("pct1");
+    pct2 = caja("pct2");
+
+    // Labels inside the boxes, twips of the box. Titles at the left, values
+    // from 480 (the baseline start), the (+) side above the axis, (-) below.
+    auto dentro = [](Lienzo* l, const char* nombre, const QString& texto, double x, double y) {
+        QLabel* e = Etiqueta(nombre, texto, l);
+        l->Colocar(e, x, y);
+        return e;
+    };
+    const double arriba = 40, abajo = 2170;
+    lblPos = dentro(pct1, "lblPos", "(+)", 4760, 900);
+    lblNeg = dentro(pct1, "lblNeg", "(-)", 4760, 1380);
+    lblQmaxp = dentro(pct1, "lblQmaxp", "Qmax:", 40, arriba);
+    lblQp = dentro(pct1, "lblQp", "", 480, arriba);
+    lblQmaxn = dentro(pct1, "lblQmaxn", "Qmax:", 40, abajo);
+    lblQn = dentro(pct1, "lblQn", "", 480, abajo);
+    lblPos2 = dentro(pct2, "lblPos2", "(+)", 4760, 900);
+    lblNeg2 = dentro(pct2, "lblNeg2", "(-)", 4760, 1380);
+    lblMmaxn = dentro(pct2, "lblMmaxn", "Mmax:", 40, arriba);
+    lblMn = dentro(pct2, "lblMn", "", 480, arriba);
+    lblMmaxp = dentro(pct2, "lblMmaxp", "Mmax:", 40, abajo);
+    lblMp = dentro(pct2, "lblMp", "", 480, abajo);
+
+    PBar = new QProgressBar(centro);
+    PBar->setObjectName("PBar");
+    PBar->setRange(0, 100);
+    PBar->setValue(0);
+    cmdReiniciar2 = Orden("cmdReiniciar2", "Reiniciar", "Reinicia la entrada de datos", centro);
+    cmdCalculos = Orden("cmdCalculos", QString::fromUtf8("Realizar Cálculos"),
+                        QString::fromUtf8("Realiza los Cálculos"), centro);
+
+    statusBar()->setObjectName("Estado");
+}
+
+void frmGeneral::CrearMenus() {
+    auto accion = [this](QMenu* m, const char* nombre, const QString& texto) {
+        QAction* a = m->addAction(texto);
+        a->setObjectName(nombre);
+        return a;
+    };
+    mnuArchivo = menuBar()->addMenu("&Archivo");
+    mnuArchivo->setObjectName("mnuArchivo");
+    mnuArchivoAbrir = accion(mnuArchivo, "mnuArchivoAbrir", "A&brir");
+    mnuArchivoNuevo = accion(mnuArchivo, "mnuArchivoNuevo", "N&uevo");
+    mnuArchivoNuevo->setShortcut(QKeySequence("Ctrl+N"));
+    mnuArchivoSalvarcomo = accion(mnuArchivo, "mnuArchivoSalvarcomo", "Guardar");
+    mnuArchivoImprimir = accion(mnuArchivo, "mnuArchivoImprimir", "Imprimir");
+    mnuArchivoImprimir->setShortcut(QKeySequence("Ctrl+P"));
+    mnuArchivoRaya = mnuArchivo->addSeparator();
+    mnuArchivoRaya->setObjectName("mnuArchivoRaya");
+    mnuArchivoSalir = accion(mnuArchivo, "mnuArchivoSalir", "Sali&r");
+
+    mnuUtilidades = menuBar()->addMenu("Ut&ilidades");
+    mnuUtilidades->setObjectName("mnuUtilidades");
+    mnuUtilidadesArea = accion(mnuUtilidades, "mnuUtilidadesArea", "Area y Cg");
+
+    mnuAyuda = menuBar()->addMenu("A&yuda");
+    mnuAyuda->setObjectName("mnuAyuda");
+    mnuAyudaIndice = accion(mnuAyuda, "mnuAyudaIndice", "Instrucciones");
+    mnuAyudaIndice->setShortcut(QKeySequence(Qt::Key_F1));
+    mnuAyudaGuia = accion(mnuAyuda, "mnuAyudaGuia", QString::fromUtf8("Guía Rápida"));
+    mnuAyudaRaya = mnuAyuda->addSeparator();
+    mnuAyudaRaya->setObjectName("mnuAyudaRaya");
+    mnuAyudaAbout = accion(mnuAyuda, "mnuAyudaAbout", QString::fromUtf8("Información"));
+}
+
+void frmGeneral::CrearBarra() {
+    Barrah = addToolBar("Barrah");
+    Barrah->setObjectName("Barrah");
+    Barrah->setMovable(false);
+    Barrah->setIconSize(QSize(32, 32));
+    const std::pair<const char*, const char*> botones[] = {{"Nuevo", "Nuevo Archivo"},
+                                                           {"Abrir", "Abrir Archivo"},
+                                                           {"Salvar", "Guardar Archivo"},
+                                                           {"Imprimir", "Imprimir Resultados"},
+                                                           {"Cargas", "Insertar Cargas"},
+                                                           {"Secciones", "Definir Sección"},
+                                                           {"Ayuda", "Ayuda"}};
+    for (const auto& [clave, ayuda] : botones) {
+        const QString k = clave;
+        QAction* a = Barrah->addAction(Icono(k), k);
+        a->setObjectName(k);
+        a->setToolTip(QString::fromUtf8(ayuda));
+        Barrah->widgetForAction(a)->setObjectName(k);
+        connect(a, &QAction::triggered, this, [this, k] { Barrah_ButtonClick(k); });
+    }
+}
+
+void frmGeneral::Disponer() {
+    QWidget* centro = centralWidget();
+
+    // Left column: data, section, results, diagram choice.
+    auto* datos = new QGridLayout;
+    datos->addWidget(lblDatos, 0, 0, 1, 3);
+    datos->addWidget(lblesp, 1, 0, 1, 3);
+    datos->addWidget(lblFc, 2, 0);
+    datos->addWidget(txtFc, 2, 1);
+    datos->addWidget(lblUnd, 2, 2);
+    datos->addWidget(lblFy, 3, 0);
+    datos->addWidget(cboFy, 3, 1);
+    datos->addWidget(lblUnd2, 3, 2);
+    datos->addWidget(lblRec, 4, 0);
+    datos->addWidget(txtRec, 4, 1);
+    datos->addWidget(lblRecu, 4, 2);
+    datos->addWidget(cmdUsos, 5, 0, 1, 3);
+    datos->addWidget(Label1, 6, 0, 1, 3);
+    datos->addWidget(lblTipo, 7, 0, 1, 3);
+    datos->addWidget(lblB, 8, 0, 1, 2);
+    datos->addWidget(lblbw, 8, 2);
+    datos->addWidget(lblH, 9, 0, 1, 2);
+    datos->addWidget(lblhw, 9, 2);
+    datos->setColumnStretch(1, 1);
+
+    auto* res = new QGridLayout(frmRespuestas);
+    res->addWidget(lblEstribos, 0, 0);
+    res->addWidget(txtEstribos, 0, 1);
+    res->addWidget(lblcms, 0, 2);
+    res->addWidget(grdAcero, 1, 0, 1, 3);
+    res->addWidget(cmdVarillas, 2, 0, 1, 3);
+    res->setColumnStretch(1, 1);
+
+    auto* dia = new QVBoxLayout(frDiagrama);
+    dia->addWidget(optMomCor);
+    dia->addWidget(optGirDef);
+
+    auto* izquierda = new QVBoxLayout;
+    izquierda->addLayout(datos);
+    izquierda->addWidget(frmRespuestas);
+    izquierda->addWidget(frDiagrama);
+    izquierda->addStretch(1);
+
+    // Right column: the two diagrams, which take the growth of the window.
+    auto* derecha = new QVBoxLayout;
+    derecha->addWidget(lbl1);
+    derecha->addWidget(pct1, 1);
+    derecha->addWidget(lbl2);
+    derecha->addWidget(pct2, 1);
+
+    auto* arriba = new QHBoxLayout;
+    auto* panel = new QWidget(centro);
+    panel->setObjectName("panelDatos");
+    panel->setLayout(izquierda);
+    panel->setFixedWidth(300);
+    arriba->addWidget(panel);
+    arriba->addLayout(derecha, 1);
+
+    auto* abajo = new QHBoxLayout;
+    abajo->addWidget(PBar, 1);
+    abajo->addWidget(cmdReiniciar2);
+    abajo->addWidget(cmdCalculos);
+
+    auto* todo = new QVBoxLayout(centro);
+    todo->addLayout(arriba, 1);
+    todo->addLayout(abajo);
+    resize(960, 700);
+}
+
+void frmGeneral::Conectar() {
+    AlPerderFoco(txtFc, [this] { txtFc_LostFocus(); });
+    AlPerderFoco(txtRec, [this] { txtRec_LostFocus(); });
+    connect(txtFc, &QLineEdit::textChanged, this,
+            [](const QString& t) { P().materiales.txtFc = t.toStdString(); });
+    connect(txtRec, &QLineEdit::textChanged, this, [this](const QString& t) {
+        P().materiales.txtRec = t.toStdString();
+        txtRec_Change();
+    });
+    connect(cboFy, &QComboBox::currentTextChanged, this,
+            [](const QString& t) { P().materiales.cboFy = t.toStdString(); });
+    connect(cboFy, &QComboBox::activated, this, [this](int) { cboFy_Click(); });
+    connect(cmdCalculos, &QPushButton::clicked, this, &frmGeneral::cmdCalculos_Click);
+    connect(optMomCor, &QRadioButton::clicked, this, &frmGeneral::optMomCor_Click);
+    connect(optGirDef, &QRadioButton::clicked, this, &frmGeneral::optGirDef_Click);
+    connect(cmdUsos, &QPushButton::clicked, this, &frmGeneral::cmdUsos_Click);
+    connect(cmdVarillas, &QPushButton::clicked, this, &frmGeneral::cmdVarillas_Click);
+    connect(cmdReiniciar2, &QPushButton::clicked, this, &frmGeneral::cmdReiniciar2_Click);
+
+    connect(mnuArchivoNuevo, &QAction::triggered, this, &frmGeneral::mnuArchivoNuevo_Click);
+    connect(mnuArchivoImprimir, &QAction::triggered, this, [this] { MostrarInforme(this); });
+    connect(mnuArchivoSalir, &QAction::triggered, this, &QWidget::close);
+    connect(mnuUtilidadesArea, &QAction::triggered, this, [] { MostrarPoligono(); });
+    connect(mnuAyudaIndice, &QAction::triggered, this, [] { MostrarAyuda(1); });
+    connect(mnuAyudaGuia, &QAction::triggered, this, [] { MostrarAyuda(2); });
+    connect(mnuAyudaAbout, &QAction::triggered, this, [] { MostrarAyuda(3); });
+
+    for (Lienzo* caja : {pct1, pct2}) {
+        connect(caja, &Lienzo::MovimientoTwips, this,
+                [this, caja](double x, double y) { MostrarLectura(caja, x, y); });
+        connect(caja, &Lienzo::Salida, this, [this] { statusBar()->clearMessage(); });
+    }
+}
+
+// ---- Toolbar --------------------------------------------------------------
+
+QAction* frmGeneral::Boton(const QString& clave) const {
+    if (clave.isEmpty()) return nullptr;
+    for (QAction* a : Barrah->actions()) {
+        if (a->objectName() == clave) return a;
+    }
+    return nullptr;
+}
+
+void frmGeneral::Barrah_ButtonClick(const QString& clave) {
+    if (clave == "Nuevo") {
+        mnuArchivoNuevo_Click();
+    } else if (clave == "Abrir") {
+        mnuArchivoAbrir->trigger();
+    } else if (clave == "Salvar") {
+        mnuArchivoSalvarcomo->trigger();
+    } else if (clave == "Imprimir") {
+        MostrarInforme(this);
+    } else if (clave == "Cargas") {
+#ifdef KORVEX_CON_CARGAS
+        Registro::Instancia().Ventana<frmCargas>()->exec();
+#endif
+    } else if (clave == "Secciones") {
+        Registro::Instancia().Ventana<frmSecciones>()->exec();
+    } else if (clave == "Ayuda") {
+        MostrarAyuda(1);
+    }
+}
+
+// ---- Field checks ---------------------------------------------------------
+
+void frmGeneral::txtFc_LostFocus() {
+    const std::string t = txtFc->text().toStdString();
+    if (!texto::EsNumerico(t) || texto::NumeroCampo(t) <= 0) {
+        MostrarMensaje("La resistencia del Hormigón es un numero Positivo mayor que 0",
+                       "Resistencia Incorrecta", kEstiloCritico);
+        Seleccionar(txtFc);
+    }
+}
+
+void frmGeneral::txtRec_Change() {
+    const std::string t = txtRec->text().toStdString();
+    QAction* secciones = Boton("Secciones");
+    if (t.empty()) {
+        secciones->setEnabled(false);
+    } else if (texto::EsNumerico(t)) {
+        secciones->setEnabled(true);
+    }
+}
+
+void frmGeneral::txtRec_LostFocus() {
+    const std::string t = txtRec->text().toStdString();
+    const double r = texto::NumeroCampo(t);
+    if (!texto::EsNumerico(t) || r < 1 || r > 10) {
+        MostrarMensaje("El Recubrimiento solo admite valores  de 1 a 10 cms",
+                       "Distancia Incorrecta", kEstiloCritico);
+        if (frmSecciones* s = Registro::Instancia().SiExiste<frmSecciones>()) s->hide();
+        Seleccionar(txtRec);
+    }
+}
+
+void frmGeneral::cboFy_Click() {
+    if (optMomCor->isEnabled()) cmdCalculos_Click();
+}
+
+// ---- The calculation ------------------------------------------------------
+
+void frmGeneral::cmdCalculos_Click() {
+    if (calculando_) return;  // a change of fy while the stirrup question is open
+    calculando_ = true;
+    Proyecto& p = P();
+    // The workflow reports each stage; the window does its own part of the
+    // stage there, so the order of a calculation is kept exactly.
+    auto etapa = [this, &p](int avance) {
+        switch (avance) {
+            case 20:  // results cleared, diagram choice available, boxes blank
+                txtEstribos->clear();
+                optMomCor->setEnabled(true);
+                optGirDef->setEnabled(true);
+                pct1->Limpiar();
+                pct2->Limpiar();
+                break;
+            case 60:
+                Titulos();
+                break;
+            case 80:  // the design has run
+                txtEstribos->setText(Q(p.estado.txtEstribos));
+                DibujarDiagramas();
+                EscribirCelda(grdAcero, 1, 1,
+                              Q(texto::Formato(p.estado.AsTraccionPos, "###,###.00")));
+                EscribirCelda(grdAcero, 1, 2,
+                              Q(texto::Formato(p.estado.AsTraccionNeg, "###,###.00")));
+                EscribirCelda(grdAcero, 2, 1,
+                              Q(texto::Formato(p.estado.AsCompresionPos, "###,###.00")));
+                EscribirCelda(grdAcero, 2, 2,
+                              Q(texto::Formato(p.estado.AsCompresionNeg, "###,###.00")));
+                Registro::Instancia().Ventana<frmVarillas>()->TablaVarillas();
+                break;
+            case 90:
+                cmdVarillas->setEnabled(true);
+                Boton("Salvar")->setEnabled(true);
+                Boton("Imprimir")->setEnabled(true);
+                mnuArchivoSalvarcomo->setEnabled(true);
+                mnuArchivoImprimir->setEnabled(true);
+                break;
+            default:
+                break;
+        }
+        PBar->setValue(avance);
+        PBar->repaint();
+    };
+    RealizarCalculos(p, Adaptador(), etapa);
+    PBar->setValue(100);
+    calculando_ = false;
+}
+
+void frmGeneral::Titulos() {
+    if (optMomCor->isChecked()) {
+        lbl1->setText(kTituloCortante);
+        lbl2->setText(kTituloMomento);
+    } else {
+        lbl1->setText(kTituloGiros);
+        lbl2->setText(kTituloDeflexiones);
+    }
+}
+
+void frmGeneral::optMomCor_Click() {
+    pct1->Limpiar();
+    pct2->Limpiar();
+    DibujarDiagramas();
+    lbl1->setText(kTituloCortante);
+    lbl2->setText(kTituloMomento);
+}
+
+void frmGeneral::optGirDef_Click() {
+    pct1->Limpiar();
+    pct2->Limpiar();
+    DibujarDiagramas();
+    lbl1->setText(kTituloGiros);
+    lbl2->setText(kTituloDeflexiones);
+}
+
+// ---- Plotting -------------------------------------------------------------
+
+void frmGeneral::DibujarDiagramas() {
+    const EstadoProyecto& e = P().estado;
+    const float L = e.LuzViga;
+    if (L == 0 || !std::isfinite(L)) return;
+
+    // One centimetre of beam in twips; the largest value 937 twips from the axis.
+    const float W = static_cast<float>(kLineaX2 - kLineaX1);
+    const float s = static_cast<float>(W * 0.01 / L);
+    if (!(s > 0) || !std::isfinite(s)) return;
+    const double X1 = kLineaX1, Y1 = kLineaY;
+    const bool momentos = optMomCor->isChecked();
+
+    for (Lienzo* caja : {pct1, pct2}) caja->Linea({X1, Y1}, {kLineaX2, Y1}, kColorEje);
+
+    int i = 0;
+    if (momentos) {
+        const float kq = static_cast<float>(kAlturaMaxima) / NoCero(e.CortanteMaxAbs);
+        const float km = static_cast<float>(kAlturaMaxima) / NoCero(e.MomentoMaxAbs);
+        for (float x = 0; x <= W; x += s) {
+            ++i;
+            pct1->Linea({X1 + x, Y1}, {X1 + x, Y1 - Muestra(e.DiagCortante, i) * kq},
+                        kColorSuperior);
+            pct2->Linea({X1 + x, Y1}, {X1 + x, Y1 - Muestra(e.DiagMomento, i) * km},
+                        kColorInferior);
+        }
+    } else {
+        const float kg = static_cast<float>(kAlturaMaxima) / NoCero(e.GiroMax);
+        const float kf = static_cast<float>(kAlturaMaxima) / NoCero(e.FlechaMax);
+        QVector<QPointF> flecha = {{X1, Y1 - Muestra(e.DiagFlecha, 0) * kf}};
+        for (float x = 0; x <= W; x += s) {
+            ++i;
+            pct1->Linea({X1 + x, Y1}, {X1 + x, Y1 - Muestra(e.DiagGiro, i) * kg}, kColorSuperior);
+            flecha.append({X1 + x + s, Y1 - Muestra(e.DiagFlecha, i) * kf});
+        }
+        pct2->Polilinea(flecha, kColorInferior);
+    }
+    MarcarExtremos();
+
+    const int uso = P().materiales.UsoDeflexion;
+    if (momentos) {
+        lblQp->setText(Q(texto::Formato(e.CortanteMax, "###,##0.00")));
+        lblQn->setText(Q(texto::Formato(e.CortanteMin, "###,##0.00")));
+        for (QLabel* l : {lblQmaxp, lblQmaxn, lblQp, lblQn}) l->setVisible(true);
+        pct2->Colocar(lblMn, 480, pct2->ArribaTwips(lblMn));
+        pct2->Colocar(lblMp, 480, pct2->ArribaTwips(lblMp));
+        lblMn->setText(Q(texto::Formato(e.MomentoNegMax, "###,##0.00")));
+        lblMmaxn->setText("Mmax:");
+        lblMmaxp->setText("Mmax:");
+        DeflexionAdmisible = korvex::DeflexionAdmisible(L, uso);
+        lblMp->setText(Q(texto::Formato(e.MomentoPosMax, "###,##0.00")));
+        pct1->setToolTip("Dibujo a escala del Diagrama de Cortante");
+        pct2->setToolTip("Dibujo a escala del Diagrama de Momento");
+    } else {
+        for (QLabel* l : {lblQmaxp, lblQp, lblQmaxn, lblQn}) l->setVisible(false);
+        lblMmaxn->setText(QString::fromUtf8("Deflexión máxima:"));
+        pct2->Colocar(lblMn, 1300, pct2->ArribaTwips(lblMn));
+        // Long-term categories carry the factor the deflection check used.
+        const double lambda = (uso == 1 || uso == 2) ? 1.0 : e.LambdaDeflexion;
+        lblMn->setText(Q(texto::Formato(e.FlechaEfectiva * lambda, "###,##0.000")));
+        lblMmaxp->setText(QString::fromUtf8("Deflexión máxima admisible:"));
+        pct2->Colocar(lblMp, 2000, pct2->ArribaTwips(lblMp));
+        DeflexionAdmisible = korvex::DeflexionAdmisible(L, uso);
+        lblMp->setText(Q(texto::Formato(DeflexionAdmisible, "###,##0.000")));
+        pct1->setToolTip("Dibujo a escala del Diagrama de Giros");
+        pct2->setToolTip("Dibujo a escala del Diagrama de Deflexiones");
+    }
+}
+
+// A small circle on each curve where the sampling met its largest values.
+void frmGeneral::MarcarExtremos() {
+    const EstadoProyecto& e = P().estado;
+    const double L = e.LuzViga;
+    const double W = kLineaX2 - kLineaX1;
+    auto marca = [&](Lienzo* caja, double posicion, double ordenada) {
+        caja->Circulo({kLineaX1 + posicion / L * W, kLineaY - ordenada}, kRadioMarca, kColorMarca);
+    };
+    const PosicionExtremos& p = e.Posiciones;
+    if (optMomCor->isChecked()) {
+        const double kq = kAlturaMaxima / NoCero(e.CortanteMaxAbs);
+        const double km = kAlturaMaxima / NoCero(e.MomentoMaxAbs);
+        if (e.CortanteMax != 0) marca(pct1, p.CortanteMax, e.CortanteMax * kq);
+        if (e.CortanteMin != 0) marca(pct1, p.CortanteMin, e.CortanteMin * kq);
+        // Displayed sign: sagging drawn below the axis.
+        if (e.MomentoPosMax != 0) marca(pct2, p.MomentoPosMax, -e.MomentoPosMax * km);
+        if (e.MomentoNegMax != 0) marca(pct2, p.MomentoNegMax, -e.MomentoNegMax * km);
+    } else {
+        if (e.GiroMax != 0) {
+            const int i = Estacion(e, p.GiroMax);
+            marca(pct1, p.GiroMax, Muestra(e.DiagGiro, i) * kAlturaMaxima / e.GiroMax);
+        }
+        if (e.FlechaMax != 0) {
+            // The polyline's point k (X1 + k steps) carries station k.
+            const int i = Estacion(e, p.FlechaMax);
+            const double s = W * 0.01 / L;
+            pct2->Circulo({kLineaX1 + i * s,
+                           kLineaY - Muestra(e.DiagFlecha, i) * kAlturaMaxima / e.FlechaMax},
+                          kRadioMarca, kColorMarca);
+        }
+    }
+}
+
+void frmGeneral::LimpiarDiagramas() {
+    pct1->Limpiar();
+    pct2->Limpiar();
+    for (QLabel* l : {lblQn, lblQp, lblMn, lblMp}) l->clear();
+}
+
+QString frmGeneral::Lectura(const Lienzo* caja, double xTwips) const {
+    const EstadoProyecto& e = P().estado;
+    if (!optMomCor->isEnabled() || e.NumEstaciones < 1 || e.LuzViga <= 0) return {};
+    if (caja != pct1 && caja != pct2) return {};
+    const double W = kLineaX2 - kLineaX1;
+    const double x = (xTwips - kLineaX1) / W * e.LuzViga;  // m along the beam
+    if (x < -0.005 || x > e.LuzViga + 0.005) return {};
+    const int i = Estacion(e, x);
+    const QString abscisa = "x = " + Q(texto::Formato(Muestra(e.DiagX, i), "###,##0.00")) + " m   ";
+    const bool superior = caja == pct1;
+    if (optMomCor->isChecked()) {
+        if (superior) {
+            return abscisa + "V = " + Q(texto::Formato(Muestra(e.DiagCortante, i), "###,##0.00")) +
+                   " Tn";
+        }
+        // Displayed sign: sagging positive.
+        return abscisa + "M = " + Q(texto::Formato(-Muestra(e.DiagMomento, i), "###,##0.00")) +
+               " Tn.m";
+    }
+    if (superior) {
+        return abscisa + QString::fromUtf8("θ = ") +
+               Q(texto::FormatoGeneral(Muestra(e.DiagGiro, i))) + " rad";
+    }
+    // The deflection line scaled to the maximum shown in lblMn.
+    const int uso = P().materiales.UsoDeflexion;
+    const double lambda = (uso == 1 || uso == 2) ? 1.0 : e.LambdaDeflexion;
+    const double escala = e.FlechaMax != 0 ? e.FlechaEfectiva * lambda / e.FlechaMax : 0.0;
+    return abscisa + QString::fromUtf8("δ = ") +
+           Q(texto::Formato(Muestra(e.DiagFlecha, i) * escala, "###,##0.000")) + " m";
+}
+
+void frmGeneral::MostrarLectura(Lienzo* caja, double xTwips, double) {
+    const QString t = Lectura(caja, xTwips);
+    if (t.isEmpty()) {
+        statusBar()->clearMessage();
+        return;
+    }
+    statusBar()->showMessage(t);
+    QToolTip::showText(QCursor::pos(), t, caja);
+}
+
+// ---- Other commands -------------------------------------------------------
+
+void frmGeneral::cmdUsos_Click() {
+    Registro::Instancia().Ventana<frmUsos>()->exec();
+}
+
+void frmGeneral::cmdVarillas_Click() {
+    frmVarillas* v = Registro::Instancia().Ventana<frmVarillas>();
+    v->show();
+    v->raise();
+    v->TablaVarillas();
+}
+
+void frmGeneral::cmdReiniciar2_Click() {
+    Reiniciar();
+}
+
+void frmGeneral::mnuArchivoNuevo_Click() {
+    if (MostrarMensaje("Esta seguro de que desea abrir un archivo nuevo ?!?", "Documento Nuevo",
+                       kEstiloPregunta) == kRespuestaOk) {
+        Reiniciar();
+    }
+}
+
+void frmGeneral::Reiniciar() {
+    Proyecto& p = P();
+    ReiniciarGeneral(p.estado);
+    p.seccion.TipoViga.clear();
+    PBar->setValue(0);
+
+#ifdef KORVEX_CON_CARGAS
+    if (frmCargas* c = Registro::Instancia().SiExiste<frmCargas>()) c->ReiniciarDesdeGeneral();
+#endif
+
+    ControlesIniciales();
+
+    // The section's four fields (its stored dimensions keep their values).
+    if (frmSeccion* s = Registro::Instancia().SiExiste<frmSeccion>()) {
+        for (QLineEdit* c : {s->txtB, s->txtH, s->txtHw, s->txtBw}) c->clear();
+    }
+    p.seccion.txtB.clear();
+    p.seccion.txtH.clear();
+    p.seccion.txtBw.clear();
+    p.seccion.txtHw.clear();
+}
+
+// ---- Projects -------------------------------------------------------------
+
+void frmGeneral::ProyectoAbierto() {
+    Proyecto& p = P();
+    const Materiales m = p.materiales;
+    const Seccion s = p.seccion;
+    txtFc->setText(Q(m.txtFc));
+    cboFy->setCurrentText(Q(m.cboFy));
+    txtRec->setText(Q(m.txtRec));
+
+    frmSeccion* sec = Registro::Instancia().Ventana<frmSeccion>();
+    sec->txtB->setText(Q(s.txtB));
+    sec->txtBw->setText(Q(s.txtBw));
+    sec->txtH->setText(Q(s.txtH));
+    sec->txtHw->setText(Q(s.txtHw));
+
+    Boton("Cargas")->setEnabled(true);
+    cmdCalculos->setEnabled(true);
+    optMomCor->setEnabled(true);
+    optGirDef->setEnabled(true);
+#ifdef KORVEX_CON_CARGAS
+    frmCargas* cargas = Registro::Instancia().Ventana<frmCargas>();
+    cargas->AplicarEstadoControles(p.ventana);
+    cargas->frmcargasload();
+#else
+    p.estado.ModuloElasticidad = 1.0f;
+#endif
+    sec->Calculos_Geom();
+    sec->Datos_Seccion();
+    cmdCalculos_Click();
+}
+
+bool frmGeneral::AbrirArchivo(const QString& archivo) {
+    Proyecto leido = P();
+    if (std::optional<Mensaje> m = LeerArchivoKvx(archivo.toStdString(), leido)) {
+        Adaptador().MostrarMensaje(*m);
+        return false;
+    }
+    P() = std::move(leido);
+    ProyectoAbierto();
+    return true;
+}
+
+void frmGeneral::ControlesIniciales() {
+    for (int r = 1; r <= 2; ++r) {
+        for (int c = 1; c <= 2; ++c) EscribirCelda(grdAcero, r, c, "");
+    }
+    mnuArchivoSalvarcomo->setEnabled(false);
+    mnuArchivoImprimir->setEnabled(false);
+    lblTipo->setText("Tipo de Viga: ");
+    lblB->setText("b: ");
+    lblH->setText("h: ");
+    lblbw->setText("bw: ");
+    lblhw->setText("hw: ");
+    lblbw->setVisible(false);
+    lblhw->setVisible(false);
+    optMomCor->setChecked(true);
+    lbl1->setText(kEscala);
+    lbl2->setText(kEscala);
+    lblMmaxn->setText("Mmax:");
+    lblMmaxp->setText("Mmax:");
+    lblQmaxp->setText("Qmax:");
+    lblQmaxn->setText("Qmax:");
+    for (QLabel* l : {lblQmaxp, lblQmaxn, lblQp, lblQn}) l->setVisible(true);
+    optMomCor->setEnabled(false);
+    optGirDef->setEnabled(false);
+    txtEstribos->clear();
+    for (const char* clave : {"Cargas", "Imprimir", "Salvar"}) Boton(clave)->setEnabled(false);
+    LimpiarDiagramas();
+    cmdCalculos->setEnabled(false);
+    cmdVarillas->setEnabled(false);
+}
+
+frmGeneral::EstadoVentana frmGeneral::Estado() const {
+    if (mnuArchivoSalvarcomo->isEnabled() && optMomCor->isEnabled() && cmdVarillas->isEnabled()) {
+        return EstadoVentana::Calculado;
+    }
+    return cmdCalculos->isEnabled() ? EstadoVentana::Listo : EstadoVentana::Inicio;
+}
+
+void frmGeneral::closeEvent(QCloseEvent* e) {
+    e->accept();
+    // The program ends with its main window: every other window closes too.
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w != this && w->isVisible()) w->hide();
+    }
+    QCoreApplication::quit();
+}
+
+}  // namespace korvex::ui

@@ -1,0 +1,64 @@
+// frmSeccion: the dimensions of the section ("Datos de la Sección"), in cm:
+// b and h of a rectangle, or bf, hf, bw and hw of a T / inverted T. The four
+// field texts are copied at once into the project's seccion.txtB, .txtH,
+// .txtBw and .txtHw; the stored dimensions (H, Hf, Bf, Hw, Bw, Ycg) and the
+// type (TipoViga) live in the project's seccion, the gross area and inertia
+// in its estado.
+//
+// OK checks the fields (Validar_Seccion), computes the section properties,
+// makes the load window and the cover available, applies the flange-width
+// limit when the project has loads, shows the section on the main window
+// and hides itself. The close box keeps nothing: a note says so, the fields
+// are emptied and the calculation is disabled.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace korvex::ui {
+
+class Lienzo;
+
+class frmSeccion : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit frmSeccion(QWidget* padre = nullptr);
+
+    QLabel *lblBase, *lblH, *lblbw, *lblhw, *lblUnd;
+    QLineEdit *txtB, *txtH, *txtBw, *txtHw;
+    Lienzo *pctViga_Rect, *pctViga_T, *pctViga_Ti;
+    QPushButton* cmdSeccionOk;
+
+    // Client heights of the window, twips: a rectangle (the bw and hw fields
+    // lie below, out of view) and a T or inverted T.
+    static constexpr double kAltoRect = 3165, kAltoT = 4590, kAncho = 5200;
+
+    // Lays the window out for the project's seccion.TipoViga: its drawing,
+    // the captions, the height; Hf, Bf, Hw, Bw back to 0 and the four fields
+    // emptied.
+    void Preparar();
+
+    // Section properties from the four fields into the project.
+    void Calculos_Geom();
+    // The section on the main window.
+    void Datos_Seccion();
+
+    void cmdSeccionOk_Click();
+    void Campo_Change();
+    void Campo_KeyPress(QLineEdit* campo);
+    void Campo_LostFocus(QLineEdit* campo);
+
+  public slots:
+    void reject() override;  // the close box (and Esc)
+
+  private:
+    int Validar_Seccion();
+    void Disponer(bool conAlma);
+    bool EsRectangular() const;
+};
+
+}  // namespace korvex::ui

@@ -395,8 +395,9 @@ std::optional<Mensaje> LeerKvx(std::string_view bytes, Proyecto& p) {
     }
     if (campos.size() != kCamposCabecera) {
         return Rechazo(1, 0, "",
-                       "la cabecera tiene " + std::to_string(campos.size()) +
-                           " campos y debe tener " + std::to_string(kCamposCabecera) +
+                       "la cabecera tiene " +
+                           Cantidad(static_cast<int>(campos.size()), "campo", "campos") +
+                           " y debe tener " + std::to_string(kCamposCabecera) +
                            (campos.size() < kCamposCabecera ? " (está incompleta)" : ""));
     }
     int k = 0;
@@ -442,7 +443,8 @@ std::optional<Mensaje> LeerKvx(std::string_view bytes, Proyecto& p) {
         if (campos.size() != kCamposCarga) {
             return Rechazo(linea, 0, "",
                            "la carga " + std::to_string(i) + " tiene " +
-                               std::to_string(campos.size()) + " campos y debe tener 8");
+                               Cantidad(static_cast<int>(campos.size()), "campo", "campos") +
+                               " y debe tener 8");
         }
         Carga c;
         float* destino[kCamposCarga] = {&c.A,  &c.B,   &c.C,    &c.P1,

@@ -180,6 +180,7 @@ void frmGeneral::CrearControles() {
     EscribirCelda(grdAcero, 2, 0, QString::fromUtf8("Compresión"));
     AjustarRejilla(grdAcero);
     grdAcero->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grdAcero->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     grdAcero->setFixedHeight(3 * grdAcero->rowHeight(0) + 2 * grdAcero->frameWidth());
     grdAcero->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdAcero->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -213,15 +214,15 @@ void frmGeneral::CrearControles() {
         l->Colocar(e, x, y);
         return e;
     };
-    const double arriba = 40, abajo = 2170;
-    lblPos = dentro(pct1, "lblPos", "(+)", 4760, 900);
-    lblNeg = dentro(pct1, "lblNeg", "(-)", 4760, 1380);
+    const double arriba = 40, abajo = 2260;
+    lblPos = dentro(pct1, "lblPos", "(+)", 4760, kLineaY - 340);
+    lblNeg = dentro(pct1, "lblNeg", "(-)", 4760, kLineaY + 120);
     lblQmaxp = dentro(pct1, "lblQmaxp", "Qmax:", 40, arriba);
     lblQp = dentro(pct1, "lblQp", "", 480, arriba);
     lblQmaxn = dentro(pct1, "lblQmaxn", "Qmax:", 40, abajo);
     lblQn = dentro(pct1, "lblQn", "", 480, abajo);
-    lblPos2 = dentro(pct2, "lblPos2", "(+)", 4760, 900);
-    lblNeg2 = dentro(pct2, "lblNeg2", "(-)", 4760, 1380);
+    lblPos2 = dentro(pct2, "lblPos2", "(+)", 4760, kLineaY - 340);
+    lblNeg2 = dentro(pct2, "lblNeg2", "(-)", 4760, kLineaY + 120);
     lblMmaxn = dentro(pct2, "lblMmaxn", "Mmax:", 40, arriba);
     lblMn = dentro(pct2, "lblMn", "", 480, arriba);
     lblMmaxp = dentro(pct2, "lblMmaxp", "Mmax:", 40, abajo);
@@ -346,7 +347,7 @@ void frmGeneral::Disponer() {
     auto* panel = new QWidget(centro);
     panel->setObjectName("panelDatos");
     panel->setLayout(izquierda);
-    panel->setFixedWidth(300);
+    panel->setFixedWidth(360);
     arriba->addWidget(panel);
     arriba->addLayout(derecha, 1);
 
@@ -751,6 +752,9 @@ void frmGeneral::ProyectoAbierto() {
     sec->txtHw->setText(Q(s.txtHw));
 
     Boton("Cargas")->setEnabled(true);
+    // The file holds a section, so the cover may be edited as after its OK.
+    txtRec->setEnabled(true);
+    TextoVentana(txtRec);
     cmdCalculos->setEnabled(true);
     optMomCor->setEnabled(true);
     optGirDef->setEnabled(true);

@@ -86,8 +86,8 @@ class frmGeneral : public QMainWindow {
 
     // Baselines of the two boxes, twips of the box: (X1, Y1) left end of the
     // beam on the zero axis, X2 its right end.
-    static constexpr double kLineaX1 = 480, kLineaX2 = 4670, kLineaY = 1241;
-    static constexpr double kAnchoCaja = 5320, kAltoCaja = 2400;  // twips
+    static constexpr double kLineaX1 = 480, kLineaX2 = 4670, kLineaY = 1293;
+    static constexpr double kAnchoCaja = 5320, kAltoCaja = 2500;  // twips
     static constexpr double kAlturaMaxima = 937;                  // twips of the largest value
 
     // Handlers.

@@ -11,6 +11,7 @@
 
 #include <QObject>
 #include <QString>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -59,5 +60,20 @@ class Entorno : public ::testing::Test {
     void SetUp() override;
     void TearDown() override;
 };
+
+}  // namespace korvex::pruebas
+
+namespace korvex::pruebas {
+
+// Loads of a project, as the load window stores them (m, Tn, Tn/m, Tn.m).
+Carga Puntual(float a, float P, float categoria, float L);
+Carga Uniforme(float a, float b, float w, float categoria, float L);
+
+// Puts a beam of length L on supports J, K with `cargas` into the registry's
+// project, as the load window leaves it after its OK.
+void PonerViga(float L, std::initializer_list<Carga> cargas, float J = 0, float K = -1);
+
+// Full path of an example project.
+QString Ejemplo(const char* nombre);
 
 }  // namespace korvex::pruebas

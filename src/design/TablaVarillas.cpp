@@ -29,11 +29,15 @@ std::array<int, 4> ContarVarillas(float As, float* asVarillas) {
         }
         c[3] = Cuenta(std::nearbyint(resto / kAreaVarilla[3]));  // halves to even
     }
+    ComprobarFaltante(area, c);
+    if (asVarillas) *asVarillas = area;
+    return c;
+}
+
+void ComprobarFaltante(double area, std::array<int, 4>& c) {
     double provista = 0;  // cm2
     for (int r = 0; r < 4; ++r) provista += c[r] * kAreaVarilla[r];
     if (area - provista > kHolgura) ++c[3];
-    if (asVarillas) *asVarillas = area;
-    return c;
 }
 
 void TablaVarillas(EstadoProyecto& e) {

@@ -17,6 +17,12 @@ inline constexpr std::array<double, 4> kAreaVarilla = {5.06707, 2.850229, 1.2667
 // allowance; As itself when As is 0).
 std::array<int, 4> ContarVarillas(float As, float* asVarillas = nullptr);
 
+// Shortfall check: one 3/8" bar more when the bars `c` provide less than
+// `area` - 0.356278695 cm2 (`area` includes that allowance). The rounding of
+// the 3/8" count keeps the shortfall within the allowance except at rounding
+// ties; this check settles those.
+void ComprobarFaltante(double area, std::array<int, 4>& c);
+
 // Fills e.Varillas (rows: bar sizes; columns: AsTraccionPos, AsTraccionNeg,
 // AsCompresionPos, AsCompresionNeg) and leaves AsVarillas at the area of the
 // last column.

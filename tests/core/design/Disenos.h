@@ -22,8 +22,8 @@ inline std::string T(float v) {
 
 // A section of the given type defined on the section window (its four field
 // texts) and accepted, with f'c, fy and the cover; d = total height - cover.
-inline Caso Definir(const char* tipo, float b, float h, float bw, float hw, float cover,
-                    double fc, double fy) {
+inline Caso Definir(const char* tipo, float b, float h, float bw, float hw, float cover, double fc,
+                    double fy) {
     Caso c;
     c.s.TipoViga = tipo;
     c.s.txtB = T(b);

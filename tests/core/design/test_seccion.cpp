@@ -12,7 +12,7 @@ using prueba::Rectangular;
 TEST(CalculosGeom, EjemploTDeAla60x10Alma25x40) {
     prueba::Caso c = ConAla(kVigaT, 60, 10, 25, 40);
     EXPECT_FLOAT_EQ(c.e.AreaSeccion, 1600);
-    EXPECT_FLOAT_EQ(c.s.Ycg, 29.375f);  // (45 x 600 + 20000) / 1600
+    EXPECT_FLOAT_EQ(c.s.Ycg, 29.375f);                       // (45 x 600 + 20000) / 1600
     EXPECT_NEAR(c.e.InerciaSeccion * 1e8, 372708.33, 0.05);  // cm4
     EXPECT_NEAR(c.e.InerciaSeccion, 0.0037271, 5e-8);
     EXPECT_EQ(c.s.Bf, 60);
@@ -84,12 +84,12 @@ TEST(LimiteAla, CuartoDeLuzOAnchoDieciseisVecesElAla) {
         const char* tipo;
         float hf, bw, L, limite;
     } casos[] = {
-        {kVigaT, 5, 20, 4, 100},     // W16 = 100 = L4
-        {kVigaT, 5, 10, 4, 90},      // W16 = 90 < 100
-        {kVigaTi, 5, 10, 4, 90},     // same for an inverted T
-        {kVigaT, 10, 25, 4, 100},    // W16 = 185 > 100
-        {kVigaRect, 1, 1, 4, 100},   // rectangle: always L/4
-        {kVigaT, 5, 10, 6.1f, 90},   // L4 = 152.5
+        {kVigaT, 5, 20, 4, 100},    // W16 = 100 = L4
+        {kVigaT, 5, 10, 4, 90},     // W16 = 90 < 100
+        {kVigaTi, 5, 10, 4, 90},    // same for an inverted T
+        {kVigaT, 10, 25, 4, 100},   // W16 = 185 > 100
+        {kVigaRect, 1, 1, 4, 100},  // rectangle: always L/4
+        {kVigaT, 5, 10, 6.1f, 90},  // L4 = 152.5
         {kVigaRect, 0, 0, 6.1f, 152.5f},
     };
     for (const auto& c : casos) {

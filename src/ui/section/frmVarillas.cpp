@@ -22,8 +22,14 @@ frmVarillas::frmVarillas(QWidget* padre) : QWidget(padre, Qt::Window) {
     for (int r = 1; r <= 4; ++r) EscribirCelda(grdVarillas, r, 0, filas[r - 1]);
     grdVarillas->setToolTip("Número de varillas de cada diámetro para cada área de acero");
     AjustarRejilla(grdVarillas);
-    grdVarillas->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    grdVarillas->setMinimumSize(560, 5 * grdVarillas->rowHeight(0) + 6);
+    int ancho = 2 * grdVarillas->frameWidth();
+    for (int c = 0; c < 5; ++c) ancho += grdVarillas->columnWidth(c);
+    grdVarillas->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grdVarillas->horizontalHeader()->setStretchLastSection(true);
+    grdVarillas->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdVarillas->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdVarillas->setMinimumWidth(ancho);
+    grdVarillas->setFixedHeight(5 * grdVarillas->rowHeight(0) + 2 * grdVarillas->frameWidth());
 
     lblNota = new QLabel(
         QString::fromUtf8("NOTA: Está a criterio del usuario la disposición de las barras de "

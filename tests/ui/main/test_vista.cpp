@@ -10,7 +10,11 @@
 #include "comun/Ayudas.h"
 #include "ui/common/Lienzo.h"
 #include "ui/main/frmGeneral.h"
+#include "ui/section/frmEstribos.h"
+#include "ui/section/frmSeccion.h"
+#include "ui/section/frmSecciones.h"
 #include "ui/section/frmUsos.h"
+#include "ui/section/frmVarillas.h"
 
 namespace korvex::ui {
 namespace {
@@ -57,10 +61,31 @@ TEST_F(Vista, DiagramasEnPantallaQueCrecenConLaVentana) {
     EXPECT_GT(Pixeles(g->pct1->grab().toImage(), QColor(128, 128, 0)), 1000);
     EXPECT_GT(Pixeles(g->pct2->grab().toImage(), QColor(0, 128, 0)), 50) << "deflection line";
 
+    // The other windows of the group, as they show on the screen.
     auto* usos = Ventana<frmUsos>();
     usos->show();
     pruebas::ProcesarEventos();
     Guardar(usos->grab(), "frmUsos.png");
+    EXPECT_GE(usos->Option3->height(), 2 * usos->Option3->fontMetrics().height())
+        << "the long caption is shown wrapped, not cut";
+    usos->hide();
+
+    for (const char* tipo : {kVigaRect, kVigaTi}) {
+        Registro::Instancia().proyecto().seccion.TipoViga = tipo;
+        auto* s = Ventana<frmSeccion>();
+        s->Preparar();
+        s->show();
+        pruebas::ProcesarEventos();
+        Guardar(s->grab(), (std::string("frmSeccion_") + tipo + ".png").c_str());
+        s->hide();
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             Ventana<frmSecciones>(), Ventana<frmEstribos>(), Ventana<frmVarillas>()}) {
+        w->show();
+        pruebas::ProcesarEventos();
+        Guardar(w->grab(), (w->objectName() + ".png").toUtf8().constData());
+        w->hide();
+    }
 }
 
 }  // namespace

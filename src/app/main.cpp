@@ -1,0 +1,168 @@
+// korvex: the windows, or with --calcular / --poligono the headless command,
+// which never creates a GUI application and so needs no display.
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QRegularExpression>
+#include <QStringList>
+#include <cstdio>
+#include <string>
+
+#include "batch/Lote.h"
+
+#ifdef KORVEX_CON_VENTANAS
+#include "ui/Arranque.h"
+#endif
+
+namespace {
+
+using korvex::lote::kSalidaUso;
+
+constexpr const char* kUso =
+    "Uso:\n"
+    "  korvex [ARCHIVO.kvx]\n"
+    "      abre Korvex en sus ventanas (con el proyecto indicado)\n"
+    "  korvex --calcular ARCHIVO.kvx [--json] [--uso 1|2|3|4] [--estribo 3/8|1/2]\n"
+    "         [--punto X]... [--diagramas]\n"
+    "      lee el proyecto y realiza los cálculos sin abrir ventanas\n"
+    "  korvex --poligono ARCHIVO [--json]\n"
+    "      área, centro de gravedad e inercia de un polígono\n"
+    "  korvex --help | --version\n"
+    "\n"
+    "Opciones:\n"
+    "  --calcular ARCHIVO  proyecto .kvx que se calcula\n"
+    "  --json              resultado como un objeto JSON (UTF-8)\n"
+    "  --uso N             uso de la viga para el control de deflexiones, de 1 a 4\n"
+    "                      (1 azoteas, 2 entrepisos, 3 y 4 con elementos no\n"
+    "                      estructurales); por omisión 1\n"
+    "  --estribo D         respuesta a la pregunta del diámetro de los estribos:\n"
+    "                      3/8 o 1/2; por omisión 3/8\n"
+    "  --punto X           momento y cortante en la abscisa X (m) tras el cálculo;\n"
+    "                      puede repetirse\n"
+    "  --diagramas         incluye en el JSON los diagramas muestreados\n"
+    "  --poligono ARCHIVO  archivo con un vértice por línea, \"x,y\" o \"x y\" (punto\n"
+    "                      decimal); se ignoran las líneas vacías y las que empiezan\n"
+    "                      por #\n"
+    "  -h, --help          muestra esta ayuda\n"
+    "  -v, --version       muestra la versión\n"
+    "\n"
+    "Estado de salida: 0 archivo leído, 1 archivo rechazado, 2 orden incorrecta.\n";
+
+void Escribir(std::FILE* f, const std::string& t) {
+    std::fwrite(t.data(), 1, t.size(), f);
+    std::fflush(f);
+}
+
+int ErrorDeOrden(const QString& razon) {
+    Escribir(stderr, "korvex: " + razon.toStdString() + "\n\n" + kUso);
+    return kSalidaUso;
+}
+
+// The parser's own errors are in English; they are told again in Spanish.
+QString RazonEnEspanol(const QCommandLineParser& p) {
+    if (!p.unknownOptionNames().isEmpty()) {
+        QStringList n;
+        for (const QString& o : p.unknownOptionNames()) n << (o.size() == 1 ? "-" : "--") + o;
+        return "opción desconocida: " + n.join(", ");
+    }
+    const QString e = p.errorText();
+    const QRegularExpressionMatch m = QRegularExpression("'([^']*)'").match(e);
+    const QString opcion = m.hasMatch() ? m.captured(1) : QString();
+    if (e.startsWith("Missing value")) return "falta el valor de la opción " + opcion;
+    if (e.startsWith("Unexpected value")) return "la opción " + opcion + " no admite valor";
+    return "orden incorrecta";
+}
+
+std::string Ruta(const QString& s) {
+    return QFile::encodeName(s).toStdString();  // the bytes the file system expects
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QStringList argumentos;
+    for (int i = 0; i < argc; ++i) argumentos << QString::fromLocal8Bit(argv[i]);
+
+    QCommandLineParser p;
+    const QCommandLineOption ayuda({"h", "help"}, "muestra esta ayuda");
+    const QCommandLineOption version({"v", "version"}, "muestra la versión");
+    const QCommandLineOption calcular("calcular", "proyecto que se calcula", "ARCHIVO");
+    const QCommandLineOption poligono("poligono", "polígono que se calcula", "ARCHIVO");
+    const QCommandLineOption json("json", "resultado en JSON");
+    const QCommandLineOption uso("uso", "uso de la viga", "N", "1");
+    const QCommandLineOption estribo("estribo", "diámetro de los estribos", "D", "3/8");
+    const QCommandLineOption punto("punto", "abscisa de consulta", "X");
+    const QCommandLineOption diagramas("diagramas", "diagramas en el JSON");
+    p.addOptions({ayuda, version, calcular, poligono, json, uso, estribo, punto, diagramas});
+    p.addPositionalArgument("archivo", "proyecto que se abre en las ventanas", "[ARCHIVO.kvx]");
+
+    if (!p.parse(argumentos)) return ErrorDeOrden(RazonEnEspanol(p));
+    if (p.isSet(ayuda)) {
+        Escribir(stdout, kUso);
+        return 0;
+    }
+    if (p.isSet(version)) {
+#ifdef KORVEX_CON_VENTANAS
+        Escribir(stdout, std::string("korvex ") + KORVEX_VERSION + "\n");
+#else
+        Escribir(stdout, std::string("korvex ") + KORVEX_VERSION + " (sin ventanas)\n");
+#endif
+        return 0;
+    }
+
+    const QStringList sueltos = p.positionalArguments();
+    if (p.isSet(calcular) && p.isSet(poligono)) {
+        return ErrorDeOrden("--calcular y --poligono no pueden usarse juntas");
+    }
+    if (p.isSet(calcular) || p.isSet(poligono)) {
+        if (!sueltos.isEmpty()) return ErrorDeOrden("argumento de más: " + sueltos.first());
+        if (p.values(calcular).size() > 1 || p.values(poligono).size() > 1) {
+            return ErrorDeOrden("indique un solo archivo");
+        }
+    }
+
+    korvex::lote::Salida s;
+    if (p.isSet(calcular)) {
+        korvex::lote::OpcionesCalcular o;
+        o.archivo = Ruta(p.value(calcular));
+        o.json = p.isSet(json);
+        const QString u = p.value(uso);
+        if (u != "1" && u != "2" && u != "3" && u != "4") {
+            return ErrorDeOrden("--uso admite 1, 2, 3 o 4, no \"" + u + "\"");
+        }
+        o.uso = u.toInt();
+        const QString d = p.value(estribo);
+        if (d != "3/8" && d != "1/2") {
+            return ErrorDeOrden("--estribo admite 3/8 o 1/2, no \"" + d + "\"");
+        }
+        o.estribo = d.toStdString();
+        for (const QString& x : p.values(punto)) o.puntos.push_back(x.toStdString());
+        o.diagramas = p.isSet(diagramas);
+        if (o.diagramas && !o.json) return ErrorDeOrden("--diagramas requiere --json");
+        s = korvex::lote::Calcular(o);
+    } else if (p.isSet(poligono)) {
+        for (const QCommandLineOption* o : {&uso, &estribo, &punto, &diagramas}) {
+            if (p.isSet(*o)) {
+                return ErrorDeOrden("--" + o->names().first() + " no se usa con --poligono");
+            }
+        }
+        s = korvex::lote::Poligono({Ruta(p.value(poligono)), p.isSet(json)});
+    } else {
+        for (const QCommandLineOption* o : {&json, &uso, &estribo, &punto, &diagramas}) {
+            if (p.isSet(*o)) {
+                return ErrorDeOrden("--" + o->names().first() + " requiere --calcular");
+            }
+        }
+        if (sueltos.size() > 1) return ErrorDeOrden("indique un solo proyecto");
+#ifdef KORVEX_CON_VENTANAS
+        return korvex::ui::Arrancar(
+            argc, argv, sueltos.isEmpty() ? std::string() : sueltos.first().toStdString());
+#else
+        return ErrorDeOrden(
+            "esta compilación no tiene ventanas (falta Qt Widgets); use --calcular o --poligono");
+#endif
+    }
+    Escribir(stdout, s.salida);
+    Escribir(stderr, s.error);
+    return s.estado;
+}

@@ -1,0 +1,274 @@
+// korvex --calcular: the project file through the same opening and
+// calculation as the windows, reported as JSON or as a readable summary.
+#include <charconv>
+#include <cmath>
+#include <nlohmann/json.hpp>
+
+#include "batch/Lote.h"
+#include "batch/Texto.h"
+#include "design/DisenarViga.h"
+#include "project/Calculo.h"
+#include "project/ConsultaPunto.h"
+#include "text/Numeros.h"
+
+namespace korvex::lote {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// The eight extremes, by name, with their value and abscissa.
+struct Extremo {
+    const char* nombre;
+    const char* descripcion;  // for the summary
+    const char* unidad;
+    float EstadoProyecto::*valor;
+    float PosicionExtremos::*posicion;
+};
+
+constexpr Extremo kExtremos[] = {
+    {"CortanteMaxAbs", "Cortante máximo absoluto", "Tn", &EstadoProyecto::CortanteMaxAbs,
+     &PosicionExtremos::CortanteMaxAbs},
+    {"CortanteMax", "Cortante máximo", "Tn", &EstadoProyecto::CortanteMax,
+     &PosicionExtremos::CortanteMax},
+    {"CortanteMin", "Cortante mínimo", "Tn", &EstadoProyecto::CortanteMin,
+     &PosicionExtremos::CortanteMin},
+    {"MomentoPosMax", "Momento positivo máximo", "Tn.m", &EstadoProyecto::MomentoPosMax,
+     &PosicionExtremos::MomentoPosMax},
+    {"MomentoNegMax", "Momento negativo máximo", "Tn.m", &EstadoProyecto::MomentoNegMax,
+     &PosicionExtremos::MomentoNegMax},
+    {"MomentoMaxAbs", "Momento máximo absoluto", "Tn.m", &EstadoProyecto::MomentoMaxAbs,
+     &PosicionExtremos::MomentoMaxAbs},
+    {"GiroMax", "Giro máximo absoluto", "rad", &EstadoProyecto::GiroMax,
+     &PosicionExtremos::GiroMax},
+    {"FlechaMax", "Flecha x inercia máxima", "m5", &EstadoProyecto::FlechaMax,
+     &PosicionExtremos::FlechaMax},
+};
+
+constexpr const char* kFilasVarillas[] = {"1\"", "3/4\"", "1/2\"", "3/8\""};
+constexpr const char* kColumnasVarillas[] = {"M(+) Tracción", "M(-) Tracción", "M(+) Compresión",
+                                             "M(-) Compresión"};
+constexpr const char* kRazonUso[] = {"", "L/180", "L/360", "L/480", "L/240"};
+
+// One point of --punto, in the analysis sign as the state holds it.
+struct Punto {
+    float X, CortanteIzq, CortanteDer, MomentoIzq, MomentoDer, MomentoServicio, Giro, Flecha;
+};
+
+struct Resultado {
+    Proyecto p;
+    ResultadoApertura apertura;
+    InterfazRegistro ui;
+    std::vector<Punto> puntos;
+
+    explicit Resultado(const std::string& estribo) : ui(estribo) {}
+};
+
+Json JsonMensajes(const std::vector<Mensaje>& mensajes) {
+    Json a = Json::array();
+    for (const Mensaje& m : mensajes) {
+        a.push_back({{"titulo", m.titulo}, {"texto", m.texto}, {"estilo", m.estilo}});
+    }
+    return a;
+}
+
+Json JsonSerie(const std::vector<float>& v, int n) {
+    Json a = Json::array();
+    for (int k = 1; k <= n && k < static_cast<int>(v.size()); ++k) {
+        a.push_back(NumeroJson(v[static_cast<std::size_t>(k)]));
+    }
+    return a;
+}
+
+std::string ComoJson(const Resultado& r, const OpcionesCalcular& o) {
+    const EstadoProyecto& e = r.p.estado;
+    const Seccion& s = r.p.seccion;
+    Json j;
+    j["calculado"] = r.apertura.calculo.calculado;
+    j["mensajes"] = JsonMensajes(r.ui.mensajes);
+    j["LuzViga"] = NumeroJson(e.LuzViga);
+    j["DistJ"] = NumeroJson(e.DistJ);
+    j["DistK"] = NumeroJson(e.DistK);
+    j["NumCargas"] = e.NumCargas;
+    j["TipoViga"] = s.TipoViga;
+    j["AreaSeccion"] = NumeroJson(e.AreaSeccion);
+    j["InerciaSeccion"] = NumeroJson(e.InerciaSeccion);
+    j["Ycg"] = NumeroJson(s.Ycg);
+    j["ModuloElasticidad"] = NumeroJson(e.ModuloElasticidad);
+    j["Recubrimiento"] = NumeroJson(e.Recubrimiento);
+    j["PeralteEfectivo"] = NumeroJson(e.PeralteEfectivo);
+    j["NumEstaciones"] = e.NumEstaciones;
+    Json posiciones;
+    for (const Extremo& x : kExtremos) {
+        j[x.nombre] = NumeroJson(e.*x.valor);
+        posiciones[x.nombre] = NumeroJson(e.Posiciones.*x.posicion);
+    }
+    j["PosicionExtremos"] = posiciones;
+    j["AsTraccionPos"] = NumeroJson(e.AsTraccionPos);
+    j["AsCompresionPos"] = NumeroJson(e.AsCompresionPos);
+    j["AsTraccionNeg"] = NumeroJson(e.AsTraccionNeg);
+    j["AsCompresionNeg"] = NumeroJson(e.AsCompresionNeg);
+    j["FalloDiseno"] = NumeroJson(r.apertura.calculo.FalloDiseno);
+    j["txtEstribos"] = e.txtEstribos;
+    j["EspaciamientoEstribos"] = NumeroJson(e.EspaciamientoEstribos);
+    Json varillas = Json::array();
+    for (const auto& fila : e.Varillas) varillas.push_back(Json(fila));
+    j["varillas"] = varillas;
+    j["InerciaEfectivaPos"] = NumeroJson(e.InerciaEfectivaPos);
+    j["InerciaEfectivaNeg"] = NumeroJson(e.InerciaEfectivaNeg);
+    j["FlechaEfectiva"] = NumeroJson(e.FlechaEfectiva);
+    j["DeflexionAdmisible"] =
+        NumeroJson(DeflexionAdmisible(e.LuzViga, r.p.materiales.UsoDeflexion));
+    Json puntos = Json::array();
+    for (const Punto& x : r.puntos) {
+        puntos.push_back({{"X", NumeroJson(x.X)},
+                          {"CortanteIzq", NumeroJson(x.CortanteIzq)},
+                          {"CortanteDer", NumeroJson(x.CortanteDer)},
+                          {"MomentoIzq", NumeroJson(x.MomentoIzq)},
+                          {"MomentoDer", NumeroJson(x.MomentoDer)},
+                          {"MomentoServicio", NumeroJson(x.MomentoServicio)},
+                          {"Giro", NumeroJson(x.Giro)},
+                          {"Flecha", NumeroJson(x.Flecha)}});
+    }
+    j["puntos"] = puntos;
+    if (o.diagramas) {
+        const int n = e.NumEstaciones;
+        j["diagramas"] = {{"X", JsonSerie(e.DiagX, n)},
+                          {"DiagCortante", JsonSerie(e.DiagCortante, n)},
+                          {"DiagMomento", JsonSerie(e.DiagMomento, n)},
+                          {"DiagGiro", JsonSerie(e.DiagGiro, n)},
+                          {"DiagFlecha", JsonSerie(e.DiagFlecha, n)},
+                          {"DiagMomentoServicio", JsonSerie(e.DiagMomentoServicio, n)}};
+    }
+    return j.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+std::string F2(double v) {
+    return texto::Formato(v, "###,##0.00");
+}
+std::string G(double v) {
+    return texto::FormatoGeneral(v);
+}
+
+std::string NombreSeccion(const std::string& tipo) {
+    if (tipo == kVigaRect) return "Rectangular";
+    if (tipo == kVigaT) return "T";
+    if (tipo == kVigaTi) return "T Invertida";
+    return "sin definir";
+}
+
+std::string ComoResumen(const Resultado& r, const OpcionesCalcular& o) {
+    const EstadoProyecto& e = r.p.estado;
+    const Seccion& s = r.p.seccion;
+    const Materiales& m = r.p.materiales;
+    std::string t;
+    t += "Proyecto: " + o.archivo + "\n";
+    t += "Viga: L = " + G(e.LuzViga) + " m, apoyos en j = " + G(e.DistJ) +
+         " m y k = " + G(e.DistK) + " m, " + std::to_string(e.NumCargas) +
+         (e.NumCargas == 1 ? " carga\n" : " cargas\n");
+    t += "Sección: " + NombreSeccion(s.TipoViga) + ", área " + G(e.AreaSeccion) + " cm2, inercia " +
+         G(e.InerciaSeccion) + " m4, Ycg " + G(s.Ycg) + " cm\n";
+    t += "Materiales: f'c = " + m.txtFc + " Kgr/cm2, fy = " + m.cboFy + " Kgr/cm2, recubrimiento " +
+         m.txtRec + " cm\n";
+
+    const ResultadoCalculo& c = r.apertura.calculo;
+    if (!c.calculado) {
+        t += c.rechazado ? "\nNo se realizó el cálculo: los datos fueron rechazados (vea los "
+                           "mensajes).\n"
+                         : "\nNo se realizó el cálculo: el proyecto no tiene cargas o f'c está "
+                           "vacío.\n";
+    } else {
+        t += "Peralte efectivo d = " + G(e.PeralteEfectivo) +
+             " cm, Ec = " + G(e.ModuloElasticidad) + " Tn/m2, " + std::to_string(e.NumEstaciones) +
+             " estaciones\n";
+
+        t += "\n" + Columna("Extremos (signo mostrado)", 36) + Columna("valor", 16, true) +
+             Columna("x (m)", 10, true) + "\n";
+        for (const Extremo& x : kExtremos) {
+            const float v = e.*x.valor;
+            const bool pequeno =
+                x.valor == &EstadoProyecto::GiroMax || x.valor == &EstadoProyecto::FlechaMax;
+            t += Columna(std::string("  ") + x.descripcion + " (" + x.unidad + ")", 36) +
+                 Columna(pequeno ? G(v) : F2(v), 16, true) +
+                 Columna(F2(e.Posiciones.*x.posicion), 10, true) + "\n";
+        }
+
+        t += "\n" + Columna("Acero (cm2)", 16) + Columna("Sección M(+)", 16, true) +
+             Columna("Sección M(-)", 16, true) + "\n";
+        t += Columna("  Tracción", 16) + Columna(F2(e.AsTraccionPos), 16, true) +
+             Columna(F2(e.AsTraccionNeg), 16, true) + "\n";
+        t += Columna("  Compresión", 16) + Columna(F2(e.AsCompresionPos), 16, true) +
+             Columna(F2(e.AsCompresionNeg), 16, true) + "\n";
+        if (c.FalloDiseno == 1.0f) t += "  El diseño falló: vea los mensajes.\n";
+
+        t += "\nEstribos: " +
+             (e.txtEstribos.empty()
+                  ? std::string("no se requieren")
+                  : e.txtEstribos + " (espaciamiento " + G(e.EspaciamientoEstribos) + " cm)") +
+             "\n";
+
+        t += "\n" + Columna("Varillas", 10);
+        for (const char* col : kColumnasVarillas) t += Columna(col, 17, true);
+        t += "\n";
+        for (int f = 0; f < 4; ++f) {
+            t += Columna(std::string("  ") + kFilasVarillas[f], 10);
+            for (int k = 0; k < 4; ++k) {
+                t += Columna(
+                    std::to_string(
+                        e.Varillas[static_cast<std::size_t>(f)][static_cast<std::size_t>(k)]),
+                    17, true);
+            }
+            t += "\n";
+        }
+
+        const int uso = m.UsoDeflexion;
+        t += "\nDeflexión: Ie(+) = " + G(e.InerciaEfectivaPos) +
+             " m4, Ie(-) = " + G(e.InerciaEfectivaNeg) +
+             " m4, flecha efectiva = " + G(e.FlechaEfectiva) + " m\n";
+        if (uso >= 1 && uso <= 4) {
+            t += "           admisible para el uso " + std::to_string(uso) + " (" + kRazonUso[uso] +
+                 ") = " + G(DeflexionAdmisible(e.LuzViga, uso)) + " m\n";
+        }
+    }
+
+    if (!r.puntos.empty()) {
+        t += "\nPuntos (signo mostrado)          V izq (Tn)  V der (Tn)  M izq (Tn.m)  M der "
+             "(Tn.m)\n";
+        for (const Punto& x : r.puntos) {
+            t += Columna("  X = " + G(x.X) + " m", 32) + Columna(F2(-x.CortanteIzq), 12, true) +
+                 Columna(F2(-x.CortanteDer), 12, true) + Columna(F2(-x.MomentoIzq), 14, true) +
+                 Columna(F2(-x.MomentoDer), 14, true) + "\n";
+        }
+    }
+
+    t += "\nMensajes:\n";
+    if (r.ui.mensajes.empty()) t += "  (ninguno)\n";
+    for (const Mensaje& x : r.ui.mensajes) t += "  [" + x.titulo + "] " + x.texto + "\n";
+    return t;
+}
+
+}  // namespace
+
+Salida Calcular(const OpcionesCalcular& o) {
+    Salida s;
+    Resultado r(o.estribo);
+    r.p.materiales.UsoDeflexion = o.uso;
+    r.apertura = AbrirProyecto(o.archivo, r.p, r.ui);
+    if (!r.apertura.leido) {
+        s.estado = kSalidaRechazado;
+        for (const Mensaje& m : r.ui.mensajes) s.error += m.titulo + ": " + m.texto + "\n";
+        return s;
+    }
+    // Each point after the calculation, with its modulus and inertia.
+    for (const std::string& x : o.puntos) {
+        const ConsultaPunto q = ConsultarPunto(r.p.estado, x, r.ui);
+        if (q.resultado != ConsultaPunto::Resultado::Calculada) continue;
+        const EstadoProyecto& e = r.p.estado;
+        r.puntos.push_back({e.XAnalisis, e.CortanteIzq, e.CortanteDer, e.MomentoIzq, e.MomentoDer,
+                            e.MomentoServicio, e.Giro, e.Flecha});
+    }
+    s.salida = o.json ? ComoJson(r, o) : ComoResumen(r, o);
+    return s;
+}
+
+}  // namespace korvex::lote

@@ -16,6 +16,7 @@
 #include <sstream>
 
 #include "project/ArchivoKvx.h"
+#include "project/Calculo.h"
 #include "project/Texto1252.h"
 
 namespace korvex {
@@ -217,6 +218,7 @@ Proyecto Generado(std::mt19937& g, int caso) {
 
 TEST(ArchivoKvx, IdaYVueltaDeProyectosGeneradosDaLosMismosBytesYElMismoProyecto) {
     std::mt19937 g(20240917);
+    int calculados = 0;
     for (int caso = 0; caso < 40; ++caso) {
         SCOPED_TRACE("caso " + std::to_string(caso));
         const Proyecto p = Generado(g, caso);
@@ -248,7 +250,21 @@ TEST(ArchivoKvx, IdaYVueltaDeProyectosGeneradosDaLosMismosBytesYElMismoProyecto)
         std::string segunda;
         ASSERT_FALSE(EscribirKvx(q, segunda));
         EXPECT_EQ(segunda, primera);
+
+        // The file holds every input of the calculation: opened from the file
+        // or from the original, the results and the messages are the same.
+        Proyecto original = p;
+        Proyecto leido;
+        ASSERT_FALSE(LeerKvx(primera, leido));
+        InterfazRegistro ui1, ui2;
+        const ResultadoCalculo r1 = RecalcularAbierto(original, ui1);
+        const ResultadoCalculo r2 = RecalcularAbierto(leido, ui2);
+        EXPECT_EQ(r1.calculado, r2.calculado);
+        EXPECT_EQ(leido.estado, original.estado);
+        EXPECT_EQ(ui2.mensajes, ui1.mensajes);
+        calculados += r1.calculado;
     }
+    EXPECT_GE(calculados, 10);  // the comparison covered real calculations
 }
 
 TEST(ArchivoKvx, CadaSingleFinitoVuelveConLosMismosBits) {

@@ -93,9 +93,16 @@ InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s
 
     const double MaKgcm = static_cast<double>(Ma) * kTnmAKgcm;
     const float rel = MaKgcm > 0 ? ASimple(r.Mcr / MaKgcm) : 0.0f;  // Mcr / Ma
-    const double r3 = static_cast<double>(rel) * rel * rel;
-    r.Ie = r3 * Ig + (1 - r3) * r.Icr;
-    if (!std::isfinite(r.Ie) || Ig < r.Ie) r.Ie = Ig;
+    // An uncracked section (Ma <= Mcr) keeps Ig. Heavily reinforced sections
+    // can have Icr > Ig, where the interpolation beyond r = 1 would fall below
+    // Ig and even below 0.
+    if (rel >= 1) {
+        r.Ie = Ig;
+    } else {
+        const double r3 = static_cast<double>(rel) * rel * rel;
+        r.Ie = r3 * Ig + (1 - r3) * r.Icr;
+        if (!std::isfinite(r.Ie) || Ig < r.Ie) r.Ie = Ig;
+    }
     return r;
 }
 

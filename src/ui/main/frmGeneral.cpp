@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,6 +22,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <cmath>
+#include <type_traits>
 
 #include "design/DisenarViga.h"
 #include "project/ArchivoKvx.h"
@@ -68,6 +70,19 @@ const QColor kColorInferior(0, 128, 0);
 const QColor kColorEje(0, 0, 0);
 const QColor kColorMarca(200, 0, 0);
 constexpr double kRadioMarca = 45;  // twips
+
+// Shows a window modally: a dialog waits in its own loop, another window
+// blocks the others until it closes.
+template <class T>
+void MostrarModal(T* w) {
+    if constexpr (std::is_base_of_v<QDialog, T>) {
+        w->exec();
+    } else {
+        w->setWindowModality(Qt::ApplicationModal);
+        w->show();
+        w->raise();
+    }
+}
 
 // Divisor of a scale: 1 for an extreme of 0, so a zero diagram lies on the axis.
 float NoCero(float v) {
@@ -417,7 +432,7 @@ void frmGeneral::Barrah_ButtonClick(const QString& clave) {
         MostrarInforme(this);
     } else if (clave == "Cargas") {
 #ifdef KORVEX_CON_CARGAS
-        Registro::Instancia().Ventana<frmCargas>()->exec();
+        MostrarModal(Registro::Instancia().Ventana<frmCargas>());
 #endif
     } else if (clave == "Secciones") {
         Registro::Instancia().Ventana<frmSecciones>()->exec();

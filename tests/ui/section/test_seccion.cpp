@@ -250,6 +250,8 @@ TEST_F(Secciones, LimiteDelAlaConUnaCargaEnCuatroMetros) {
         });
         // With loads, an accepted section makes the calculation available.
         EXPECT_EQ(g->cmdCalculos->isEnabled(), c.conCarga && !c.rechazado) << c.clave << c.b;
+        EXPECT_EQ(g->Estado(), c.conCarga && !c.rechazado ? frmGeneral::EstadoVentana::Listo
+                                                          : frmGeneral::EstadoVentana::Inicio);
         EXPECT_TRUE(g->Boton("Cargas")->isEnabled());
     }
 }

@@ -761,6 +761,7 @@ void frmGeneral::ProyectoAbierto() {
     txtRec->setText(Q(m.txtRec));
 
     frmSeccion* sec = Registro::Instancia().Ventana<frmSeccion>();
+    sec->AjustarAlTipo();
     sec->txtB->setText(Q(s.txtB));
     sec->txtBw->setText(Q(s.txtBw));
     sec->txtH->setText(Q(s.txtH));

@@ -156,8 +156,7 @@ frmSeccion::frmSeccion(QWidget* padre) : QDialog(padre) {
     }
     connect(cmdSeccionOk, &QPushButton::clicked, this, &frmSeccion::cmdSeccionOk_Click);
 
-    const std::string& tipo = s.TipoViga;
-    Disponer(tipo == kVigaT || tipo == kVigaTi);
+    AjustarAlTipo();
     Campo_Change();
 }
 
@@ -197,8 +196,8 @@ void frmSeccion::Disponer(bool conAlma) {
     setFixedSize(px(kAncho), px(conAlma ? kAltoT : kAltoRect));
 }
 
-void frmSeccion::Preparar() {
-    Seccion& s = P().seccion;
+void frmSeccion::AjustarAlTipo() {
+    const Seccion& s = P().seccion;
     const bool conAlma = s.TipoViga == kVigaT || s.TipoViga == kVigaTi;
     if (conAlma) {
         lblBase->setText("bf:");
@@ -208,6 +207,11 @@ void frmSeccion::Preparar() {
         lblH->setText("h:");
     }
     Disponer(conAlma);
+}
+
+void frmSeccion::Preparar() {
+    AjustarAlTipo();
+    Seccion& s = P().seccion;
     s.Hf = s.Bf = s.Hw = s.Bw = 0;
     for (QLineEdit* c : {txtB, txtH, txtBw, txtHw}) c->clear();
     txtB->setFocus();

@@ -41,6 +41,9 @@ class frmSeccion : public QDialog {
     // the captions, the height; Hf, Bf, Hw, Bw back to 0 and the four fields
     // emptied.
     void Preparar();
+    // The drawing, captions and height of the project's type, the fields
+    // and dimensions untouched (after a project was opened).
+    void AjustarAlTipo();
 
     // Section properties from the four fields into the project.
     void Calculos_Geom();

@@ -207,6 +207,13 @@ void ComprobarInicio(frmGeneral* g) {
 TEST_F(General, ReiniciarDevuelveCadaControlASuEstadoInicial) {
     ASSERT_TRUE(g->AbrirArchivo(Ejemplo("viga_t_invertida.kvx")));
     ASSERT_EQ(g->Estado(), frmGeneral::EstadoVentana::Calculado);
+    // The section window is laid out for the opened type, fields filled.
+    frmSeccion* abierta = Ventana<frmSeccion>();
+    EXPECT_FALSE(abierta->pctViga_Ti->isHidden());
+    EXPECT_TRUE(abierta->pctViga_Rect->isHidden());
+    EXPECT_EQ(abierta->lblBase->text(), "bf:");
+    EXPECT_EQ(abierta->height(), Lienzo::Px(frmSeccion::kAltoT, abierta));
+    EXPECT_FALSE(abierta->txtHw->text().isEmpty());
     g->optGirDef->click();
     ASSERT_EQ(g->lblMmaxn->text(), QString::fromUtf8("Deflexión máxima:"));
     g->txtFc->setText("250");

@@ -1,0 +1,130 @@
+// Open and save through the main window's commands, with the file dialogs
+// answered by the test as a user would (file name typed, dialog accepted).
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <string>
+
+#include "comun/Ayudas.h"
+#include "project/ArchivoKvx.h"
+#include "ui/common/Registro.h"
+#include "ui/main/AccionesArchivo.h"
+#include "ui/main/frmGeneral.h"
+
+namespace korvex::ui {
+namespace {
+
+class Archivo : public pruebas::Entorno {};
+
+// Answers the next file dialog with `ruta` (empty: cancels it) and records
+// its caption.
+void Responder(const QString& ruta, QString* titulo) {
+    QTimer::singleShot(0, [ruta, titulo] {
+        QFileDialog* dlg = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* d = qobject_cast<QFileDialog*>(w); d != nullptr && d->isVisible()) dlg = d;
+        }
+        ASSERT_NE(dlg, nullptr) << "no se abrió el diálogo de archivo";
+        *titulo = dlg->windowTitle();
+        if (ruta.isEmpty()) {
+            dlg->reject();
+            return;
+        }
+        dlg->selectFile(ruta);
+        QMetaObject::invokeMethod(dlg, "accept");
+        // A dialog that refused the name must not hang the test.
+        QTimer::singleShot(2000, dlg, [dlg] {
+            if (dlg->isVisible()) {
+                ADD_FAILURE() << "el diálogo no aceptó el archivo";
+                dlg->reject();
+            }
+        });
+    });
+}
+
+std::string Bytes() {
+    std::string b;
+    EXPECT_FALSE(EscribirKvx(ProyectoActual(), b).has_value());
+    return b;
+}
+
+TEST_F(Archivo, GuardarYAbrirDanLoMismoYUnArchivoMaloNoCambiaNada) {
+    frmGeneral* g = Ventana<frmGeneral>();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QString titulo;
+
+    // Open an example through the dialog "Abrir".
+    Responder(pruebas::Ejemplo("viga_t_vuelos.kvx"), &titulo);
+    g->mnuArchivoAbrir->trigger();
+    EXPECT_EQ(titulo, "Abrir");
+    ASSERT_TRUE(pruebas::TextosMensajes().empty() ||
+                pruebas::UltimoMensaje().titulo != kTituloAbrir);
+    const std::string original = Bytes();
+    const QString mp = g->lblMp->text(), mn = g->lblMn->text();
+    const QString qp = g->lblQp->text(), qn = g->lblQn->text();
+    EXPECT_FALSE(mp.isEmpty());
+
+    // Save it without extension: the dialog adds .kvx.
+    const QString sin = dir.filePath("copia");
+    Responder(sin, &titulo);
+    g->mnuArchivoSalvarcomo->trigger();
+    EXPECT_EQ(titulo, "Guardar");
+    ASSERT_TRUE(QFile::exists(sin + ".kvx"));
+
+    // Another project in between, then the saved copy back.
+    ASSERT_TRUE(AbrirProyecto(g, pruebas::Ejemplo("viga_rectangular.kvx")));
+    ASSERT_NE(Bytes(), original);
+    Responder(sin + ".kvx", &titulo);
+    g->mnuArchivoAbrir->trigger();
+    EXPECT_EQ(Bytes(), original);
+    EXPECT_EQ(g->lblMp->text(), mp);
+    EXPECT_EQ(g->lblMn->text(), mn);
+    EXPECT_EQ(g->lblQp->text(), qp);
+    EXPECT_EQ(g->lblQn->text(), qn);
+
+    // A refused file: its message is shown and nothing changes.
+    const QString malo = dir.filePath("malo.kvx");
+    {
+        QFile f(malo);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("esto no es un proyecto\n");
+    }
+    Mensajes::Limpiar();
+    Responder(malo, &titulo);
+    g->mnuArchivoAbrir->trigger();
+    ASSERT_FALSE(pruebas::TextosMensajes().empty());
+    EXPECT_EQ(pruebas::UltimoMensaje().titulo, kTituloAbrir);
+    EXPECT_EQ(Bytes(), original);
+    EXPECT_EQ(g->lblMp->text(), mp);
+
+    // A cancelled dialog changes nothing either.
+    Responder(QString(), &titulo);
+    g->mnuArchivoAbrir->trigger();
+    EXPECT_EQ(Bytes(), original);
+}
+
+TEST_F(Archivo, UnGuardadoFallidoLoDiceYConservaElArchivo) {
+    frmGeneral* g = Ventana<frmGeneral>();
+    ASSERT_TRUE(AbrirProyecto(g, pruebas::Ejemplo("viga_rectangular.kvx")));
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // A folder that does not exist: the writer cannot create its file.
+    const QString imposible = dir.filePath("no_existe/proyecto.kvx");
+    QString titulo;
+    Mensajes::Limpiar();
+    Responder(imposible, &titulo);
+    g->mnuArchivoSalvarcomo->trigger();
+    EXPECT_FALSE(QFile::exists(imposible));
+    ASSERT_FALSE(pruebas::TextosMensajes().empty());
+    EXPECT_EQ(pruebas::UltimoMensaje().titulo, kTituloGuardar);
+}
+
+}  // namespace
+}  // namespace korvex::ui

@@ -18,10 +18,7 @@
 #include "ui/common/Registro.h"
 #include "ui/main/frmGeneral.h"
 
-#if __has_include("ui/loads/frmCargas.h")
 #include "ui/loads/frmCargas.h"
-#define KORVEX_CON_CARGAS 1
-#endif
 
 namespace korvex::ui {
 
@@ -68,10 +65,8 @@ void Guardar(frmGeneral* general) {
     const QString archivo = Elegir(general, true);
     if (archivo.isEmpty()) return;
     Proyecto& p = ProyectoActual();
-#ifdef KORVEX_CON_CARGAS
     if (frmCargas* c = Registro::Instancia().SiExiste<frmCargas>())
         p.ventana = c->EstadoControles();
-#endif
     if (std::optional<Mensaje> m = GuardarArchivoKvx(archivo.toStdString(), p)) {
         Adaptador().MostrarMensaje(*m);
         return;
@@ -88,12 +83,6 @@ void ConectarArchivo(frmGeneral* general) {
     QObject::connect(general->mnuArchivoSalvarcomo, &QAction::triggered, general,
                      [general] { Guardar(general); });
 }
-
-void MostrarInforme(frmGeneral*) {}
-
-void MostrarAyuda(int) {}
-
-void MostrarPoligono() {}
 
 bool AbrirProyecto(frmGeneral* general, const QString& archivo) {
     return general != nullptr && general->AbrirArchivo(archivo);

@@ -41,10 +41,7 @@
 #include "ui/section/frmUsos.h"
 #include "ui/section/frmVarillas.h"
 
-#if __has_include("ui/loads/frmCargas.h")
 #include "ui/loads/frmCargas.h"
-#define KORVEX_CON_CARGAS 1
-#endif
 
 namespace korvex::ui {
 
@@ -431,9 +428,7 @@ void frmGeneral::Barrah_ButtonClick(const QString& clave) {
     } else if (clave == "Imprimir") {
         MostrarInforme(this);
     } else if (clave == "Cargas") {
-#ifdef KORVEX_CON_CARGAS
         MostrarModal(Registro::Instancia().Ventana<frmCargas>());
-#endif
     } else if (clave == "Secciones") {
         Registro::Instancia().Ventana<frmSecciones>()->exec();
     } else if (clave == "Ayuda") {
@@ -734,9 +729,7 @@ void frmGeneral::Reiniciar() {
     p.seccion.TipoViga.clear();
     PBar->setValue(0);
 
-#ifdef KORVEX_CON_CARGAS
     if (frmCargas* c = Registro::Instancia().SiExiste<frmCargas>()) c->ReiniciarDesdeGeneral();
-#endif
 
     ControlesIniciales();
 
@@ -774,13 +767,9 @@ void frmGeneral::ProyectoAbierto() {
     cmdCalculos->setEnabled(true);
     optMomCor->setEnabled(true);
     optGirDef->setEnabled(true);
-#ifdef KORVEX_CON_CARGAS
     frmCargas* cargas = Registro::Instancia().Ventana<frmCargas>();
     cargas->AplicarEstadoControles(p.ventana);
     cargas->frmcargasload();
-#else
-    p.estado.ModuloElasticidad = 1.0f;
-#endif
     sec->Calculos_Geom();
     sec->Datos_Seccion();
     cmdCalculos_Click();

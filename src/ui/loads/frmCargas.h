@@ -1,0 +1,141 @@
+// frmCargas: the load window ("Cargas"). The beam length, the two supports of
+// a beam with cantilevers and one load at a time (type, category, position,
+// intensity) are typed here; every field is checked when it is left. The
+// window keeps the project's load table (shown in `grid`), answers the point
+// query (moment and shear left and right of an abscissa, `grid1`) and draws
+// the loads to scale in `pctCarga`.
+//
+// The first added load freezes the beam (length, supports and the cantilever
+// box are disabled) until the table is emptied again. Ok hides the window,
+// checks the flange width and makes "Realizar Cálculos" available; the close
+// box hides and unloads it, so the next opening restores it from the project.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <vector>
+
+#include "project/Proyecto.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+
+namespace korvex::ui {
+
+class Lienzo;
+
+class frmCargas : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit frmCargas(QWidget* padre = nullptr);
+
+    // Entry fields and their labels.
+    QLabel *lblL, *lblj, *lblk, *lblA, *lblB, *lblP1, *lblP2;
+    QLabel *lbluL, *lbluJ, *lbluK, *lbluA, *lbluB, *lbluP1, *lbluP2;
+    QLineEdit *txtL, *txtJ, *txtK, *txtA, *txtB, *txtP1, *txtP2;
+    QGroupBox* frCarga;
+    QRadioButton *optPuntual, *optDistribuida, *optMomento;
+    QGroupBox* frmTipo;
+    QRadioButton *optMuerta, *optViva, *Option1;
+    QCheckBox* Check_Vuelo;
+    // Illustrations: point, distributed, moment; without and with cantilevers.
+    Lienzo *Ilustracionp, *Ilustraciond, *Ilustracionm;
+    Lienzo *Ilustracionpv, *Ilustraciondv, *Ilustracionmv;
+    QLabel* lblNota;
+    // Load table.
+    QPushButton *cmdAnadir, *cmdBorrar, *cmdReiniciar, *cmdCargasOk;
+    QTableWidget* grid;
+    // Point query.
+    QLabel* lblX;
+    QLineEdit* txtX;
+    QPushButton* cmdCalc;
+    QTableWidget* grid1;
+    // Load sketch.
+    Lienzo* pctCarga;
+    QLabel *Apoyo1, *Apoyo2;
+
+    // Largest admissible flange width of the last Ok, cm.
+    float BfMax = 0;
+
+    // The beam line of the sketch, twips of pctCarga.
+    static constexpr double kLineaX1 = 495, kLineaX2 = 3367, kLineaY1 = 1275;
+    static constexpr double kAnchoSketch = 3860, kAltoSketch = 2040;
+    static constexpr double kApoyoIzq = 360, kApoyoDer = 3240, kAnchoApoyo = 270;
+
+    // Public procedures.
+    void frmcargasload();
+    // The load window's part of the main window's reset.
+    void ReiniciarDesdeGeneral();
+    // The controls whose state travels in the project file.
+    korvex::EstadoVentanaCargas EstadoControles() const;
+    void AplicarEstadoControles(const korvex::EstadoVentanaCargas& e);
+
+    // Handlers.
+    void optPuntual_Click();
+    void optDistribuida_Click();
+    void optMomento_Click();
+    void txtA_Change();
+    void txtB_Change();
+    void txtK_Change();
+    void txtL_Change();
+    void txtP1_Change();
+    void txtP2_Change();
+    void txtA_LostFocus();
+    void txtB_LostFocus();
+    void txtJ_LostFocus();
+    void txtK_LostFocus();
+    void txtL_LostFocus();
+    void txtP1_LostFocus();
+    void txtP2_LostFocus();
+    void cmdAnadir_Click();
+    void cmdBorrar_Click();
+    void cmdReiniciar_Click();
+    void cmdCargasOk_Click();
+    void Check_Vuelo_Click();
+    void cmdCalc_Click();
+    void Form_Load();
+
+    // The load sketch of the table (the box is not cleared here).
+    void DibujarCargas();
+    // Clears the sketch box, leaving the beam line.
+    void LimpiarCroquis();
+    // Description of the load whose symbol lies under (x, y) twips of the
+    // sketch ("Carga 2: Distribuida, Muerta, a = 1.5 m, b = 2 m, P1 = 1,
+    // P2 = 3"); empty when there is none.
+    QString DescripcionEn(double xTwips, double yTwips) const;
+    // Description of load i of the table.
+    static QString Descripcion(int i);
+
+  public slots:
+    void reject() override;  // the close box (Form_Unload)
+
+  private:
+    struct Simbolo {
+        double x0, y0, x1, y1;  // twips, bounding box (with a margin)
+        int carga;
+    };
+
+    void CrearControles();
+    void Disponer();
+    void Conectar();
+    void DisponerTipo(int tipo);  // 1 point, 2 distributed, 3 moment
+    void Llenar_Tabla();
+    void Cerrar_Cargas();
+    void FijarLuz();         // LuzViga from txtL, truncated to cm
+    void LiberarViga();      // the controls of an empty table
+    void LimpiarConsulta();  // the four value cells of grid1
+    void Sincronizar();      // project copy of the saved controls
+    void AlClic(QLineEdit* campo, bool darFoco);
+    void AlEntrar(QLineEdit* campo);  // txtJ / txtK got-focus rule
+    void Siguiente(QLineEdit* campo);
+
+    std::vector<Simbolo> simbolos_;
+};
+
+}  // namespace korvex::ui

@@ -34,14 +34,14 @@
 #include "ui/common/Mensajes.h"
 #include "ui/common/Registro.h"
 #include "ui/common/Rejilla.h"
+#include "ui/loads/frmCargas.h"
 #include "ui/main/AccionesArchivo.h"
+#include "ui/main/Diagramas.h"
 #include "ui/main/Iconos.h"
 #include "ui/section/frmSeccion.h"
 #include "ui/section/frmSecciones.h"
 #include "ui/section/frmUsos.h"
 #include "ui/section/frmVarillas.h"
-
-#include "ui/loads/frmCargas.h"
 
 namespace korvex::ui {
 
@@ -61,13 +61,6 @@ const QString kTituloGiros = "Diagrama de Giros";
 const QString kTituloDeflexiones = "Diagrama de Deflexiones (Mts)";
 const QString kEscala = "Diagrama a Escala";
 
-// Colours of the diagrams: &H8080 (red 128, green 128) and &H8000 (green 128).
-const QColor kColorSuperior(128, 128, 0);
-const QColor kColorInferior(0, 128, 0);
-const QColor kColorEje(0, 0, 0);
-const QColor kColorMarca(200, 0, 0);
-constexpr double kRadioMarca = 45;  // twips
-
 // Shows a window modally: a dialog waits in its own loop, another window
 // blocks the others until it closes.
 template <class T>
@@ -79,22 +72,6 @@ void MostrarModal(T* w) {
         w->show();
         w->raise();
     }
-}
-
-// Divisor of a scale: 1 for an extreme of 0, so a zero diagram lies on the axis.
-float NoCero(float v) {
-    return v == 0 ? 1.0f : v;
-}
-
-// Sample i of a station array; 0 for an element never written.
-float Muestra(const std::vector<float>& a, int i) {
-    return i >= 0 && i < static_cast<int>(a.size()) ? a[static_cast<std::size_t>(i)] : 0.0f;
-}
-
-// Station of the sampling at abscissa x (m): station i lies at (i - 1) cm.
-int Estacion(const EstadoProyecto& e, double x) {
-    const long i = std::lround(x * 100.0) + 1;
-    return static_cast<int>(std::clamp<long>(i, 1, std::max(1, e.NumEstaciones)));
 }
 
 QLabel* Etiqueta(const char* nombre, const QString& texto, QWidget* padre) {
@@ -556,38 +533,8 @@ void frmGeneral::DibujarDiagramas() {
     const float L = e.LuzViga;
     if (L == 0 || !std::isfinite(L)) return;
 
-    // One centimetre of beam in twips; the largest value 937 twips from the axis.
-    const float W = static_cast<float>(kLineaX2 - kLineaX1);
-    const float s = static_cast<float>(W * 0.01 / L);
-    if (!(s > 0) || !std::isfinite(s)) return;
-    const double X1 = kLineaX1, Y1 = kLineaY;
     const bool momentos = optMomCor->isChecked();
-
-    for (Lienzo* caja : {pct1, pct2}) caja->Linea({X1, Y1}, {kLineaX2, Y1}, kColorEje);
-
-    int i = 0;
-    if (momentos) {
-        const float kq = static_cast<float>(kAlturaMaxima) / NoCero(e.CortanteMaxAbs);
-        const float km = static_cast<float>(kAlturaMaxima) / NoCero(e.MomentoMaxAbs);
-        for (float x = 0; x <= W; x += s) {
-            ++i;
-            pct1->Linea({X1 + x, Y1}, {X1 + x, Y1 - Muestra(e.DiagCortante, i) * kq},
-                        kColorSuperior);
-            pct2->Linea({X1 + x, Y1}, {X1 + x, Y1 - Muestra(e.DiagMomento, i) * km},
-                        kColorInferior);
-        }
-    } else {
-        const float kg = static_cast<float>(kAlturaMaxima) / NoCero(e.GiroMax);
-        const float kf = static_cast<float>(kAlturaMaxima) / NoCero(e.FlechaMax);
-        QVector<QPointF> flecha = {{X1, Y1 - Muestra(e.DiagFlecha, 0) * kf}};
-        for (float x = 0; x <= W; x += s) {
-            ++i;
-            pct1->Linea({X1 + x, Y1}, {X1 + x, Y1 - Muestra(e.DiagGiro, i) * kg}, kColorSuperior);
-            flecha.append({X1 + x + s, Y1 - Muestra(e.DiagFlecha, i) * kf});
-        }
-        pct2->Polilinea(flecha, kColorInferior);
-    }
-    MarcarExtremos();
+    DibujarCurvas(e, pct1, pct2, momentos);
 
     const int uso = P().materiales.UsoDeflexion;
     if (momentos) {
@@ -616,39 +563,6 @@ void frmGeneral::DibujarDiagramas() {
         lblMp->setText(Q(texto::Formato(DeflexionAdmisible, "###,##0.000")));
         pct1->setToolTip("Dibujo a escala del Diagrama de Giros");
         pct2->setToolTip("Dibujo a escala del Diagrama de Deflexiones");
-    }
-}
-
-// A small circle on each curve where the sampling met its largest values.
-void frmGeneral::MarcarExtremos() {
-    const EstadoProyecto& e = P().estado;
-    const double L = e.LuzViga;
-    const double W = kLineaX2 - kLineaX1;
-    auto marca = [&](Lienzo* caja, double posicion, double ordenada) {
-        caja->Circulo({kLineaX1 + posicion / L * W, kLineaY - ordenada}, kRadioMarca, kColorMarca);
-    };
-    const PosicionExtremos& p = e.Posiciones;
-    if (optMomCor->isChecked()) {
-        const double kq = kAlturaMaxima / NoCero(e.CortanteMaxAbs);
-        const double km = kAlturaMaxima / NoCero(e.MomentoMaxAbs);
-        if (e.CortanteMax != 0) marca(pct1, p.CortanteMax, e.CortanteMax * kq);
-        if (e.CortanteMin != 0) marca(pct1, p.CortanteMin, e.CortanteMin * kq);
-        // Displayed sign: sagging drawn below the axis.
-        if (e.MomentoPosMax != 0) marca(pct2, p.MomentoPosMax, -e.MomentoPosMax * km);
-        if (e.MomentoNegMax != 0) marca(pct2, p.MomentoNegMax, -e.MomentoNegMax * km);
-    } else {
-        if (e.GiroMax != 0) {
-            const int i = Estacion(e, p.GiroMax);
-            marca(pct1, p.GiroMax, Muestra(e.DiagGiro, i) * kAlturaMaxima / e.GiroMax);
-        }
-        if (e.FlechaMax != 0) {
-            // The polyline's point k (X1 + k steps) carries station k.
-            const int i = Estacion(e, p.FlechaMax);
-            const double s = W * 0.01 / L;
-            pct2->Circulo({kLineaX1 + i * s,
-                           kLineaY - Muestra(e.DiagFlecha, i) * kAlturaMaxima / e.FlechaMax},
-                          kRadioMarca, kColorMarca);
-        }
     }
 }
 

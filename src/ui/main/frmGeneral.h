@@ -138,7 +138,6 @@ class frmGeneral : public QMainWindow {
     void Conectar();
     void MostrarLectura(Lienzo* caja, double xTwips, double yTwips);
     void Titulos();
-    void MarcarExtremos();
     // The start state of the window's own controls (part of the reset).
     void ControlesIniciales();
 

@@ -1,0 +1,106 @@
+#include "ui/main/Diagramas.h"
+
+#include <QColor>
+#include <QVector>
+#include <algorithm>
+#include <cmath>
+
+#include "ui/common/Lienzo.h"
+#include "ui/main/frmGeneral.h"
+
+namespace korvex::ui {
+
+namespace {
+
+// Colours of the diagrams: &H8080 (red 128, green 128) and &H8000 (green 128).
+const QColor kColorSuperior(128, 128, 0);
+const QColor kColorInferior(0, 128, 0);
+const QColor kColorEje(0, 0, 0);
+const QColor kColorMarca(200, 0, 0);
+constexpr double kRadioMarca = 45;  // twips
+
+constexpr double X1 = frmGeneral::kLineaX1, X2 = frmGeneral::kLineaX2, Y1 = frmGeneral::kLineaY;
+constexpr double kAltura = frmGeneral::kAlturaMaxima;
+
+// A small circle on each curve where the sampling met its largest values.
+void MarcarExtremos(const EstadoProyecto& e, Lienzo* sup, Lienzo* inf, bool momentos) {
+    const double L = e.LuzViga;
+    const double W = X2 - X1;
+    auto marca = [&](Lienzo* caja, double posicion, double ordenada) {
+        caja->Circulo({X1 + posicion / L * W, Y1 - ordenada}, kRadioMarca, kColorMarca);
+    };
+    const PosicionExtremos& p = e.Posiciones;
+    if (momentos) {
+        const double kq = kAltura / NoCero(e.CortanteMaxAbs);
+        const double km = kAltura / NoCero(e.MomentoMaxAbs);
+        if (e.CortanteMax != 0) marca(sup, p.CortanteMax, e.CortanteMax * kq);
+        if (e.CortanteMin != 0) marca(sup, p.CortanteMin, e.CortanteMin * kq);
+        // Displayed sign: sagging drawn below the axis.
+        if (e.MomentoPosMax != 0) marca(inf, p.MomentoPosMax, -e.MomentoPosMax * km);
+        if (e.MomentoNegMax != 0) marca(inf, p.MomentoNegMax, -e.MomentoNegMax * km);
+    } else {
+        if (e.GiroMax != 0) {
+            const int i = Estacion(e, p.GiroMax);
+            marca(sup, p.GiroMax, Muestra(e.DiagGiro, i) * kAltura / e.GiroMax);
+        }
+        if (e.FlechaMax != 0) {
+            // The polyline's point k (X1 + k steps) carries station k.
+            const int i = Estacion(e, p.FlechaMax);
+            const double s = W * 0.01 / L;
+            inf->Circulo({X1 + i * s, Y1 - Muestra(e.DiagFlecha, i) * kAltura / e.FlechaMax},
+                         kRadioMarca, kColorMarca);
+        }
+    }
+}
+
+}  // namespace
+
+float Muestra(const std::vector<float>& a, int i) {
+    return i >= 0 && i < static_cast<int>(a.size()) ? a[static_cast<std::size_t>(i)] : 0.0f;
+}
+
+int Estacion(const EstadoProyecto& e, double x) {
+    const long i = std::lround(x * 100.0) + 1;
+    return static_cast<int>(std::clamp<long>(i, 1, std::max(1, e.NumEstaciones)));
+}
+
+float NoCero(float v) {
+    return v == 0 ? 1.0f : v;
+}
+
+void DibujarCurvas(const EstadoProyecto& e, Lienzo* sup, Lienzo* inf, bool momentos) {
+    const float L = e.LuzViga;
+    if (L == 0 || !std::isfinite(L)) return;
+
+    // One centimetre of beam in twips; the largest value 937 twips from the axis.
+    const float W = static_cast<float>(X2 - X1);
+    const float s = static_cast<float>(W * 0.01 / L);
+    if (!(s > 0) || !std::isfinite(s)) return;
+
+    for (Lienzo* caja : {sup, inf}) caja->Linea({X1, Y1}, {X2, Y1}, kColorEje);
+
+    int i = 0;
+    if (momentos) {
+        const float kq = static_cast<float>(kAltura) / NoCero(e.CortanteMaxAbs);
+        const float km = static_cast<float>(kAltura) / NoCero(e.MomentoMaxAbs);
+        for (float x = 0; x <= W; x += s) {
+            ++i;
+            sup->Linea({X1 + x, Y1}, {X1 + x, Y1 - Muestra(e.DiagCortante, i) * kq},
+                       kColorSuperior);
+            inf->Linea({X1 + x, Y1}, {X1 + x, Y1 - Muestra(e.DiagMomento, i) * km}, kColorInferior);
+        }
+    } else {
+        const float kg = static_cast<float>(kAltura) / NoCero(e.GiroMax);
+        const float kf = static_cast<float>(kAltura) / NoCero(e.FlechaMax);
+        QVector<QPointF> flecha = {{X1, Y1 - Muestra(e.DiagFlecha, 0) * kf}};
+        for (float x = 0; x <= W; x += s) {
+            ++i;
+            sup->Linea({X1 + x, Y1}, {X1 + x, Y1 - Muestra(e.DiagGiro, i) * kg}, kColorSuperior);
+            flecha.append({X1 + x + s, Y1 - Muestra(e.DiagFlecha, i) * kf});
+        }
+        inf->Polilinea(flecha, kColorInferior);
+    }
+    MarcarExtremos(e, sup, inf, momentos);
+}
+
+}  // namespace korvex::ui

@@ -1,0 +1,32 @@
+// The curves of a calculation drawn to scale on two twip boxes of the main
+// window's design size (kAnchoCaja x kAltoCaja of frmGeneral): the beam from
+// X1 to X2 on the zero axis at Y, one vertical hatch line per sampled
+// centimetre (shear, moment, rotation) or the deflection line, the largest
+// value 937 twips from the axis, and a small circle where the sampling met
+// each extreme. Used by the main window and by the report, which always
+// pastes shear and moment whatever the main window shows.
+#pragma once
+
+#include <vector>
+
+#include "model/Estado.h"
+
+namespace korvex::ui {
+
+class Lienzo;
+
+// Sample i of a station array; 0 for an element never written.
+float Muestra(const std::vector<float>& a, int i);
+
+// Station of the sampling at abscissa x (m): station i lies at (i - 1) cm.
+int Estacion(const EstadoProyecto& e, double x);
+
+// Divisor of a scale: 1 for an extreme of 0, so a zero diagram lies on the axis.
+float NoCero(float v);
+
+// Draws shear (upper box) and moment (lower box) when `momentos`, otherwise
+// rotation and deflection. The boxes are not cleared first. A beam of length
+// 0 draws nothing.
+void DibujarCurvas(const EstadoProyecto& e, Lienzo* superior, Lienzo* inferior, bool momentos);
+
+}  // namespace korvex::ui

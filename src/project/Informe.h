@@ -1,0 +1,56 @@
+// The one-page report of a calculated project, described as a list of page
+// elements in twips from the top-left corner of a letter page (8.5 x 11 in,
+// 12240 x 15840 twips), so that the preview, the printer and a PDF file draw
+// the same page and a test can read it without a device.
+//
+// Texts are UTF-8 and placed by the top-left corner of their line. A number
+// "printed by itself" is written in the general format (7 significant
+// digits) with a blank before it when it is not negative and a blank after
+// it; a number joined to a text carries no added blanks.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "project/Proyecto.h"
+
+namespace korvex {
+
+inline constexpr double kAnchoCarta = 12240;  // twips, 8.5 in
+inline constexpr double kAltoCarta = 15840;   // twips, 11 in
+
+struct ElementoInforme {
+    enum Tipo {
+        Texto,     // `texto` at (x, y)
+        Linea,     // black line from (x, y) to (x2, y2)
+        Cortante,  // shear diagram picture at (x, y), x2 wide and y2 high
+        Momento,   // moment diagram picture, same placement
+        Logo       // the program's logo, same placement
+    };
+    enum Letra {
+        Titulo,  // 13 pt on the preview, 25 pt printed
+        Cuerpo,  // 6 pt on the preview, 13 pt printed
+        Cierre   // 9 pt on both
+    };
+    Tipo tipo = Texto;
+    double x = 0, y = 0;
+    double x2 = 0, y2 = 0;
+    std::string texto;
+    Letra letra = Cuerpo;
+};
+
+// Point size of a text style on the preview (imprimiendo false) or on the
+// printed page.
+int PuntosLetra(ElementoInforme::Letra letra, bool imprimiendo);
+
+// The page of project `p`: title, the two diagram pictures with their titles
+// and zero axes, the extremes, the material and section data, the span (j and
+// k only for a beam with cantilevers), loads 1 to 3, the stirrups, the steel,
+// the deflection and its limit, and the closing lines. The logo is placed
+// for the printer or the preview as `imprimiendo` says.
+std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, bool imprimiendo);
+
+// The general format of a number printed by itself: " 2.5 ", "-3 ".
+std::string NumeroImpreso(double v);
+
+}  // namespace korvex

@@ -6,12 +6,16 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 
 #include "batch/Lote.h"
 
 #ifdef KORVEX_CON_VENTANAS
+#include <QApplication>
+
 #include "ui/Arranque.h"
+#include "ui/report/InformeLote.h"
 #endif
 
 namespace {
@@ -27,6 +31,9 @@ constexpr const char* kUso =
     "      lee el proyecto y realiza los cálculos sin abrir ventanas\n"
     "  korvex --poligono ARCHIVO [--json]\n"
     "      área, centro de gravedad e inercia de un polígono\n"
+    "  korvex --informe SALIDA.pdf ARCHIVO.kvx [--uso 1|2|3|4] [--estribo 3/8|1/2]\n"
+    "      calcula el proyecto y escribe su informe de una página en PDF, sin\n"
+    "      abrir ventanas\n"
     "  korvex --help | --version\n"
     "\n"
     "Opciones:\n"
@@ -43,6 +50,7 @@ constexpr const char* kUso =
     "  --poligono ARCHIVO  archivo con un vértice por línea, \"x,y\" o \"x y\" (punto\n"
     "                      decimal); se ignoran las líneas vacías y las que empiezan\n"
     "                      por #\n"
+    "  --informe SALIDA    archivo PDF del informe (tamaño carta)\n"
     "  -h, --help          muestra esta ayuda\n"
     "  -v, --version       muestra la versión\n"
     "\n"
@@ -77,6 +85,54 @@ std::string Ruta(const QString& s) {
     return QFile::encodeName(s).toStdString();  // the bytes the file system expects
 }
 
+QString ValidarUso(const QString& u) {
+    if (u != "1" && u != "2" && u != "3" && u != "4") {
+        return "--uso admite 1, 2, 3 o 4, no \"" + u + "\"";
+    }
+    return {};
+}
+
+QString ValidarEstribo(const QString& d) {
+    if (d != "3/8" && d != "1/2") return "--estribo admite 3/8 o 1/2, no \"" + d + "\"";
+    return {};
+}
+
+// korvex --informe SALIDA.pdf ARCHIVO.kvx: the report page as a PDF, drawn
+// on the offscreen platform so that no display is needed.
+int Informe(const QCommandLineParser& p, const QCommandLineOption& informe,
+            const QCommandLineOption& uso, const QCommandLineOption& estribo,
+            std::initializer_list<const QCommandLineOption*> ajenas, int& argc, char** argv) {
+    for (const QCommandLineOption* o : ajenas) {
+        if (p.isSet(*o))
+            return ErrorDeOrden("--" + o->names().first() + " no se usa con --informe");
+    }
+    const QStringList sueltos = p.positionalArguments();
+    if (sueltos.isEmpty()) return ErrorDeOrden("--informe requiere el proyecto ARCHIVO.kvx");
+    if (sueltos.size() > 1) return ErrorDeOrden("indique un solo proyecto");
+    if (p.values(informe).size() > 1) return ErrorDeOrden("indique un solo archivo PDF");
+    if (const QString e = ValidarUso(p.value(uso)); !e.isEmpty()) return ErrorDeOrden(e);
+    if (const QString e = ValidarEstribo(p.value(estribo)); !e.isEmpty()) return ErrorDeOrden(e);
+#ifdef KORVEX_CON_VENTANAS
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication aplicacion(argc, argv);
+    korvex::ui::OpcionesInforme o;
+    o.archivo = Ruta(sueltos.first());
+    o.pdf = p.value(informe);
+    o.uso = p.value(uso).toInt();
+    o.estribo = p.value(estribo).toStdString();
+    const korvex::lote::Salida s = korvex::ui::InformePdf(o);
+    Escribir(stdout, s.salida);
+    Escribir(stderr, s.error);
+    return s.estado;
+#else
+    (void)argc;
+    (void)argv;
+    return ErrorDeOrden(
+        "esta compilación no tiene ventanas (falta Qt Widgets); no puede dibujar "
+        "el informe");
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -93,7 +149,9 @@ int main(int argc, char** argv) {
     const QCommandLineOption estribo("estribo", "diámetro de los estribos", "D", "3/8");
     const QCommandLineOption punto("punto", "abscisa de consulta", "X");
     const QCommandLineOption diagramas("diagramas", "diagramas en el JSON");
-    p.addOptions({ayuda, version, calcular, poligono, json, uso, estribo, punto, diagramas});
+    const QCommandLineOption informe("informe", "informe en PDF", "SALIDA");
+    p.addOptions(
+        {ayuda, version, calcular, poligono, json, uso, estribo, punto, diagramas, informe});
     p.addPositionalArgument("archivo", "proyecto que se abre en las ventanas", "[ARCHIVO.kvx]");
 
     if (!p.parse(argumentos)) return ErrorDeOrden(RazonEnEspanol(p));
@@ -114,6 +172,12 @@ int main(int argc, char** argv) {
     if (p.isSet(calcular) && p.isSet(poligono)) {
         return ErrorDeOrden("--calcular y --poligono no pueden usarse juntas");
     }
+    if (p.isSet(informe)) {
+        if (p.isSet(calcular) || p.isSet(poligono)) {
+            return ErrorDeOrden("--informe no se usa con --calcular ni con --poligono");
+        }
+        return Informe(p, informe, uso, estribo, {&json, &punto, &diagramas}, argc, argv);
+    }
     if (p.isSet(calcular) || p.isSet(poligono)) {
         if (!sueltos.isEmpty()) return ErrorDeOrden("argumento de más: " + sueltos.first());
         if (p.values(calcular).size() > 1 || p.values(poligono).size() > 1) {
@@ -126,16 +190,11 @@ int main(int argc, char** argv) {
         korvex::lote::OpcionesCalcular o;
         o.archivo = Ruta(p.value(calcular));
         o.json = p.isSet(json);
-        const QString u = p.value(uso);
-        if (u != "1" && u != "2" && u != "3" && u != "4") {
-            return ErrorDeOrden("--uso admite 1, 2, 3 o 4, no \"" + u + "\"");
-        }
-        o.uso = u.toInt();
-        const QString d = p.value(estribo);
-        if (d != "3/8" && d != "1/2") {
-            return ErrorDeOrden("--estribo admite 3/8 o 1/2, no \"" + d + "\"");
-        }
-        o.estribo = d.toStdString();
+        if (const QString e = ValidarUso(p.value(uso)); !e.isEmpty()) return ErrorDeOrden(e);
+        o.uso = p.value(uso).toInt();
+        if (const QString e = ValidarEstribo(p.value(estribo)); !e.isEmpty())
+            return ErrorDeOrden(e);
+        o.estribo = p.value(estribo).toStdString();
         for (const QString& x : p.values(punto)) o.puntos.push_back(x.toStdString());
         o.diagramas = p.isSet(diagramas);
         if (o.diagramas && !o.json) return ErrorDeOrden("--diagramas requiere --json");

@@ -1,0 +1,150 @@
+#include "ui/report/DibujarReporte.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFont>
+#include <QLineEdit>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgRenderer>
+
+#include "project/Informe.h"
+#include "ui/common/Lienzo.h"
+#include "ui/common/Registro.h"
+#include "ui/loads/frmCargas.h"
+#include "ui/main/Diagramas.h"
+#include "ui/main/frmGeneral.h"
+#include "ui/section/frmSeccion.h"
+
+// The logo is a resource of the static UI library: it must be registered
+// by name before its first use.
+static void RegistrarLogo() {
+    Q_INIT_RESOURCE(logo);
+}
+
+namespace korvex::ui {
+
+namespace {
+
+constexpr double kTwipsPorPunto = 20;
+constexpr double kGrosorLinea = 10;  // twips, half a point
+
+QFont Letra(ElementoInforme::Letra letra, bool imprimiendo) {
+    QFont f("Times New Roman");
+    f.setStyleHint(QFont::Serif);  // the closest installed serif when Times is missing
+    f.setPixelSize(static_cast<int>(PuntosLetra(letra, imprimiendo) * kTwipsPorPunto));
+    return f;
+}
+
+void Logo(QPainter& pintor, const QRectF& caja) {
+    static const bool registrado = (RegistrarLogo(), true);
+    (void)registrado;
+    QSvgRenderer svg(QStringLiteral(":/logo/korvex.svg"));
+    if (svg.isValid()) svg.render(&pintor, caja);
+}
+
+std::string Texto(const QLineEdit* c) {
+    return c->text().toStdString();
+}
+
+}  // namespace
+
+void DibujarReporte(QPainter& pintor, const Proyecto& p, bool imprimiendo) {
+    // The diagrams are drawn afresh in boxes of the main window's design size,
+    // then pasted scaled into their places.
+    Lienzo cortante(frmGeneral::kAnchoCaja, frmGeneral::kAltoCaja);
+    Lienzo momento(frmGeneral::kAnchoCaja, frmGeneral::kAltoCaja);
+    DibujarCurvas(p.estado, &cortante, &momento, true);
+
+    pintor.save();
+    pintor.setRenderHint(QPainter::Antialiasing, true);
+    pintor.setRenderHint(QPainter::TextAntialiasing, true);
+    for (const ElementoInforme& e : PaginaInforme(p, imprimiendo)) {
+        const QRectF caja(e.x, e.y, e.x2, e.y2);
+        switch (e.tipo) {
+            case ElementoInforme::Texto:
+                pintor.setPen(Qt::black);
+                pintor.setFont(Letra(e.letra, imprimiendo));
+                // Placed by the top-left corner of the line, blanks kept.
+                pintor.drawText(
+                    QRectF(e.x, e.y, kAnchoCarta, kAltoCarta - e.y),
+                    Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
+                    QString::fromStdString(e.texto));
+                break;
+            case ElementoInforme::Linea:
+                pintor.setPen(QPen(Qt::black, kGrosorLinea));
+                pintor.drawLine(QPointF(e.x, e.y), QPointF(e.x2, e.y2));
+                break;
+            case ElementoInforme::Cortante:
+                cortante.Pintar(pintor, caja);
+                break;
+            case ElementoInforme::Momento:
+                momento.Pintar(pintor, caja);
+                break;
+            case ElementoInforme::Logo:
+                Logo(pintor, caja);
+                break;
+        }
+    }
+    pintor.restore();
+}
+
+Proyecto ProyectoDelInforme() {
+    Registro& r = Registro::Instancia();
+    Proyecto p = r.proyecto();
+    if (frmGeneral* g = r.SiExiste<frmGeneral>()) {
+        p.materiales.txtFc = Texto(g->txtFc);
+        p.materiales.cboFy = g->cboFy->currentText().toStdString();
+        p.materiales.txtRec = Texto(g->txtRec);
+        p.estado.txtEstribos = Texto(g->txtEstribos);
+    }
+    if (frmSeccion* s = r.SiExiste<frmSeccion>()) {
+        p.seccion.txtB = Texto(s->txtB);
+        p.seccion.txtH = Texto(s->txtH);
+        p.seccion.txtBw = Texto(s->txtBw);
+        p.seccion.txtHw = Texto(s->txtHw);
+    }
+    if (frmCargas* c = r.SiExiste<frmCargas>()) p.ventana.Check_Vuelo = c->Check_Vuelo->isChecked();
+    return p;
+}
+
+bool ImprimirPagina(QPagedPaintDevice& dispositivo, const Proyecto& p) {
+    dispositivo.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    QPainter pintor;
+    if (!pintor.begin(&dispositivo)) return false;
+    // Device pixels per twip: the page is addressed in twips from its corner.
+    const QRect pagina = pintor.viewport();
+    pintor.scale(pagina.width() / kAnchoCarta, pagina.height() / kAltoCarta);
+    DibujarReporte(pintor, p, true);
+    return pintor.end();
+}
+
+QString EscribirPdf(const Proyecto& p, const QString& ruta) {
+    QSaveFile archivo(ruta);
+    if (!archivo.open(QIODevice::WriteOnly)) {
+        return "No se pudo crear el archivo " + ruta + ": " + archivo.errorString();
+    }
+    bool pintado = false;
+    {
+        QPdfWriter pdf(&archivo);
+        pdf.setResolution(1200);
+        pdf.setCreator("Korvex 2000");
+        pdf.setTitle("Korvex 2000 - Informe");
+        pintado = ImprimirPagina(pdf, p);
+    }
+    if (!pintado) {
+        archivo.cancelWriting();
+        return "No se pudo dibujar el informe en el archivo " + ruta;
+    }
+    if (!archivo.commit()) {
+        return "No se pudo guardar el archivo " + ruta + ": " + archivo.errorString();
+    }
+    return {};
+}
+
+}  // namespace korvex::ui

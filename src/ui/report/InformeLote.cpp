@@ -1,0 +1,35 @@
+#include "ui/report/InformeLote.h"
+
+#include "project/Calculo.h"
+#include "ui/report/DibujarReporte.h"
+
+namespace korvex::ui {
+
+korvex::lote::Salida InformePdf(const OpcionesInforme& o) {
+    using namespace korvex::lote;
+    Salida s;
+    Proyecto p;
+    p.materiales.UsoDeflexion = o.uso;
+    InterfazRegistro ui(o.estribo);
+    const ResultadoApertura r = AbrirProyecto(o.archivo, p, ui);
+    for (const Mensaje& m : ui.mensajes) s.error += m.titulo + ": " + m.texto + "\n";
+    if (!r.leido) {
+        s.estado = kSalidaRechazado;
+        return s;
+    }
+    if (!r.calculo.calculado) {
+        s.estado = kSalidaRechazado;
+        s.error += "korvex: el proyecto no pudo calcularse; no se escribió el informe\n";
+        return s;
+    }
+    const QString error = EscribirPdf(p, o.pdf);
+    if (!error.isEmpty()) {
+        s.estado = kSalidaRechazado;
+        s.error += "korvex: " + error.toStdString() + "\n";
+        return s;
+    }
+    s.salida = "Informe escrito en " + o.pdf.toStdString() + "\n";
+    return s;
+}
+
+}  // namespace korvex::ui

@@ -1,0 +1,67 @@
+// frmpreview: the print preview "Vista Previa  a Impresión". The sheet
+// `Hoja` shows the report page of the current project, scaled to the
+// window with its proportions kept, and the status bar tells the position
+// of the mouse on the page in twips. "Imprime" prints the page on the
+// printer the user chooses; "Guardar PDF…" writes it to a PDF file.
+#pragma once
+
+#include <QMainWindow>
+#include <QWidget>
+#include <functional>
+
+#include "project/Proyecto.h"
+
+class QLabel;
+class QPrinter;
+class QPushButton;
+class QStatusBar;
+
+namespace korvex::ui {
+
+// The sheet: the page in twips, drawn with the preview's font sizes.
+class HojaInforme : public QWidget {
+    Q_OBJECT
+  public:
+    explicit HojaInforme(QWidget* padre = nullptr);
+    void FijarProyecto(const Proyecto& p);
+    // The page rectangle inside the widget, device pixels.
+    QRectF Pagina() const;
+    // Widget position -> page twips.
+    QPointF Twips(QPointF pixel) const;
+
+  signals:
+    void MovimientoTwips(double x, double y);
+
+  protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+  private:
+    Proyecto proyecto_;
+};
+
+class frmpreview : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit frmpreview(QWidget* padre = nullptr);
+
+    HojaInforme* Hoja;
+    QPushButton* Print_btn;
+    QPushButton* cmdPdf;
+    QStatusBar* StatusBar;
+    QLabel *Panel1, *Panel2;
+
+    // The printer choice; by default the system print dialog. Returns false
+    // when the user cancels. Tests replace it.
+    static std::function<bool(QPrinter&, QWidget*)> ElegirImpresora;
+    // The PDF file choice; by default a save dialog. Empty when cancelled.
+    static std::function<QString(QWidget*)> ElegirPdf;
+
+    // Draws the page of the current project on the sheet.
+    void Form_Load();
+    void Print_btn_Click();
+    void cmdPdf_Click();
+    void Hoja_MouseMove(double x, double y);
+};
+
+}  // namespace korvex::ui

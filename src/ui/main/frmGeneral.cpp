@@ -686,6 +686,15 @@ void frmGeneral::ProyectoAbierto() {
     cargas->frmcargasload();
     sec->Calculos_Geom();
     sec->Datos_Seccion();
+    // Nothing of the previous project may stay on screen: a project without
+    // loads is not calculated, and a refused calculation leaves no results.
+    LimpiarDiagramas();
+    txtEstribos->clear();
+    for (int r = 1; r <= 2; ++r) {
+        for (int c = 1; c <= 2; ++c) EscribirCelda(grdAcero, r, c, "");
+    }
+    Boton("Imprimir")->setEnabled(false);
+    mnuArchivoImprimir->setEnabled(false);
     cmdCalculos_Click();
 }
 

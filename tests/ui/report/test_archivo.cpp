@@ -7,13 +7,17 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <string>
 
 #include "comun/Ayudas.h"
 #include "project/ArchivoKvx.h"
+#include "ui/common/Lienzo.h"
 #include "ui/common/Registro.h"
+#include "ui/loads/frmCargas.h"
 #include "ui/main/AccionesArchivo.h"
 #include "ui/main/frmGeneral.h"
 
@@ -124,6 +128,59 @@ TEST_F(Archivo, UnGuardadoFallidoLoDiceYConservaElArchivo) {
     EXPECT_FALSE(QFile::exists(imposible));
     ASSERT_FALSE(pruebas::TextosMensajes().empty());
     EXPECT_EQ(pruebas::UltimoMensaje().titulo, kTituloGuardar);
+}
+
+// The load grid's cell texts, row by row.
+QStringList Celdas(const QTableWidget* t) {
+    QStringList c;
+    for (int r = 0; r < t->rowCount(); ++r) {
+        for (int k = 0; k < t->columnCount(); ++k) {
+            const QTableWidgetItem* i = t->item(r, k);
+            c << (i ? i->text() : QString());
+        }
+    }
+    return c;
+}
+
+TEST_F(Archivo, LaRejillaDeCargasSigueAlProyectoAbiertoAunqueNoTengaCargas) {
+    frmGeneral* g = Ventana<frmGeneral>();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(AbrirProyecto(g, pruebas::Ejemplo("viga_t_vuelos.kvx")));
+    frmCargas* c = Ventana<frmCargas>();
+    const int cargas = ProyectoActual().estado.NumCargas;
+    ASSERT_GE(cargas, 4);
+    EXPECT_EQ(c->grid->rowCount(), cargas + 1);
+    const QStringList antes = Celdas(c->grid);
+
+    // Saved and opened again through the dialogs: the same rows.
+    QString titulo;
+    const QString copia = dir.filePath("copia.kvx");
+    Responder(copia, &titulo);
+    g->mnuArchivoSalvarcomo->trigger();
+    ASSERT_TRUE(AbrirProyecto(g, pruebas::Ejemplo("viga_rectangular.kvx")));
+    EXPECT_NE(Celdas(c->grid), antes);
+    Responder(copia, &titulo);
+    g->mnuArchivoAbrir->trigger();
+    EXPECT_EQ(Celdas(c->grid), antes);
+
+    // A project without loads: an empty grid, an empty sketch, no results
+    // of the previous project on the main window.
+    Proyecto vacio;
+    vacio.seccion.TipoViga = kVigaRect;
+    vacio.seccion.txtB = "25";
+    vacio.seccion.txtH = "50";
+    const QString sinCargas = dir.filePath("sin_cargas.kvx");
+    ASSERT_FALSE(GuardarArchivoKvx(sinCargas.toStdString(), vacio).has_value());
+    Mensajes::Limpiar();
+    ASSERT_TRUE(AbrirProyecto(g, sinCargas)) << pruebas::UltimoMensaje().texto;
+    EXPECT_EQ(c->grid->rowCount(), 1);
+    EXPECT_EQ(ProyectoActual().estado.NumCargas, 0);
+    EXPECT_TRUE(g->lblMp->text().isEmpty());
+    EXPECT_TRUE(g->lblQp->text().isEmpty());
+    EXPECT_TRUE(g->pct1->Primitivas().empty());
+    EXPECT_TRUE(c->txtL->isEnabled());
+    EXPECT_FALSE(g->mnuArchivoImprimir->isEnabled());  // nothing calculated to print
 }
 
 }  // namespace

@@ -24,6 +24,7 @@ namespace {
 constexpr double kAnchoCaja = 5400;
 constexpr double kAltoCaja = 4200;
 constexpr double kTwipsPorPulgada = 1440.0;
+constexpr double kRadioCentroide = 45;  // twips, the red dot of the centroid
 
 QLineEdit* NuevoCampo(const char* nombre, const char* ayuda, bool soloLectura, QWidget* padre) {
     auto* c = new QLineEdit(padre);
@@ -262,7 +263,7 @@ bool frmGeom::Calculos_Geom() {
 
 // The figure centred in the box, same scale on both axes, y up; the
 // outline in black, closed from the last vertex to the first, and the
-// centroid as one red point.
+// centroid in red.
 void frmGeom::Dibujar() {
     if (dibujo_.empty()) return;
     Poligono figura;
@@ -279,7 +280,12 @@ void frmGeom::Dibujar() {
         const Vertice& b = dibujo_[(i + 1) % dibujo_.size()];
         Picture1->Linea(punto(a.x, a.y), punto(b.x, b.y), Qt::black);
     }
-    Picture1->Punto(punto(XcgDibujo_, YcgDibujo_), QColor(0xFF, 0, 0));
+    // One pixel alone is lost on an outline through the centroid (the
+    // L-shape's web edge): a small red dot marks it, the point its centre.
+    const QColor rojo(0xFF, 0, 0);
+    const QPointF cg = punto(XcgDibujo_, YcgDibujo_);
+    Picture1->Circulo(cg, kRadioCentroide, rojo, rojo);
+    Picture1->Punto(cg, rojo);
 }
 
 void frmGeom::Form_Load() {

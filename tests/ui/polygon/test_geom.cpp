@@ -436,6 +436,13 @@ TEST_F(Geom, DibujoCentradoAEscalaConElCentroideEnRojo) {
     const QPointF rojo = PuntoRojo();
     EXPECT_NEAR(rojo.x(), W / 2, 1e-6);
     EXPECT_NEAR(rojo.y(), H / 2, 1e-6);
+    // Marked by a small red dot around that point, visible on any outline.
+    const auto arcos = De(Lienzo::Primitiva::Arco);
+    ASSERT_EQ(arcos.size(), 1u);
+    EXPECT_EQ(arcos[0].puntos[0], rojo);
+    EXPECT_EQ(arcos[0].relleno, QColor(0xFF, 0, 0));
+    EXPECT_GT(arcos[0].radio, 0);
+    EXPECT_LT(arcos[0].radio, 100);
     const double s = std::min((W - 1016) / 20, (H - 1016) / 40);
     double xmin = 1e300, xmax = -1e300, ymin = 1e300, ymax = -1e300;
     for (const auto& l : De(Lienzo::Primitiva::Linea)) {

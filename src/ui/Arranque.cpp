@@ -1,24 +1,70 @@
 #include "ui/Arranque.h"
 
 #include <QApplication>
+#include <QString>
+#include <QTimer>
 #include <memory>
 
 #include "ui/common/Registro.h"
 #include "ui/main/AccionesArchivo.h"
 #include "ui/main/frmGeneral.h"
+#include "ui/startup/frmSplash.h"
 
 namespace korvex::ui {
+
+namespace {
+
+std::chrono::milliseconds tiempoPresentacion{2000};
+
+// End of the presentation: the main window (its construction sets the
+// defaults), the splash unloaded if it is still up, then the project named
+// on the command line. The splash goes before the project is opened because
+// opening calculates and may ask a question in a modal window.
+void MostrarPrincipal(const QString& archivo, bool salirAlCerrarUltima) {
+    frmGeneral* general = Registro::Instancia().Ventana<frmGeneral>();
+    general->show();
+    Registro::Instancia().Descargar<frmSplash>();
+    QApplication::setQuitOnLastWindowClosed(salirAlCerrarUltima);
+    if (!archivo.isEmpty()) AbrirProyecto(general, archivo);
+}
+
+}  // namespace
+
+void FijarTiempoPresentacion(std::chrono::milliseconds tiempo) {
+    tiempoPresentacion = tiempo;
+}
+
+std::chrono::milliseconds TiempoPresentacion() {
+    return tiempoPresentacion;
+}
 
 int Arrancar(int& argc, char** argv, const std::string& archivo) {
     std::unique_ptr<QApplication> propia;
     if (QApplication::instance() == nullptr) propia = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName("Korvex 2000");
 
-    frmGeneral* general = Registro::Instancia().Ventana<frmGeneral>();
-    general->show();
-    if (!archivo.empty()) AbrirProyecto(general, QString::fromStdString(archivo));
+    // While only the splash is up, closing it must not end the program.
+    const bool salirAlCerrarUltima = QApplication::quitOnLastWindowClosed();
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    frmSplash* splash = Registro::Instancia().Ventana<frmSplash>();
+    splash->show();
+    splash->activateWindow();
+    splash->setFocus();
+    QCoreApplication::processEvents();
+
+    const QString ruta = QString::fromStdString(archivo);
+    // A timer of this call only: if the loop ends before it fires, it goes
+    // with the call and never shows a main window later.
+    QTimer presentacion;
+    presentacion.setSingleShot(true);
+    presentacion.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&presentacion, &QTimer::timeout, qApp,
+                     [ruta, salirAlCerrarUltima] { MostrarPrincipal(ruta, salirAlCerrarUltima); });
+    presentacion.start(tiempoPresentacion);
     const int r = QApplication::exec();
     Registro::Instancia().Vaciar();
+    QApplication::setQuitOnLastWindowClosed(salirAlCerrarUltima);
     return r;
 }
 

@@ -1,13 +1,23 @@
 // Start of the windowed program: creates the QApplication (or uses the one
-// that exists), shows the main window frmGeneral, opens `archivo` (a .kvx
-// project, UTF-8 path) when it is not empty, and runs the event loop until
-// the main window closes. Returns the event loop's exit code.
+// that exists), shows the splash frmSplash and, once the presentation time
+// is over, the main window frmGeneral with `archivo` (a .kvx project, UTF-8
+// path) opened when it is not empty; then runs the event loop until the main
+// window closes. Returns the event loop's exit code.
+//
+// The presentation time is 2 s. The wait is a timer of the running event
+// loop, so the splash answers its key press and click (which close it at
+// once) and the main window still appears when the time is over.
 #pragma once
 
+#include <chrono>
 #include <string>
 
 namespace korvex::ui {
 
 int Arrancar(int& argc, char** argv, const std::string& archivo);
+
+// Time the splash is shown before the main window (2 s unless changed).
+void FijarTiempoPresentacion(std::chrono::milliseconds tiempo);
+std::chrono::milliseconds TiempoPresentacion();
 
 }  // namespace korvex::ui

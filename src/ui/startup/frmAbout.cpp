@@ -1,5 +1,6 @@
 #include "ui/startup/frmAbout.h"
 
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,8 +10,21 @@
 #include <QVBoxLayout>
 
 #include "ui/common/Mensajes.h"
+#include "ui/startup/Dibujos.h"
 
 namespace korvex::ui {
+
+namespace {
+
+QLabel* Imagen(const char* nombre, const QPixmap& dibujo, QWidget* padre) {
+    auto* l = new QLabel(padre);
+    l->setObjectName(nombre);
+    l->setPixmap(dibujo);
+    l->setFixedSize(dibujo.size());
+    return l;
+}
+
+}  // namespace
 
 frmAbout::frmAbout(QWidget* padre) : QDialog(padre) {
     setObjectName("frmAbout");
@@ -22,6 +36,8 @@ frmAbout::frmAbout(QWidget* padre) : QDialog(padre) {
         l->setWordWrap(true);
         return l;
     };
+    picIcon = Imagen("picIcon", DibujoSeccionT(QSize(64, 78)), this);
+    Image1 = Imagen("Image1", DibujoViga(QSize(170, 110)), this);
     lblTitle = etiqueta("lblTitle", "Korvex 2000");
     QFont grande = lblTitle->font();
     grande.setPointSize(grande.pointSize() + 8);
@@ -32,27 +48,58 @@ frmAbout::frmAbout(QWidget* padre) : QDialog(padre) {
     lblDisclaimer = etiqueta("lblDisclaimer",
                              "Nota: Este programa fue creado usando las normas del American "
                              "Concrete Institute 95 ( ACI )");
-    QLabel* autores = etiqueta("lblAutores", "Análisis y diseño de vigas de concreto armado.");
+    lblAutores = etiqueta("lblAutores",
+                          "Análisis y diseño de vigas de concreto armado.\n"
+                          "Autores: Departamento de Ingeniería Estructural de Korvex.");
+    lblContacto = etiqueta("lblContacto",
+                           "Comentarios y consultas: soporte@korvex.example\n"
+                           "Santo Domingo, República Dominicana");
+
+    auto* raya = new QFrame(this);
+    raya->setObjectName("Line1");
+    raya->setFrameShape(QFrame::HLine);
+    raya->setFrameShadow(QFrame::Sunken);
 
     cmdOK = new QPushButton("Aceptar", this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setDefault(true);
     cmdSysInfo = new QPushButton("&Información del sistema...", this);
     cmdSysInfo->setObjectName("cmdSysInfo");
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+
+    // Pictures on the left; texts in the middle; the two buttons at the
+    // right, under the line with the code note and the contact.
+    auto* izquierda = new QVBoxLayout;
+    izquierda->addWidget(picIcon, 0, Qt::AlignHCenter);
+    izquierda->addWidget(Image1);
+    izquierda->addStretch();
+    auto* textos = new QVBoxLayout;
+    for (QLabel* l : {lblTitle, lblVersion, lblFecha, lblAutores}) textos->addWidget(l);
+    textos->addStretch();
+    auto* arriba = new QHBoxLayout;
+    arriba->addLayout(izquierda);
+    arriba->addLayout(textos, 1);
 
     auto* botones = new QVBoxLayout;
     botones->addWidget(cmdOK);
     botones->addWidget(cmdSysInfo);
     botones->addStretch();
-    auto* textos = new QVBoxLayout;
-    for (QLabel* l : {lblTitle, lblVersion, lblFecha, autores, lblDisclaimer}) textos->addWidget(l);
-    textos->addStretch();
-    auto* todo = new QHBoxLayout(this);
-    todo->addLayout(textos, 1);
-    todo->addLayout(botones);
-    resize(520, 260);
+    auto* abajo = new QGridLayout;
+    abajo->addWidget(lblDisclaimer, 0, 0);
+    abajo->addWidget(lblContacto, 1, 0);
+    abajo->addLayout(botones, 0, 1, 2, 1);
+    abajo->setColumnStretch(0, 1);
+
+    auto* todo = new QVBoxLayout(this);
+    todo->addLayout(arriba, 1);
+    todo->addWidget(raya);
+    todo->addLayout(abajo);
+    resize(560, 380);
+}
+
+void frmAbout::cmdOK_Click() {
+    accept();  // whoever opened the window unloads it when exec returns
 }
 
 QString frmAbout::StartSysInfoRuta() {
@@ -65,8 +112,17 @@ QString frmAbout::StartSysInfoRuta() {
 
 void frmAbout::cmdSysInfo_Click() {
     const QString ruta = StartSysInfoRuta();
-    if (!ruta.isEmpty() && QProcess::startDetached(ruta, {})) return;
-    MostrarMensaje("La información del sistema no esta disponible en estos momentos", "Korvex", 0);
+    if (ruta.isEmpty()) {
+        MostrarMensaje("La información del sistema no esta disponible en estos momentos", "Korvex",
+                       kEstiloSimple);
+        return;
+    }
+    if (!QProcess::startDetached(ruta, {})) {
+        MostrarMensaje(("No se pudo iniciar el programa de información del sistema " + ruta +
+                        ". Compruebe que está bien instalado.")
+                           .toStdString(),
+                       "Korvex", kEstiloExclamacion);
+    }
 }
 
 }  // namespace korvex::ui

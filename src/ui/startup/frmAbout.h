@@ -1,6 +1,7 @@
-// The about window "Información General": title, version, date, the code
-// note and the authors; "Información del sistema..." starts the desktop's
-// system-information program when one is on the PATH.
+// The about window "Información General": the two pictures, title, version,
+// date, the code note, the authors and the contact line. "Información del
+// sistema..." starts the desktop's system-information program when one is
+// on the PATH.
 #pragma once
 
 #include <QDialog>
@@ -16,9 +17,11 @@ class frmAbout : public QDialog {
   public:
     explicit frmAbout(QWidget* padre = nullptr);
 
-    QLabel *lblTitle, *lblVersion, *lblFecha, *lblDisclaimer;
+    QLabel *picIcon, *Image1;
+    QLabel *lblTitle, *lblVersion, *lblFecha, *lblDisclaimer, *lblAutores, *lblContacto;
     QPushButton *cmdOK, *cmdSysInfo;
 
+    void cmdOK_Click();
     void cmdSysInfo_Click();
     // The system-information program found on the PATH, or empty.
     static QString StartSysInfoRuta();

@@ -1,0 +1,14 @@
+// The pictures of the splash and about windows, drawn in code: the beam
+// emblem (a beam on two supports under a distributed load and a point load)
+// and the T section with its bars.
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+
+namespace korvex::ui {
+
+QPixmap DibujoViga(QSize tamano);
+QPixmap DibujoSeccionT(QSize tamano);
+
+}  // namespace korvex::ui

@@ -1,0 +1,187 @@
+#include "ui/startup/frmHelp.h"
+
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace korvex::ui {
+
+namespace {
+
+// The user manual: the toolbar, the section, the loads, the main window's
+// data and results, the diagrams, files and report, and the polygon tool.
+const char* const kInstrucciones = R"(
+<h2 align="center">INSTRUCCIONES DE USO</h2>
+<p>Korvex 2000 analiza y diseña una viga simple de concreto armado, con o sin
+vuelos. Los datos se introducen en este orden: la sección de la viga, sus
+cargas y las especificaciones de los materiales; después se realizan los
+cálculos y se revisan los resultados, los diagramas y el informe.</p>
+
+<h3>Barra de herramientas</h3>
+<p>Los botones de la barra superior son, de izquierda a derecha:</p>
+<ol>
+<li><b>Nuevo</b>: pregunta si desea abrir un archivo nuevo y, si acepta, borra
+todos los datos y resultados y deja el programa como al iniciarlo.</li>
+<li><b>Abrir</b>: abre un proyecto guardado (archivo <i>.kvx</i>); sus datos
+pasan a las ventanas y los cálculos se realizan de nuevo.</li>
+<li><b>Salvar</b>: guarda el proyecto en un archivo <i>.kvx</i>. Se habilita
+después de realizar los cálculos.</li>
+<li><b>Imprimir</b>: abre la vista previa del informe. Se habilita después de
+realizar los cálculos.</li>
+<li><b>Cargas</b>: abre la ventana de cargas. Se habilita cuando se ha
+definido la sección.</li>
+<li><b>Secciones</b>: elige el tipo de sección y abre la ventana de sus
+dimensiones. Está disponible mientras el recubrimiento tenga un valor
+numérico.</li>
+<li><b>Ayuda</b>: muestra estas instrucciones.</li>
+</ol>
+<p>El menú <b>Archivo</b> repite Abrir, Nuevo, Guardar e Imprimir y tiene
+<b>Salir</b>; el menú <b>Utilidades</b> tiene <b>Area y Cg</b>, y el menú
+<b>Ayuda</b> tiene <b>Instrucciones</b> (tecla F1), <b>Guía Rápida</b> e
+<b>Información</b>.</p>
+
+<h3>Sección de la viga</h3>
+<p>La ventana <b>Secciones Típicas</b> ofrece tres tipos: <b>Sección
+rectangular</b>, <b>Sección T</b> y <b>Sección T invertida</b>. Al elegir uno
+se abre <b>Datos de la Sección</b>, donde se escriben las dimensiones en
+centímetros: ancho <b>b</b> y altura <b>h</b> para la rectangular; ancho y
+espesor del ala (<b>bf</b>, <b>hf</b>) y ancho y altura del alma (<b>bw</b>,
+<b>hw</b>) para las secciones T. La ventana calcula el área, el centro de
+gravedad y el momento de inercia de la sección; al aceptar, la sección
+aparece en la ventana principal y se habilita el botón Cargas.</p>
+
+<h3>Ventana de cargas</h3>
+<ul>
+<li><b>L</b> es la longitud total de la viga en metros. Sin vuelos, los
+apoyos están en los extremos.</li>
+<li><b>Viga con Vuelos</b>: al marcarla aparecen <b>j</b> y <b>k</b>, las
+distancias desde el extremo izquierdo hasta el primer y el segundo apoyo
+(k debe ser mayor que j y ninguna mayor que L).</li>
+<li><b>Tipo de Carga a Introducir</b>: <b>Puntual</b> (P1 en Tn a la
+distancia a), <b>Distribuida</b> (de P1 a P2 en Tn/m, desde a con una
+longitud b; con P1 igual a P2 es uniforme, si no varía linealmente) y
+<b>Momento</b> (M en Tn.m aplicado en a). Las distancias se miden en metros
+desde el extremo izquierdo de la viga.</li>
+<li><b>Tipo</b> de carga: <b>Viva</b>, <b>Muerta</b> u <b>Otros</b>. Las
+cargas vivas se mayoran por 1.7 y las muertas por 1.4; las de tipo Otros son
+cargas ya factorizadas y se usan tal como se escriben. El peso propio de la
+viga se añade solo.</li>
+<li>El dibujo <b>Representación de las Cargas</b> muestra a escala la viga,
+sus apoyos y las cargas ya añadidas.</li>
+<li><b>Añadir</b> pasa la carga a la tabla; <b>Borrar</b> quita la carga
+seleccionada en la tabla o, si no hay ninguna, la última;
+<b>Reiniciar</b> vacía la tabla para empezar de nuevo. <b>Ok</b> acepta las
+cargas y habilita <b>Realizar Cálculos</b>.</li>
+<li>Consulta en un punto: escriba la abscisa <b>X</b> (m) y pulse
+<b>Calcular</b>; la tabla muestra el momento Mx y el cortante Qx justo a la
+izquierda y justo a la derecha del punto.</li>
+</ul>
+
+<h3>Datos de la ventana principal</h3>
+<ul>
+<li><b>f'c</b>: resistencia del concreto en Kgr/cm², un número mayor que 0
+(por omisión 210).</li>
+<li><b>fy</b>: resistencia del acero, <b>2800</b> o <b>4200</b> Kgr/cm². Si
+ya hay resultados, al cambiarla se calcula de nuevo.</li>
+<li><b>Recubrimiento</b>: de 1 a 10 cm (por omisión 4); se puede cambiar
+después de definir la sección.</li>
+<li><b>Control de Deflexiones</b>: el uso de la viga (azotea o entrepiso,
+con o sin elementos no estructurales ligados), que fija la deflexión
+admisible.</li>
+</ul>
+
+<h3>Realizar Cálculos</h3>
+<p>Calcula los diagramas cada centímetro, el acero de tracción y compresión
+para los momentos positivo y negativo mayores, la separación de los estribos
+(el programa pregunta su diámetro) y la deflexión, y la compara con la
+admisible. La barra de progreso muestra el avance. Los resultados aparecen en
+<b>Resultados</b>: la separación de los <b>Estribos</b> y la tabla del acero
+en cm². Si la sección no es suficiente, o la viga es de gran peralte o
+necesita acero en las caras laterales, el programa lo avisa.</p>
+<p><b>Reiniciar</b> (junto a Realizar Cálculos) borra todos los datos: la
+sección, las cargas y los resultados.</p>
+
+<h3>Varillas y diagramas</h3>
+<p><b>Posibles Varillas a Utilizar</b> muestra, para cada área de acero, el
+número de varillas de cuatro diámetros que la cubren.</p>
+<p>En <b>Diagramas</b> se elige <b>Momento y Cortante</b> o <b>Giros y
+Deformaciones</b>; los dos diagramas se dibujan a escala con sus valores
+extremos. Al pasar el ratón sobre un diagrama, la barra de estado muestra la
+abscisa y el valor en ese punto.</p>
+
+<h3>Archivos e informe</h3>
+<p>Los proyectos se guardan y se abren como archivos <i>.kvx</i>. Imprimir
+abre la <b>Vista Previa</b> del informe de una página (papel carta, 8.5 ×
+11 pulgadas), desde la que se imprime con el diálogo de la impresora o se
+guarda como PDF con <b>Guardar PDF…</b>.</p>
+
+<h3>Area y Cg</h3>
+<p>En <b>Utilidades</b>, <b>Area y Cg</b> calcula el área, el centro de
+gravedad (Xcg, Ycg) y la inercia Ixcg de cualquier sección poligonal.
+Escriba las coordenadas X e Y de cada vértice en orden alrededor del
+contorno; <b>Borrar</b> quita la última coordenada, <b>Dibujar</b> dibuja la
+sección y calcula sus propiedades y <b>Reiniciar</b> empieza de nuevo. Esta
+utilidad no cambia el proyecto.</p>
+)";
+
+// The quick guide: six steps and the notes to keep in mind.
+const char* const kGuia = R"(
+<h2 align="center">GUÍA RÁPIDA</h2>
+<ol>
+<li><b>Especificaciones técnicas y control de deflexiones.</b> Escriba f'c,
+elija fy (2800 o 4200) y, con <b>Control de Deflexiones</b>, el uso de la
+viga. El recubrimiento (4 cm por omisión) puede cambiarse una vez definida
+la sección.</li>
+<li><b>Elija la sección.</b> Pulse <b>Secciones</b> en la barra y elija
+rectangular, T o T invertida.</li>
+<li><b>Introduzca los datos de la sección.</b> Escriba sus dimensiones en cm
+y acepte.</li>
+<li><b>Introduzca las cargas.</b> Pulse <b>Cargas</b>, escriba la longitud
+(y j, k si la viga tiene vuelos), añada cada carga con su tipo y categoría y
+pulse <b>Ok</b>.</li>
+<li><b>Calcule.</b> Pulse <b>Realizar Cálculos</b> y responda el diámetro de
+los estribos. Lea el acero, los estribos y las varillas posibles.</li>
+<li><b>Vea giros y deformaciones.</b> En <b>Diagramas</b> elija <b>Giros y
+Deformaciones</b> para ver la rotación y la deflexión de la viga.</li>
+</ol>
+<h3>Notas importantes</h3>
+<ul>
+<li>Se necesita un ratón para usar la barra de herramientas.</li>
+<li><b>Reiniciar</b> en la ventana principal borra todo: sección, cargas y
+resultados.</li>
+<li>El informe está preparado para papel carta de 8.5 × 11 pulgadas; también
+puede guardarse como PDF.</li>
+<li>Guardar e imprimir solo están disponibles después de realizar los
+cálculos.</li>
+<li>El peso propio de la viga se añade automáticamente a las cargas.</li>
+<li>La categoría <b>Otros</b> es para cargas ya factorizadas: no se mayoran
+de nuevo.</li>
+</ul>
+)";
+
+}  // namespace
+
+VentanaTexto::VentanaTexto(const char* nombre, const QString& titulo, const QString& html,
+                           QWidget* padre)
+    : QWidget(padre) {
+    setObjectName(nombre);
+    setWindowTitle(titulo);
+    RichTextBox1 = new QTextBrowser(this);
+    RichTextBox1->setObjectName("RichTextBox1");
+    RichTextBox1->setOpenLinks(false);
+    RichTextBox1->setHtml(html);
+    // The box fills the window and follows its size.
+    auto* todo = new QVBoxLayout(this);
+    todo->setContentsMargins(0, 0, 0, 0);
+    todo->addWidget(RichTextBox1);
+}
+
+frmHelp::frmHelp(QWidget* padre)
+    : VentanaTexto("frmHelp", "Instrucciones de Korvex 2000", kInstrucciones, padre) {
+    resize(640, 560);
+}
+
+frmHelp2::frmHelp2(QWidget* padre) : VentanaTexto("frmHelp2", "Guía Rápida", kGuia, padre) {
+    resize(560, 480);
+}
+
+}  // namespace korvex::ui

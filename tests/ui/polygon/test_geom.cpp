@@ -338,6 +338,9 @@ TEST_F(Geom, LaFiguraSobreviveAlCerrarYReabrir) {
     QTest::mouseClick(g->Lineas_btn, Qt::LeftButton);
     const QPointF rojo = PuntoRojo();
     frmGeom* const primera = g;
+    if (const QString capturas = qEnvironmentVariable("KORVEX_CAPTURAS"); !capturas.isEmpty()) {
+        g->grab().save(capturas + "/frmGeom.png");
+    }
 
     for (int forma = 0; forma < 2; ++forma) {
         SCOPED_TRACE(forma == 0 ? "Ok" : "cuadro de cierre");

@@ -1,14 +1,16 @@
-// The windowed start: Arrancar shows the main window with the named project
-// opened and calculated, and the program ends when the main window closes
-// (the other windows close with it).
+// The windowed start: Arrancar shows the splash, then the main window with
+// the named project opened and calculated, and the program ends when the
+// main window closes (the other windows close with it).
 #include <QApplication>
 #include <QLabel>
 #include <QTimer>
+#include <chrono>
 
 #include "comun/Ayudas.h"
 #include "ui/Arranque.h"
 #include "ui/main/frmGeneral.h"
 #include "ui/section/frmVarillas.h"
+#include "ui/startup/frmSplash.h"
 
 namespace korvex::ui {
 namespace {
@@ -16,8 +18,19 @@ namespace {
 using Arranque = pruebas::Entorno;
 
 TEST_F(Arranque, AbreElProyectoYTerminaAlCerrarLaVentanaPrincipal) {
+    // A short presentation: the splash alone first, then the main window.
+    FijarTiempoPresentacion(std::chrono::milliseconds(100));
+    bool presentacion = false;
+    QTimer::singleShot(30, [&] {
+        presentacion = true;
+        frmSplash* s = Registro::Instancia().SiExiste<frmSplash>();
+        ASSERT_NE(s, nullptr);
+        EXPECT_TRUE(s->isVisible());
+        EXPECT_EQ(Registro::Instancia().SiExiste<frmGeneral>(), nullptr);
+    });
     bool visto = false;
-    QTimer::singleShot(50, [&] {
+    QTimer::singleShot(300, [&] {
+        EXPECT_EQ(Registro::Instancia().SiExiste<frmSplash>(), nullptr);
         frmGeneral* g = Registro::Instancia().SiExiste<frmGeneral>();
         ASSERT_NE(g, nullptr);
         visto = true;
@@ -42,6 +55,8 @@ TEST_F(Arranque, AbreElProyectoYTerminaAlCerrarLaVentanaPrincipal) {
     char nombre[] = "korvex";
     char* argv[] = {nombre, nullptr};
     const int r = Arrancar(argc, argv, pruebas::Ejemplo("viga_rectangular.kvx").toStdString());
+    FijarTiempoPresentacion(std::chrono::milliseconds(2000));
+    EXPECT_TRUE(presentacion);
     EXPECT_TRUE(visto);
     EXPECT_FALSE(colgado) << "closing the main window must end the event loop";
     EXPECT_EQ(r, 0);

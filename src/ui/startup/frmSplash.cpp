@@ -60,9 +60,11 @@ QLabel* Imagen(const char* nombre, const QPixmap& dibujo, QWidget* padre) {
 
 }  // namespace
 
-frmSplash::frmSplash(QWidget* padre) : QWidget(padre, Qt::SplashScreen | Qt::FramelessWindowHint) {
+frmSplash::frmSplash(QWidget* padre) : QWidget(padre, Qt::Window | Qt::FramelessWindowHint) {
     setObjectName("frmSplash");
     setWindowTitle("Korvex 2000");
+    // A plain frameless window rather than a splash-screen type, which some
+    // window managers never give the keyboard: the key press must reach it.
     setFocusPolicy(Qt::StrongFocus);
 
     Frame1 = new MarcoPulsable(this, [this] { Frame1_Click(); });

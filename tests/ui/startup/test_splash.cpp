@@ -130,11 +130,10 @@ TEST_F(Splash, UnClicEnElMarcoOEnSusTextosLaCierraYUnaTeclaSolaDeMayusculasNo) {
 
 TEST_F(Splash, UnaTeclaLaCierraYLaPrincipalApareceAlTerminarElTiempo) {
     FijarTiempoPresentacion(400ms);
-    bool tecla = false, antes = false, despues = false;
-    std::vector<qint64> pasos;
+    bool tecla = false;
+    qint64 aparece = -1;
     const bool termino = Correr({}, [&](qint64 t) {
-        pasos.push_back(t);
-        if (!tecla && t >= 50) {
+        if (!tecla) {
             tecla = true;
             frmSplash* s = Registro::Instancia().SiExiste<frmSplash>();
             ASSERT_NE(s, nullptr);
@@ -145,25 +144,22 @@ TEST_F(Splash, UnaTeclaLaCierraYLaPrincipalApareceAlTerminarElTiempo) {
             EXPECT_EQ(Registro::Instancia().SiExiste<frmSplash>(), nullptr);
             EXPECT_FALSE(SplashVisible());
             EXPECT_FALSE(PrincipalVisible()) << "the main window waits for the time";
-        } else if (tecla && !antes && t >= 300) {
-            antes = true;
-            EXPECT_FALSE(PrincipalVisible()) << "at " << t << " ms";
-        } else if (t >= 500 && !despues) {
-            despues = true;
-            EXPECT_TRUE(PrincipalVisible()) << "at " << t << " ms";
+        } else if (aparece < 0 && PrincipalVisible()) {
+            aparece = t;
             EXPECT_FALSE(SplashVisible());
             CerrarPrincipal();
         }
     });
     EXPECT_TRUE(termino);
-    EXPECT_TRUE(tecla && antes && despues);
+    EXPECT_TRUE(tecla);
+    EXPECT_GE(aparece, 400) << "the main window came before the presentation time";
 }
 
 TEST_F(Splash, SinTocarlaDuraDosSegundosConLosEventosEnMarcha) {
     // The real presentation time. The key closes the splash early; the main
     // window still comes at the 2 s mark, and the loop runs all the while.
     ASSERT_EQ(TiempoPresentacion(), 2000ms);
-    qint64 aparece = -1, ultimoSinPrincipal = -1;
+    qint64 aparece = -1;
     int pasosAntes = 0;
     bool tecla = false;
     const bool termino = Correr({}, [&](qint64 t) {
@@ -174,7 +170,6 @@ TEST_F(Splash, SinTocarlaDuraDosSegundosConLosEventosEnMarcha) {
             }
         }
         if (!PrincipalVisible()) {
-            ultimoSinPrincipal = t;
             ++pasosAntes;
         } else if (aparece < 0) {
             aparece = t;
@@ -182,20 +177,22 @@ TEST_F(Splash, SinTocarlaDuraDosSegundosConLosEventosEnMarcha) {
         }
     });
     EXPECT_TRUE(termino);
+    EXPECT_TRUE(tecla);
     EXPECT_FALSE(SplashVisible());
-    EXPECT_GE(ultimoSinPrincipal, 1900) << "the main window came too early";
-    EXPECT_GE(aparece, 2000);
-    EXPECT_LE(aparece, 2400);
-    // A 10 ms step ran about 200 times during the wait: nothing froze.
-    EXPECT_GT(pasosAntes, 100);
+    EXPECT_GE(aparece, 2000) << "the main window came too early";
+    EXPECT_LE(aparece, 2600) << "the main window came late";
+    // A 10 ms step ran all through the wait (about 200 times when the
+    // machine is idle): nothing froze.
+    EXPECT_GT(pasosAntes, 50);
 }
 
 TEST_F(Splash, ElProyectoDeLaLineaDeOrdenSeAbreDespuesDeLaPresentacion) {
     FijarTiempoPresentacion(200ms);
     bool mirado = false, abierto = false;
     const bool termino = Correr(pruebas::Ejemplo("viga_rectangular.kvx"), [&](qint64 t) {
-        if (!mirado && t >= 50) {
+        if (!mirado) {  // the first step, well inside the presentation
             mirado = true;
+            EXPECT_LT(t, 200);
             EXPECT_TRUE(SplashVisible());
             EXPECT_EQ(Registro::Instancia().SiExiste<frmGeneral>(), nullptr);
             EXPECT_EQ(Registro::Instancia().proyecto().estado.NumCargas, 0);

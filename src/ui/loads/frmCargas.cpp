@@ -299,6 +299,7 @@ void frmCargas::Disponer() {
         viga->addWidget(u, fila, 2);
         ++fila;
     }
+    viga->setColumnStretch(3, 1);  // the fields stay next to their labels
     auto* tipos = new QVBoxLayout(frCarga);
     for (QRadioButton* o : {optPuntual, optDistribuida, optMomento}) tipos->addWidget(o);
     auto* categorias = new QVBoxLayout(frmTipo);
@@ -313,6 +314,7 @@ void frmCargas::Disponer() {
         datos->addWidget(u, fila, 2);
         ++fila;
     }
+    datos->setRowStretch(fila, 1);
     auto* figura = new QGridLayout;
     for (Lienzo* l :
          {Ilustracionp, Ilustraciond, Ilustracionm, Ilustracionpv, Ilustraciondv, Ilustracionmv}) {

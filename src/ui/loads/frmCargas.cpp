@@ -68,20 +68,11 @@ QString Simple(float v) {
     return Q(texto::TextoSimple(v));
 }
 
-// A Double written back into a field: up to 15 significant digits, "." as
-// the decimal point, no exponent for the lengths of a beam.
+// A Double written back into a field (a length less a distance): its plain
+// decimal form with up to 7 significant digits, so that a length stored as a
+// Single and widened reads as typed (5.67, not 5.67000007629395).
 QString Doble(double v) {
-    if (!std::isfinite(v)) v = 0;
-    QString s = QString::number(v, 'f', 15);
-    // Keep 15 significant digits, then drop trailing zeros.
-    const QString g = QString::number(v, 'g', 15);
-    if (!g.contains('e')) s = g;
-    if (s.contains('.')) {
-        while (s.endsWith('0')) s.chop(1);
-        if (s.endsWith('.')) s.chop(1);
-    }
-    if (s == "-0") s = "0";
-    return s;
+    return Q(texto::FormatoGeneral(std::isfinite(v) ? v : 0.0));
 }
 
 const char* kDistanciaIncorrecta = "Distancia Incorrecta";
@@ -763,7 +754,7 @@ void frmCargas::Llenar_Tabla() {
         const Carga& c = e.Cargas[r];
         FijarFilas(grid, r + 1);
         grid->setCurrentCell(r, 0);
-        EscribirCelda(grid, r, 0, QString::number(r));
+        EscribirCelda(grid, r, 0, Simple(static_cast<float>(r)));
         const char* tipo = c.Tipo == kPuntual       ? "Puntual"
                            : c.Tipo == kDistribuida ? "Distribuida"
                            : c.Tipo == kMomento     ? "Momento"
@@ -1136,7 +1127,7 @@ QString frmCargas::Descripcion(int i) {
     const QString categoria = c.Categoria == kViva     ? "Viva"
                               : c.Categoria == kMuerta ? "Muerta"
                                                        : "Otros";
-    QString t = QString("Carga %1: ").arg(i);
+    QString t = "Carga " + Simple(static_cast<float>(i)) + ": ";
     if (c.Tipo == kPuntual) {
         t += QString("Puntual, %1, a = %2 m, P1 = %3").arg(categoria, Simple(c.A), Simple(c.P1));
     } else if (c.Tipo == kDistribuida) {

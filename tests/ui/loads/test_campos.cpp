@@ -122,6 +122,16 @@ TEST_F(Campos, CargaQueSeSaleDeLaLuzSeCorrige) {
     Neutral();
     TeclearYSalir(c->txtA, "6");
     EXPECT_TRUE(Vistos().empty());
+
+    // b corrected from the stored length: 5.678 is kept as 5.67 (a Single),
+    // and L - a is written as a length, not with the Single's tail digits.
+    c->optDistribuida->click();
+    TeclearYSalir(c->txtL, "5.678");
+    Neutral();
+    TeclearYSalir(c->txtA, "1");
+    TeclearYSalir(c->txtB, "5");
+    EXPECT_EQ(Vistos(), Msgs{Critico(kMayorLuz, kDistancia)});
+    EXPECT_EQ(c->txtB->text(), "4.67");
 }
 
 TEST_F(Campos, ApoyosJyKConVuelos) {

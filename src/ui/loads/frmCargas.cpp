@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <charconv>
 #include <cmath>
 
 #include "design/LimiteAla.h"
@@ -68,11 +69,15 @@ QString Simple(float v) {
     return Q(texto::TextoSimple(v));
 }
 
-// A Double written back into a field (a length less a distance): its plain
-// decimal form with up to 7 significant digits, so that a length stored as a
-// Single and widened reads as typed (5.67, not 5.67000007629395).
+// A Double written back into a field (a length less a distance): the
+// shortest plain decimal text that reads back as the same value. A length
+// stored as a Single and widened keeps its Single tail (5.67 m less 1 m reads
+// 4.670000076293945), exactly the value the field then holds.
 QString Doble(double v) {
-    return Q(texto::FormatoGeneral(std::isfinite(v) ? v : 0.0));
+    if (!std::isfinite(v) || v == 0) return "0";
+    char buf[400];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
+    return QString::fromLatin1(buf, static_cast<int>(r.ptr - buf));
 }
 
 const char* kDistanciaIncorrecta = "Distancia Incorrecta";

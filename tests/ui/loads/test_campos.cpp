@@ -123,15 +123,17 @@ TEST_F(Campos, CargaQueSeSaleDeLaLuzSeCorrige) {
     TeclearYSalir(c->txtA, "6");
     EXPECT_TRUE(Vistos().empty());
 
-    // b corrected from the stored length: 5.678 is kept as 5.67 (a Single),
-    // and L - a is written as a length, not with the Single's tail digits.
+    // b corrected from the stored length: 5.678 is kept as 5.67 (a Single)
+    // and widened, so L - a carries the Single's tail; it reads back as the
+    // same number the field would hold.
     c->optDistribuida->click();
     TeclearYSalir(c->txtL, "5.678");
     Neutral();
     TeclearYSalir(c->txtA, "1");
     TeclearYSalir(c->txtB, "5");
     EXPECT_EQ(Vistos(), Msgs{Critico(kMayorLuz, kDistancia)});
-    EXPECT_EQ(c->txtB->text(), "4.67");
+    EXPECT_EQ(c->txtB->text(), "4.670000076293945");
+    EXPECT_EQ(c->txtB->text().toDouble(), static_cast<double>(5.67f) - 1);
 }
 
 TEST_F(Campos, ApoyosJyKConVuelos) {

@@ -930,39 +930,7 @@ void frmCargas::reject() {
 
 // ---- Restoring the window ------------------------------------------------------
 
-void frmCargas::Form_Load() {
-    if (optDistribuida->isChecked()) {
-        optDistribuida_Click();
-    } else {
-        optDistribuida->setChecked(true);
-    }
-    EstadoProyecto& e = E();
-    e.ModuloElasticidad = 1.0f;
-    Check_Vuelo_Click();
-    if (e.NumCargas >= 1) {
-        DibujarCargas();
-        Llenar_Tabla();
-        txtL->setText(Simple(e.LuzViga));
-        txtL->setEnabled(false);
-        lblL->setEnabled(false);
-        FondoBoton(txtL);
-        Check_Vuelo->setChecked(e.VueloGuardado != 0);
-        Check_Vuelo_Click();
-        if (Check_Vuelo->isChecked()) {
-            txtJ->setText(Simple(e.DistJ));
-            txtK->setText(Simple(e.DistK));
-            for (QLineEdit* s : {txtJ, txtK}) {
-                s->setEnabled(false);
-                FondoBoton(s);
-            }
-            lblj->setEnabled(false);
-            lblk->setEnabled(false);
-            Check_Vuelo->setEnabled(false);
-        }
-    }
-}
-
-void frmCargas::frmcargasload() {
+bool frmCargas::RestaurarTabla(bool fondoBoton) {
     if (optDistribuida->isChecked()) {
         optDistribuida_Click();
     } else {
@@ -972,15 +940,41 @@ void frmCargas::frmcargasload() {
     e.ModuloElasticidad = 1.0f;
     // The symbols of a project opened before this one must not remain.
     LimpiarCroquis();
-    if (e.NumCargas >= 1) {
-        DibujarCargas();
-        Llenar_Tabla();
-        txtL->setText(Simple(e.LuzViga));
-        txtL->setEnabled(false);
-        lblL->setEnabled(false);
-    } else {
+    if (e.NumCargas < 1) {
         FijarFilas(grid, 1);
+        return false;
     }
+    DibujarCargas();
+    Llenar_Tabla();
+    txtL->setText(Simple(e.LuzViga));
+    txtL->setEnabled(false);
+    lblL->setEnabled(false);
+    if (fondoBoton) FondoBoton(txtL);
+    return true;
+}
+
+void frmCargas::Form_Load() {
+    const bool conCargas = RestaurarTabla(true);
+    Check_Vuelo_Click();
+    if (!conCargas) return;
+    const EstadoProyecto& e = E();
+    Check_Vuelo->setChecked(e.VueloGuardado != 0);
+    Check_Vuelo_Click();
+    if (Check_Vuelo->isChecked()) {
+        txtJ->setText(Simple(e.DistJ));
+        txtK->setText(Simple(e.DistK));
+        for (QLineEdit* s : {txtJ, txtK}) {
+            s->setEnabled(false);
+            FondoBoton(s);
+        }
+        lblj->setEnabled(false);
+        lblk->setEnabled(false);
+        Check_Vuelo->setEnabled(false);
+    }
+}
+
+void frmCargas::frmcargasload() {
+    RestaurarTabla(false);
     Sincronizar();
 }
 

@@ -126,6 +126,10 @@ class frmCargas : public QDialog {
     void Conectar();
     void DisponerTipo(int tipo);  // 1 point, 2 distributed, 3 moment
     void Llenar_Tabla();
+    // The part of an opening shared by Form_Load and frmcargasload: the
+    // distributed layout, the modulus 1, and for a table with loads the
+    // sketch, the grid and the frozen length. Returns whether loads exist.
+    bool RestaurarTabla(bool fondoBoton);
     void Cerrar_Cargas();
     void FijarLuz();         // LuzViga from txtL, truncated to cm
     void LiberarViga();      // the controls of an empty table

@@ -1,5 +1,6 @@
 #include "ui/startup/Dibujos.h"
 
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -98,6 +99,14 @@ QPixmap DibujoSeccionT(QSize tamano) {
     g.drawEllipse(QPointF(xw + c, y + c), r * 0.8, r * 0.8);
     g.drawEllipse(QPointF(xw + bw - c, y + c), r * 0.8, r * 0.8);
     return p;
+}
+
+QLabel* Imagen(const char* nombre, const QPixmap& dibujo, QWidget* padre) {
+    auto* l = new QLabel(padre);
+    l->setObjectName(nombre);
+    l->setPixmap(dibujo);
+    l->setFixedSize(dibujo.size());
+    return l;
 }
 
 }  // namespace korvex::ui

@@ -6,9 +6,15 @@
 #include <QPixmap>
 #include <QSize>
 
+class QLabel;
+class QWidget;
+
 namespace korvex::ui {
 
 QPixmap DibujoViga(QSize tamano);
 QPixmap DibujoSeccionT(QSize tamano);
+
+// A picture control named `nombre` showing `dibujo` at its own size.
+QLabel* Imagen(const char* nombre, const QPixmap& dibujo, QWidget* padre);
 
 }  // namespace korvex::ui

@@ -14,18 +14,6 @@
 
 namespace korvex::ui {
 
-namespace {
-
-QLabel* Imagen(const char* nombre, const QPixmap& dibujo, QWidget* padre) {
-    auto* l = new QLabel(padre);
-    l->setObjectName(nombre);
-    l->setPixmap(dibujo);
-    l->setFixedSize(dibujo.size());
-    return l;
-}
-
-}  // namespace
-
 frmAbout::frmAbout(QWidget* padre) : QDialog(padre) {
     setObjectName("frmAbout");
     setWindowTitle("Información General");

@@ -50,14 +50,6 @@ QLabel* Etiqueta(const char* nombre, const QString& texto, QWidget* padre, int p
     return l;
 }
 
-QLabel* Imagen(const char* nombre, const QPixmap& dibujo, QWidget* padre) {
-    auto* l = new QLabel(padre);
-    l->setObjectName(nombre);
-    l->setPixmap(dibujo);
-    l->setFixedSize(dibujo.size());
-    return l;
-}
-
 }  // namespace
 
 frmSplash::frmSplash(QWidget* padre) : QWidget(padre, Qt::Window | Qt::FramelessWindowHint) {

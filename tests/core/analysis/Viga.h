@@ -1,4 +1,4 @@
-// Small builders of beams for the analysis tests.
+// Small builders of beams and loads for the analysis and workflow tests.
 #pragma once
 
 #include "model/Estado.h"
@@ -16,37 +16,20 @@ inline EstadoProyecto Viga(float L, float J, float K, float area = 0, float E = 
     return e;
 }
 
-inline Carga Puntual(float a, float P, float categoria = kOtros) {
-    Carga c;
-    c.A = a;
-    c.Fin = a;
-    c.P1 = P;
-    c.Tipo = kPuntual;
-    c.Categoria = categoria;
-    return c;
+inline Carga Puntual(float a, float P, float cat = kOtros) {
+    return {a, 0, 0, P, 0, a, kPuntual, cat};
+}
+inline Carga Momento(float a, float M0, float cat = kOtros) {
+    return {a, 0, 0, M0, 0, a, kMomento, cat};
+}
+inline Carga Distribuida(float a, float b, float P1, float P2, float cat = kOtros) {
+    return {a, b, 0, P1, P2, a + b, kDistribuida, cat};
 }
 
-inline Carga Momento(float a, float M0, float categoria = kOtros) {
-    Carga c = Puntual(a, M0, categoria);
-    c.Tipo = kMomento;
-    return c;
-}
-
-inline Carga Distribuida(float a, float b, float P1, float P2, float categoria = kOtros) {
-    Carga c;
-    c.A = a;
-    c.B = b;
-    c.Fin = a + b;
-    c.P1 = P1;
-    c.P2 = P2;
-    c.Tipo = kDistribuida;
-    c.Categoria = categoria;
-    return c;
-}
-
-inline void Agregar(EstadoProyecto& e, const Carga& c) {
+// Appends a load with C = L - a - b, as the load window stores it.
+inline void Agregar(EstadoProyecto& e, Carga c) {
+    c.C = e.LuzViga - c.A - c.B;
     AgregarCarga(e, c);
-    e.Cargas[e.NumCargas].C = e.LuzViga - c.A - c.B;
 }
 
 }  // namespace korvex::prueba

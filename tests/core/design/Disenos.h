@@ -20,15 +20,16 @@ inline std::string T(float v) {
     return texto::TextoSimple(v);
 }
 
-// A section of the given type defined on the section window (its four field
-// texts) and accepted, with f'c, fy and the cover; d = total height - cover.
+// A section defined through the four field texts of the section window and
+// accepted, with f'c, fy and the cover; d = total height - cover.
 inline Caso Definir(const char* tipo, float b, float h, float bw, float hw, float cover, double fc,
                     double fy) {
     Caso c;
+    const bool rect = std::string(tipo) == kVigaRect;
     c.s.TipoViga = tipo;
     c.s.txtB = T(b);
     c.s.txtH = T(h);
-    if (std::string(tipo) != kVigaRect) {
+    if (!rect) {
         c.s.txtBw = T(bw);
         c.s.txtHw = T(hw);
     }
@@ -37,8 +38,7 @@ inline Caso Definir(const char* tipo, float b, float h, float bw, float hw, floa
     c.m.cboFy = T(static_cast<float>(fy));
     c.m.txtRec = T(cover);
     c.e.Recubrimiento = cover;
-    const float altura = std::string(tipo) == kVigaRect ? c.s.H : c.s.Hw + c.s.Hf;
-    c.e.PeralteEfectivo = altura - cover;
+    c.e.PeralteEfectivo = (rect ? c.s.H : c.s.Hw + c.s.Hf) - cover;
     return c;
 }
 
@@ -52,7 +52,6 @@ inline Caso ConAla(const char* tipo, float bf, float hf, float bw, float hw, flo
     return Definir(tipo, bf, hf, bw, hw, cover, fc, fy);
 }
 
-// Relative difference |a - b| / |b|.
 inline double Relativo(double a, double b) {
     return b != 0 ? std::abs(a - b) / std::abs(b) : std::abs(a);
 }

@@ -23,9 +23,15 @@ namespace korvex {
 inline void PrintTo(const Mensaje& m, std::ostream* os) {
     *os << "{\"" << m.texto << "\", \"" << m.titulo << "\", " << m.estilo << "}";
 }
+inline void PrintTo(const Carga& q, std::ostream* os) {
+    *os << "{" << q.A << ", " << q.B << ", " << q.C << ", " << q.P1 << ", " << q.P2 << ", " << q.Fin
+        << ", " << q.Tipo << ", " << q.Categoria << "}";
+}
 }  // namespace korvex
 
 namespace korvex::pruebas {
+
+using Msgs = std::vector<Mensaje>;
 
 class VentanaCargas : public Entorno {
   protected:
@@ -37,7 +43,7 @@ class VentanaCargas : public Entorno {
         ProcesarEventos();
     }
 
-    // Clicks into the field, replaces its text by typing.
+    // Clicks into the field and replaces its text by typing.
     void Teclear(QLineEdit* campo, const QString& texto) {
         campo->setFocus(Qt::MouseFocusReason);
         campo->selectAll();
@@ -47,18 +53,10 @@ class VentanaCargas : public Entorno {
             QTest::keyClicks(campo, texto);
         }
     }
-    // Leaves the field with Tab and lets the deferred check run.
-    void Salir(QLineEdit* campo) {
-        QTest::keyClick(campo, Qt::Key_Tab);
-        ProcesarEventos();
-    }
+    // Then leaves it with Tab and lets the deferred check run.
     void TeclearYSalir(QLineEdit* campo, const QString& texto) {
         Teclear(campo, texto);
-        Salir(campo);
-    }
-    // Leaves the field by clicking into another one.
-    void SalirHacia(QLineEdit* otro) {
-        otro->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(campo, Qt::Key_Tab);
         ProcesarEventos();
     }
 
@@ -71,13 +69,13 @@ class VentanaCargas : public Entorno {
         ui::Mensajes::Limpiar();
     }
 
-    static std::vector<Mensaje> Vistos() { return ui::Mensajes::Registrados(); }
+    static Msgs Vistos() { return ui::Mensajes::Registrados(); }
     static void Olvidar() { ui::Mensajes::Limpiar(); }
 
     ui::frmCargas* c = nullptr;
 };
 
-inline Mensaje Critico(const char* texto, const char* titulo) {
+inline Mensaje Critico(const char* texto, const char* titulo = "Distancia Incorrecta") {
     return {texto, titulo, kEstiloCritico};
 }
 

@@ -23,14 +23,6 @@ class Consulta : public pruebas::VentanaCargas {
     }
 };
 
-TEST_F(Consulta, RejillaConSusTitulos) {
-    EXPECT_EQ(Celda(c->grid1, 0, 0), "Cortes");
-    EXPECT_EQ(Celda(c->grid1, 0, 1), "Mx");
-    EXPECT_EQ(Celda(c->grid1, 0, 2), "Qx");
-    EXPECT_EQ(Celda(c->grid1, 1, 0), "Izquierda");
-    EXPECT_EQ(Celda(c->grid1, 2, 0), "Derecha");
-}
-
 TEST_F(Consulta, CargaPuntualEnElCentroDeUnaVigaSimple) {
     // 10 Tn already factored at midspan of 6 m, no section (no self weight):
     // reactions 5 Tn, moment under the load 5 * 3 = 15 Tn.m.

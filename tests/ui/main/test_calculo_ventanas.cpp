@@ -1,9 +1,6 @@
-// One calculation driven through the real windows as a user would: the
-// deflection use chosen in frmUsos, the section chosen in frmSecciones and
-// typed into frmSeccion, the loads put into the project, "Realizar
-// Cálculos" pressed, the stirrup dialog answered 1/2 and every message box
-// read and accepted. The window's results are then checked against the
-// headless command's JSON for the same project saved to a file.
+// One calculation driven through the real windows as a user would (use,
+// section, stirrup dialog and message boxes answered), its results checked
+// against the headless command's JSON for the same project.
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -126,7 +123,6 @@ TEST_F(CalculoEnVentanas, ComoUnUsuarioYIgualQueLaOrdenSinVentanas) {
     ASSERT_EQ(g->Estado(), frmGeneral::EstadoVentana::Calculado);
     EXPECT_EQ(usuario.estribos, 1);
 
-    // What the user reads, in both diagram choices.
     const QString acero[2][2] = {{Celda(g->grdAcero, 1, 1), Celda(g->grdAcero, 1, 2)},
                                  {Celda(g->grdAcero, 2, 1), Celda(g->grdAcero, 2, 2)}};
     const QString estribos = g->txtEstribos->text();
@@ -136,7 +132,6 @@ TEST_F(CalculoEnVentanas, ComoUnUsuarioYIgualQueLaOrdenSinVentanas) {
     const QString flecha = g->lblMn->text(), admisible = g->lblMp->text();
     const float deflexionAdmisible = g->DeflexionAdmisible;
 
-    // The same project through the headless command.
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const std::string archivo = QDir(dir.path()).filePath("viga.kvx").toStdString();
@@ -167,7 +162,6 @@ TEST_F(CalculoEnVentanas, ComoUnUsuarioYIgualQueLaOrdenSinVentanas) {
     EXPECT_EQ(admisible, "0.017");
     EXPECT_FLOAT_EQ(deflexionAdmisible, j.at("DeflexionAdmisible").get<float>());
 
-    // The same message boxes, in the same order.
     std::vector<std::string> vistos, esperados;
     for (const Mensaje& m : usuario.vistos) vistos.push_back(m.titulo + ": " + m.texto);
     for (const auto& m : j.at("mensajes")) {

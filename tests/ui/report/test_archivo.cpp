@@ -58,42 +58,61 @@ std::string Bytes() {
     return b;
 }
 
+// The load grid's cell texts, row by row.
+QStringList Celdas(const QTableWidget* t) {
+    QStringList c;
+    for (int r = 0; r < t->rowCount(); ++r) {
+        for (int k = 0; k < t->columnCount(); ++k) {
+            const QTableWidgetItem* i = t->item(r, k);
+            c << (i ? i->text() : QString());
+        }
+    }
+    return c;
+}
+
 TEST_F(Archivo, GuardarYAbrirDanLoMismoYUnArchivoMaloNoCambiaNada) {
     frmGeneral* g = Ventana<frmGeneral>();
+    frmCargas* c = Ventana<frmCargas>();
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     QString titulo;
 
-    // Open an example through the dialog "Abrir".
+    // Open an example with cantilevers and four loads through "Abrir".
     Responder(pruebas::Ejemplo("viga_t_vuelos.kvx"), &titulo);
     g->mnuArchivoAbrir->trigger();
     EXPECT_EQ(titulo, "Abrir");
-    ASSERT_TRUE(pruebas::TextosMensajes().empty() ||
-                pruebas::UltimoMensaje().titulo != kTituloAbrir);
     const std::string original = Bytes();
-    const QString mp = g->lblMp->text(), mn = g->lblMn->text();
-    const QString qp = g->lblQp->text(), qn = g->lblQn->text();
-    EXPECT_FALSE(mp.isEmpty());
+    const QStringList resultados = {g->lblMp->text(), g->lblMn->text(), g->lblQp->text(),
+                                    g->lblQn->text(), g->txtEstribos->text()};
+    EXPECT_FALSE(resultados[0].isEmpty());
+    const QStringList rejilla = Celdas(c->grid);
+    ASSERT_GE(ProyectoActual().estado.NumCargas, 4);
+    EXPECT_EQ(c->grid->rowCount(), ProyectoActual().estado.NumCargas + 1);
+    auto igual = [&] {
+        EXPECT_EQ(Bytes(), original);
+        EXPECT_EQ((QStringList{g->lblMp->text(), g->lblMn->text(), g->lblQp->text(),
+                               g->lblQn->text(), g->txtEstribos->text()}),
+                  resultados);
+        EXPECT_EQ(Celdas(c->grid), rejilla);
+    };
 
-    // Save it without extension: the dialog adds .kvx.
-    const QString sin = dir.filePath("copia");
-    Responder(sin, &titulo);
+    // Saved without extension: the dialog adds .kvx.
+    const QString copia = dir.filePath("copia");
+    Responder(copia, &titulo);
     g->mnuArchivoSalvarcomo->trigger();
     EXPECT_EQ(titulo, "Guardar");
-    ASSERT_TRUE(QFile::exists(sin + ".kvx"));
+    ASSERT_TRUE(QFile::exists(copia + ".kvx"));
 
     // Another project in between, then the saved copy back.
     ASSERT_TRUE(AbrirProyecto(g, pruebas::Ejemplo("viga_rectangular.kvx")));
     ASSERT_NE(Bytes(), original);
-    Responder(sin + ".kvx", &titulo);
+    ASSERT_NE(Celdas(c->grid), rejilla);
+    Responder(copia + ".kvx", &titulo);
     g->mnuArchivoAbrir->trigger();
-    EXPECT_EQ(Bytes(), original);
-    EXPECT_EQ(g->lblMp->text(), mp);
-    EXPECT_EQ(g->lblMn->text(), mn);
-    EXPECT_EQ(g->lblQp->text(), qp);
-    EXPECT_EQ(g->lblQn->text(), qn);
+    igual();
 
-    // A refused file: its message is shown and nothing changes.
+    // A refused file shows its message and changes nothing; nor does a
+    // cancelled dialog.
     const QString malo = dir.filePath("malo.kvx");
     {
         QFile f(malo);
@@ -105,13 +124,29 @@ TEST_F(Archivo, GuardarYAbrirDanLoMismoYUnArchivoMaloNoCambiaNada) {
     g->mnuArchivoAbrir->trigger();
     ASSERT_FALSE(pruebas::TextosMensajes().empty());
     EXPECT_EQ(pruebas::UltimoMensaje().titulo, kTituloAbrir);
-    EXPECT_EQ(Bytes(), original);
-    EXPECT_EQ(g->lblMp->text(), mp);
-
-    // A cancelled dialog changes nothing either.
+    igual();
     Responder(QString(), &titulo);
     g->mnuArchivoAbrir->trigger();
-    EXPECT_EQ(Bytes(), original);
+    igual();
+
+    // A project without loads: an empty grid and no results of the
+    // previous project on the main window.
+    Proyecto vacio;
+    vacio.seccion.TipoViga = kVigaRect;
+    vacio.seccion.txtB = "25";
+    vacio.seccion.txtH = "50";
+    const QString sinCargas = dir.filePath("sin_cargas.kvx");
+    ASSERT_FALSE(GuardarArchivoKvx(sinCargas.toStdString(), vacio).has_value());
+    Mensajes::Limpiar();
+    Responder(sinCargas, &titulo);
+    g->mnuArchivoAbrir->trigger();
+    EXPECT_TRUE(Mensajes::Registrados().empty()) << pruebas::UltimoMensaje().texto;
+    EXPECT_EQ(c->grid->rowCount(), 1);
+    EXPECT_EQ(ProyectoActual().estado.NumCargas, 0);
+    EXPECT_TRUE(g->lblMp->text().isEmpty());
+    EXPECT_TRUE(g->pct1->Primitivas().empty());
+    EXPECT_TRUE(c->txtL->isEnabled());
+    EXPECT_FALSE(g->mnuArchivoImprimir->isEnabled());  // nothing calculated to print
 }
 
 TEST_F(Archivo, UnGuardadoFallidoLoDiceYConservaElArchivo) {
@@ -128,59 +163,6 @@ TEST_F(Archivo, UnGuardadoFallidoLoDiceYConservaElArchivo) {
     EXPECT_FALSE(QFile::exists(imposible));
     ASSERT_FALSE(pruebas::TextosMensajes().empty());
     EXPECT_EQ(pruebas::UltimoMensaje().titulo, kTituloGuardar);
-}
-
-// The load grid's cell texts, row by row.
-QStringList Celdas(const QTableWidget* t) {
-    QStringList c;
-    for (int r = 0; r < t->rowCount(); ++r) {
-        for (int k = 0; k < t->columnCount(); ++k) {
-            const QTableWidgetItem* i = t->item(r, k);
-            c << (i ? i->text() : QString());
-        }
-    }
-    return c;
-}
-
-TEST_F(Archivo, LaRejillaDeCargasSigueAlProyectoAbiertoAunqueNoTengaCargas) {
-    frmGeneral* g = Ventana<frmGeneral>();
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    ASSERT_TRUE(AbrirProyecto(g, pruebas::Ejemplo("viga_t_vuelos.kvx")));
-    frmCargas* c = Ventana<frmCargas>();
-    const int cargas = ProyectoActual().estado.NumCargas;
-    ASSERT_GE(cargas, 4);
-    EXPECT_EQ(c->grid->rowCount(), cargas + 1);
-    const QStringList antes = Celdas(c->grid);
-
-    // Saved and opened again through the dialogs: the same rows.
-    QString titulo;
-    const QString copia = dir.filePath("copia.kvx");
-    Responder(copia, &titulo);
-    g->mnuArchivoSalvarcomo->trigger();
-    ASSERT_TRUE(AbrirProyecto(g, pruebas::Ejemplo("viga_rectangular.kvx")));
-    EXPECT_NE(Celdas(c->grid), antes);
-    Responder(copia, &titulo);
-    g->mnuArchivoAbrir->trigger();
-    EXPECT_EQ(Celdas(c->grid), antes);
-
-    // A project without loads: an empty grid, an empty sketch, no results
-    // of the previous project on the main window.
-    Proyecto vacio;
-    vacio.seccion.TipoViga = kVigaRect;
-    vacio.seccion.txtB = "25";
-    vacio.seccion.txtH = "50";
-    const QString sinCargas = dir.filePath("sin_cargas.kvx");
-    ASSERT_FALSE(GuardarArchivoKvx(sinCargas.toStdString(), vacio).has_value());
-    Mensajes::Limpiar();
-    ASSERT_TRUE(AbrirProyecto(g, sinCargas)) << pruebas::UltimoMensaje().texto;
-    EXPECT_EQ(c->grid->rowCount(), 1);
-    EXPECT_EQ(ProyectoActual().estado.NumCargas, 0);
-    EXPECT_TRUE(g->lblMp->text().isEmpty());
-    EXPECT_TRUE(g->lblQp->text().isEmpty());
-    EXPECT_TRUE(g->pct1->Primitivas().empty());
-    EXPECT_TRUE(c->txtL->isEnabled());
-    EXPECT_FALSE(g->mnuArchivoImprimir->isEnabled());  // nothing calculated to print
 }
 
 }  // namespace

@@ -1,0 +1,335 @@
+// Analysis at a point, the diagrams, the pre-calculation check, and invariants
+// over generated beams (fixed seed): statics, supports, symmetry, superposition.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "analysis/Analisis_Punto.h"
+#include "analysis/Calculos_Diagramas.h"
+
+namespace korvex {
+namespace {
+
+EstadoProyecto Viga(float L, float J, float K, float area = 0, float E = 1, float I = 1) {
+    EstadoProyecto e;
+    e.LuzViga = L;
+    e.DistJ = J;
+    e.DistK = K;
+    e.AreaSeccion = area;
+    e.ModuloElasticidad = E;
+    e.InerciaSeccion = I;
+    return e;
+}
+Carga Puntual(float a, float P, float cat = kOtros) {
+    return {a, 0, 0, P, 0, a, kPuntual, cat};
+}
+Carga Momento(float a, float M0, float cat = kOtros) {
+    return {a, 0, 0, M0, 0, a, kMomento, cat};
+}
+Carga Distribuida(float a, float b, float P1, float P2, float cat = kOtros) {
+    return {a, b, 0, P1, P2, a + b, kDistribuida, cat};
+}
+// C = L - a - b, as the load window stores it.
+void Agregar(EstadoProyecto& e, Carga c) {
+    c.C = e.LuzViga - c.A - c.B;
+    AgregarCarga(e, c);
+}
+
+// Worked values on a 6 m beam (analysis sign), to 4 decimals. At a support the
+// right shear includes the reaction and the left one does not; at an applied
+// moment only the moment jumps.
+TEST(AnalisisPunto, ValoresResueltosVigaDeSeisMetros) {
+    const struct {
+        const char* caso;
+        Carga carga;
+        float J, K, area, X;
+        double Vizq, Vder, Mizq, Mder;
+    } casos[] = {
+        {"puntual Viva al centro", Puntual(3, 10, kViva), 0, 6, 0, 3, -8.5, 8.5, -25.5, -25.5},
+        {"puntual Muerta en a = 2", Puntual(2, 10, kMuerta), 0, 6, 0, 2, -9.3333, 4.6667, -18.6667,
+         -18.6667},
+        {"momento 10 en a = 2", Momento(2, 10), 0, 6, 0, 2, 1.6667, 1.6667, 3.3333, -6.6667},
+        {"momento -6 en a = 4", Momento(4, -6), 0, 6, 0, 4, -1, -1, -4, 2},
+        {"trapecio 1 a 4 en toda la luz", Distribuida(0, 6, 1, 4), 0, 6, 0, 2.5, -1.9375, -1.9375,
+         -10.5729, -10.5729},
+        {"categoría desconocida toma factor 1", Puntual(3, 10, 7), 0, 6, 0, 3, -5, 5, -15, -15},
+        {"en el apoyo J = 1", Puntual(3, 10), 1, 5, 0, 1, 0, -5, 0, 0},
+        {"en el apoyo K = 5", Puntual(3, 10), 1, 5, 0, 5, 5, 0, 0, 0},
+        {"vuelo, punta cargada, en K", Puntual(6, 10), 1, 5, 0, 5, 2.5, -10, 10, 10},
+        {"peso propio 25 x 50 en x = 0", Puntual(3, 0), 0, 6, 1250, 0, 0, -1.26, 0, 0},
+        {"peso propio 25 x 50 al centro", Puntual(3, 0), 0, 6, 1250, 3, 0, 0, -1.89, -1.89},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        EstadoProyecto e = Viga(6, c.J, c.K, c.area);
+        Agregar(e, c.carga);
+        Analisis_Punto(e, c.X);
+        EXPECT_NEAR(e.CortanteIzq, c.Vizq, 5e-5);
+        EXPECT_NEAR(e.CortanteDer, c.Vder, 5e-5);
+        EXPECT_NEAR(e.MomentoIzq, c.Mizq, 5e-5);
+        EXPECT_NEAR(e.MomentoDer, c.Mder, 5e-5);
+    }
+    // Self weight (double factor 1.4) is not factored in the service moment.
+    EstadoProyecto p = Viga(6, 0, 6, 1250);
+    Analisis_Punto(p, 3);
+    EXPECT_NEAR(p.MomentoServicio, -1.35, 5e-5);
+}
+
+// Mended: a point query before any section exists (I or E zero) gives no inf/NaN.
+TEST(AnalisisPunto, SinSeccionGiroYFlechaFinitos) {
+    for (float E : {1.0f, 0.0f}) {
+        EstadoProyecto e = Viga(6, 0, 6, 0, E, 0);
+        Agregar(e, Puntual(2, 5));
+        Analisis_Punto(e, 3);
+        EXPECT_EQ(e.Giro, 0.0f) << E;
+        EXPECT_TRUE(E == 0 ? e.Flecha == 0 : std::isfinite(e.Flecha)) << E;
+    }
+}
+
+// Refusals before a calculation (equal supports and b = 0 also go through
+// the workflow tests): L is bounded by the station count, a load may
+// overrun L by Single rounding only (0.5 mm), and nothing may be non-finite.
+TEST(VerificarViga, RechazaLoQueElAnalisisDivide) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const struct {
+        float L, J, K;
+        Carga carga;
+        const char* rechazo;  // "" accepted
+    } casos[] = {
+        {6, 0, 6, Distribuida(0.1f, 5.9f, 1, 1), ""},
+        {6, 0, 6, Distribuida(0.1f, 5.901f, 1, 1), "está fuera de la viga"},
+        {6, 0, 6, Puntual(-0.01f, 1), "está fuera de la viga"},
+        {327.67f, 0, 327.67f, Puntual(1, 1), ""},
+        {327.68f, 0, 327.68f, Puntual(1, 1), "excede el máximo de 327.67 m"},
+        {0, 0, 0, Puntual(0, 1), "debe ser mayor que 0"},
+        {6, 0, 6.01f, Puntual(1, 1), "0 <= j < k <= L"},
+        {6, 0, 6, Distribuida(1, 0, 2, 2), ""},
+        {6, 0, 6, Puntual(1, nan), "no numérico"},
+        {nan, 0, 6, Puntual(1, 1), "no numérico"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(testing::Message() << c.L << " " << c.rechazo);
+        EstadoProyecto e = Viga(c.L, c.J, c.K);
+        Agregar(e, c.carga);
+        const std::vector<Mensaje> m = VerificarViga(e);
+        if (*c.rechazo == 0) {
+            EXPECT_TRUE(m.empty()) << m[0].texto;
+            continue;
+        }
+        ASSERT_EQ(m.size(), 1u);
+        EXPECT_NE(m[0].texto.find(c.rechazo), std::string::npos) << m[0].texto;
+        EXPECT_EQ(m[0].titulo, "Datos Incorrectos");
+        EXPECT_EQ(m[0].estilo, kEstiloCritico);
+    }
+}
+
+// n = L x 100 + 1 rounded half to even in Single, abscissas accumulated in
+// Single; progress 30/40/50 as the sampling passes a quarter, a half, 3/4.
+TEST(CalculosDiagramas, EstacionesEnPrecisionSimpleYProgreso) {
+    const struct {
+        float L;
+        size_t asignadas;  // n + 1 elements, index 0 unused
+        int estaciones;
+        std::vector<int> progreso;
+    } casos[] = {{6, 602, 600, {30, 40, 50}},
+                 {1, 102, 101, {30, 40, 50}},
+                 {10, 1002, 1000, {30, 40, 50}},
+                 {5.67f, 569, 567, {30, 40, 50}},
+                 {0.01f, 3, 2, {30}}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.L);
+        EstadoProyecto e = Viga(c.L, 0, c.L);
+        Agregar(e, Puntual(c.L / 2, 1));
+        std::vector<int> progreso;
+        Calculos_Diagramas(e, [&](int v) { progreso.push_back(v); });
+        EXPECT_EQ(e.DiagMomento.size(), c.asignadas);
+        EXPECT_EQ(e.NumEstaciones, c.estaciones);
+        EXPECT_GT(e.XAnalisis, c.L);  // the first abscissa beyond the beam
+        EXPECT_LE(e.DiagX[e.NumEstaciones], c.L);
+        EXPECT_EQ(progreso, c.progreso);
+    }
+}
+
+TEST(CalculosDiagramas, ExtremosSignosYComparacionesEstrictas) {
+    EstadoProyecto e = Viga(6, 0, 6, 1250);
+    Agregar(e, Puntual(2, 10, kMuerta));
+    Calculos_Diagramas(e);
+    EXPECT_EQ(e.MomentoNegMax, 0.0f);
+    EXPECT_FALSE(std::signbit(e.MomentoNegMax));  // the final sign change gives no "-0"
+    EXPECT_EQ(e.CortanteMaxAbs, std::max(e.CortanteMax, -e.CortanteMin));
+    EXPECT_EQ(e.DiagCortante[1], 0.0f);  // x = 0 is taken left of the support
+    EXPECT_GT(e.DiagCortante[2], 0.0f);
+    EXPECT_LT(e.DiagMomento[301], 0);          // analysis sign
+    EXPECT_GT(e.DiagMomentoServicio[301], 0);  // displayed sign
+
+    // Four-point bending: constant moment between 2 and 4; strict comparison,
+    // so the first station wins.
+    EstadoProyecto f = Viga(6, 0, 6);
+    Agregar(f, Puntual(2, 5));
+    Agregar(f, Puntual(4, 5));
+    Calculos_Diagramas(f);
+    EXPECT_NEAR(f.MomentoPosMax, 10, 1e-3);
+    EXPECT_LT(f.Posiciones.MomentoPosMax, 2.1);
+    f.MomentoMaxAbs = 100;  // clearing the extremes is the caller's step
+    Calculos_Diagramas(f);
+    EXPECT_EQ(f.MomentoMaxAbs, 100.0f);
+}
+
+struct Generador {
+    std::mt19937 rng{20261207};
+    float Uniforme(float a, float b) { return std::uniform_real_distribution<float>(a, b)(rng); }
+    float Cm(float a, float b) { return std::round(Uniforme(a, b) * 100) / 100; }
+    int Entero(int a, int b) { return std::uniform_int_distribution<int>(a, b)(rng); }
+
+    // Mixed loads of every category; half of the beams have cantilevers.
+    EstadoProyecto VigaAleatoria() {
+        const float L = Cm(1, 12);
+        float J = 0, K = L;
+        if (Entero(0, 1)) {
+            J = Cm(0, L / 3);
+            K = Cm(L / 2 + 0.1f, L);
+            if (K <= J) K = L;
+        }
+        EstadoProyecto e = Viga(L, J, K, Entero(0, 1) ? Cm(500, 3000) : 0, 2.1e6f, 0.004f);
+        for (int i = Entero(1, 6); i > 0; --i) {
+            const float cat = static_cast<float>(Entero(1, 3));
+            const float a = Cm(0, L);
+            const int tipo = Entero(0, 2);
+            if (tipo == 0) Agregar(e, Puntual(a, Cm(-5, 10), cat));
+            if (tipo == 1) Agregar(e, Momento(a, Cm(-8, 8), cat));
+            if (tipo == 2) {
+                const float b = std::max(0.01f, Cm(0, L - a));
+                Agregar(e, Distribuida(std::min(a, L - b), b, Cm(0, 5), Cm(0, 5), cat));
+            }
+        }
+        return e;
+    }
+};
+
+// Total factored vertical load P and its moment Mo about x = 0.
+void Resultante(const EstadoProyecto& e, double& P, double& Mo) {
+    P = 1.4 * 0.00024 * e.AreaSeccion * e.LuzViga;
+    Mo = P * e.LuzViga / 2;
+    for (int i = 1; i <= e.NumCargas; ++i) {
+        const Carga& c = e.Cargas[i];
+        const double F = c.Categoria == kViva ? 1.7f : c.Categoria == kMuerta ? 1.4f : 1.0;
+        if (c.Tipo == kPuntual) {
+            P += F * c.P1;
+            Mo += F * c.P1 * c.A;
+        } else if (c.Tipo == kMomento) {
+            Mo -= F * c.P1;  // clockwise moment, as a couple
+        } else {
+            const double b = c.B, r = (c.P1 + c.P2) / 2.0 * b;
+            P += F * r;
+            if (c.P1 + c.P2 != 0)
+                Mo += F * r * (c.A + b * (c.P1 + 2.0 * c.P2) / (3 * (c.P1 + c.P2)));
+        }
+    }
+}
+
+// Statics and supports; and the beam seen from the other end, x -> L - x:
+// forces keep their sense, an applied moment changes it, a trapezoid swaps
+// its two intensities.
+TEST(InvariantesAnalisis, EquilibrioFlechaNulaEnApoyosYEspejo) {
+    Generador g;
+    for (int n = 0; n < 300; ++n) {
+        EstadoProyecto e = g.VigaAleatoria();
+        SCOPED_TRACE("viga " + std::to_string(n));
+        const float L = e.LuzViga;
+        EstadoProyecto m =
+            Viga(L, L - e.DistK, L - e.DistJ, e.AreaSeccion, e.ModuloElasticidad, e.InerciaSeccion);
+        bool sobreApoyo = false;  // a point load on a support jumps there too
+        for (int i = 1; i <= e.NumCargas; ++i) {
+            const Carga& c = e.Cargas[i];
+            sobreApoyo |= c.Tipo == kPuntual && (c.A == e.DistJ || c.A == e.DistK);
+            if (c.Tipo == kPuntual) Agregar(m, Puntual(L - c.A, c.P1, c.Categoria));
+            if (c.Tipo == kMomento) Agregar(m, Momento(L - c.A, -c.P1, c.Categoria));
+            if (c.Tipo == kDistribuida)
+                Agregar(m, Distribuida(L - c.Fin, c.B, c.P2, c.P1, c.Categoria));
+        }
+        double P, Mo;
+        Resultante(e, P, Mo);
+        const double carga = 1 + std::fabs(P) + std::fabs(Mo), E = e.ModuloElasticidad;
+        // Beyond the right end shear and moment vanish.
+        Analisis_Punto(e, L + 0.5f);
+        EXPECT_NEAR(e.CortanteDer, 0, 2e-5 * carga);
+        EXPECT_NEAR(e.MomentoDer, 0, 2e-4 * carga);
+        // The shear jumps at the supports (the reactions) carry the whole load.
+        Analisis_Punto(e, e.DistJ);
+        const double R1 = e.CortanteIzq - e.CortanteDer;
+        EXPECT_NEAR(e.Flecha, 0, 1e-9 * carga * L * L * L);
+        Analisis_Punto(e, e.DistK);
+        const double R2 = e.CortanteIzq - e.CortanteDer;
+        EXPECT_NEAR(e.Flecha, 0, 1e-9 * carga * L * L * L);
+        if (!sobreApoyo) {
+            EXPECT_NEAR(R1 + R2, P, 2e-5 * carga);
+        }
+        for (int j = 0; j < 5; ++j) {
+            const float x = g.Uniforme(0, L);
+            Analisis_Punto(e, x);
+            Analisis_Punto(m, L - x);
+            const double escala = 1 + std::fabs(e.MomentoIzq) + std::fabs(m.MomentoDer);
+            EXPECT_NEAR(m.MomentoDer, e.MomentoIzq, 5e-4 * escala);
+            EXPECT_NEAR(m.CortanteDer, -e.CortanteIzq, 5e-4 * escala);
+            EXPECT_NEAR(m.MomentoServicio, e.MomentoServicio, 5e-4 * escala);
+            // Deflection and rotation scales: load x L^3 / E and L^2 / (E I).
+            EXPECT_NEAR(m.Flecha, e.Flecha, 1e-5 * carga * L * L * L / E);
+            EXPECT_NEAR(m.Giro, -e.Giro, 1e-5 * carga * L * L / (E * e.InerciaSeccion));
+        }
+    }
+}
+
+TEST(InvariantesAnalisis, UnaCargaDistribuidaPartidaEnDosEsLaMisma) {
+    Generador g;
+    for (int n = 0; n < 200; ++n) {
+        const float L = g.Cm(2, 10);
+        const float a = g.Cm(0, L / 2), b = g.Cm(0.5f, L - a);
+        const float P1 = g.Cm(0, 6), P2 = g.Cm(0, 6);
+        const float corte = g.Cm(0.01f, b - 0.01f);
+        const float Pc = P1 + (P2 - P1) * corte / b;  // intensity at the cut
+        EstadoProyecto una = Viga(L, 0, L, 0, 2e6f, 0.003f), dos = una;
+        Agregar(una, Distribuida(a, b, P1, P2, kMuerta));
+        Agregar(dos, Distribuida(a, corte, P1, Pc, kMuerta));
+        Agregar(dos, Distribuida(a + corte, b - corte, Pc, P2, kMuerta));
+        Calculos_Diagramas(una);
+        Calculos_Diagramas(dos);
+        SCOPED_TRACE("L = " + std::to_string(L));
+        ASSERT_EQ(una.NumEstaciones, dos.NumEstaciones);
+        const double escala = 1 + una.MomentoMaxAbs;
+        for (int k = 1; k <= una.NumEstaciones; k += 7) {
+            EXPECT_NEAR(una.DiagMomento[k], dos.DiagMomento[k], 2e-3 * escala);
+            EXPECT_NEAR(una.DiagCortante[k], dos.DiagCortante[k], 2e-3 * escala);
+            EXPECT_NEAR(una.DiagFlecha[k], dos.DiagFlecha[k],
+                        2e-3 * (1e-9 + std::fabs(una.FlechaMax)));
+        }
+    }
+}
+
+// wL²/8 and -5wL⁴/(384E) at midspan (Flecha carries E I y), wL³/(24EI) at the support.
+TEST(InvariantesAnalisis, UniformeSobreLuzSimple) {
+    const float E = 2.188e6f, I = 0.003f;
+    for (float L : {2.0f, 4.5f, 6.0f, 9.3f}) {
+        for (float w : {0.5f, 2.0f, 7.25f}) {
+            SCOPED_TRACE(testing::Message() << L << " " << w);
+            EstadoProyecto e = Viga(L, 0, L, 0, E, I);
+            Agregar(e, Distribuida(0, L, w, w));
+            Analisis_Punto(e, L / 2);
+            const double M = w * L * L / 8.0;
+            EXPECT_NEAR(e.MomentoServicio, -M, 1e-5 * M);
+            EXPECT_NEAR(e.MomentoIzq, -M, 1e-5 * M);  // category "Otros": factor 1
+            const double f = -5.0 * w * std::pow(L, 4) / (384.0 * E);
+            EXPECT_NEAR(e.Flecha, f, 1e-5 * std::fabs(f));
+            const double giro0 = w * std::pow(L, 3) / (24.0 * E * I);  // clockwise positive
+            EXPECT_NEAR(e.Giro, 0, 1e-5 * giro0);
+            Analisis_Punto(e, 0);
+            EXPECT_NEAR(e.Giro, giro0, 1e-5 * giro0);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace korvex

@@ -1,9 +1,7 @@
-// A beam entered from start to end through the real windows with the real
-// message boxes: the section chosen and typed, the loads typed into the load
-// window field by field (Tab between fields, "Añadir", "Ok"), "Realizar
-// Cálculos" pressed and its stirrup question answered. The results on
-// screen are then compared with the headless command's JSON for the same
-// project saved to a file.
+// A beam with cantilevers entered through the real windows and message
+// boxes (section, loads typed field by field, "Realizar Cálculos" and its
+// stirrup question); the results on screen equal the headless command's
+// JSON for the same project saved to a file.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -24,6 +22,7 @@
 #include <map>
 #include <nlohmann/json.hpp>
 #include <set>
+#include <tuple>
 
 #include "comun/Ayudas.h"
 #include "project/ArchivoKvx.h"
@@ -52,7 +51,6 @@ class Respuestas : public QObject {
     std::vector<std::string> cajas;  // "title: text" of each message box
 
     Respuestas() {
-        reloj_.setInterval(5);
         // A window being answered may open another modal one (a message
         // box over the load window): that one is answered from within.
         connect(&reloj_, &QTimer::timeout, this, [this] {
@@ -64,7 +62,7 @@ class Respuestas : public QObject {
                 enCurso_.erase(m);
             });
         });
-        reloj_.start();
+        reloj_.start(5);
     }
 
   private:
@@ -72,10 +70,10 @@ class Respuestas : public QObject {
         if (auto* caja = qobject_cast<QMessageBox*>(m)) {
             cajas.push_back(caja->windowTitle().toStdString() + ": " + caja->text().toStdString());
             QTest::mouseClick(caja->button(QMessageBox::Ok), Qt::LeftButton);
-            return;
+        } else if (const auto it = por_clase.find(m->metaObject()->className());
+                   it != por_clase.end()) {
+            it->second(m);
         }
-        const auto it = por_clase.find(m->metaObject()->className());
-        if (it != por_clase.end()) it->second(m);
     }
     QTimer reloj_;
     std::set<QWidget*> enCurso_;
@@ -88,12 +86,15 @@ void Tab(QLineEdit* campo, const char* texto) {
     QTest::keyClick(campo, Qt::Key_Tab);
     pruebas::ProcesarEventos();
 }
+void Clic(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
+}
 
 // One load typed as a user types it.
 void TeclearCarga(frmCargas* c, QRadioButton* tipo, QRadioButton* categoria, const char* a,
-                  const char* b, const char* p1, const char* p2) {
-    QTest::mouseClick(tipo, Qt::LeftButton, {}, QPoint(8, tipo->height() / 2));
-    QTest::mouseClick(categoria, Qt::LeftButton, {}, QPoint(8, categoria->height() / 2));
+                  const char* b, const char* p1, const char* p2 = "") {
+    Clic(tipo);
+    Clic(categoria);
     Tab(c->txtA, a);
     if (c->txtB->isEnabled()) Tab(c->txtB, b);
     Tab(c->txtP1, p1);
@@ -115,8 +116,8 @@ class VentanasDeCargas : public pruebas::Entorno {
     }
 };
 
-std::string F(const nlohmann::json& j, const char* clave, const char* patron) {
-    return texto::Formato(j.at(clave).get<double>(), patron);
+QString F(const nlohmann::json& j, const char* clave, const char* patron) {
+    return QString::fromStdString(texto::Formato(j.at(clave).get<double>(), patron));
 }
 
 TEST_F(VentanasDeCargas, VigaConVuelosTecleadaYCalculadaComoSinVentanas) {
@@ -147,16 +148,15 @@ TEST_F(VentanasDeCargas, VigaConVuelosTecleadaYCalculadaComoSinVentanas) {
         cargasTecleadas = true;
         auto* c = static_cast<frmCargas*>(w);
         // 7 m with supports at 1 m and 6 m: two 1 m cantilevers.
-        QTest::mouseClick(c->Check_Vuelo, Qt::LeftButton, {},
-                          QPoint(8, c->Check_Vuelo->height() / 2));
+        Clic(c->Check_Vuelo);
         Tab(c->txtL, "7");
         Tab(c->txtJ, "1");
         Tab(c->txtK, "6");
         TeclearCarga(c, c->optDistribuida, c->optMuerta, "0", "7", "2", "2");
-        TeclearCarga(c, c->optPuntual, c->optViva, "3.5", "", "6", "");
-        TeclearCarga(c, c->optPuntual, c->optViva, "0", "", "1.5", "");
+        TeclearCarga(c, c->optPuntual, c->optViva, "3.5", "", "6");
+        TeclearCarga(c, c->optPuntual, c->optViva, "0", "", "1.5");
         TeclearCarga(c, c->optDistribuida, c->Option1, "1", "5", "0", "1.2");
-        TeclearCarga(c, c->optMomento, c->optMuerta, "7", "", "-1", "");
+        TeclearCarga(c, c->optMomento, c->optMuerta, "7", "", "-1");
         QTest::mouseClick(c->cmdCargasOk, Qt::LeftButton);
     };
 
@@ -166,21 +166,16 @@ TEST_F(VentanasDeCargas, VigaConVuelosTecleadaYCalculadaComoSinVentanas) {
     ASSERT_TRUE(cargasTecleadas);
     const EstadoProyecto& e = ProyectoActual().estado;
     ASSERT_EQ(e.NumCargas, 5);
-    EXPECT_EQ(e.LuzViga, 7.0f);
-    EXPECT_EQ(e.DistJ, 1.0f);
-    EXPECT_EQ(e.DistK, 6.0f);
-    EXPECT_EQ(e.Cargas[4].Categoria, kOtros);
-    EXPECT_EQ(e.Cargas[5].Tipo, kMomento);
+    EXPECT_EQ(std::tuple(e.LuzViga, e.DistJ, e.DistK), std::tuple(7.0f, 1.0f, 6.0f));
     ASSERT_TRUE(g->cmdCalculos->isEnabled());
     EXPECT_TRUE(r.cajas.empty()) << r.cajas.front();
 
     QTest::mouseClick(g->cmdCalculos, Qt::LeftButton);
     ASSERT_EQ(g->Estado(), frmGeneral::EstadoVentana::Calculado);
     EXPECT_EQ(estribos, 1);
-    const QString qp = g->lblQp->text(), qn = g->lblQn->text();
-    const QString mn = g->lblMn->text(), mp = g->lblMp->text();
-    const QString traccion = Celda(g->grdAcero, 1, 1), traccionNeg = Celda(g->grdAcero, 1, 2);
-    const QString estribo = g->txtEstribos->text();
+    const QStringList pantalla = {
+        g->lblQp->text(),         g->lblQn->text(),         g->lblMn->text(),      g->lblMp->text(),
+        Celda(g->grdAcero, 1, 1), Celda(g->grdAcero, 1, 2), g->txtEstribos->text()};
 
     // The same project, saved as the save command saves it, calculated by
     // the headless command.
@@ -197,14 +192,15 @@ TEST_F(VentanasDeCargas, VigaConVuelosTecleadaYCalculadaComoSinVentanas) {
     ASSERT_EQ(s.estado, lote::kSalidaLeido) << s.error;
     const nlohmann::json j = nlohmann::json::parse(s.salida);
     ASSERT_TRUE(j.at("calculado").get<bool>());
-    EXPECT_EQ(j.at("NumCargas").get<int>(), 5);
-    EXPECT_EQ(qp.toStdString(), F(j, "CortanteMax", "###,##0.00"));
-    EXPECT_EQ(qn.toStdString(), F(j, "CortanteMin", "###,##0.00"));
-    EXPECT_EQ(mn.toStdString(), F(j, "MomentoNegMax", "###,##0.00"));
-    EXPECT_EQ(mp.toStdString(), F(j, "MomentoPosMax", "###,##0.00"));
-    EXPECT_EQ(traccion.toStdString(), F(j, "AsTraccionPos", "###,###.00"));
-    EXPECT_EQ(traccionNeg.toStdString(), F(j, "AsTraccionNeg", "###,###.00"));
-    EXPECT_EQ(estribo.toStdString(), j.at("txtEstribos").get<std::string>());
+    const QStringList sinVentanas = {
+        F(j, "CortanteMax", "###,##0.00"),
+        F(j, "CortanteMin", "###,##0.00"),
+        F(j, "MomentoNegMax", "###,##0.00"),
+        F(j, "MomentoPosMax", "###,##0.00"),
+        F(j, "AsTraccionPos", "###,###.00"),
+        F(j, "AsTraccionNeg", "###,###.00"),
+        QString::fromStdString(j.at("txtEstribos").get<std::string>())};
+    EXPECT_EQ(pantalla, sinVentanas);
     // Cantilevers give hogging moments over the supports and sagging between.
     EXPECT_LT(j.at("MomentoNegMax").get<double>(), 0);
     EXPECT_GT(j.at("MomentoPosMax").get<double>(), 0);
@@ -214,9 +210,7 @@ TEST_F(VentanasDeCargas, VigaConVuelosTecleadaYCalculadaComoSinVentanas) {
                             m.at("texto").get<std::string>());
     }
     EXPECT_EQ(r.cajas, esperadas);
-    RecordProperty("resultados", (qp + " " + qn + " " + mn + " " + mp + " " + traccion + " " +
-                                  traccionNeg + " " + estribo)
-                                     .toStdString());
+    RecordProperty("resultados", pantalla.join(' ').toStdString());
 #endif
 }
 

@@ -15,17 +15,12 @@
 #include "ui/common/Registro.h"
 #include "ui/loads/frmCargas.h"
 
-// Readable values in the failure reports.
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
 }
 namespace korvex {
 inline void PrintTo(const Mensaje& m, std::ostream* os) {
     *os << "{\"" << m.texto << "\", \"" << m.titulo << "\", " << m.estilo << "}";
-}
-inline void PrintTo(const Carga& q, std::ostream* os) {
-    *os << "{" << q.A << ", " << q.B << ", " << q.C << ", " << q.P1 << ", " << q.P2 << ", " << q.Fin
-        << ", " << q.Tipo << ", " << q.Categoria << "}";
 }
 }  // namespace korvex
 
@@ -42,9 +37,9 @@ class VentanaCargas : public Entorno {
         QApplication::setActiveWindow(c);
         ProcesarEventos();
     }
-
-    // Clicks into the field and replaces its text by typing.
-    void Teclear(QLineEdit* campo, const QString& texto) {
+    // Clicks into the field, replaces its text by typing, leaves it with Tab
+    // and lets the deferred check run.
+    void TeclearYSalir(QLineEdit* campo, const QString& texto) {
         campo->setFocus(Qt::MouseFocusReason);
         campo->selectAll();
         if (texto.isEmpty()) {
@@ -52,23 +47,16 @@ class VentanaCargas : public Entorno {
         } else {
             QTest::keyClicks(campo, texto);
         }
-    }
-    // Then leaves it with Tab and lets the deferred check run.
-    void TeclearYSalir(QLineEdit* campo, const QString& texto) {
-        Teclear(campo, texto);
         QTest::keyClick(campo, Qt::Key_Tab);
         ProcesarEventos();
     }
-
-    // The focus parked in the query field (which checks nothing on leaving),
-    // the pending checks run and the messages forgotten: the next step starts
-    // as a user's fresh action.
+    // The focus parked in the query field (which checks nothing on leaving)
+    // and the messages forgotten: the next step starts as a fresh action.
     void Neutral() {
         c->txtX->setFocus(Qt::MouseFocusReason);
         ProcesarEventos();
         ui::Mensajes::Limpiar();
     }
-
     static Msgs Vistos() { return ui::Mensajes::Registrados(); }
     static void Olvidar() { ui::Mensajes::Limpiar(); }
 

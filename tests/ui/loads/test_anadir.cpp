@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <array>
 
 #include "Cargas.h"
 
@@ -14,18 +15,15 @@ namespace korvex::ui {
 namespace {
 
 enum Tipo { P, D, M };  // point, distributed, moment
-
-struct Caso {
-    Tipo tipo;
-    bool vuelos;
-    const char* campos;  // "txtL=6 txtA=1 ...": texts set in this order
-    bool habilitado;
-};
-
-class Anadir : public pruebas::VentanaCargas {};
+using Anadir = pruebas::VentanaCargas;
 
 TEST_F(Anadir, ReglasDeCadaCampo) {
-    const Caso casos[] = {
+    const struct {
+        Tipo tipo;
+        bool vuelos;
+        const char* campos;  // "txtL=6 txtA=1 ...": texts set in this order
+        bool habilitado;
+    } casos[] = {
         {P, false, "txtL=6 txtA=1 txtP1=2", true},
         {P, false, "txtL=6 txtP1=2", false},
         {M, false, "txtL=6 txtA=1 txtP1=-3", true},
@@ -60,17 +58,14 @@ TEST_F(Anadir, ReglasDeCadaCampo) {
         {D, true, "txtK=5 txtP2=1 txtB=2", true},
         {D, true, "txtL=6 txtB=2 txtP2=1", false},
     };
-    for (const Caso& caso : casos) {
+    for (const auto& caso : casos) {
         SCOPED_TRACE(std::string(caso.campos) + (caso.vuelos ? " con vuelos" : ""));
         if (c->Check_Vuelo->isChecked() != caso.vuelos) c->Check_Vuelo->click();
         for (QLineEdit* f : {c->txtL, c->txtJ, c->txtK}) f->clear();
         // Choosing a type empties the load fields and disables the button.
         c->optMomento->click();
         c->optPuntual->click();
-        (caso.tipo == P   ? c->optPuntual
-         : caso.tipo == D ? c->optDistribuida
-                          : c->optMomento)
-            ->click();
+        std::array{c->optPuntual, c->optDistribuida, c->optMomento}[caso.tipo]->click();
         ASSERT_FALSE(c->cmdAnadir->isEnabled());
         // Each text set runs the field's change rule, as typing does.
         for (const QString& par : QString(caso.campos).split(' ')) {

@@ -1,13 +1,17 @@
-// The report: the page written by korvex --informe and by the windows'
-// commands, read back with poppler's pdftotext/pdfinfo/pdftoppm; printing
-// through the (test-answered) printer choice, the preview and PDF export.
+// Open and save through the main window's commands, with the file dialogs
+// answered as a user would; the report written by korvex --informe and by the
+// windows' commands, read back with poppler's pdftotext/pdfinfo/pdftoppm:
+// printing through the (test-answered) printer choice, the preview and PDF.
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -15,17 +19,157 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <string>
 
 #include "comun/Ayudas.h"
+#include "project/ArchivoKvx.h"
 #include "project/Calculo.h"
 #include "text/Numeros.h"
+#include "ui/common/Lienzo.h"
+#include "ui/common/Registro.h"
+#include "ui/loads/frmCargas.h"
+#include "ui/main/AccionesArchivo.h"
 #include "ui/main/frmGeneral.h"
 #include "ui/report/DibujarReporte.h"
 #include "ui/report/frmpreview.h"
 
 namespace korvex::ui {
 namespace {
+
+using Archivo = pruebas::Entorno;
+
+// Answers the next file dialog with `ruta` (empty: cancels it) and records
+// its caption.
+void Responder(const QString& ruta, QString* titulo) {
+    QTimer::singleShot(0, [ruta, titulo] {
+        QFileDialog* dlg = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* d = qobject_cast<QFileDialog*>(w); d != nullptr && d->isVisible()) dlg = d;
+        }
+        ASSERT_NE(dlg, nullptr) << "no se abrió el diálogo de archivo";
+        *titulo = dlg->windowTitle();
+        if (ruta.isEmpty()) {
+            dlg->reject();
+            return;
+        }
+        dlg->selectFile(ruta);
+        QMetaObject::invokeMethod(dlg, "accept");
+        // A dialog that refused the name must not hang the test.
+        QTimer::singleShot(2000, dlg, [dlg] {
+            if (dlg->isVisible()) {
+                ADD_FAILURE() << "el diálogo no aceptó el archivo";
+                dlg->reject();
+            }
+        });
+    });
+}
+
+QString Malo(const QTemporaryDir& dir) {
+    QFile f(dir.filePath("malo.kvx"));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("esto no es un proyecto\r\n");
+    return f.fileName();
+}
+
+std::string Bytes() {
+    std::string b;
+    EXPECT_FALSE(EscribirKvx(ProyectoActual(), b).has_value());
+    return b;
+}
+
+// The load grid's cell texts, row by row.
+QStringList Celdas(const QTableWidget* t) {
+    QStringList c;
+    for (int r = 0; r < t->rowCount(); ++r) {
+        for (int k = 0; k < t->columnCount(); ++k) {
+            const QTableWidgetItem* i = t->item(r, k);
+            c << (i ? i->text() : QString());
+        }
+    }
+    return c;
+}
+
+TEST_F(Archivo, GuardarYAbrirDanLoMismoYUnArchivoMaloNoCambiaNada) {
+    frmGeneral* g = Ventana<frmGeneral>();
+    frmCargas* c = Ventana<frmCargas>();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QString titulo;
+
+    // Open an example with cantilevers and four loads through "Abrir".
+    Responder(pruebas::Ejemplo("viga_t_vuelos.kvx"), &titulo);
+    g->mnuArchivoAbrir->trigger();
+    EXPECT_EQ(titulo, "Abrir");
+    const std::string original = Bytes();
+    const QStringList resultados = {g->lblMp->text(), g->lblMn->text(), g->lblQp->text(),
+                                    g->lblQn->text(), g->txtEstribos->text()};
+    EXPECT_FALSE(resultados[0].isEmpty());
+    const QStringList rejilla = Celdas(c->grid);
+    ASSERT_GE(ProyectoActual().estado.NumCargas, 4);
+    EXPECT_EQ(c->grid->rowCount(), ProyectoActual().estado.NumCargas + 1);
+    auto igual = [&] {
+        EXPECT_EQ(Bytes(), original);
+        EXPECT_EQ((QStringList{g->lblMp->text(), g->lblMn->text(), g->lblQp->text(),
+                               g->lblQn->text(), g->txtEstribos->text()}),
+                  resultados);
+        EXPECT_EQ(Celdas(c->grid), rejilla);
+    };
+
+    // Saved without extension: the dialog adds .kvx.
+    const QString copia = dir.filePath("copia");
+    Responder(copia, &titulo);
+    g->mnuArchivoSalvarcomo->trigger();
+    EXPECT_EQ(titulo, "Guardar");
+    ASSERT_TRUE(QFile::exists(copia + ".kvx"));
+
+    // Another project in between, then the saved copy back.
+    ASSERT_TRUE(AbrirProyecto(g, pruebas::Ejemplo("viga_rectangular.kvx")));
+    ASSERT_NE(Bytes(), original);
+    ASSERT_NE(Celdas(c->grid), rejilla);
+    Responder(copia + ".kvx", &titulo);
+    g->mnuArchivoAbrir->trigger();
+    igual();
+
+    // A refused file shows its message and changes nothing; nor does a
+    // cancelled dialog.
+    Mensajes::Limpiar();
+    Responder(Malo(dir), &titulo);
+    g->mnuArchivoAbrir->trigger();
+    ASSERT_FALSE(pruebas::TextosMensajes().empty());
+    EXPECT_EQ(pruebas::UltimoMensaje().titulo, kTituloAbrir);
+    igual();
+    Responder(QString(), &titulo);
+    g->mnuArchivoAbrir->trigger();
+    igual();
+    // A save into a folder that does not exist says so.
+    const QString imposible = dir.filePath("no_existe/proyecto.kvx");
+    Responder(imposible, &titulo);
+    g->mnuArchivoSalvarcomo->trigger();
+    EXPECT_FALSE(QFile::exists(imposible));
+    EXPECT_EQ(pruebas::UltimoMensaje().titulo, kTituloGuardar);
+
+    // A project without loads: an empty grid and no results of the
+    // previous project on the main window.
+    Proyecto vacio;
+    vacio.seccion.TipoViga = kVigaRect;
+    vacio.seccion.txtB = "25";
+    vacio.seccion.txtH = "50";
+    const QString sinCargas = dir.filePath("sin_cargas.kvx");
+    ASSERT_FALSE(GuardarArchivoKvx(sinCargas.toStdString(), vacio).has_value());
+    Mensajes::Limpiar();
+    Responder(sinCargas, &titulo);
+    g->mnuArchivoAbrir->trigger();
+    EXPECT_TRUE(Mensajes::Registrados().empty()) << pruebas::UltimoMensaje().texto;
+    EXPECT_EQ(c->grid->rowCount(), 1);
+    EXPECT_EQ(ProyectoActual().estado.NumCargas, 0);
+    EXPECT_TRUE(g->lblMp->text().isEmpty());
+    EXPECT_TRUE(g->pct1->Primitivas().empty());
+    EXPECT_TRUE(c->txtL->isEnabled());
+    EXPECT_FALSE(g->mnuArchivoImprimir->isEnabled());  // nothing calculated to print
+}
 
 struct Proceso {
     int estado = -1;
@@ -74,9 +218,10 @@ QByteArray Imagen(const QString& pdf) {
 // Bounding box (points) of the first word `palabra` of the page.
 QRectF Caja(const QString& pdf, const QString& palabra) {
     const QRegularExpressionMatch m =
-        QRegularExpression("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
-                           "yMax=\"([\\d.]+)\">" +
-                           QRegularExpression::escape(palabra) + "</word>")
+        QRegularExpression(
+            "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+            "yMax=\"([\\d.]+)\">" +
+            QRegularExpression::escape(palabra) + "</word>")
             .match(Texto(pdf, "-bbox"));
     if (!m.hasMatch()) return {};
     return QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
@@ -96,12 +241,13 @@ TEST(InformeLote, CadaEjemploDaUnaPaginaConSusValoresYSoloTresCargas) {
         const QString t = Texto(pdf);
         Proyecto p;
         InterfazRegistro ui;
-        ASSERT_TRUE(AbrirProyecto(pruebas::Ejemplo(ejemplo).toStdString(), p, ui).calculo.calculado);
+        ASSERT_TRUE(
+            AbrirProyecto(pruebas::Ejemplo(ejemplo).toStdString(), p, ui).calculo.calculado);
         const EstadoProyecto& e = p.estado;
         for (const char* titulo :
              {"Korvex 2000", "Diagrama de Cortante (Tn)", "Diagrama de Momento (Tn/m)",
-              "ESPECIFICACIONES TECNICAS:", "DATOS DE LA SECCION (cm):", "CARGAS", "RESULTADOS:",
-              "Deflexión máxima admisible (mts):"}) {
+              "ESPECIFICACIONES TECNICAS:", "DATOS DE LA SECCION (cm):", "CARGAS",
+              "RESULTADOS:", "Deflexión máxima admisible (mts):"}) {
             EXPECT_TRUE(t.contains(QString::fromUtf8(titulo))) << titulo;
         }
         // Each label followed by its value as the core computed it.
@@ -140,12 +286,8 @@ TEST(InformeLote, CadaEjemploDaUnaPaginaConSusValoresYSoloTresCargas) {
 
 TEST(InformeLote, ProyectoRechazadoYOrdenesIncorrectas) {
     QTemporaryDir dir;
-    const QString pdf = dir.filePath("r.pdf"), malo = dir.filePath("malo.kvx");
-    QFile f(malo);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("esto no es un proyecto\r\n");
-    f.close();
-    const Proceso rechazado = Korvex({"--informe", pdf, malo});
+    const QString pdf = dir.filePath("r.pdf");
+    const Proceso rechazado = Korvex({"--informe", pdf, Malo(dir)});
     EXPECT_EQ(rechazado.estado, 1);
     EXPECT_FALSE(rechazado.error.isEmpty());
     EXPECT_EQ(Korvex({"--informe", pdf}).estado, 2);
@@ -250,8 +392,10 @@ TEST_F(Informe, VistaPreviaConLaPosicionDelRatonYSuPdf) {
     QMouseEvent mov(QEvent::MouseMove, centro, hoja->mapToGlobal(centro), Qt::NoButton,
                     Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(hoja, &mov);
-    const QRegularExpressionMatch x = QRegularExpression("^X = ([\\d.]+)$").match(v->Panel1->text());
-    const QRegularExpressionMatch y = QRegularExpression("^Y = ([\\d.]+)$").match(v->Panel2->text());
+    const QRegularExpressionMatch x =
+        QRegularExpression("^X = ([\\d.]+)$").match(v->Panel1->text());
+    const QRegularExpressionMatch y =
+        QRegularExpression("^Y = ([\\d.]+)$").match(v->Panel2->text());
     ASSERT_TRUE(x.hasMatch() && y.hasMatch()) << v->Panel1->text().toStdString();
     EXPECT_NEAR(x.captured(1).toDouble(), 6120, 30);
     EXPECT_NEAR(y.captured(1).toDouble(), 7920, 30);

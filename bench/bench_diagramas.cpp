@@ -1,9 +1,12 @@
-// Cost of sampling the diagrams: one analysis per centimetre, each a pass over
-// every load in three load cases, so the time grows as stations x loads.
+// Cost of sampling the diagrams, two ways side by side: the evaluation of
+// every load at every station (stations x loads) and the sweep along the beam
+// that Calculos_Diagramas uses (stations + loads).
 #include <benchmark/benchmark.h>
 
 #include <random>
 
+#include "analysis/AnalizadorViga.h"
+#include "analysis/Barrido.h"
 #include "analysis/Calculos_Diagramas.h"
 
 namespace {
@@ -41,7 +44,13 @@ korvex::EstadoProyecto VigaConCargas(float L, int cargas) {
     return e;
 }
 
-void BM_CalculosDiagramas(benchmark::State& state) {
+void Contadores(benchmark::State& state, float L, int cargas) {
+    state.counters["estaciones"] = static_cast<double>(L * 100 + 1);
+    state.counters["cargas"] = cargas;
+}
+
+// The sampling as the calculation runs it: one sweep, extremes, arrays.
+void BM_Barrido(benchmark::State& state) {
     const float L = static_cast<float>(state.range(0));
     const int cargas = static_cast<int>(state.range(1));
     const korvex::EstadoProyecto base = VigaConCargas(L, cargas);
@@ -50,16 +59,35 @@ void BM_CalculosDiagramas(benchmark::State& state) {
         korvex::Calculos_Diagramas(e);
         benchmark::DoNotOptimize(e.MomentoMaxAbs);
     }
-    // Work unit: one load evaluated at one station.
-    state.counters["estaciones_x_cargas"] = benchmark::Counter(
-        static_cast<double>(L * 100 + 1) * cargas, benchmark::Counter::kIsIterationInvariantRate);
+    Contadores(state, L, cargas);
 }
 
-BENCHMARK(BM_CalculosDiagramas)
-    ->Args({10, 10})
-    ->Args({100, 100})
-    ->Args({300, 1000})
-    ->Unit(benchmark::kMillisecond);
+// Every load at every station, in three load cases.
+void BM_PorEstacion(benchmark::State& state) {
+    const float L = static_cast<float>(state.range(0));
+    const int cargas = static_cast<int>(state.range(1));
+    const korvex::EstadoProyecto base = VigaConCargas(L, cargas);
+    for (auto _ : state) {
+        const korvex::AnalizadorViga viga(base);
+        float maximo = 0;
+        for (float x : korvex::AbscisasEstaciones(L, 40000)) {
+            const korvex::ResultadoPunto r = viga.Evaluar(x);
+            if (r.MomentoIzq > maximo) maximo = r.MomentoIzq;
+        }
+        benchmark::DoNotOptimize(maximo);
+    }
+    Contadores(state, L, cargas);
+}
+
+#define KORVEX_CASOS(b)     \
+    b->Args({10, 10})       \
+        ->Args({100, 100})  \
+        ->Args({300, 1000}) \
+        ->Args({10, 32767}) \
+        ->Unit(benchmark::kMillisecond)
+
+KORVEX_CASOS(BENCHMARK(BM_Barrido));
+KORVEX_CASOS(BENCHMARK(BM_PorEstacion));
 
 }  // namespace
 

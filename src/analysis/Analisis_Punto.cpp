@@ -14,9 +14,7 @@ int Escalon(float u, int combinacion) {
     return combinacion == 1 ? 1 : 0;
 }
 
-void Analisis_Punto(EstadoProyecto& e, float X) {
-    const ResultadoPunto r = AnalizadorViga(e).Evaluar(X);
-    e.XAnalisis = X;
+void GuardarPunto(EstadoProyecto& e, const ResultadoPunto& r) {
     e.CortanteDer = r.CortanteDer;
     e.MomentoDer = r.MomentoDer;
     e.CortanteIzq = r.CortanteIzq;
@@ -24,6 +22,11 @@ void Analisis_Punto(EstadoProyecto& e, float X) {
     e.MomentoServicio = r.MomentoServicio;
     e.Giro = r.Giro;
     e.Flecha = r.Flecha;
+}
+
+void Analisis_Punto(EstadoProyecto& e, float X) {
+    GuardarPunto(e, AnalizadorViga(e).Evaluar(X));
+    e.XAnalisis = X;
     e.Combinacion = 3;
 }
 

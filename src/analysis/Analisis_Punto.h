@@ -1,6 +1,7 @@
 // Analysis of the statically determinate beam at one abscissa.
 #pragma once
 
+#include "analysis/AnalizadorViga.h"
 #include "model/Estado.h"
 
 namespace korvex {
@@ -14,5 +15,8 @@ int Escalon(float u, int combinacion);
 // moment, rotation and deflection times inertia (case 3), all in `e`.
 // Requires DistJ < DistK; X is not checked against the beam.
 void Analisis_Punto(EstadoProyecto& e, float X);
+
+// Stores the results of one evaluation as the point values of `e`.
+void GuardarPunto(EstadoProyecto& e, const ResultadoPunto& r);
 
 }  // namespace korvex

@@ -9,32 +9,31 @@ namespace korvex {
 
 namespace {
 
-// Load factors of the strength cases: Single constants for the loads,
-// a double constant for the self weight.
+// Load factors of the strength cases, Single constants.
 constexpr float kFactorViva = 1.7f;
 constexpr float kFactorMuerta = 1.4f;
-constexpr double kFactorPesoPropio = 1.4;
 
 // Self weight of concrete: 2.4 Tn/m3 times the area in cm2 times 1e-4 m2/cm2.
 constexpr double kPesoPropioPorCm2 = 0.00024;  // Tn/m per cm2
 
-double Factor(const Carga& c, int combinacion) {
-    if (combinacion == 3) return 1.0;
-    if (c.Categoria == kViva) return kFactorViva;
-    if (c.Categoria == kMuerta) return kFactorMuerta;
-    return 1.0;
-}
-
-// <x - a>^n with the difference rounded to Single, as the singularity
-// functions take Single arguments.
+// <x - a>^n, the difference taken in double precision (its sign, and so
+// whether the term acts, is that of the Single comparison of x and a).
 double Pot(float x, float a, int n) {
-    const double u = Macaulay(x - a);
+    const double d = static_cast<double>(x) - a;
+    const double u = d > 0 ? d : 0.0;
     double r = 1;
     for (int i = 0; i < n; ++i) r *= u;
     return r;
 }
 
 }  // namespace
+
+double FactorCarga(const Carga& c, int combinacion) {
+    if (combinacion == 3) return 1.0;
+    if (c.Categoria == kViva) return kFactorViva;
+    if (c.Categoria == kMuerta) return kFactorMuerta;
+    return 1.0;
+}
 
 AnalizadorViga::AnalizadorViga(const EstadoProyecto& e)
     : L_(e.LuzViga),
@@ -43,10 +42,29 @@ AnalizadorViga::AnalizadorViga(const EstadoProyecto& e)
       w_(kPesoPropioPorCm2 * e.AreaSeccion),
       E_(e.ModuloElasticidad),
       EI_(static_cast<double>(e.ModuloElasticidad) * e.InerciaSeccion) {
+    // Loads 1..NumCargas of the table (element 0 holds no load).
     const int n = std::min<int>(e.NumCargas, static_cast<int>(e.Cargas.size()) - 1);
+    std::vector<Carga> cargas;
+    if (n > 0) cargas.assign(e.Cargas.begin() + 1, e.Cargas.begin() + 1 + n);
+    Preparar(cargas);
+}
+
+AnalizadorViga::AnalizadorViga(const EstadoProyecto& e, std::vector<Carga> cargas, bool pesoPropio)
+    : L_(e.LuzViga),
+      J_(e.DistJ),
+      K_(e.DistK),
+      w_(pesoPropio ? kPesoPropioPorCm2 * e.AreaSeccion : 0.0),
+      E_(e.ModuloElasticidad),
+      EI_(static_cast<double>(e.ModuloElasticidad) * e.InerciaSeccion) {
+    Preparar(cargas);
+}
+
+// Reactions and elastic-line constants of every load and of the self weight.
+void AnalizadorViga::Preparar(const std::vector<Carga>& cargas) {
     const double luzApoyos = static_cast<double>(K_) - J_;
-    for (int i = 1; i <= n; ++i) {
-        const Carga& c = e.Cargas[i];
+    cargas_.reserve(cargas.size());
+    constantes_.reserve(cargas.size());
+    for (const Carga& c : cargas) {
         double R1 = 0, R2 = 0;
         const double a = c.A, b = c.B;
         if (c.Tipo == kPuntual) {
@@ -124,13 +142,12 @@ AnalizadorViga::Terminos AnalizadorViga::TerminosPesoPropio(float x) const {
 // C1 and C2 make the deflection zero at both supports:
 // f(x) = F2q(x) - R1/6 <x - J>^3 - R2/6 <x - K>^3,
 // C1 = (f(J) - f(K)) / (K - J), C2 = -f(J) - C1 J.
-AnalizadorViga::Constantes AnalizadorViga::ConstantesElasticas(double R1, double R2,
-                                                               const Carga* c) const {
+ConstantesCarga AnalizadorViga::ConstantesElasticas(double R1, double R2, const Carga* c) const {
     auto f = [&](float x) {
         const double F2 = c ? TerminosCarga(*c, x, 3).F2q : TerminosPesoPropio(x).F2q;
         return F2 - R1 / 6 * Pot(x, J_, 3) - R2 / 6 * Pot(x, K_, 3);
     };
-    Constantes k;
+    ConstantesCarga k;
     k.R1 = R1;
     k.R2 = R2;
     const double fJ = f(J_), fK = f(K_);
@@ -139,8 +156,8 @@ AnalizadorViga::Constantes AnalizadorViga::ConstantesElasticas(double R1, double
     return k;
 }
 
-ResultadoPunto AnalizadorViga::Evaluar(float X) const {
-    ResultadoPunto r;
+ValoresPunto AnalizadorViga::EvaluarDoble(float X) const {
+    ValoresPunto r;
     const size_t n = cargas_.size();
     for (int caso = 1; caso <= 3; ++caso) {
         double V = 0, M = 0;
@@ -149,8 +166,8 @@ ResultadoPunto AnalizadorViga::Evaluar(float X) const {
         const double mJ = Pot(X, J_, 1), mK = Pot(X, K_, 1);
         for (size_t i = 0; i < n; ++i) {
             const Carga& c = cargas_[i];
-            const Constantes& k = constantes_[i];
-            const double F = Factor(c, caso);
+            const ConstantesCarga& k = constantes_[i];
+            const double F = FactorCarga(c, caso);
             const Terminos t = TerminosCarga(c, X, caso);
             V += F * (t.Vq - k.R1 * hJ - k.R2 * hK);
             M += F * (t.Mq - k.R1 * mJ - k.R2 * mK);
@@ -165,25 +182,38 @@ ResultadoPunto AnalizadorViga::Evaluar(float X) const {
         // Self weight over the whole length.
         const double Fs = (caso == 3) ? 1.0 : kFactorPesoPropio;
         const Terminos t = TerminosPesoPropio(X);
-        const Constantes& k = pesoPropio_;
+        const ConstantesCarga& k = pesoPropio_;
         V += Fs * (t.Vq - k.R1 * hJ - k.R2 * hK);
         M += Fs * (t.Mq - k.R1 * mJ - k.R2 * mK);
         if (caso == 1) {
-            r.CortanteDer = static_cast<float>(V);
-            r.MomentoDer = static_cast<float>(M);
+            r.CortanteDer = V;
+            r.MomentoDer = M;
         } else if (caso == 2) {
-            r.CortanteIzq = static_cast<float>(V);
-            r.MomentoIzq = static_cast<float>(M);
+            r.CortanteIzq = V;
+            r.MomentoIzq = M;
         } else {
             giro += t.F1q - k.R1 / 2 * Pot(X, J_, 2) - k.R2 / 2 * Pot(X, K_, 2) + k.C1;
             flecha += t.F2q - k.R1 / 6 * Pot(X, J_, 3) - k.R2 / 6 * Pot(X, K_, 3) + k.C1 * X + k.C2;
-            r.MomentoServicio = static_cast<float>(M);
+            r.MomentoServicio = M;
             // Rotation = slope integral / (E I); Flecha keeps the inertia in
             // (divided by E only). Without a modulus or a section they are 0.
-            r.Giro = EI_ != 0 ? static_cast<float>(giro / EI_) : 0.0f;
-            r.Flecha = E_ != 0 ? static_cast<float>(-flecha / E_) : 0.0f;
+            r.Giro = EI_ != 0 ? giro / EI_ : 0.0;
+            r.Flecha = E_ != 0 ? -flecha / E_ : 0.0;
         }
     }
+    return r;
+}
+
+ResultadoPunto AnalizadorViga::Evaluar(float X) const {
+    const ValoresPunto v = EvaluarDoble(X);
+    ResultadoPunto r;
+    r.CortanteDer = static_cast<float>(v.CortanteDer);
+    r.MomentoDer = static_cast<float>(v.MomentoDer);
+    r.CortanteIzq = static_cast<float>(v.CortanteIzq);
+    r.MomentoIzq = static_cast<float>(v.MomentoIzq);
+    r.MomentoServicio = static_cast<float>(v.MomentoServicio);
+    r.Giro = static_cast<float>(v.Giro);
+    r.Flecha = static_cast<float>(v.Flecha);
     return r;
 }
 

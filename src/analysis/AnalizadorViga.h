@@ -1,7 +1,7 @@
 // Evaluation of the beam at any abscissa with the constants of each load
 // (reactions and the two integration constants of its elastic line) worked
-// out once. Analisis_Punto and Calculos_Diagramas share it, so the point
-// query and the sampled diagrams cannot disagree.
+// out once. The point query evaluates it directly; the sampled diagrams use
+// the same constants in a sweep along the beam (analysis/Barrido.h).
 #pragma once
 
 #include <vector>
@@ -10,7 +10,7 @@
 
 namespace korvex {
 
-// Results of one evaluation, analysis sign (see model/Estado.h).
+// Results of one evaluation, analysis sign (see model/Estado.h), as stored.
 struct ResultadoPunto {
     float CortanteDer = 0;      // Tn, case 1 (jumps at X included)
     float MomentoDer = 0;       // Tn.m, case 1
@@ -21,37 +21,69 @@ struct ResultadoPunto {
     float Flecha = 0;           // m5, case 3: deflection times inertia
 };
 
+// The same results before they are rounded to Single.
+struct ValoresPunto {
+    double CortanteDer = 0, MomentoDer = 0;
+    double CortanteIzq = 0, MomentoIzq = 0;
+    double MomentoServicio = 0, Giro = 0, Flecha = 0;
+};
+
+// Constants of one load (or of the self weight): reactions at J and K (Tn,
+// upward positive) and the constants C1, C2 of its own elastic line, which
+// make its deflection zero at both supports.
+struct ConstantesCarga {
+    double R1 = 0, R2 = 0;
+    double C1 = 0, C2 = 0;
+};
+
+// Load factor of a load in a load case: 1.7 live and 1.4 dead as Single
+// constants in the strength cases 1 and 2, 1.0 otherwise.
+double FactorCarga(const Carga& c, int combinacion);
+
+// Self-weight factor of the strength cases (a double constant).
+inline constexpr double kFactorPesoPropio = 1.4;
+
 class AnalizadorViga {
   public:
     // Reads the beam, the supports, the load table, the section and the
     // modulus from `e`. Requires DistJ < DistK.
     explicit AnalizadorViga(const EstadoProyecto& e);
 
+    // The beam of `e` under `cargas` only, with or without its self weight
+    // (a part of the loads, for combining load arrangements).
+    AnalizadorViga(const EstadoProyecto& e, std::vector<Carga> cargas, bool pesoPropio);
+
     ResultadoPunto Evaluar(float X) const;
+    ValoresPunto EvaluarDoble(float X) const;
+
+    // What the sweep along the beam needs.
+    float Luz() const { return L_; }
+    float ApoyoJ() const { return J_; }
+    float ApoyoK() const { return K_; }
+    double PesoPropio() const { return w_; }  // Tn/m, 0 without self weight
+    double Modulo() const { return E_; }      // Tn/m2
+    double Rigidez() const { return EI_; }    // Tn.m2
+    const std::vector<Carga>& Cargas() const { return cargas_; }
+    const std::vector<ConstantesCarga>& Constantes() const { return constantes_; }
+    const ConstantesCarga& ConstantesPesoPropio() const { return pesoPropio_; }
 
   private:
-    // Constants of one load (or of the self weight): reactions at J and K
-    // (Tn, upward positive) and the constants of its elastic line.
-    struct Constantes {
-        double R1 = 0, R2 = 0;
-        double C1 = 0, C2 = 0;
-    };
-
     struct Terminos {  // load terms at one abscissa
         double Vq = 0, Mq = 0, F1q = 0, F2q = 0;
     };
 
+    void Preparar(const std::vector<Carga>& cargas);
     Terminos TerminosCarga(const Carga& c, float x, int combinacion) const;
     Terminos TerminosPesoPropio(float x) const;
-    Constantes ConstantesElasticas(double R1, double R2, const Carga* c) const;
+    ConstantesCarga ConstantesElasticas(double R1, double R2, const Carga* c) const;
 
     float L_, J_, K_;
     double w_;   // Tn/m, self weight
     double E_;   // Tn/m2
     double EI_;  // Tn.m2
     std::vector<Carga> cargas_;
-    std::vector<Constantes> constantes_;
-    Constantes pesoPropio_;
+    std::vector<ConstantesCarga> constantes_;
+    ConstantesCarga pesoPropio_;
 };
 
 }  // namespace korvex

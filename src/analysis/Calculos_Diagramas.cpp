@@ -1,14 +1,18 @@
 #include "analysis/Calculos_Diagramas.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "analysis/Analisis_Punto.h"
 #include "analysis/AnalizadorViga.h"
+#include "analysis/Barrido.h"
 
 namespace korvex {
 
 namespace {
 
-constexpr float kPaso = 0.01f;  // m, one station per centimetre
+// Stations of the longest beam accepted (kLuzMaxima), with room to spare.
+constexpr std::size_t kMaxEstaciones = 40000;
 
 // Replaces `extremo` (and its abscissa) when `valor` lies strictly beyond it.
 inline void Mayor(float valor, float& extremo, float& posicion, float x) {
@@ -34,20 +38,28 @@ inline void MayorAbs(float valor, float& extremo, float& posicion, float x) {
 
 void Calculos_Diagramas(EstadoProyecto& e, const std::function<void(int)>& progreso) {
     const float L = e.LuzViga;
+    // Stations from 0 in Single steps of 0.01 m while x <= L, and one sweep
+    // along the beam for all of them.
+    const AnalizadorViga viga(e);
+    const std::vector<float> X = AbscisasEstaciones(L, kMaxEstaciones);
+    const Estaciones valores = Barrer(viga, X);
+
     // Allocation: n = L * 100 + 1 in single precision, rounded half to even.
+    // Beyond about 160 m the Single abscissas fall behind 0.01 k and the
+    // beam holds a few stations more than n: the arrays then take them all,
+    // so that the diagrams reach the right end of the beam.
     const float total = L * 100.0f + 1.0f;
-    const long n = std::max(1L, std::lrint(total));
+    const long n = std::max({1L, std::lrint(total), static_cast<long>(X.size())});
     for (auto* v : {&e.DiagCortante, &e.DiagMomento, &e.DiagGiro, &e.DiagFlecha,
                     &e.DiagMomentoServicio, &e.DiagX}) {
         v->assign(static_cast<size_t>(n) + 1, 0.0f);
     }
 
-    const AnalizadorViga viga(e);
     PosicionExtremos& p = e.Posiciones;
     int barra = 20;
     int k = 0;
-    float X = 0;
-    for (; X <= L; X += kPaso) {
+    for (std::size_t i = 0; i < X.size(); ++i) {
+        const float x = X[i];
         // Progress: 30, 40, 50 past a quarter, a half and three quarters.
         const float hechas = static_cast<float>(k);
         const int nueva = hechas > 3 * total / 4 ? 50
@@ -59,37 +71,35 @@ void Calculos_Diagramas(EstadoProyecto& e, const std::function<void(int)>& progr
             if (progreso) progreso(barra);
         }
 
-        const ResultadoPunto r = viga.Evaluar(X);
+        const float V = static_cast<float>(valores.CortanteIzq[i]);
+        const float M = static_cast<float>(valores.MomentoIzq[i]);
+        const float Ms = static_cast<float>(valores.MomentoServicio[i]);
+        const float giro = static_cast<float>(valores.Giro[i]);
+        const float flecha = static_cast<float>(valores.Flecha[i]);
 
         // Extremes in the analysis sign; the four signed ones are turned into
         // the displayed sign after the loop.
-        MayorAbs(r.CortanteIzq, e.CortanteMaxAbs, p.CortanteMaxAbs, X);
-        Menor(r.CortanteIzq, e.CortanteMax, p.CortanteMax, X);
-        Mayor(r.CortanteIzq, e.CortanteMin, p.CortanteMin, X);
-        Menor(r.MomentoIzq, e.MomentoPosMax, p.MomentoPosMax, X);
-        Mayor(r.MomentoIzq, e.MomentoNegMax, p.MomentoNegMax, X);
-        MayorAbs(r.MomentoIzq, e.MomentoMaxAbs, p.MomentoMaxAbs, X);
-        MayorAbs(r.Giro, e.GiroMax, p.GiroMax, X);
-        MayorAbs(r.Flecha, e.FlechaMax, p.FlechaMax, X);
+        MayorAbs(V, e.CortanteMaxAbs, p.CortanteMaxAbs, x);
+        Menor(V, e.CortanteMax, p.CortanteMax, x);
+        Mayor(V, e.CortanteMin, p.CortanteMin, x);
+        Menor(M, e.MomentoPosMax, p.MomentoPosMax, x);
+        Mayor(M, e.MomentoNegMax, p.MomentoNegMax, x);
+        MayorAbs(M, e.MomentoMaxAbs, p.MomentoMaxAbs, x);
+        MayorAbs(giro, e.GiroMax, p.GiroMax, x);
+        MayorAbs(flecha, e.FlechaMax, p.FlechaMax, x);
 
-        if (k + 1 > n) break;  // cannot happen for the allocation above; keeps the arrays safe
         ++k;
-        e.DiagCortante[k] = -r.CortanteIzq;
-        e.DiagMomento[k] = r.MomentoIzq;
-        e.DiagGiro[k] = r.Giro;
-        e.DiagFlecha[k] = r.Flecha;
-        e.DiagMomentoServicio[k] = -r.MomentoServicio;
-        e.DiagX[k] = X;
-
-        e.CortanteIzq = r.CortanteIzq;
-        e.CortanteDer = r.CortanteDer;
-        e.MomentoIzq = r.MomentoIzq;
-        e.MomentoDer = r.MomentoDer;
-        e.MomentoServicio = r.MomentoServicio;
-        e.Giro = r.Giro;
-        e.Flecha = r.Flecha;
+        e.DiagCortante[k] = -V;
+        e.DiagMomento[k] = M;
+        e.DiagGiro[k] = giro;
+        e.DiagFlecha[k] = flecha;
+        e.DiagMomentoServicio[k] = -Ms;
+        e.DiagX[k] = x;
     }
-    e.XAnalisis = X;
+    // The point values are those of the last station; XAnalisis is left at
+    // the first abscissa beyond the beam, where the station loop stops.
+    if (!X.empty()) GuardarPunto(e, viga.Evaluar(X.back()));
+    e.XAnalisis = X.empty() ? 0.0f : SiguienteEstacion(X.back());
     e.Combinacion = 3;
     e.NumEstaciones = k;
 

@@ -139,7 +139,10 @@ TEST(CalculosDiagramas, EstacionesEnPrecisionSimpleYProgreso) {
                  {1, 102, 101, {30, 40, 50}},
                  {10, 1002, 1000, {30, 40, 50}},
                  {5.67f, 569, 567, {30, 40, 50}},
-                 {0.01f, 3, 2, {30}}};
+                 {0.01f, 3, 2, {30}},
+                 // Single abscissas fall behind 0.01 k: 29512 stations up to
+                 // 295.087 m where n is 29510; all are kept.
+                 {295.09f, 29513, 29512, {30, 40, 50}}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.L);
         EstadoProyecto e = Viga(c.L, 0, c.L);
@@ -150,6 +153,7 @@ TEST(CalculosDiagramas, EstacionesEnPrecisionSimpleYProgreso) {
         EXPECT_EQ(e.NumEstaciones, c.estaciones);
         EXPECT_GT(e.XAnalisis, c.L);  // the first abscissa beyond the beam
         EXPECT_LE(e.DiagX[e.NumEstaciones], c.L);
+        EXPECT_GT(e.DiagX[e.NumEstaciones], c.L - 0.01f);
         EXPECT_EQ(progreso, c.progreso);
     }
 }

@@ -1,0 +1,212 @@
+#include "analysis/Barrido.h"
+
+#include <algorithm>
+#include <array>
+
+namespace korvex {
+
+namespace {
+
+constexpr float kPaso = 0.01f;  // m, one station per centimetre
+
+// The five swept quantities. V and M carry the load factors of the strength
+// cases; the other three are unfactored.
+enum Magnitud { kV, kM, kMs, kG, kD, kMagnitudes };
+
+// c[n] is the coefficient of (x - base)^n.
+using Polinomio = std::array<double, 6>;
+
+// Sum of the polynomial pieces of every load passed so far, about `base`.
+// G is the slope integral sum (g + C1), D the deflection integral sum
+// (f + C1 x + C2): Giro = G / (E I), Flecha = -D / E.
+struct Acumulador {
+    std::array<Polinomio, kMagnitudes> p{};
+    double base = 0;
+
+    // Re-expresses every polynomial about `x` (Taylor shift by h = x - base).
+    void Trasladar(double x) {
+        const double h = x - base;
+        if (h == 0) return;
+        for (Polinomio& c : p) {
+            for (int i = 0; i < 5; ++i) {
+                for (int j = 4; j >= i; --j) c[j] += h * c[j + 1];
+            }
+        }
+        base = x;
+    }
+
+    double Valor(Magnitud q, double t) const {
+        const Polinomio& c = p[q];
+        return ((((c[5] * t + c[4]) * t + c[3]) * t + c[2]) * t + c[1]) * t + c[0];
+    }
+
+    // Adds k <x - base>^n to the service quantities of a load and its
+    // factored part to V and M: the moment term k <x>^n brings the slope
+    // integral k/(n+1) <x>^(n+1) and the deflection integral
+    // k/((n+1)(n+2)) <x>^(n+2).
+    void Momento(double F, double k, int n) {
+        p[kM][n] += F * k;
+        p[kMs][n] += k;
+        p[kG][n + 1] += k / (n + 1);
+        p[kD][n + 2] += k / ((n + 1) * (n + 2));
+    }
+};
+
+// A breakpoint: the start or end of load `carga`, or a support (carga < 0).
+struct Evento {
+    float x;
+    int carga;  // index of the load; kApoyoJ or kApoyoK for the reactions
+    bool fin;   // end of a distributed load
+};
+constexpr int kApoyoJ = -1;
+constexpr int kApoyoK = -2;
+
+// Terms of a load that start at its position a (fin false) or at its end e
+// (fin true), with its factor F of the strength cases. The shear term of a
+// load is the derivative of its moment term: a moment term k <x - p>^n comes
+// with the shear n k <x - p>^(n-1), added through V below.
+void SumarCarga(Acumulador& s, const Carga& c, double F, bool fin) {
+    const double P1 = c.P1, P2 = c.P2;
+    auto termino = [&](double k, int n) {  // k <x - p>^n in the moment
+        if (n >= 1) s.p[kV][n - 1] += F * k * n;
+        s.Momento(F, k, n);
+    };
+    if (c.Tipo == kPuntual) {
+        if (!fin) termino(P1, 1);  // shear step P, moment P <x - a>
+        return;
+    }
+    if (c.Tipo == kMomento) {
+        if (!fin) termino(-P1, 0);  // moment step -M0
+        return;
+    }
+    if (c.Tipo != kDistribuida) return;
+    const double b = c.B;
+    const double sg = fin ? -1.0 : 1.0;  // the end cancels what the start began
+    // Uniform part: P1 when uniform or increasing, P2 when decreasing.
+    const double w = (c.P1 <= c.P2) ? P1 : P2;
+    termino(sg * w / 2, 2);
+    if (c.P1 < c.P2) {
+        // Increasing triangle, slope s = (P2 - P1) / b; at the end the step
+        // of its height h = P2 - P1 closes it.
+        const double pendiente = (P2 - P1) / b;
+        termino(sg * pendiente / 6, 3);
+        if (fin) termino(-(P2 - P1) / 2, 2);
+    } else if (c.P1 > c.P2) {
+        // Decreasing triangle of height d = P1 - P2 at a.
+        const double d = P1 - P2;
+        if (!fin) termino(d / 2, 2);
+        termino(-sg * d / (6 * b), 3);
+    }
+}
+
+// Reaction terms at a support: -R <x - p> in the moment, -R in the shear.
+void SumarReaccion(Acumulador& s, double RFactorizada, double R) {
+    s.p[kV][0] -= RFactorizada;
+    s.p[kM][1] -= RFactorizada;
+    s.p[kMs][1] -= R;
+    s.p[kG][2] -= R / 2;
+    s.p[kD][3] -= R / 6;
+}
+
+}  // namespace
+
+void Estaciones::Sumar(const Estaciones& otra) {
+    auto suma = [](std::vector<double>& a, const std::vector<double>& b) {
+        for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) a[i] += b[i];
+    };
+    suma(CortanteIzq, otra.CortanteIzq);
+    suma(MomentoIzq, otra.MomentoIzq);
+    suma(MomentoServicio, otra.MomentoServicio);
+    suma(Giro, otra.Giro);
+    suma(Flecha, otra.Flecha);
+}
+
+std::vector<float> AbscisasEstaciones(float L, std::size_t maximo) {
+    std::vector<float> X;
+    X.reserve(std::min(maximo, static_cast<std::size_t>(std::max(0.0f, L) * 100 + 2)));
+    for (float x = 0; x <= L && X.size() < maximo; x += kPaso) X.push_back(x);
+    return X;
+}
+
+float SiguienteEstacion(float x) {
+    return x + kPaso;
+}
+
+Estaciones Barrer(const AnalizadorViga& viga, const std::vector<float>& X) {
+    const std::vector<Carga>& cargas = viga.Cargas();
+    const std::vector<ConstantesCarga>& k = viga.Constantes();
+    const ConstantesCarga& kp = viga.ConstantesPesoPropio();
+
+    // Breakpoints in order of abscissa.
+    std::vector<Evento> eventos;
+    eventos.reserve(2 * cargas.size() + 2);
+    eventos.push_back({viga.ApoyoJ(), kApoyoJ, false});
+    eventos.push_back({viga.ApoyoK(), kApoyoK, false});
+    for (std::size_t i = 0; i < cargas.size(); ++i) {
+        const Carga& c = cargas[i];
+        if (c.Tipo != kPuntual && c.Tipo != kMomento && c.Tipo != kDistribuida) continue;
+        eventos.push_back({c.A, static_cast<int>(i), false});
+        if (c.Tipo == kDistribuida) eventos.push_back({c.Fin, static_cast<int>(i), true});
+    }
+    std::stable_sort(eventos.begin(), eventos.end(),
+                     [](const Evento& a, const Evento& b) { return a.x < b.x; });
+
+    // Reactions summed over the loads (factored and service) and the
+    // elastic-line constants, which act along the whole beam.
+    double R1f = kFactorPesoPropio * kp.R1, R2f = kFactorPesoPropio * kp.R2;
+    double R1 = kp.R1, R2 = kp.R2, C1 = kp.C1, C2 = kp.C2;
+    for (std::size_t i = 0; i < cargas.size(); ++i) {
+        const double F = FactorCarga(cargas[i], 2);
+        R1f += F * k[i].R1;
+        R2f += F * k[i].R2;
+        R1 += k[i].R1;
+        R2 += k[i].R2;
+        C1 += k[i].C1;
+        C2 += k[i].C2;
+    }
+
+    Acumulador s;
+    s.p[kG][0] = C1;
+    s.p[kD][0] = C2;
+    s.p[kD][1] = C1;
+    // Self weight w <x> from x = 0 (its end at L is never passed).
+    const double w = viga.PesoPropio();
+    s.p[kV][1] += kFactorPesoPropio * w;
+    s.p[kM][2] += kFactorPesoPropio * w / 2;
+    s.p[kMs][2] += w / 2;
+    s.p[kG][3] += w / 6;
+    s.p[kD][4] += w / 24;
+
+    const double EI = viga.Rigidez(), E = viga.Modulo();
+    Estaciones r;
+    for (auto* v : {&r.CortanteIzq, &r.MomentoIzq, &r.MomentoServicio, &r.Giro, &r.Flecha}) {
+        v->resize(X.size());
+    }
+    std::size_t siguiente = 0;
+    for (std::size_t i = 0; i < X.size(); ++i) {
+        const float x = X[i];
+        // Breakpoints strictly left of the station: the jumps at the station
+        // itself are excluded, as in the left-side values.
+        while (siguiente < eventos.size() && eventos[siguiente].x < x) {
+            const Evento& ev = eventos[siguiente++];
+            s.Trasladar(ev.x);
+            if (ev.carga == kApoyoJ) {
+                SumarReaccion(s, R1f, R1);
+            } else if (ev.carga == kApoyoK) {
+                SumarReaccion(s, R2f, R2);
+            } else {
+                const Carga& c = cargas[static_cast<std::size_t>(ev.carga)];
+                SumarCarga(s, c, FactorCarga(c, 2), ev.fin);
+            }
+        }
+        const double t = static_cast<double>(x) - s.base;
+        r.CortanteIzq[i] = s.Valor(kV, t);
+        r.MomentoIzq[i] = s.Valor(kM, t);
+        r.MomentoServicio[i] = s.Valor(kMs, t);
+        r.Giro[i] = EI != 0 ? s.Valor(kG, t) / EI : 0.0;
+        r.Flecha[i] = E != 0 ? -s.Valor(kD, t) / E : 0.0;
+    }
+    return r;
+}
+
+}  // namespace korvex

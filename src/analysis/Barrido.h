@@ -1,0 +1,44 @@
+// The diagrams of the beam by one sweep along it.
+//
+// Past its start every load term is a polynomial of degree at most 5 in x
+// (shear 2, moment 3, slope integral 4, deflection 5), and a different one
+// past the end of a distributed load. Walking the stations in order, the
+// sweep adds each load's coefficients when it passes the load's breakpoints
+// (a and e of each load, the supports J and K), so that each station costs one
+// polynomial per quantity whatever the number of loads. The coefficients are
+// kept about the last breakpoint passed (shifted when the sweep moves on), so
+// that long beams lose no digits to powers of large abscissas.
+#pragma once
+
+#include <vector>
+
+#include "analysis/AnalizadorViga.h"
+
+namespace korvex {
+
+// Values at the left side of each station (jumps at the station excluded),
+// analysis sign, before they are rounded to Single: factored shear and moment
+// (case 2), service moment, rotation and deflection times inertia (case 3).
+struct Estaciones {
+    std::vector<double> CortanteIzq;      // Tn
+    std::vector<double> MomentoIzq;       // Tn.m
+    std::vector<double> MomentoServicio;  // Tn.m
+    std::vector<double> Giro;             // rad
+    std::vector<double> Flecha;           // m5
+
+    std::size_t size() const { return CortanteIzq.size(); }
+    // Adds another set of the same stations (superposition of loads).
+    void Sumar(const Estaciones& otra);
+};
+
+// Station abscissas: from 0 in Single steps of 0.01 m while x <= L (the end
+// taken once), at most `maximo` of them.
+std::vector<float> AbscisasEstaciones(float L, std::size_t maximo);
+
+// The abscissa that follows `x` in the station accumulation.
+float SiguienteEstacion(float x);
+
+// Evaluates `viga` at the increasing abscissas `X` by the sweep.
+Estaciones Barrer(const AnalizadorViga& viga, const std::vector<float>& X);
+
+}  // namespace korvex

@@ -36,6 +36,42 @@ inline void MayorAbs(float valor, float& extremo, float& posicion, float x) {
 
 }  // namespace
 
+void ExtremosDiagramas::Agregar(float V, float M, float giro, float flecha, float abscisa) {
+    MayorAbs(V, CortanteMaxAbs, x.CortanteMaxAbs, abscisa);
+    Menor(V, CortanteMax, x.CortanteMax, abscisa);
+    Mayor(V, CortanteMin, x.CortanteMin, abscisa);
+    Menor(M, MomentoPosMax, x.MomentoPosMax, abscisa);
+    Mayor(M, MomentoNegMax, x.MomentoNegMax, abscisa);
+    MayorAbs(M, MomentoMaxAbs, x.MomentoMaxAbs, abscisa);
+    MayorAbs(giro, GiroMax, x.GiroMax, abscisa);
+    MayorAbs(flecha, FlechaMax, x.FlechaMax, abscisa);
+}
+
+void ExtremosDiagramas::SignoMostrado() {
+    // Adding 0 keeps a zero extreme from becoming -0.
+    CortanteMax = -CortanteMax + 0.0f;
+    CortanteMin = -CortanteMin + 0.0f;
+    MomentoPosMax = -MomentoPosMax + 0.0f;
+    MomentoNegMax = -MomentoNegMax + 0.0f;
+}
+
+ExtremosDiagramas LeerExtremos(const EstadoProyecto& e) {
+    return {e.CortanteMaxAbs, e.CortanteMax, e.CortanteMin, e.MomentoPosMax, e.MomentoNegMax,
+            e.MomentoMaxAbs,  e.GiroMax,     e.FlechaMax,   e.Posiciones};
+}
+
+void GuardarExtremos(EstadoProyecto& e, const ExtremosDiagramas& x) {
+    e.CortanteMaxAbs = x.CortanteMaxAbs;
+    e.CortanteMax = x.CortanteMax;
+    e.CortanteMin = x.CortanteMin;
+    e.MomentoPosMax = x.MomentoPosMax;
+    e.MomentoNegMax = x.MomentoNegMax;
+    e.MomentoMaxAbs = x.MomentoMaxAbs;
+    e.GiroMax = x.GiroMax;
+    e.FlechaMax = x.FlechaMax;
+    e.Posiciones = x.x;
+}
+
 void Calculos_Diagramas(EstadoProyecto& e, const std::function<void(int)>& progreso) {
     const float L = e.LuzViga;
     // Stations from 0 in Single steps of 0.01 m while x <= L, and one sweep
@@ -55,7 +91,8 @@ void Calculos_Diagramas(EstadoProyecto& e, const std::function<void(int)>& progr
         v->assign(static_cast<size_t>(n) + 1, 0.0f);
     }
 
-    PosicionExtremos& p = e.Posiciones;
+    // The extremes accumulate on top of what the caller left (normally 0).
+    ExtremosDiagramas extremos = LeerExtremos(e);
     int barra = 20;
     int k = 0;
     for (std::size_t i = 0; i < X.size(); ++i) {
@@ -77,16 +114,7 @@ void Calculos_Diagramas(EstadoProyecto& e, const std::function<void(int)>& progr
         const float giro = static_cast<float>(valores.Giro[i]);
         const float flecha = static_cast<float>(valores.Flecha[i]);
 
-        // Extremes in the analysis sign; the four signed ones are turned into
-        // the displayed sign after the loop.
-        MayorAbs(V, e.CortanteMaxAbs, p.CortanteMaxAbs, x);
-        Menor(V, e.CortanteMax, p.CortanteMax, x);
-        Mayor(V, e.CortanteMin, p.CortanteMin, x);
-        Menor(M, e.MomentoPosMax, p.MomentoPosMax, x);
-        Mayor(M, e.MomentoNegMax, p.MomentoNegMax, x);
-        MayorAbs(M, e.MomentoMaxAbs, p.MomentoMaxAbs, x);
-        MayorAbs(giro, e.GiroMax, p.GiroMax, x);
-        MayorAbs(flecha, e.FlechaMax, p.FlechaMax, x);
+        extremos.Agregar(V, M, giro, flecha, x);
 
         ++k;
         e.DiagCortante[k] = -V;
@@ -103,11 +131,8 @@ void Calculos_Diagramas(EstadoProyecto& e, const std::function<void(int)>& progr
     e.Combinacion = 3;
     e.NumEstaciones = k;
 
-    // Displayed sign (adding 0 keeps a zero extreme from becoming -0).
-    e.CortanteMax = -e.CortanteMax + 0.0f;
-    e.CortanteMin = -e.CortanteMin + 0.0f;
-    e.MomentoPosMax = -e.MomentoPosMax + 0.0f;
-    e.MomentoNegMax = -e.MomentoNegMax + 0.0f;
+    extremos.SignoMostrado();
+    GuardarExtremos(e, extremos);
 }
 
 }  // namespace korvex

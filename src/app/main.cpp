@@ -27,11 +27,12 @@ constexpr const char* kUso =
     "  korvex [ARCHIVO.kvx]\n"
     "      abre Korvex en sus ventanas (con el proyecto indicado)\n"
     "  korvex --calcular ARCHIVO.kvx [--json] [--uso 1|2|3|4] [--estribo 3/8|1/2]\n"
-    "         [--punto X]... [--diagramas]\n"
+    "         [--punto X]... [--diagramas] [--alternancia]\n"
     "      lee el proyecto y realiza los cálculos sin abrir ventanas\n"
     "  korvex --poligono ARCHIVO [--json]\n"
     "      área, centro de gravedad e inercia de un polígono\n"
     "  korvex --informe SALIDA.pdf ARCHIVO.kvx [--uso 1|2|3|4] [--estribo 3/8|1/2]\n"
+    "         [--alternancia]\n"
     "      calcula el proyecto y escribe su informe de una página en PDF, sin\n"
     "      abrir ventanas\n"
     "  korvex --help | --version\n"
@@ -46,7 +47,11 @@ constexpr const char* kUso =
     "                      3/8 o 1/2; por omisión 3/8\n"
     "  --punto X           momento y cortante en la abscisa X (m) tras el cálculo;\n"
     "                      puede repetirse\n"
-    "  --diagramas         incluye en el JSON los diagramas muestreados\n"
+    "  --diagramas         incluye en el JSON los diagramas muestreados y los de\n"
+    "                      la envolvente de carga viva alternada\n"
+    "  --alternancia       diseña para la peor disposición de la carga viva en el\n"
+    "                      tramo y los vuelos (envolvente); también la activa el\n"
+    "                      proyecto guardado con la opción\n"
     "  --poligono ARCHIVO  archivo con un vértice por línea, \"x,y\" o \"x y\" (punto\n"
     "                      decimal); se ignoran las líneas vacías y las que empiezan\n"
     "                      por #\n"
@@ -101,6 +106,7 @@ QString ValidarEstribo(const QString& d) {
 // on the offscreen platform so that no display is needed.
 int Informe(const QCommandLineParser& p, const QCommandLineOption& informe,
             const QCommandLineOption& uso, const QCommandLineOption& estribo,
+            const QCommandLineOption& alternancia,
             std::initializer_list<const QCommandLineOption*> ajenas, int& argc, char** argv) {
     for (const QCommandLineOption* o : ajenas) {
         if (p.isSet(*o))
@@ -120,6 +126,7 @@ int Informe(const QCommandLineParser& p, const QCommandLineOption& informe,
     o.pdf = p.value(informe);
     o.uso = p.value(uso).toInt();
     o.estribo = p.value(estribo).toStdString();
+    o.alternancia = p.isSet(alternancia);
     const korvex::lote::Salida s = korvex::ui::InformePdf(o);
     Escribir(stdout, s.salida);
     Escribir(stderr, s.error);
@@ -127,6 +134,7 @@ int Informe(const QCommandLineParser& p, const QCommandLineOption& informe,
 #else
     (void)argc;
     (void)argv;
+    (void)alternancia;
     return ErrorDeOrden(
         "esta compilación no tiene ventanas (falta Qt Widgets); no puede dibujar "
         "el informe");
@@ -150,8 +158,9 @@ int main(int argc, char** argv) {
     const QCommandLineOption punto("punto", "abscisa de consulta", "X");
     const QCommandLineOption diagramas("diagramas", "diagramas en el JSON");
     const QCommandLineOption informe("informe", "informe en PDF", "SALIDA");
-    p.addOptions(
-        {ayuda, version, calcular, poligono, json, uso, estribo, punto, diagramas, informe});
+    const QCommandLineOption alternancia("alternancia", "carga viva alternada");
+    p.addOptions({ayuda, version, calcular, poligono, json, uso, estribo, punto, diagramas, informe,
+                  alternancia});
     p.addPositionalArgument("archivo", "proyecto que se abre en las ventanas", "[ARCHIVO.kvx]");
 
     if (!p.parse(argumentos)) return ErrorDeOrden(RazonEnEspanol(p));
@@ -176,7 +185,8 @@ int main(int argc, char** argv) {
         if (p.isSet(calcular) || p.isSet(poligono)) {
             return ErrorDeOrden("--informe no se usa con --calcular ni con --poligono");
         }
-        return Informe(p, informe, uso, estribo, {&json, &punto, &diagramas}, argc, argv);
+        return Informe(p, informe, uso, estribo, alternancia, {&json, &punto, &diagramas}, argc,
+                       argv);
     }
     if (p.isSet(calcular) || p.isSet(poligono)) {
         if (!sueltos.isEmpty()) return ErrorDeOrden("argumento de más: " + sueltos.first());
@@ -197,17 +207,19 @@ int main(int argc, char** argv) {
         o.estribo = p.value(estribo).toStdString();
         for (const QString& x : p.values(punto)) o.puntos.push_back(x.toStdString());
         o.diagramas = p.isSet(diagramas);
+        o.alternancia = p.isSet(alternancia);
         if (o.diagramas && !o.json) return ErrorDeOrden("--diagramas requiere --json");
         s = korvex::lote::Calcular(o);
     } else if (p.isSet(poligono)) {
-        for (const QCommandLineOption* o : {&uso, &estribo, &punto, &diagramas}) {
+        for (const QCommandLineOption* o : {&uso, &estribo, &punto, &diagramas, &alternancia}) {
             if (p.isSet(*o)) {
                 return ErrorDeOrden("--" + o->names().first() + " no se usa con --poligono");
             }
         }
         s = korvex::lote::Poligono({Ruta(p.value(poligono)), p.isSet(json)});
     } else {
-        for (const QCommandLineOption* o : {&json, &uso, &estribo, &punto, &diagramas}) {
+        for (const QCommandLineOption* o :
+             {&json, &uso, &estribo, &punto, &diagramas, &alternancia}) {
             if (p.isSet(*o)) {
                 return ErrorDeOrden("--" + o->names().first() + " requiere --calcular");
             }

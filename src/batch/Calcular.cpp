@@ -24,25 +24,26 @@ struct Extremo {
     const char* unidad;
     float EstadoProyecto::*valor;
     float PosicionExtremos::*posicion;
+    ExtremoEnvolvente ExtremosEnvolvente::*envolvente;
 };
 
 constexpr Extremo kExtremos[] = {
     {"CortanteMaxAbs", "Cortante máximo absoluto", "Tn", &EstadoProyecto::CortanteMaxAbs,
-     &PosicionExtremos::CortanteMaxAbs},
+     &PosicionExtremos::CortanteMaxAbs, &ExtremosEnvolvente::CortanteMaxAbs},
     {"CortanteMax", "Cortante máximo", "Tn", &EstadoProyecto::CortanteMax,
-     &PosicionExtremos::CortanteMax},
+     &PosicionExtremos::CortanteMax, &ExtremosEnvolvente::CortanteMax},
     {"CortanteMin", "Cortante mínimo", "Tn", &EstadoProyecto::CortanteMin,
-     &PosicionExtremos::CortanteMin},
+     &PosicionExtremos::CortanteMin, &ExtremosEnvolvente::CortanteMin},
     {"MomentoPosMax", "Momento positivo máximo", "Tn.m", &EstadoProyecto::MomentoPosMax,
-     &PosicionExtremos::MomentoPosMax},
+     &PosicionExtremos::MomentoPosMax, &ExtremosEnvolvente::MomentoPosMax},
     {"MomentoNegMax", "Momento negativo máximo", "Tn.m", &EstadoProyecto::MomentoNegMax,
-     &PosicionExtremos::MomentoNegMax},
+     &PosicionExtremos::MomentoNegMax, &ExtremosEnvolvente::MomentoNegMax},
     {"MomentoMaxAbs", "Momento máximo absoluto", "Tn.m", &EstadoProyecto::MomentoMaxAbs,
-     &PosicionExtremos::MomentoMaxAbs},
-    {"GiroMax", "Giro máximo absoluto", "rad", &EstadoProyecto::GiroMax,
-     &PosicionExtremos::GiroMax},
+     &PosicionExtremos::MomentoMaxAbs, &ExtremosEnvolvente::MomentoMaxAbs},
+    {"GiroMax", "Giro máximo absoluto", "rad", &EstadoProyecto::GiroMax, &PosicionExtremos::GiroMax,
+     &ExtremosEnvolvente::GiroMax},
     {"FlechaMax", "Flecha x inercia máxima", "m5", &EstadoProyecto::FlechaMax,
-     &PosicionExtremos::FlechaMax},
+     &PosicionExtremos::FlechaMax, &ExtremosEnvolvente::FlechaMax},
 };
 
 constexpr const char* kFilasVarillas[] = {"1\"", "3/4\"", "1/2\"", "3/8\""};
@@ -117,6 +118,17 @@ std::string ComoJson(const Resultado& r, const OpcionesCalcular& o) {
     j["InerciaEfectivaPos"] = NumeroJson(e.InerciaEfectivaPos);
     j["InerciaEfectivaNeg"] = NumeroJson(e.InerciaEfectivaNeg);
     j["FlechaEfectiva"] = NumeroJson(e.FlechaEfectiva);
+    j["alternancia"] = e.AlternanciaViva;
+    if (r.apertura.calculo.calculado && e.Envolvente.calculada) {
+        Json envolvente;
+        for (const Extremo& x : kExtremos) {
+            const ExtremoEnvolvente& v = e.Envolvente.Extremos.*x.envolvente;
+            envolvente[x.nombre] = {
+                {"valor", NumeroJson(v.valor)}, {"x", NumeroJson(v.x)}, {"vivas", Json(v.vivas)}};
+        }
+        j["envolvente"] = envolvente;
+    }
+    if (!e.AvisoAlternancia.empty()) j["avisoAlternancia"] = e.AvisoAlternancia;
     j["DeflexionAdmisible"] =
         NumeroJson(DeflexionAdmisible(e.LuzViga, r.p.materiales.UsoDeflexion));
     Json puntos = Json::array();
@@ -139,6 +151,18 @@ std::string ComoJson(const Resultado& r, const OpcionesCalcular& o) {
                           {"DiagGiro", JsonSerie(e.DiagGiro, n)},
                           {"DiagFlecha", JsonSerie(e.DiagFlecha, n)},
                           {"DiagMomentoServicio", JsonSerie(e.DiagMomentoServicio, n)}};
+        if (e.Envolvente.calculada) {
+            const EnvolventeViva& v = e.Envolvente;
+            Json& d = j["diagramas"];
+            d["EnvolventeCortanteMax"] = JsonSerie(v.CortanteMax, n);
+            d["EnvolventeCortanteMin"] = JsonSerie(v.CortanteMin, n);
+            d["EnvolventeMomentoMax"] = JsonSerie(v.MomentoMax, n);
+            d["EnvolventeMomentoMin"] = JsonSerie(v.MomentoMin, n);
+            d["EnvolventeMomentoServicioMax"] = JsonSerie(v.ServicioMax, n);
+            d["EnvolventeMomentoServicioMin"] = JsonSerie(v.ServicioMin, n);
+            d["EnvolventeGiroMax"] = JsonSerie(v.GiroMax, n);
+            d["EnvolventeFlechaMax"] = JsonSerie(v.FlechaMax, n);
+        }
     }
     return j.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
@@ -192,6 +216,12 @@ std::string ComoResumen(const Resultado& r, const OpcionesCalcular& o) {
                  Columna(pequeno ? G(v) : F2(v), 16, true) +
                  Columna(F2(e.Posiciones.*x.posicion), 10, true) + "\n";
         }
+
+        if (e.AlternanciaViva) {
+            t += "  (carga viva alternada: extremos de la envolvente de " +
+                 std::to_string(e.Envolvente.arreglos) + " disposiciones)\n";
+        }
+        if (!e.AvisoAlternancia.empty()) t += "  " + e.AvisoAlternancia + "\n";
 
         t += "\n" + Columna("Acero (cm2)", 16) + Columna("Sección M(+)", 16, true) +
              Columna("Sección M(-)", 16, true) + "\n";
@@ -253,7 +283,7 @@ Salida Calcular(const OpcionesCalcular& o) {
     Salida s;
     Resultado r(o.estribo);
     r.p.materiales.UsoDeflexion = o.uso;
-    r.apertura = AbrirProyecto(o.archivo, r.p, r.ui);
+    r.apertura = AbrirProyecto(o.archivo, r.p, r.ui, {}, o.alternancia);
     if (!r.apertura.leido) {
         s.estado = kSalidaRechazado;
         for (const Mensaje& m : r.ui.mensajes) s.error += m.titulo + ": " + m.texto + "\n";

@@ -28,6 +28,7 @@ struct OpcionesCalcular {
     std::string estribo = "3/8";      // answer to the stirrup question: "3/8" or "1/2"
     std::vector<std::string> puntos;  // abscissas of --punto, as typed
     bool diagramas = false;
+    bool alternancia = false;  // live-load arrangements on, whatever the file says
 };
 
 // korvex --calcular: reads the file as the open command does (read, section

@@ -107,9 +107,14 @@ InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s
 }
 
 void InerciasEfectivas(EstadoProyecto& e, const Seccion& s, const Materiales& m) {
-    float MaPos = 0, MaNeg = 0;  // Tn.m, largest service moments of each sign
-    for (float v : e.DiagMomentoServicio) {
+    // Tn.m, largest service moments of each sign: of the all-loaded diagram,
+    // or of the envelope of the live-load arrangements when it is designed for.
+    const bool envolvente = e.AlternanciaViva && e.Envolvente.calculada;
+    float MaPos = 0, MaNeg = 0;
+    for (float v : envolvente ? e.Envolvente.ServicioMax : e.DiagMomentoServicio) {
         MaPos = std::max(MaPos, v);
+    }
+    for (float v : envolvente ? e.Envolvente.ServicioMin : e.DiagMomentoServicio) {
         MaNeg = std::max(MaNeg, -v);
     }
     if (MaPos != 0) e.InerciaEfectivaPos = InerciaEfectiva(e, s, m, true, MaPos).Ie / kM4ACm4;

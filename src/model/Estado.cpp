@@ -42,6 +42,7 @@ void ReiniciarGeneral(EstadoProyecto& e) {
     e.DistK = 0;
     AnularAceros(e);
     AnularExtremosCortanteMomento(e);
+    e.AlternanciaViva = false;
 }
 
 void IniciarCalculo(EstadoProyecto& e) {
@@ -57,6 +58,8 @@ void IniciarCalculo(EstadoProyecto& e) {
     e.InerciaEfectivaPos = 0;
     e.InerciaEfectivaNeg = 0;
     AnularAceros(e);
+    e.Envolvente = EnvolventeViva{};
+    e.AvisoAlternancia.clear();
 }
 
 bool AgregarCarga(EstadoProyecto& e, const Carga& c, std::string* mensaje) {

@@ -54,6 +54,53 @@ struct PosicionExtremos {
     bool operator==(const PosicionExtremos&) const = default;
 };
 
+// The live-load arrangements: live load ("Viva") acts or not on each of the
+// up to three zones of the beam, the left cantilever (0..J), the span (J..K)
+// and the right cantilever (K..L); everything else always acts.
+inline constexpr int kZonas = 3;
+inline constexpr int kVueloIzquierdo = 0;
+inline constexpr int kTramo = 1;
+inline constexpr int kVueloDerecho = 2;
+using ZonasVivas = std::array<bool, kZonas>;  // zones whose live loads act
+
+// One extreme of the envelope: its value (displayed sign, like the eight
+// extremes below), where it occurs and the arrangement that gives it.
+struct ExtremoEnvolvente {
+    float valor = 0;
+    float x = 0;         // m
+    ZonasVivas vivas{};  // a zone that does not exist, or has no live load, is false
+
+    bool operator==(const ExtremoEnvolvente&) const = default;
+};
+
+// The eight extremes of the diagrams over every arrangement.
+struct ExtremosEnvolvente {
+    ExtremoEnvolvente CortanteMaxAbs, CortanteMax, CortanteMin;
+    ExtremoEnvolvente MomentoPosMax, MomentoNegMax, MomentoMaxAbs;
+    ExtremoEnvolvente GiroMax, FlechaMax;
+
+    bool operator==(const ExtremosEnvolvente&) const = default;
+};
+
+// The envelope of every arrangement, station by station (same indexing as
+// the diagrams: index 0 unused, stations 1..NumEstaciones), each series in
+// the sign of its diagram.
+struct EnvolventeViva {
+    bool calculada = false;
+    int arreglos = 0;                // arrangements evaluated, at most 8
+    std::vector<float> CortanteMax;  // Tn, largest factored shear, displayed sign
+    std::vector<float> CortanteMin;  // Tn, smallest factored shear, displayed sign
+    std::vector<float> MomentoMax;   // Tn.m, largest factored moment, analysis sign
+    std::vector<float> MomentoMin;   // Tn.m, smallest factored moment, analysis sign
+    std::vector<float> ServicioMax;  // Tn.m, largest service moment, displayed sign
+    std::vector<float> ServicioMin;  // Tn.m, smallest service moment, displayed sign
+    std::vector<float> GiroMax;      // rad, largest |rotation|
+    std::vector<float> FlechaMax;    // m5, largest |Flecha|
+    ExtremosEnvolvente Extremos;
+
+    bool operator==(const EnvolventeViva&) const = default;
+};
+
 struct EstadoProyecto {
     // 1. Beam and supports.
     float LuzViga = 0;      // m, total length, truncated to whole centimetres
@@ -118,6 +165,14 @@ struct EstadoProyecto {
     std::array<std::array<int, 4>, 4> Varillas{};
     float LambdaDeflexion = 1;  // long-term factor used by the deflection check (1 = none)
 
+    // 7. Live-load arrangements. With the option on, the eight extremes above
+    // and the service moments of the design are those of the envelope;
+    // with it off the envelope is still computed, and AvisoAlternancia names
+    // the values that an arrangement makes worse than the design's.
+    bool AlternanciaViva = false;
+    EnvolventeViva Envolvente;
+    std::string AvisoAlternancia;  // empty when there is nothing to say
+
     bool operator==(const EstadoProyecto&) const = default;
 };
 
@@ -126,11 +181,12 @@ struct EstadoProyecto {
 void ReiniciarCargas(EstadoProyecto& e);
 
 // Main-window reset: clears the table, the beam, the six shear and moment
-// extremes and the four steel areas.
+// extremes, the four steel areas and the arrangements option.
 void ReiniciarGeneral(EstadoProyecto& e);
 
 // Start of a calculation: every extreme, FlechaEfectiva, the four point
-// values, the two effective inertias and the four steel areas to 0.
+// values, the two effective inertias and the four steel areas to 0; the
+// envelope and its notice cleared.
 void IniciarCalculo(EstadoProyecto& e);
 
 // Appends a load as row NumCargas + 1. Returns false (and changes nothing)

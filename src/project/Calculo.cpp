@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "analysis/Alternancia.h"
 #include "analysis/Calculos_Diagramas.h"
 #include "design/DisenarViga.h"
 #include "project/ArchivoKvx.h"
@@ -101,6 +102,11 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui,
     // 4. Diagrams.
     Avanzar(progreso, 20);
     Calculos_Diagramas(e, progreso);
+    // The live-load arrangements are always evaluated, so that the notice can
+    // say when one of them governs; with the option on they are designed for.
+    CalcularEnvolvente(e);
+    e.AvisoAlternancia = AvisoAlternancia(e);
+    if (e.AlternanciaViva) UsarEnvolvente(e);
     Avanzar(progreso, 60);
 
     // 5. Cover, effective depth and the design.
@@ -135,13 +141,14 @@ ResultadoCalculo RecalcularAbierto(Proyecto& p, Interfaz& ui,
 }
 
 ResultadoApertura AbrirProyecto(const std::string& ruta, Proyecto& p, Interfaz& ui,
-                                const std::function<void(int)>& progreso) {
+                                const std::function<void(int)>& progreso, bool alternancia) {
     ResultadoApertura r;
     if (std::optional<Mensaje> m = LeerArchivoKvx(ruta, p)) {
         ui.MostrarMensaje(*m);
         return r;
     }
     r.leido = true;
+    if (alternancia) p.estado.AlternanciaViva = true;
     r.calculo = RecalcularAbierto(p, ui, progreso);
     return r;
 }

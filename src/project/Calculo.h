@@ -54,13 +54,15 @@ std::optional<Mensaje> AdvertenciaAceroPiel(float d);
 // Opening a project: the file is read (all or nothing; a refusal is shown
 // through `ui` and leaves `p` as it was), the load window's refresh sets the
 // modulus to 1, the section is recomputed from its four field texts and the
-// calculation runs.
+// calculation runs. `alternancia` turns the live-load arrangements on
+// whatever the file says (the option stored in the file turns them on too).
 struct ResultadoApertura {
     bool leido = false;
     ResultadoCalculo calculo;
 };
 ResultadoApertura AbrirProyecto(const std::string& ruta, Proyecto& p, Interfaz& ui,
-                                const std::function<void(int)>& progreso = {});
+                                const std::function<void(int)>& progreso = {},
+                                bool alternancia = false);
 
 // The steps of an opening after the file was read: modulus 1, Calculos_Geom,
 // the calculation.

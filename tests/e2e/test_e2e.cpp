@@ -99,15 +99,15 @@ std::vector<std::string> Palabras(const std::string& texto) {
 const std::vector<std::string> kExtremos = Palabras(
     "CortanteMaxAbs CortanteMax CortanteMin MomentoPosMax MomentoNegMax MomentoMaxAbs "
     "GiroMax FlechaMax");
-const std::vector<std::string> kNoNumericas =
-    Palabras("calculado mensajes TipoViga txtEstribos varillas puntos PosicionExtremos");
+const std::vector<std::string> kNoNumericas = Palabras(
+    "calculado mensajes TipoViga txtEstribos varillas puntos PosicionExtremos alternancia");
 const std::vector<std::string> kClaves = [] {
     std::vector<std::string> c = Palabras(
         "calculado mensajes LuzViga DistJ DistK NumCargas TipoViga AreaSeccion InerciaSeccion "
         "Ycg ModuloElasticidad Recubrimiento PeralteEfectivo NumEstaciones PosicionExtremos "
         "AsTraccionPos AsCompresionPos AsTraccionNeg AsCompresionNeg FalloDiseno txtEstribos "
         "EspaciamientoEstribos varillas InerciaEfectivaPos InerciaEfectivaNeg FlechaEfectiva "
-        "DeflexionAdmisible puntos");
+        "DeflexionAdmisible puntos alternancia");
     c.insert(c.end(), kExtremos.begin(), kExtremos.end());
     return c;
 }();
@@ -122,7 +122,25 @@ std::set<std::string> Claves(const json& j) {
 void CumpleElContrato(const json& j, bool diagramas) {
     std::set<std::string> esperadas(kClaves.begin(), kClaves.end());
     if (diagramas) esperadas.insert("diagramas");
+    // The envelope of the live-load arrangements after a calculation, and the
+    // notice only when an arrangement governs.
+    if (j["calculado"] == true) esperadas.insert("envolvente");
+    if (j.contains("avisoAlternancia")) {
+        esperadas.insert("avisoAlternancia");
+        EXPECT_TRUE(j["avisoAlternancia"].is_string());
+    }
     EXPECT_EQ(Claves(j), esperadas);
+    EXPECT_TRUE(j["alternancia"].is_boolean());
+    if (j.contains("envolvente")) {
+        EXPECT_EQ(Claves(j["envolvente"]),
+                  std::set<std::string>(kExtremos.begin(), kExtremos.end()));
+        for (const auto& [nombre, x] : j["envolvente"].items()) {
+            EXPECT_EQ(Claves(x), (std::set<std::string>{"valor", "x", "vivas"})) << nombre;
+            EXPECT_TRUE(x["valor"].is_number() && x["x"].is_number()) << nombre;
+            ASSERT_EQ(x["vivas"].size(), 3u) << nombre;
+            for (const auto& b : x["vivas"]) EXPECT_TRUE(b.is_boolean()) << nombre;
+        }
+    }
     EXPECT_TRUE(j["calculado"].is_boolean());
     EXPECT_TRUE(j["TipoViga"].is_string());
     EXPECT_TRUE(j["txtEstribos"].is_string());
@@ -161,8 +179,13 @@ TEST_F(Korvex, LosEjemplosCumplenElContrato) {
         const json d = Json({"--calcular", Ejemplo(nombre), "--json", "--diagramas"});
         CumpleElContrato(d, true);
         const auto& g = d["diagramas"];
-        EXPECT_EQ(Claves(g), (std::set<std::string>{"X", "DiagCortante", "DiagMomento", "DiagGiro",
-                                                    "DiagFlecha", "DiagMomentoServicio"}));
+        EXPECT_EQ(
+            Claves(g),
+            (std::set<std::string>{
+                "X", "DiagCortante", "DiagMomento", "DiagGiro", "DiagFlecha", "DiagMomentoServicio",
+                "EnvolventeCortanteMax", "EnvolventeCortanteMin", "EnvolventeMomentoMax",
+                "EnvolventeMomentoMin", "EnvolventeMomentoServicioMax",
+                "EnvolventeMomentoServicioMin", "EnvolventeGiroMax", "EnvolventeFlechaMax"}));
         for (const auto& [k, v] : g.items()) {
             EXPECT_EQ(v.size(), d["NumEstaciones"].get<std::size_t>()) << k;
         }
@@ -174,6 +197,29 @@ TEST_F(Korvex, LosEjemplosCumplenElContrato) {
         EXPECT_NEAR(-maximo, d["MomentoNegMax"].get<double>(), 1e-4);
         EXPECT_EQ(g["X"][0], 0.0);
     }
+}
+
+// The option on the command line: the top-level extremes and the steel become
+// the envelope's, and the notice is gone; a simple span has no notice.
+TEST_F(Korvex, AlternanciaDesdeLaLineaDeOrdenes) {
+    const json a = Json({"--calcular", Ejemplo("viga_t_vuelos.kvx"), "--json"});
+    const json e = Json({"--calcular", Ejemplo("viga_t_vuelos.kvx"), "--json", "--alternancia"});
+    CumpleElContrato(e, false);
+    EXPECT_EQ(a["alternancia"], false);
+    EXPECT_EQ(e["alternancia"], true);
+    ASSERT_TRUE(a.contains("avisoAlternancia"));
+    EXPECT_NE(a["avisoAlternancia"].get<std::string>().find("M(+) = 8.78 Tn.m (diseño: 3.06)"),
+              std::string::npos);
+    EXPECT_FALSE(e.contains("avisoAlternancia"));
+    for (const std::string& k : kExtremos) {
+        EXPECT_EQ(e[k], e["envolvente"][k]["valor"]) << k;
+        EXPECT_EQ(e["PosicionExtremos"][k], e["envolvente"][k]["x"]) << k;
+        EXPECT_EQ(a["envolvente"][k], e["envolvente"][k]) << k;  // the same arrangements
+    }
+    EXPECT_EQ(e["envolvente"]["MomentoPosMax"]["vivas"], json({false, true, false}));
+    EXPECT_GT(e["AsTraccionPos"].get<double>(), 2.5 * a["AsTraccionPos"].get<double>());
+    EXPECT_FALSE(Json({"--calcular", Ejemplo("viga_rectangular.kvx"), "--json"})
+                     .contains("avisoAlternancia"));
 }
 
 // The rectangular example by hand (see the project tests): R1 = 14.2267 Tn,
@@ -299,10 +345,15 @@ TEST_F(Korvex, ArchivosMalosTerminanCon1YUnMensaje) {
 TEST_F(Korvex, OrdenIncorrectaTerminaCon2YElUso) {
     const std::string ej = Ejemplo("viga_rectangular.kvx");
     const std::vector<std::vector<std::string>> casos = {
-        {"--calcular", ej, "--uso", "5"},    {"--calcular", ej, "--estribo", "5/8"},
-        {"--calcular"},                      {"--calcular", ej, "--desconocida"},
-        {"--calcular", ej, "--diagramas"},   {"--json", ej},
+        {"--calcular", ej, "--uso", "5"},
+        {"--calcular", ej, "--estribo", "5/8"},
+        {"--calcular"},
+        {"--calcular", ej, "--desconocida"},
+        {"--calcular", ej, "--diagramas"},
+        {"--json", ej},
         {"--poligono", ej, "--punto", "1"},
+        {"--poligono", ej, "--alternancia"},
+        {"--alternancia", ej},
     };
     for (const auto& args : casos) {
         SCOPED_TRACE(args.back());

@@ -11,7 +11,7 @@ korvex::lote::Salida InformePdf(const OpcionesInforme& o) {
     Proyecto p;
     p.materiales.UsoDeflexion = o.uso;
     InterfazRegistro ui(o.estribo);
-    const ResultadoApertura r = AbrirProyecto(o.archivo, p, ui);
+    const ResultadoApertura r = AbrirProyecto(o.archivo, p, ui, {}, o.alternancia);
     for (const Mensaje& m : ui.mensajes) s.error += m.titulo + ": " + m.texto + "\n";
     if (!r.leido) {
         s.estado = kSalidaRechazado;

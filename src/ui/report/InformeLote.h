@@ -16,6 +16,7 @@ struct OpcionesInforme {
     QString pdf;          // the PDF to write
     int uso = 1;
     std::string estribo = "3/8";
+    bool alternancia = false;  // live-load arrangements on, whatever the file says
 };
 
 // Exit status 0 when the PDF was written, 1 when the project was refused,

@@ -1,0 +1,49 @@
+// Live-load arrangements on a beam with cantilevers.
+//
+// Putting every live load everywhere at once is not the worst case of a beam
+// with cantilevers: live load on the span alone gives the largest sagging
+// moment, live load on a cantilever alone the largest hogging moment over its
+// support and the largest tip deflection. The beam has up to three zones, the
+// left cantilever (0..J, when J > 0), the span (J..K) and the right
+// cantilever (K..L, when K < L); an arrangement says which zones carry their
+// live loads. Dead loads, "Otros" and the self weight always act. Each zone's
+// live part is swept once, the permanent part once, and every arrangement is
+// their sum, so that the envelope costs little more than one calculation.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/Estado.h"
+
+namespace korvex {
+
+struct CargasPorZona {
+    std::vector<Carga> permanentes;                // dead, "Otros" and any other category
+    std::array<std::vector<Carga>, kZonas> vivas;  // live loads of each zone
+};
+
+// Splits the load table. A point load or moment belongs to the zone that
+// holds it (x < J left, x > K right, otherwise the span, supports included);
+// a live distributed load that crosses a support is cut there into pieces, a
+// trapezoid into trapezoids with the intensity interpolated at the support.
+CargasPorZona RepartirCargas(const EstadoProyecto& e);
+
+// Evaluates every arrangement of the zones that carry live load (at most 8,
+// the all-loaded one first, which is the sampled diagrams themselves) and
+// fills e.Envolvente: the envelope at every station and, for each of the
+// eight extremes, the worst value over the arrangements, its abscissa and the
+// arrangement that gives it (the first arrangement keeps a tie). Requires the
+// diagrams sampled by Calculos_Diagramas.
+void CalcularEnvolvente(EstadoProyecto& e);
+
+// The eight extremes of `e` and their abscissas become those of the envelope.
+void UsarEnvolvente(EstadoProyecto& e);
+
+// The notice shown when the option is off and an arrangement makes |M(+)|,
+// |M(-)| or the largest |V| worse than the design value by more than
+// 2 % plus 0.01 (Tn or Tn.m); empty otherwise.
+std::string AvisoAlternancia(const EstadoProyecto& e);
+
+}  // namespace korvex

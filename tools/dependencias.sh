@@ -8,6 +8,7 @@ KORVEX_PAQUETES=(
   qt6-base-dev qt6-svg-dev libgl-dev
   clang-14 libclang-rt-14-dev
   poppler-utils fonts-liberation xvfb xauth
+  dpkg-dev file
 )
 
 korvex_instalar_dependencias() {

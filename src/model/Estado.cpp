@@ -59,6 +59,7 @@ void IniciarCalculo(EstadoProyecto& e) {
     e.InerciaEfectivaNeg = 0;
     AnularAceros(e);
     e.Envolvente = EnvolventeViva{};
+    e.Pasos = PasosCalculo{};
     e.AvisoAlternancia.clear();
 }
 

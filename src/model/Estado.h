@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "model/Pasos.h"
+
 namespace korvex {
 
 // Load type and category codes, stored as Single values 1, 2, 3.
@@ -172,6 +174,9 @@ struct EstadoProyecto {
     bool AlternanciaViva = false;
     EnvolventeViva Envolvente;
     std::string AvisoAlternancia;  // empty when there is nothing to say
+
+    // 8. The steps of the last calculation, as the design computed them.
+    PasosCalculo Pasos;
 
     bool operator==(const EstadoProyecto&) const = default;
 };

@@ -1,0 +1,180 @@
+// What one calculation computed, step by step, in the order it computed it.
+// The design fills these records as it goes; the calculation report
+// ("Memoria de cálculo") and the JSON print them and never compute a value
+// again, so they cannot disagree with the screen.
+//
+// Units: moments Mu, Mn in Kgr.cm unless a name says Tn.m; forces V in Kgr;
+// lengths of the section in cm; f'c, fy and stresses in Kgr/cm2; steel areas
+// in cm2; inertias of the section in cm4 unless a name says m4; deflections
+// in m. Every value is the one the design used (Single where it holds Single).
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/Interfaz.h"
+
+namespace korvex {
+
+// Reactions of the supports J and K, Tn, upward positive.
+struct PasoReacciones {
+    double R1Factorizada = 0, R2Factorizada = 0;  // strength case (1.7 L, 1.4 D, 1.4 self weight)
+    double R1Servicio = 0, R2Servicio = 0;        // service case (every factor 1)
+    double PesoPropio = 0;                        // Tn/m, w = 0.00024 x area
+
+    bool operator==(const PasoReacciones&) const = default;
+};
+
+// How the compression zone of one flexural design worked.
+enum class Comportamiento {
+    Rectangular,     // a rectangle of width b (rectangular section, or the web of a T)
+    AlaRectangular,  // flange in compression, stress block within the flange: width bf
+    T,               // flange in compression, stress block below the flange
+};
+
+// Flexural design of one sign of moment.
+struct PasoFlexion {
+    bool calculado = false;   // the step ran (a failure before it leaves it false)
+    bool suficiente = true;   // false: the section cannot take the moment; the design stopped
+    float M = 0;              // Tn.m, design moment, displayed sign
+    float Mu = 0;             // Kgr.cm, |M| x 100000
+    float b = 0;              // cm, width of the compression zone (b, bw or bf)
+    float d = 0, dp = 0;      // cm, effective depth and depth of the compression steel d'
+    double fc = 0, fy = 0;    // Kgr/cm2
+    float beta1 = 0;          // 0.85 - (f'c - 280)/1400 within 0.65..0.85
+    float epsY = 0;           // fy / Es
+    float epsLim = 0;         // 0.001 + 4/3 eps_y
+    float k = 0;              // 0.003 / (0.003 + eps_lim): neutral axis over d
+    float qmax = 0;           // beta1 k: largest a/d
+    float rhoBalanceada = 0;  // 0.85 beta1 (f'c/fy) 0.003/(0.003 + eps_y)
+    float rhoMaxima = 0;      // 0.85 qmax f'c / fy
+    float Rn = 0;             // Mu / (0.9 f'c b d^2) of the width b
+    float RnMax = 0;          // 0.85 qmax (1 - qmax/2)
+    float a = 0;              // cm, stress-block depth (1 - sqrt(1 - Rn/0.425)) d
+    Comportamiento comportamiento = Comportamiento::Rectangular;
+
+    // Flange check (flange in compression): Rn and a with the width bf, and hf.
+    bool conAla = false;
+    float RnAla = 0, aAla = 0, hf = 0, bw = 0;
+
+    // Singly reinforced rectangle: omega = 0.85 (1 - sqrt(1 - Rn/0.425)).
+    bool dobleArmado = false;
+    float omega = 0;
+    // Doubly reinforced: the concrete takes phi Mn1 at qmax, a steel couple M2.
+    float phiMn1 = 0, M2 = 0;
+    float epsCompresion = 0, fsCompresion = 0;  // eps's and f's (limited to fy)
+
+    // T behaviour.
+    float Asf = 0, phiMnf = 0, Mw = 0, Rnw = 0, omegaW = 0, Asw = 0;
+    float At = 0, at = 0, phiMt = 0, phiMcap = 0, M3 = 0, As3 = 0;
+
+    float AsRequerido = 0;         // cm2, before the minimum steel
+    float AsMin1 = 0, AsMin2 = 0;  // cm2, the two values of the minimum steel
+    float AsMin = 0;               // cm2, the larger
+    bool alivio = false;           // As < Asmin: the 4/3 relief applied
+    float AsCuatroTercios = 0;     // cm2, 4/3 As when the relief applied
+    float As = 0, Asc = 0;         // cm2, final tension and compression steel
+
+    bool operator==(const PasoFlexion&) const = default;
+};
+
+// Shear design.
+struct PasoCortante {
+    bool calculado = false;
+    float VuTn = 0;             // Tn, largest |V|
+    float Vu = 0;               // Kgr
+    float bv = 0, d = 0;        // cm
+    double fc = 0, fy = 0;      // Kgr/cm2
+    float Vc = 0;               // Kgr, 0.55 sqrt(f'c) bv d
+    float phiVcMedio = 0;       // Kgr, 0.85 Vc / 2
+    bool sinEstribos = false;   // Vu <= 0.85 Vc / 2: no stirrups needed (the note)
+    float Vs = 0;               // Kgr, Vu/0.85 - Vc (negative below 0.85 Vc)
+    float VsMax = 0;            // Kgr, 2.1 sqrt(f'c) bv d
+    bool falla = false;         // Vs > VsMax: the beam fails in shear
+    float VsBanda = 0;          // Kgr, 1.1 sqrt(f'c) bv d
+    bool bandaCerrada = false;  // Vs > VsBanda: d/4 and 30 cm, else d/2 and 60 cm
+    float smaxGeometrica = 0;   // cm, d/4 or d/2 before the cap
+    float smax = 0;             // cm, after the 30 or 60 cm cap
+    std::string diametro;       // "3/8" or "1/2"
+    float Av = 0;               // cm2, area of one leg
+    float sMinimo = 0;          // cm, 2 Av fy / (3.5 bv), minimum stirrups
+    bool conResistencia = false;
+    float sResistencia = 0;  // cm, 2 Av fy d / Vs when Vs > 0
+    float s = 0;             // cm, chosen spacing
+    std::string texto;       // the stirrup text, e.g. "3/8@15"
+
+    bool operator==(const PasoCortante&) const = default;
+};
+
+// Bar suggestion of one steel area and the capacity of the suggested bars.
+struct PasoVarillas {
+    float As = 0;                 // cm2, area to cover
+    float AsVarillas = 0;         // cm2, As plus the allowance
+    std::array<int, 4> cuenta{};  // 1", 3/4", 1/2", 3/8"
+    double AsProvisto = 0;        // cm2, area of the suggested bars
+    // Tension columns only: capacity of the suggested bars with the suggested
+    // compression bars of the same section, against Mu.
+    bool conCapacidad = false;
+    double aProvisto = 0;  // cm, stress-block depth
+    double phiMn = 0;      // Kgr.cm
+    bool resiste = false;  // phi Mn >= Mu
+
+    bool operator==(const PasoVarillas&) const = default;
+};
+
+// Cracked and effective inertia of one section.
+struct PasoInercia {
+    bool calculado = false;     // false when the section has no service moment of its sign
+    float Ma = 0;               // Tn.m, largest service moment of its sign
+    float bweb = 0;             // cm
+    bool conAla = false;        // the flange (or the whole rectangle) in compression
+    float As = 0, Asc = 0;      // cm2
+    float A = 0, B = 0, C = 0;  // the quadratic A k^2 + B k + C = 0
+    float k = 0, kd = 0;        // -, cm
+    float Icr = 0;              // cm4
+    float yt = 0;               // cm, centroid to the tension fibre
+    double Ig = 0;              // cm4
+    float fr = 0;               // Kgr/cm2, 2 sqrt(f'c)
+    float Mcr = 0;              // Kgr.cm
+    float relacion = 0;         // Mcr / Ma
+    double Ie = 0;              // cm4
+
+    bool operator==(const PasoInercia&) const = default;
+};
+
+struct PasoDeflexion {
+    bool calculado = false;
+    float n = 0;  // Es / Ec
+    PasoInercia positiva, negativa;
+    double FlechaMax = 0;                      // m5, largest |deflection x Ig|
+    float deltaPos = 0, deltaNeg = 0;          // m, FlechaMax / Ie of each section
+    float FlechaEfectiva = 0;                  // m, the larger
+    int uso = 0;                               // 1..4 (0: no check)
+    float relacionLuz = 0;                     // 180, 360, 480 or 240
+    double limite = 0;                         // m, L / ratio, as compared
+    float limiteMostrado = 0;                  // m, rounded to 3 decimals as shown
+    bool largoPlazo = false;                   // uses 3 and 4
+    float AscLargoPlazo = 0, bLargoPlazo = 0;  // cm2, cm: the section with more A's
+    float rhoCompresion = 0;                   // A's / (b d)
+    float lambda = 1;                          // 2 / (1 + 50 rho')
+    float FlechaComparada = 0;  // m, lambda x FlechaEfectiva (FlechaEfectiva for 1, 2)
+    bool excede = false;        // the warning was shown
+
+    bool operator==(const PasoDeflexion&) const = default;
+};
+
+// The whole record of one calculation.
+struct PasosCalculo {
+    PasoReacciones reacciones;
+    PasoFlexion flexionPos, flexionNeg;
+    bool negativaPrimero = true;  // order of the two flexural designs
+    PasoCortante cortante;
+    std::array<PasoVarillas, 4> varillas;  // M(+) tension, M(-) tension, M(+) comp., M(-) comp.
+    PasoDeflexion deflexion;
+    std::vector<Mensaje> avisos;  // every message the calculation raised, in order
+
+    bool operator==(const PasosCalculo&) const = default;
+};
+
+}  // namespace korvex

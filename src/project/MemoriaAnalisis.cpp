@@ -1,0 +1,281 @@
+// The part "Análisis" of the report: load cases and self weight, reactions,
+// the extremes (with the governing arrangement of the live load when the
+// envelope is designed for), the four diagrams and the shear and moment
+// every tenth of the beam, all read from the sampled diagrams.
+#include <algorithm>
+#include <cmath>
+
+#include "project/MemoriaTexto.h"
+
+namespace korvex::memoria {
+
+namespace {
+
+bool ConEnvolvente(const EstadoProyecto& e) {
+    return e.AlternanciaViva && e.Envolvente.calculada;
+}
+
+// The zones whose live loads act in an arrangement.
+std::string Disposicion(const ZonasVivas& z) {
+    static const char* const kNombres[kZonas] = {"vuelo izquierdo", "tramo", "vuelo derecho"};
+    std::string t;
+    for (int i = 0; i < kZonas; ++i) {
+        if (!z[static_cast<std::size_t>(i)]) continue;
+        if (!t.empty()) t += ", ";
+        t += kNombres[i];
+    }
+    return t.empty() ? "ninguna zona" : t;
+}
+
+// Index (1..NumEstaciones) of the station nearest to the abscissa x.
+std::size_t Estacion(const EstadoProyecto& e, double x) {
+    const auto inicio = e.DiagX.begin() + 1;
+    const auto fin = e.DiagX.begin() + e.NumEstaciones + 1;
+    auto it = std::lower_bound(inicio, fin, static_cast<float>(x));
+    if (it == fin) return static_cast<std::size_t>(e.NumEstaciones);
+    if (it != inicio && x - *(it - 1) <= *it - x) --it;
+    return static_cast<std::size_t>(it - e.DiagX.begin());
+}
+
+// A sampled series (stations 1..NumEstaciones) times a display factor.
+std::vector<double> Serie(const EstadoProyecto& e, const std::vector<float>& v, double factor) {
+    std::vector<double> s;
+    const std::size_t n = std::min(static_cast<std::size_t>(e.NumEstaciones) + 1, v.size());
+    for (std::size_t k = 1; k < n; ++k) s.push_back(v[k] * factor);
+    return s;
+}
+
+// Power of ten (a multiple of 3) that brings the largest magnitude of a
+// small quantity to the range 1..1000 on its axis: 1e-3 -> -3, 1.2e-5 -> -6.
+int Exponente(double maximo) {
+    if (!(maximo > 0) || maximo >= 1) return 0;
+    return 3 * static_cast<int>(std::floor(std::log10(maximo) / 3));
+}
+
+std::string Unidad(int exponente, const std::string& unidad) {
+    if (exponente == 0) return unidad;
+    return "10^{" + std::to_string(exponente) + "} " + unidad;
+}
+
+FiguraDiagrama Base(const EstadoProyecto& e, const std::string& titulo, const std::string& eje) {
+    FiguraDiagrama f;
+    f.titulo = titulo;
+    f.eje = eje;
+    f.LuzViga = e.LuzViga;
+    f.DistJ = e.DistJ;
+    f.DistK = e.DistK;
+    f.x = Serie(e, e.DiagX, 1);
+    return f;
+}
+
+MarcaDiagrama Marca(double x, double y, const std::string& texto) {
+    return {x, y, texto};
+}
+
+}  // namespace
+
+std::vector<FiguraDiagrama> Diagramas(const Proyecto& p) {
+    const EstadoProyecto& e = p.estado;
+    const PosicionExtremos& x = e.Posiciones;
+    const EnvolventeViva& v = e.Envolvente;
+    const bool env = ConEnvolvente(e);
+    std::vector<FiguraDiagrama> d;
+
+    FiguraDiagrama V = Base(e, "Diagrama de cortante factorizado", "V (Tn)");
+    V.y = Serie(e, e.DiagCortante, 1);
+    if (env) {
+        V.yMax = Serie(e, v.CortanteMax, 1);
+        V.yMin = Serie(e, v.CortanteMin, 1);
+    }
+    V.marcas = {Marca(x.CortanteMax, e.CortanteMax,
+                      "V_{máx} = " + F2(e.CortanteMax) + " Tn en x = " + F2(x.CortanteMax) + " m"),
+                Marca(x.CortanteMin, e.CortanteMin,
+                      "V_{mín} = " + F2(e.CortanteMin) + " Tn en x = " + F2(x.CortanteMin) + " m")};
+    d.push_back(std::move(V));
+
+    // Moments in the displayed sign (sagging positive), drawn on the tension
+    // side: positive below the axis.
+    FiguraDiagrama M = Base(e, "Diagrama de momento factorizado", std::string("M (") + kTnM + ")");
+    M.y = Serie(e, e.DiagMomento, -1);
+    M.positivoAbajo = true;
+    if (env) {
+        M.yMax = Serie(e, v.MomentoMin, -1);
+        M.yMin = Serie(e, v.MomentoMax, -1);
+    }
+    M.marcas.push_back(Marca(x.MomentoPosMax, e.MomentoPosMax,
+                             "M(+)_{máx} = " + F2(e.MomentoPosMax) + " " + kTnM +
+                                 " en x = " + F2(x.MomentoPosMax) + " m"));
+    if (e.MomentoNegMax != 0) {
+        M.marcas.push_back(Marca(x.MomentoNegMax, e.MomentoNegMax,
+                                 "M(−)_{máx} = " + F2(e.MomentoNegMax) + " " + kTnM +
+                                     " en x = " + F2(x.MomentoNegMax) + " m"));
+    }
+    d.push_back(std::move(M));
+
+    // Rotation and deflection times inertia: small numbers, written with a
+    // power of ten on the axis.
+    const int eg = Exponente(e.GiroMax);
+    const double sg = std::pow(10.0, -eg);
+    FiguraDiagrama G = Base(e, "Diagrama de giros (servicio)", "θ (" + Unidad(eg, "rad") + ")");
+    G.y = Serie(e, e.DiagGiro, sg);
+    if (env) {
+        G.yMax = Serie(e, v.GiroMax, sg);
+        G.yMin = Serie(e, v.GiroMax, -sg);
+    }
+    G.marcas = {Marca(x.GiroMax, e.DiagGiro[Estacion(e, x.GiroMax)] * sg,
+                      "|θ|_{máx} = " + Cifras(e.GiroMax) + " rad en x = " + F2(x.GiroMax) + " m")};
+    d.push_back(std::move(G));
+
+    const int ef = Exponente(e.FlechaMax);
+    const double sf = std::pow(10.0, -ef);
+    FiguraDiagrama F =
+        Base(e, "Elástica de servicio: flecha por inercia, δ·I", "δ·I (" + Unidad(ef, kM5) + ")");
+    F.y = Serie(e, e.DiagFlecha, sf);
+    if (env) {
+        F.yMax = Serie(e, v.FlechaMax, sf);
+        F.yMin = Serie(e, v.FlechaMax, -sf);
+    }
+    F.marcas = {Marca(
+        x.FlechaMax, e.DiagFlecha[Estacion(e, x.FlechaMax)] * sf,
+        "|δ·I|_{máx} = " + Cifras(e.FlechaMax) + " " + kM5 + " en x = " + F2(x.FlechaMax) + " m")};
+    d.push_back(std::move(F));
+    return d;
+}
+
+namespace {
+
+void Extremos(const EstadoProyecto& e, Redactor& r) {
+    const bool env = ConEnvolvente(e);
+    r.Apartado("Valores extremos");
+    if (env) {
+        r.Texto(
+            "Carga viva alternada: la carga viva de cada zona (vuelo izquierdo, tramo, vuelo "
+            "derecho) actúa o no. Se evaluaron " +
+            std::to_string(e.Envolvente.arreglos) +
+            " disposiciones; los extremos son los de su envolvente, con la disposición que da "
+            "cada uno, y el diseño los usa. Las cargas muertas, \"Otros\" y el peso propio "
+            "actúan siempre.");
+    }
+    struct Fila {
+        const char* nombre;
+        float valor, x;
+        const char* unidad;
+        bool pequeno;
+        const ExtremoEnvolvente* gobierna;
+    };
+    const PosicionExtremos& x = e.Posiciones;
+    const ExtremosEnvolvente& g = e.Envolvente.Extremos;
+    const Fila filas[] = {
+        {"Cortante máximo V_{máx}", e.CortanteMax, x.CortanteMax, "Tn", false, &g.CortanteMax},
+        {"Cortante mínimo V_{mín}", e.CortanteMin, x.CortanteMin, "Tn", false, &g.CortanteMin},
+        {"Cortante máximo absoluto |V|_{máx}", e.CortanteMaxAbs, x.CortanteMaxAbs, "Tn", false,
+         &g.CortanteMaxAbs},
+        {"Momento positivo máximo M(+)", e.MomentoPosMax, x.MomentoPosMax, kTnM, false,
+         &g.MomentoPosMax},
+        {"Momento negativo máximo M(−)", e.MomentoNegMax, x.MomentoNegMax, kTnM, false,
+         &g.MomentoNegMax},
+        {"Momento máximo absoluto |M|_{máx}", e.MomentoMaxAbs, x.MomentoMaxAbs, kTnM, false,
+         &g.MomentoMaxAbs},
+        {"Giro máximo |θ|_{máx} (servicio)", e.GiroMax, x.GiroMax, "rad", true, &g.GiroMax},
+        {"Flecha por inercia |δ·I|_{máx} (servicio)", e.FlechaMax, x.FlechaMax, kM5, true,
+         &g.FlechaMax},
+    };
+    TablaMemoria t;
+    t.encabezado = {"Magnitud", "Valor", "Unidad", "x (m)"};
+    t.numerica = {false, true, false, true};
+    if (env) {
+        t.encabezado.push_back("Carga viva en");
+        t.numerica.push_back(false);
+    }
+    for (const Fila& f : filas) {
+        std::vector<std::string> fila = {f.nombre, f.pequeno ? Cifras(f.valor) : F2(f.valor),
+                                         f.unidad, F2(f.x)};
+        if (env) fila.push_back(Disposicion(f.gobierna->vivas));
+        t.filas.push_back(std::move(fila));
+    }
+    r.Tabla(std::move(t));
+    r.Nota(
+        "Signo mostrado: cortante positivo cuando las fuerzas a la izquierda de la sección "
+        "suman hacia arriba; momento positivo el que tracciona la fibra inferior. Cada valor es el "
+        "de la estación, a su "
+        "izquierda; x es la abscisa de la primera estación que lo alcanza.");
+    if (!e.AlternanciaViva && !e.AvisoAlternancia.empty()) r.Nota(e.AvisoAlternancia);
+}
+
+void Decimos(const EstadoProyecto& e, Redactor& r) {
+    const bool env = ConEnvolvente(e);
+    const EnvolventeViva& v = e.Envolvente;
+    r.Apartado("Cortante y momento cada décimo de la longitud");
+    TablaMemoria t;
+    t.encabezado = {"Punto", "x (m)", "V (Tn)", std::string("M (") + kTnM + ")"};
+    if (env) {
+        for (const char* c : {"V_{máx} (Tn)", "V_{mín} (Tn)", "M_{máx} (Tn·m)", "M_{mín} (Tn·m)"}) {
+            t.encabezado.push_back(c);
+        }
+    }
+    t.numerica.assign(t.encabezado.size(), true);
+    for (int i = 0; i <= 10; ++i) {
+        const std::size_t k = Estacion(e, e.LuzViga * i / 10.0);
+        std::vector<std::string> fila = {std::to_string(i) + "/10", F2(e.DiagX[k]),
+                                         F2(e.DiagCortante[k]), F2(-e.DiagMomento[k])};
+        if (env && k < v.CortanteMax.size() && k < v.MomentoMax.size()) {
+            fila.push_back(F2(v.CortanteMax[k]));
+            fila.push_back(F2(v.CortanteMin[k]));
+            fila.push_back(F2(-v.MomentoMin[k]));
+            fila.push_back(F2(-v.MomentoMax[k]));
+        } else if (env) {
+            fila.resize(t.encabezado.size(), "—");
+        }
+        t.filas.push_back(std::move(fila));
+    }
+    r.Tabla(std::move(t));
+    r.Nota(
+        "Valores factorizados de la estación del muestreo (cada centímetro) más próxima a "
+        "cada décimo de la longitud, a la izquierda de la estación, en el signo mostrado." +
+        std::string(env ? " Con todas las cargas vivas y, a la derecha, la envolvente de "
+                          "las disposiciones."
+                        : ""));
+}
+
+}  // namespace
+
+void Analisis(const Proyecto& p, Redactor& r) {
+    const EstadoProyecto& e = p.estado;
+    const PasoReacciones& q = e.Pasos.reacciones;
+    r.Parte("Análisis");
+
+    r.Apartado("Casos de carga");
+    r.Texto(
+        "Análisis de la viga isostática por superposición. Caso factorizado: 1.7 × viva + "
+        "1.4 × muerta + 1.0 × otros + 1.4 × peso propio. Caso de servicio: todas las cargas "
+        "y el peso propio con factor 1.0. Cortante, momento, giro y deflexión se muestrean "
+        "cada centímetro (" +
+        std::to_string(e.NumEstaciones) + " estaciones).");
+    r.Paso("Peso propio (hormigón de 2.4 Tn/m^{3}; A en cm^{2})", "w = 0.00024 A",
+           "0.00024 × " + F2(e.AreaSeccion), Cifras(q.PesoPropio) + " Tn/m");
+
+    r.Apartado("Reacciones");
+    TablaMemoria t;
+    t.encabezado = {"Apoyo", "x (m)", "Factorizada (Tn)", "Servicio (Tn)"};
+    t.numerica = {false, true, true, true};
+    t.filas = {{"J", Dato(e.DistJ), F3(q.R1Factorizada), F3(q.R1Servicio)},
+               {"K", Dato(e.DistK), F3(q.R2Factorizada), F3(q.R2Servicio)}};
+    r.Tabla(std::move(t));
+    r.Nota("Reacciones positivas hacia arriba, con el peso propio incluido.");
+
+    Extremos(e, r);
+
+    r.Apartado("Diagramas");
+    r.Texto(
+        "Dibujados a escala a partir de las estaciones del muestreo; la cuadrícula vertical "
+        "va en metros. El momento positivo se dibuja bajo el eje (lado traccionado)." +
+        std::string(ConEnvolvente(e)
+                        ? " Las líneas de trazos son la envolvente de las disposiciones de "
+                          "la carga viva."
+                        : ""));
+    for (FiguraDiagrama& f : Diagramas(p)) r.Figura(std::move(f));
+
+    Decimos(e, r);
+}
+
+}  // namespace korvex::memoria

@@ -1,0 +1,225 @@
+// The part "Deflexiones" of the report: cracked and effective inertia of
+// both sections, the effective deflection, the long-term factor for uses 3
+// and 4, and the check against the admissible deflection.
+#include "project/MemoriaTexto.h"
+
+namespace korvex::memoria {
+
+namespace {
+
+constexpr double kCm4AM4 = 1e-8;  // cm4 -> m4
+
+const char* const kUsos[] = {
+    "",
+    "Azoteas Planas que no soporten ni estén ligadas a elementos no estructurales susceptibles "
+    "de sufrir daños por grandes deflexiones",
+    "Entrepisos que no soporten ni estén ligados a elementos no estructurales susceptibles de "
+    "sufrir daños por grandes deflexiones",
+    "Sistema de entrepiso o azotea que soporte o esté ligado a elementos no estructurales "
+    "susceptibles de sufrir daños por grandes deflexiones",
+    "Sistema de entrepiso o azotea que soporte o esté ligado a elementos no estructurales no "
+    "susceptibles de sufrir daños por grandes deflexiones",
+};
+
+class Inercias {
+  public:
+    Inercias(const Proyecto& p, const PasoDeflexion& d, Redactor& r) : p_(p), d_(d), r_(r) {}
+    void Seccion(const PasoInercia& i, bool positivo);
+
+  private:
+    void EjeNeutro(const PasoInercia& i, bool ala);
+    void Fisurada(const PasoInercia& i, bool ala);
+
+    const Proyecto& p_;
+    const PasoDeflexion& d_;
+    Redactor& r_;
+    std::string n_, d_t_, dp_;
+};
+
+void Inercias::EjeNeutro(const PasoInercia& i, bool ala) {
+    const std::string bf = Dato(p_.seccion.Bf), bw = Dato(p_.seccion.Bw), hf = Dato(p_.seccion.Hf),
+                      b = Dato(i.bweb), As = F3(i.As), Asc = F3(i.Asc);
+    r_.Texto(
+        "Eje neutro de la sección fisurada: A k^{2} + B k + C = 0, con kd la profundidad "
+        "de la zona comprimida.");
+    r_.Paso("Coeficiente A", "A = b_{w} d^{2} / 2", b + " × " + d_t_ + "^{2} / 2", Cifras(i.A, 6));
+    if (ala) {
+        r_.Paso("Coeficiente B", "B = n A_{s} d + n A'_{s} d + (b_{f} − b_{w}) h_{f} d",
+                n_ + " × " + As + " × " + d_t_ + " + " + n_ + " × " + Asc + " × " + d_t_ + " + (" +
+                    bf + " − " + bw + ") × " + hf + " × " + d_t_,
+                Cifras(i.B, 6));
+        r_.Paso("Coeficiente C", "C = (b_{w} − b_{f}) h_{f}^{2}/2 − n A'_{s} d' − n A_{s} d",
+                "(" + bw + " − " + bf + ") × " + hf + "^{2}/2 − " + n_ + " × " + Asc + " × " + dp_ +
+                    " − " + n_ + " × " + As + " × " + d_t_,
+                Cifras(i.C, 6));
+    } else {
+        r_.Paso("Coeficiente B", "B = n A_{s} d + n A'_{s} d",
+                n_ + " × " + As + " × " + d_t_ + " + " + n_ + " × " + Asc + " × " + d_t_,
+                Cifras(i.B, 6));
+        r_.Paso("Coeficiente C", "C = −n A'_{s} d' − n A_{s} d",
+                "−" + n_ + " × " + Asc + " × " + dp_ + " − " + n_ + " × " + As + " × " + d_t_,
+                Cifras(i.C, 6));
+    }
+    r_.Paso("Raíz entre 0 y 1", "k = (−B + √(B^{2} − 4 A C)) / (2 A)",
+            "(−" + Cifras(i.B, 6) + " + √(" + Cifras(i.B, 6) + "^{2} − 4 × " + Cifras(i.A, 6) +
+                " × " + Cifras(i.C, 6) + ")) / (2 × " + Cifras(i.A, 6) + ")",
+            Cifras(i.k));
+    r_.Paso("Profundidad del eje neutro", "kd = k d", Cifras(i.k) + " × " + d_t_,
+            Cifras(i.kd) + " cm");
+}
+
+void Inercias::Fisurada(const PasoInercia& i, bool ala) {
+    const std::string bf = Dato(p_.seccion.Bf), hf = Dato(p_.seccion.Hf), b = Dato(i.bweb),
+                      kd = Cifras(i.kd), As = F3(i.As), Asc = F3(i.Asc);
+    const std::string acero = " + " + n_ + " × " + As + " × (" + d_t_ + " − " + kd + ")^{2} + " +
+                              n_ + " × " + Asc + " × (" + kd + " − " + dp_ + ")^{2}";
+    if (ala) {
+        r_.Paso("Inercia de la sección fisurada (⟨x⟩ = x si x > 0, si no 0)",
+                "I_{cr} = b_{f} h_{f}^{3}/12 + b_{f} h_{f} (kd − h_{f}/2)^{2} + n A_{s} (d − "
+                "kd)^{2} + n A'_{s} (kd − d')^{2} + b_{w} ⟨kd − h_{f}⟩^{3}/12 + b_{w} (kd − "
+                "h_{f}) (⟨kd − h_{f}⟩/2)^{2}",
+                bf + " × " + hf + "^{3}/12 + " + bf + " × " + hf + " × (" + kd + " − " + hf +
+                    "/2)^{2}" + acero + " + " + b + " × ⟨" + kd + " − " + hf + "⟩^{3}/12 + " + b +
+                    " × (" + kd + " − " + hf + ") × (⟨" + kd + " − " + hf + "⟩/2)^{2}",
+                Entero(i.Icr) + " " + kCm4);
+    } else {
+        r_.Paso("Inercia de la sección fisurada",
+                "I_{cr} = b_{w} kd^{3}/12 + b_{w} kd (kd/2)^{2} + n A_{s} (d − kd)^{2} + n A'_{s} "
+                "(kd − d')^{2}",
+                b + " × " + kd + "^{3}/12 + " + b + " × " + kd + " × (" + kd + "/2)^{2}" + acero,
+                Entero(i.Icr) + " " + kCm4);
+    }
+}
+
+void Inercias::Seccion(const PasoInercia& i, bool positivo) {
+    const EstadoProyecto& e = p_.estado;
+    const bool rect = p_.seccion.TipoViga == kVigaRect;
+    r_.Apartado(positivo ? "Inercia efectiva de la sección de momento positivo"
+                         : "Inercia efectiva de la sección de momento negativo");
+    if (!i.calculado) {
+        r_.Texto(std::string("Sin momento de servicio ") + (positivo ? "positivo" : "negativo") +
+                 ": no se calcula la inercia efectiva de esta sección.");
+        return;
+    }
+    n_ = Cifras(d_.n);
+    d_t_ = Dato(e.PeralteEfectivo);
+    dp_ = Dato(e.Recubrimiento);
+    r_.Texto("M_{a} = " + F2(i.Ma) + " " + kTnM + ", el mayor momento de servicio de este signo" +
+             (e.AlternanciaViva ? " (envolvente de la carga viva alternada)" : "") +
+             ". Acero del diseño: A_{s} = " + F3(i.As) + " " + kCm2 + ", A'_{s} = " + F3(i.Asc) +
+             " " + kCm2 + "; " + (rect ? "b = " : "b_{w} = ") + Dato(i.bweb) + " cm, d = " + d_t_ +
+             " cm, d' = " + dp_ + " cm, n = " + n_ + ".");
+    // A rectangle has no flange: its formulas are those of the web.
+    const bool ala = i.conAla && !rect;
+    EjeNeutro(i, ala);
+    Fisurada(i, ala);
+    const std::string yt = positivo ? "y_{t} = y_{cg}" : "y_{t} = h − y_{cg}";
+    const std::string h =
+        rect ? Dato(p_.seccion.H) : Dato(p_.seccion.Hf) + " + " + Dato(p_.seccion.Hw);
+    r_.Paso("Distancia del centro de gravedad a la fibra traccionada", yt,
+            positivo ? "" : h + " − " + General(p_.seccion.Ycg), Cifras(i.yt) + " cm");
+    r_.Paso("Módulo de rotura", "f_{r} = 2 √f'_{c}", "2 × √" + Fc(p_), Cifras(i.fr) + " " + kKgCm2);
+    r_.Paso("Momento de fisuración", "M_{cr} = f_{r} I_{g} / y_{t}",
+            Cifras(i.fr) + " × " + Entero(i.Ig) + " / " + Cifras(i.yt),
+            Entero(i.Mcr) + " " + kKgCm);
+    r_.Paso("Relación de momentos", "M_{cr} / M_{a} = M_{cr} / (M_{a} × 100,000)",
+            Entero(i.Mcr) + " / (" + General(i.Ma) + " × 100,000)", Cifras(i.relacion));
+    const std::string Ie =
+        Entero(i.Ie) + " " + kCm4 + " = " + Cifras(i.Ie * kCm4AM4, 5) + " " + kM4;
+    if (i.relacion >= 1) {
+        r_.Texto("M_{cr} ≥ M_{a}: la sección no se fisura con las cargas de servicio.");
+        r_.Paso("Inercia efectiva", "I_{e} = I_{g}", "", Ie);
+        return;
+    }
+    r_.Paso("Inercia efectiva",
+            "I_{e} = (M_{cr}/M_{a})^{3} I_{g} + [1 − (M_{cr}/M_{a})^{3}] I_{cr} ≤ I_{g}",
+            Cifras(i.relacion) + "^{3} × " + Entero(i.Ig) + " + (1 − " + Cifras(i.relacion) +
+                "^{3}) × " + Entero(i.Icr),
+            Ie);
+}
+
+void Flecha(const Proyecto& p, const PasoDeflexion& d, Redactor& r) {
+    const EstadoProyecto& e = p.estado;
+    r.Apartado("Flecha efectiva");
+    r.Texto("El análisis da la flecha de servicio multiplicada por la inercia, |δ·I|_{máx} = " +
+            Cifras(d.FlechaMax) + " " + kM5 + " (x = " + F2(e.Posiciones.FlechaMax) +
+            " m); la flecha de cada sección es ese valor dividido por su inercia efectiva.");
+    if (d.positiva.calculado && e.MomentoPosMax != 0) {
+        r.Paso("Flecha con la inercia de la sección de momento positivo",
+               "δ_{+} = |δ·I|_{máx} / I_{e+}",
+               Cifras(d.FlechaMax) + " / " + Cifras(d.positiva.Ie * kCm4AM4, 5),
+               Cifras(d.deltaPos) + " m");
+    }
+    if (d.negativa.calculado && e.MomentoNegMax != 0) {
+        r.Paso("Flecha con la inercia de la sección de momento negativo",
+               "δ_{−} = |δ·I|_{máx} / I_{e−}",
+               Cifras(d.FlechaMax) + " / " + Cifras(d.negativa.Ie * kCm4AM4, 5),
+               Cifras(d.deltaNeg) + " m");
+    }
+    r.Paso("Flecha efectiva", "δ = máx(δ_{+}, δ_{−})",
+           "máx(" + Cifras(d.deltaPos) + ", " + Cifras(d.deltaNeg) + ")",
+           Cifras(d.FlechaEfectiva) + " m");
+}
+
+void Control(const Proyecto& p, const PasoDeflexion& d, Redactor& r) {
+    const EstadoProyecto& e = p.estado;
+    r.Apartado("Control de la deflexión");
+    if (d.uso < 1 || d.uso > 4) {
+        r.Texto("Sin uso del elemento elegido: no se compara la deflexión con un límite.");
+        return;
+    }
+    const std::string razon = General(d.relacionLuz);
+    r.Texto("Uso " + std::to_string(d.uso) + ": " + kUsos[d.uso] + ". Límite L/" + razon + ".");
+    r.Paso("Deflexión admisible", "δ_{adm} = L / " + razon, Dato(e.LuzViga) + " / " + razon,
+           Cifras(d.limite) + " m (" + F3(d.limiteMostrado) + " m en pantalla)");
+    std::string simbolo = "δ ≤ δ_{adm}";
+    if (d.largoPlazo) {
+        r.Texto(
+            "Usos 3 y 4: se compara la deflexión a largo plazo. Acero de compresión de la "
+            "sección que tiene más: A'_{s} = " +
+            F3(d.AscLargoPlazo) + " " + kCm2 + ", con b = " + Dato(d.bLargoPlazo) +
+            " cm y d = " + Dato(e.PeralteEfectivo) + " cm.");
+        r.Paso("Cuantía del acero de compresión", "ρ' = A'_{s} / (b d)",
+               F3(d.AscLargoPlazo) + " / (" + Dato(d.bLargoPlazo) + " × " +
+                   Dato(e.PeralteEfectivo) + ")",
+               Cifras(d.rhoCompresion));
+        r.Paso("Factor de largo plazo", "λ = 2 / (1 + 50 ρ')",
+               "2 / (1 + 50 × " + Cifras(d.rhoCompresion) + ")", Cifras(d.lambda));
+        r.Paso("Deflexión a largo plazo", "δ_{lp} = λ δ",
+               Cifras(d.lambda) + " × " + Cifras(d.FlechaEfectiva),
+               Cifras(d.FlechaComparada) + " m");
+        simbolo = "δ_{lp} ≤ δ_{adm}";
+    }
+    r.Comprobacion("Deflexión dentro del límite", simbolo,
+                   Cifras(d.FlechaComparada) + (d.excede ? " > " : " ≤ ") + Cifras(d.limite) + " m",
+                   !d.excede);
+    if (d.excede) {
+        r.Texto(
+            "El elemento sobrepasa la deflexión máxima estipulada por el Código ACI (American "
+            "Concrete Institute).");
+    }
+}
+
+}  // namespace
+
+void Deflexiones(const Proyecto& p, Redactor& r) {
+    const PasoDeflexion& d = p.estado.Pasos.deflexion;
+    r.Parte("Deflexiones");
+    if (!d.calculado) {
+        r.Texto("El cálculo no registró el control de deflexiones.");
+        return;
+    }
+    r.Texto(
+        "Inercia efectiva de cada sección crítica con la inercia fisurada I_{cr}, el momento "
+        "de fisuración M_{cr} y el mayor momento de servicio M_{a} de su signo; I_{g} = " +
+        Entero(d.positiva.calculado ? d.positiva.Ig : d.negativa.Ig) + " " + kCm4 + ".");
+    r.Paso("Relación modular", "n = E_{s} / (15100 √f'_{c})",
+           "2,040,000 / (15100 × √" + Fc(p) + ")", Cifras(d.n));
+    Inercias inercias(p, d, r);
+    inercias.Seccion(d.positiva, true);
+    inercias.Seccion(d.negativa, false);
+    Flecha(p, d, r);
+    Control(p, d, r);
+}
+
+}  // namespace korvex::memoria

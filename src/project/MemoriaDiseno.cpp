@@ -1,0 +1,162 @@
+// The parts "Diseño a cortante", "Varillas" and "Avisos" of the report.
+#include "project/MemoriaTexto.h"
+
+namespace korvex::memoria {
+
+namespace {
+
+std::string Kg(double v) {
+    return Entero(v) + " Kgr";
+}
+
+void SeparacionMaxima(const PasoCortante& c, const std::string& d, Redactor& r) {
+    const std::string raiz = "√" + General(c.fc);
+    r.Paso("Límite de la banda de separación", "V_{s,banda} = 1.1 √f'_{c} b_{v} d",
+           "1.1 × " + raiz + " × " + Dato(c.bv) + " × " + d, Kg(c.VsBanda));
+    if (c.bandaCerrada) {
+        r.Texto("V_{s} = " + Entero(c.Vs) + " > V_{s,banda} = " + Entero(c.VsBanda) +
+                " Kgr: separación máxima d/4, sin pasar de 30 cm.");
+        r.Paso("Separación máxima", "s_{máx} = mín(d/4, 30 cm)",
+               "mín(" + d + "/4, 30) = mín(" + Cifras(c.smaxGeometrica) + ", 30)",
+               Cifras(c.smax) + " cm");
+    } else {
+        r.Texto("V_{s} = " + Entero(c.Vs) + " ≤ V_{s,banda} = " + Entero(c.VsBanda) +
+                " Kgr: separación máxima d/2, sin pasar de 60 cm.");
+        r.Paso("Separación máxima", "s_{máx} = mín(d/2, 60 cm)",
+               "mín(" + d + "/2, 60) = mín(" + Cifras(c.smaxGeometrica) + ", 60)",
+               Cifras(c.smax) + " cm");
+    }
+}
+
+}  // namespace
+
+void DisenoCortante(const Proyecto& p, Redactor& r) {
+    const PasoCortante& c = p.estado.Pasos.cortante;
+    r.Parte("Diseño a cortante");
+    if (!c.calculado) {
+        r.Texto("El cálculo no registró el diseño a cortante.");
+        return;
+    }
+    const std::string d = Dato(c.d), bv = Dato(c.bv), raiz = "√" + General(c.fc);
+    r.Texto(
+        "Una sola separación de estribos para toda la viga, con el mayor cortante absoluto "
+        "del diagrama factorizado, |V|_{máx} = " +
+        F2(c.VuTn) + " Tn en x = " + F2(p.estado.Posiciones.CortanteMaxAbs) +
+        " m; φ = 0.85. Datos: b_{v} = " + bv + " cm (ancho del alma), d = " + d + " cm, f'_{c} = " +
+        General(c.fc) + " " + kKgCm2 + ", f_{y} = " + General(c.fy) + " " + kKgCm2 + ".");
+    r.Paso("Cortante último", "V_{u} = |V|_{máx} × 1000", General(c.VuTn) + " × 1000", Kg(c.Vu));
+    r.Paso("Resistencia del hormigón", "V_{c} = 0.55 √f'_{c} b_{v} d",
+           "0.55 × " + raiz + " × " + bv + " × " + d, Kg(c.Vc));
+    r.Paso("Cortante que no requiere estribos", "φV_{c}/2 = 0.85 V_{c} / 2",
+           "0.85 × " + Entero(c.Vc) + " / 2", Kg(c.phiVcMedio));
+    if (c.sinEstribos) {
+        r.Texto("V_{u} = " + Entero(c.Vu) + " ≤ φV_{c}/2 = " + Entero(c.phiVcMedio) +
+                " Kgr: la viga no lleva armadura por cortante; queda a discreción del Ingeniero "
+                "el uso de estribos para facilidad constructiva.");
+        return;
+    }
+    r.Texto("V_{u} = " + Entero(c.Vu) + " > φV_{c}/2 = " + Entero(c.phiVcMedio) +
+            " Kgr: se requieren estribos.");
+    r.Paso("Cortante que toman los estribos", "V_{s} = V_{u} / 0.85 − V_{c}",
+           Entero(c.Vu) + " / 0.85 − " + Entero(c.Vc), Kg(c.Vs));
+    r.Paso("Mayor cortante de los estribos", "V_{s,máx} = 2.1 √f'_{c} b_{v} d",
+           "2.1 × " + raiz + " × " + bv + " × " + d, Kg(c.VsMax));
+    r.Comprobacion("La sección resiste el cortante", "V_{s} ≤ V_{s,máx}",
+                   Entero(c.Vs) + (c.falla ? " > " : " ≤ ") + Entero(c.VsMax) + " Kgr", !c.falla);
+    if (c.falla) {
+        r.Texto(
+            "La viga falla por cortante, redimensionar sección. El programa anula las cuatro "
+            "áreas de acero; las varillas y la deflexión se calculan con ellas en cero.");
+        return;
+    }
+    SeparacionMaxima(c, d, r);
+    r.Texto("Estribo de " + c.diametro + "\" de dos ramas: A_{v} = " + Cifras(c.Av) + " " + kCm2 +
+            " por rama.");
+    r.Paso("Separación que da el refuerzo mínimo", "s_{mín} = 2 A_{v} f_{y} / (3.5 b_{v})",
+           "2 × " + Cifras(c.Av) + " × " + General(c.fy) + " / (3.5 × " + bv + ")",
+           F2(c.sMinimo) + " cm");
+    std::string eleccion = "mín(s_{máx}, s_{mín}",
+                valores = "mín(" + Cifras(c.smax) + ", " + F2(c.sMinimo);
+    if (c.conResistencia) {
+        r.Paso("Separación que resiste V_{s}", "s_{res} = 2 A_{v} f_{y} d / V_{s}",
+               "2 × " + Cifras(c.Av) + " × " + General(c.fy) + " × " + d + " / " + Entero(c.Vs),
+               F2(c.sResistencia) + " cm");
+        eleccion += ", s_{res}";
+        valores += ", " + F2(c.sResistencia);
+    }
+    r.Paso("Separación elegida", "s = " + eleccion + ")", valores + ")", F2(c.s) + " cm");
+    r.Comprobacion("Separación dentro del máximo", "s ≤ s_{máx}",
+                   F2(c.s) + (c.s <= c.smax ? " ≤ " : " > ") + Cifras(c.smax) + " cm",
+                   c.s <= c.smax);
+    r.Texto("Estribos: " + c.texto + " (diámetro " + c.diametro + "\" a " + F2(c.s) +
+            " cm, separación truncada a centímetros enteros).");
+}
+
+void Varillas(const Proyecto& p, Redactor& r) {
+    const PasosCalculo& s = p.estado.Pasos;
+    r.Parte("Varillas");
+    r.Texto(
+        "Cantidades sugeridas de varillas de 1\" (5.067 cm^{2}), 3/4\" (2.850 cm^{2}), "
+        "1/2\" (1.267 cm^{2}) y 3/8\" (0.7126 cm^{2}) para cada área, de la mayor a la "
+        "menor, repartiendo A_{s} + 0.356 cm^{2} (media varilla de 3/8\"). Está a criterio "
+        "del usuario la disposición de las barras de acero y su viabilidad a la hora de "
+        "construirse el elemento.");
+    TablaMemoria t;
+    t.encabezado = {"", "M(+) Tracción", "M(−) Tracción", "M(+) Compresión", "M(−) Compresión"};
+    t.numerica = {false, true, true, true, true};
+    const char* const filas[] = {"1\"", "3/4\"", "1/2\"", "3/8\""};
+    std::vector<std::string> as = {std::string("A_{s} (") + kCm2 + ")"};
+    std::vector<std::string> repartido = {std::string("A_{s} + 0.356 (") + kCm2 + ")"};
+    std::vector<std::string> provisto = {std::string("A_{s} provista (") + kCm2 + ")"};
+    for (const PasoVarillas& v : s.varillas) {
+        as.push_back(F3(v.As));
+        repartido.push_back(F3(v.AsVarillas));
+        provisto.push_back(F3(v.AsProvisto));
+    }
+    t.filas.push_back(as);
+    t.filas.push_back(repartido);
+    for (std::size_t i = 0; i < 4; ++i) {
+        std::vector<std::string> f = {filas[i]};
+        for (const PasoVarillas& v : s.varillas) f.push_back(std::to_string(v.cuenta[i]));
+        t.filas.push_back(std::move(f));
+    }
+    t.filas.push_back(provisto);
+    r.Tabla(std::move(t));
+
+    // Capacity of the suggested tension bars of each sign against Mu.
+    const PasoFlexion* flexion[] = {&s.flexionPos, &s.flexionNeg};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const PasoVarillas& v = s.varillas[i];
+        if (!v.conCapacidad) continue;
+        const PasoFlexion& f = *flexion[i];
+        const std::string signo = i == 0 ? "M(+)" : "M(−)";
+        r.Apartado("Capacidad de las varillas de la sección " + signo);
+        r.Paso("Profundidad del bloque con el acero provisto",
+               "a = A_{s,prov} f_{y} / (0.85 f'_{c} b)",
+               F3(v.AsProvisto) + " × " + General(f.fy) + " / (0.85 × " + General(f.fc) + " × " +
+                   Dato(f.b) + ")",
+               Cifras(v.aProvisto) + " cm");
+        r.Paso("Momento resistente de las varillas", "φM_{n} = 0.9 A_{s,prov} f_{y} (d − a/2)",
+               "0.9 × " + F3(v.AsProvisto) + " × " + General(f.fy) + " × (" + Dato(f.d) + " − " +
+                   Cifras(v.aProvisto) + "/2)",
+               Entero(v.phiMn) + " " + kKgCm);
+        r.Comprobacion("Las varillas sugeridas resisten el momento último", "φM_{n} ≥ M_{u}",
+                       Entero(v.phiMn) + (v.resiste ? " ≥ " : " < ") + Entero(f.Mu) + " " + kKgCm,
+                       v.resiste);
+    }
+}
+
+void Avisos(const Proyecto& p, Redactor& r) {
+    const std::vector<Mensaje>& avisos = p.estado.Pasos.avisos;
+    r.Parte("Avisos");
+    if (avisos.empty()) {
+        r.Texto("El cálculo no dio ningún aviso.");
+        return;
+    }
+    r.Texto("Mensajes del cálculo, en el orden en que se dieron:");
+    for (std::size_t i = 0; i < avisos.size(); ++i) {
+        r.Texto(std::to_string(i + 1) + ". " + avisos[i].titulo + ": " + avisos[i].texto);
+    }
+}
+
+}  // namespace korvex::memoria

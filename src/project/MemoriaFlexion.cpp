@@ -1,0 +1,334 @@
+// The part "Diseño a flexión" of the report: each sign of moment in the order
+// the design ran it, every step written with its symbols, the recorded
+// numbers substituted and the recorded result; an insufficient section ends
+// the part, and the report, at its failing check.
+#include "project/MemoriaTexto.h"
+
+namespace korvex::memoria {
+
+namespace {
+
+// The design's own test of a capacity ratio: Rn / 0.425 held in Single must
+// not exceed 1. Used only to tell which check of a failed design failed.
+bool Excede(float rn) {
+    return !(static_cast<float>(rn / 0.425) <= 1);
+}
+
+enum class Fallo { Ninguno, Ala, Rn, Alma, Acero };
+
+// Where an insufficient design stopped, from what it recorded.
+Fallo Parada(const PasoFlexion& f) {
+    if (f.suficiente) return Fallo::Ninguno;
+    if (f.conAla && Excede(f.RnAla)) return Fallo::Ala;
+    if (f.comportamiento == Comportamiento::T) return Excede(f.Rnw) ? Fallo::Alma : Fallo::Acero;
+    return Excede(f.Rn) ? Fallo::Rn : Fallo::Acero;
+}
+
+class Flexion {
+  public:
+    Flexion(const Proyecto& p, Redactor& r) : p_(p), r_(r) {}
+
+    // Writes the design of one sign; false when it was insufficient.
+    bool Signo(const PasoFlexion& f, bool positivo);
+
+  private:
+    void Datos(const PasoFlexion& f, bool positivo);
+    bool Ala(const PasoFlexion& f);
+    bool Rectangular(const PasoFlexion& f, const std::string& b, const std::string& bv);
+    bool T(const PasoFlexion& f);
+    void Constantes(const PasoFlexion& f);
+    bool Capacidad(const std::string& concepto, const std::string& simbolo, float rn, bool falla);
+    void CompresionAcero(const PasoFlexion& f, const std::string& M, const std::string& valorM);
+    void AceroMinimo(const PasoFlexion& f, bool positivo);
+    void Detener(const std::string& causa);
+
+    std::string fc() const { return General(fc_); }
+    std::string fy() const { return General(fy_); }
+
+    const Proyecto& p_;
+    Redactor& r_;
+    double fc_ = 0, fy_ = 0;
+    std::string d_, dp_, Mu_;
+    bool constantes_ = false;
+};
+
+void Flexion::Detener(const std::string& causa) {
+    r_.Texto(causa +
+             " La sección no resiste esta solicitud de cargas (mensaje \"Esta Sección "
+             "no resiste esta solicitud de cargas\"): el diseño se detiene aquí, sin "
+             "cortante, varillas ni deflexiones.");
+}
+
+bool Flexion::Capacidad(const std::string& concepto, const std::string& simbolo, float rn,
+                        bool falla) {
+    r_.Comprobacion(concepto, simbolo + " ≤ 0.425", Cifras(rn) + (falla ? " > 0.425" : " ≤ 0.425"),
+                    !falla);
+    if (falla) Detener(simbolo + " supera 0.425: el bloque de compresiones no cabe en el peralte.");
+    return !falla;
+}
+
+void Flexion::Datos(const PasoFlexion& f, bool positivo) {
+    const EstadoProyecto& e = p_.estado;
+    fc_ = f.fc;
+    fy_ = f.fy;
+    d_ = Dato(f.d);
+    dp_ = Dato(f.dp);
+    Mu_ = Entero(f.Mu);
+    const float x = positivo ? e.Posiciones.MomentoPosMax : e.Posiciones.MomentoNegMax;
+    r_.Texto(std::string("Momento de diseño M = ") + F2(f.M) + " " + kTnM + ", el mayor " +
+             (positivo ? "positivo" : "negativo") + " del diagrama factorizado" +
+             (e.AlternanciaViva ? " (envolvente de la carga viva alternada)" : "") +
+             ", en x = " + F2(x) + " m. Tracción en la fibra " +
+             (positivo ? "inferior" : "superior") + ". Datos: d = " + d_ + " cm, d' = " + dp_ +
+             " cm, f'_{c} = " + fc() + " " + kKgCm2 + ", f_{y} = " + fy() + " " + kKgCm2 + ".");
+    r_.Paso("Momento último", "M_{u} = |M| × 100,000", "|" + General(f.M) + "| × 100,000",
+            Mu_ + " " + kKgCm);
+}
+
+void Flexion::Constantes(const PasoFlexion& f) {
+    if (constantes_) {
+        r_.Nota("ε_{s,lím} = " + Cifras(f.epsLim) + ", q_{máx} = " + Cifras(f.qmax) +
+                " y R_{n,máx} = " + Cifras(f.RnMax) +
+                " como en el primer momento diseñado (dependen solo de f'_{c} y f_{y}).");
+        return;
+    }
+    constantes_ = true;
+    r_.Paso("Deformación de fluencia del acero", "ε_{y} = f_{y} / E_{s}", fy() + " / 2,040,000",
+            Cifras(f.epsY));
+    r_.Paso("Deformación límite del acero de tracción", "ε_{s,lím} = 0.001 + (4/3) ε_{y}",
+            "0.001 + 4/3 × " + Cifras(f.epsY), Cifras(f.epsLim));
+    r_.Paso("Profundidad relativa del eje neutro", "k = 0.003 / (0.003 + ε_{s,lím})",
+            "0.003 / (0.003 + " + Cifras(f.epsLim) + ")", Cifras(f.k));
+    r_.Paso("Factor del bloque de compresiones",
+            "β_{1} = 0.85 − (f'_{c} − 280) / 1400, entre 0.65 y 0.85",
+            "0.85 − (" + fc() + " − 280) / 1400, entre 0.65 y 0.85", Cifras(f.beta1));
+    r_.Paso("Mayor profundidad relativa del bloque, a/d", "q_{máx} = β_{1} k",
+            Cifras(f.beta1) + " × " + Cifras(f.k), Cifras(f.qmax));
+    r_.Paso("Cuantía balanceada", "ρ_{b} = 0.85 β_{1} (f'_{c} / f_{y}) 0.003 / (0.003 + ε_{y})",
+            "0.85 × " + Cifras(f.beta1) + " × (" + fc() + " / " + fy() + ") × 0.003 / (0.003 + " +
+                Cifras(f.epsY) + ")",
+            Cifras(f.rhoBalanceada));
+    r_.Paso("Cuantía máxima", "ρ_{máx} = 0.85 q_{máx} f'_{c} / f_{y}",
+            "0.85 × " + Cifras(f.qmax) + " × " + fc() + " / " + fy(), Cifras(f.rhoMaxima));
+    r_.Paso("Mayor R_{n} sin acero de compresión", "R_{n,máx} = 0.85 q_{máx} (1 − q_{máx}/2)",
+            "0.85 × " + Cifras(f.qmax) + " × (1 − " + Cifras(f.qmax) + "/2)", Cifras(f.RnMax));
+}
+
+bool Flexion::Ala(const PasoFlexion& f) {
+    const std::string bf = Dato(p_.seccion.Bf);
+    r_.Texto("El ala queda en compresión (b_{f} = " + bf + " cm, h_{f} = " + Dato(f.hf) +
+             " cm): se comprueba si el bloque de compresiones cabe en el ala.");
+    r_.Paso("Cuantía mecánica con el ancho del ala", "R_{n} = M_{u} / (0.9 f'_{c} b_{f} d^{2})",
+            Mu_ + " / (0.9 × " + fc() + " × " + bf + " × " + d_ + "^{2})", Cifras(f.RnAla));
+    if (!Capacidad("Capacidad con el ancho del ala", "R_{n}", f.RnAla, Parada(f) == Fallo::Ala)) {
+        return false;
+    }
+    r_.Paso("Profundidad del bloque de compresiones", "a = (1 − √(1 − R_{n}/0.425)) d",
+            "(1 − √(1 − " + Cifras(f.RnAla) + "/0.425)) × " + d_, Cifras(f.aAla) + " cm");
+    if (f.comportamiento == Comportamiento::T) {
+        r_.Texto("a = " + Cifras(f.aAla) + " cm > h_{f} = " + Dato(f.hf) +
+                 " cm: el bloque baja al alma y la sección trabaja como T.");
+    } else {
+        r_.Texto("a = " + Cifras(f.aAla) + " cm ≤ h_{f} = " + Dato(f.hf) +
+                 " cm: el bloque queda en el ala; se diseña como rectángulo de ancho b_{f} = " +
+                 bf + " cm.");
+    }
+    return true;
+}
+
+void Flexion::CompresionAcero(const PasoFlexion& f, const std::string& M,
+                              const std::string& valorM) {
+    r_.Paso("Deformación del acero de compresión", "ε'_{s} = 0.003 − (d'/d) (ε_{s,lím} + 0.003)",
+            "0.003 − (" + dp_ + "/" + d_ + ") × (" + Cifras(f.epsLim) + " + 0.003)",
+            Cifras(f.epsCompresion));
+    r_.Paso("Esfuerzo del acero de compresión", "f'_{s} = E_{s} ε'_{s} ≤ f_{y}",
+            "2,040,000 × " + Cifras(f.epsCompresion) + ", con el límite " + fy(),
+            Cifras(f.fsCompresion, 5) + " " + kKgCm2);
+    if (!f.suficiente) {
+        r_.Comprobacion("El acero de compresión trabaja por encima del hormigón que reemplaza",
+                        "f'_{s} > 0.85 f'_{c} y d > d'",
+                        Cifras(f.fsCompresion, 5) + " ≤ 0.85 × " + fc() + " o d ≤ d'", false);
+        Detener("El par de aceros no puede tomar el momento que excede al hormigón.");
+        return;
+    }
+    r_.Paso("Acero de compresión", "A'_{s} = " + M + " / (0.9 (f'_{s} − 0.85 f'_{c}) (d − d'))",
+            valorM + " / (0.9 × (" + Cifras(f.fsCompresion, 5) + " − 0.85 × " + fc() + ") × (" +
+                d_ + " − " + dp_ + "))",
+            F3(f.Asc) + " " + kCm2);
+}
+
+bool Flexion::Rectangular(const PasoFlexion& f, const std::string& b, const std::string& bv) {
+    r_.Paso("Cuantía mecánica", "R_{n} = M_{u} / (0.9 f'_{c} " + b + " d^{2})",
+            Mu_ + " / (0.9 × " + fc() + " × " + bv + " × " + d_ + "^{2})", Cifras(f.Rn));
+    if (!Capacidad("Capacidad de la sección", "R_{n}", f.Rn, Parada(f) == Fallo::Rn)) return false;
+    Constantes(f);
+    if (f.a != 0) {
+        r_.Paso("Profundidad del bloque de compresiones", "a = (1 − √(1 − R_{n}/0.425)) d",
+                "(1 − √(1 − " + Cifras(f.Rn) + "/0.425)) × " + d_, Cifras(f.a) + " cm");
+    }
+    if (!f.dobleArmado) {
+        r_.Texto("R_{n} = " + Cifras(f.Rn) + " ≤ R_{n,máx} = " + Cifras(f.RnMax) +
+                 ": sección simplemente armada, A'_{s} = 0.");
+        r_.Paso("Índice de refuerzo", "ω = 0.85 (1 − √(1 − R_{n}/0.425))",
+                "0.85 × (1 − √(1 − " + Cifras(f.Rn) + "/0.425))", Cifras(f.omega));
+        r_.Paso("Acero de tracción requerido", "A_{s} = ω (f'_{c} / f_{y}) " + b + " d",
+                Cifras(f.omega) + " × (" + fc() + " / " + fy() + ") × " + bv + " × " + d_,
+                F3(f.AsRequerido) + " " + kCm2);
+        return true;
+    }
+    r_.Texto("R_{n} = " + Cifras(f.Rn) + " > R_{n,máx} = " + Cifras(f.RnMax) +
+             ": sección doblemente armada; el hormigón toma φM_{n1} con q_{máx} y un par de "
+             "aceros toma el resto, M_{2}.");
+    r_.Paso("Momento que toma el hormigón", "φM_{n1} = 0.9 f'_{c} " + b + " d^{2} R_{n,máx}",
+            "0.9 × " + fc() + " × " + bv + " × " + d_ + "^{2} × " + Cifras(f.RnMax),
+            Entero(f.phiMn1) + " " + kKgCm);
+    r_.Paso("Momento del par de aceros", "M_{2} = M_{u} − φM_{n1}", Mu_ + " − " + Entero(f.phiMn1),
+            Entero(f.M2) + " " + kKgCm);
+    r_.Paso("Acero de tracción requerido",
+            "A_{s} = M_{2} / (0.9 f_{y} (d − d')) + 0.85 q_{máx} f'_{c} " + b + " d / f_{y}",
+            Entero(f.M2) + " / (0.9 × " + fy() + " × (" + d_ + " − " + dp_ + ")) + 0.85 × " +
+                Cifras(f.qmax) + " × " + fc() + " × " + bv + " × " + d_ + " / " + fy(),
+            F3(f.AsRequerido) + " " + kCm2);
+    CompresionAcero(f, "M_{2}", Entero(f.M2));
+    return f.suficiente;
+}
+
+bool Flexion::T(const PasoFlexion& f) {
+    const std::string bf = Dato(p_.seccion.Bf), bw = Dato(f.bw), hf = Dato(f.hf);
+    r_.Paso("Acero que equilibra las alas", "A_{sf} = 0.85 f'_{c} h_{f} (b_{f} − b_{w}) / f_{y}",
+            "0.85 × " + fc() + " × " + hf + " × (" + bf + " − " + bw + ") / " + fy(),
+            F3(f.Asf) + " " + kCm2);
+    r_.Paso("Momento de las alas", "φM_{nf} = 0.9 A_{sf} f_{y} (d − h_{f}/2)",
+            "0.9 × " + F3(f.Asf) + " × " + fy() + " × (" + d_ + " − " + hf + "/2)",
+            Entero(f.phiMnf) + " " + kKgCm);
+    r_.Paso("Momento que toma el alma", "M_{w} = M_{u} − φM_{nf}", Mu_ + " − " + Entero(f.phiMnf),
+            Entero(f.Mw) + " " + kKgCm);
+    r_.Paso("Cuantía mecánica del alma", "R_{nw} = M_{w} / (0.9 f'_{c} b_{w} d^{2})",
+            Entero(f.Mw) + " / (0.9 × " + fc() + " × " + bw + " × " + d_ + "^{2})", Cifras(f.Rnw));
+    if (!Capacidad("Capacidad del alma", "R_{nw}", f.Rnw, Parada(f) == Fallo::Alma)) return false;
+    r_.Paso("Índice de refuerzo del alma", "ω_{w} = 0.85 (1 − √(1 − R_{nw}/0.425))",
+            "0.85 × (1 − √(1 − " + Cifras(f.Rnw) + "/0.425))", Cifras(f.omegaW));
+    r_.Paso("Acero del alma", "A_{sw} = ω_{w} (f'_{c} / f_{y}) b_{w} d",
+            Cifras(f.omegaW) + " × (" + fc() + " / " + fy() + ") × " + bw + " × " + d_,
+            F3(f.Asw) + " " + kCm2);
+    r_.Paso("Acero de tanteo", "A_{t} = 0.75 ω_{w} (f'_{c} / f_{y}) b_{w} d + 0.5 A_{sf}",
+            "0.75 × " + Cifras(f.omegaW) + " × (" + fc() + " / " + fy() + ") × " + bw + " × " + d_ +
+                " + 0.5 × " + F3(f.Asf),
+            F3(f.At) + " " + kCm2);
+    r_.Paso("Bloque de compresiones del tanteo", "a_{t} = f_{y} A_{t} / (0.85 f'_{c} b_{w})",
+            fy() + " × " + F3(f.At) + " / (0.85 × " + fc() + " × " + bw + ")",
+            Cifras(f.at) + " cm");
+    r_.Paso("Momento del tanteo", "φM_{t} = 0.9 A_{t} f_{y} (d − a_{t}/2)",
+            "0.9 × " + F3(f.At) + " × " + fy() + " × (" + d_ + " − " + Cifras(f.at) + "/2)",
+            Entero(f.phiMt) + " " + kKgCm);
+    r_.Paso("Capacidad sin acero de compresión", "φM_{cap} = φM_{nf} + φM_{t}",
+            Entero(f.phiMnf) + " + " + Entero(f.phiMt), Entero(f.phiMcap) + " " + kKgCm);
+    if (f.Asc == 0 && f.suficiente) {
+        r_.Texto("M_{u} = " + Mu_ + " ≤ φM_{cap} = " + Entero(f.phiMcap) +
+                 ": sin acero de compresión.");
+        r_.Paso("Acero de tracción requerido", "A_{s} = A_{sf} + A_{sw}",
+                F3(f.Asf) + " + " + F3(f.Asw), F3(f.AsRequerido) + " " + kCm2);
+        return true;
+    }
+    r_.Texto("M_{u} = " + Mu_ + " > φM_{cap} = " + Entero(f.phiMcap) +
+             ": un par de aceros toma el exceso M_{3}.");
+    r_.Paso("Exceso de momento", "M_{3} = M_{u} − φM_{cap}", Mu_ + " − " + Entero(f.phiMcap),
+            Entero(f.M3) + " " + kKgCm);
+    r_.Paso("Acero de tracción del par", "A_{s3} = M_{3} / (0.9 f_{y} (d − d'))",
+            Entero(f.M3) + " / (0.9 × " + fy() + " × (" + d_ + " − " + dp_ + "))",
+            F3(f.As3) + " " + kCm2);
+    CompresionAcero(f, "M_{3}", Entero(f.M3));
+    if (!f.suficiente) return false;
+    r_.Paso("Acero de tracción requerido", "A_{s} = A_{t} + A_{sf} + A_{s3}",
+            F3(f.At) + " + " + F3(f.Asf) + " + " + F3(f.As3), F3(f.AsRequerido) + " " + kCm2);
+    return true;
+}
+
+void Flexion::AceroMinimo(const PasoFlexion& f, bool positivo) {
+    const korvex::Seccion& s = p_.seccion;
+    const bool rect = s.TipoViga == kVigaRect;
+    const bool alma = !rect && !f.conAla;  // the web of a T in compression
+    const std::string raiz = "√" + fc();
+    std::string s1, v1, s2, v2;
+    if (alma) {
+        s1 = "1.6 √f'_{c} b_{w} d / f_{y}";
+        v1 = "1.6 × " + raiz + " × " + Dato(s.Bw) + " × " + d_ + " / " + fy();
+        s2 = "0.8 √f'_{c} b_{f} d / f_{y}";
+        v2 = "0.8 × " + raiz + " × " + Dato(s.Bf) + " × " + d_ + " / " + fy();
+    } else {
+        // Width of the minimum steel: b, bf for a flange working as a
+        // rectangle, bw for T behaviour.
+        const bool conT = f.comportamiento == Comportamiento::T;
+        const std::string b = rect ? "b" : conT ? "b_{w}" : "b_{f}";
+        const std::string bv = Dato(rect ? f.b : conT ? s.Bw : s.Bf);
+        s1 = "0.8 √f'_{c} " + b + " d / f_{y}";
+        v1 = "0.8 × " + raiz + " × " + bv + " × " + d_ + " / " + fy();
+        s2 = "14.5 " + b + " d / f_{y}";
+        v2 = "14.5 × " + bv + " × " + d_ + " / " + fy();
+    }
+    r_.Paso("Acero mínimo, primer valor", "A_{s,mín1} = " + s1, v1, F3(f.AsMin1) + " " + kCm2);
+    r_.Paso("Acero mínimo, segundo valor", "A_{s,mín2} = " + s2, v2, F3(f.AsMin2) + " " + kCm2);
+    r_.Paso("Acero mínimo", "A_{s,mín} = máx(A_{s,mín1}, A_{s,mín2})",
+            "máx(" + F3(f.AsMin1) + ", " + F3(f.AsMin2) + ")", F3(f.AsMin) + " " + kCm2);
+    if (f.alivio) {
+        r_.Paso("A_{s} requerido menor que el mínimo: alivio de 4/3",
+                "A_{s} = mín(4/3 A_{s,req}, A_{s,mín})",
+                "mín(4/3 × " + F3(f.AsRequerido) + ", " + F3(f.AsMin) + ") = mín(" +
+                    F3(f.AsCuatroTercios) + ", " + F3(f.AsMin) + ")",
+                F3(f.As) + " " + kCm2);
+    } else {
+        r_.Texto("A_{s,req} = " + F3(f.AsRequerido) + " ≥ A_{s,mín} = " + F3(f.AsMin) +
+                 ": A_{s} = A_{s,req}.");
+    }
+    r_.Texto(std::string("Resultado, sección M(") + (positivo ? "+" : "−") +
+             "): A_{s} = " + F3(f.As) + " " + kCm2 + " en tracción y A'_{s} = " + F3(f.Asc) + " " +
+             kCm2 + " en compresión.");
+}
+
+bool Flexion::Signo(const PasoFlexion& f, bool positivo) {
+    r_.Apartado(positivo ? "Momento positivo M(+)" : "Momento negativo M(−)");
+    Datos(f, positivo);
+    const bool rect = p_.seccion.TipoViga == kVigaRect;
+    bool sigue = true;
+    if (f.conAla) {
+        sigue = Ala(f);
+        if (sigue && f.comportamiento == Comportamiento::T) {
+            sigue = T(f);
+        } else if (sigue) {
+            sigue = Rectangular(f, "b_{f}", Dato(f.b));
+        }
+    } else if (rect) {
+        r_.Texto("Zona de compresión rectangular de ancho b = " + Dato(f.b) + " cm.");
+        sigue = Rectangular(f, "b", Dato(f.b));
+    } else {
+        r_.Texto("El alma queda en compresión: rectángulo de ancho b_{w} = " + Dato(f.b) + " cm.");
+        sigue = Rectangular(f, "b_{w}", Dato(f.b));
+    }
+    if (!sigue) return false;
+    AceroMinimo(f, positivo);
+    return true;
+}
+
+}  // namespace
+
+bool DisenoFlexion(const Proyecto& p, Redactor& r) {
+    const PasosCalculo& s = p.estado.Pasos;
+    r.Parte("Diseño a flexión");
+    r.Texto(std::string("Método de resistencia: φ = 0.9, bloque rectangular de compresiones de "
+                        "0.85 f'_{c}, ε_{cu} = 0.003, E_{s} = 2,040,000 ") +
+            kKgCm2 + ". Se diseña primero el momento " +
+            (s.negativaPrimero ? "negativo" : "positivo") + ", como lo hace el programa.");
+    Flexion flexion(p, r);
+    const bool negPrimero = s.negativaPrimero;
+    const PasoFlexion& primero = negPrimero ? s.flexionNeg : s.flexionPos;
+    const PasoFlexion& segundo = negPrimero ? s.flexionPos : s.flexionNeg;
+    if (!primero.calculado) {
+        r.Texto("El cálculo no registró el diseño a flexión.");
+        return false;
+    }
+    if (!flexion.Signo(primero, !negPrimero)) return false;
+    if (segundo.calculado && !flexion.Signo(segundo, negPrimero)) return false;
+    return true;
+}
+
+}  // namespace korvex::memoria

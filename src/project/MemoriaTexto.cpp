@@ -1,0 +1,106 @@
+#include "project/MemoriaTexto.h"
+
+#include <cmath>
+#include <utility>
+
+#include "text/Numeros.h"
+
+namespace korvex::memoria {
+
+std::string F2(double v) {
+    return texto::Formato(v, "###,##0.00");
+}
+
+std::string F3(double v) {
+    return texto::Formato(v, "###,##0.000");
+}
+
+std::string Entero(double v) {
+    std::string t = texto::Formato(std::round(v), "###,##0.00");
+    return t.substr(0, t.size() - 3);  // the ".00" of a whole number
+}
+
+std::string General(double v) {
+    return texto::FormatoGeneral(v);
+}
+
+std::string Cifras(double v, int cifras) {
+    if (!std::isfinite(v) || v == 0) return "0";
+    int exp10 = static_cast<int>(std::floor(std::log10(std::fabs(v))));
+    if (std::fabs(v) < 1e-3) {
+        // Mantissa and power of ten, the mantissa rounded to `cifras` digits.
+        const double escala = std::pow(10.0, cifras - 1);
+        double m = std::round(v / std::pow(10.0, exp10) * escala) / escala;
+        if (std::fabs(m) >= 10) {
+            m /= 10;
+            ++exp10;
+        }
+        return General(m) + "×10^{" + std::to_string(exp10) + "}";
+    }
+    const int decimales = cifras - 1 - exp10;
+    if (decimales <= 0) return Entero(v);
+    const double escala = std::pow(10.0, decimales);
+    return General(std::round(v * escala) / escala);
+}
+
+std::string Fc(const Proyecto& p) {
+    return General(texto::NumeroCampo(p.materiales.txtFc));
+}
+
+std::string Dato(float v) {
+    return texto::TextoSimple(v);
+}
+
+void Redactor::Titulo(const std::string& texto) {
+    bloques_.push_back(Encabezado{0, texto});
+}
+
+void Redactor::Parte(const std::string& texto) {
+    ++parte_;
+    apartado_ = 0;
+    bloques_.push_back(Encabezado{1, std::to_string(parte_) + ". " + texto});
+}
+
+void Redactor::Apartado(const std::string& texto) {
+    ++apartado_;
+    bloques_.push_back(
+        Encabezado{2, std::to_string(parte_) + "." + std::to_string(apartado_) + " " + texto});
+}
+
+void Redactor::Texto(const std::string& texto) {
+    bloques_.push_back(Parrafo{texto, false});
+}
+
+void Redactor::Nota(const std::string& texto) {
+    bloques_.push_back(Parrafo{texto, true});
+}
+
+void Redactor::Tabla(TablaMemoria t) {
+    bloques_.push_back(std::move(t));
+}
+
+void Redactor::Paso(const std::string& concepto, const std::string& simbolos,
+                    const std::string& sustitucion, const std::string& resultado) {
+    FormulaMemoria f;
+    f.concepto = concepto;
+    f.simbolos = simbolos;
+    if (!sustitucion.empty()) f.sustitucion = "= " + sustitucion;
+    f.resultado = "= " + resultado;
+    bloques_.push_back(std::move(f));
+}
+
+void Redactor::Comprobacion(const std::string& concepto, const std::string& simbolos,
+                            const std::string& comparacion, bool cumple) {
+    FormulaMemoria f;
+    f.concepto = concepto;
+    f.simbolos = simbolos;
+    f.resultado = comparacion;
+    f.veredicto = cumple ? Veredicto::Cumple : Veredicto::NoCumple;
+    bloques_.push_back(std::move(f));
+}
+
+void Redactor::Figura(Bloque figura) {
+    bloques_.push_back(std::move(figura));
+}
+
+}  // namespace korvex::memoria

@@ -1,0 +1,83 @@
+// Pieces shared by the parts of the calculation report: the number formats
+// chosen per quantity (all written through the program's format routines)
+// and the writer that appends numbered headings, paragraphs, tables and
+// formula steps to the list of blocks.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "project/Memoria.h"
+
+namespace korvex::memoria {
+
+// Two and three decimals with thousands separators ("1,234.50", "0.006").
+std::string F2(double v);
+std::string F3(double v);
+
+// A whole number with thousands separators: forces in Kgr, moments in Kgr.cm,
+// inertias in cm4 ("1,234,568").
+std::string Entero(double v);
+
+// `cifras` significant digits, trailing zeros dropped ("0.08710" -> "0.0871");
+// values of 10^cifras and more as whole numbers; magnitudes below 0.001 as
+// "1.234×10^{-5}".
+std::string Cifras(double v, int cifras = 4);
+
+// A value as it was entered or stored (the shortest text of the Single):
+// lengths and loads of the project.
+std::string Dato(float v);
+
+// f'c as the material field reads it, in the general format.
+std::string Fc(const Proyecto& p);
+
+// The plain general format of the program (up to 7 significant digits).
+std::string General(double v);
+
+// Units with their markup.
+inline constexpr const char* kCm2 = "cm^{2}";
+inline constexpr const char* kCm4 = "cm^{4}";
+inline constexpr const char* kM4 = "m^{4}";
+inline constexpr const char* kM5 = "m^{5}";
+inline constexpr const char* kKgCm2 = "Kgr/cm^{2}";
+inline constexpr const char* kKgCm = "Kgr·cm";
+inline constexpr const char* kTnM = "Tn·m";
+
+// Appends blocks to a report, numbering the headings of levels 1 and 2
+// ("3. Diseño a flexión", "3.2 Momento positivo M(+)").
+class Redactor {
+  public:
+    explicit Redactor(std::vector<Bloque>& bloques) : bloques_(bloques) {}
+
+    void Titulo(const std::string& texto);    // the document title (level 0)
+    void Parte(const std::string& texto);     // level 1, numbered
+    void Apartado(const std::string& texto);  // level 2, numbered within the part
+    void Texto(const std::string& texto);
+    void Nota(const std::string& texto);
+    void Tabla(TablaMemoria t);
+    void Paso(const std::string& concepto, const std::string& simbolos,
+              const std::string& sustitucion, const std::string& resultado);
+    void Comprobacion(const std::string& concepto, const std::string& simbolos,
+                      const std::string& comparacion, bool cumple);
+    void Figura(Bloque figura);
+
+  private:
+    std::vector<Bloque>& bloques_;
+    int parte_ = 0, apartado_ = 0;
+};
+
+// The parts of the report, in their order. Each reads the project and the
+// record of the calculation and appends its blocks.
+void Datos(const Proyecto& p, Redactor& r);
+void Analisis(const Proyecto& p, Redactor& r);
+// Returns false when a section was insufficient: the report stops there.
+bool DisenoFlexion(const Proyecto& p, Redactor& r);
+void DisenoCortante(const Proyecto& p, Redactor& r);
+void Varillas(const Proyecto& p, Redactor& r);
+void Deflexiones(const Proyecto& p, Redactor& r);
+void Avisos(const Proyecto& p, Redactor& r);
+
+// The four diagrams (shear, moment, rotation, deflection) as figures.
+std::vector<FiguraDiagrama> Diagramas(const Proyecto& p);
+
+}  // namespace korvex::memoria

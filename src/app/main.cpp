@@ -16,6 +16,7 @@
 
 #include "ui/Arranque.h"
 #include "ui/report/InformeLote.h"
+#include "ui/report/MemoriaLote.h"
 #endif
 
 namespace {
@@ -35,6 +36,10 @@ constexpr const char* kUso =
     "         [--alternancia]\n"
     "      calcula el proyecto y escribe su informe de una página en PDF, sin\n"
     "      abrir ventanas\n"
+    "  korvex --memoria SALIDA.pdf ARCHIVO.kvx [--uso 1|2|3|4] [--estribo 3/8|1/2]\n"
+    "         [--alternancia]\n"
+    "      calcula el proyecto y escribe su memoria de cálculo en PDF (cada paso\n"
+    "      del análisis y del diseño con su fórmula), sin abrir ventanas\n"
     "  korvex --help | --version\n"
     "\n"
     "Opciones:\n"
@@ -56,6 +61,7 @@ constexpr const char* kUso =
     "                      decimal); se ignoran las líneas vacías y las que empiezan\n"
     "                      por #\n"
     "  --informe SALIDA    archivo PDF del informe (tamaño carta)\n"
+    "  --memoria SALIDA    archivo PDF de la memoria de cálculo (tamaño carta)\n"
     "  -h, --help          muestra esta ayuda\n"
     "  -v, --version       muestra la versión\n"
     "\n"
@@ -103,17 +109,18 @@ QString ValidarEstribo(const QString& d) {
 }
 
 // korvex --informe SALIDA.pdf ARCHIVO.kvx: the report page as a PDF, drawn
-// on the offscreen platform so that no display is needed.
+// on the offscreen platform so that no display is needed; with --memoria
+// (`informe` is then that option) the calculation report.
 int Informe(const QCommandLineParser& p, const QCommandLineOption& informe,
             const QCommandLineOption& uso, const QCommandLineOption& estribo,
             const QCommandLineOption& alternancia,
             std::initializer_list<const QCommandLineOption*> ajenas, int& argc, char** argv) {
+    const QString orden = "--" + informe.names().first();
     for (const QCommandLineOption* o : ajenas) {
-        if (p.isSet(*o))
-            return ErrorDeOrden("--" + o->names().first() + " no se usa con --informe");
+        if (p.isSet(*o)) return ErrorDeOrden("--" + o->names().first() + " no se usa con " + orden);
     }
     const QStringList sueltos = p.positionalArguments();
-    if (sueltos.isEmpty()) return ErrorDeOrden("--informe requiere el proyecto ARCHIVO.kvx");
+    if (sueltos.isEmpty()) return ErrorDeOrden(orden + " requiere el proyecto ARCHIVO.kvx");
     if (sueltos.size() > 1) return ErrorDeOrden("indique un solo proyecto");
     if (p.values(informe).size() > 1) return ErrorDeOrden("indique un solo archivo PDF");
     if (const QString e = ValidarUso(p.value(uso)); !e.isEmpty()) return ErrorDeOrden(e);
@@ -127,7 +134,8 @@ int Informe(const QCommandLineParser& p, const QCommandLineOption& informe,
     o.uso = p.value(uso).toInt();
     o.estribo = p.value(estribo).toStdString();
     o.alternancia = p.isSet(alternancia);
-    const korvex::lote::Salida s = korvex::ui::InformePdf(o);
+    const korvex::lote::Salida s =
+        orden == "--memoria" ? korvex::ui::MemoriaLote(o) : korvex::ui::InformePdf(o);
     Escribir(stdout, s.salida);
     Escribir(stderr, s.error);
     return s.estado;
@@ -159,8 +167,9 @@ int main(int argc, char** argv) {
     const QCommandLineOption diagramas("diagramas", "diagramas en el JSON");
     const QCommandLineOption informe("informe", "informe en PDF", "SALIDA");
     const QCommandLineOption alternancia("alternancia", "carga viva alternada");
+    const QCommandLineOption memoria("memoria", "memoria de cálculo en PDF", "SALIDA");
     p.addOptions({ayuda, version, calcular, poligono, json, uso, estribo, punto, diagramas, informe,
-                  alternancia});
+                  alternancia, memoria});
     p.addPositionalArgument("archivo", "proyecto que se abre en las ventanas", "[ARCHIVO.kvx]");
 
     if (!p.parse(argumentos)) return ErrorDeOrden(RazonEnEspanol(p));
@@ -180,6 +189,13 @@ int main(int argc, char** argv) {
     const QStringList sueltos = p.positionalArguments();
     if (p.isSet(calcular) && p.isSet(poligono)) {
         return ErrorDeOrden("--calcular y --poligono no pueden usarse juntas");
+    }
+    if (p.isSet(memoria)) {
+        if (p.isSet(calcular) || p.isSet(poligono) || p.isSet(informe)) {
+            return ErrorDeOrden("--memoria no se usa con --calcular, --poligono ni --informe");
+        }
+        return Informe(p, memoria, uso, estribo, alternancia, {&json, &punto, &diagramas}, argc,
+                       argv);
     }
     if (p.isSet(informe)) {
         if (p.isSet(calcular) || p.isSet(poligono)) {

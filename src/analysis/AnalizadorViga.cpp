@@ -204,6 +204,23 @@ ValoresPunto AnalizadorViga::EvaluarDoble(float X) const {
     return r;
 }
 
+PasoReacciones AnalizadorViga::Reacciones() const {
+    PasoReacciones r;
+    r.PesoPropio = w_;
+    r.R1Factorizada = kFactorPesoPropio * pesoPropio_.R1;
+    r.R2Factorizada = kFactorPesoPropio * pesoPropio_.R2;
+    r.R1Servicio = pesoPropio_.R1;
+    r.R2Servicio = pesoPropio_.R2;
+    for (std::size_t i = 0; i < cargas_.size(); ++i) {
+        const double F = FactorCarga(cargas_[i], 1);
+        r.R1Factorizada += F * constantes_[i].R1;
+        r.R2Factorizada += F * constantes_[i].R2;
+        r.R1Servicio += constantes_[i].R1;
+        r.R2Servicio += constantes_[i].R2;
+    }
+    return r;
+}
+
 ResultadoPunto AnalizadorViga::Evaluar(float X) const {
     const ValoresPunto v = EvaluarDoble(X);
     ResultadoPunto r;

@@ -56,6 +56,10 @@ class AnalizadorViga {
     ResultadoPunto Evaluar(float X) const;
     ValoresPunto EvaluarDoble(float X) const;
 
+    // Reactions of the two supports under all the loads and the self
+    // weight, factored and in service.
+    PasoReacciones Reacciones() const;
+
     // What the sweep along the beam needs.
     float Luz() const { return L_; }
     float ApoyoJ() const { return J_; }

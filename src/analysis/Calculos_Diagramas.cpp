@@ -79,6 +79,7 @@ void Calculos_Diagramas(EstadoProyecto& e, const std::function<void(int)>& progr
     const AnalizadorViga viga(e);
     const std::vector<float> X = AbscisasEstaciones(L, kMaxEstaciones);
     const Estaciones valores = Barrer(viga, X);
+    e.Pasos.reacciones = viga.Reacciones();
 
     // Allocation: n = L * 100 + 1 in single precision, rounded half to even.
     // Beyond about 160 m the Single abscissas fall behind 0.01 k and the

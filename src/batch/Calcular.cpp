@@ -4,6 +4,7 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "batch/JsonPasos.h"
 #include "batch/Lote.h"
 #include "batch/Texto.h"
 #include "design/DisenarViga.h"
@@ -129,6 +130,7 @@ std::string ComoJson(const Resultado& r, const OpcionesCalcular& o) {
         j["envolvente"] = envolvente;
     }
     if (!e.AvisoAlternancia.empty()) j["avisoAlternancia"] = e.AvisoAlternancia;
+    if (r.apertura.calculo.calculado) j["pasos"] = JsonPasos(e.Pasos);
     j["DeflexionAdmisible"] =
         NumeroJson(DeflexionAdmisible(e.LuzViga, r.p.materiales.UsoDeflexion));
     Json puntos = Json::array();

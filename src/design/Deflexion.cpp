@@ -37,7 +37,8 @@ Mensaje MensajeDeflexion() {
 }
 
 InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s,
-                                       const Materiales& m, bool positivo, float Ma) {
+                                       const Materiales& m, bool positivo, float Ma,
+                                       PasoInercia* paso) {
     InerciaSeccionFisurada r;
     const double fc = Fc(m);
     const AlaAlma g = DimensionesAla(s);
@@ -103,6 +104,27 @@ InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s
         r.Ie = r3 * Ig + (1 - r3) * r.Icr;
         if (!std::isfinite(r.Ie) || Ig < r.Ie) r.Ie = Ig;
     }
+    if (paso) {
+        PasoInercia& x = *paso;
+        x.calculado = true;
+        x.Ma = Ma;
+        x.bweb = bweb;
+        x.conAla = conAla;
+        x.As = static_cast<float>(As);
+        x.Asc = static_cast<float>(Asc);
+        x.A = A;
+        x.B = B;
+        x.C = C;
+        x.k = k;
+        x.kd = r.kd;
+        x.Icr = r.Icr;
+        x.yt = yt;
+        x.Ig = Ig;
+        x.fr = static_cast<float>(kFactorFr * RaizSegura(fc));
+        x.Mcr = r.Mcr;
+        x.relacion = rel;
+        x.Ie = r.Ie;
+    }
     return r;
 }
 
@@ -117,8 +139,15 @@ void InerciasEfectivas(EstadoProyecto& e, const Seccion& s, const Materiales& m)
     for (float v : envolvente ? e.Envolvente.ServicioMin : e.DiagMomentoServicio) {
         MaNeg = std::max(MaNeg, -v);
     }
-    if (MaPos != 0) e.InerciaEfectivaPos = InerciaEfectiva(e, s, m, true, MaPos).Ie / kM4ACm4;
-    if (MaNeg != 0) e.InerciaEfectivaNeg = InerciaEfectiva(e, s, m, false, MaNeg).Ie / kM4ACm4;
+    PasoDeflexion& x = e.Pasos.deflexion;
+    x.calculado = true;
+    x.n = ASimple(kEs / (kEcFactor * RaizSegura(Fc(m))));
+    if (MaPos != 0) {
+        e.InerciaEfectivaPos = InerciaEfectiva(e, s, m, true, MaPos, &x.positiva).Ie / kM4ACm4;
+    }
+    if (MaNeg != 0) {
+        e.InerciaEfectivaNeg = InerciaEfectiva(e, s, m, false, MaNeg, &x.negativa).Ie / kM4ACm4;
+    }
 }
 
 void CalcularFlechaEfectiva(EstadoProyecto& e) {
@@ -129,6 +158,12 @@ void CalcularFlechaEfectiva(EstadoProyecto& e) {
     const float pos = flecha(e.MomentoPosMax, e.InerciaEfectivaPos);
     const float neg = flecha(e.MomentoNegMax, e.InerciaEfectivaNeg);
     e.FlechaEfectiva = pos > neg ? pos : neg;
+    PasoDeflexion& x = e.Pasos.deflexion;
+    x.FlechaMax = e.FlechaMax;
+    x.deltaPos = pos;
+    x.deltaNeg = neg;
+    x.FlechaEfectiva = e.FlechaEfectiva;
+    x.FlechaComparada = e.FlechaEfectiva;
 }
 
 float FactorLargoPlazo(float Asc, float d, float b) {
@@ -140,10 +175,18 @@ float FactorLargoPlazo(float Asc, float d, float b) {
 void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const Materiales& m, Interfaz& ui) {
     e.LambdaDeflexion = 1;
     const int uso = m.UsoDeflexion;
+    PasoDeflexion& x = e.Pasos.deflexion;
+    x.uso = uso;
+    x.lambda = 1;
+    x.FlechaComparada = e.FlechaEfectiva;
     if (uso < 1 || uso > 4) return;
     const double limite = e.LuzViga / kRelacionLuz[uso];  // m
+    x.relacionLuz = static_cast<float>(kRelacionLuz[uso]);
+    x.limite = limite;
+    x.limiteMostrado = DeflexionAdmisible(e.LuzViga, uso);
     if (uso <= 2) {
-        if (limite < e.FlechaEfectiva) ui.MostrarMensaje(MensajeDeflexion());
+        x.excede = limite < e.FlechaEfectiva;
+        if (x.excede) ui.MostrarMensaje(MensajeDeflexion());
         return;
     }
 
@@ -161,7 +204,16 @@ void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const Materiales& m,
     }
     e.ComportamientoT = b;
     e.LambdaDeflexion = FactorLargoPlazo(Asc, e.PeralteEfectivo, b);
-    if (e.LambdaDeflexion * e.FlechaEfectiva > limite) ui.MostrarMensaje(MensajeDeflexion());
+    x.largoPlazo = true;
+    x.AscLargoPlazo = Asc;
+    x.bLargoPlazo = b;
+    x.rhoCompresion = e.PeralteEfectivo * b > 0
+                          ? static_cast<float>(Asc / (static_cast<double>(e.PeralteEfectivo) * b))
+                          : 0.0f;
+    x.lambda = e.LambdaDeflexion;
+    x.FlechaComparada = e.LambdaDeflexion * e.FlechaEfectiva;
+    x.excede = e.LambdaDeflexion * e.FlechaEfectiva > limite;
+    if (x.excede) ui.MostrarMensaje(MensajeDeflexion());
 }
 
 float DeflexionAdmisible(float LuzViga, int uso) {

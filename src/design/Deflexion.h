@@ -24,8 +24,10 @@ struct InerciaSeccionFisurada {
 // moment under the service moment Ma (Tn.m, > 0), with the steel of that
 // section. Uses the flanged form when the flange is in compression (and for
 // a rectangle), the web form otherwise.
+// `paso`, when given, records every quantity of the section.
 InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s,
-                                       const Materiales& m, bool positivo, float Ma);
+                                       const Materiales& m, bool positivo, float Ma,
+                                       PasoInercia* paso = nullptr);
 
 // InerciaEfectivaPos and InerciaEfectivaNeg (m4) from the largest service
 // moments of each sign; a sign without service moment leaves its value at 0.

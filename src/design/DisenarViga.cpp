@@ -23,6 +23,7 @@ void DisenarViga(EstadoProyecto& e, const Seccion& s, const Materiales& m, Inter
     if (!DisenoFlexion(e, s, m, ui)) return;
     DisenoCortante(e, s, m, ui);
     TablaVarillas(e);
+    CapacidadVarillas(e);
     InerciasEfectivas(e, s, m);
     CalcularFlechaEfectiva(e);
     Check_base_Deflex(e, s, m, ui);

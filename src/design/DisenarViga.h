@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "model/Interfaz.h"
 #include "design/Seccion.h"
 #include "model/Estado.h"
+#include "model/Interfaz.h"
 
 namespace korvex {
 

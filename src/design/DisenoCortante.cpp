@@ -32,21 +32,33 @@ float AreaEstribo(const std::string& diametro) {
     return diametro == "3/8" ? kAreaTresOctavos : kAreaMedia;
 }
 
-float EspaciamientoEstribo(float Vs, float Av, double fc, double fy, float bv, float d) {
+float EspaciamientoEstribo(float Vs, float Av, double fc, double fy, float bv, float d,
+                           PasoCortante* paso) {
+    PasoCortante local;
+    PasoCortante& x = paso ? *paso : local;
     const double raiz = RaizSegura(fc);
     float smax;
-    if (Vs > kBandaVs * raiz * bv * d) {
+    x.VsBanda = ASimple(kBandaVs * raiz * bv * d);
+    x.bandaCerrada = Vs > kBandaVs * raiz * bv * d;
+    if (x.bandaCerrada) {
+        x.smaxGeometrica = d / 4;
         smax = d / 4 < 30 ? d / 4 : 30;
     } else {
+        x.smaxGeometrica = d / 2;
         smax = d / 2 < 60 ? d / 2 : 60;
     }
+    x.smax = smax;
     const float smin = ASimple(2 * Av * fy / (kEstriboMinimo * bv));
+    x.sMinimo = smin;
     float s = smin < smax ? smin : smax;
     if (Vs > 0) {
         // Two legs at fy over the depth d must carry Vs.
         const float sResistencia = ASimple(2 * Av * fy * d / Vs);
+        x.conResistencia = true;
+        x.sResistencia = sResistencia;
         if (sResistencia < s) s = sResistencia;
     }
+    x.s = s;
     return s;
 }
 
@@ -60,12 +72,27 @@ void DisenoCortante(EstadoProyecto& e, const Seccion& s, const Materiales& m, In
 
     const float Vc = ASimple(kFactorVc * raizBvD);  // Kgr
     const float Vu = ASimple(static_cast<double>(e.CortanteMaxAbs) * kTnAKg);
+    PasoCortante& x = e.Pasos.cortante;
+    x = PasoCortante{};
+    x.calculado = true;
+    x.VuTn = e.CortanteMaxAbs;
+    x.Vu = Vu;
+    x.bv = bv;
+    x.d = d;
+    x.fc = fc;
+    x.fy = fy;
+    x.Vc = Vc;
+    x.phiVcMedio = static_cast<float>(kPhiCortante * Vc / 2);
     if (kPhiCortante * Vc / 2 >= Vu) {
+        x.sinEstribos = true;
         ui.MostrarMensaje(kSinEstribos);
         return;
     }
     const float Vs = ASimple(Vu / kPhiCortante - Vc);  // negative below phi Vc
+    x.Vs = Vs;
+    x.VsMax = ASimple(kLimiteVs * raizBvD);
     if (!(Vs <= kLimiteVs * raizBvD)) {
+        x.falla = true;
         ui.MostrarMensaje(kFallaCortante);
         e.FalloDiseno = 1.0f;
         e.AsTraccionPos = 0;
@@ -75,9 +102,12 @@ void DisenoCortante(EstadoProyecto& e, const Seccion& s, const Materiales& m, In
         return;
     }
     const std::string diametro = ui.PedirDiametroEstribo();
-    const float sep = EspaciamientoEstribo(Vs, AreaEstribo(diametro), fc, fy, bv, d);
+    x.diametro = diametro;
+    x.Av = AreaEstribo(diametro);
+    const float sep = EspaciamientoEstribo(Vs, x.Av, fc, fy, bv, d, &x);
     e.EspaciamientoEstribos = sep;
     e.txtEstribos = diametro + "@" + std::to_string(static_cast<long long>(std::trunc(sep)));
+    x.texto = e.txtEstribos;
 }
 
 }  // namespace korvex

@@ -17,7 +17,9 @@ float AreaEstribo(const std::string& diametro);
 // 2 Av fy / (3.5 bv) and the band limit (d/4 up to 30 cm when
 // Vs > 1.1 sqrt(f'c) bv d, else d/2 up to 60 cm); when Vs > 0 also no more than
 // 2 Av fy d / Vs, so that the stirrups carry Vs.
-float EspaciamientoEstribo(float Vs, float Av, double fc, double fy, float bv, float d);
+// `paso`, when given, records the band, the limits and the chosen spacing.
+float EspaciamientoEstribo(float Vs, float Av, double fc, double fy, float bv, float d,
+                           PasoCortante* paso = nullptr);
 
 // Shear design of the beam from CortanteMaxAbs: the "no stirrups" note, the
 // shear failure (FalloDiseno = 1, the four steel areas to 0), or the stirrup

@@ -95,10 +95,47 @@ float AplicarAceroMinimo(float As, float Asmin) {
     return alivio > Asmin ? Asmin : alivio;
 }
 
-ResultadoFlexion FlexionRectangular(float Mu, float bd, const DatosFlexion& p, float Asmin) {
+float CuantiaBalanceada(double fc, double fy) {
+    const double ey = fy / kEs;
+    return ASimple(0.85 * Beta1(fc) * (fc / fy) * kEcu / (kEcu + ey));
+}
+
+float CuantiaMaxima(double fc, double fy) {
+    return ASimple(0.85 * QMax(fc, fy) * fc / fy);
+}
+
+namespace {
+
+// The minimum steel and the 4/3 relief, recorded.
+float AceroFinal(float As, float Asmin, PasoFlexion& x) {
+    x.AsRequerido = As;
+    x.AsMin = Asmin;
+    x.alivio = As < Asmin;
+    if (x.alivio) x.AsCuatroTercios = static_cast<float>(kAlivioMinimo * As);
+    return AplicarAceroMinimo(As, Asmin);
+}
+
+// The compression steel of a steel couple, recorded.
+void RegistrarAceroDoble(const DatosFlexion& p, PasoFlexion& x) {
+    const float eslim = DeformacionLimite(p.fy);
+    x.epsCompresion = static_cast<float>(kEcu - (static_cast<double>(p.dp) / p.d) * (eslim + kEcu));
+    x.fsCompresion = EsfuerzoCompresion(p);
+}
+
+}  // namespace
+
+ResultadoFlexion FlexionRectangular(float Mu, float bd, const DatosFlexion& p, float Asmin,
+                                    PasoFlexion* paso) {
+    PasoFlexion local;
+    PasoFlexion& x = paso ? *paso : local;
     ResultadoFlexion r;
+    x.b = bd;
     const float rn = Rn(Mu, bd, p);
-    if (ExcedeCapacidad(rn)) return {false, 0, 0};
+    x.Rn = rn;
+    if (ExcedeCapacidad(rn)) {
+        x.suficiente = false;
+        return {false, 0, 0};
+    }
 
     const float qmax = QMax(p.fc, p.fy);
     const float rnMax = RnMaximo(p.fc, p.fy);
@@ -106,22 +143,36 @@ ResultadoFlexion FlexionRectangular(float Mu, float bd, const DatosFlexion& p, f
 
     if (rn <= rnMax) {
         const float w = static_cast<float>(0.85 * ProfundidadRelativa(rn));
+        x.omega = w;
+        x.a = static_cast<float>(ProfundidadRelativa(rn) * p.d);
         r.As = ASimple(w * p.fc / p.fy * bdd);
         r.Asc = 0;
     } else {
         // The concrete takes phi Mn1 at qmax; the rest, M2, takes a steel couple.
+        x.dobleArmado = true;
+        x.a = qmax * p.d;
         const float phiMn1 = ASimple(kPhi * p.fc * bdd * p.d * rnMax);
         const float M2 = Mu - phiMn1;
+        x.phiMn1 = phiMn1;
+        x.M2 = M2;
+        RegistrarAceroDoble(p, x);
         double AsExtra = 0;
-        if (!AceroDoble(M2, p, AsExtra, r.Asc)) return {false, 0, 0};
+        if (!AceroDoble(M2, p, AsExtra, r.Asc)) {
+            x.suficiente = false;
+            return {false, 0, 0};
+        }
         r.As = ASimple(AsExtra + 0.85 * qmax * p.fc * bdd / p.fy);
     }
-    r.As = AplicarAceroMinimo(r.As, Asmin);
+    r.As = AceroFinal(r.As, Asmin, x);
+    x.As = r.As;
+    x.Asc = r.Asc;
     return r;
 }
 
 ResultadoFlexion FlexionT(float Mu, float bf, float bw, float hf, const DatosFlexion& p,
-                          float Asmin) {
+                          float Asmin, PasoFlexion* paso) {
+    PasoFlexion local;
+    PasoFlexion& x = paso ? *paso : local;
     ResultadoFlexion r;
     const double bwd = static_cast<double>(bw) * p.d;  // cm2
     // Steel that balances the overhanging flange, and its moment.
@@ -130,7 +181,14 @@ ResultadoFlexion FlexionT(float Mu, float bf, float bw, float hf, const DatosFle
     // The web takes the rest as a rectangle of width bw.
     const float Mw = Mu - phiMnf;
     const float rnw = Rn(Mw, bw, p);
-    if (ExcedeCapacidad(rnw)) return {false, 0, 0};
+    x.Asf = Asf;
+    x.phiMnf = phiMnf;
+    x.Mw = Mw;
+    x.Rnw = rnw;
+    if (ExcedeCapacidad(rnw)) {
+        x.suficiente = false;
+        return {false, 0, 0};
+    }
     const float ww = static_cast<float>(0.85 * ProfundidadRelativa(rnw));
     const float Asw = ASimple(ww * p.fc / p.fy * bwd);
     // Trial steel and its capacity.
@@ -138,18 +196,33 @@ ResultadoFlexion FlexionT(float Mu, float bf, float bw, float hf, const DatosFle
     const float at = ASimple(p.fy * At / (0.85 * p.fc * bw));
     const float phiMt = ASimple(kPhi * At * p.fy * (p.d - at / 2.0));
     const float phiMcap = phiMnf + phiMt;
+    x.omegaW = ww;
+    x.Asw = Asw;
+    x.At = At;
+    x.at = at;
+    x.phiMt = phiMt;
+    x.phiMcap = phiMcap;
 
     if (Mu <= phiMcap) {
         r.As = Asf + Asw;
         r.Asc = 0;
     } else {
         const float M3 = Mu - phiMcap;
+        x.dobleArmado = true;
+        x.M3 = M3;
+        RegistrarAceroDoble(p, x);
         double AsExtra = 0;
-        if (!AceroDoble(M3, p, AsExtra, r.Asc)) return {false, 0, 0};
+        if (!AceroDoble(M3, p, AsExtra, r.Asc)) {
+            x.suficiente = false;
+            return {false, 0, 0};
+        }
         const float As3 = ASimple(AsExtra);
+        x.As3 = As3;
         r.As = At + Asf + As3;
     }
-    r.As = AplicarAceroMinimo(r.As, Asmin);
+    r.As = AceroFinal(r.As, Asmin, x);
+    x.As = r.As;
+    x.Asc = r.Asc;
     return r;
 }
 
@@ -162,41 +235,76 @@ namespace {
 
 // Minimum steel, cm2: the larger of c1 sqrt(f'c) b1 d / fy and the second
 // value of the pair (c2 sqrt(f'c) b2 d / fy, or 14.5 b2 d / fy when c2 = 0).
-float AceroMinimo(const DatosFlexion& p, double c1, float b1, double c2, float b2) {
+float AceroMinimo(const DatosFlexion& p, double c1, float b1, double c2, float b2, PasoFlexion& x) {
     const double raiz = RaizSegura(p.fc);
     const float a = static_cast<float>(c1 * raiz * b1 * p.d / p.fy);
     const float b = static_cast<float>((c2 > 0 ? c2 * raiz : 14.5) * b2 * p.d / p.fy);
+    x.AsMin1 = a;
+    x.AsMin2 = b;
     return Mayor(a, b);
 }
 
 // Minimum steel of a rectangular zone of width b: 0.8 sqrt(f'c) and 14.5.
-float AceroMinimoRect(const DatosFlexion& p, float b) {
-    return AceroMinimo(p, 0.8, b, 0, b);
+float AceroMinimoRect(const DatosFlexion& p, float b, PasoFlexion& x) {
+    return AceroMinimo(p, 0.8, b, 0, b, x);
+}
+
+// The data of one design that do not depend on its procedure.
+void IniciarPaso(PasoFlexion& x, float M, float Mu, const DatosFlexion& p) {
+    x = PasoFlexion{};
+    x.calculado = true;
+    x.M = M;
+    x.Mu = Mu;
+    x.d = p.d;
+    x.dp = p.dp;
+    x.fc = p.fc;
+    x.fy = p.fy;
+    x.beta1 = Beta1(p.fc);
+    x.epsY = static_cast<float>(p.fy / kEs);
+    x.epsLim = DeformacionLimite(p.fy);
+    x.k = static_cast<float>(kEcu / (kEcu + x.epsLim));
+    x.qmax = QMax(p.fc, p.fy);
+    x.rhoBalanceada = CuantiaBalanceada(p.fc, p.fy);
+    x.rhoMaxima = CuantiaMaxima(p.fc, p.fy);
+    x.RnMax = RnMaximo(p.fc, p.fy);
 }
 
 // Designs the sign whose compression face is the flange of a T (positive
 // moment of a T, negative moment of an inverted T): the flange check decides
 // between a rectangle of width bf and T behaviour.
-ResultadoFlexion FlexionConAla(EstadoProyecto& e, float Mu, const AlaAlma& g,
-                               const DatosFlexion& p) {
+ResultadoFlexion FlexionConAla(EstadoProyecto& e, float Mu, const AlaAlma& g, const DatosFlexion& p,
+                               PasoFlexion& x) {
     e.AnchoDiseno = g.Bf;
+    x.conAla = true;
+    x.hf = g.Hf;
+    x.bw = g.Bw;
+    x.b = g.Bf;
     const float rn = Rn(Mu, g.Bf, p);
-    if (ExcedeCapacidad(rn)) return {false, 0, 0};
+    x.RnAla = rn;
+    x.Rn = rn;
+    if (ExcedeCapacidad(rn)) {
+        x.suficiente = false;
+        return {false, 0, 0};
+    }
     const float a = static_cast<float>(ProfundidadRelativa(rn) * p.d);  // cm, block depth
+    x.aAla = a;
+    x.a = a;
     if (g.Hf < a) {
         e.ComportamientoT = 2.0f;
-        return FlexionT(Mu, g.Bf, g.Bw, g.Hf, p, AceroMinimoRect(p, g.Bw));
+        x.comportamiento = Comportamiento::T;
+        return FlexionT(Mu, g.Bf, g.Bw, g.Hf, p, AceroMinimoRect(p, g.Bw, x), &x);
     }
     e.ComportamientoT = 1.0f;
-    return FlexionRectangular(Mu, g.Bf, p, AceroMinimoRect(p, g.Bf));
+    x.comportamiento = Comportamiento::AlaRectangular;
+    return FlexionRectangular(Mu, g.Bf, p, AceroMinimoRect(p, g.Bf, x), &x);
 }
 
 // Designs the sign whose compression face is the web of a T (negative moment
 // of a T, positive moment of an inverted T).
-ResultadoFlexion FlexionEnAlma(EstadoProyecto& e, float Mu, const AlaAlma& g,
-                               const DatosFlexion& p) {
+ResultadoFlexion FlexionEnAlma(EstadoProyecto& e, float Mu, const AlaAlma& g, const DatosFlexion& p,
+                               PasoFlexion& x) {
     e.AnchoDiseno = g.Bw;
-    return FlexionRectangular(Mu, g.Bw, p, AceroMinimo(p, 1.6, g.Bw, 0.8, g.Bf));
+    return FlexionRectangular(Mu, g.Bw, p, AceroMinimo(p, 1.6, g.Bw, 0.8, g.Bf, x), &x);
 }
 
 void Guardar(const ResultadoFlexion& r, float& As, float& Asc) {
@@ -211,44 +319,53 @@ bool DisenoFlexion(EstadoProyecto& e, const Seccion& s, const Materiales& m, Int
     const float MuPos = MomentoUltimo(e.MomentoPosMax);
     const float MuNeg = MomentoUltimo(-e.MomentoNegMax);
     const AlaAlma g = DimensionesAla(s);
+    PasoFlexion& xPos = e.Pasos.flexionPos;
+    PasoFlexion& xNeg = e.Pasos.flexionNeg;
 
     auto fallo = [&] {
         ui.MostrarMensaje(MensajeSeccionInsuficiente());
         e.FalloDiseno = 1.0f;
         return false;
     };
+    auto positiva = [&](ResultadoFlexion (*diseno)(EstadoProyecto&, float, const AlaAlma&,
+                                                   const DatosFlexion&, PasoFlexion&)) {
+        IniciarPaso(xPos, e.MomentoPosMax, MuPos, p);
+        const ResultadoFlexion r = diseno(e, MuPos, g, p, xPos);
+        if (r.suficiente) Guardar(r, e.AsTraccionPos, e.AsCompresionPos);
+        return r.suficiente;
+    };
+    auto negativa = [&](ResultadoFlexion (*diseno)(EstadoProyecto&, float, const AlaAlma&,
+                                                   const DatosFlexion&, PasoFlexion&)) {
+        IniciarPaso(xNeg, e.MomentoNegMax, MuNeg, p);
+        const ResultadoFlexion r = diseno(e, MuNeg, g, p, xNeg);
+        if (r.suficiente) Guardar(r, e.AsTraccionNeg, e.AsCompresionNeg);
+        return r.suficiente;
+    };
 
     switch (TipoDe(s)) {
         case TipoSeccion::Rect: {
             e.ComportamientoT = 1.0f;
-            const float b = e.AnchoDiseno;
-            const float Asmin = AceroMinimoRect(p, b);
-            const ResultadoFlexion neg = FlexionRectangular(MuNeg, b, p, Asmin);
-            if (!neg.suficiente) return fallo();
-            Guardar(neg, e.AsTraccionNeg, e.AsCompresionNeg);
-            const ResultadoFlexion pos = FlexionRectangular(MuPos, b, p, Asmin);
-            if (!pos.suficiente) return fallo();
-            Guardar(pos, e.AsTraccionPos, e.AsCompresionPos);
+            e.Pasos.negativaPrimero = true;
+            // Both signs are the same rectangle of width b.
+            auto rectangulo = [](EstadoProyecto& q, float Mu, const AlaAlma&, const DatosFlexion& d,
+                                 PasoFlexion& x) {
+                const float b = q.AnchoDiseno;
+                return FlexionRectangular(Mu, b, d, AceroMinimoRect(d, b, x), &x);
+            };
+            if (!negativa(rectangulo)) return fallo();
+            if (!positiva(rectangulo)) return fallo();
             return true;
         }
-        case TipoSeccion::T: {
-            const ResultadoFlexion neg = FlexionEnAlma(e, MuNeg, g, p);
-            if (!neg.suficiente) return fallo();
-            Guardar(neg, e.AsTraccionNeg, e.AsCompresionNeg);
-            const ResultadoFlexion pos = FlexionConAla(e, MuPos, g, p);
-            if (!pos.suficiente) return fallo();
-            Guardar(pos, e.AsTraccionPos, e.AsCompresionPos);
+        case TipoSeccion::T:
+            e.Pasos.negativaPrimero = true;
+            if (!negativa(FlexionEnAlma)) return fallo();
+            if (!positiva(FlexionConAla)) return fallo();
             return true;
-        }
-        case TipoSeccion::Ti: {
-            const ResultadoFlexion pos = FlexionEnAlma(e, MuPos, g, p);
-            if (!pos.suficiente) return fallo();
-            Guardar(pos, e.AsTraccionPos, e.AsCompresionPos);
-            const ResultadoFlexion neg = FlexionConAla(e, MuNeg, g, p);
-            if (!neg.suficiente) return fallo();
-            Guardar(neg, e.AsTraccionNeg, e.AsCompresionNeg);
+        case TipoSeccion::Ti:
+            e.Pasos.negativaPrimero = false;
+            if (!positiva(FlexionEnAlma)) return fallo();
+            if (!negativa(FlexionConAla)) return fallo();
             return true;
-        }
         case TipoSeccion::Desconocida:
             break;
     }

@@ -43,17 +43,23 @@ float RnMaximo(double fc, double fy);
 // the smaller of 4/3 As and Asmin (so a zero As stays 0).
 float AplicarAceroMinimo(float As, float Asmin);
 
+// Balanced steel ratio 0.85 beta1 (f'c/fy) 0.003/(0.003 + fy/Es) and the
+// largest ratio of a singly reinforced section 0.85 qmax f'c/fy.
+float CuantiaBalanceada(double fc, double fy);
+float CuantiaMaxima(double fc, double fy);
+
 // Rectangular compression zone of width bd: singly or doubly reinforced,
 // then the minimum steel. Not sufficient when Rn/0.425 > 1, and when the
 // compression steel would be needed but cannot work: f's <= 0.85 f'c or
-// d - d' <= 0.
-ResultadoFlexion FlexionRectangular(float Mu, float bd, const DatosFlexion& p, float Asmin);
+// d - d' <= 0. `paso`, when given, records every quantity computed.
+ResultadoFlexion FlexionRectangular(float Mu, float bd, const DatosFlexion& p, float Asmin,
+                                    PasoFlexion* paso = nullptr);
 
 // T behaviour (flange bf x hf in compression, web bw, stress block below the
 // flange): overhang steel Asf, web steel, trial capacity, compression steel
 // when the trial capacity falls short, then the minimum steel.
 ResultadoFlexion FlexionT(float Mu, float bf, float bw, float hf, const DatosFlexion& p,
-                          float Asmin);
+                          float Asmin, PasoFlexion* paso = nullptr);
 
 // Flexural design of the beam in the order of the section type (the sign
 // whose compression face is the web first). Writes the four steel areas,

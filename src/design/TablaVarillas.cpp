@@ -1,5 +1,6 @@
 #include "design/TablaVarillas.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace korvex {
@@ -44,7 +45,43 @@ void TablaVarillas(EstadoProyecto& e) {
     const float areas[4] = {e.AsTraccionPos, e.AsTraccionNeg, e.AsCompresionPos, e.AsCompresionNeg};
     for (int col = 0; col < 4; ++col) {
         const std::array<int, 4> c = ContarVarillas(areas[col], &e.AsVarillas);
-        for (int r = 0; r < 4; ++r) e.Varillas[r][col] = c[r];
+        PasoVarillas& x = e.Pasos.varillas[static_cast<std::size_t>(col)];
+        x = PasoVarillas{};
+        x.As = areas[col];
+        x.AsVarillas = e.AsVarillas;
+        x.cuenta = c;
+        for (int r = 0; r < 4; ++r) {
+            e.Varillas[r][col] = c[r];
+            x.AsProvisto += c[r] * kAreaVarilla[r];
+        }
+    }
+}
+
+void CapacidadVarillas(EstadoProyecto& e) {
+    constexpr double kPhi = 0.9;
+    for (int col = 0; col < 2; ++col) {
+        const PasoFlexion& f = col == 0 ? e.Pasos.flexionPos : e.Pasos.flexionNeg;
+        PasoVarillas& x = e.Pasos.varillas[static_cast<std::size_t>(col)];
+        const double As = x.AsProvisto;  // cm2
+        if (!f.calculado || !f.suficiente || As <= 0 || f.b <= 0 || f.fc <= 0) continue;
+        // Compression bars at their net stress f's - 0.85 f'c (Kgr/cm2).
+        const double Asc =
+            f.dobleArmado ? e.Pasos.varillas[static_cast<std::size_t>(col + 2)].AsProvisto : 0.0;
+        const double Cs = Asc * std::max(0.0, f.fsCompresion - 0.85 * f.fc);  // Kgr
+        const double T = As * f.fy;                                           // Kgr
+        const double d = f.d, dp = f.dp;
+        double a = std::max(0.0, (T - Cs) / (0.85 * f.fc * f.b));  // cm
+        double Mn = (T - Cs) * (d - a / 2) + Cs * (d - dp);        // Kgr.cm
+        if (f.conAla && a > f.hf && f.bw > 0) {
+            // The block reaches below the flange: the overhangs and the web.
+            const double Cf = 0.85 * f.fc * (static_cast<double>(f.b) - f.bw) * f.hf;
+            a = std::max(0.0, (T - Cs - Cf) / (0.85 * f.fc * f.bw));
+            Mn = Cf * (d - f.hf / 2.0) + (T - Cs - Cf) * (d - a / 2) + Cs * (d - dp);
+        }
+        x.conCapacidad = true;
+        x.aProvisto = a;
+        x.phiMn = kPhi * Mn;
+        x.resiste = x.phiMn >= f.Mu;
     }
 }
 

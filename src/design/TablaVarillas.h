@@ -25,7 +25,15 @@ void ComprobarFaltante(double area, std::array<int, 4>& c);
 
 // Fills e.Varillas (rows: bar sizes; columns: AsTraccionPos, AsTraccionNeg,
 // AsCompresionPos, AsCompresionNeg) and leaves AsVarillas at the area of the
-// last column.
+// last column. Records each column in e.Pasos.varillas.
 void TablaVarillas(EstadoProyecto& e);
+
+// Design strength phi Mn (Kgr.cm) of the suggested bars of each section,
+// recorded with its check phi Mn >= Mu: the tension bars with, where the
+// design needed compression steel, the suggested compression bars at the
+// stress the design gave them (Es eps's up to fy, less 0.85 f'c); a
+// rectangular stress block 0.85 f'c of width b, or of the flange and the web
+// when it falls below a flange in compression; phi = 0.9.
+void CapacidadVarillas(EstadoProyecto& e);
 
 }  // namespace korvex

@@ -147,7 +147,7 @@ struct PasoDeflexion {
     bool calculado = false;
     float n = 0;  // Es / Ec
     PasoInercia positiva, negativa;
-    double FlechaMax = 0;                      // m5, largest |deflection x Ig|
+    float FlechaMax = 0;                       // m5, largest |deflection x Ig|
     float deltaPos = 0, deltaNeg = 0;          // m, FlechaMax / Ie of each section
     float FlechaEfectiva = 0;                  // m, the larger
     int uso = 0;                               // 1..4 (0: no check)

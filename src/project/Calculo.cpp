@@ -24,6 +24,22 @@ float Modulo(double fc) {
     return static_cast<float>(std::sqrt(std::max(fc, 0.0)) * 15100.0 * 10.0);
 }
 
+// Passes every message and the stirrup question on, and keeps the messages
+// in the record of the calculation.
+class InterfazRegistrada : public Interfaz {
+  public:
+    InterfazRegistrada(Interfaz& ui, std::vector<Mensaje>& avisos) : ui_(ui), avisos_(avisos) {}
+    int MostrarMensaje(const Mensaje& m) override {
+        avisos_.push_back(m);
+        return ui_.MostrarMensaje(m);
+    }
+    std::string PedirDiametroEstribo() override { return ui_.PedirDiametroEstribo(); }
+
+  private:
+    Interfaz& ui_;
+    std::vector<Mensaje>& avisos_;
+};
+
 }  // namespace
 
 float PeralteSeccion(const Seccion& s, float recubrimiento) {
@@ -97,6 +113,8 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui,
     // 3. Clearing and the concrete modulus.
     IniciarCalculo(e);
     e.txtEstribos.clear();
+    // From here every message is also kept in the record of the calculation.
+    InterfazRegistrada registro(ui, e.Pasos.avisos);
     e.ModuloElasticidad = Modulo(texto::NumeroCampo(m.txtFc));
 
     // 4. Diagrams.
@@ -113,7 +131,7 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui,
     e.Recubrimiento = static_cast<float>(texto::NumeroCampo(m.txtRec));
     e.PeralteEfectivo = PeralteSeccion(s, e.Recubrimiento);
     Avanzar(progreso, 70);
-    DisenarViga(e, s, m, ui);
+    DisenarViga(e, s, m, registro);
     Avanzar(progreso, 80);
     Avanzar(progreso, 90);
 
@@ -123,9 +141,9 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui,
     if (e.FalloDiseno != 1.0f) {
         const float d = e.PeralteEfectivo;
         if (auto x = AdvertenciaGranPeralte(e.DistJ, e.DistK, r.DistMinCarga, d)) {
-            ui.MostrarMensaje(*x);
+            registro.MostrarMensaje(*x);
         }
-        if (auto x = AdvertenciaAceroPiel(d)) ui.MostrarMensaje(*x);
+        if (auto x = AdvertenciaAceroPiel(d)) registro.MostrarMensaje(*x);
     }
     e.FalloDiseno = 0;
     r.calculado = true;

@@ -124,7 +124,16 @@ void CumpleElContrato(const json& j, bool diagramas) {
     if (diagramas) esperadas.insert("diagramas");
     // The envelope of the live-load arrangements after a calculation, and the
     // notice only when an arrangement governs.
-    if (j["calculado"] == true) esperadas.insert("envolvente");
+    if (j["calculado"] == true) {
+        esperadas.insert("envolvente");
+        esperadas.insert("pasos");
+        // The record of the steps is what the design left.
+        EXPECT_EQ(j["pasos"]["flexionPos"]["As"], j["AsTraccionPos"]);
+        EXPECT_EQ(j["pasos"]["flexionNeg"]["As"], j["AsTraccionNeg"]);
+        EXPECT_EQ(j["pasos"]["cortante"]["texto"], j["txtEstribos"]);
+        EXPECT_EQ(j["pasos"]["deflexion"]["FlechaEfectiva"], j["FlechaEfectiva"]);
+        EXPECT_EQ(j["pasos"]["avisos"], j["mensajes"]);
+    }
     if (j.contains("avisoAlternancia")) {
         esperadas.insert("avisoAlternancia");
         EXPECT_TRUE(j["avisoAlternancia"].is_string());

@@ -1,0 +1,128 @@
+// The record of the steps of a calculation: the rectangular example worked
+// by hand against what the design recorded, and the record against the
+// results the screen shows, for every example and a flexural failure.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "project/Calculo.h"
+
+namespace korvex {
+namespace {
+
+std::string Ejemplo(const char* nombre) {
+    return (std::filesystem::path(__FILE__).parent_path() / ".." / ".." / ".." / "ejemplos" /
+            nombre)
+        .string();
+}
+
+// ejemplos/viga_rectangular.kvx: b = 25, h = 50, cover 4 (d = 46 cm, d' = 4),
+// f'c = 210, fy = 2800, Mu = 23.50688 Tn.m = 2 350 688 Kgr.cm.
+//   beta1 = 0.85 (f'c <= 280); eps_y = 2800 / 2 040 000 = 0.0013725;
+//   eps_lim = 0.001 + 4/3 x 0.0013725 = 0.0028301; k = 0.003 / 0.0058301 = 0.51457;
+//   qmax = 0.85 x 0.51457 = 0.43739; Rn,max = 0.85 x 0.43739 x (1 - 0.21869) = 0.29047;
+//   rho_b = 0.85 x 0.85 x (210/2800) x 0.003 / 0.0043725 = 0.037178;
+//   rho_max = 0.85 x 0.43739 x 210/2800 = 0.027884;
+//   Rn = 2 350 688 / (0.9 x 210 x 25 x 46^2) = 0.235113 <= Rn,max: singly reinforced;
+//   omega = 0.85 (1 - sqrt(1 - 0.235113/0.425)) = 0.281839; a = 0.331575 x 46 = 15.2525 cm;
+//   As = 0.281839 x 210/2800 x 25 x 46 = 24.3086 cm2;
+//   As,min = max(0.8 sqrt(210) 25 x 46 / 2800 = 4.7615, 14.5 x 25 x 46 / 2800 = 5.9554).
+//   Suggested bars 4 x 1" + 1 x 3/4" + 1 x 1/2" = 24.3853 cm2: a = 24.3853 x 2800 /
+//   (0.85 x 210 x 25) = 15.3006 cm, phi Mn = 0.9 x 68 278.8 x (46 - 7.6503)
+//   = 2 356 627 Kgr.cm >= Mu.
+TEST(PasosDelCalculo, FlexionDelEjemploRectangularAMano) {
+    Proyecto p;
+    InterfazRegistro ui;
+    ASSERT_TRUE(AbrirProyecto(Ejemplo("viga_rectangular.kvx"), p, ui).calculo.calculado);
+    const PasoFlexion& f = p.estado.Pasos.flexionPos;
+    ASSERT_TRUE(f.calculado);
+    EXPECT_NEAR(f.Mu, 2350688, 1);
+    EXPECT_EQ(f.b, 25);
+    EXPECT_EQ(f.d, 46);
+    EXPECT_EQ(f.dp, 4);
+    EXPECT_FLOAT_EQ(f.beta1, 0.85f);
+    EXPECT_NEAR(f.epsLim, 0.0028301, 1e-7);
+    EXPECT_NEAR(f.qmax, 0.43739, 1e-5);
+    EXPECT_NEAR(f.RnMax, 0.29047, 1e-5);
+    EXPECT_NEAR(f.rhoBalanceada, 0.037178, 1e-6);
+    EXPECT_NEAR(f.rhoMaxima, 0.027884, 1e-6);
+    EXPECT_NEAR(f.Rn, 0.235113, 1e-6);
+    EXPECT_FALSE(f.dobleArmado);
+    EXPECT_NEAR(f.omega, 0.281839, 1e-6);
+    EXPECT_NEAR(f.a, 15.2525, 1e-3);
+    EXPECT_NEAR(f.As, 24.3086, 1e-3);
+    EXPECT_NEAR(f.AsMin1, 4.7615, 1e-3);
+    EXPECT_NEAR(f.AsMin, 5.9554, 1e-3);
+    EXPECT_FALSE(f.alivio);
+    const PasoVarillas& v = p.estado.Pasos.varillas[0];
+    EXPECT_EQ(v.cuenta, (std::array<int, 4>{4, 1, 1, 0}));
+    EXPECT_NEAR(v.AsProvisto, 24.3853, 1e-3);
+    EXPECT_NEAR(v.aProvisto, 15.3006, 1e-3);
+    EXPECT_NEAR(v.phiMn, 2356627, 5);
+    EXPECT_TRUE(v.resiste);
+    // R1: live point 8.5 Tn factored x 4/6 = 5.6667, dead 1.5 and self weight
+    // 0.3 Tn/m factored 2.52 x 3 = 7.56, the "Otros" trapezoid 1.0: 14.2267 Tn.
+    EXPECT_NEAR(p.estado.Pasos.reacciones.R1Factorizada, 14.2267, 1e-3);
+    // No hogging moment: the negative design is the minimum-steel rule on 0.
+    EXPECT_EQ(p.estado.Pasos.flexionNeg.As, 0.0f);
+    EXPECT_TRUE(p.estado.Pasos.negativaPrimero);
+}
+
+// What the record holds is what the state and the messages hold, so the
+// report printed from it agrees with the screen.
+TEST(PasosDelCalculo, ElRegistroEsLoQueElDisenoDejo) {
+    for (const char* nombre :
+         {"viga_rectangular.kvx", "viga_t_vuelos.kvx", "viga_t_invertida.kvx"}) {
+        for (int uso : {1, 3}) {
+            SCOPED_TRACE(std::string(nombre) + " uso " + std::to_string(uso));
+            Proyecto p;
+            p.materiales.UsoDeflexion = uso;
+            InterfazRegistro ui;
+            ASSERT_TRUE(AbrirProyecto(Ejemplo(nombre), p, ui).calculo.calculado);
+            const EstadoProyecto& e = p.estado;
+            const PasosCalculo& x = e.Pasos;
+            EXPECT_EQ(x.flexionPos.As, e.AsTraccionPos);
+            EXPECT_EQ(x.flexionPos.Asc, e.AsCompresionPos);
+            EXPECT_EQ(x.flexionNeg.As, e.AsTraccionNeg);
+            EXPECT_EQ(x.flexionNeg.Asc, e.AsCompresionNeg);
+            EXPECT_EQ(x.cortante.texto, e.txtEstribos);
+            EXPECT_EQ(x.cortante.s, e.EspaciamientoEstribos);
+            EXPECT_EQ(x.deflexion.FlechaEfectiva, e.FlechaEfectiva);
+            EXPECT_EQ(x.deflexion.positiva.Ie / 1e8, e.InerciaEfectivaPos);
+            EXPECT_EQ(x.deflexion.negativa.Ie / 1e8, e.InerciaEfectivaNeg);
+            EXPECT_EQ(x.deflexion.lambda, e.LambdaDeflexion);
+            EXPECT_EQ(x.deflexion.largoPlazo, uso == 3);
+            EXPECT_EQ(x.avisos, ui.mensajes);
+            // Factors of 1.4 and 1.7 make the factored reactions the larger.
+            EXPECT_GT(x.reacciones.R1Factorizada + x.reacciones.R2Factorizada,
+                      x.reacciones.R1Servicio + x.reacciones.R2Servicio);
+            for (int c = 0; c < 2; ++c) {
+                const PasoVarillas& v = x.varillas[static_cast<std::size_t>(c)];
+                EXPECT_TRUE(!v.conCapacidad || v.resiste) << "columna " << c;
+            }
+        }
+    }
+}
+
+// An insufficient section stops the record where the design stopped.
+TEST(PasosDelCalculo, UnaFallaPorFlexionDetieneElRegistro) {
+    Proyecto p;
+    InterfazRegistro ui;
+    ASSERT_TRUE(AbrirProyecto(Ejemplo("viga_rectangular.kvx"), p, ui).leido);
+    p.seccion.txtH = "20";
+    Calculos_Geom(p.seccion, p.estado);
+    InterfazRegistro ui2;
+    ASSERT_TRUE(RealizarCalculos(p, ui2).calculado);
+    const PasosCalculo& x = p.estado.Pasos;
+    EXPECT_TRUE(x.flexionNeg.calculado);
+    EXPECT_TRUE(x.flexionNeg.suficiente);
+    EXPECT_TRUE(x.flexionPos.calculado);
+    EXPECT_FALSE(x.flexionPos.suficiente);
+    EXPECT_FALSE(x.cortante.calculado);
+    EXPECT_FALSE(x.deflexion.calculado);
+    ASSERT_EQ(x.avisos.size(), 1u);
+    EXPECT_EQ(x.avisos[0].titulo, "Sección Insuficiente");
+}
+
+}  // namespace
+}  // namespace korvex

@@ -68,6 +68,12 @@ FiguraDiagrama Base(const EstadoProyecto& e, const std::string& titulo, const st
     return f;
 }
 
+// A largest magnitude placed on the side of the curve at its abscissa
+// (the envelope of the arrangements keeps magnitudes only).
+double ConSigno(float magnitud, float curva) {
+    return curva < 0 ? -magnitud : magnitud;
+}
+
 MarcaDiagrama Marca(double x, double y, const std::string& texto) {
     return {x, y, texto};
 }
@@ -122,7 +128,7 @@ std::vector<FiguraDiagrama> Diagramas(const Proyecto& p) {
         G.yMax = Serie(e, v.GiroMax, sg);
         G.yMin = Serie(e, v.GiroMax, -sg);
     }
-    G.marcas = {Marca(x.GiroMax, e.DiagGiro[Estacion(e, x.GiroMax)] * sg,
+    G.marcas = {Marca(x.GiroMax, ConSigno(e.GiroMax, e.DiagGiro[Estacion(e, x.GiroMax)]) * sg,
                       "|θ|_{máx} = " + Cifras(e.GiroMax) + " rad en x = " + F2(x.GiroMax) + " m")};
     d.push_back(std::move(G));
 
@@ -136,7 +142,7 @@ std::vector<FiguraDiagrama> Diagramas(const Proyecto& p) {
         F.yMin = Serie(e, v.FlechaMax, -sf);
     }
     F.marcas = {Marca(
-        x.FlechaMax, e.DiagFlecha[Estacion(e, x.FlechaMax)] * sf,
+        x.FlechaMax, ConSigno(e.FlechaMax, e.DiagFlecha[Estacion(e, x.FlechaMax)]) * sf,
         "|δ·I|_{máx} = " + Cifras(e.FlechaMax) + " " + kM5 + " en x = " + F2(x.FlechaMax) + " m")};
     d.push_back(std::move(F));
     return d;

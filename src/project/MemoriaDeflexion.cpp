@@ -34,6 +34,7 @@ class Inercias {
     const PasoDeflexion& d_;
     Redactor& r_;
     std::string n_, d_t_, dp_;
+    std::string bw_ = "b_{w}";  // the web width's symbol: b for a rectangle
 };
 
 void Inercias::EjeNeutro(const PasoInercia& i, bool ala) {
@@ -42,7 +43,8 @@ void Inercias::EjeNeutro(const PasoInercia& i, bool ala) {
     r_.Texto(
         "Eje neutro de la sección fisurada: A k^{2} + B k + C = 0, con kd la profundidad "
         "de la zona comprimida.");
-    r_.Paso("Coeficiente A", "A = b_{w} d^{2} / 2", b + " × " + d_t_ + "^{2} / 2", Cifras(i.A, 6));
+    r_.Paso("Coeficiente A", "A = " + bw_ + " d^{2} / 2", b + " × " + d_t_ + "^{2} / 2",
+            Cifras(i.A, 6));
     if (ala) {
         r_.Paso("Coeficiente B", "B = n A_{s} d + n A'_{s} d + (b_{f} − b_{w}) h_{f} d",
                 n_ + " × " + As + " × " + d_t_ + " + " + n_ + " × " + Asc + " × " + d_t_ + " + (" +
@@ -60,9 +62,10 @@ void Inercias::EjeNeutro(const PasoInercia& i, bool ala) {
                 "−" + n_ + " × " + Asc + " × " + dp_ + " − " + n_ + " × " + As + " × " + d_t_,
                 Cifras(i.C, 6));
     }
+    const std::string C = i.C < 0 ? "(" + Cifras(i.C, 6) + ")" : Cifras(i.C, 6);
     r_.Paso("Raíz entre 0 y 1", "k = (−B + √(B^{2} − 4 A C)) / (2 A)",
             "(−" + Cifras(i.B, 6) + " + √(" + Cifras(i.B, 6) + "^{2} − 4 × " + Cifras(i.A, 6) +
-                " × " + Cifras(i.C, 6) + ")) / (2 × " + Cifras(i.A, 6) + ")",
+                " × " + C + ")) / (2 × " + Cifras(i.A, 6) + ")",
             Cifras(i.k));
     r_.Paso("Profundidad del eje neutro", "kd = k d", Cifras(i.k) + " × " + d_t_,
             Cifras(i.kd) + " cm");
@@ -84,8 +87,8 @@ void Inercias::Fisurada(const PasoInercia& i, bool ala) {
                 Entero(i.Icr) + " " + kCm4);
     } else {
         r_.Paso("Inercia de la sección fisurada",
-                "I_{cr} = b_{w} kd^{3}/12 + b_{w} kd (kd/2)^{2} + n A_{s} (d − kd)^{2} + n A'_{s} "
-                "(kd − d')^{2}",
+                "I_{cr} = " + bw_ + " kd^{3}/12 + " + bw_ +
+                    " kd (kd/2)^{2} + n A_{s} (d − kd)^{2} + n A'_{s} (kd − d')^{2}",
                 b + " × " + kd + "^{3}/12 + " + b + " × " + kd + " × (" + kd + "/2)^{2}" + acero,
                 Entero(i.Icr) + " " + kCm4);
     }
@@ -102,6 +105,7 @@ void Inercias::Seccion(const PasoInercia& i, bool positivo) {
         return;
     }
     n_ = Cifras(d_.n);
+    bw_ = rect ? "b" : "b_{w}";
     d_t_ = Dato(e.PeralteEfectivo);
     dp_ = Dato(e.Recubrimiento);
     r_.Texto("M_{a} = " + F2(i.Ma) + " " + kTnM + ", el mayor momento de servicio de este signo" +

@@ -17,14 +17,12 @@ void SeparacionMaxima(const PasoCortante& c, const std::string& d, Redactor& r) 
         r.Texto("V_{s} = " + Entero(c.Vs) + " > V_{s,banda} = " + Entero(c.VsBanda) +
                 " Kgr: separación máxima d/4, sin pasar de 30 cm.");
         r.Paso("Separación máxima", "s_{máx} = mín(d/4, 30 cm)",
-               "mín(" + d + "/4, 30) = mín(" + Cifras(c.smaxGeometrica) + ", 30)",
-               Cifras(c.smax) + " cm");
+               "mín(" + d + "/4, 30) = mín(" + F2(c.smaxGeometrica) + ", 30)", F2(c.smax) + " cm");
     } else {
         r.Texto("V_{s} = " + Entero(c.Vs) + " ≤ V_{s,banda} = " + Entero(c.VsBanda) +
                 " Kgr: separación máxima d/2, sin pasar de 60 cm.");
         r.Paso("Separación máxima", "s_{máx} = mín(d/2, 60 cm)",
-               "mín(" + d + "/2, 60) = mín(" + Cifras(c.smaxGeometrica) + ", 60)",
-               Cifras(c.smax) + " cm");
+               "mín(" + d + "/2, 60) = mín(" + F2(c.smaxGeometrica) + ", 60)", F2(c.smax) + " cm");
     }
 }
 
@@ -76,7 +74,7 @@ void DisenoCortante(const Proyecto& p, Redactor& r) {
            "2 × " + Cifras(c.Av) + " × " + General(c.fy) + " / (3.5 × " + bv + ")",
            F2(c.sMinimo) + " cm");
     std::string eleccion = "mín(s_{máx}, s_{mín}",
-                valores = "mín(" + Cifras(c.smax) + ", " + F2(c.sMinimo);
+                valores = "mín(" + F2(c.smax) + ", " + F2(c.sMinimo);
     if (c.conResistencia) {
         r.Paso("Separación que resiste V_{s}", "s_{res} = 2 A_{v} f_{y} d / V_{s}",
                "2 × " + Cifras(c.Av) + " × " + General(c.fy) + " × " + d + " / " + Entero(c.Vs),
@@ -86,11 +84,78 @@ void DisenoCortante(const Proyecto& p, Redactor& r) {
     }
     r.Paso("Separación elegida", "s = " + eleccion + ")", valores + ")", F2(c.s) + " cm");
     r.Comprobacion("Separación dentro del máximo", "s ≤ s_{máx}",
-                   F2(c.s) + (c.s <= c.smax ? " ≤ " : " > ") + Cifras(c.smax) + " cm",
-                   c.s <= c.smax);
+                   F2(c.s) + (c.s <= c.smax ? " ≤ " : " > ") + F2(c.smax) + " cm", c.s <= c.smax);
     r.Texto("Estribos: " + c.texto + " (diámetro " + c.diametro + "\" a " + F2(c.s) +
             " cm, separación truncada a centímetros enteros).");
 }
+
+namespace {
+
+// The capacity of the suggested bars of one sign: the tension bars, with the
+// suggested compression bars of a doubly reinforced design at f's - 0.85 f'c;
+// when the block of a flange in compression reaches below it, the overhangs
+// take 0.85 f'c (bf - bw) hf and the web the rest.
+void Capacidad(const PasoVarillas& v, const PasoFlexion& f, const PasoVarillas& compresion,
+               bool positivo, Redactor& r) {
+    const double Asc = f.dobleArmado ? compresion.AsProvisto : 0.0;
+    const bool alma = f.conAla && f.bw > 0 && v.aProvisto > f.hf;
+    const std::string fc = General(f.fc), fy = General(f.fy), d = Dato(f.d), dp = Dato(f.dp);
+    const std::string As = F3(v.AsProvisto), a = Cifras(v.aProvisto);
+    // The net tension force, in symbols and in numbers: the bars' A_s f_y
+    // less the compression bars' and the overhangs' forces when they act.
+    std::string neta = "A_{s} f_{y}", netaN = As + " × " + fy;
+    const std::string Cs = "A'_{s} (f'_{s} − 0.85 f'_{c})",
+                      cs = F3(Asc) + " × (" + Cifras(f.fsCompresion, 5) + " − 0.85 × " + fc + ")";
+    const std::string Cf = "0.85 f'_{c} (b_{f} − b_{w}) h_{f}",
+                      cf = "0.85 × " + fc + " × (" + Dato(f.b) + " − " + Dato(f.bw) + ") × " +
+                           Dato(f.hf);
+    const bool simple = Asc == 0 && !alma;
+    if (Asc > 0) {
+        neta += " − " + Cs;
+        netaN += " − " + cs;
+    }
+    if (alma) {
+        neta += " − " + Cf;
+        netaN += " − " + cf;
+    }
+    if (!simple) {
+        neta = "(" + neta + ")";
+        netaN = "(" + netaN + ")";
+    }
+    std::string m = neta + " (d − a/2)", mn = netaN + " × (" + d + " − " + a + "/2)";
+    if (Asc > 0) {
+        m += " + " + Cs + " (d − d')";
+        mn += " + " + cs + " × (" + d + " − " + dp + ")";
+    }
+    if (alma) {
+        m = Cf + " (d − h_{f}/2) + " + m;
+        mn = cf + " × (" + d + " − " + Dato(f.hf) + "/2) + " + mn;
+    }
+    if (!simple) {
+        m = "[" + m + "]";
+        mn = "[" + mn + "]";
+    }
+
+    r.Apartado(std::string("Capacidad de las varillas de la sección M(") + (positivo ? "+" : "−") +
+               ")");
+    r.Texto("Varillas sugeridas: A_{s} = " + As + " " + kCm2 + " en tracción" +
+            (Asc > 0 ? " y A'_{s} = " + F3(Asc) + " " + kCm2 + " en compresión" : "") +
+            "; b = " + Dato(f.b) + " cm, d = " + d + " cm, d' = " + dp + " cm." +
+            (alma ? " El bloque baja del ala (a > h_{f}): las alas toman 0.85 f'_{c} (b_{f} − "
+                    "b_{w}) h_{f} y el alma el resto."
+                  : ""));
+    const std::string ancho = alma ? "b_{w}" : "b";
+    r.Paso("Profundidad del bloque de compresiones",
+           "a = " + neta + " / (0.85 f'_{c} " + ancho + ")",
+           netaN + " / (0.85 × " + fc + " × " + Dato(alma ? f.bw : f.b) + ")", a + " cm");
+    r.Paso("Momento resistente de las varillas", "φM_{n} = 0.9 " + m, "0.9 × " + mn,
+           Entero(v.phiMn) + " " + kKgCm);
+    r.Comprobacion("Las varillas sugeridas resisten el momento último", "φM_{n} ≥ M_{u}",
+                   Entero(v.phiMn) + (v.resiste ? " ≥ " : " < ") + Entero(f.Mu) + " " + kKgCm,
+                   v.resiste);
+}
+
+}  // namespace
 
 void Varillas(const Proyecto& p, Redactor& r) {
     const PasosCalculo& s = p.estado.Pasos;
@@ -126,23 +191,8 @@ void Varillas(const Proyecto& p, Redactor& r) {
     // Capacity of the suggested tension bars of each sign against Mu.
     const PasoFlexion* flexion[] = {&s.flexionPos, &s.flexionNeg};
     for (std::size_t i = 0; i < 2; ++i) {
-        const PasoVarillas& v = s.varillas[i];
-        if (!v.conCapacidad) continue;
-        const PasoFlexion& f = *flexion[i];
-        const std::string signo = i == 0 ? "M(+)" : "M(−)";
-        r.Apartado("Capacidad de las varillas de la sección " + signo);
-        r.Paso("Profundidad del bloque con el acero provisto",
-               "a = A_{s,prov} f_{y} / (0.85 f'_{c} b)",
-               F3(v.AsProvisto) + " × " + General(f.fy) + " / (0.85 × " + General(f.fc) + " × " +
-                   Dato(f.b) + ")",
-               Cifras(v.aProvisto) + " cm");
-        r.Paso("Momento resistente de las varillas", "φM_{n} = 0.9 A_{s,prov} f_{y} (d − a/2)",
-               "0.9 × " + F3(v.AsProvisto) + " × " + General(f.fy) + " × (" + Dato(f.d) + " − " +
-                   Cifras(v.aProvisto) + "/2)",
-               Entero(v.phiMn) + " " + kKgCm);
-        r.Comprobacion("Las varillas sugeridas resisten el momento último", "φM_{n} ≥ M_{u}",
-                       Entero(v.phiMn) + (v.resiste ? " ≥ " : " < ") + Entero(f.Mu) + " " + kKgCm,
-                       v.resiste);
+        if (s.varillas[i].conCapacidad)
+            Capacidad(s.varillas[i], *flexion[i], s.varillas[i + 2], i == 0, r);
     }
 }
 

@@ -118,7 +118,8 @@ bool Flexion::Ala(const PasoFlexion& f) {
     const std::string bf = Dato(p_.seccion.Bf);
     r_.Texto("El ala queda en compresión (b_{f} = " + bf + " cm, h_{f} = " + Dato(f.hf) +
              " cm): se comprueba si el bloque de compresiones cabe en el ala.");
-    r_.Paso("Cuantía mecánica con el ancho del ala", "R_{n} = M_{u} / (0.9 f'_{c} b_{f} d^{2})",
+    r_.Paso("Coeficiente de resistencia con el ancho del ala",
+            "R_{n} = M_{u} / (0.9 f'_{c} b_{f} d^{2})",
             Mu_ + " / (0.9 × " + fc() + " × " + bf + " × " + d_ + "^{2})", Cifras(f.RnAla));
     if (!Capacidad("Capacidad con el ancho del ala", "R_{n}", f.RnAla, Parada(f) == Fallo::Ala)) {
         return false;
@@ -158,18 +159,16 @@ void Flexion::CompresionAcero(const PasoFlexion& f, const std::string& M,
 }
 
 bool Flexion::Rectangular(const PasoFlexion& f, const std::string& b, const std::string& bv) {
-    r_.Paso("Cuantía mecánica", "R_{n} = M_{u} / (0.9 f'_{c} " + b + " d^{2})",
+    r_.Paso("Coeficiente de resistencia", "R_{n} = M_{u} / (0.9 f'_{c} " + b + " d^{2})",
             Mu_ + " / (0.9 × " + fc() + " × " + bv + " × " + d_ + "^{2})", Cifras(f.Rn));
     if (!Capacidad("Capacidad de la sección", "R_{n}", f.Rn, Parada(f) == Fallo::Rn)) return false;
     Constantes(f);
-    if (f.a != 0) {
+    if (!f.dobleArmado) {
         r_.Paso("Profundidad del bloque de compresiones", "a = (1 − √(1 − R_{n}/0.425)) d",
                 "(1 − √(1 − " + Cifras(f.Rn) + "/0.425)) × " + d_, Cifras(f.a) + " cm");
-    }
-    if (!f.dobleArmado) {
         r_.Texto("R_{n} = " + Cifras(f.Rn) + " ≤ R_{n,máx} = " + Cifras(f.RnMax) +
                  ": sección simplemente armada, A'_{s} = 0.");
-        r_.Paso("Índice de refuerzo", "ω = 0.85 (1 − √(1 − R_{n}/0.425))",
+        r_.Paso("Índice de refuerzo (cuantía mecánica)", "ω = 0.85 (1 − √(1 − R_{n}/0.425))",
                 "0.85 × (1 − √(1 − " + Cifras(f.Rn) + "/0.425))", Cifras(f.omega));
         r_.Paso("Acero de tracción requerido", "A_{s} = ω (f'_{c} / f_{y}) " + b + " d",
                 Cifras(f.omega) + " × (" + fc() + " / " + fy() + ") × " + bv + " × " + d_,
@@ -179,6 +178,8 @@ bool Flexion::Rectangular(const PasoFlexion& f, const std::string& b, const std:
     r_.Texto("R_{n} = " + Cifras(f.Rn) + " > R_{n,máx} = " + Cifras(f.RnMax) +
              ": sección doblemente armada; el hormigón toma φM_{n1} con q_{máx} y un par de "
              "aceros toma el resto, M_{2}.");
+    r_.Paso("Profundidad del bloque de compresiones", "a = q_{máx} d", Cifras(f.qmax) + " × " + d_,
+            Cifras(f.a) + " cm");
     r_.Paso("Momento que toma el hormigón", "φM_{n1} = 0.9 f'_{c} " + b + " d^{2} R_{n,máx}",
             "0.9 × " + fc() + " × " + bv + " × " + d_ + "^{2} × " + Cifras(f.RnMax),
             Entero(f.phiMn1) + " " + kKgCm);
@@ -203,7 +204,7 @@ bool Flexion::T(const PasoFlexion& f) {
             Entero(f.phiMnf) + " " + kKgCm);
     r_.Paso("Momento que toma el alma", "M_{w} = M_{u} − φM_{nf}", Mu_ + " − " + Entero(f.phiMnf),
             Entero(f.Mw) + " " + kKgCm);
-    r_.Paso("Cuantía mecánica del alma", "R_{nw} = M_{w} / (0.9 f'_{c} b_{w} d^{2})",
+    r_.Paso("Coeficiente de resistencia del alma", "R_{nw} = M_{w} / (0.9 f'_{c} b_{w} d^{2})",
             Entero(f.Mw) + " / (0.9 × " + fc() + " × " + bw + " × " + d_ + "^{2})", Cifras(f.Rnw));
     if (!Capacidad("Capacidad del alma", "R_{nw}", f.Rnw, Parada(f) == Fallo::Alma)) return false;
     r_.Paso("Índice de refuerzo del alma", "ω_{w} = 0.85 (1 − √(1 − R_{nw}/0.425))",
@@ -288,6 +289,20 @@ void Flexion::AceroMinimo(const PasoFlexion& f, bool positivo) {
 bool Flexion::Signo(const PasoFlexion& f, bool positivo) {
     r_.Apartado(positivo ? "Momento positivo M(+)" : "Momento negativo M(−)");
     Datos(f, positivo);
+    if (f.Mu == 0 && f.suficiente) {
+        // No moment of this sign: every step gives zero; only the minimum
+        // steel has numbers, and the 4/3 relief of a zero area is zero.
+        Constantes(f);
+        r_.Texto("Sin momento de este signo: R_{n} = 0, ω = 0 y A_{s,req} = " + F3(f.AsRequerido) +
+                 " " + kCm2 + ". A_{s,mín} = máx(" + F3(f.AsMin1) + ", " + F3(f.AsMin2) + ") = " +
+                 F3(f.AsMin) + " " + kCm2 + "; como A_{s,req} < A_{s,mín}, A_{s} = mín(4/3 × " +
+                 F3(f.AsRequerido) + ", " + F3(f.AsMin) + ") = " + F3(f.As) + " " + kCm2 +
+                 " y A'_{s} = " + F3(f.Asc) + " " + kCm2 + ".");
+        r_.Texto(std::string("Resultado, sección M(") + (positivo ? "+" : "−") +
+                 "): A_{s} = " + F3(f.As) + " " + kCm2 + " en tracción y A'_{s} = " + F3(f.Asc) +
+                 " " + kCm2 + " en compresión.");
+        return true;
+    }
     const bool rect = p_.seccion.TipoViga == kVigaRect;
     bool sigue = true;
     if (f.conAla) {

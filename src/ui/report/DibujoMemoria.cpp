@@ -225,8 +225,9 @@ void Cota(QPainter& pintor, const Tipos& t, QPointF a, QPointF b, const std::str
     t.Dibujar(pintor, texto, Estilo::Figura, x, y);
 }
 
+// A dimension's label, cm, to two decimals at most (29.375 -> "29.38", 50 -> "50").
 std::string Cm(const char* nombre, double v) {
-    return std::string(nombre) + " = " + texto::FormatoGeneral(v);
+    return std::string(nombre) + " = " + texto::FormatoGeneral(std::round(v * 100) / 100);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "analysis/Alternancia.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 #include "analysis/AnalizadorViga.h"
@@ -54,39 +55,11 @@ void CortarDistribuida(const Carga& c, float J, float K, CargasPorZona& z) {
     }
 }
 
-// The five station values of one arrangement, as the diagrams store them.
-struct Muestra {
-    float V;       // Tn, factored shear, analysis sign
-    float M;       // Tn.m, factored moment, analysis sign
-    float Ms;      // Tn.m, service moment, analysis sign
-    float giro;    // rad
-    float flecha;  // m5
-};
-
-// One of the eight extremes: which of two values is worse.
-struct Criterio {
-    float ExtremosDiagramas::*valor;
-    float PosicionExtremos::*x;
-    ExtremoEnvolvente ExtremosEnvolvente::*destino;
-    bool menor;  // the smaller (more negative) is worse
-};
-constexpr Criterio kCriterios[] = {
-    {&ExtremosDiagramas::CortanteMaxAbs, &PosicionExtremos::CortanteMaxAbs,
-     &ExtremosEnvolvente::CortanteMaxAbs, false},
-    {&ExtremosDiagramas::CortanteMax, &PosicionExtremos::CortanteMax,
-     &ExtremosEnvolvente::CortanteMax, false},
-    {&ExtremosDiagramas::CortanteMin, &PosicionExtremos::CortanteMin,
-     &ExtremosEnvolvente::CortanteMin, true},
-    {&ExtremosDiagramas::MomentoPosMax, &PosicionExtremos::MomentoPosMax,
-     &ExtremosEnvolvente::MomentoPosMax, false},
-    {&ExtremosDiagramas::MomentoNegMax, &PosicionExtremos::MomentoNegMax,
-     &ExtremosEnvolvente::MomentoNegMax, true},
-    {&ExtremosDiagramas::MomentoMaxAbs, &PosicionExtremos::MomentoMaxAbs,
-     &ExtremosEnvolvente::MomentoMaxAbs, false},
-    {&ExtremosDiagramas::GiroMax, &PosicionExtremos::GiroMax, &ExtremosEnvolvente::GiroMax, false},
-    {&ExtremosDiagramas::FlechaMax, &PosicionExtremos::FlechaMax, &ExtremosEnvolvente::FlechaMax,
-     false},
-};
+ExtremoEnvolvente Registro(float valor, float x, unsigned vivas) {
+    ExtremoEnvolvente r{valor, x, {}};
+    for (int z = 0; z < kZonas; ++z) r.vivas[static_cast<std::size_t>(z)] = (vivas >> z) & 1u;
+    return r;
+}
 
 }  // namespace
 
@@ -106,94 +79,102 @@ CargasPorZona RepartirCargas(const EstadoProyecto& e) {
     return z;
 }
 
-void CalcularEnvolvente(EstadoProyecto& e) {
-    EnvolventeViva& env = e.Envolvente;
-    env = EnvolventeViva{};
-    const int N = e.NumEstaciones;
-    const std::vector<float> X(e.DiagX.begin() + 1, e.DiagX.begin() + 1 + N);
-
-    // The permanent part and each zone's live part, swept once each.
-    const CargasPorZona z = RepartirCargas(e);
-    const Estaciones permanente = Barrer(AnalizadorViga(e, z.permanentes, true), X);
-    std::array<Estaciones, kZonas> vivas;
-    std::vector<int> zonas;  // zones that carry live load
-    for (int k = 0; k < kZonas; ++k) {
-        if (z.vivas[static_cast<std::size_t>(k)].empty()) continue;
-        zonas.push_back(k);
-        vivas[static_cast<std::size_t>(k)] =
-            Barrer(AnalizadorViga(e, z.vivas[static_cast<std::size_t>(k)], false), X);
+EnvolventeEnCurso::EnvolventeEnCurso(EnvolventeViva& env, const std::vector<int>& zonas,
+                                     int estaciones)
+    : env_(env), zonas_(zonas) {
+    env_ = EnvolventeViva{};
+    for (int z : zonas_) cargadas_ |= 1u << z;
+    for (auto* v : {&env_.CortanteMax, &env_.CortanteMin, &env_.MomentoMax, &env_.MomentoMin,
+                    &env_.ServicioMax, &env_.ServicioMin, &env_.GiroMax, &env_.FlechaMax}) {
+        v->assign(static_cast<std::size_t>(std::max(estaciones, 0)) + 1, 0.0f);
     }
-
-    // Arrangements: every subset of those zones, the whole set first.
-    const int arreglos = 1 << zonas.size();
-    std::vector<ZonasVivas> activas(static_cast<std::size_t>(arreglos));
-    for (int a = 0; a < arreglos; ++a) {
-        const int mascara = arreglos - 1 - a;
-        for (std::size_t j = 0; j < zonas.size(); ++j) {
-            activas[static_cast<std::size_t>(a)][static_cast<std::size_t>(zonas[j])] =
-                (mascara >> j) & 1;
-        }
+    // The eight extremes start at 0 as those of the diagrams do, governed by
+    // the all-loaded beam until an arrangement goes beyond.
+    for (Extremo* x : {&VAbs_, &VMax_, &VMin_, &MPos_, &MNeg_, &MAbs_, &GMax_, &FMax_}) {
+        *x = {0, 0, cargadas_};
     }
-    auto muestra = [&](int a, std::size_t i) -> Muestra {
-        if (a == 0) {  // all loaded: the sampled diagrams themselves
-            const std::size_t k = i + 1;
-            return {-e.DiagCortante[k], e.DiagMomento[k], -e.DiagMomentoServicio[k], e.DiagGiro[k],
-                    e.DiagFlecha[k]};
+    env_.arreglos = 1 << std::popcount(cargadas_);
+}
+
+void EnvolventeEnCurso::Estacion(int k, float x, const double* partes, const float (&todas)[5]) {
+    // Largest and smallest of each quantity q over the arrangements: each
+    // zone's part added or not, so the largest is the whole beam less every
+    // zone whose part is negative, the smallest the whole less every zone
+    // whose part is positive. Where that rounds to no more than the
+    // all-loaded value (as when no zone takes away), the all-loaded value
+    // stands, so that the envelope holds the diagrams.
+    const std::size_t zonas = zonas_.size();
+    float alto[5], bajo[5];
+    bool altoTodas[5], bajoTodas[5];
+    for (std::size_t q = 0; q < 5; ++q) {
+        double negativas = 0, positivas = 0;
+        for (std::size_t z = 0; z < zonas; ++z) {
+            const double v = partes[5 * (z + 1) + q];
+            if (v < 0) {
+                negativas += v;
+            } else {
+                positivas += v;
+            }
         }
-        double v[5] = {permanente.CortanteIzq[i], permanente.MomentoIzq[i],
-                       permanente.MomentoServicio[i], permanente.Giro[i], permanente.Flecha[i]};
-        for (int k : zonas) {
-            if (!activas[static_cast<std::size_t>(a)][static_cast<std::size_t>(k)]) continue;
-            const Estaciones& s = vivas[static_cast<std::size_t>(k)];
-            v[0] += s.CortanteIzq[i];
-            v[1] += s.MomentoIzq[i];
-            v[2] += s.MomentoServicio[i];
-            v[3] += s.Giro[i];
-            v[4] += s.Flecha[i];
+        alto[q] = static_cast<float>(partes[q] - negativas);
+        bajo[q] = static_cast<float>(partes[q] - positivas);
+        altoTodas[q] = todas[q] >= alto[q];
+        bajoTodas[q] = todas[q] <= bajo[q];
+        if (altoTodas[q]) alto[q] = todas[q];
+        if (bajoTodas[q]) bajo[q] = todas[q];
+    }
+    // The arrangement of a largest (or smallest) value: the loaded zones
+    // less those whose part is negative (positive). Worked out only when an
+    // extreme changes hands.
+    auto vivas = [&](std::size_t q, bool maximo) {
+        const bool todasZonas = maximo ? altoTodas[q] : bajoTodas[q];
+        unsigned m = cargadas_;
+        if (todasZonas) return m;
+        for (std::size_t z = 0; z < zonas; ++z) {
+            const double v = partes[5 * (z + 1) + q];
+            if (maximo ? v < 0 : v > 0) m &= ~(1u << zonas_[z]);
         }
-        return {static_cast<float>(v[0]), static_cast<float>(v[1]), static_cast<float>(v[2]),
-                static_cast<float>(v[3]), static_cast<float>(v[4])};
+        return m;
     };
 
-    for (auto* v : {&env.CortanteMax, &env.CortanteMin, &env.MomentoMax, &env.MomentoMin,
-                    &env.ServicioMax, &env.ServicioMin, &env.GiroMax, &env.FlechaMax}) {
-        v->assign(static_cast<std::size_t>(N) + 1, 0.0f);
-    }
-    std::vector<ExtremosDiagramas> extremos(static_cast<std::size_t>(arreglos));
-    for (std::size_t i = 0; i < X.size(); ++i) {
-        const std::size_t k = i + 1;
-        for (int a = 0; a < arreglos; ++a) {
-            const Muestra m = muestra(a, i);
-            extremos[static_cast<std::size_t>(a)].Agregar(m.V, m.M, m.giro, m.flecha, X[i]);
-            const bool primero = a == 0;
-            auto envolver = [&](std::vector<float>& mayor, std::vector<float>& menor, float v) {
-                if (primero || v > mayor[k]) mayor[k] = v;
-                if (primero || v < menor[k]) menor[k] = v;
-            };
-            envolver(env.CortanteMax, env.CortanteMin, -m.V + 0.0f);
-            envolver(env.MomentoMax, env.MomentoMin, m.M);
-            envolver(env.ServicioMax, env.ServicioMin, -m.Ms + 0.0f);
-            if (primero || std::fabs(m.giro) > env.GiroMax[k]) env.GiroMax[k] = std::fabs(m.giro);
-            if (primero || std::fabs(m.flecha) > env.FlechaMax[k]) {
-                env.FlechaMax[k] = std::fabs(m.flecha);
-            }
-        }
-    }
+    // The envelope, each series in the sign of its diagram (V, M and Ms
+    // above are in the analysis sign).
+    const auto i = static_cast<std::size_t>(k);
+    env_.CortanteMax[i] = -bajo[0] + 0.0f;
+    env_.CortanteMin[i] = -alto[0] + 0.0f;
+    env_.MomentoMax[i] = alto[1];
+    env_.MomentoMin[i] = bajo[1];
+    env_.ServicioMax[i] = -bajo[2] + 0.0f;
+    env_.ServicioMin[i] = -alto[2] + 0.0f;
+    const bool giroBajo = std::fabs(bajo[3]) > std::fabs(alto[3]);
+    const bool flechaBajo = std::fabs(bajo[4]) > std::fabs(alto[4]);
+    env_.GiroMax[i] = std::fabs(giroBajo ? bajo[3] : alto[3]);
+    env_.FlechaMax[i] = std::fabs(flechaBajo ? bajo[4] : alto[4]);
 
-    // The worst of each extreme over the arrangements, in their order.
-    for (ExtremosDiagramas& x : extremos) x.SignoMostrado();
-    for (const Criterio& c : kCriterios) {
-        ExtremoEnvolvente& d = env.Extremos.*c.destino;
-        for (int a = 0; a < arreglos; ++a) {
-            const ExtremosDiagramas& x = extremos[static_cast<std::size_t>(a)];
-            const float v = x.*c.valor;
-            if (a == 0 || (c.menor ? v < d.valor : v > d.valor)) {
-                d = {v, x.x.*c.x, activas[static_cast<std::size_t>(a)]};
-            }
-        }
-    }
-    env.arreglos = arreglos;
-    env.calculada = true;
+    // The eight extremes, displayed sign; strictly beyond replaces.
+    auto subir = [&](Extremo& e, float v, std::size_t q, bool maximo) {
+        if (v > e.valor) e = {v, x, vivas(q, maximo)};
+    };
+    auto bajar = [&](Extremo& e, float v, std::size_t q, bool maximo) {
+        if (v < e.valor) e = {v, x, vivas(q, maximo)};
+    };
+    const bool cortanteBajo = std::fabs(bajo[0]) > std::fabs(alto[0]);
+    const bool momentoBajo = std::fabs(bajo[1]) > std::fabs(alto[1]);
+    subir(VAbs_, std::fabs(cortanteBajo ? bajo[0] : alto[0]), 0, !cortanteBajo);
+    subir(VMax_, -bajo[0] + 0.0f, 0, false);
+    bajar(VMin_, -alto[0] + 0.0f, 0, true);
+    subir(MPos_, -bajo[1] + 0.0f, 1, false);
+    bajar(MNeg_, -alto[1] + 0.0f, 1, true);
+    subir(MAbs_, std::fabs(momentoBajo ? bajo[1] : alto[1]), 1, !momentoBajo);
+    subir(GMax_, env_.GiroMax[i], 3, !giroBajo);
+    subir(FMax_, env_.FlechaMax[i], 4, !flechaBajo);
+}
+
+void EnvolventeEnCurso::Terminar() {
+    auto r = [](const Extremo& e) { return Registro(e.valor, e.x, e.vivas); };
+    env_.Extremos = {r(VAbs_), r(VMax_), r(VMin_), r(MPos_),
+                     r(MNeg_), r(MAbs_), r(GMax_), r(FMax_)};
+    env_.calculada = true;
 }
 
 void UsarEnvolvente(EstadoProyecto& e) {

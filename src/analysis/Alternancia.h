@@ -30,13 +30,37 @@ struct CargasPorZona {
 // trapezoid into trapezoids with the intensity interpolated at the support.
 CargasPorZona RepartirCargas(const EstadoProyecto& e);
 
-// Evaluates every arrangement of the zones that carry live load (at most 8,
-// the all-loaded one first, which is the sampled diagrams themselves) and
-// fills e.Envolvente: the envelope at every station and, for each of the
-// eight extremes, the worst value over the arrangements, its abscissa and the
-// arrangement that gives it (the first arrangement keeps a tie). Requires the
-// diagrams sampled by Calculos_Diagramas.
-void CalcularEnvolvente(EstadoProyecto& e);
+// The envelope of every arrangement of the zones that carry live load (at
+// most 8), built station by station while the diagrams are sampled: at each
+// station the largest and smallest of each quantity over the arrangements,
+// and for each of the eight extremes the worst value, its abscissa and the
+// arrangement that gives it (the first station keeps a tie; a zone that adds
+// nothing there counts as loaded, as in the all-loaded beam).
+//
+// The parts are the whole beam (every load and the self weight) and each
+// zone's live loads; the permanent part is the whole less the zones.
+class EnvolventeEnCurso {
+  public:
+    // `zonas`: the zone of each live part, in the order the parts follow the
+    // whole beam.
+    EnvolventeEnCurso(EnvolventeViva& env, const std::vector<int>& zonas, int estaciones);
+    // Station k (1..N) at x: `partes` holds V, M, Ms, Giro, Flecha of the
+    // whole beam then of each zone (5 each, analysis sign, before rounding);
+    // `todas` the whole beam's values as the diagrams store them, which the
+    // envelope always holds.
+    void Estacion(int k, float x, const double* partes, const float (&todas)[5]);
+    void Terminar();
+
+  private:
+    struct Extremo {
+        float valor = 0, x = 0;
+        unsigned vivas = 0;  // bit z: zone z loaded
+    };
+    EnvolventeViva& env_;
+    std::vector<int> zonas_;
+    unsigned cargadas_ = 0;  // the all-loaded arrangement
+    Extremo VAbs_, VMax_, VMin_, MPos_, MNeg_, MAbs_, GMax_, FMax_;
+};
 
 // The eight extremes of `e` and their abscissas become those of the envelope.
 void UsarEnvolvente(EstadoProyecto& e);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 
 namespace korvex {
 
@@ -15,6 +16,7 @@ enum Magnitud { kV, kM, kMs, kG, kD, kMagnitudes };
 
 // c[n] is the coefficient of (x - base)^n.
 using Polinomio = std::array<double, 6>;
+constexpr int kGrado[kMagnitudes] = {2, 3, 3, 4, 5};
 
 // Sum of the polynomial pieces of every load passed so far, about `base`.
 // G is the slope integral sum (g + C1), D the deflection integral sum
@@ -35,9 +37,14 @@ struct Acumulador {
         base = x;
     }
 
-    double Valor(Magnitud q, double t) const {
+    // Horner's rule up to the degree of each quantity: shear 2, moments 3,
+    // slope 4, deflection 5.
+    template <Magnitud q>
+    double Valor(double t) const {
         const Polinomio& c = p[q];
-        return ((((c[5] * t + c[4]) * t + c[3]) * t + c[2]) * t + c[1]) * t + c[0];
+        double r = c[kGrado[q]];
+        for (int n = kGrado[q] - 1; n >= 0; --n) r = r * t + c[static_cast<std::size_t>(n)];
+        return r;
     }
 
     // Adds k <x - base>^n to the service quantities of a load and its
@@ -55,7 +62,8 @@ struct Acumulador {
 // A breakpoint: the start or end of load `carga`, or a support (carga < 0).
 struct Evento {
     float x;
-    int carga;  // index of the load; kApoyoJ or kApoyoK for the reactions
+    int carga;  // index of the load in its part; kApoyoJ or kApoyoK for the reactions
+    int parte;  // the part whose load it is
     bool fin;   // end of a distributed load
 };
 constexpr int kApoyoJ = -1;
@@ -132,56 +140,74 @@ float SiguienteEstacion(float x) {
     return x + kPaso;
 }
 
-Estaciones Barrer(const AnalizadorViga& viga, const std::vector<float>& X) {
-    const std::vector<Carga>& cargas = viga.Cargas();
-    const std::vector<ConstantesCarga>& k = viga.Constantes();
-    const ConstantesCarga& kp = viga.ConstantesPesoPropio();
+void BarrerPartes(const std::vector<const AnalizadorViga*>& partes, const std::vector<float>& X,
+                  const std::function<void(std::size_t, const double*)>& visita) {
+    const std::size_t P = partes.size();
+    if (P == 0) return;
+    const AnalizadorViga& viga = *partes[0];  // the beam: supports, modulus, inertia
 
-    // Breakpoints in order of abscissa.
+    // Breakpoints of every part in order of abscissa; the supports once.
     std::vector<Evento> eventos;
-    eventos.reserve(2 * cargas.size() + 2);
-    eventos.push_back({viga.ApoyoJ(), kApoyoJ, false});
-    eventos.push_back({viga.ApoyoK(), kApoyoK, false});
-    for (std::size_t i = 0; i < cargas.size(); ++i) {
-        const Carga& c = cargas[i];
-        if (c.Tipo != kPuntual && c.Tipo != kMomento && c.Tipo != kDistribuida) continue;
-        eventos.push_back({c.A, static_cast<int>(i), false});
-        if (c.Tipo == kDistribuida) eventos.push_back({c.Fin, static_cast<int>(i), true});
+    std::size_t total = 2;
+    for (const AnalizadorViga* a : partes) total += 2 * a->Cargas().size();
+    eventos.reserve(total);
+    eventos.push_back({viga.ApoyoJ(), kApoyoJ, 0, false});
+    eventos.push_back({viga.ApoyoK(), kApoyoK, 0, false});
+    for (std::size_t p = 0; p < P; ++p) {
+        const std::vector<Carga>& cargas = partes[p]->Cargas();
+        for (std::size_t i = 0; i < cargas.size(); ++i) {
+            const Carga& c = cargas[i];
+            if (c.Tipo != kPuntual && c.Tipo != kMomento && c.Tipo != kDistribuida) continue;
+            eventos.push_back({c.A, static_cast<int>(i), static_cast<int>(p), false});
+            if (c.Tipo == kDistribuida) {
+                eventos.push_back({c.Fin, static_cast<int>(i), static_cast<int>(p), true});
+            }
+        }
     }
     std::stable_sort(eventos.begin(), eventos.end(),
                      [](const Evento& a, const Evento& b) { return a.x < b.x; });
 
-    // Reactions summed over the loads (factored and service) and the
-    // elastic-line constants, which act along the whole beam.
-    double R1f = kFactorPesoPropio * kp.R1, R2f = kFactorPesoPropio * kp.R2;
-    double R1 = kp.R1, R2 = kp.R2, C1 = kp.C1, C2 = kp.C2;
-    for (std::size_t i = 0; i < cargas.size(); ++i) {
-        const double F = FactorCarga(cargas[i], 2);
-        R1f += F * k[i].R1;
-        R2f += F * k[i].R2;
-        R1 += k[i].R1;
-        R2 += k[i].R2;
-        C1 += k[i].C1;
-        C2 += k[i].C2;
+    // Reactions of each part (factored and service) and the elastic-line
+    // constants, which act along the whole beam; each part's self weight.
+    struct Sumas {
+        double R1f = 0, R2f = 0, R1 = 0, R2 = 0;
+    };
+    std::vector<Sumas> suma(P);
+    std::vector<Acumulador> s(P);
+    for (std::size_t p = 0; p < P; ++p) {
+        const AnalizadorViga& a = *partes[p];
+        const ConstantesCarga& kp = a.ConstantesPesoPropio();
+        Sumas& g = suma[p];
+        g = {kFactorPesoPropio * kp.R1, kFactorPesoPropio * kp.R2, kp.R1, kp.R2};
+        double C1 = kp.C1, C2 = kp.C2;
+        const std::vector<Carga>& cargas = a.Cargas();
+        const std::vector<ConstantesCarga>& k = a.Constantes();
+        for (std::size_t i = 0; i < cargas.size(); ++i) {
+            const double F = FactorCarga(cargas[i], 2);
+            g.R1f += F * k[i].R1;
+            g.R2f += F * k[i].R2;
+            g.R1 += k[i].R1;
+            g.R2 += k[i].R2;
+            C1 += k[i].C1;
+            C2 += k[i].C2;
+        }
+        s[p].p[kG][0] = C1;
+        s[p].p[kD][0] = C2;
+        s[p].p[kD][1] = C1;
+        // Self weight w <x> from x = 0 (its end at L is never passed).
+        const double w = a.PesoPropio();
+        s[p].p[kV][1] += kFactorPesoPropio * w;
+        s[p].p[kM][2] += kFactorPesoPropio * w / 2;
+        s[p].p[kMs][2] += w / 2;
+        s[p].p[kG][3] += w / 6;
+        s[p].p[kD][4] += w / 24;
     }
 
-    Acumulador s;
-    s.p[kG][0] = C1;
-    s.p[kD][0] = C2;
-    s.p[kD][1] = C1;
-    // Self weight w <x> from x = 0 (its end at L is never passed).
-    const double w = viga.PesoPropio();
-    s.p[kV][1] += kFactorPesoPropio * w;
-    s.p[kM][2] += kFactorPesoPropio * w / 2;
-    s.p[kMs][2] += w / 2;
-    s.p[kG][3] += w / 6;
-    s.p[kD][4] += w / 24;
-
+    // Rotation = slope integral / (E I); Flecha keeps the inertia in (divided
+    // by E only). Without a modulus or a section they are 0.
     const double EI = viga.Rigidez(), E = viga.Modulo();
-    Estaciones r;
-    for (auto* v : {&r.CortanteIzq, &r.MomentoIzq, &r.MomentoServicio, &r.Giro, &r.Flecha}) {
-        v->resize(X.size());
-    }
+    const double porEI = EI != 0 ? 1 / EI : 0.0, porE = E != 0 ? -1 / E : 0.0;
+    std::vector<double> valores(P * kMagnitudes);
     std::size_t siguiente = 0;
     for (std::size_t i = 0; i < X.size(); ++i) {
         const float x = X[i];
@@ -189,23 +215,45 @@ Estaciones Barrer(const AnalizadorViga& viga, const std::vector<float>& X) {
         // itself are excluded, as in the left-side values.
         while (siguiente < eventos.size() && eventos[siguiente].x < x) {
             const Evento& ev = eventos[siguiente++];
-            s.Trasladar(ev.x);
-            if (ev.carga == kApoyoJ) {
-                SumarReaccion(s, R1f, R1);
-            } else if (ev.carga == kApoyoK) {
-                SumarReaccion(s, R2f, R2);
+            if (ev.carga == kApoyoJ || ev.carga == kApoyoK) {
+                for (std::size_t p = 0; p < P; ++p) {
+                    s[p].Trasladar(ev.x);
+                    if (ev.carga == kApoyoJ) SumarReaccion(s[p], suma[p].R1f, suma[p].R1);
+                    if (ev.carga == kApoyoK) SumarReaccion(s[p], suma[p].R2f, suma[p].R2);
+                }
             } else {
-                const Carga& c = cargas[static_cast<std::size_t>(ev.carga)];
-                SumarCarga(s, c, FactorCarga(c, 2), ev.fin);
+                const auto p = static_cast<std::size_t>(ev.parte);
+                const Carga& c = partes[p]->Cargas()[static_cast<std::size_t>(ev.carga)];
+                s[p].Trasladar(ev.x);
+                SumarCarga(s[p], c, FactorCarga(c, 2), ev.fin);
             }
         }
-        const double t = static_cast<double>(x) - s.base;
-        r.CortanteIzq[i] = s.Valor(kV, t);
-        r.MomentoIzq[i] = s.Valor(kM, t);
-        r.MomentoServicio[i] = s.Valor(kMs, t);
-        r.Giro[i] = EI != 0 ? s.Valor(kG, t) / EI : 0.0;
-        r.Flecha[i] = E != 0 ? -s.Valor(kD, t) / E : 0.0;
+        for (std::size_t p = 0; p < P; ++p) {
+            const Acumulador& a = s[p];
+            const double t = static_cast<double>(x) - a.base;
+            double* v = &valores[p * kMagnitudes];
+            v[kV] = a.Valor<kV>(t);
+            v[kM] = a.Valor<kM>(t);
+            v[kMs] = a.Valor<kMs>(t);
+            v[kG] = a.Valor<kG>(t) * porEI;
+            v[kD] = a.Valor<kD>(t) * porE;
+        }
+        visita(i, valores.data());
     }
+}
+
+Estaciones Barrer(const AnalizadorViga& viga, const std::vector<float>& X) {
+    Estaciones r;
+    for (auto* v : {&r.CortanteIzq, &r.MomentoIzq, &r.MomentoServicio, &r.Giro, &r.Flecha}) {
+        v->resize(X.size());
+    }
+    BarrerPartes({&viga}, X, [&](std::size_t i, const double* v) {
+        r.CortanteIzq[i] = v[kV];
+        r.MomentoIzq[i] = v[kM];
+        r.MomentoServicio[i] = v[kMs];
+        r.Giro[i] = v[kG];
+        r.Flecha[i] = v[kD];
+    });
     return r;
 }
 

@@ -10,6 +10,7 @@
 // that long beams lose no digits to powers of large abscissas.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "analysis/AnalizadorViga.h"
@@ -40,5 +41,13 @@ float SiguienteEstacion(float x);
 
 // Evaluates `viga` at the increasing abscissas `X` by the sweep.
 Estaciones Barrer(const AnalizadorViga& viga, const std::vector<float>& X);
+
+// The same sweep over several parts of one beam (the same supports, section
+// and modulus; each part its own loads and, if it has it, the self weight),
+// each swept as its own polynomials: at station i, visita(i, v) receives for
+// each part p the values v[5 p .. 5 p + 4]: V, M, Ms, Giro and Flecha, as in
+// Estaciones. Parts that hold the loads of a beam between them add up to it.
+void BarrerPartes(const std::vector<const AnalizadorViga*>& partes, const std::vector<float>& X,
+                  const std::function<void(std::size_t, const double*)>& visita);
 
 }  // namespace korvex

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/Alternancia.h"
 #include "analysis/Analisis_Punto.h"
 #include "analysis/AnalizadorViga.h"
 #include "analysis/Barrido.h"
@@ -74,12 +75,8 @@ void GuardarExtremos(EstadoProyecto& e, const ExtremosDiagramas& x) {
 
 void Calculos_Diagramas(EstadoProyecto& e, const std::function<void(int)>& progreso) {
     const float L = e.LuzViga;
-    // Stations from 0 in Single steps of 0.01 m while x <= L, and one sweep
-    // along the beam for all of them.
-    const AnalizadorViga viga(e);
+    // Stations from 0 in Single steps of 0.01 m while x <= L.
     const std::vector<float> X = AbscisasEstaciones(L, kMaxEstaciones);
-    const Estaciones valores = Barrer(viga, X);
-    e.Pasos.reacciones = viga.Reacciones();
 
     // Allocation: n = L * 100 + 1 in single precision, rounded half to even.
     // Beyond about 160 m the Single abscissas fall behind 0.01 k and the
@@ -92,11 +89,30 @@ void Calculos_Diagramas(EstadoProyecto& e, const std::function<void(int)>& progr
         v->assign(static_cast<size_t>(n) + 1, 0.0f);
     }
 
+    // One sweep along the beam: the whole beam, and each zone's live loads
+    // as parts of their own, whose arrangements give the envelope of the
+    // live load.
+    const AnalizadorViga viga(e);
+    e.Pasos.reacciones = viga.Reacciones();
+    const CargasPorZona porZona = RepartirCargas(e);
+    std::vector<AnalizadorViga> vivas;
+    std::vector<int> zonas;
+    vivas.reserve(kZonas);
+    for (int z = 0; z < kZonas; ++z) {
+        const std::vector<Carga>& c = porZona.vivas[static_cast<std::size_t>(z)];
+        if (c.empty()) continue;
+        vivas.emplace_back(e, c, false);
+        zonas.push_back(z);
+    }
+    std::vector<const AnalizadorViga*> partes{&viga};
+    for (const AnalizadorViga& a : vivas) partes.push_back(&a);
+    EnvolventeEnCurso envolvente(e.Envolvente, zonas, static_cast<int>(X.size()));
+
     // The extremes accumulate on top of what the caller left (normally 0).
     ExtremosDiagramas extremos = LeerExtremos(e);
     int barra = 20;
     int k = 0;
-    for (std::size_t i = 0; i < X.size(); ++i) {
+    BarrerPartes(partes, X, [&](std::size_t i, const double* valores) {
         const float x = X[i];
         // Progress: 30, 40, 50 past a quarter, a half and three quarters.
         const float hechas = static_cast<float>(k);
@@ -109,12 +125,10 @@ void Calculos_Diagramas(EstadoProyecto& e, const std::function<void(int)>& progr
             if (progreso) progreso(barra);
         }
 
-        const float V = static_cast<float>(valores.CortanteIzq[i]);
-        const float M = static_cast<float>(valores.MomentoIzq[i]);
-        const float Ms = static_cast<float>(valores.MomentoServicio[i]);
-        const float giro = static_cast<float>(valores.Giro[i]);
-        const float flecha = static_cast<float>(valores.Flecha[i]);
-
+        const float todas[5] = {static_cast<float>(valores[0]), static_cast<float>(valores[1]),
+                                static_cast<float>(valores[2]), static_cast<float>(valores[3]),
+                                static_cast<float>(valores[4])};
+        const float V = todas[0], M = todas[1], Ms = todas[2], giro = todas[3], flecha = todas[4];
         extremos.Agregar(V, M, giro, flecha, x);
 
         ++k;
@@ -124,7 +138,9 @@ void Calculos_Diagramas(EstadoProyecto& e, const std::function<void(int)>& progr
         e.DiagFlecha[k] = flecha;
         e.DiagMomentoServicio[k] = -Ms;
         e.DiagX[k] = x;
-    }
+        envolvente.Estacion(k, x, valores, todas);
+    });
+    envolvente.Terminar();
     // The point values are those of the last station; XAnalisis is left at
     // the first abscissa beyond the beam, where the station loop stops.
     if (!X.empty()) GuardarPunto(e, viga.Evaluar(X.back()));

@@ -34,8 +34,9 @@ void GuardarExtremos(EstadoProyecto& e, const ExtremosDiagramas& x);
 
 // Fills the five station arrays (and DiagX), NumEstaciones, the eight
 // extremes (on top of the values the caller left, normally 0) and their
-// abscissas. `progreso`, when given, receives 30, 40 and 50 as the sampling
-// passes a quarter, a half and three quarters of the beam.
+// abscissas, the reactions of the record, and the envelope of the live-load
+// arrangements (e.Envolvente, see analysis/Alternancia.h). `progreso`, when given, receives 30, 40
+// and 50 as the sampling passes a quarter, a half and three quarters of the beam.
 void Calculos_Diagramas(EstadoProyecto& e, const std::function<void(int)>& progreso = {});
 
 // Checks the beam and its loads before a calculation: supports 0 <= J < K <= L,

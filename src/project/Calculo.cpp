@@ -119,10 +119,10 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui,
 
     // 4. Diagrams.
     Avanzar(progreso, 20);
+    // The sampling evaluates the live-load arrangements as well, so that the
+    // notice can say when one of them governs; with the option on they are
+    // designed for.
     Calculos_Diagramas(e, progreso);
-    // The live-load arrangements are always evaluated, so that the notice can
-    // say when one of them governs; with the option on they are designed for.
-    CalcularEnvolvente(e);
     e.AvisoAlternancia = AvisoAlternancia(e);
     if (e.AlternanciaViva) UsarEnvolvente(e);
     Avanzar(progreso, 60);

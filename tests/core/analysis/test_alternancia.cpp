@@ -31,7 +31,6 @@ EstadoProyecto Viga(float L, float J, float K) {
 void Calcular(EstadoProyecto& e) {
     IniciarCalculo(e);
     Calculos_Diagramas(e);
-    CalcularEnvolvente(e);
 }
 
 // L = 8 m on supports at 1.5 and 6.5 (span 5 m, two 1.5 m cantilevers), no

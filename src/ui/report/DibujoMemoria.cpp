@@ -1,7 +1,6 @@
 #include "ui/report/DibujoMemoria.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 

@@ -7,7 +7,6 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
-#include <array>
 #include <string>
 #include <vector>
 

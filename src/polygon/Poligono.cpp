@@ -1,7 +1,6 @@
 #include "polygon/Poligono.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <sstream>
 
@@ -13,24 +12,7 @@ namespace {
 
 constexpr double kMargen = 1016;  // twips, total margin of the drawing box
 
-std::string SinCerosFinales(std::string s) {
-    if (s.find('.') == std::string::npos) return s;
-    while (!s.empty() && s.back() == '0') s.pop_back();
-    if (!s.empty() && s.back() == '.') s.pop_back();
-    return s;
-}
-
 }  // namespace
-
-std::string TextoDoble(double v) {
-    if (!std::isfinite(v) || v == 0) return "0";
-    const int exp10 = static_cast<int>(std::floor(std::log10(std::fabs(v))));
-    const int decimales = std::clamp(14 - exp10, 0, 300);
-    char buf[512];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimales);
-    const std::string s = SinCerosFinales(std::string(buf, r.ptr));
-    return s == "-0" ? "0" : s;
-}
 
 bool Poligono::Borrar() {
     if (v_.empty()) return false;
@@ -108,7 +90,7 @@ ResultadoPoligono Poligono::Calcular() {
     r.Xcg = Xcg_;
     r.Ycg = Ycg_;
     r.txtArea = texto::Formato(r.area, "###,###,###.00");
-    r.txtIx = TextoDoble(r.Ix);
+    r.txtIx = texto::TextoDoble(r.Ix);
     r.txtXcg = texto::Formato(r.Xcg, "###,###.00");
     r.txtYcg = texto::Formato(r.Ycg, "###,###.00");
     r.lblCg = "(" + texto::Formato(r.Xcg, "Fixed") + "," + texto::Formato(r.Ycg, "Fixed") + ")";

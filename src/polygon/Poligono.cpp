@@ -1,8 +1,8 @@
 #include "polygon/Poligono.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
+#include <limits>
 #include <sstream>
 
 #include "text/Numeros.h"
@@ -12,25 +12,9 @@ namespace korvex {
 namespace {
 
 constexpr double kMargen = 1016;  // twips, total margin of the drawing box
-
-std::string SinCerosFinales(std::string s) {
-    if (s.find('.') == std::string::npos) return s;
-    while (!s.empty() && s.back() == '0') s.pop_back();
-    if (!s.empty() && s.back() == '.') s.pop_back();
-    return s;
-}
+constexpr double kEpsilonDoble = std::numeric_limits<double>::epsilon() / 2;  // unit roundoff
 
 }  // namespace
-
-std::string TextoDoble(double v) {
-    if (!std::isfinite(v) || v == 0) return "0";
-    const int exp10 = static_cast<int>(std::floor(std::log10(std::fabs(v))));
-    const int decimales = std::clamp(14 - exp10, 0, 300);
-    char buf[512];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimales);
-    const std::string s = SinCerosFinales(std::string(buf, r.ptr));
-    return s == "-0" ? "0" : s;
-}
 
 bool Poligono::Borrar() {
     if (v_.empty()) return false;
@@ -48,10 +32,15 @@ std::string Poligono::LineaLista(float x, float y) {
 }
 
 // One fan from the current first vertex; false when the running area comes
-// back to exactly 0 (that start cannot place the centroid).
+// back to 0 (that start cannot place the centroid). The running area is 0
+// when it is no larger than the rounding of the sums that formed it: the
+// products of two Singles are exact in a Double, but their sums round, so a
+// figure of zero net area may come out as a rounding residue, whose centroid
+// would be meaningless and far away.
 bool Poligono::Abanico(double& S, double& Xcg, double& Ycg, double& Ix) const {
     S = 0;
     Ix = 0;
+    double terminos = 0;  // u2: sum of the magnitudes of the products summed so far
     const double x1 = v_[0].x, y1 = v_[0].y;
     for (size_t i = 1; i + 1 < v_.size(); ++i) {
         const double x2 = v_[i].x, y2 = v_[i].y;
@@ -61,15 +50,25 @@ bool Poligono::Abanico(double& S, double& Xcg, double& Ycg, double& Ix) const {
         const double D = x1 * y2 + x2 * y3 + x3 * y1 - y1 * x2 - y2 * x3 - y3 * x1;
         const double At = D / 2;
         S += At;
-        if (S == 0) return false;
+        terminos += (std::fabs(x1 * y2) + std::fabs(x2 * y3) + std::fabs(x3 * y1) +
+                     std::fabs(y1 * x2) + std::fabs(y2 * x3) + std::fabs(y3 * x1)) /
+                    2;
+        // Bound of the rounding: 5 roundings within D, one per running sum.
+        const double redondeo = static_cast<double>(i + 5) * kEpsilonDoble * terminos;
+        if (std::fabs(S) <= redondeo) return false;
         const double xt = (x1 + x2 + x3) / 3, yt = (y1 + y2 + y3) / 3;
         const double YcgPrev = Ycg;
         Xcg = (Sprev * Xcg + At * xt) / S;
         Ycg = (Sprev * Ycg + At * yt) / S;
-        // The triangle's own inertia about the horizontal axis through yt.
-        const float It = static_cast<float>(D / 12 *
-                                            (y1 * y1 + y2 * y2 + y3 * y3 + y1 * y2 + y2 * y3 +
-                                             y3 * y1 - 4 * yt * (y1 + y2 + y3) + 6 * yt * yt));
+        // The triangle's own inertia about the horizontal axis through yt,
+        // rounded to a Single; beyond the Single range (coordinates of
+        // 1E+10 and more) it is kept as a Double rather than lost.
+        const double ItDoble = D / 12 *
+                               (y1 * y1 + y2 * y2 + y3 * y3 + y1 * y2 + y2 * y3 + y3 * y1 -
+                                4 * yt * (y1 + y2 + y3) + 6 * yt * yt);
+        const double It = std::fabs(ItDoble) <= std::numeric_limits<float>::max()
+                              ? static_cast<float>(ItDoble)
+                              : ItDoble;
         // The figure so far and the new triangle, both moved to the new centroid.
         Ix += Sprev * (YcgPrev - Ycg) * (YcgPrev - Ycg) + At * (yt - Ycg) * (yt - Ycg) + It;
     }
@@ -108,7 +107,7 @@ ResultadoPoligono Poligono::Calcular() {
     r.Xcg = Xcg_;
     r.Ycg = Ycg_;
     r.txtArea = texto::Formato(r.area, "###,###,###.00");
-    r.txtIx = TextoDoble(r.Ix);
+    r.txtIx = texto::TextoDoble(r.Ix);
     r.txtXcg = texto::Formato(r.Xcg, "###,###.00");
     r.txtYcg = texto::Formato(r.Ycg, "###,###.00");
     r.lblCg = "(" + texto::Formato(r.Xcg, "Fixed") + "," + texto::Formato(r.Ycg, "Fixed") + ")";

@@ -69,7 +69,4 @@ class Poligono {
 std::optional<std::vector<Vertice>> LeerArchivoPoligono(const std::string& contenido,
                                                         std::string* error);
 
-// A double written with up to 15 significant digits, plain decimal form.
-std::string TextoDoble(double v);
-
 }  // namespace korvex

@@ -3,13 +3,17 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <string>
 
 namespace korvex::texto {
 
 namespace {
+
+constexpr float kMayorSingle = std::numeric_limits<float>::max();
+// The largest Single plus half its last unit, 2^128 - 2^103: from here on a
+// value rounds to an infinite Single.
+constexpr double kLimiteSingle = 0x1.ffffffp+127;
 
 bool EsBlanco(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -42,15 +46,15 @@ size_t LongitudNumero(std::string_view s) {
 }
 
 // Reads `s` (a whole decimal number as found by LongitudNumero) as double.
-// Returns false when it does not fit a finite Single.
+// Returns false when it does not round to a finite Single.
 bool Convertir(std::string_view s, double& valor) {
     std::string t(s);
     if (!t.empty() && t[0] == '+') t.erase(0, 1);
     double v = 0;
     const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
     if (r.ec != std::errc() || r.ptr != t.data() + t.size()) return false;
-    if (!std::isfinite(v) || std::fabs(v) > std::numeric_limits<float>::max()) return false;
-    valor = v;
+    if (!std::isfinite(v) || std::fabs(v) >= kLimiteSingle) return false;
+    valor = std::fabs(v) > kMayorSingle ? std::copysign(kMayorSingle, v) : v;
     return true;
 }
 
@@ -61,48 +65,66 @@ std::string_view SinBlancos(std::string_view s) {
     return s.substr(a, b - a);
 }
 
-// Digits of |valor| rounded to `decimales` places, half away from zero,
-// decided on the value written with 15 significant digits (as a user sees it).
-std::string Redondear(double valor, int decimales) {
+// A non-negative decimal number as its digits and the place of its point:
+// value = 0.d1d2d3... x 10^punto.
+struct Decimal {
+    std::string digitos;
+    int punto = 0;
+};
+
+// The digits of to_chars' scientific text "d[.ddd]e[+-]xx".
+Decimal DesdeCientifico(const char* ini, const char* fin) {
+    Decimal d;
+    const char* e = std::find(ini, fin, 'e');
+    for (const char* p = ini; p < e; ++p)
+        if (*p != '.') d.digitos.push_back(*p);
+    const char* q = e + 1;
+    if (q < fin && *q == '+') ++q;
+    int exp10 = 0;
+    std::from_chars(q, fin, exp10);
+    d.punto = exp10 + 1;
+    return d;
+}
+
+// |valor| with 15 significant digits: a Double as a user sees it.
+Decimal DigitosDe(double valor) {
     char buf[64];
-    const auto fin =
+    const auto r =
         std::to_chars(buf, buf + sizeof buf, std::fabs(valor), std::chars_format::scientific, 14);
-    *fin.ptr = 0;
-    // buf: d.dddddddddddddde[+-]xx (15 significant digits)
-    std::string mant;
-    mant.push_back(buf[0]);
-    mant.append(buf + 2, buf + 16);
-    const int exp10 = std::atoi(buf + 17);
-    // Position of the decimal point within mant: after exp10 + 1 digits.
-    int punto = exp10 + 1;
-    if (punto < 0) {
-        mant.insert(0, static_cast<size_t>(-punto), '0');
-        punto = 0;
+    return DesdeCientifico(buf, r.ptr);
+}
+
+// |valor| by the shortest decimal that reads back as the same Single.
+Decimal DigitosDe(float valor) {
+    char buf[64];
+    const auto r =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(valor), std::chars_format::scientific);
+    return DesdeCientifico(buf, r.ptr);
+}
+
+// Rounds to `decimales` places after the point, half away from zero (the
+// digits are the magnitude). The result holds exactly punto + decimales
+// digits, punto >= 0 (one more on a carry out of the first digit).
+Decimal Redondear(Decimal d, int decimales) {
+    if (d.punto < 0) {
+        d.digitos.insert(0, static_cast<size_t>(-d.punto), '0');
+        d.punto = 0;
     }
-    if (static_cast<int>(mant.size()) < punto + decimales + 1) {
-        mant.append(static_cast<size_t>(punto + decimales + 1 - static_cast<int>(mant.size())),
-                    '0');
-    }
-    const int corte = punto + decimales;
-    std::string digitos = mant.substr(0, static_cast<size_t>(corte));
-    if (mant[static_cast<size_t>(corte)] >= '5') {
-        int k = static_cast<int>(digitos.size()) - 1;
-        while (k >= 0 && digitos[static_cast<size_t>(k)] == '9') {
-            digitos[static_cast<size_t>(k)] = '0';
-            --k;
-        }
-        if (k >= 0) {
-            ++digitos[static_cast<size_t>(k)];
+    const size_t corte = static_cast<size_t>(d.punto + decimales);
+    if (d.digitos.size() <= corte) d.digitos.resize(corte + 1, '0');
+    const bool arriba = d.digitos[corte] >= '5';
+    d.digitos.resize(corte);
+    if (arriba) {
+        size_t k = corte;
+        while (k > 0 && d.digitos[k - 1] == '9') d.digitos[--k] = '0';
+        if (k > 0) {
+            ++d.digitos[k - 1];
         } else {
-            digitos.insert(0, "1");
-            ++punto;
+            d.digitos.insert(0, "1");
+            ++d.punto;
         }
     }
-    std::string entero = digitos.substr(0, static_cast<size_t>(punto));
-    const std::string fraccion = digitos.substr(static_cast<size_t>(punto));
-    size_t nz = entero.find_first_not_of('0');
-    entero = nz == std::string::npos ? "" : entero.substr(nz);
-    return entero + "." + fraccion;
+    return d;
 }
 
 std::string Agrupar(const std::string& entero) {
@@ -129,6 +151,51 @@ std::string QuitarCeros(std::string s) {
     return s;
 }
 
+// The digits of a rounded Decimal around its point, with no leading zeros
+// in the whole part ("" for a value below 1).
+std::string ParteEntera(const Decimal& r) {
+    std::string e = r.digitos.substr(0, static_cast<size_t>(r.punto));
+    e.erase(0, e.find_first_not_of('0'));
+    return e;
+}
+std::string ParteDecimal(const Decimal& r) {
+    return r.digitos.substr(static_cast<size_t>(r.punto));
+}
+
+std::string ConPatron(const Decimal& d, bool negativo, std::string_view patron) {
+    int decimales = 2;
+    bool ceroInicial = false, miles = true;
+    if (patron == "###,##0.00") {
+        ceroInicial = true;
+    } else if (patron == "###,##0.000") {
+        ceroInicial = true;
+        decimales = 3;
+    } else if (patron == "Fixed") {
+        ceroInicial = true;
+        miles = false;
+    }
+    const Decimal r = Redondear(d, decimales);
+    std::string entero = ParteEntera(r);
+    if (entero.empty() && ceroInicial) entero = "0";
+    if (miles) entero = Agrupar(entero);
+    std::string s = entero + "." + ParteDecimal(r);
+    if (negativo && !SoloCeros(s)) s.insert(0, "-");
+    return s;
+}
+
+// Scientific form of the general format: mantissa, "E", sign and at least
+// two exponent digits (1E-07, 1.5E+16).
+std::string ConExponente(const std::string& mantisa, int exp10) {
+    std::string dig = std::to_string(std::abs(exp10));
+    if (dig.size() < 2) dig.insert(0, "0");
+    return QuitarCeros(mantisa) + "E" + (exp10 < 0 ? "-" : "+") + dig;
+}
+
+// The plain branch of the general format covers 1E-05 <= |v| < 1E+15.
+bool GeneralSinExponente(double a) {
+    return a >= 1e-5 && a < 1e15;
+}
+
 }  // namespace
 
 double NumeroCampo(std::string_view texto) {
@@ -153,41 +220,38 @@ bool EsNumerico(std::string_view texto) {
 
 std::string Formato(double valor, std::string_view patron) {
     if (!std::isfinite(valor)) valor = 0;
-    int decimales = 2;
-    bool ceroInicial = false, miles = true;
-    if (patron == "###,##0.00") {
-        ceroInicial = true;
-    } else if (patron == "###,##0.000") {
-        ceroInicial = true;
-        decimales = 3;
-    } else if (patron == "Fixed") {
-        ceroInicial = true;
-        miles = false;
-    }
-    const std::string r = Redondear(valor, decimales);
-    const size_t p = r.find('.');
-    std::string entero = r.substr(0, p);
-    const std::string fraccion = r.substr(p + 1);
-    if (entero.empty() && ceroInicial) entero = "0";
-    if (miles) entero = Agrupar(entero);
-    std::string s = entero + "." + fraccion;
-    if (valor < 0 && !SoloCeros(s)) s.insert(0, "-");
-    return s;
+    return ConPatron(DigitosDe(valor), valor < 0, patron);
+}
+
+std::string Formato(float valor, std::string_view patron) {
+    if (!std::isfinite(valor)) valor = 0;
+    return ConPatron(DigitosDe(valor), valor < 0, patron);
 }
 
 std::string TextoSimple(float valor) {
     if (!std::isfinite(valor) || valor == 0) return "0";
-    char buf[64];
+    char buf[128];
     // Shortest digits that read back to the same Single, written without exponent.
-    const auto r = std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::fixed);
-    return std::string(buf, r.ptr);
+    auto r = std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::fixed);
+    std::string t(buf, r.ptr);
+    // The field reading passes through a Double. For the rare text that lies
+    // within a Double's rounding of the midpoint between two Singles (only
+    // 7.038531e-26 and its negative) nine significant digits of the exact value
+    // are written instead: they always come back to the same Single.
+    if (static_cast<float>(NumeroCampo(t)) != valor) {
+        const int exp10 = static_cast<int>(std::floor(std::log10(std::fabs(valor))));
+        r = std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::fixed,
+                          std::max(0, 8 - exp10));
+        t = QuitarCeros(std::string(buf, r.ptr));
+    }
+    return t;
 }
 
 std::string FormatoGeneral(double valor) {
     if (!std::isfinite(valor) || valor == 0) return "0";
     const double a = std::fabs(valor);
     char buf[400];
-    if (a >= 1e-5 && a < 1e15) {
+    if (GeneralSinExponente(a)) {
         // 7 significant digits in plain decimal notation.
         const int exp10 = static_cast<int>(std::floor(std::log10(a)));
         const int decimales = std::max(0, 6 - exp10);
@@ -199,12 +263,40 @@ std::string FormatoGeneral(double valor) {
     const auto r = std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::scientific, 6);
     const std::string t(buf, r.ptr);
     const size_t e = t.find('e');
-    const std::string mant = QuitarCeros(t.substr(0, e));
-    const char signo = t[e + 1] == '-' ? '-' : '+';
-    std::string dig = t.substr(e + 2);
-    while (dig.size() > 2 && dig[0] == '0') dig.erase(0, 1);
-    if (dig.size() < 2) dig.insert(0, "0");
-    return mant + "E" + signo + dig;
+    return ConExponente(t.substr(0, e), std::stoi(t.substr(e + 1)));
+}
+
+std::string FormatoGeneral(float valor) {
+    if (!std::isfinite(valor) || valor == 0) return "0";
+    const Decimal d = DigitosDe(valor);
+    const std::string signo = valor < 0 ? "-" : "";
+    if (GeneralSinExponente(std::fabs(static_cast<double>(valor)))) {
+        // 7 significant digits in plain decimal notation (whole units from 1E+06 up).
+        const Decimal r = Redondear(d, std::max(0, 7 - d.punto));
+        std::string entero = ParteEntera(r);
+        if (entero.empty()) entero = "0";
+        const std::string t = QuitarCeros(entero + "." + ParteDecimal(r));
+        return t == "0" ? t : signo + t;
+    }
+    // 7 significant digits: d.dddddd, the exponent moved on a carry (9.9999999E+20).
+    Decimal r = Redondear(Decimal{d.digitos, 1}, 6);
+    int exp10 = d.punto - 1;
+    if (r.punto == 2) {
+        r.digitos.pop_back();
+        r.punto = 1;
+        ++exp10;
+    }
+    return signo + ConExponente(ParteEntera(r) + "." + ParteDecimal(r), exp10);
+}
+
+std::string TextoDoble(double valor) {
+    if (!std::isfinite(valor) || valor == 0) return "0";
+    const int exp10 = static_cast<int>(std::floor(std::log10(std::fabs(valor))));
+    const int decimales = std::clamp(14 - exp10, 0, 300);
+    char buf[512];
+    const auto r = std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::fixed, decimales);
+    const std::string s = QuitarCeros(std::string(buf, r.ptr));
+    return s == "-0" ? "0" : s;
 }
 
 }  // namespace korvex::texto

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 
 #include "text/Numeros.h"
@@ -7,18 +8,24 @@
 namespace korvex::texto {
 namespace {
 
+// Just above the largest Single a text still rounds to it (3.4028235e38, the
+// shortest form of the largest Single); from half its last unit on it does not.
 TEST(LecturaCampo, NumeroYPruebaNumerica) {
     const struct {
         const char* texto;
         double numero;
         bool numerico;
     } casos[] = {
+        // clang-format off
         {"2.3", 2.3, true},   {" 5 ", 5, true},       {"5abc", 5, false},
         {"", 0, false},       {"-", 0, false},        {"1e3", 1000, true},
         {"1,5", 1, false},    {"inf", 0, false},      {"nan", 0, false},
         {"1E+40", 0, false},  {".5", 0.5, true},      {"-.5", -0.5, true},
         {"5.", 5, true},      {"2.5E-03", 0.0025, true}, {"  -3.25xyz", -3.25, false},
         {"1e", 1, false},     {"- 5", 0, false},      {"3.4e38", 3.4e38, true},
+        {"3.4028235e38", FLT_MAX, true}, {"-3.4028235E+38", -FLT_MAX, true},
+        {"3.4028236e38", 0, false},
+        // clang-format on
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.texto);
@@ -45,7 +52,7 @@ TEST(Formatos, TablaDePatrones) {
         {999.995, "###,###.00", "1,000.00"},
         {-0.001, "###,###.00", ".00"},  // no "-.00"
         {-0.5, "###,###.00", "-.50"},
-        {2.675, "###,##0.00", "2.68"},  // the half as the user sees it
+        {2.675, "###,##0.00", "2.68"},   // the half as the user sees it
         {-0.125, "###,###.00", "-.13"},  // halves away from zero
         {NAN, "###,###.00", ".00"},
         {INFINITY, "Fixed", "0.00"},
@@ -56,19 +63,60 @@ TEST(Formatos, TablaDePatrones) {
     }
 }
 
+// A Single is rounded from its shortest decimal form: each row's binary value
+// lies on the other side of the half (0.0235f is 0.0234999991...), so the
+// Double route would write the digit below.
+TEST(Formatos, SingleRedondeadoDesdeSuFormaMasCorta) {
+    const struct {
+        float valor;
+        const char* patron;
+        const char* texto;
+    } casos[] = {
+        {0.0235f, "###,##0.000", "0.024"},  // L/180 for L = 4.23 m
+        {-0.0235f, "###,##0.000", "-0.024"},
+        {2.675f, "###,##0.00", "2.68"},
+        {-2.675f, "Fixed", "-2.68"},
+        {0.005f, "###,###.00", ".01"},
+        {-0.145f, "###,###.00", "-.15"},
+        {999.995f, "###,###.00", "1,000.00"},
+        {3100.115f, "###,###.00", "3,100.12"},
+        {92356.055f, "###,###,###.00", "92,356.06"},
+        // Binary 2751380.25, shortest form 2751380.2: the user's digits count.
+        {2751380.25f, "###,###,###.00", "2,751,380.20"},
+        {-0.004f, "###,###.00", ".00"},
+        {NAN, "###,##0.00", "0.00"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::string(c.patron) + " " + std::to_string(c.valor));
+        EXPECT_EQ(Formato(c.valor, c.patron), c.texto);
+    }
+    const std::pair<float, const char*> generales[] = {
+        {2.8900075f, "2.890008"}, {-1.7000015f, "-1.700002"},  {14.198725f, "14.19873"},
+        {0.0235f, "0.0235"},      {1.2345679e8f, "123456790"}, {9.9999995e20f, "1E+21"},
+        {1e-7f, "1E-07"},         {-1.5e16f, "-1.5E+16"},      {INFINITY, "0"}};
+    for (const auto& [v, t] : generales) EXPECT_EQ(FormatoGeneral(v), t) << v;
+}
+
 TEST(Formatos, FormaSimpleYGeneral) {
     const std::pair<float, const char*> simples[] = {
-        {2.5f, "2.5"}, {0.0f, "0"},       {-0.0f, "0"},          {5.67f, "5.67"},
-        {1e-3f, "0.001"}, {123456.7f, "123456.7"}, {100.0f, "100"}, {NAN, "0"}};
+        {2.5f, "2.5"},           {0.0f, "0"},     {-0.0f, "0"}, {5.67f, "5.67"}, {1e-3f, "0.001"},
+        {123456.7f, "123456.7"}, {100.0f, "100"}, {NAN, "0"}};
     for (const auto& [v, t] : simples) EXPECT_EQ(TextoSimple(v), t);
     // Every Single written this way reads back to the same bits.
-    for (float v : {0.1f + 5.9f, 1.0f / 3, 327.67f, 2.1e6f, 1.17549435e-38f}) {
+    // The largest Single and the one whose shortest text a Double would round
+    // to its neighbour included.
+    for (float v : {0.1f + 5.9f, 1.0f / 3, 327.67f, 2.1e6f, 1.17549435e-38f, FLT_MAX, -FLT_MAX,
+                    7.038531e-26f, -7.038531e-26f}) {
         EXPECT_EQ(static_cast<float>(NumeroCampo(TextoSimple(v))), v);
     }
     // The report's general format: up to 7 significant digits.
-    const std::pair<double, const char*> generales[] = {
-        {18.666666, "18.66667"}, {6, "6"},           {1234567.8, "1234568"},
-        {0.0123456789, "0.01234568"}, {1.5e16, "1.5E+16"}, {1e-7, "1E-07"}, {NAN, "0"}};
+    const std::pair<double, const char*> generales[] = {{18.666666, "18.66667"},
+                                                        {6, "6"},
+                                                        {1234567.8, "1234568"},
+                                                        {0.0123456789, "0.01234568"},
+                                                        {1.5e16, "1.5E+16"},
+                                                        {1e-7, "1E-07"},
+                                                        {NAN, "0"}};
     for (const auto& [v, t] : generales) EXPECT_EQ(FormatoGeneral(v), t);
 }
 

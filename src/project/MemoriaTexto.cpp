@@ -11,7 +11,15 @@ std::string F2(double v) {
     return texto::Formato(v, "###,##0.00");
 }
 
+std::string F2(float v) {
+    return texto::Formato(v, "###,##0.00");
+}
+
 std::string F3(double v) {
+    return texto::Formato(v, "###,##0.000");
+}
+
+std::string F3(float v) {
     return texto::Formato(v, "###,##0.000");
 }
 
@@ -20,27 +28,43 @@ std::string Entero(double v) {
     return t.substr(0, t.size() - 3);  // the ".00" of a whole number
 }
 
+std::string Entero(float v) {
+    return Entero(texto::NumeroCampo(texto::TextoSimple(v)));
+}
+
 std::string General(double v) {
+    return texto::FormatoGeneral(v);
+}
+
+std::string General(float v) {
     return texto::FormatoGeneral(v);
 }
 
 std::string Cifras(double v, int cifras) {
     if (!std::isfinite(v) || v == 0) return "0";
-    int exp10 = static_cast<int>(std::floor(std::log10(std::fabs(v))));
-    if (std::fabs(v) < 1e-3) {
+    // Halves away from zero: a value read from a decimal text may lie a
+    // hair below its half in binary.
+    const double a = std::fabs(v) * (1 + 1e-12);
+    int exp10 = static_cast<int>(std::floor(std::log10(a)));
+    const double signo = v < 0 ? -1 : 1;
+    if (a < 1e-3) {
         // Mantissa and power of ten, the mantissa rounded to `cifras` digits.
         const double escala = std::pow(10.0, cifras - 1);
-        double m = std::round(v / std::pow(10.0, exp10) * escala) / escala;
-        if (std::fabs(m) >= 10) {
+        double m = std::round(a / std::pow(10.0, exp10) * escala) / escala;
+        if (m >= 10) {
             m /= 10;
             ++exp10;
         }
-        return General(m) + "×10^{" + std::to_string(exp10) + "}";
+        return General(signo * m) + "×10^{" + std::to_string(exp10) + "}";
     }
     const int decimales = cifras - 1 - exp10;
     if (decimales <= 0) return Entero(v);
     const double escala = std::pow(10.0, decimales);
-    return General(std::round(v * escala) / escala);
+    return General(signo * std::round(a * escala) / escala);
+}
+
+std::string Cifras(float v, int cifras) {
+    return Cifras(texto::NumeroCampo(texto::TextoSimple(v)), cifras);
 }
 
 std::string Fc(const Proyecto& p) {

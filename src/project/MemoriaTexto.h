@@ -11,18 +11,26 @@
 
 namespace korvex::memoria {
 
+// Every format has a Double and a Single version: a Single is rounded from
+// its shortest decimal form, the digits the screen shows (halves away from
+// zero), a Double from its first 15 significant digits.
+
 // Two and three decimals with thousands separators ("1,234.50", "0.006").
 std::string F2(double v);
+std::string F2(float v);
 std::string F3(double v);
+std::string F3(float v);
 
 // A whole number with thousands separators: forces in Kgr, moments in Kgr.cm,
 // inertias in cm4 ("1,234,568").
 std::string Entero(double v);
+std::string Entero(float v);
 
 // `cifras` significant digits, trailing zeros dropped ("0.08710" -> "0.0871");
 // values of 10^cifras and more as whole numbers; magnitudes below 0.001 as
 // "1.234×10^{-5}".
 std::string Cifras(double v, int cifras = 4);
+std::string Cifras(float v, int cifras = 4);
 
 // A value as it was entered or stored (the shortest text of the Single):
 // lengths and loads of the project.
@@ -33,6 +41,7 @@ std::string Fc(const Proyecto& p);
 
 // The plain general format of the program (up to 7 significant digits).
 std::string General(double v);
+std::string General(float v);
 
 // Units with their markup.
 inline constexpr const char* kCm2 = "cm^{2}";

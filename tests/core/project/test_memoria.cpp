@@ -78,6 +78,11 @@ TEST(MemoriaDeCalculo, FormatosPorMagnitud) {
         {0.99996, 4, "1"},
     };
     for (const auto& c : cifras) EXPECT_EQ(Cifras(c.v, c.cifras), c.texto) << c.v;
+    // Halves away from zero as the number is read: a Single from its
+    // shortest digits, like the screen.
+    EXPECT_EQ(Cifras(0.02345f, 3), "0.0235");
+    EXPECT_EQ(Cifras(2.675, 3), "2.68");
+    EXPECT_EQ(F3(0.0235f), "0.024");
     EXPECT_EQ(Entero(1234567.4), "1,234,567");
     EXPECT_EQ(Entero(-0.4), "0");
     EXPECT_EQ(F3(0.0541), "0.054");

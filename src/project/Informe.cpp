@@ -12,7 +12,7 @@ namespace {
 using E = ElementoInforme;
 
 // A number joined to a text: general format, no added blanks.
-std::string Num(double v) {
+std::string Num(float v) {
     return texto::FormatoGeneral(v);
 }
 
@@ -84,7 +84,7 @@ int PuntosLetra(ElementoInforme::Letra letra, bool imprimiendo) {
     return 9;
 }
 
-std::string NumeroImpreso(double v) {
+std::string NumeroImpreso(float v) {
     return (v < 0 ? "" : " ") + Num(v) + " ";
 }
 

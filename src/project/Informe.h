@@ -51,6 +51,6 @@ int PuntosLetra(ElementoInforme::Letra letra, bool imprimiendo);
 std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, bool imprimiendo);
 
 // The general format of a number printed by itself: " 2.5 ", "-3 ".
-std::string NumeroImpreso(double v);
+std::string NumeroImpreso(float v);
 
 }  // namespace korvex

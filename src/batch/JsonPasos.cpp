@@ -49,9 +49,25 @@ const char* Nombre(Comportamiento c) {
     return "rectangular";
 }
 
+const char* Nombre(Parada p) {
+    switch (p) {
+        case Parada::Ala:
+            return "ala";
+        case Parada::Rn:
+            return "Rn";
+        case Parada::Alma:
+            return "alma";
+        case Parada::Acero:
+            return "acero";
+        case Parada::Ninguna:
+            break;
+    }
+    return "";
+}
+
 Json Flexion(const PasoFlexion& x) {
     Objeto o;
-    o.b("calculado", x.calculado).b("suficiente", x.suficiente);
+    o.b("calculado", x.calculado).b("suficiente", x.suficiente).t("parada", Nombre(x.parada));
     o.n("M", x.M).n("Mu", x.Mu).n("b", x.b).n("d", x.d).n("dp", x.dp).n("fc", x.fc).n("fy", x.fy);
     o.n("beta1", x.beta1).n("epsY", x.epsY).n("epsLim", x.epsLim).n("k", x.k).n("qmax", x.qmax);
     o.n("rhoBalanceada", x.rhoBalanceada).n("rhoMaxima", x.rhoMaxima);
@@ -84,6 +100,7 @@ Json Varillas(const PasoVarillas& x) {
     Objeto o;
     o.n("As", x.As).n("AsVarillas", x.AsVarillas).j("cuenta", Json(x.cuenta));
     o.n("AsProvisto", x.AsProvisto).b("conCapacidad", x.conCapacidad);
+    o.n("AscUsado", x.AscUsado).n("T", x.T).n("Cs", x.Cs).b("bajoElAla", x.bajoElAla).n("Cf", x.Cf);
     o.n("aProvisto", x.aProvisto).n("phiMn", x.phiMn).b("resiste", x.resiste);
     return o;
 }
@@ -121,6 +138,7 @@ Json JsonPasos(const PasosCalculo& p) {
         avisos.push_back({{"titulo", m.titulo}, {"texto", m.texto}, {"estilo", m.estilo}});
     }
     return Objeto()
+        .n("n", p.n)
         .j("reacciones", Objeto()
                              .n("R1Factorizada", r.R1Factorizada)
                              .n("R2Factorizada", r.R2Factorizada)

@@ -48,8 +48,8 @@ InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s
     const double As = positivo ? e.AsTraccionPos : e.AsTraccionNeg;
     const double Asc = positivo ? e.AsCompresionPos : e.AsCompresionNeg;
 
-    const float n = ASimple(kEs / (kEcFactor * RaizSegura(fc)));  // modular ratio
-    const float bweb = Campo(s.txtB) - g.Bf + g.Bw;               // cm
+    const float n = RelacionModular(fc);
+    const float bweb = Campo(s.txtB) - g.Bf + g.Bw;  // cm
     const float A = ASimple(bweb * d * d / 2);
 
     // Flange in compression: positive moment of a T, negative of an inverted
@@ -141,7 +141,7 @@ void InerciasEfectivas(EstadoProyecto& e, const Seccion& s, const Materiales& m)
     }
     PasoDeflexion& x = e.Pasos.deflexion;
     x.calculado = true;
-    x.n = ASimple(kEs / (kEcFactor * RaizSegura(Fc(m))));
+    x.n = RelacionModular(Fc(m));
     if (MaPos != 0) {
         e.InerciaEfectivaPos = InerciaEfectiva(e, s, m, true, MaPos, &x.positiva).Ie / kM4ACm4;
     }
@@ -164,6 +164,10 @@ void CalcularFlechaEfectiva(EstadoProyecto& e) {
     x.deltaNeg = neg;
     x.FlechaEfectiva = e.FlechaEfectiva;
     x.FlechaComparada = e.FlechaEfectiva;
+}
+
+float RelacionModular(double fc) {
+    return ASimple(kEs / (kEcFactor * RaizSegura(fc)));
 }
 
 float FactorLargoPlazo(float Asc, float d, float b) {

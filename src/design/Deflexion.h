@@ -38,6 +38,9 @@ void InerciasEfectivas(EstadoProyecto& e, const Seccion& s, const Materiales& m)
 // was not computed contributes 0.
 void CalcularFlechaEfectiva(EstadoProyecto& e);
 
+// Modular ratio n = Es / Ec with Ec = 15100 sqrt(f'c) (f'c in Kgr/cm2).
+float RelacionModular(double fc);
+
 // Long-term factor lambda = 2 / (1 + 50 rho') with rho' = A's / (d b).
 float FactorLargoPlazo(float Asc, float d, float b);
 

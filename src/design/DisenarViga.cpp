@@ -1,5 +1,6 @@
 #include "design/DisenarViga.h"
 
+#include "design/DatosDiseno.h"
 #include "design/Deflexion.h"
 #include "design/DisenoCortante.h"
 #include "design/DisenoFlexion.h"
@@ -20,6 +21,9 @@ void DisenarViga(EstadoProyecto& e, const Seccion& s, const Materiales& m, Inter
         return;
     }
 
+    // The modular ratio belongs to the materials: recorded before any step
+    // can stop the design.
+    e.Pasos.n = RelacionModular(diseno::Fc(m));
     if (!DisenoFlexion(e, s, m, ui)) return;
     DisenoCortante(e, s, m, ui);
     TablaVarillas(e);

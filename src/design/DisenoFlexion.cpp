@@ -134,6 +134,7 @@ ResultadoFlexion FlexionRectangular(float Mu, float bd, const DatosFlexion& p, f
     x.Rn = rn;
     if (ExcedeCapacidad(rn)) {
         x.suficiente = false;
+        x.parada = Parada::Rn;
         return {false, 0, 0};
     }
 
@@ -159,6 +160,7 @@ ResultadoFlexion FlexionRectangular(float Mu, float bd, const DatosFlexion& p, f
         double AsExtra = 0;
         if (!AceroDoble(M2, p, AsExtra, r.Asc)) {
             x.suficiente = false;
+            x.parada = Parada::Acero;
             return {false, 0, 0};
         }
         r.As = ASimple(AsExtra + 0.85 * qmax * p.fc * bdd / p.fy);
@@ -187,6 +189,7 @@ ResultadoFlexion FlexionT(float Mu, float bf, float bw, float hf, const DatosFle
     x.Rnw = rnw;
     if (ExcedeCapacidad(rnw)) {
         x.suficiente = false;
+        x.parada = Parada::Alma;
         return {false, 0, 0};
     }
     const float ww = static_cast<float>(0.85 * ProfundidadRelativa(rnw));
@@ -214,6 +217,7 @@ ResultadoFlexion FlexionT(float Mu, float bf, float bw, float hf, const DatosFle
         double AsExtra = 0;
         if (!AceroDoble(M3, p, AsExtra, r.Asc)) {
             x.suficiente = false;
+            x.parada = Parada::Acero;
             return {false, 0, 0};
         }
         const float As3 = ASimple(AsExtra);
@@ -284,6 +288,7 @@ ResultadoFlexion FlexionConAla(EstadoProyecto& e, float Mu, const AlaAlma& g, co
     x.Rn = rn;
     if (ExcedeCapacidad(rn)) {
         x.suficiente = false;
+        x.parada = Parada::Ala;
         return {false, 0, 0};
     }
     const float a = static_cast<float>(ProfundidadRelativa(rn) * p.d);  // cm, block depth

@@ -33,10 +33,20 @@ enum class Comportamiento {
     T,               // flange in compression, stress block below the flange
 };
 
+// The check at which an insufficient flexural design stopped.
+enum class Parada {
+    Ninguna,  // the design was sufficient
+    Ala,      // Rn of the flange width bf over 0.425 (flange check)
+    Rn,       // Rn of the width b over 0.425
+    Alma,     // Rnw of the web over 0.425 (T behaviour)
+    Acero,    // a steel couple that cannot work: f's <= 0.85 f'c or d - d' <= 0
+};
+
 // Flexural design of one sign of moment.
 struct PasoFlexion {
-    bool calculado = false;   // the step ran (a failure before it leaves it false)
-    bool suficiente = true;   // false: the section cannot take the moment; the design stopped
+    bool calculado = false;  // the step ran (a failure before it leaves it false)
+    bool suficiente = true;  // false: the section cannot take the moment; the design stopped
+    Parada parada = Parada::Ninguna;
     float M = 0;              // Tn.m, design moment, displayed sign
     float Mu = 0;             // Kgr.cm, |M| x 100000
     float b = 0;              // cm, width of the compression zone (b, bw or bf)
@@ -116,7 +126,12 @@ struct PasoVarillas {
     // Tension columns only: capacity of the suggested bars with the suggested
     // compression bars of the same section, against Mu.
     bool conCapacidad = false;
-    double aProvisto = 0;  // cm, stress-block depth
+    double AscUsado = 0;     // cm2, compression bars counted (doubly reinforced only)
+    double T = 0;            // Kgr, As fy of the bars
+    double Cs = 0;           // Kgr, A's (f's - 0.85 f'c) of the compression bars
+    bool bajoElAla = false;  // the block reaches below a flange in compression
+    double Cf = 0;           // Kgr, 0.85 f'c (bf - bw) hf of the overhangs, then
+    double aProvisto = 0;    // cm, stress-block depth
     double phiMn = 0;      // Kgr.cm
     bool resiste = false;  // phi Mn >= Mu
 
@@ -167,6 +182,7 @@ struct PasoDeflexion {
 // The whole record of one calculation.
 struct PasosCalculo {
     PasoReacciones reacciones;
+    float n = 0;  // Es / Ec, modular ratio of the design (recorded at its start)
     PasoFlexion flexionPos, flexionNeg;
     bool negativaPrimero = true;  // order of the two flexural designs
     PasoCortante cortante;

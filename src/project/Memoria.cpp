@@ -52,7 +52,6 @@ void Materiales(const Proyecto& p, Redactor& r) {
     const double fc = texto::NumeroCampo(p.materiales.txtFc);
     const double fy = texto::NumeroCampo(p.materiales.cboFy);
     const double Ec = e.ModuloElasticidad * kTnM2AKgCm2;  // Kgr/cm2
-    const PasoDeflexion& d = e.Pasos.deflexion;
 
     r.Apartado("Materiales");
     TablaMemoria t;
@@ -62,20 +61,17 @@ void Materiales(const Proyecto& p, Redactor& r) {
                {"Fluencia del acero", "f_{y}", General(fy), kKgCm2},
                {"Módulo del acero", "E_{s}", kEs, kKgCm2},
                {"Módulo del hormigón", "E_{c}", Entero(Ec), kKgCm2}};
-    if (d.calculado) t.filas.push_back({"Relación modular", "n", Cifras(d.n), "—"});
+    const float n = e.Pasos.n;  // recorded at the start of the design
+    if (n > 0) t.filas.push_back({"Relación modular", "n", Cifras(n), "—"});
     t.filas.push_back({"Recubrimiento", "r", Dato(e.Recubrimiento), "cm"});
     r.Tabla(std::move(t));
 
     r.Paso("Módulo de elasticidad del hormigón", "E_{c} = 15100 √f'_{c}", "15100 × √" + General(fc),
            Entero(Ec) + " " + kKgCm2 + " (" + Entero(e.ModuloElasticidad) +
                " Tn/m^{2} en el análisis)");
-    if (d.calculado) {
+    if (n > 0) {
         r.Paso("Relación modular", "n = E_{s} / E_{c} = E_{s} / (15100 √f'_{c})",
-               std::string(kEs) + " / (15100 × √" + General(fc) + ")", Cifras(d.n));
-    } else {
-        r.Nota(
-            "La relación modular n se calcula en el control de deflexiones, que este "
-            "cálculo no alcanzó.");
+               std::string(kEs) + " / (15100 × √" + General(fc) + ")", Cifras(n));
     }
 }
 

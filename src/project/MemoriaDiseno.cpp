@@ -95,10 +95,9 @@ namespace {
 // suggested compression bars of a doubly reinforced design at f's - 0.85 f'c;
 // when the block of a flange in compression reaches below it, the overhangs
 // take 0.85 f'c (bf - bw) hf and the web the rest.
-void Capacidad(const PasoVarillas& v, const PasoFlexion& f, const PasoVarillas& compresion,
-               bool positivo, Redactor& r) {
-    const double Asc = f.dobleArmado ? compresion.AsProvisto : 0.0;
-    const bool alma = f.conAla && f.bw > 0 && v.aProvisto > f.hf;
+void Capacidad(const PasoVarillas& v, const PasoFlexion& f, bool positivo, Redactor& r) {
+    const double Asc = v.AscUsado;
+    const bool alma = v.bajoElAla;
     const std::string fc = General(f.fc), fy = General(f.fy), d = Dato(f.d), dp = Dato(f.dp);
     const std::string As = F3(v.AsProvisto), a = Cifras(v.aProvisto);
     // The net tension force, in symbols and in numbers: the bars' A_s f_y
@@ -191,8 +190,7 @@ void Varillas(const Proyecto& p, Redactor& r) {
     // Capacity of the suggested tension bars of each sign against Mu.
     const PasoFlexion* flexion[] = {&s.flexionPos, &s.flexionNeg};
     for (std::size_t i = 0; i < 2; ++i) {
-        if (s.varillas[i].conCapacidad)
-            Capacidad(s.varillas[i], *flexion[i], s.varillas[i + 2], i == 0, r);
+        if (s.varillas[i].conCapacidad) Capacidad(s.varillas[i], *flexion[i], i == 0, r);
     }
 }
 

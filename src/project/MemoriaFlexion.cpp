@@ -8,22 +8,6 @@ namespace korvex::memoria {
 
 namespace {
 
-// The design's own test of a capacity ratio: Rn / 0.425 held in Single must
-// not exceed 1. Used only to tell which check of a failed design failed.
-bool Excede(float rn) {
-    return !(static_cast<float>(rn / 0.425) <= 1);
-}
-
-enum class Fallo { Ninguno, Ala, Rn, Alma, Acero };
-
-// Where an insufficient design stopped, from what it recorded.
-Fallo Parada(const PasoFlexion& f) {
-    if (f.suficiente) return Fallo::Ninguno;
-    if (f.conAla && Excede(f.RnAla)) return Fallo::Ala;
-    if (f.comportamiento == Comportamiento::T) return Excede(f.Rnw) ? Fallo::Alma : Fallo::Acero;
-    return Excede(f.Rn) ? Fallo::Rn : Fallo::Acero;
-}
-
 class Flexion {
   public:
     Flexion(const Proyecto& p, Redactor& r) : p_(p), r_(r) {}
@@ -121,7 +105,8 @@ bool Flexion::Ala(const PasoFlexion& f) {
     r_.Paso("Coeficiente de resistencia con el ancho del ala",
             "R_{n} = M_{u} / (0.9 f'_{c} b_{f} d^{2})",
             Mu_ + " / (0.9 × " + fc() + " × " + bf + " × " + d_ + "^{2})", Cifras(f.RnAla));
-    if (!Capacidad("Capacidad con el ancho del ala", "R_{n}", f.RnAla, Parada(f) == Fallo::Ala)) {
+    if (!Capacidad("Capacidad con el ancho del ala", "R_{n}", f.RnAla,
+                   f.parada == korvex::Parada::Ala)) {
         return false;
     }
     r_.Paso("Profundidad del bloque de compresiones", "a = (1 − √(1 − R_{n}/0.425)) d",
@@ -161,7 +146,8 @@ void Flexion::CompresionAcero(const PasoFlexion& f, const std::string& M,
 bool Flexion::Rectangular(const PasoFlexion& f, const std::string& b, const std::string& bv) {
     r_.Paso("Coeficiente de resistencia", "R_{n} = M_{u} / (0.9 f'_{c} " + b + " d^{2})",
             Mu_ + " / (0.9 × " + fc() + " × " + bv + " × " + d_ + "^{2})", Cifras(f.Rn));
-    if (!Capacidad("Capacidad de la sección", "R_{n}", f.Rn, Parada(f) == Fallo::Rn)) return false;
+    if (!Capacidad("Capacidad de la sección", "R_{n}", f.Rn, f.parada == korvex::Parada::Rn))
+        return false;
     Constantes(f);
     if (!f.dobleArmado) {
         r_.Paso("Profundidad del bloque de compresiones", "a = (1 − √(1 − R_{n}/0.425)) d",
@@ -206,7 +192,8 @@ bool Flexion::T(const PasoFlexion& f) {
             Entero(f.Mw) + " " + kKgCm);
     r_.Paso("Coeficiente de resistencia del alma", "R_{nw} = M_{w} / (0.9 f'_{c} b_{w} d^{2})",
             Entero(f.Mw) + " / (0.9 × " + fc() + " × " + bw + " × " + d_ + "^{2})", Cifras(f.Rnw));
-    if (!Capacidad("Capacidad del alma", "R_{nw}", f.Rnw, Parada(f) == Fallo::Alma)) return false;
+    if (!Capacidad("Capacidad del alma", "R_{nw}", f.Rnw, f.parada == korvex::Parada::Alma))
+        return false;
     r_.Paso("Índice de refuerzo del alma", "ω_{w} = 0.85 (1 − √(1 − R_{nw}/0.425))",
             "0.85 × (1 − √(1 − " + Cifras(f.Rnw) + "/0.425))", Cifras(f.omegaW));
     r_.Paso("Acero del alma", "A_{sw} = ω_{w} (f'_{c} / f_{y}) b_{w} d",

@@ -327,6 +327,7 @@ TEST(MemoriaDeCalculo, UnaSeccionInsuficienteTerminaLaMemoria) {
              s.flexionNeg = PasoFlexion{};
              s.flexionNeg.calculado = true;
              s.flexionNeg.suficiente = false;
+             s.flexionNeg.parada = Parada::Rn;
              s.flexionNeg.Mu = 5e6;
              s.flexionNeg.Rn = 0.5001f;
              s.flexionPos = PasoFlexion{};
@@ -335,18 +336,21 @@ TEST(MemoriaDeCalculo, UnaSeccionInsuficienteTerminaLaMemoria) {
         {"R_n con el ancho del ala",
          [](PasosCalculo& s) {
              s.flexionPos.suficiente = false;
+             s.flexionPos.parada = Parada::Ala;
              s.flexionPos.RnAla = 0.43f;
          },
          "Rn ≤ 0.425", "3.2 Momento positivo M(+)"},
         {"R_nw del alma de la T",
          [](PasosCalculo& s) {
              s.flexionPos.suficiente = false;
+             s.flexionPos.parada = Parada::Alma;
              s.flexionPos.Rnw = 0.4251f;
          },
          "Rnw ≤ 0.425", "3.2 Momento positivo M(+)"},
         {"par de aceros imposible",
          [](PasosCalculo& s) {
              s.flexionPos.suficiente = false;
+             s.flexionPos.parada = Parada::Acero;
              s.flexionPos.fsCompresion = 150;
          },
          "f's > 0.85 f'c y d > d'", "3.2 Momento positivo M(+)"},

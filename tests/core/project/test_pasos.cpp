@@ -118,6 +118,8 @@ TEST(PasosDelCalculo, UnaFallaPorFlexionDetieneElRegistro) {
     EXPECT_TRUE(x.flexionNeg.suficiente);
     EXPECT_TRUE(x.flexionPos.calculado);
     EXPECT_FALSE(x.flexionPos.suficiente);
+    EXPECT_EQ(x.flexionPos.parada, Parada::Rn);
+    EXPECT_GT(x.n, 0);  // recorded although the deflection step never ran
     EXPECT_FALSE(x.cortante.calculado);
     EXPECT_FALSE(x.deflexion.calculado);
     ASSERT_EQ(x.avisos.size(), 1u);

@@ -27,6 +27,24 @@ double Positivo(double x) {
     return x > 0 ? x : 0;
 }
 
+// Long-term factor of the section with more compression steel: rho' = A's /
+// (d b); b is kept in ComportamientoT and lambda in LambdaDeflexion.
+void FactorDeLaSeccion(EstadoProyecto& e, const Seccion& s) {
+    const TipoSeccion tipo = TipoDe(s);
+    const bool rect = tipo == TipoSeccion::Rect;
+    const bool alaPos = e.ComportamientoT == 1.0f;  // flange worked as a rectangle
+    float Asc, b;
+    if (e.AsCompresionPos > e.AsCompresionNeg) {
+        Asc = e.AsCompresionPos;
+        b = rect ? Campo(s.txtB) : (tipo == TipoSeccion::T && alaPos) ? s.Bf : s.Bw;
+    } else {
+        Asc = e.AsCompresionNeg;
+        b = rect ? Campo(s.txtB) : (tipo == TipoSeccion::Ti && alaPos) ? s.Bf : s.Bw;
+    }
+    e.ComportamientoT = b;
+    e.LambdaDeflexion = FactorLargoPlazo(Asc, e.PeralteEfectivo, b);
+}
+
 }  // namespace
 
 Mensaje MensajeDeflexion() {
@@ -137,26 +155,13 @@ void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const Materiales& m,
     const int uso = m.UsoDeflexion;
     if (uso < 1 || uso > 4) return;
     const double limite = e.LuzViga / kRelacionLuz[uso];  // m
-    if (uso <= 2) {
-        if (limite < e.FlechaEfectiva) ui.MostrarMensaje(MensajeDeflexion());
-        return;
-    }
+    if (uso >= 3) FactorDeLaSeccion(e, s);
+    if (FlechaLargoPlazo(e, uso) > limite) ui.MostrarMensaje(MensajeDeflexion());
+}
 
-    // Long-term deflection: rho' of the section with more compression steel.
-    const TipoSeccion tipo = TipoDe(s);
-    const bool rect = tipo == TipoSeccion::Rect;
-    const bool alaPos = e.ComportamientoT == 1.0f;  // flange worked as a rectangle
-    float Asc, b;
-    if (e.AsCompresionPos > e.AsCompresionNeg) {
-        Asc = e.AsCompresionPos;
-        b = rect ? Campo(s.txtB) : (tipo == TipoSeccion::T && alaPos) ? s.Bf : s.Bw;
-    } else {
-        Asc = e.AsCompresionNeg;
-        b = rect ? Campo(s.txtB) : (tipo == TipoSeccion::Ti && alaPos) ? s.Bf : s.Bw;
-    }
-    e.ComportamientoT = b;
-    e.LambdaDeflexion = FactorLargoPlazo(Asc, e.PeralteEfectivo, b);
-    if (e.LambdaDeflexion * e.FlechaEfectiva > limite) ui.MostrarMensaje(MensajeDeflexion());
+float FlechaLargoPlazo(const EstadoProyecto& e, int uso) {
+    if (uso != 3 && uso != 4) return e.FlechaEfectiva;
+    return e.LambdaDeflexion * e.FlechaEfectiva;
 }
 
 float DeflexionAdmisible(float LuzViga, int uso) {

@@ -24,6 +24,7 @@
 #include <cmath>
 #include <type_traits>
 
+#include "design/Deflexion.h"
 #include "design/DisenarViga.h"
 #include "project/ArchivoKvx.h"
 #include "project/Calculo.h"
@@ -554,9 +555,8 @@ void frmGeneral::DibujarDiagramas() {
         for (QLabel* l : {lblQmaxp, lblQp, lblQmaxn, lblQn}) l->setVisible(false);
         lblMmaxn->setText(QString::fromUtf8("Deflexión máxima:"));
         pct2->Colocar(lblMn, 1300, pct2->ArribaTwips(lblMn));
-        // Long-term categories carry the factor the deflection check used.
-        const double lambda = (uso == 1 || uso == 2) ? 1.0 : e.LambdaDeflexion;
-        lblMn->setText(Q(texto::Formato(e.FlechaEfectiva * lambda, "###,##0.000")));
+        // The deflection the check compared with the limit.
+        lblMn->setText(Q(texto::Formato(FlechaLargoPlazo(e, uso), "###,##0.000")));
         lblMmaxp->setText(QString::fromUtf8("Deflexión máxima admisible:"));
         pct2->Colocar(lblMp, 2000, pct2->ArribaTwips(lblMp));
         DeflexionAdmisible = korvex::DeflexionAdmisible(L, uso);
@@ -596,9 +596,8 @@ QString frmGeneral::Lectura(const Lienzo* caja, double xTwips) const {
                Q(texto::FormatoGeneral(Muestra(e.DiagGiro, i))) + " rad";
     }
     // The deflection line scaled to the maximum shown in lblMn.
-    const int uso = P().materiales.UsoDeflexion;
-    const double lambda = (uso == 1 || uso == 2) ? 1.0 : e.LambdaDeflexion;
-    const double escala = e.FlechaMax != 0 ? e.FlechaEfectiva * lambda / e.FlechaMax : 0.0;
+    const float flecha = FlechaLargoPlazo(e, P().materiales.UsoDeflexion);
+    const double escala = e.FlechaMax != 0 ? flecha / e.FlechaMax : 0.0;
     return abscisa + QString::fromUtf8("δ = ") +
            Q(texto::Formato(Muestra(e.DiagFlecha, i) * escala, "###,##0.000")) + " m";
 }

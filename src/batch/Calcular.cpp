@@ -6,6 +6,7 @@
 
 #include "batch/Lote.h"
 #include "batch/Texto.h"
+#include "design/Deflexion.h"
 #include "design/DisenarViga.h"
 #include "project/Calculo.h"
 #include "project/ConsultaPunto.h"
@@ -117,6 +118,7 @@ std::string ComoJson(const Resultado& r, const OpcionesCalcular& o) {
     j["InerciaEfectivaPos"] = NumeroJson(e.InerciaEfectivaPos);
     j["InerciaEfectivaNeg"] = NumeroJson(e.InerciaEfectivaNeg);
     j["FlechaEfectiva"] = NumeroJson(e.FlechaEfectiva);
+    j["FlechaLargoPlazo"] = NumeroJson(FlechaLargoPlazo(e, r.p.materiales.UsoDeflexion));
     j["DeflexionAdmisible"] =
         NumeroJson(DeflexionAdmisible(e.LuzViga, r.p.materiales.UsoDeflexion));
     Json puntos = Json::array();
@@ -225,6 +227,10 @@ std::string ComoResumen(const Resultado& r, const OpcionesCalcular& o) {
         t += "\nDeflexión: Ie(+) = " + G(e.InerciaEfectivaPos) +
              " m4, Ie(-) = " + G(e.InerciaEfectivaNeg) +
              " m4, flecha efectiva = " + G(e.FlechaEfectiva) + " m\n";
+        if (uso == 3 || uso == 4) {
+            t += "           a largo plazo (lambda = " + G(e.LambdaDeflexion) +
+                 ") = " + G(FlechaLargoPlazo(e, uso)) + " m\n";
+        }
         if (uso >= 1 && uso <= 4) {
             t += "           admisible para el uso " + std::to_string(uso) + " (" + kRazonUso[uso] +
                  ") = " + G(DeflexionAdmisible(e.LuzViga, uso)) + " m\n";

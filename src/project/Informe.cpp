@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "design/Deflexion.h"
 #include "design/DisenarViga.h"
 #include "text/Numeros.h"
 
@@ -161,10 +162,11 @@ std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, bool imprimiendo) 
     pg.Texto(5900, 12000, NumeroImpreso(e.AsTraccionNeg));
     pg.Texto(1000, 12300, "   Compresión                 " + Num(e.AsCompresionPos));
     pg.Texto(5900, 12300, NumeroImpreso(e.AsCompresionNeg));
-    pg.Texto(1000, 12700, "Deflexión máxima (mts):    " + Num(e.FlechaEfectiva));
+    // The deflection the check compared with the admissible one.
+    const int uso = p.materiales.UsoDeflexion;
+    pg.Texto(1000, 12700, "Deflexión máxima (mts):    " + Num(FlechaLargoPlazo(e, uso)));
     pg.Texto(1000, 13000,
-             "Deflexión máxima admisible (mts):       " +
-                 Num(DeflexionAdmisible(e.LuzViga, p.materiales.UsoDeflexion)));
+             "Deflexión máxima admisible (mts):       " + Num(DeflexionAdmisible(e.LuzViga, uso)));
 
     pg.Linea(1000, 14300, 10500, 14300);
     pg.Texto(1000, 14400, "Korvex 2000 - Programa de Diseño de Vigas Simples", E::Cierre);

@@ -107,6 +107,7 @@ const std::vector<std::string> kClaves = [] {
         "Ycg ModuloElasticidad Recubrimiento PeralteEfectivo NumEstaciones PosicionExtremos "
         "AsTraccionPos AsCompresionPos AsTraccionNeg AsCompresionNeg FalloDiseno txtEstribos "
         "EspaciamientoEstribos varillas InerciaEfectivaPos InerciaEfectivaNeg FlechaEfectiva "
+        "FlechaLargoPlazo "
         "DeflexionAdmisible puntos");
     c.insert(c.end(), kExtremos.begin(), kExtremos.end());
     return c;
@@ -299,9 +300,8 @@ TEST_F(Korvex, ArchivosMalosTerminanCon1YUnMensaje) {
 TEST_F(Korvex, OrdenIncorrectaTerminaCon2YElUso) {
     const std::string ej = Ejemplo("viga_rectangular.kvx");
     const std::vector<std::vector<std::string>> casos = {
-        {"--calcular", ej, "--uso", "5"},    {"--calcular", ej, "--estribo", "5/8"},
-        {"--calcular"},                      {"--calcular", ej, "--desconocida"},
-        {"--calcular", ej, "--diagramas"},   {"--json", ej},
+        {"--calcular", ej, "--uso", "5"},    {"--calcular", ej, "--estribo", "5/8"}, {"--calcular"},
+        {"--calcular", ej, "--desconocida"}, {"--calcular", ej, "--diagramas"},      {"--json", ej},
         {"--poligono", ej, "--punto", "1"},
     };
     for (const auto& args : casos) {

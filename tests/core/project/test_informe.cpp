@@ -9,6 +9,7 @@
 
 #include "project/Calculo.h"
 #include "project/Informe.h"
+#include "text/Numeros.h"
 
 namespace korvex {
 namespace {
@@ -84,6 +85,34 @@ TEST(Informe, CargasSeccionYApoyosSegunLaViga) {
     EXPECT_EQ(seccion, "bf:hf:6010bw:hw:2540");
     EXPECT_EQ(En(pg, 6000, 8100), "j:   1.5      k:   4.5");
     EXPECT_EQ(En(pg, 1000, 10000), "<ninguno>");  // one load only
+}
+
+// Use 3 on a 6 m span, 25 x 50, 7 Tn/m factored: the positive section needs
+// 4.39 cm2 of compression steel, so lambda = 2 / (1 + 50 x 4.39 / (46 x 25))
+// = 1.68. The report prints the deflection the check compared with L/480,
+// lambda times the immediate one, not the immediate one.
+TEST(Informe, DeflexionALargoPlazoLaQueSeComparo) {
+    Proyecto p;
+    p.seccion.TipoViga = kVigaRect;
+    p.seccion.txtB = "25";
+    p.seccion.txtH = "50";
+    p.materiales.UsoDeflexion = 3;
+    Calculos_Geom(p.seccion, p.estado);
+    p.estado.LuzViga = 6;
+    p.estado.DistK = 6;
+    AgregarCarga(p.estado, {0, 6, 0, 7, 7, 6, kDistribuida, kOtros});
+    InterfazRegistro ui;
+    ASSERT_TRUE(RealizarCalculos(p, ui).calculado);
+    const EstadoProyecto& e = p.estado;
+    ASSERT_GT(e.AsCompresionPos, 4.3f);
+    ASSERT_EQ(e.AsCompresionNeg, 0.0f);
+    EXPECT_NEAR(e.LambdaDeflexion, 2 / (1 + 50 * e.AsCompresionPos / (46 * 25.0)), 1e-5);
+    EXPECT_NEAR(e.LambdaDeflexion, 1.68, 0.005);
+    const std::string largo = texto::FormatoGeneral(e.LambdaDeflexion * e.FlechaEfectiva);
+    EXPECT_EQ(En(PaginaInforme(p, true), 1000, 12700), "Deflexión máxima (mts):    " + largo);
+    p.materiales.UsoDeflexion = 2;  // the immediate deflection for uses 1 and 2
+    EXPECT_EQ(En(PaginaInforme(p, true), 1000, 12700),
+              "Deflexión máxima (mts):    " + texto::FormatoGeneral(e.FlechaEfectiva));
 }
 
 }  // namespace

@@ -96,7 +96,7 @@ std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, bool imprimiendo) 
 
     pg.Texto(4100, 1000, "Korvex 2000", E::Titulo);
     pg.Texto(1500, 2100, "Diagrama de Cortante (Tn)");
-    pg.Texto(6250, 2100, "Diagrama de Momento (Tn/m)");
+    pg.Texto(6250, 2100, "Diagrama de Momento (Tn.m)");
     if (imprimiendo) {
         pg.Caja(E::Logo, 3000, 960, 840, 840);
     } else {

@@ -57,7 +57,7 @@ QString Q(const std::string& s) {
 }
 
 const QString kTituloCortante = "Diagrama de Cortante (Tn)";
-const QString kTituloMomento = "Diagrama de Momento (Tn/m)";
+const QString kTituloMomento = "Diagrama de Momento (Tn.m)";
 const QString kTituloGiros = "Diagrama de Giros";
 const QString kTituloDeflexiones = "Diagrama de Deflexiones (Mts)";
 const QString kEscala = "Diagrama a Escala";

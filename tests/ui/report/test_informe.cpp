@@ -245,7 +245,7 @@ TEST(InformeLote, CadaEjemploDaUnaPaginaConSusValoresYSoloTresCargas) {
             AbrirProyecto(pruebas::Ejemplo(ejemplo).toStdString(), p, ui).calculo.calculado);
         const EstadoProyecto& e = p.estado;
         for (const char* titulo :
-             {"Korvex 2000", "Diagrama de Cortante (Tn)", "Diagrama de Momento (Tn/m)",
+             {"Korvex 2000", "Diagrama de Cortante (Tn)", "Diagrama de Momento (Tn.m)",
               "ESPECIFICACIONES TECNICAS:", "DATOS DE LA SECCION (cm):", "CARGAS",
               "RESULTADOS:", "Deflexión máxima admisible (mts):"}) {
             EXPECT_TRUE(t.contains(QString::fromUtf8(titulo))) << titulo;

@@ -153,10 +153,8 @@ std::string G(double v) {
 }
 
 std::string NombreSeccion(const std::string& tipo) {
-    if (tipo == kVigaRect) return "Rectangular";
-    if (tipo == kVigaT) return "T";
-    if (tipo == kVigaTi) return "T Invertida";
-    return "sin definir";
+    const std::string nombre = NombreTipoViga(tipo);
+    return nombre.empty() ? "sin definir" : nombre;
 }
 
 std::string ComoResumen(const Resultado& r, const OpcionesCalcular& o) {

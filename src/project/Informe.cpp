@@ -17,27 +17,6 @@ std::string Num(double v) {
     return texto::FormatoGeneral(v);
 }
 
-const char* PalabraTipo(float tipo) {
-    if (tipo == kPuntual) return "Puntual";
-    if (tipo == kDistribuida) return "Distribuida";
-    if (tipo == kMomento) return "Momento";
-    return "";
-}
-
-const char* PalabraCategoria(float categoria) {
-    if (categoria == kViva) return "Viva";
-    if (categoria == kMuerta) return "Muerta";
-    if (categoria == kOtros) return "Otros";
-    return "";
-}
-
-const char* NombreTipoViga(const std::string& clave) {
-    if (clave == kVigaRect) return "Rectangular";
-    if (clave == kVigaT) return "T";
-    if (clave == kVigaTi) return "T Invertida";
-    return "";
-}
-
 class Pagina {
   public:
     void Texto(double x, double y, std::string t, E::Letra letra = E::Cuerpo) {
@@ -64,7 +43,7 @@ class Pagina {
 // Load i at ordinate y: number and type word, category, then a, b, c, P1, P2.
 void FilaCarga(Pagina& pg, const EstadoProyecto& e, int i, double y) {
     const Carga& c = e.Cargas[static_cast<std::size_t>(i)];
-    pg.Texto(1000, y, "      " + std::to_string(i) + "            " + PalabraTipo(c.Tipo));
+    pg.Texto(1000, y, "      " + std::to_string(i) + "            " + PalabraTipoCarga(c.Tipo));
     pg.Texto(4100, y, PalabraCategoria(c.Categoria));
     pg.Texto(5650, y,
              Num(c.A) + std::string(11, ' ') + Num(c.B) + std::string(11, ' ') + Num(c.C) +

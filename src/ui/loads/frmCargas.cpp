@@ -760,15 +760,8 @@ void frmCargas::Llenar_Tabla() {
         FijarFilas(grid, r + 1);
         grid->setCurrentCell(r, 0);
         EscribirCelda(grid, r, 0, Simple(static_cast<float>(r)));
-        const char* tipo = c.Tipo == kPuntual       ? "Puntual"
-                           : c.Tipo == kDistribuida ? "Distribuida"
-                           : c.Tipo == kMomento     ? "Momento"
-                                                    : "";
-        EscribirCelda(grid, r, 1, tipo);
-        EscribirCelda(grid, r, 2,
-                      c.Categoria == kViva     ? "Viva"
-                      : c.Categoria == kMuerta ? "Muerta"
-                                               : "Otros");
+        EscribirCelda(grid, r, 1, PalabraTipoCarga(c.Tipo));
+        EscribirCelda(grid, r, 2, PalabraCategoria(c.Categoria));
         EscribirCelda(grid, r, 3, Simple(c.A));
         EscribirCelda(grid, r, 4, Simple(c.B));
         EscribirCelda(grid, r, 5, Simple(c.P1));
@@ -1123,19 +1116,14 @@ QString frmCargas::Descripcion(int i) {
     const EstadoProyecto& e = E();
     if (i < 1 || i > e.NumCargas || i >= static_cast<int>(e.Cargas.size())) return {};
     const Carga& c = e.Cargas[i];
-    const QString categoria = c.Categoria == kViva     ? "Viva"
-                              : c.Categoria == kMuerta ? "Muerta"
-                                                       : "Otros";
-    QString t = "Carga " + Simple(static_cast<float>(i)) + ": ";
-    if (c.Tipo == kPuntual) {
-        t += QString("Puntual, %1, a = %2 m, P1 = %3").arg(categoria, Simple(c.A), Simple(c.P1));
-    } else if (c.Tipo == kDistribuida) {
-        t += QString("Distribuida, %1, a = %2 m, b = %3 m, P1 = %4, P2 = %5")
-                 .arg(categoria, Simple(c.A), Simple(c.B), Simple(c.P1), Simple(c.P2));
-    } else if (c.Tipo == kMomento) {
-        t += QString("Momento, %1, a = %2 m, M = %3").arg(categoria, Simple(c.A), Simple(c.P1));
+    const QString palabra = PalabraTipoCarga(c.Tipo);
+    if (palabra.isEmpty()) return {};
+    QString t = "Carga " + Simple(static_cast<float>(i)) + ": " + palabra + ", " +
+                PalabraCategoria(c.Categoria) + ", a = " + Simple(c.A) + " m, ";
+    if (c.Tipo == kDistribuida) {
+        t += "b = " + Simple(c.B) + " m, P1 = " + Simple(c.P1) + ", P2 = " + Simple(c.P2);
     } else {
-        return {};
+        t += (c.Tipo == kMomento ? "M = " : "P1 = ") + Simple(c.P1);
     }
     return t;
 }

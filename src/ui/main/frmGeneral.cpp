@@ -453,24 +453,57 @@ void frmGeneral::cboFy_Click() {
 // ---- The calculation ------------------------------------------------------
 
 void frmGeneral::cmdCalculos_Click() {
+    Calcular(false);
+}
+
+namespace {
+
+// The progress bar's value at each stage of a calculation.
+int ValorBarra(EtapaCalculo etapa) {
+    switch (etapa) {
+        case EtapaCalculo::Limpio:
+            return 20;
+        case EtapaCalculo::CuartoDeViga:
+            return 30;
+        case EtapaCalculo::MitadDeViga:
+            return 40;
+        case EtapaCalculo::TresCuartosDeViga:
+            return 50;
+        case EtapaCalculo::Diagramas:
+            return 60;
+        case EtapaCalculo::Peralte:
+            return 70;
+        case EtapaCalculo::Diseno:
+            return 80;
+        case EtapaCalculo::Resultados:
+            return 90;
+        case EtapaCalculo::Fin:
+            return 100;
+    }
+    return 0;
+}
+
+}  // namespace
+
+void frmGeneral::Calcular(bool abierto) {
     if (calculando_) return;  // a change of fy while the stirrup question is open
     calculando_ = true;
     Proyecto& p = P();
     // The workflow reports each stage; the window does its own part of the
     // stage there, so the order of a calculation is kept exactly.
-    auto etapa = [this, &p](int avance) {
-        switch (avance) {
-            case 20:  // results cleared, diagram choice available, boxes blank
+    auto etapa = [this, &p](EtapaCalculo etapa) {
+        switch (etapa) {
+            case EtapaCalculo::Limpio:  // diagram choice available, boxes blank
                 txtEstribos->clear();
                 optMomCor->setEnabled(true);
                 optGirDef->setEnabled(true);
                 pct1->Limpiar();
                 pct2->Limpiar();
                 break;
-            case 60:
+            case EtapaCalculo::Diagramas:
                 Titulos();
                 break;
-            case 80:  // the design has run
+            case EtapaCalculo::Diseno:
                 txtEstribos->setText(Q(p.estado.txtEstribos));
                 DibujarDiagramas();
                 EscribirCelda(grdAcero, 1, 1,
@@ -483,7 +516,7 @@ void frmGeneral::cmdCalculos_Click() {
                               Q(texto::Formato(p.estado.AsCompresionNeg, "###,###.00")));
                 Registro::Instancia().Ventana<frmVarillas>()->TablaVarillas();
                 break;
-            case 90:
+            case EtapaCalculo::Resultados:
                 cmdVarillas->setEnabled(true);
                 Boton("Salvar")->setEnabled(true);
                 Boton("Imprimir")->setEnabled(true);
@@ -493,10 +526,14 @@ void frmGeneral::cmdCalculos_Click() {
             default:
                 break;
         }
-        PBar->setValue(avance);
+        PBar->setValue(ValorBarra(etapa));
         PBar->repaint();
     };
-    RealizarCalculos(p, Adaptador(), etapa);
+    if (abierto) {
+        RecalcularAbierto(p, Adaptador(), etapa);
+    } else {
+        RealizarCalculos(p, Adaptador(), etapa);
+    }
     PBar->setValue(100);
     calculando_ = false;
 }
@@ -683,7 +720,6 @@ void frmGeneral::ProyectoAbierto() {
     frmCargas* cargas = Registro::Instancia().Ventana<frmCargas>();
     cargas->AplicarEstadoControles(p.ventana);
     cargas->frmcargasload();
-    sec->Calculos_Geom();
     sec->Datos_Seccion();
     // Nothing of the previous project may stay on screen: a project without
     // loads is not calculated, and a refused calculation leaves no results.
@@ -694,7 +730,8 @@ void frmGeneral::ProyectoAbierto() {
     }
     Boton("Imprimir")->setEnabled(false);
     mnuArchivoImprimir->setEnabled(false);
-    cmdCalculos_Click();
+    // The core's steps of an opening: modulus, section properties, calculation.
+    Calcular(true);
 }
 
 bool frmGeneral::AbrirArchivo(const QString& archivo) {

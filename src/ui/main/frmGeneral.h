@@ -114,7 +114,7 @@ class frmGeneral : public QMainWindow {
     // After a project was read into the registry's project: writes the
     // material fields, the section window and the load window from it,
     // enables "Cargas", the calculation and the diagram options, shows the
-    // section and runs the calculation.
+    // section and runs the core's recalculation of an opened project.
     void ProyectoAbierto();
     // Reads a .kvx file into the project and then ProyectoAbierto(); false
     // (after a message) when it cannot be read, the project unchanged.
@@ -137,6 +137,9 @@ class frmGeneral : public QMainWindow {
     void Disponer();
     void Conectar();
     void MostrarLectura(Lienzo* caja, double xTwips, double yTwips);
+    // The calculation of the button, or (abierto) the one that follows the
+    // opening of a project.
+    void Calcular(bool abierto);
     void Titulos();
     // The start state of the window's own controls (part of the reset).
     void ControlesIniciales();

@@ -76,14 +76,15 @@ TEST(FlujoDeCalculo, PrecondicionYRechazosDejanElProyectoIntacto) {
         c.cambiar(q);
         const Proyecto antes = q;
         InterfazRegistro ui;
-        std::vector<int> barra;
-        const ResultadoCalculo r = RealizarCalculos(q, ui, [&](int v) { barra.push_back(v); });
+        std::vector<EtapaCalculo> etapas;
+        const ResultadoCalculo r =
+            RealizarCalculos(q, ui, [&](EtapaCalculo v) { etapas.push_back(v); });
         EXPECT_EQ(r.rechazado, c.rechazado);
         EXPECT_FALSE(r.calculado);
         EXPECT_EQ(ui.mensajes.empty(), !c.rechazado);
         for (const Mensaje& m : ui.mensajes) EXPECT_EQ(m.estilo, kEstiloCritico) << m.texto;
         EXPECT_EQ(ui.preguntasEstribo, 0);
-        EXPECT_EQ(barra, std::vector<int>{100});
+        EXPECT_EQ(etapas, std::vector<EtapaCalculo>{EtapaCalculo::Fin});
         EXPECT_EQ(q, antes);
     }
 }
@@ -103,11 +104,11 @@ TEST(FlujoDeCalculo, PrecondicionYRechazosDejanElProyectoIntacto) {
 TEST(FlujoDeCalculo, EjemploRectangularContraElCalculoAMano) {
     Proyecto p;
     InterfazRegistro ui("3/8");
-    std::vector<int> barra;
-    const ResultadoApertura a =
-        AbrirProyecto(Ejemplo("viga_rectangular.kvx"), p, ui, [&](int v) { barra.push_back(v); });
+    std::vector<int> etapas;
+    const ResultadoApertura a = AbrirProyecto(Ejemplo("viga_rectangular.kvx"), p, ui,
+                                              [&](EtapaCalculo v) { etapas.push_back(int(v)); });
     ASSERT_TRUE(a.leido && a.calculo.calculado);
-    EXPECT_EQ(barra, (std::vector<int>{20, 30, 40, 50, 60, 70, 80, 90, 100}));
+    EXPECT_EQ(etapas, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));  // each stage once, in order
 
     const EstadoProyecto& e = p.estado;
     EXPECT_FLOAT_EQ(e.AreaSeccion, 1250);  // recomputed from the field texts

@@ -11,7 +11,14 @@
 //
 // The material fields are the truth for their texts; every edit is copied
 // at once into the project (materiales.txtFc, .cboFy, .txtRec), which the
-// workflow, the file writer and the report read.
+// workflow, the file writer and the report read. The section and load
+// windows tell it what happened through the signals of Avisos.
+//
+// The window's code lies in four files: frmGeneral.cpp (controls, menus,
+// toolbar, field checks and what the other windows announce),
+// CalculoGeneral.cpp (the calculation), DiagramasGeneral.cpp (plots and the
+// read-out under the mouse) and ArchivoGeneral.cpp (open, save, New and the
+// reset).
 #pragma once
 
 #include <QMainWindow>
@@ -84,12 +91,6 @@ class frmGeneral : public QMainWindow {
     // Toolbar dispatch by key; a key other than the seven does nothing.
     void Barrah_ButtonClick(const QString& clave);
 
-    // Baselines of the two boxes, twips of the box: (X1, Y1) left end of the
-    // beam on the zero axis, X2 its right end.
-    static constexpr double kLineaX1 = 480, kLineaX2 = 4670, kLineaY = 1293;
-    static constexpr double kAnchoCaja = 5320, kAltoCaja = 2500;  // twips
-    static constexpr double kAlturaMaxima = 937;                  // twips of the largest value
-
     // Handlers.
     void txtFc_LostFocus();
     void txtRec_Change();
@@ -119,6 +120,17 @@ class frmGeneral : public QMainWindow {
     // Reads a .kvx file into the project and then ProyectoAbierto(); false
     // (after a message) when it cannot be read, the project unchanged.
     bool AbrirArchivo(const QString& archivo);
+    // "Abrir" and "Guardar" with their file dialogs.
+    void mnuArchivoAbrir_Click();
+    void mnuArchivoSalvarcomo_Click();
+
+    // What the section and load windows announce (Avisos).
+    void SeccionAceptada();
+    void SeccionDescartada();
+    void CargasAceptadas(bool calculable);
+    void CargasVaciadas(bool reinicio);
+    // The section on the window: its type and dimensions as typed.
+    void Datos_Seccion();
 
     EstadoVentana Estado() const;
 

@@ -17,7 +17,6 @@
 #include "ui/common/Lienzo.h"
 #include "ui/common/Mensajes.h"
 #include "ui/common/Registro.h"
-#include "ui/section/frmEstribos.h"
 
 namespace korvex::ui {
 namespace {
@@ -49,25 +48,8 @@ TEST_F(Comun, RegistroCreaCadaVentanaUnaVezDescargarLaRehaceYVaciarLasQuita) {
     EXPECT_EQ(r.SiExiste<VentanaPrueba>(), nullptr);
 }
 
-TEST_F(Comun, MensajesEnModoPruebaSeRegistranYContestanSoloLasPreguntas) {
-    // The queued Cancel is kept for the question, not eaten by the OK-only box.
-    Mensajes::ProgramarRespuesta(kRespuestaCancelar);
-    EXPECT_EQ(MostrarMensaje("aviso", "Advertencia", kEstiloInformacion), kRespuestaOk);
-    EXPECT_EQ(MostrarMensaje("¿seguro?", "Nuevo", kEstiloPregunta), kRespuestaCancelar);
-    EXPECT_EQ(MostrarMensaje("¿otra?", "Nuevo", kEstiloPregunta), kRespuestaOk);
-    EXPECT_EQ(Mensajes::Registrados(), (std::vector<Mensaje>{{"aviso", "Advertencia", 64},
-                                                             {"¿seguro?", "Nuevo", 33},
-                                                             {"¿otra?", "Nuevo", 33}}));
-    // The stirrup question: the programmed answer once, then 3/8, never the dialog.
-    Mensajes::ProgramarEstribo("1/2");
-    EXPECT_EQ(Adaptador().PedirDiametroEstribo(), "1/2");
-    EXPECT_EQ(Adaptador().PedirDiametroEstribo(), "3/8");
-    EXPECT_EQ(Mensajes::PreguntasEstribo(), 2);
-    EXPECT_EQ(Registro::Instancia().SiExiste<frmEstribos>(), nullptr);
-}
-
 TEST_F(Comun, CajaRealConIconoYBotonesDeSuEstilo) {
-    Mensajes::ModoPrueba(false);
+    pruebas::Mensajes::ModoPrueba(false);
     struct Caso {
         int estilo;
         QMessageBox::Icon icono;
@@ -97,7 +79,7 @@ TEST_F(Comun, CajaRealConIconoYBotonesDeSuEstilo) {
         EXPECT_EQ(conCancelar, c.cancelar);
         EXPECT_EQ(texto, QString::fromUtf8("Título|Texto ñ"));
     }
-    Mensajes::ModoPrueba(true);
+    pruebas::Mensajes::ModoPrueba(true);
 }
 
 TEST_F(Comun, LienzoGuardaTwipsYLosEscalaAlTamanoReal) {

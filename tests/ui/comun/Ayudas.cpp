@@ -2,17 +2,76 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <deque>
+
+#include "ui/common/Mensajes.h"
 
 namespace korvex::pruebas {
 
+namespace {
+
+class InterfazPrueba : public Interfaz {
+  public:
+    int MostrarMensaje(const Mensaje& m) override {
+        registrados.push_back(m);
+        const bool conCancelar = (m.estilo & 0x0F) == 1;
+        if (!conCancelar || respuestas.empty()) return kRespuestaOk;
+        const int r = respuestas.front();
+        respuestas.pop_front();
+        return r;
+    }
+    std::string PedirDiametroEstribo() override {
+        ++preguntasEstribo;
+        if (estribos.empty()) return "3/8";
+        std::string d = estribos.front();
+        estribos.pop_front();
+        return d;
+    }
+    std::vector<Mensaje> registrados;
+    std::deque<int> respuestas;
+    std::deque<std::string> estribos;
+    int preguntasEstribo = 0;
+};
+
+InterfazPrueba& Doble() {
+    static InterfazPrueba d;
+    return d;
+}
+
+}  // namespace
+
+void Mensajes::ModoPrueba(bool activo) {
+    ui::FijarAdaptador(activo ? &Doble() : nullptr);
+}
+
+const std::vector<Mensaje>& Mensajes::Registrados() {
+    return Doble().registrados;
+}
+
+void Mensajes::Limpiar() {
+    Doble() = InterfazPrueba{};
+}
+
+void Mensajes::ProgramarRespuesta(int respuesta) {
+    Doble().respuestas.push_back(respuesta);
+}
+
+void Mensajes::ProgramarEstribo(const std::string& diametro) {
+    Doble().estribos.push_back(diametro);
+}
+
+int Mensajes::PreguntasEstribo() {
+    return Doble().preguntasEstribo;
+}
+
 std::vector<std::string> TextosMensajes() {
     std::vector<std::string> t;
-    for (const auto& m : ui::Mensajes::Registrados()) t.push_back(m.texto);
+    for (const auto& m : Mensajes::Registrados()) t.push_back(m.texto);
     return t;
 }
 
 Mensaje UltimoMensaje() {
-    const auto& r = ui::Mensajes::Registrados();
+    const auto& r = Mensajes::Registrados();
     return r.empty() ? Mensaje{} : r.back();
 }
 
@@ -26,14 +85,14 @@ void ProcesarEventos() {
 void Entorno::SetUp() {
     ui::Registro::Instancia().Vaciar();
     ProcesarEventos();
-    ui::Mensajes::ModoPrueba(true);
-    ui::Mensajes::Limpiar();
+    Mensajes::ModoPrueba(true);
+    Mensajes::Limpiar();
 }
 
 void Entorno::TearDown() {
     ui::Registro::Instancia().Vaciar();
     ProcesarEventos();
-    ui::Mensajes::Limpiar();
+    Mensajes::Limpiar();
 }
 
 }  // namespace korvex::pruebas

@@ -4,7 +4,13 @@
 // clearly (naming the child and its parent) when it is missing, instead of
 // crashing on a null pointer. Entorno is a fixture base that starts every
 // test from a fresh program: no window created yet, an empty project, the
-// message boxes in test mode with nothing registered.
+// messages recorded (not shown) with nothing recorded yet.
+//
+// Mensajes is the windows' interface in test mode, set in place of the real
+// boxes (ModoPrueba(false) restores them): every message is recorded; a box
+// with a Cancel button takes its answer from the queue of
+// ProgramarRespuesta() (OK when empty), one with only OK answers OK; the
+// stirrup question takes ProgramarEstribo()'s answers ("3/8" when none).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,7 +23,6 @@
 #include <vector>
 
 #include "model/Interfaz.h"
-#include "ui/common/Mensajes.h"
 #include "ui/common/Registro.h"
 
 namespace korvex::pruebas {
@@ -44,6 +49,16 @@ T* Hijo(const QObject* padre, const QString& nombre) {
     }
     return h;
 }
+
+class Mensajes {
+  public:
+    static void ModoPrueba(bool activo);
+    static const std::vector<Mensaje>& Registrados();
+    static void Limpiar();
+    static void ProgramarRespuesta(int respuesta);
+    static void ProgramarEstribo(const std::string& diametro);
+    static int PreguntasEstribo();
+};
 
 // Texts of the messages registered in test mode, in order.
 std::vector<std::string> TextosMensajes();

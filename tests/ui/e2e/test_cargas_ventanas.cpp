@@ -108,10 +108,10 @@ class VentanasDeCargas : public pruebas::Entorno {
   protected:
     void SetUp() override {
         Entorno::SetUp();
-        Mensajes::ModoPrueba(false);  // real boxes and dialogs
+        pruebas::Mensajes::ModoPrueba(false);  // real boxes and dialogs
     }
     void TearDown() override {
-        Mensajes::ModoPrueba(true);
+        pruebas::Mensajes::ModoPrueba(true);
         Entorno::TearDown();
     }
 };

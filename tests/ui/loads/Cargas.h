@@ -55,10 +55,10 @@ class VentanaCargas : public Entorno {
     void Neutral() {
         c->txtX->setFocus(Qt::MouseFocusReason);
         ProcesarEventos();
-        ui::Mensajes::Limpiar();
+        pruebas::Mensajes::Limpiar();
     }
-    static Msgs Vistos() { return ui::Mensajes::Registrados(); }
-    static void Olvidar() { ui::Mensajes::Limpiar(); }
+    static Msgs Vistos() { return pruebas::Mensajes::Registrados(); }
+    static void Olvidar() { pruebas::Mensajes::Limpiar(); }
 
     ui::frmCargas* c = nullptr;
 };

@@ -14,6 +14,7 @@
 
 #include "comun/Ayudas.h"
 #include "text/Numeros.h"
+#include "ui/common/Diagramas.h"
 #include "ui/common/Lienzo.h"
 #include "ui/main/frmGeneral.h"
 
@@ -26,9 +27,9 @@ using pruebas::Uniforme;
 
 const QColor kSuperior(128, 128, 0);  // &H8080
 const QColor kInferior(0, 128, 0);    // &H8000
-constexpr double kY1 = frmGeneral::kLineaY;
-constexpr double kX1 = frmGeneral::kLineaX1;
-constexpr double kW = frmGeneral::kLineaX2 - frmGeneral::kLineaX1;
+constexpr double kY1 = diagrama::kLineaY;
+constexpr double kX1 = diagrama::kLineaX1;
+constexpr double kW = diagrama::kLineaX2 - diagrama::kLineaX1;
 
 // The free ends of the hatch lines of one colour, each checked to be a
 // vertical line starting on the axis.

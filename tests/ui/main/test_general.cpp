@@ -173,12 +173,12 @@ TEST_F(General, ResistenciaYRecubrimientoSeCompruebanAlSalir) {
     };
     for (const Campo& c : campos) {
         for (const auto& [texto, rechazado] : c.casos) {
-            Mensajes::Limpiar();
+            pruebas::Mensajes::Limpiar();
             c.campo->setFocus(Qt::OtherFocusReason);
             c.campo->setText(texto);
             g->cmdUsos->setFocus(Qt::TabFocusReason);  // as Tab leaves the field
             pruebas::ProcesarEventos();
-            EXPECT_EQ(Mensajes::Registrados(),
+            EXPECT_EQ(pruebas::Mensajes::Registrados(),
                       rechazado ? std::vector<Mensaje>{c.aviso} : std::vector<Mensaje>{})
                 << texto;
             // A refused field gets the focus back with its whole text selected.
@@ -209,7 +209,7 @@ TEST_F(General, FyRecalculaSoloDespuesDeUnCalculo) {
     g->cmdCalculos->setEnabled(true);
     QTest::mouseClick(g->cmdCalculos, Qt::LeftButton);
     EXPECT_EQ(g->PBar->value(), 100);
-    EXPECT_TRUE(Mensajes::Registrados().empty());
+    EXPECT_TRUE(pruebas::Mensajes::Registrados().empty());
     EXPECT_FALSE(g->optMomCor->isEnabled());
     EXPECT_TRUE(g->pct1->Primitivas().empty());
 
@@ -274,17 +274,17 @@ TEST_F(General, NuevoPreguntaAntesDeReiniciar) {
     ASSERT_TRUE(g->AbrirArchivo(Ejemplo("viga_rectangular.kvx")));
     const std::vector<Mensaje> pregunta{{"Esta seguro de que desea abrir un archivo nuevo ?!?",
                                          "Documento Nuevo", kEstiloPregunta}};
-    Mensajes::Limpiar();
-    Mensajes::ProgramarRespuesta(kRespuestaCancelar);
+    pruebas::Mensajes::Limpiar();
+    pruebas::Mensajes::ProgramarRespuesta(kRespuestaCancelar);
     g->Boton("Nuevo")->trigger();
-    EXPECT_EQ(Mensajes::Registrados(), pregunta);
+    EXPECT_EQ(pruebas::Mensajes::Registrados(), pregunta);
     EXPECT_EQ(g->Estado(), frmGeneral::EstadoVentana::Calculado);
     EXPECT_EQ(Registro::Instancia().proyecto().estado.NumCargas, 3);
 
-    Mensajes::Limpiar();
-    Mensajes::ProgramarRespuesta(kRespuestaOk);
+    pruebas::Mensajes::Limpiar();
+    pruebas::Mensajes::ProgramarRespuesta(kRespuestaOk);
     QTest::keyClick(g, Qt::Key_N, Qt::ControlModifier);  // mnuArchivoNuevo by its shortcut
-    EXPECT_EQ(Mensajes::Registrados(), pregunta);
+    EXPECT_EQ(pruebas::Mensajes::Registrados(), pregunta);
     ComprobarInicio();
     EXPECT_EQ(Registro::Instancia().proyecto().estado.NumCargas, 0);
 }
@@ -341,10 +341,10 @@ class CalculoEnVentanas : public pruebas::Entorno {
   protected:
     void SetUp() override {
         Entorno::SetUp();
-        Mensajes::ModoPrueba(false);  // the real boxes and dialogs
+        pruebas::Mensajes::ModoPrueba(false);  // the real boxes and dialogs
     }
     void TearDown() override {
-        Mensajes::ModoPrueba(true);
+        pruebas::Mensajes::ModoPrueba(true);
         Entorno::TearDown();
     }
 };

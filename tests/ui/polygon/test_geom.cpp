@@ -14,8 +14,8 @@
 
 #include "comun/Ayudas.h"
 #include "ui/common/Lienzo.h"
-#include "ui/main/AccionesArchivo.h"
 #include "ui/main/frmGeneral.h"
+#include "ui/polygon/AbrirGeom.h"
 #include "ui/polygon/frmGeom.h"
 
 namespace korvex::ui {
@@ -48,7 +48,7 @@ class Geom : public pruebas::Entorno {
     // A figure "x,y x,y ..." typed from a fresh start and drawn.
     void Dibujar(const char* figura) {
         QTest::mouseClick(g->cmdReiniciar, Qt::LeftButton);
-        Mensajes::Limpiar();
+        pruebas::Mensajes::Limpiar();
         for (const QString& v : QString(figura).split(' '))
             Teclear(v.section(',', 0, 0), v.section(',', 1));
         QTest::mouseClick(g->Lineas_btn, Qt::LeftButton);
@@ -99,7 +99,7 @@ TEST_F(Geom, FigurasTecleadasYDibujadas) {
           {kEle, "600.00 10.00 15.00 (10.00,15.00)", 85000.0}}) {
         SCOPED_TRACE(figura);
         Dibujar(figura);
-        EXPECT_TRUE(Mensajes::Registrados().empty());
+        EXPECT_TRUE(pruebas::Mensajes::Registrados().empty());
         ExpectResultados(textos, ix);
         // The outline: one line per side, closed, and the red centroid.
         EXPECT_EQ(Lineas().size(), QString(figura).count(' ') + 1u);
@@ -137,13 +137,13 @@ TEST_F(Geom, EntradaDeCoordenadasConEnterYMenosDeTresVertices) {
         EXPECT_EQ(g->Figura().NumVertices(), 2);
         EXPECT_EQ(g->focusWidget(), foco);
     }
-    EXPECT_TRUE(Mensajes::Registrados().empty());
+    EXPECT_TRUE(pruebas::Mensajes::Registrados().empty());
 
     // "Dibujar" and the double click do nothing with two vertices; with a
     // third the double click on the drawing computes it.
     QTest::mouseClick(g->Lineas_btn, Qt::LeftButton);
     QTest::mouseDClick(g->Picture1, Qt::LeftButton);
-    EXPECT_TRUE(Mensajes::Registrados().empty());
+    EXPECT_TRUE(pruebas::Mensajes::Registrados().empty());
     EXPECT_TRUE(g->Picture1->Primitivas().empty());
     EXPECT_EQ(g->txtArea->text(), "");
     g->TextX->clear();
@@ -215,7 +215,7 @@ TEST_F(Geom, LaFiguraSobreviveAlCerrarYReabrir) {
         EXPECT_EQ(Lineas().size(), 6u);
         EXPECT_EQ(PuntoRojo(), rojo);
     }
-    EXPECT_TRUE(Mensajes::Registrados().empty());
+    EXPECT_TRUE(pruebas::Mensajes::Registrados().empty());
     // Opening it while open only raises it: a half-typed entry stays.
     g->TextX->setText("5");
     g = Abrir();
@@ -229,7 +229,7 @@ TEST_F(Geom, SeccionesImposiblesNoRompenElDibujo) {
          {"0,0 2,0 2,2 3,1", "0,0 0,0 0,0", "0,5 3,5 7,5", "2,0 2,3 2,8 2,1"}) {
         SCOPED_TRACE(figura);
         Dibujar(figura);
-        ASSERT_EQ(Mensajes::Registrados().size(), 1u);
+        ASSERT_EQ(pruebas::Mensajes::Registrados().size(), 1u);
         EXPECT_EQ(pruebas::UltimoMensaje().texto,
                   "Esta sección es imposible de calcular por este programa");
         // The outline still drawn with finite coordinates inside the box

@@ -31,7 +31,6 @@
 #include "ui/common/Lienzo.h"
 #include "ui/common/Registro.h"
 #include "ui/loads/frmCargas.h"
-#include "ui/main/AccionesArchivo.h"
 #include "ui/main/frmGeneral.h"
 #include "ui/report/DibujarReporte.h"
 #include "ui/report/frmpreview.h"
@@ -126,7 +125,7 @@ TEST_F(Archivo, GuardarYAbrirDanLoMismoYUnArchivoMaloNoCambiaNada) {
     ASSERT_TRUE(QFile::exists(copia + ".kvx"));
 
     // Another project in between, then the saved copy back.
-    ASSERT_TRUE(AbrirProyecto(g, pruebas::Ejemplo("viga_rectangular.kvx")));
+    ASSERT_TRUE(g->AbrirArchivo(pruebas::Ejemplo("viga_rectangular.kvx")));
     ASSERT_NE(Bytes(), original);
     ASSERT_NE(Celdas(c->grid), rejilla);
     Responder(copia + ".kvx", &titulo);
@@ -135,7 +134,7 @@ TEST_F(Archivo, GuardarYAbrirDanLoMismoYUnArchivoMaloNoCambiaNada) {
 
     // A refused file shows its message and changes nothing; nor does a
     // cancelled dialog.
-    Mensajes::Limpiar();
+    pruebas::Mensajes::Limpiar();
     Responder(Malo(dir), &titulo);
     g->mnuArchivoAbrir->trigger();
     ASSERT_FALSE(pruebas::TextosMensajes().empty());
@@ -159,10 +158,10 @@ TEST_F(Archivo, GuardarYAbrirDanLoMismoYUnArchivoMaloNoCambiaNada) {
     vacio.seccion.txtH = "50";
     const QString sinCargas = dir.filePath("sin_cargas.kvx");
     ASSERT_FALSE(GuardarArchivoKvx(sinCargas.toStdString(), vacio).has_value());
-    Mensajes::Limpiar();
+    pruebas::Mensajes::Limpiar();
     Responder(sinCargas, &titulo);
     g->mnuArchivoAbrir->trigger();
-    EXPECT_TRUE(Mensajes::Registrados().empty()) << pruebas::UltimoMensaje().texto;
+    EXPECT_TRUE(pruebas::Mensajes::Registrados().empty()) << pruebas::UltimoMensaje().texto;
     EXPECT_EQ(c->grid->rowCount(), 1);
     EXPECT_EQ(ProyectoActual().estado.NumCargas, 0);
     EXPECT_TRUE(g->lblMp->text().isEmpty());
@@ -350,7 +349,7 @@ TEST_F(Informe, ImprimirTrasGirosSigueMostrandoCortanteYMomento) {
     {
         QPainter pintor(&hoja);
         pintor.scale(612.0 / 12240, 792.0 / 15840);
-        DibujarReporte(pintor, ProyectoDelInforme(), true);
+        DibujarReporte(pintor, ProyectoActual(), true);
     }
     int oliva = 0;
     for (int y = 2450 / 20; y < (2450 + 2700) / 20; ++y) {

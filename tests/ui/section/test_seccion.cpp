@@ -95,7 +95,7 @@ TEST_F(Secciones, CadaTipoPreparaSuVentanaYSuOkLlegaALaPrincipal) {
             QTest::mouseClick(s->cmdSeccionOk, Qt::LeftButton);
             EXPECT_FALSE(s->isVisible());
         });
-        EXPECT_TRUE(Mensajes::Registrados().empty());
+        EXPECT_TRUE(pruebas::Mensajes::Registrados().empty());
         EXPECT_EQ(P().seccion.TipoViga, c.clave);
         EXPECT_NEAR(P().estado.AreaSeccion, c.area, 0.01);
         EXPECT_EQ(g->lblTipo->text(), c.lblTipo);
@@ -120,22 +120,23 @@ TEST_F(Secciones, CamposRechazanCeroAlSalirPeroValidarLoDejaPasar) {
         for (const auto& [texto, rechazado] :
              {std::pair{"0", true}, std::pair{"-3", true}, std::pair{"abc", true},
               std::pair{"25", false}, std::pair{"", false}}) {
-            Mensajes::Limpiar();
+            pruebas::Mensajes::Limpiar();
             s->txtB->setFocus(Qt::OtherFocusReason);
             s->txtB->setText(texto);
             s->txtH->setFocus(Qt::TabFocusReason);
             pruebas::ProcesarEventos();
-            EXPECT_EQ(Mensajes::Registrados(), rechazado ? aviso : std::vector<Mensaje>{}) << texto;
+            EXPECT_EQ(pruebas::Mensajes::Registrados(), rechazado ? aviso : std::vector<Mensaje>{})
+                << texto;
             if (rechazado) {
                 EXPECT_EQ(s->txtB->selectedText(), texto);
             }
             EXPECT_EQ(s->txtB->hasFocus(), rechazado) << texto;
         }
         // Zeros pass the check of OK: the section is accepted with no area.
-        Mensajes::Limpiar();
+        pruebas::Mensajes::Limpiar();
         Escribir(s, "0", "0");
         s->cmdSeccionOk_Click();
-        EXPECT_TRUE(Mensajes::Registrados().empty());
+        EXPECT_TRUE(pruebas::Mensajes::Registrados().empty());
         EXPECT_FALSE(s->isVisible());
     });
     EXPECT_EQ(P().estado.AreaSeccion, 0.0f);
@@ -144,10 +145,10 @@ TEST_F(Secciones, CamposRechazanCeroAlSalirPeroValidarLoDejaPasar) {
     // number and a text, and keeps the window open.
     for (const char* hw : {"", "-40", "40x"}) {
         Elegir("Viga_T", [&](frmSeccion* s) {
-            Mensajes::Limpiar();
+            pruebas::Mensajes::Limpiar();
             Escribir(s, "60", "10", "25", hw);
             s->cmdSeccionOk_Click();
-            EXPECT_EQ(Mensajes::Registrados(),
+            EXPECT_EQ(pruebas::Mensajes::Registrados(),
                       (std::vector<Mensaje>{{"Las distancias son Siempre Numeros Positivos",
                                              "Distancia Erronea", kEstiloCritico}}))
                 << hw;
@@ -174,7 +175,7 @@ TEST_F(Secciones, LimiteDelAlaConUnaCargaEnCuatroMetros) {
         pruebas::ProcesarEventos();
         g = Ventana<frmGeneral>();
         if (c.conCarga) pruebas::PonerViga(4, {pruebas::Puntual(2, 5, kViva, 4)});
-        Mensajes::Limpiar();
+        pruebas::Mensajes::Limpiar();
         Elegir(c.clave, [&](frmSeccion* s) {
             // hf = 5, bw = 20: 16 hf + bw = 100 = L/4.
             if (std::string(c.clave) == "Viga_Rect") {
@@ -184,7 +185,7 @@ TEST_F(Secciones, LimiteDelAlaConUnaCargaEnCuatroMetros) {
             }
             s->cmdSeccionOk_Click();
             EXPECT_EQ(s->isVisible(), c.rechazado);
-            EXPECT_EQ(Mensajes::Registrados(),
+            EXPECT_EQ(pruebas::Mensajes::Registrados(),
                       c.rechazado ? std::vector<Mensaje>{limite} : std::vector<Mensaje>{});
             if (c.rechazado) {
                 EXPECT_EQ(s->txtB->selectedText(), c.b);
@@ -206,14 +207,14 @@ TEST_F(Secciones, CierreSinOkDejaLaNota) {
     });
     ASSERT_TRUE(g->cmdCalculos->isEnabled());
     const float ycg = P().seccion.Ycg;
-    Mensajes::Limpiar();
+    pruebas::Mensajes::Limpiar();
     Elegir("Viga_T", [&](frmSeccion* s) {
         Escribir(s, "70", "12", "30", "45");
         s->close();  // the close box
         EXPECT_FALSE(s->isVisible());
         for (QLineEdit* f : {s->txtB, s->txtH, s->txtBw, s->txtHw}) EXPECT_EQ(f->text(), "");
     });
-    EXPECT_EQ(Mensajes::Registrados(),
+    EXPECT_EQ(pruebas::Mensajes::Registrados(),
               (std::vector<Mensaje>{{"Nota: Los datos de la Sección no fueron almacenados. Favor "
                                      "re-introducirlos y presionar OK",
                                      "Datos no Introducidos", kEstiloExclamacion}}));
@@ -265,11 +266,10 @@ TEST_F(Secciones, UsosRecuerdaLaEleccionEntreAperturas) {
     }
 }
 
-// The real stirrup dialog through the adapter: it must show `marcada`
+// The real stirrup dialog: it must show `marcada`
 // checked; then 1/2 is picked if `medio`, and Ok or the close box pressed.
 // Returns the diameter the design receives.
 std::string Estribo(QRadioButton* frmEstribos::*marcada, bool medio, bool cerrar) {
-    Mensajes::EstriboReal(true);
     QTimer::singleShot(0, [&] {
         auto* e = qobject_cast<frmEstribos*>(QApplication::activeModalWidget());
         ASSERT_NE(e, nullptr);
@@ -281,9 +281,7 @@ std::string Estribo(QRadioButton* frmEstribos::*marcada, bool medio, bool cerrar
             QTest::mouseClick(e->cmdEstribosOk, Qt::LeftButton);
         }
     });
-    const std::string d = Adaptador().PedirDiametroEstribo();
-    Mensajes::EstriboReal(false);
-    return d;
+    return PreguntarEstribo();
 }
 
 TEST_F(Secciones, EstribosOkDaLaOpcionYElCierreTresOctavos) {
@@ -297,7 +295,6 @@ TEST_F(Secciones, EstribosOkDaLaOpcionYElCierreTresOctavos) {
     pruebas::ProcesarEventos();
     EXPECT_TRUE(vieja.isNull());
     EXPECT_EQ(Estribo(&frmEstribos::opt38, false, false), "3/8");
-    EXPECT_EQ(Mensajes::PreguntasEstribo(), 4);
 }
 
 TEST_F(Secciones, VarillasMuestraLaTablaDelDisenoSinSerModal) {

@@ -20,9 +20,9 @@
 
 #include "comun/Ayudas.h"
 #include "ui/Arranque.h"
-#include "ui/main/AccionesArchivo.h"
 #include "ui/main/frmGeneral.h"
 #include "ui/section/frmVarillas.h"
+#include "ui/startup/Ayuda.h"
 #include "ui/startup/frmAbout.h"
 #include "ui/startup/frmHelp.h"
 #include "ui/startup/frmSplash.h"
@@ -32,13 +32,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class Splash : public pruebas::Entorno {
-  protected:
-    void TearDown() override {
-        FijarTiempoPresentacion(2000ms);
-        pruebas::Entorno::TearDown();
-    }
-};
+using Splash = pruebas::Entorno;
 
 // A splash on screen (not hidden, not unloaded).
 bool SplashVisible() {
@@ -56,7 +50,8 @@ frmGeneral* Principal() {
 // Runs the program with `archivo`; `guion` runs every 10 ms inside its event
 // loop with the time since the start, until it closes the main window. A
 // safety net ends the loop after 10 s; returns false if it had to.
-bool Correr(const QString& archivo, const std::function<void(qint64)>& guion) {
+bool Correr(const QString& archivo, std::chrono::milliseconds presentacion,
+            const std::function<void(qint64)>& guion) {
     QElapsedTimer reloj;
     QTimer paso, reserva;
     paso.setTimerType(Qt::PreciseTimer);
@@ -73,7 +68,7 @@ bool Correr(const QString& archivo, const std::function<void(qint64)>& guion) {
     char nombre[] = "korvex";
     char* argv[] = {nombre, nullptr};
     reloj.start();
-    Arrancar(argc, argv, archivo.toStdString());
+    Arrancar(argc, argv, archivo.toStdString(), presentacion);
     paso.stop();
     // Clear the quitting state the end of the program leaves behind.
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
@@ -101,11 +96,10 @@ TEST_F(Splash, UnClicEnElMarcoOEnSusTextosLaCierraYUnaTeclaSolaDeMayusculasNo) {
 TEST_F(Splash, UnaTeclaLaCierraYLaPrincipalLlegaALosDosSegundosSinCongelar) {
     // The real presentation time: the key closes the splash at once, the main
     // window still comes at the 2 s mark, and the loop runs all the while.
-    ASSERT_EQ(TiempoPresentacion(), 2000ms);
     qint64 aparece = -1;
     int pasosAntes = 0;
     bool tecla = false;
-    const bool termino = Correr({}, [&](qint64 t) {
+    const bool termino = Correr({}, kTiempoPresentacion, [&](qint64 t) {
         if (!tecla && t >= 100) {
             tecla = true;
             frmSplash* s = Registro::Instancia().SiExiste<frmSplash>();
@@ -131,9 +125,8 @@ TEST_F(Splash, UnaTeclaLaCierraYLaPrincipalLlegaALosDosSegundosSinCongelar) {
 }
 
 TEST_F(Splash, ElProyectoDeLaLineaDeOrdenSeAbreDespuesDeLaPresentacion) {
-    FijarTiempoPresentacion(200ms);
     bool mirado = false, abierto = false;
-    const bool termino = Correr(pruebas::Ejemplo("viga_rectangular.kvx"), [&](qint64 t) {
+    const bool termino = Correr(pruebas::Ejemplo("viga_rectangular.kvx"), 200ms, [&](qint64 t) {
         if (!mirado) {  // the first step, well inside the presentation
             mirado = true;
             EXPECT_LT(t, 200);
@@ -180,23 +173,23 @@ TEST_F(Ayuda, InformacionDelSistemaSinProgramaConElYRoto) {
     ASSERT_TRUE(vacio.isValid() && bueno.isValid() && roto.isValid());
     Pulsar(vacio);
     EXPECT_EQ(
-        Mensajes::Registrados(),
+        pruebas::Mensajes::Registrados(),
         (std::vector<Mensaje>{{"La información del sistema no esta disponible en estos momentos",
                                "Korvex", kEstiloSimple}}));
     // A stand-in for the system-information program leaves a mark.
-    Mensajes::Limpiar();
+    pruebas::Mensajes::Limpiar();
     const QString marca = bueno.filePath("iniciado");
     Pulsar(bueno, "#!/bin/sh\necho si > '" + QFile::encodeName(marca) + "'\n");
     QElapsedTimer espera;
     espera.start();
     while (!QFile::exists(marca) && espera.elapsed() < 5000) QTest::qWait(20);
     EXPECT_TRUE(QFile::exists(marca)) << "the program found on the PATH was not started";
-    EXPECT_TRUE(Mensajes::Registrados().empty());
+    EXPECT_TRUE(pruebas::Mensajes::Registrados().empty());
     // Found on the PATH but not a program the system can run.
     Pulsar(roto, QByteArray("\x7f"
                             "ELF roto",
                             8));
-    ASSERT_EQ(Mensajes::Registrados().size(), 1u);
+    ASSERT_EQ(pruebas::Mensajes::Registrados().size(), 1u);
     EXPECT_EQ(pruebas::UltimoMensaje().texto,
               "No se pudo iniciar el programa de información del sistema " +
                   roto.filePath("hardinfo2").toStdString() +

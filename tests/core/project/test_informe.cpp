@@ -7,28 +7,26 @@
 #include <initializer_list>
 #include <string>
 
+#include "comun/Vigas.h"
 #include "project/Calculo.h"
 #include "project/Informe.h"
 #include "text/Numeros.h"
 
-namespace korvex {
+namespace korvex::pruebas {
 namespace {
 
+// A 6 m beam, rectangular 30 x 50 or T 60/10/25/40, with cantilevers when K
+// is given, calculated.
 Proyecto Calculado(const char* tipo, std::initializer_list<Carga> cargas, float J = 0,
                    float K = -1) {
     Proyecto p;
-    p.seccion.TipoViga = tipo;
-    const bool rect = p.seccion.TipoViga == kVigaRect;
-    p.seccion.txtB = rect ? "30" : "60";
-    p.seccion.txtH = rect ? "50" : "10";
-    p.seccion.txtBw = rect ? "" : "25";
-    p.seccion.txtHw = rect ? "" : "40";
-    Calculos_Geom(p.seccion, p.estado);
-    p.estado.LuzViga = 6;
-    p.estado.DistJ = J;
-    p.estado.DistK = K < 0 ? 6 : K;
+    if (std::string(tipo) == kVigaRect) {
+        PonerSeccion(p, tipo, "30", "50");
+    } else {
+        PonerSeccion(p, tipo, "60", "10", "25", "40");
+    }
+    PonerViga(p.estado, 6, cargas, J, K);
     p.ventana.Check_Vuelo = K >= 0 ? 1 : 0;
-    for (const Carga& c : cargas) AgregarCarga(p.estado, c);
     InterfazRegistro ui;
     EXPECT_TRUE(RealizarCalculos(p, ui).calculado);
     return p;
@@ -53,10 +51,8 @@ TEST(Informe, NumerosImpresosLlevanBlancosYLosUnidosNo) {
 
 TEST(Informe, CargasSeccionYApoyosSegunLaViga) {
     const auto sp = [](int n) { return std::string(static_cast<std::size_t>(n), ' '); };
-    Proyecto p = Calculado(kVigaRect, {{3, 0, 3, 10, 0, 3, kPuntual, kViva},
-                                       {0, 6, 0, 1.5f, 1.5f, 6, kDistribuida, kMuerta},
-                                       {1, 0, 5, 2, 0, 1, kPuntual, kOtros},
-                                       {4, 0, 2, 1, 0, 4, kPuntual, kViva}});
+    Proyecto p = Calculado(kVigaRect, {Puntual(3, 10, kViva, 6), Uniforme(0, 6, 1.5f, kMuerta, 6),
+                                       Puntual(1, 2, kOtros, 6), Puntual(4, 1, kViva, 6)});
     auto pg = PaginaInforme(p, true);
     EXPECT_EQ(En(pg, 1000, 9700), "      1            Puntual");
     EXPECT_EQ(En(pg, 4100, 9700), "Viva");
@@ -77,7 +73,7 @@ TEST(Informe, CargasSeccionYApoyosSegunLaViga) {
         EXPECT_TRUE(e.x >= 0 && e.x < kAnchoCarta && e.y >= 0 && e.y < kAltoCarta) << e.texto;
     }
 
-    p = Calculado(kVigaT, {{0, 6, 0, 2, 2, 6, kDistribuida, kMuerta}}, 1.5f, 4.5f);
+    p = Calculado(kVigaT, {Uniforme(0, 6, 2, kMuerta, 6)}, 1.5f, 4.5f);
     pg = PaginaInforme(p, false);
     std::string seccion;
     for (double x : {6000, 6600, 7400, 8000})
@@ -92,15 +88,8 @@ TEST(Informe, CargasSeccionYApoyosSegunLaViga) {
 // = 1.68. The report prints the deflection the check compared with L/480,
 // lambda times the immediate one, not the immediate one.
 TEST(Informe, DeflexionALargoPlazoLaQueSeComparo) {
-    Proyecto p;
-    p.seccion.TipoViga = kVigaRect;
-    p.seccion.txtB = "25";
-    p.seccion.txtH = "50";
+    Proyecto p = Rectangular(6, 25, 50, {Uniforme(0, 6, 7, kOtros, 6)});
     p.materiales.UsoDeflexion = 3;
-    Calculos_Geom(p.seccion, p.estado);
-    p.estado.LuzViga = 6;
-    p.estado.DistK = 6;
-    AgregarCarga(p.estado, {0, 6, 0, 7, 7, 6, kDistribuida, kOtros});
     InterfazRegistro ui;
     ASSERT_TRUE(RealizarCalculos(p, ui).calculado);
     const EstadoProyecto& e = p.estado;
@@ -116,4 +105,4 @@ TEST(Informe, DeflexionALargoPlazoLaQueSeComparo) {
 }
 
 }  // namespace
-}  // namespace korvex
+}  // namespace korvex::pruebas

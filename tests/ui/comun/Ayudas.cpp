@@ -1,8 +1,11 @@
 #include "Ayudas.h"
 
-#include <QCoreApplication>
-#include <QEvent>
-#include <deque>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
 
 #include "ui/common/Mensajes.h"
 
@@ -64,12 +67,6 @@ int Mensajes::PreguntasEstribo() {
     return Doble().preguntasEstribo;
 }
 
-std::vector<std::string> TextosMensajes() {
-    std::vector<std::string> t;
-    for (const auto& m : Mensajes::Registrados()) t.push_back(m.texto);
-    return t;
-}
-
 Mensaje UltimoMensaje() {
     const auto& r = Mensajes::Registrados();
     return r.empty() ? Mensaje{} : r.back();
@@ -82,6 +79,18 @@ void ProcesarEventos() {
     }
 }
 
+void Teclear(QLineEdit* campo, const QString& texto) {
+    campo->setFocus(Qt::MouseFocusReason);
+    campo->selectAll();
+    if (texto.isEmpty()) {
+        QTest::keyClick(campo, Qt::Key_Delete);
+    } else {
+        QTest::keyClicks(campo, texto);
+    }
+    QTest::keyClick(campo, Qt::Key_Tab);
+    ProcesarEventos();
+}
+
 void Entorno::SetUp() {
     ui::Registro::Instancia().Vaciar();
     ProcesarEventos();
@@ -92,31 +101,53 @@ void Entorno::SetUp() {
 void Entorno::TearDown() {
     ui::Registro::Instancia().Vaciar();
     ProcesarEventos();
+    Mensajes::ModoPrueba(true);
     Mensajes::Limpiar();
 }
 
-}  // namespace korvex::pruebas
-
-namespace korvex::pruebas {
-
-Carga Puntual(float a, float P, float categoria, float L) {
-    return {a, 0, L - a, P, 0, a, kPuntual, categoria};
+Robot::Robot() {
+    // A window being answered may open another modal one (a message box over
+    // the load window): that one is answered from within.
+    connect(&reloj_, &QTimer::timeout, this, [this] {
+        QWidget* m = QApplication::activeModalWidget();
+        if (m == nullptr || !m->isVisible() || enCurso_.count(m) != 0) return;
+        enCurso_.insert(m);
+        QTimer::singleShot(0, this, [this, m] {
+            if (m == QApplication::activeModalWidget()) Atender(m);
+            enCurso_.erase(m);
+        });
+    });
+    reloj_.start(5);
 }
 
-Carga Uniforme(float a, float b, float w, float categoria, float L) {
-    return {a, b, L - a - b, w, w, a + b, kDistribuida, categoria};
+void Robot::Responder(const std::string& clase, std::function<void(QWidget*)> respuesta) {
+    respuestas_[clase] = std::move(respuesta);
 }
 
-void PonerViga(float L, std::initializer_list<Carga> cargas, float J, float K) {
-    EstadoProyecto& e = ui::Registro::Instancia().proyecto().estado;
-    e.LuzViga = L;
-    e.DistJ = J;
-    e.DistK = K < 0 ? L : K;
-    for (const Carga& c : cargas) AgregarCarga(e, c);
-}
-
-QString Ejemplo(const char* nombre) {
-    return QString(KORVEX_EJEMPLOS) + "/" + nombre;
+void Robot::Atender(QWidget* m) {
+    const std::string clase = m->metaObject()->className();
+    if (const auto it = respuestas_.find(clase); it != respuestas_.end()) {
+        it->second(m);
+    } else if (auto* caja = qobject_cast<QMessageBox*>(m)) {
+        cajas.push_back(caja->windowTitle().toStdString() + ": " + caja->text().toStdString());
+        QTest::mouseClick(caja->button(QMessageBox::Ok), Qt::LeftButton);
+    } else if (auto* dlg = qobject_cast<QFileDialog*>(m)) {
+        const QString nombre = archivos.empty() ? QString() : archivos.front();
+        if (!archivos.empty()) archivos.pop_front();
+        if (nombre.isEmpty()) {
+            dlg->reject();
+        } else {
+            // The dialog does not replace the name a user is typing: the
+            // name field must not have the focus.
+            if (QWidget* f = dlg->focusWidget()) f->clearFocus();
+            dlg->selectFile(nombre);
+            QMetaObject::invokeMethod(dlg, "accept");
+            if (dlg->isVisible()) {
+                ADD_FAILURE() << "el diálogo no aceptó " << nombre.toStdString();
+                dlg->reject();
+            }
+        }
+    }
 }
 
 }  // namespace korvex::pruebas

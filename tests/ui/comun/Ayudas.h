@@ -11,19 +11,31 @@
 // with a Cancel button takes its answer from the queue of
 // ProgramarRespuesta() (OK when empty), one with only OK answers OK; the
 // stirrup question takes ProgramarEstribo()'s answers ("3/8" when none).
+//
+// Robot answers the modal windows as they come up, the way a user would:
+// a message box is read ("title: text") and accepted, a file dialog gets the
+// next name of Archivos (an empty name cancels it), any other window goes to
+// the answer given for its class.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QObject>
 #include <QString>
-#include <initializer_list>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <map>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "comun/Vigas.h"
 #include "model/Interfaz.h"
 #include "ui/common/Registro.h"
+
+class QLineEdit;
 
 namespace korvex::pruebas {
 
@@ -60,9 +72,6 @@ class Mensajes {
     static int PreguntasEstribo();
 };
 
-// Texts of the messages registered in test mode, in order.
-std::vector<std::string> TextosMensajes();
-
 // The last registered message, or an empty one.
 Mensaje UltimoMensaje();
 
@@ -70,25 +79,28 @@ Mensaje UltimoMensaje();
 // deferred deletions of unloaded windows).
 void ProcesarEventos();
 
+// A field typed as a user types it: focus, the text replaced, Tab; then the
+// deferred check on leaving runs.
+void Teclear(QLineEdit* campo, const QString& texto);
+
 class Entorno : public ::testing::Test {
   protected:
     void SetUp() override;
     void TearDown() override;
 };
 
-}  // namespace korvex::pruebas
+class Robot : public QObject {
+  public:
+    Robot();
+    void Responder(const std::string& clase, std::function<void(QWidget*)> respuesta);
+    std::vector<std::string> cajas;  // "title: text" of each message box read
+    std::deque<QString> archivos;    // names for the next file dialogs
 
-namespace korvex::pruebas {
-
-// Loads of a project, as the load window stores them (m, Tn, Tn/m, Tn.m).
-Carga Puntual(float a, float P, float categoria, float L);
-Carga Uniforme(float a, float b, float w, float categoria, float L);
-
-// Puts a beam of length L on supports J, K with `cargas` into the registry's
-// project, as the load window leaves it after its OK.
-void PonerViga(float L, std::initializer_list<Carga> cargas, float J = 0, float K = -1);
-
-// Full path of an example project.
-QString Ejemplo(const char* nombre);
+  private:
+    void Atender(QWidget* m);
+    std::map<std::string, std::function<void(QWidget*)>> respuestas_;
+    std::set<QWidget*> enCurso_;
+    QTimer reloj_;
+};
 
 }  // namespace korvex::pruebas

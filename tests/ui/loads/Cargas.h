@@ -1,6 +1,6 @@
 // Fixture of the load-window tests: a fresh program with the load window
 // shown and active, so that focus changes run its LostFocus and GotFocus
-// rules as they do for a user; and the typing helpers.
+// rules as they do for a user.
 #pragma once
 
 #include <QApplication>
@@ -11,8 +11,6 @@
 #include <vector>
 
 #include "comun/Ayudas.h"
-#include "ui/common/Mensajes.h"
-#include "ui/common/Registro.h"
 #include "ui/loads/frmCargas.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) {
@@ -37,28 +35,15 @@ class VentanaCargas : public Entorno {
         QApplication::setActiveWindow(c);
         ProcesarEventos();
     }
-    // Clicks into the field, replaces its text by typing, leaves it with Tab
-    // and lets the deferred check run.
-    void TeclearYSalir(QLineEdit* campo, const QString& texto) {
-        campo->setFocus(Qt::MouseFocusReason);
-        campo->selectAll();
-        if (texto.isEmpty()) {
-            QTest::keyClick(campo, Qt::Key_Delete);
-        } else {
-            QTest::keyClicks(campo, texto);
-        }
-        QTest::keyClick(campo, Qt::Key_Tab);
-        ProcesarEventos();
-    }
     // The focus parked in the query field (which checks nothing on leaving)
     // and the messages forgotten: the next step starts as a fresh action.
     void Neutral() {
         c->txtX->setFocus(Qt::MouseFocusReason);
         ProcesarEventos();
-        pruebas::Mensajes::Limpiar();
+        Mensajes::Limpiar();
     }
-    static Msgs Vistos() { return pruebas::Mensajes::Registrados(); }
-    static void Olvidar() { pruebas::Mensajes::Limpiar(); }
+    static Msgs Vistos() { return Mensajes::Registrados(); }
+    EstadoProyecto& E() { return ui::ProyectoActual().estado; }
 
     ui::frmCargas* c = nullptr;
 };

@@ -14,8 +14,10 @@
 namespace korvex::ui {
 namespace {
 
+using namespace pruebas;
+
 enum Tipo { P, D, M };  // point, distributed, moment
-using Anadir = pruebas::VentanaCargas;
+using Anadir = VentanaCargas;
 
 TEST_F(Anadir, ReglasDeCadaCampo) {
     const struct {
@@ -70,7 +72,7 @@ TEST_F(Anadir, ReglasDeCadaCampo) {
         // Each text set runs the field's change rule, as typing does.
         for (const QString& par : QString(caso.campos).split(' ')) {
             const QStringList p = par.split('=');
-            pruebas::Hijo<QLineEdit>(c, p[0])->setText(p[1]);
+            Hijo<QLineEdit>(c, p[0])->setText(p[1]);
         }
         EXPECT_EQ(c->cmdAnadir->isEnabled(), caso.habilitado);
     }

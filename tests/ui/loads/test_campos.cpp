@@ -12,8 +12,7 @@
 namespace korvex::ui {
 namespace {
 
-using pruebas::Critico;
-using pruebas::Msgs;
+using namespace pruebas;
 
 const Mensaje kPositivas = Critico("Las distancias siempre son Numeros Positivos");
 const Mensaje kMayorLuz = Critico("Esta Distancia no puede ser mayor que la Luz Total de la viga");
@@ -28,13 +27,13 @@ struct Paso {
     QLineEdit* foco = nullptr;    // the field left focused and selected for the correction
 };
 
-class Campos : public pruebas::VentanaCargas {
+class Campos : public VentanaCargas {
   protected:
     void Pasos(std::initializer_list<Paso> pasos) {
         for (const Paso& p : pasos) {
             SCOPED_TRACE(p.campo->objectName().toStdString() + " = " + p.texto);
             Neutral();
-            TeclearYSalir(p.campo, p.texto);
+            Teclear(p.campo, p.texto);
             EXPECT_EQ(Vistos(), p.vistos);
             if (p.queda != nullptr) {
                 EXPECT_EQ(p.campo->text(), p.queda);
@@ -54,7 +53,7 @@ TEST_F(Campos, Longitud) {
     for (auto [texto, luz, k] :
          {std::tuple{"2.3", 2.3f, "2.3"}, {"5.678", 5.67f, "5.67"}, {"0", 0.0f, "0"}}) {
         Pasos({{c->txtL, texto, {}, texto}});
-        EXPECT_EQ(ProyectoActual().estado.LuzViga, luz);
+        EXPECT_EQ(E().LuzViga, luz);
         EXPECT_EQ(c->txtK->text(), k);
     }
     Pasos({{c->txtL, "0.005", {Critico("Hijo e tu madre, ¿ que viga es esa ?")}, "0.01", c->txtL},
@@ -64,7 +63,7 @@ TEST_F(Campos, Longitud) {
 }
 
 TEST_F(Campos, DistanciasAyB) {
-    TeclearYSalir(c->txtL, "6");
+    Teclear(c->txtL, "6");
     EXPECT_TRUE(c->txtA->hasFocus());  // without cantilevers Tab skips j and k
     ASSERT_TRUE(c->optDistribuida->isChecked());
     // A distributed load out of the span on 6 m: b = 2 then a = 5 corrects
@@ -91,15 +90,15 @@ TEST_F(Campos, ApoyosJyK) {
     c->Check_Vuelo->click();
     // Before a length, entering j or k sends the user back to L.
     for (QLineEdit* apoyo : {c->txtJ, c->txtK}) {
-        Olvidar();
+        Mensajes::Limpiar();
         QTest::mouseClick(apoyo, Qt::LeftButton);
-        pruebas::ProcesarEventos();
+        ProcesarEventos();
         ASSERT_FALSE(Vistos().empty()) << apoyo->objectName().toStdString();
         EXPECT_EQ(Vistos().front(),
                   Critico("Debe intruducir la Luz de la Viga primero", "Faltan datos"));
         EXPECT_TRUE(c->txtL->hasFocus());
     }
-    TeclearYSalir(c->txtL, "6");
+    Teclear(c->txtL, "6");
     EXPECT_TRUE(c->txtJ->hasFocus());
     Pasos({{c->txtJ, "1.5", {}},
            {c->txtK, "8", {}, "6"},          // beyond the beam: the length, silently
@@ -117,7 +116,7 @@ TEST_F(Campos, ApoyosJyK) {
 }
 
 TEST_F(Campos, IntensidadesSegunElTipoDeCarga) {
-    TeclearYSalir(c->txtL, "6");
+    Teclear(c->txtL, "6");
     const Mensaje numericos = Critico("Sólo se aceptan valores numéricos", "Valor Incorrecto");
     const Mensaje positivos =
         Critico("Sólo se aceptan valores numéricos positivos!", "Valor Incorrecto");
@@ -138,16 +137,16 @@ TEST_F(Campos, IntensidadesSegunElTipoDeCarga) {
 }
 
 TEST_F(Campos, EnterAvanzaComoTabSinPulsarBotones) {
-    TeclearYSalir(c->txtL, "6");
+    Teclear(c->txtL, "6");
     for (auto [campo, tecla, siguiente] :
          {std::tuple{c->txtA, Qt::Key_Return, c->txtB}, {c->txtB, Qt::Key_Enter, c->txtP1}}) {
         campo->setFocus(Qt::MouseFocusReason);
         QTest::keyClicks(campo, "2");
         QTest::keyClick(campo, tecla);
-        pruebas::ProcesarEventos();
+        ProcesarEventos();
         EXPECT_TRUE(siguiente->hasFocus()) << campo->objectName().toStdString();
     }
-    EXPECT_EQ(ProyectoActual().estado.NumCargas, 0);
+    EXPECT_EQ(E().NumCargas, 0);
 }
 
 }  // namespace

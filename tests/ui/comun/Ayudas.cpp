@@ -1,12 +1,5 @@
 #include "Ayudas.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QTest>
-
 #include "ui/common/Mensajes.h"
 
 namespace korvex::pruebas {
@@ -17,23 +10,14 @@ class InterfazPrueba : public Interfaz {
   public:
     int MostrarMensaje(const Mensaje& m) override {
         registrados.push_back(m);
-        const bool conCancelar = (m.estilo & 0x0F) == 1;
-        if (!conCancelar || respuestas.empty()) return kRespuestaOk;
+        if ((m.estilo & 0x0F) != 1 || respuestas.empty()) return kRespuestaOk;  // no Cancel
         const int r = respuestas.front();
         respuestas.pop_front();
         return r;
     }
-    std::string PedirDiametroEstribo() override {
-        ++preguntasEstribo;
-        if (estribos.empty()) return "3/8";
-        std::string d = estribos.front();
-        estribos.pop_front();
-        return d;
-    }
+    std::string PedirDiametroEstribo() override { return "3/8"; }
     std::vector<Mensaje> registrados;
     std::deque<int> respuestas;
-    std::deque<std::string> estribos;
-    int preguntasEstribo = 0;
 };
 
 InterfazPrueba& Doble() {
@@ -57,14 +41,6 @@ void Mensajes::Limpiar() {
 
 void Mensajes::ProgramarRespuesta(int respuesta) {
     Doble().respuestas.push_back(respuesta);
-}
-
-void Mensajes::ProgramarEstribo(const std::string& diametro) {
-    Doble().estribos.push_back(diametro);
-}
-
-int Mensajes::PreguntasEstribo() {
-    return Doble().preguntasEstribo;
 }
 
 Mensaje UltimoMensaje() {

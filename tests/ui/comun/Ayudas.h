@@ -1,16 +1,14 @@
 // Helpers of the window tests.
 //
-// Hijo<T>(padre, "nombre") finds a child by objectName and fails the test
-// clearly (naming the child and its parent) when it is missing, instead of
-// crashing on a null pointer. Entorno is a fixture base that starts every
-// test from a fresh program: no window created yet, an empty project, the
-// messages recorded (not shown) with nothing recorded yet.
+// Hijo<T>(padre, "nombre") finds a child by objectName, failing the test
+// (naming child and parent) when it is missing. Entorno starts every test
+// from a fresh program: no window yet, an empty project, messages recorded.
 //
 // Mensajes is the windows' interface in test mode, set in place of the real
 // boxes (ModoPrueba(false) restores them): every message is recorded; a box
 // with a Cancel button takes its answer from the queue of
 // ProgramarRespuesta() (OK when empty), one with only OK answers OK; the
-// stirrup question takes ProgramarEstribo()'s answers ("3/8" when none).
+// stirrup question is answered "3/8".
 //
 // Robot answers the modal windows as they come up, the way a user would:
 // a message box is read ("title: text") and accepted, a file dialog gets the
@@ -20,9 +18,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QObject>
-#include <QString>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 #include <deque>
 #include <functional>
 #include <map>
@@ -35,12 +32,15 @@
 #include "model/Interfaz.h"
 #include "ui/common/Registro.h"
 
-class QLineEdit;
+namespace korvex {
+inline void PrintTo(const Mensaje& m, std::ostream* os) {
+    *os << "{" << m.titulo << ": " << m.texto << ", " << m.estilo << "}";
+}
+}  // namespace korvex
 
 namespace korvex::pruebas {
 
-// Thrown by Hijo when the child is missing; GoogleTest reports it as a
-// failure of the running test with its text.
+// Thrown by Hijo when the child is missing (a failure of the running test).
 struct HijoAusente : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
@@ -68,15 +68,12 @@ class Mensajes {
     static const std::vector<Mensaje>& Registrados();
     static void Limpiar();
     static void ProgramarRespuesta(int respuesta);
-    static void ProgramarEstribo(const std::string& diametro);
-    static int PreguntasEstribo();
 };
 
 // The last registered message, or an empty one.
 Mensaje UltimoMensaje();
 
-// Lets queued events run (focus changes, deferred LostFocus handlers,
-// deferred deletions of unloaded windows).
+// Lets queued events run (focus changes, deferred checks and deletions).
 void ProcesarEventos();
 
 // A field typed as a user types it: focus, the text replaced, Tab; then the

@@ -3,24 +3,12 @@
 // rules as they do for a user.
 #pragma once
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QTest>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "comun/Ayudas.h"
 #include "ui/loads/frmCargas.h"
-
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-namespace korvex {
-inline void PrintTo(const Mensaje& m, std::ostream* os) {
-    *os << "{\"" << m.texto << "\", \"" << m.titulo << "\", " << m.estilo << "}";
-}
-}  // namespace korvex
 
 namespace korvex::pruebas {
 

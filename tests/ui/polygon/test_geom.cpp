@@ -1,21 +1,11 @@
 // The polygon window driven as a user: vertices typed into TextX and TextY
 // with Enter as a table of steps, "Dibujar", "Borrar", "Reiniciar", closing
-// and reopening, sections it cannot compute, the drawing centred to scale,
-// and the main window's "Area y Cg". The section values themselves are
-// pinned by the polygon core's tests.
-#include <QAction>
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QLineF>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTest>
+// and reopening, sections it cannot compute. The section values themselves
+// are pinned by the polygon core's tests.
 #include <cmath>
 
 #include "comun/Ayudas.h"
 #include "ui/common/Lienzo.h"
-#include "ui/main/frmGeneral.h"
 #include "ui/polygon/AbrirGeom.h"
 #include "ui/polygon/frmGeom.h"
 
@@ -79,11 +69,9 @@ class Geom : public Entorno {
 };
 
 TEST_F(Geom, CoordenadasTecleadasComoPasos) {
-    // Each step: x and y as typed, Enter in the field named, then the vertex
-    // count and the field left with the focus. Text that is not a number (or
-    // beyond a Single) never adds a vertex, shows no message and keeps the
-    // user in the wrong field; Enter in TextY while TextX is wrong sends the
-    // user back to TextX; the keypad's Enter works as Return.
+    // Text that is not a number (or beyond a Single) adds no vertex, shows no
+    // message and keeps the user in the wrong field; Enter in TextY while
+    // TextX is wrong sends the user back to TextX.
     const struct {
         const char *x, *y;
         bool enY;
@@ -136,30 +124,27 @@ TEST_F(Geom, BorrarQuitaLaUltimaYConUnaReiniciaTodo) {
     EXPECT_TRUE(g->Picture1->Primitivas().empty());
 }
 
+// Closed by "Ok" or the close box, the window keeps its vertices; opening it
+// again rebuilds the list, the results and the drawing from them; opening it
+// while open only raises it.
 TEST_F(Geom, LaFiguraSobreviveAlCerrarYReabrir) {
     Dibujar("0,0 30,0 30,10 10,10 10,40 0,40");
     const QString resultados = Resultados();
     const QPointF rojo = PuntoRojo();
-    frmGeom* const primera = g;
     for (bool ok : {true, false}) {
-        SCOPED_TRACE(ok ? "Ok" : "cuadro de cierre");
         ok ? QTest::mouseClick(g->cmdOk, Qt::LeftButton) : void(g->close());
         ProcesarEventos();
         EXPECT_FALSE(g->isVisible());
-        // Pretend the controls were lost while closed: opening again must
-        // rebuild them from the vertex table.
-        g->lstCord->clear();
+        g->lstCord->clear();  // the controls lost while closed
         g->txtArea->clear();
         g->Picture1->Limpiar();
-        g = Abrir();
-        ASSERT_EQ(g, primera);
+        ASSERT_EQ(Abrir(), g);
         EXPECT_EQ(g->lstCord->count(), 6);
         EXPECT_EQ(Resultados(), resultados);
         EXPECT_EQ(PuntoRojo(), rojo);
     }
-    // Opening it while open only raises it: a half-typed entry stays.
     g->TextX->setText("5");
-    g = Abrir();
+    Abrir();
     EXPECT_EQ(g->TextX->text(), "5");
 }
 
@@ -175,44 +160,12 @@ TEST_F(Geom, SeccionesImposiblesNoRompenElDibujo) {
         EXPECT_EQ(Lineas().size(), QString(figura).count(' ') + 1u);
         for (const auto& p : Lineas()) {
             for (const QPointF& q : p.puntos) {
-                EXPECT_TRUE(q.x() >= 0 && q.x() <= g->Picture1->AnchoTwips()) << q.x();
-                EXPECT_TRUE(q.y() >= 0 && q.y() <= g->Picture1->AltoTwips()) << q.y();
+                EXPECT_TRUE(
+                    QRectF(0, 0, g->Picture1->AnchoTwips(), g->Picture1->AltoTwips()).contains(q))
+                    << q.x() << " " << q.y();
             }
         }
     }
-}
-
-TEST_F(Geom, DibujoCentradoAEscalaTambienAlAgrandarLaVentana) {
-    // A rectangle 20 x 40 centred on the origin: its centroid is the middle
-    // of the box; the taller side sets the scale, with the margin of 1016.
-    Dibujar("-10,-20 10,-20 10,20 -10,20");
-    for (bool mayor : {false, true}) {
-        SCOPED_TRACE(mayor);
-        if (mayor) {
-            g->resize(g->width() + 300, g->height() + 200);
-            ProcesarEventos();
-        }
-        const double W = g->Picture1->AnchoTwips(), H = g->Picture1->AltoTwips();
-        EXPECT_NEAR(W, g->Picture1->width() * 1440.0 / g->Picture1->logicalDpiX(), 1e-6);
-        EXPECT_LT(QLineF(PuntoRojo(), QPointF(W / 2, H / 2)).length(), 1e-6);
-        const double s = std::min((W - 1016) / 20, (H - 1016) / 40);
-        const auto l = Lineas();
-        ASSERT_EQ(l.size(), 4u);
-        EXPECT_NEAR(l[1].puntos[0].y() - l[1].puntos[1].y(), 40 * s, 1e-2);
-    }
-
-    // "Area y Cg" of the main window opens it, not modal.
-    g->close();
-    Registro::Instancia().Descargar<frmGeom>();
-    ProcesarEventos();
-    frmGeneral* principal = Ventana<frmGeneral>();
-    principal->show();
-    Hijo<QAction>(principal, "mnuUtilidadesArea")->trigger();
-    ProcesarEventos();
-    g = Registro::Instancia().SiExiste<frmGeom>();
-    ASSERT_NE(g, nullptr);
-    EXPECT_TRUE(g->isVisible());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace

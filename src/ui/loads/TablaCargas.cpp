@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <utility>
+#include <vector>
 
 #include "design/LimiteAla.h"
 #include "design/Seccion.h"
@@ -258,30 +260,50 @@ void frmCargas::frmcargasload() {
     Sincronizar();
 }
 
+namespace {
+
+using Ventana = EstadoVentanaCargas;
+
+// The option buttons the project file keeps.
+std::vector<std::pair<QRadioButton*, bool Ventana::*>> Opciones(const frmCargas& c) {
+    return {{c.optDistribuida, &Ventana::optDistribuida},
+            {c.optMomento, &Ventana::optMomento},
+            {c.optPuntual, &Ventana::optPuntual},
+            {c.optMuerta, &Ventana::optMuerta},
+            {c.optViva, &Ventana::optViva}};
+}
+
+// The controls whose enabled state, and for a field its background, the
+// project file keeps, in the order they are restored.
+struct Guardado {
+    QWidget* control;
+    bool Ventana::*habilitado;
+    std::int32_t Ventana::*fondo;  // nullptr for a label
+};
+std::vector<Guardado> Guardados(const frmCargas& c) {
+    return {{c.txtB, &Ventana::txtB_Enabled, &Ventana::txtB_BackColor},
+            {c.txtL, &Ventana::txtL_Enabled, &Ventana::txtL_BackColor},
+            {c.txtP2, &Ventana::txtP2_Enabled, &Ventana::txtP2_BackColor},
+            {c.lblB, &Ventana::lblB_Enabled, nullptr},
+            {c.lblL, &Ventana::lblL_Enabled, nullptr},
+            {c.lblP2, &Ventana::lblP2_Enabled, nullptr},
+            {c.txtJ, &Ventana::txtJ_Enabled, &Ventana::txtJ_BackColor},
+            {c.txtK, &Ventana::txtK_Enabled, &Ventana::txtK_BackColor},
+            {c.lblj, &Ventana::lblj_Enabled, nullptr},
+            {c.lblk, &Ventana::lblk_Enabled, nullptr}};
+}
+
+}  // namespace
+
 EstadoVentanaCargas frmCargas::EstadoControles() const {
     EstadoVentanaCargas s;
     s.Check_Vuelo = Check_Vuelo->isChecked() ? 1 : 0;
     s.Check_Vuelo_Enabled = Check_Vuelo->isEnabled();
-    s.optDistribuida = optDistribuida->isChecked();
-    s.optMomento = optMomento->isChecked();
-    s.optPuntual = optPuntual->isChecked();
-    s.optMuerta = optMuerta->isChecked();
-    s.optViva = optViva->isChecked();
-    s.txtB_Enabled = txtB->isEnabled();
-    s.txtB_BackColor = CodigoFondo(txtB);
-    s.txtL_Enabled = txtL->isEnabled();
-    s.txtL_BackColor = CodigoFondo(txtL);
-    s.txtP2_Enabled = txtP2->isEnabled();
-    s.txtP2_BackColor = CodigoFondo(txtP2);
-    s.lblB_Enabled = lblB->isEnabled();
-    s.lblL_Enabled = lblL->isEnabled();
-    s.lblP2_Enabled = lblP2->isEnabled();
-    s.txtJ_Enabled = txtJ->isEnabled();
-    s.txtJ_BackColor = CodigoFondo(txtJ);
-    s.txtK_Enabled = txtK->isEnabled();
-    s.txtK_BackColor = CodigoFondo(txtK);
-    s.lblj_Enabled = lblj->isEnabled();
-    s.lblk_Enabled = lblk->isEnabled();
+    for (const auto& [opcion, miembro] : Opciones(*this)) s.*miembro = opcion->isChecked();
+    for (const Guardado& g : Guardados(*this)) {
+        s.*g.habilitado = g.control->isEnabled();
+        if (g.fondo != nullptr) s.*g.fondo = CodigoFondo(g.control);
+    }
     s.txtJ = Texto(txtJ);
     s.txtK = Texto(txtK);
     return s;
@@ -289,28 +311,16 @@ EstadoVentanaCargas frmCargas::EstadoControles() const {
 
 void frmCargas::AplicarEstadoControles(const EstadoVentanaCargas& estado) {
     const EstadoVentanaCargas s = estado;  // the handlers below may rewrite the project's copy
+    // The options first: choosing a load type lays its fields out again.
     Check_Vuelo->setChecked(s.Check_Vuelo != 0);
-    if (s.optDistribuida) optDistribuida->setChecked(true);
-    if (s.optMomento) optMomento->setChecked(true);
-    if (s.optPuntual) optPuntual->setChecked(true);
-    if (s.optMuerta) optMuerta->setChecked(true);
-    if (s.optViva) optViva->setChecked(true);
+    for (const auto& [opcion, miembro] : Opciones(*this)) {
+        if (s.*miembro) opcion->setChecked(true);
+    }
     if (!s.optMuerta && !s.optViva) Option1->setChecked(true);
-    txtB->setEnabled(s.txtB_Enabled);
-    AplicarCodigoFondo(txtB, s.txtB_BackColor);
-    txtL->setEnabled(s.txtL_Enabled);
-    AplicarCodigoFondo(txtL, s.txtL_BackColor);
-    txtP2->setEnabled(s.txtP2_Enabled);
-    AplicarCodigoFondo(txtP2, s.txtP2_BackColor);
-    lblB->setEnabled(s.lblB_Enabled);
-    lblL->setEnabled(s.lblL_Enabled);
-    lblP2->setEnabled(s.lblP2_Enabled);
-    txtJ->setEnabled(s.txtJ_Enabled);
-    AplicarCodigoFondo(txtJ, s.txtJ_BackColor);
-    txtK->setEnabled(s.txtK_Enabled);
-    AplicarCodigoFondo(txtK, s.txtK_BackColor);
-    lblj->setEnabled(s.lblj_Enabled);
-    lblk->setEnabled(s.lblk_Enabled);
+    for (const Guardado& g : Guardados(*this)) {
+        g.control->setEnabled(s.*g.habilitado);
+        if (g.fondo != nullptr) AplicarCodigoFondo(g.control, s.*g.fondo);
+    }
     txtJ->setText(Q(s.txtJ));
     txtK->setText(Q(s.txtK));
     Check_Vuelo->setEnabled(s.Check_Vuelo_Enabled);

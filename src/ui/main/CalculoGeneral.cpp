@@ -72,29 +72,10 @@ void frmGeneral::cmdCalculos_Click() {
 
 namespace {
 
-// The progress bar's value at each stage of a calculation.
+// The progress bar's value at each stage of a calculation, in their order.
 int ValorBarra(EtapaCalculo etapa) {
-    switch (etapa) {
-        case EtapaCalculo::Limpio:
-            return 20;
-        case EtapaCalculo::CuartoDeViga:
-            return 30;
-        case EtapaCalculo::MitadDeViga:
-            return 40;
-        case EtapaCalculo::TresCuartosDeViga:
-            return 50;
-        case EtapaCalculo::Diagramas:
-            return 60;
-        case EtapaCalculo::Peralte:
-            return 70;
-        case EtapaCalculo::Diseno:
-            return 80;
-        case EtapaCalculo::Resultados:
-            return 90;
-        case EtapaCalculo::Fin:
-            return 100;
-    }
-    return 0;
+    constexpr int kValores[] = {20, 30, 40, 50, 60, 70, 80, 90, 100};
+    return kValores[static_cast<int>(etapa)];
 }
 
 }  // namespace

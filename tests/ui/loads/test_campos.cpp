@@ -152,6 +152,7 @@ TEST_F(Campos, CuandoSeHabilitaAnadir) {
         {P, false, "txtL=6 txtP1=2", false},
         {M, false, "txtL=6 txtA=1 txtP1=-3", true},
         {P, false, "txtA=1 txtP1=2 txtL=6", true},
+        {P, false, "txtA=1 txtL=6", false},
         {P, false, "txtL=6 txtP1=2 txtA=1", true},
         {P, false, "txtL=6 txtA=1 txtP1=2 txtA=", false},
         {P, false, "txtL=6 txtA=1 txtP1=2 txtA=1x", true},

@@ -7,6 +7,7 @@
 #include "batch/JsonPasos.h"
 #include "batch/Lote.h"
 #include "batch/Texto.h"
+#include "design/Deflexion.h"
 #include "design/DisenarViga.h"
 #include "project/Calculo.h"
 #include "project/ConsultaPunto.h"
@@ -119,6 +120,7 @@ std::string ComoJson(const Resultado& r, const OpcionesCalcular& o) {
     j["InerciaEfectivaPos"] = NumeroJson(e.InerciaEfectivaPos);
     j["InerciaEfectivaNeg"] = NumeroJson(e.InerciaEfectivaNeg);
     j["FlechaEfectiva"] = NumeroJson(e.FlechaEfectiva);
+    j["FlechaLargoPlazo"] = NumeroJson(FlechaLargoPlazo(e, r.p.materiales.UsoDeflexion));
     j["alternancia"] = e.AlternanciaViva;
     if (r.apertura.calculo.calculado && e.Envolvente.calculada) {
         Json envolvente;
@@ -177,10 +179,8 @@ std::string G(double v) {
 }
 
 std::string NombreSeccion(const std::string& tipo) {
-    if (tipo == kVigaRect) return "Rectangular";
-    if (tipo == kVigaT) return "T";
-    if (tipo == kVigaTi) return "T Invertida";
-    return "sin definir";
+    const std::string nombre = NombreTipoViga(tipo);
+    return nombre.empty() ? "sin definir" : nombre;
 }
 
 std::string ComoResumen(const Resultado& r, const OpcionesCalcular& o) {
@@ -257,6 +257,10 @@ std::string ComoResumen(const Resultado& r, const OpcionesCalcular& o) {
         t += "\nDeflexión: Ie(+) = " + G(e.InerciaEfectivaPos) +
              " m4, Ie(-) = " + G(e.InerciaEfectivaNeg) +
              " m4, flecha efectiva = " + G(e.FlechaEfectiva) + " m\n";
+        if (uso == 3 || uso == 4) {
+            t += "           a largo plazo (lambda = " + G(e.LambdaDeflexion) +
+                 ") = " + G(FlechaLargoPlazo(e, uso)) + " m\n";
+        }
         if (uso >= 1 && uso <= 4) {
             t += "           admisible para el uso " + std::to_string(uso) + " (" + kRazonUso[uso] +
                  ") = " + G(DeflexionAdmisible(e.LuzViga, uso)) + " m\n";

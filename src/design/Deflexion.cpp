@@ -27,6 +27,31 @@ double Positivo(double x) {
     return x > 0 ? x : 0;
 }
 
+// Long-term factor of the section with more compression steel: rho' = A's /
+// (d b); b is kept in ComportamientoT and lambda in LambdaDeflexion.
+void FactorDeLaSeccion(EstadoProyecto& e, const Seccion& s, PasoDeflexion& x) {
+    const TipoSeccion tipo = TipoDe(s);
+    const bool rect = tipo == TipoSeccion::Rect;
+    const bool alaPos = e.ComportamientoT == 1.0f;  // flange worked as a rectangle
+    float Asc, b;
+    if (e.AsCompresionPos > e.AsCompresionNeg) {
+        Asc = e.AsCompresionPos;
+        b = rect ? Campo(s.txtB) : (tipo == TipoSeccion::T && alaPos) ? s.Bf : s.Bw;
+    } else {
+        Asc = e.AsCompresionNeg;
+        b = rect ? Campo(s.txtB) : (tipo == TipoSeccion::Ti && alaPos) ? s.Bf : s.Bw;
+    }
+    e.ComportamientoT = b;
+    e.LambdaDeflexion = FactorLargoPlazo(Asc, e.PeralteEfectivo, b);
+    x.largoPlazo = true;
+    x.AscLargoPlazo = Asc;
+    x.bLargoPlazo = b;
+    x.rhoCompresion = e.PeralteEfectivo * b > 0
+                          ? static_cast<float>(Asc / (static_cast<double>(e.PeralteEfectivo) * b))
+                          : 0.0f;
+    x.lambda = e.LambdaDeflexion;
+}
+
 }  // namespace
 
 Mensaje MensajeDeflexion() {
@@ -188,36 +213,15 @@ void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const Materiales& m,
     x.relacionLuz = static_cast<float>(kRelacionLuz[uso]);
     x.limite = limite;
     x.limiteMostrado = DeflexionAdmisible(e.LuzViga, uso);
-    if (uso <= 2) {
-        x.excede = limite < e.FlechaEfectiva;
-        if (x.excede) ui.MostrarMensaje(MensajeDeflexion());
-        return;
-    }
-
-    // Long-term deflection: rho' of the section with more compression steel.
-    const TipoSeccion tipo = TipoDe(s);
-    const bool rect = tipo == TipoSeccion::Rect;
-    const bool alaPos = e.ComportamientoT == 1.0f;  // flange worked as a rectangle
-    float Asc, b;
-    if (e.AsCompresionPos > e.AsCompresionNeg) {
-        Asc = e.AsCompresionPos;
-        b = rect ? Campo(s.txtB) : (tipo == TipoSeccion::T && alaPos) ? s.Bf : s.Bw;
-    } else {
-        Asc = e.AsCompresionNeg;
-        b = rect ? Campo(s.txtB) : (tipo == TipoSeccion::Ti && alaPos) ? s.Bf : s.Bw;
-    }
-    e.ComportamientoT = b;
-    e.LambdaDeflexion = FactorLargoPlazo(Asc, e.PeralteEfectivo, b);
-    x.largoPlazo = true;
-    x.AscLargoPlazo = Asc;
-    x.bLargoPlazo = b;
-    x.rhoCompresion = e.PeralteEfectivo * b > 0
-                          ? static_cast<float>(Asc / (static_cast<double>(e.PeralteEfectivo) * b))
-                          : 0.0f;
-    x.lambda = e.LambdaDeflexion;
-    x.FlechaComparada = e.LambdaDeflexion * e.FlechaEfectiva;
-    x.excede = e.LambdaDeflexion * e.FlechaEfectiva > limite;
+    if (uso >= 3) FactorDeLaSeccion(e, s, x);
+    x.FlechaComparada = FlechaLargoPlazo(e, uso);
+    x.excede = x.FlechaComparada > limite;
     if (x.excede) ui.MostrarMensaje(MensajeDeflexion());
+}
+
+float FlechaLargoPlazo(const EstadoProyecto& e, int uso) {
+    if (uso != 3 && uso != 4) return e.FlechaEfectiva;
+    return e.LambdaDeflexion * e.FlechaEfectiva;
 }
 
 float DeflexionAdmisible(float LuzViga, int uso) {

@@ -44,13 +44,17 @@ float RelacionModular(double fc);
 // Long-term factor lambda = 2 / (1 + 50 rho') with rho' = A's / (d b).
 float FactorLargoPlazo(float Asc, float d, float b);
 
-// Compares the deflection with the limit of m.UsoDeflexion (1: L/180,
-// 2: L/360 on FlechaEfectiva; 3: L/480, 4: L/240 on lambda FlechaEfectiva)
-// and shows the warning when it is exceeded. For 3 and 4 it takes rho' from
-// the section with more compression steel (the negative one on a tie),
-// stores its width b (cm) in ComportamientoT and lambda in LambdaDeflexion;
-// otherwise LambdaDeflexion = 1.
+// Compares FlechaLargoPlazo with the limit of m.UsoDeflexion (1: L/180,
+// 2: L/360, 3: L/480, 4: L/240) and shows the warning when it is exceeded.
+// For 3 and 4 it first takes rho' from the section with more compression
+// steel (the negative one on a tie), stores its width b (cm) in
+// ComportamientoT and lambda in LambdaDeflexion; otherwise LambdaDeflexion = 1.
 void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const Materiales& m, Interfaz& ui);
+
+// The deflection the limit check compares, m: lambda FlechaEfectiva for the
+// long-term categories 3 and 4 (lambda as the check left it), FlechaEfectiva
+// for the others. The plot, the report and the headless command show it.
+float FlechaLargoPlazo(const EstadoProyecto& e, int uso);
 
 // Admissible deflection, m, of use category `uso` rounded to 3 decimals as
 // the label shows it; 0 for no category.

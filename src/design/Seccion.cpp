@@ -5,6 +5,13 @@
 
 namespace korvex {
 
+const char* NombreTipoViga(const std::string& clave) {
+    if (clave == kVigaRect) return "Rectangular";
+    if (clave == kVigaT) return "T";
+    if (clave == kVigaTi) return "T Invertida";
+    return "";
+}
+
 using diseno::TipoDe;
 using diseno::TipoSeccion;
 

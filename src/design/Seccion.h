@@ -16,6 +16,10 @@ inline constexpr const char* kVigaRect = "Viga_Rect";
 inline constexpr const char* kVigaT = "Viga_T";
 inline constexpr const char* kVigaTi = "Viga_Ti";
 
+// The name of a section type as the report and the summaries write it:
+// "Rectangular", "T", "T Invertida"; "" for another key.
+const char* NombreTipoViga(const std::string& clave);
+
 struct Seccion {
     std::string TipoViga;  // "Viga_Rect", "Viga_T", "Viga_Ti" or empty
     // Field texts: b or bf, h or hf, bw, hw (cm).

@@ -27,6 +27,20 @@ void AnularAceros(EstadoProyecto& e) {
 
 }  // namespace
 
+const char* PalabraTipoCarga(float tipo) {
+    if (tipo == kPuntual) return "Puntual";
+    if (tipo == kDistribuida) return "Distribuida";
+    if (tipo == kMomento) return "Momento";
+    return "";
+}
+
+const char* PalabraCategoria(float categoria) {
+    if (categoria == kViva) return "Viva";
+    if (categoria == kMuerta) return "Muerta";
+    if (categoria == kOtros) return "Otros";
+    return "";
+}
+
 void ReiniciarCargas(EstadoProyecto& e) {
     VaciarTabla(e);
     e.LuzViga = 0;

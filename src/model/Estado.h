@@ -30,6 +30,12 @@ inline constexpr float kViva = 1.0f;
 inline constexpr float kMuerta = 2.0f;
 inline constexpr float kOtros = 3.0f;
 
+// The words of the codes, as the load table, its tool tips and the report
+// write them: "Puntual", "Distribuida", "Momento"; "Viva", "Muerta",
+// "Otros"; "" for any other value.
+const char* PalabraTipoCarga(float tipo);
+const char* PalabraCategoria(float categoria);
+
 // Largest number of loads of the table (a 16-bit signed count).
 inline constexpr int kMaxCargas = 32767;
 

@@ -1,110 +1,28 @@
+// The image of a project file: the reader (lines split into fields, each
+// field read by its kind, the load records counted against the header; all
+// or nothing) and the writer (the header in file order, one record per load,
+// CR LF line ends, texts in Windows-1252), which refuses what the reader could
+// not read back the same. The layout of the fields is in CamposKvx.h; the
+// files on disk are read and written in DiscoKvx.cpp.
 #include "project/ArchivoKvx.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <limits>
+#include <string>
 #include <type_traits>
 #include <vector>
 
+#include "project/CamposKvx.h"
 #include "project/Texto1252.h"
 
 namespace korvex {
 
+using namespace kvx;
+
 namespace {
-
-// ---------------------------------------------------------------------------
-// Layout of the header record.
-
-enum class Tipo {
-    Single,    // number, single precision
-    Texto,     // string in double quotes
-    Casilla,   // check box value: integer 0 or 1
-    Cuenta,    // load count: integer 0..32767
-    Booleano,  // #TRUE# / #FALSE#
-    Color,     // signed 32-bit integer
-    TipoViga,  // string: "Viga_Rect", "Viga_T", "Viga_Ti" or empty
-};
-
-struct Campo {
-    Tipo tipo;
-    const char* nombre;  // Spanish name used in the messages
-};
-
-constexpr int kCamposCabecera = 42;
-constexpr int kCamposCarga = 8;
-
-// Calls f(campo, reference) for the 42 header fields in file order. `P` is
-// Proyecto or const Proyecto, so the reader and the writer share the layout.
-template <class P, class F>
-void RecorrerCabecera(P& p, F&& f) {
-    auto& e = p.estado;
-    auto& s = p.seccion;
-    auto& m = p.materiales;
-    auto& v = p.ventana;
-    f(Campo{Tipo::Single, "longitud de la viga L"}, e.LuzViga);                               // 1
-    f(Campo{Tipo::Texto, "f'c"}, m.txtFc);                                                    // 2
-    f(Campo{Tipo::Texto, "fy"}, m.cboFy);                                                     // 3
-    f(Campo{Tipo::Texto, "recubrimiento"}, m.txtRec);                                         // 4
-    f(Campo{Tipo::Texto, "texto de b (o bf) de la sección"}, s.txtB);                         // 5
-    f(Campo{Tipo::Texto, "texto de bw de la sección"}, s.txtBw);                              // 6
-    f(Campo{Tipo::Texto, "texto de h (o hf) de la sección"}, s.txtH);                         // 7
-    f(Campo{Tipo::Texto, "texto de hw de la sección"}, s.txtHw);                              // 8
-    f(Campo{Tipo::Single, "bf"}, s.Bf);                                                       // 9
-    f(Campo{Tipo::Single, "bw"}, s.Bw);                                                       // 10
-    f(Campo{Tipo::Single, "h"}, s.H);                                                         // 11
-    f(Campo{Tipo::Single, "hf"}, s.Hf);                                                       // 12
-    f(Campo{Tipo::Single, "hw"}, s.Hw);                                                       // 13
-    f(Campo{Tipo::Casilla, "casilla Viga con Vuelos"}, v.Check_Vuelo);                        // 14
-    f(Campo{Tipo::Cuenta, "número de cargas"}, e.NumCargas);                                  // 15
-    f(Campo{Tipo::Booleano, "opción Distribuida"}, v.optDistribuida);                         // 16
-    f(Campo{Tipo::Booleano, "opción Momento"}, v.optMomento);                                 // 17
-    f(Campo{Tipo::Booleano, "opción Puntual"}, v.optPuntual);                                 // 18
-    f(Campo{Tipo::Booleano, "opción Muerta"}, v.optMuerta);                                   // 19
-    f(Campo{Tipo::Booleano, "opción Viva"}, v.optViva);                                       // 20
-    f(Campo{Tipo::Booleano, "estado habilitado de txtB"}, v.txtB_Enabled);                    // 21
-    f(Campo{Tipo::Color, "color de fondo de txtB"}, v.txtB_BackColor);                        // 22
-    f(Campo{Tipo::Booleano, "estado habilitado de txtL"}, v.txtL_Enabled);                    // 23
-    f(Campo{Tipo::Color, "color de fondo de txtL"}, v.txtL_BackColor);                        // 24
-    f(Campo{Tipo::Booleano, "estado habilitado de txtP2"}, v.txtP2_Enabled);                  // 25
-    f(Campo{Tipo::Color, "color de fondo de txtP2"}, v.txtP2_BackColor);                      // 26
-    f(Campo{Tipo::Booleano, "estado habilitado de lblB"}, v.lblB_Enabled);                    // 27
-    f(Campo{Tipo::Booleano, "estado habilitado de lblL"}, v.lblL_Enabled);                    // 28
-    f(Campo{Tipo::Booleano, "estado habilitado de lblP2"}, v.lblP2_Enabled);                  // 29
-    f(Campo{Tipo::Booleano, "estado habilitado de txtJ"}, v.txtJ_Enabled);                    // 30
-    f(Campo{Tipo::Color, "color de fondo de txtJ"}, v.txtJ_BackColor);                        // 31
-    f(Campo{Tipo::Booleano, "estado habilitado de txtK"}, v.txtK_Enabled);                    // 32
-    f(Campo{Tipo::Color, "color de fondo de txtK"}, v.txtK_BackColor);                        // 33
-    f(Campo{Tipo::Booleano, "estado habilitado de lblj"}, v.lblj_Enabled);                    // 34
-    f(Campo{Tipo::Booleano, "estado habilitado de lblk"}, v.lblk_Enabled);                    // 35
-    f(Campo{Tipo::TipoViga, "tipo de viga"}, s.TipoViga);                                     // 36
-    f(Campo{Tipo::Single, "peralte efectivo d"}, e.PeralteEfectivo);                          // 37
-    f(Campo{Tipo::Texto, "texto de j"}, v.txtJ);                                              // 38
-    f(Campo{Tipo::Texto, "texto de k"}, v.txtK);                                              // 39
-    f(Campo{Tipo::Single, "posición del apoyo j"}, e.DistJ);                                  // 40
-    f(Campo{Tipo::Single, "posición del apoyo k"}, e.DistK);                                  // 41
-    f(Campo{Tipo::Booleano, "estado habilitado de Viga con Vuelos"}, v.Check_Vuelo_Enabled);  // 42
-}
-
-constexpr const char* kNombresCarga[kCamposCarga] = {
-    "posición a",    "longitud b",        "distancia c al extremo derecho",
-    "intensidad P1", "intensidad P2",     "posición final a + b",
-    "tipo de carga", "categoría de carga"};
-
-bool TipoVigaConocido(const std::string& t) {
-    return t.empty() || t == kVigaRect || t == kVigaT || t == kVigaTi;
-}
-
-bool CodigoCarga(float v) {
-    return v == 1.0f || v == 2.0f || v == 3.0f;
-}
 
 // ---------------------------------------------------------------------------
 // Splitting a line into fields.
@@ -207,7 +125,11 @@ std::string_view SinSignoMas(std::string_view t) {
     return t;
 }
 
-std::string LeerDouble(const Token& t, double& valor) {
+// A number in decimal notation read as a Double or a Single. The checks are
+// the same for both; a value beyond the type's range is refused, an
+// underflow reads as the nearest representable value.
+template <class T>
+std::string LeerNumero(const Token& t, T& valor) {
     if (t.entrecomillado) return "se esperaba un número y hay un texto entre comillas";
     if (PareceNoFinito(t.contenido)) return "el número " + Mostrar(t.contenido) + " no es finito";
     if (!SintaxisNumero(t.contenido)) {
@@ -215,34 +137,16 @@ std::string LeerDouble(const Token& t, double& valor) {
         return Mostrar(t.contenido) + " no es un número (el separador decimal es el punto)";
     }
     const std::string_view s = SinSignoMas(t.contenido);
-    const auto r = std::from_chars(s.data(), s.data() + s.size(), valor);
-    if (r.ec == std::errc::result_out_of_range) {
-        // Underflow reads as the nearest representable value; overflow is refused.
-        valor = std::strtod(std::string(s).c_str(), nullptr);
-        if (!std::isfinite(valor)) return "el número " + Mostrar(t.contenido) + " no es finito";
-    } else if (r.ec != std::errc() || r.ptr != s.data() + s.size()) {
-        return Mostrar(t.contenido) + " no es un número";
-    }
-    return {};
-}
-
-std::string LeerSingle(const Token& t, float& valor) {
-    if (t.entrecomillado) return "se esperaba un número y hay un texto entre comillas";
-    if (PareceNoFinito(t.contenido)) return "el número " + Mostrar(t.contenido) + " no es finito";
-    if (!SintaxisNumero(t.contenido)) {
-        if (t.contenido.empty()) return "falta el número";
-        return Mostrar(t.contenido) + " no es un número (el separador decimal es el punto)";
-    }
-    const std::string_view s = SinSignoMas(t.contenido);
-    float v = 0;
+    T v = 0;
     const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
     if (r.ec == std::errc::result_out_of_range) {
         const double d = std::strtod(std::string(s).c_str(), nullptr);
-        if (!std::isfinite(d) || std::fabs(d) > std::numeric_limits<float>::max()) {
+        if (!std::isfinite(d) || std::fabs(d) > std::numeric_limits<T>::max()) {
             return "el número " + Mostrar(t.contenido) +
-                   " no es finito en precisión simple (excede 3.4E+38)";
+                   (std::is_same_v<T, float> ? " no es finito en precisión simple (excede 3.4E+38)"
+                                             : " no es finito");
         }
-        v = static_cast<float>(d);  // underflow: rounds to a subnormal or to zero
+        v = static_cast<T>(d);
     } else if (r.ec != std::errc() || r.ptr != s.data() + s.size()) {
         return Mostrar(t.contenido) + " no es un número";
     }
@@ -253,7 +157,7 @@ std::string LeerSingle(const Token& t, float& valor) {
 
 std::string LeerEntero(const Token& t, long long minimo, long long maximo, long long& valor) {
     double d = 0;
-    std::string razon = LeerDouble(t, d);
+    std::string razon = LeerNumero(t, d);
     if (!razon.empty()) return razon;
     if (d != std::floor(d) || d < static_cast<double>(minimo) || d > static_cast<double>(maximo)) {
         return "se esperaba un número entero entre " + std::to_string(minimo) + " y " +
@@ -293,7 +197,7 @@ template <class R>
 std::string LeerCampo(const Campo& c, const Token& t, R& ref) {
     using T = std::remove_cvref_t<R>;
     if constexpr (std::is_same_v<T, float>) {
-        return LeerSingle(t, ref);
+        return LeerNumero(t, ref);
     } else if constexpr (std::is_same_v<T, bool>) {
         return LeerBooleano(t, ref);
     } else if constexpr (std::is_same_v<T, std::string>) {
@@ -347,23 +251,7 @@ Mensaje Rechazo(int linea, int campo, const std::string& nombre, const std::stri
     return {t, kTituloAbrir, kEstiloCritico};
 }
 
-// ---------------------------------------------------------------------------
-// Writing single fields.
-
-std::string NumeroTexto(float v) {
-    // Shortest plain decimal form that reads back to the same Single.
-    char buf[128];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
-    return std::string(buf, r.ptr);
-}
-
-Mensaje RechazoGuardar(const std::string& t) {
-    return {t, kTituloGuardar, kEstiloCritico};
-}
-
 }  // namespace
-
-// ---------------------------------------------------------------------------
 
 std::optional<Mensaje> LeerKvx(std::string_view bytes, Proyecto& p) {
     // Lines: LF or CR LF ends; the last line may lack its end.
@@ -450,7 +338,7 @@ std::optional<Mensaje> LeerKvx(std::string_view bytes, Proyecto& p) {
         float* destino[kCamposCarga] = {&c.A,  &c.B,   &c.C,    &c.P1,
                                         &c.P2, &c.Fin, &c.Tipo, &c.Categoria};
         for (int f = 0; f < kCamposCarga; ++f) {
-            std::string r = LeerSingle(campos[static_cast<std::size_t>(f)], *destino[f]);
+            std::string r = LeerNumero(campos[static_cast<std::size_t>(f)], *destino[f]);
             if (r.empty() && f >= 6 && !CodigoCarga(*destino[f])) {
                 r = f == 6 ? "el tipo de carga debe ser 1 (Puntual), 2 (Distribuida) o 3 (Momento)"
                            : "la categoría debe ser 1 (Viva), 2 (Muerta) o 3 (Otros)";
@@ -464,72 +352,19 @@ std::optional<Mensaje> LeerKvx(std::string_view bytes, Proyecto& p) {
     return std::nullopt;
 }
 
+// ---------------------------------------------------------------------------
+// The writer.
+
 namespace {
 
-std::string RazonSistema(int err) {
-    switch (err) {
-        case ENOENT:
-            return "el archivo o la carpeta no existe";
-        case EACCES:
-        case EPERM:
-            return "no tiene permiso de acceso";
-        case EISDIR:
-            return "es una carpeta, no un archivo";
-        case ENOTDIR:
-            return "una parte de la ruta no es una carpeta";
-        case ENOSPC:
-            return "el disco está lleno";
-        case EROFS:
-            return "el disco es de solo lectura";
-        case EDQUOT:
-            return "se ha agotado la cuota de disco";
-        case ENAMETOOLONG:
-            return "el nombre es demasiado largo";
-        case EFBIG:
-            return "el archivo es demasiado grande";
-        case EIO:
-            return "error de entrada y salida del disco";
-        default:
-            return "error del sistema " + std::to_string(err);
-    }
+// Shortest plain decimal form that reads back to the same Single.
+std::string NumeroTexto(float v) {
+    char buf[128];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
+    return std::string(buf, r.ptr);
 }
 
 }  // namespace
-
-std::optional<Mensaje> LeerArchivoKvx(const std::string& ruta, Proyecto& p) {
-    auto noAbre = [&](const std::string& razon) {
-        return Mensaje{"No se pudo abrir el archivo \"" + ruta + "\": " + razon + ".", kTituloAbrir,
-                       kEstiloCritico};
-    };
-    const int fd = ::open(ruta.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return noAbre(RazonSistema(errno));
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return noAbre(RazonSistema(EISDIR));
-    }
-    std::string bytes;
-    char buf[65536];
-    while (true) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            const int err = errno;
-            ::close(fd);
-            return noAbre(RazonSistema(err));
-        }
-        if (n == 0) break;
-        bytes.append(buf, static_cast<std::size_t>(n));
-        if (bytes.size() > kTamanoMaximoKvx) {
-            ::close(fd);
-            return noAbre("el archivo es demasiado grande para ser un proyecto (más de 64 MB)");
-        }
-    }
-    ::close(fd);
-    std::optional<Mensaje> m = LeerKvx(bytes, p);
-    if (m) m->texto = "\"" + ruta + "\": " + m->texto;
-    return m;
-}
 
 std::optional<Mensaje> EscribirKvx(const Proyecto& p, std::string& bytes) {
     const EstadoProyecto& e = p.estado;
@@ -607,77 +442,6 @@ std::optional<Mensaje> EscribirKvx(const Proyecto& p, std::string& bytes) {
         s += "\r\n";
     }
     bytes = std::move(s);
-    return std::nullopt;
-}
-
-namespace {
-
-// Writes `bytes` to a temporary file next to `ruta` and renames it over
-// `ruta`. Returns the reason of a failure, empty on success.
-std::string EscribirAtomico(const std::string& ruta, const std::string& bytes) {
-    namespace fs = std::filesystem;
-    const fs::path destino(ruta);
-    struct stat st {};
-    mode_t modo;
-    if (::stat(ruta.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) return RazonSistema(EISDIR);
-        modo = st.st_mode & 07777;  // keep the permissions of the file it replaces
-    } else {
-        const mode_t mascara = ::umask(0);
-        ::umask(mascara);
-        modo = 0666 & ~mascara;
-    }
-    fs::path carpeta = destino.parent_path();
-    if (carpeta.empty()) carpeta = ".";
-    std::string temporal = (carpeta / ("." + destino.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temporal.data());
-    if (fd < 0) return RazonSistema(errno);
-
-    auto abandonar = [&](int err) {
-        ::close(fd);
-        ::unlink(temporal.c_str());
-        return RazonSistema(err);
-    };
-    std::size_t escritos = 0;
-    while (escritos < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + escritos, bytes.size() - escritos);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return abandonar(errno);
-        }
-        escritos += static_cast<std::size_t>(n);
-    }
-    if (::fchmod(fd, modo) != 0) return abandonar(errno);
-    if (::fsync(fd) != 0) return abandonar(errno);
-    if (::close(fd) != 0) {
-        const int err = errno;
-        ::unlink(temporal.c_str());
-        return RazonSistema(err);
-    }
-    if (::rename(temporal.c_str(), ruta.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(temporal.c_str());
-        return RazonSistema(err);
-    }
-    // Make the rename itself durable; a failure here no longer loses data.
-    const int dir = ::open(carpeta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return {};
-}
-
-}  // namespace
-
-std::optional<Mensaje> GuardarArchivoKvx(const std::string& ruta, const Proyecto& p) {
-    std::string bytes;
-    if (std::optional<Mensaje> m = EscribirKvx(p, bytes)) return m;
-    const std::string razon = EscribirAtomico(ruta, bytes);
-    if (!razon.empty()) {
-        return RechazoGuardar("No se pudo guardar el proyecto en \"" + ruta + "\": " + razon +
-                              ". El archivo anterior no se ha modificado.");
-    }
     return std::nullopt;
 }
 

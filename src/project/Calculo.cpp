@@ -15,8 +15,19 @@ namespace {
 
 constexpr double kCmPorM = 100.0;  // m -> cm
 
-void Avanzar(const std::function<void(int)>& progreso, int valor) {
-    if (progreso) progreso(valor);
+void Avanzar(const Progreso& progreso, EtapaCalculo etapa) {
+    if (progreso) progreso(etapa);
+}
+
+// The sampling reports 30, 40 and 50 as it passes a quarter, a half and three
+// quarters of the beam.
+std::function<void(int)> Muestreo(const Progreso& progreso) {
+    if (!progreso) return {};
+    return [progreso](int avance) {
+        progreso(avance < 40   ? EtapaCalculo::CuartoDeViga
+                 : avance < 50 ? EtapaCalculo::MitadDeViga
+                               : EtapaCalculo::TresCuartosDeViga);
+    };
 }
 
 // Concrete modulus, Tn/m2: Ec = 15100 sqrt(f'c) Kgr/cm2, times 10 (Kgr/cm2 -> Tn/m2).
@@ -86,8 +97,7 @@ std::optional<Mensaje> AdvertenciaAceroPiel(float d) {
                    "Información", kEstiloInformacion};
 }
 
-ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui,
-                                  const std::function<void(int)>& progreso) {
+ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& progreso) {
     ResultadoCalculo r;
     EstadoProyecto& e = p.estado;
     const Seccion& s = p.seccion;
@@ -95,7 +105,7 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui,
 
     // 1. Precondition: silently nothing without loads or without f'c.
     if (e.NumCargas < 1 || m.txtFc.empty()) {
-        Avanzar(progreso, 100);
+        Avanzar(progreso, EtapaCalculo::Fin);
         return r;
     }
 
@@ -106,7 +116,7 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui,
     if (!rechazos.empty()) {
         for (const Mensaje& x : rechazos) ui.MostrarMensaje(x);
         r.rechazado = true;
-        Avanzar(progreso, 100);
+        Avanzar(progreso, EtapaCalculo::Fin);
         return r;
     }
 
@@ -118,22 +128,22 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui,
     e.ModuloElasticidad = Modulo(texto::NumeroCampo(m.txtFc));
 
     // 4. Diagrams.
-    Avanzar(progreso, 20);
+    Avanzar(progreso, EtapaCalculo::Limpio);
     // The sampling evaluates the live-load arrangements as well, so that the
     // notice can say when one of them governs; with the option on they are
     // designed for.
-    Calculos_Diagramas(e, progreso);
+    Calculos_Diagramas(e, Muestreo(progreso));
     e.AvisoAlternancia = AvisoAlternancia(e);
     if (e.AlternanciaViva) UsarEnvolvente(e);
-    Avanzar(progreso, 60);
+    Avanzar(progreso, EtapaCalculo::Diagramas);
 
     // 5. Cover, effective depth and the design.
     e.Recubrimiento = static_cast<float>(texto::NumeroCampo(m.txtRec));
     e.PeralteEfectivo = PeralteSeccion(s, e.Recubrimiento);
-    Avanzar(progreso, 70);
+    Avanzar(progreso, EtapaCalculo::Peralte);
     DisenarViga(e, s, m, registro);
-    Avanzar(progreso, 80);
-    Avanzar(progreso, 90);
+    Avanzar(progreso, EtapaCalculo::Diseno);
+    Avanzar(progreso, EtapaCalculo::Resultados);
 
     // 6. Distance of the point loads to the supports and the code warnings.
     r.DistMinCarga = DistMinCarga(e);
@@ -147,19 +157,18 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui,
     }
     e.FalloDiseno = 0;
     r.calculado = true;
-    Avanzar(progreso, 100);
+    Avanzar(progreso, EtapaCalculo::Fin);
     return r;
 }
 
-ResultadoCalculo RecalcularAbierto(Proyecto& p, Interfaz& ui,
-                                   const std::function<void(int)>& progreso) {
+ResultadoCalculo RecalcularAbierto(Proyecto& p, Interfaz& ui, const Progreso& progreso) {
     p.estado.ModuloElasticidad = 1.0f;
     Calculos_Geom(p.seccion, p.estado);
     return RealizarCalculos(p, ui, progreso);
 }
 
 ResultadoApertura AbrirProyecto(const std::string& ruta, Proyecto& p, Interfaz& ui,
-                                const std::function<void(int)>& progreso, bool alternancia) {
+                                const Progreso& progreso, bool alternancia) {
     ResultadoApertura r;
     if (std::optional<Mensaje> m = LeerArchivoKvx(ruta, p)) {
         ui.MostrarMensaje(*m);

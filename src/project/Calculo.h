@@ -12,6 +12,21 @@
 
 namespace korvex {
 
+// The stages a calculation passes, in order; a window shows them as it
+// likes (the main window's progress bar).
+enum class EtapaCalculo {
+    Limpio,             // results cleared and the concrete modulus set
+    CuartoDeViga,       // the sampling has passed a quarter of the beam
+    MitadDeViga,        // ... half of it
+    TresCuartosDeViga,  // ... three quarters of it
+    Diagramas,          // the diagrams and their extremes are ready
+    Peralte,            // cover and effective depth set
+    Diseno,             // the design has run: steel, stirrups, bars, deflection
+    Resultados,         // the results are complete
+    Fin                 // the calculation ended (also when it did not run)
+};
+using Progreso = std::function<void(EtapaCalculo)>;
+
 struct ResultadoCalculo {
     bool calculado = false;  // the calculation ran to its end
     bool rechazado = false;  // the checks refused the data; the previous results stay
@@ -21,17 +36,16 @@ struct ResultadoCalculo {
 
 // Runs one calculation on `p`:
 //  1. precondition: at least one load and the f'c text not empty; otherwise
-//     nothing but progress 100;
+//     nothing but the stage Fin;
 //  2. the beam and design checks; a refusal shows its messages and changes
-//     nothing;
-//  3. results cleared, concrete modulus from f'c, progress 20;
-//  4. diagrams sampled (progress 30, 40, 50), then 60;
-//  5. cover and effective depth, 70; the design run, 80; 90;
+//     nothing but the stage Fin;
+//  3. results cleared, concrete modulus from f'c: Limpio;
+//  4. diagrams sampled (the three quarters of the beam), then Diagramas;
+//  5. cover and effective depth, Peralte; the design run, Diseno; Resultados;
 //  6. DistMinCarga and, unless the design failed, the deep-member and
-//     side-face steel warnings; FalloDiseno back to 0; progress 100.
+//     side-face steel warnings; FalloDiseno back to 0; Fin.
 // Messages and the stirrup question go through `ui`.
-ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui,
-                                  const std::function<void(int)>& progreso = {});
+ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& progreso = {});
 
 // Effective depth d, cm: H - cover for a rectangle, Hw + Hf - cover for a T
 // or an inverted T; 0 for an unknown section type.
@@ -61,12 +75,10 @@ struct ResultadoApertura {
     ResultadoCalculo calculo;
 };
 ResultadoApertura AbrirProyecto(const std::string& ruta, Proyecto& p, Interfaz& ui,
-                                const std::function<void(int)>& progreso = {},
-                                bool alternancia = false);
+                                const Progreso& progreso = {}, bool alternancia = false);
 
 // The steps of an opening after the file was read: modulus 1, Calculos_Geom,
 // the calculation.
-ResultadoCalculo RecalcularAbierto(Proyecto& p, Interfaz& ui,
-                                   const std::function<void(int)>& progreso = {});
+ResultadoCalculo RecalcularAbierto(Proyecto& p, Interfaz& ui, const Progreso& progreso = {});
 
 }  // namespace korvex

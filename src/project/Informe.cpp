@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "design/Deflexion.h"
 #include "design/DisenarViga.h"
 #include "text/Numeros.h"
 
@@ -14,27 +15,6 @@ using E = ElementoInforme;
 // A number joined to a text: general format, no added blanks.
 std::string Num(float v) {
     return texto::FormatoGeneral(v);
-}
-
-const char* PalabraTipo(float tipo) {
-    if (tipo == kPuntual) return "Puntual";
-    if (tipo == kDistribuida) return "Distribuida";
-    if (tipo == kMomento) return "Momento";
-    return "";
-}
-
-const char* PalabraCategoria(float categoria) {
-    if (categoria == kViva) return "Viva";
-    if (categoria == kMuerta) return "Muerta";
-    if (categoria == kOtros) return "Otros";
-    return "";
-}
-
-const char* NombreTipoViga(const std::string& clave) {
-    if (clave == kVigaRect) return "Rectangular";
-    if (clave == kVigaT) return "T";
-    if (clave == kVigaTi) return "T Invertida";
-    return "";
 }
 
 class Pagina {
@@ -63,7 +43,7 @@ class Pagina {
 // Load i at ordinate y: number and type word, category, then a, b, c, P1, P2.
 void FilaCarga(Pagina& pg, const EstadoProyecto& e, int i, double y) {
     const Carga& c = e.Cargas[static_cast<std::size_t>(i)];
-    pg.Texto(1000, y, "      " + std::to_string(i) + "            " + PalabraTipo(c.Tipo));
+    pg.Texto(1000, y, "      " + std::to_string(i) + "            " + PalabraTipoCarga(c.Tipo));
     pg.Texto(4100, y, PalabraCategoria(c.Categoria));
     pg.Texto(5650, y,
              Num(c.A) + std::string(11, ' ') + Num(c.B) + std::string(11, ' ') + Num(c.C) +
@@ -95,7 +75,7 @@ std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, bool imprimiendo) 
 
     pg.Texto(4100, 1000, "Korvex 2000", E::Titulo);
     pg.Texto(1500, 2100, "Diagrama de Cortante (Tn)");
-    pg.Texto(6250, 2100, "Diagrama de Momento (Tn/m)");
+    pg.Texto(6250, 2100, "Diagrama de Momento (Tn.m)");
     if (imprimiendo) {
         pg.Caja(E::Logo, 3000, 960, 840, 840);
     } else {
@@ -161,10 +141,11 @@ std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, bool imprimiendo) 
     pg.Texto(5900, 12000, NumeroImpreso(e.AsTraccionNeg));
     pg.Texto(1000, 12300, "   Compresión                 " + Num(e.AsCompresionPos));
     pg.Texto(5900, 12300, NumeroImpreso(e.AsCompresionNeg));
-    pg.Texto(1000, 12700, "Deflexión máxima (mts):    " + Num(e.FlechaEfectiva));
+    // The deflection the check compared with the admissible one.
+    const int uso = p.materiales.UsoDeflexion;
+    pg.Texto(1000, 12700, "Deflexión máxima (mts):    " + Num(FlechaLargoPlazo(e, uso)));
     pg.Texto(1000, 13000,
-             "Deflexión máxima admisible (mts):       " +
-                 Num(DeflexionAdmisible(e.LuzViga, p.materiales.UsoDeflexion)));
+             "Deflexión máxima admisible (mts):       " + Num(DeflexionAdmisible(e.LuzViga, uso)));
 
     pg.Linea(1000, 14300, 10500, 14300);
     pg.Texto(1000, 14400, "Korvex 2000 - Programa de Diseño de Vigas Simples", E::Cierre);

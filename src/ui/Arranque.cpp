@@ -6,15 +6,12 @@
 #include <memory>
 
 #include "ui/common/Registro.h"
-#include "ui/main/AccionesArchivo.h"
 #include "ui/main/frmGeneral.h"
 #include "ui/startup/frmSplash.h"
 
 namespace korvex::ui {
 
 namespace {
-
-std::chrono::milliseconds tiempoPresentacion{2000};
 
 // End of the presentation: the main window (its construction sets the
 // defaults), the splash unloaded if it is still up, then the project named
@@ -25,20 +22,13 @@ void MostrarPrincipal(const QString& archivo, bool salirAlCerrarUltima) {
     general->show();
     Registro::Instancia().Descargar<frmSplash>();
     QApplication::setQuitOnLastWindowClosed(salirAlCerrarUltima);
-    if (!archivo.isEmpty()) AbrirProyecto(general, archivo);
+    if (!archivo.isEmpty()) general->AbrirArchivo(archivo);
 }
 
 }  // namespace
 
-void FijarTiempoPresentacion(std::chrono::milliseconds tiempo) {
-    tiempoPresentacion = tiempo;
-}
-
-std::chrono::milliseconds TiempoPresentacion() {
-    return tiempoPresentacion;
-}
-
-int Arrancar(int& argc, char** argv, const std::string& archivo) {
+int Arrancar(int& argc, char** argv, const std::string& archivo,
+             std::chrono::milliseconds presentacion) {
     std::unique_ptr<QApplication> propia;
     if (QApplication::instance() == nullptr) propia = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName("Korvex 2000");
@@ -56,12 +46,12 @@ int Arrancar(int& argc, char** argv, const std::string& archivo) {
     const QString ruta = QString::fromStdString(archivo);
     // A timer of this call only: if the loop ends before it fires, it goes
     // with the call and never shows a main window later.
-    QTimer presentacion;
-    presentacion.setSingleShot(true);
-    presentacion.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&presentacion, &QTimer::timeout, qApp,
+    QTimer reloj;
+    reloj.setSingleShot(true);
+    reloj.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&reloj, &QTimer::timeout, qApp,
                      [ruta, salirAlCerrarUltima] { MostrarPrincipal(ruta, salirAlCerrarUltima); });
-    presentacion.start(tiempoPresentacion);
+    reloj.start(presentacion);
     const int r = QApplication::exec();
     Registro::Instancia().Vaciar();
     QApplication::setQuitOnLastWindowClosed(salirAlCerrarUltima);

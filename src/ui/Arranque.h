@@ -4,9 +4,10 @@
 // path) opened when it is not empty; then runs the event loop until the main
 // window closes. Returns the event loop's exit code.
 //
-// The presentation time is 2 s. The wait is a timer of the running event
-// loop, so the splash answers its key press and click (which close it at
-// once) and the main window still appears when the time is over.
+// The presentation time is 2 s unless the caller gives another (a test
+// does). The wait is a timer of the running event loop, so the splash answers
+// its key press and click (which close it at once) and the main window still
+// appears when the time is over.
 #pragma once
 
 #include <chrono>
@@ -14,10 +15,9 @@
 
 namespace korvex::ui {
 
-int Arrancar(int& argc, char** argv, const std::string& archivo);
+inline constexpr std::chrono::milliseconds kTiempoPresentacion{2000};
 
-// Time the splash is shown before the main window (2 s unless changed).
-void FijarTiempoPresentacion(std::chrono::milliseconds tiempo);
-std::chrono::milliseconds TiempoPresentacion();
+int Arrancar(int& argc, char** argv, const std::string& archivo,
+             std::chrono::milliseconds presentacion = kTiempoPresentacion);
 
 }  // namespace korvex::ui

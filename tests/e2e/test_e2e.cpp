@@ -1,41 +1,42 @@
-// End-to-end: the built `korvex` run without a display on the example
-// projects and on bad files, its JSON parsed and checked against the
-// contract and against hand calculations.
+// End-to-end: the built `korvex` without a display: the JSON contract, what
+// reaches its keys, the exit statuses and the readable summaries (the values
+// are pinned by the core's tests and the window-versus-headless table).
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <sstream>
 
+#include "comun/Proceso.h"
+#include "comun/Vigas.h"
+
+namespace korvex::pruebas {
 namespace {
 
 namespace fs = std::filesystem;
 using nlohmann::json;
 
-struct Ejecucion {
-    int estado = -1;
-    std::string salida, error;
-};
-
-std::string Leer(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
+std::set<std::string> Claves(const json& j) {
+    std::set<std::string> c;
+    for (auto it = j.begin(); it != j.end(); ++it) c.insert(it.key());
+    return c;
 }
 
-std::string Comillas(const std::string& s) {
-    std::string r = "'";
-    for (char c : s) r += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return r + "'";
+std::set<std::string> Palabras(const std::string& texto) {
+    std::istringstream s(texto);
+    std::set<std::string> p;
+    for (std::string w; s >> w;) p.insert(w);
+    return p;
 }
+
+const std::set<std::string> kExtremos = Palabras(
+    "CortanteMaxAbs CortanteMax CortanteMin MomentoPosMax MomentoNegMax MomentoMaxAbs GiroMax "
+    "FlechaMax");
+const std::set<std::string> kTextos = Palabras(
+    "calculado mensajes TipoViga txtEstribos varillas puntos PosicionExtremos alternancia "
+    "envolvente pasos avisoAlternancia");
 
 class Korvex : public ::testing::Test {
   protected:
@@ -45,30 +46,16 @@ class Korvex : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    // Runs korvex with no display of any kind, so that a GUI application
-    // created by mistake would fail.
-    Ejecucion Correr(const std::vector<std::string>& args) {
-        std::string orden =
-            "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + Comillas(KORVEX_EXE);
-        for (const std::string& a : args) orden += " " + Comillas(a);
-        orden += " >" + Comillas((dir_ / "salida").string()) + " 2>" +
-                 Comillas((dir_ / "error").string()) + " </dev/null";
-        const int r = std::system(orden.c_str());
-        Ejecucion e;
-        e.estado = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
-        e.salida = Leer(dir_ / "salida");
-        e.error = Leer(dir_ / "error");
-        return e;
+    static Ejecucion Correr(const std::vector<std::string>& args) {
+        return Ejecutar(KORVEX_EXE, args);
     }
-
-    json Json(const std::vector<std::string>& args) {
+    static json Json(const std::vector<std::string>& args) {
         const Ejecucion e = Correr(args);
         EXPECT_EQ(e.estado, 0) << e.error;
         EXPECT_TRUE(e.error.empty()) << e.error;
         return json::parse(e.salida);
     }
-
-    std::string Archivo(const std::string& nombre, const std::string& contenido) {
+    std::string Archivo(const std::string& nombre, const std::string& contenido) const {
         const fs::path p = dir_ / nombre;
         std::ofstream(p, std::ios::binary) << contenido;
         return p.string();
@@ -77,134 +64,88 @@ class Korvex : public ::testing::Test {
     fs::path dir_;
 };
 
-std::string Ejemplo(const char* nombre) {
-    return (fs::path(KORVEX_EJEMPLOS) / nombre).string();
-}
-
-// Header of a rectangular beam b x h on end supports of length L with n loads.
-std::string Cabecera(const std::string& L, const std::string& b, const std::string& h, int n) {
-    return L + ",\"210\",\"2800\",\"4\",\"" + b + "\",\"\",\"" + h + "\",\"\",0,0," + h +
-           ",0,0,0," + std::to_string(n) +
+// Header of a rectangular beam 25 x 50 on end supports of 6 m with n loads.
+std::string Cabecera(int n) {
+    return "6,\"210\",\"2800\",\"4\",\"25\",\"\",\"50\",\"\",0,0,50,0,0,0," + std::to_string(n) +
            ",#TRUE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#,#TRUE#,-2147483643,#FALSE#,-2147483633,"
            "#TRUE#,-2147483643,#TRUE#,#FALSE#,#TRUE#,#FALSE#,-2147483633,#FALSE#,-2147483633,"
-           "#FALSE#,#FALSE#,\"Viga_Rect\",0,\"\",\"" +
-           L + "\",0," + L + ",#FALSE#\r\n";
+           "#FALSE#,#FALSE#,\"Viga_Rect\",0,\"\",\"6\",0,6,#FALSE#\r\n";
 }
 
-// Every key of the JSON contract, and the extremes whose abscissae it gives.
-std::vector<std::string> Palabras(const std::string& texto) {
-    std::istringstream s(texto);
-    return {std::istream_iterator<std::string>(s), std::istream_iterator<std::string>()};
-}
-const std::vector<std::string> kExtremos = Palabras(
-    "CortanteMaxAbs CortanteMax CortanteMin MomentoPosMax MomentoNegMax MomentoMaxAbs "
-    "GiroMax FlechaMax");
-const std::vector<std::string> kNoNumericas = Palabras(
-    "calculado mensajes TipoViga txtEstribos varillas puntos PosicionExtremos alternancia");
-const std::vector<std::string> kClaves = [] {
-    std::vector<std::string> c = Palabras(
-        "calculado mensajes LuzViga DistJ DistK NumCargas TipoViga AreaSeccion InerciaSeccion "
-        "Ycg ModuloElasticidad Recubrimiento PeralteEfectivo NumEstaciones PosicionExtremos "
+void CumpleElContrato(const json& j, bool diagramas) {
+    std::set<std::string> claves = Palabras(
+        "calculado mensajes LuzViga DistJ DistK NumCargas TipoViga AreaSeccion InerciaSeccion Ycg "
+        "ModuloElasticidad Recubrimiento PeralteEfectivo NumEstaciones PosicionExtremos "
         "AsTraccionPos AsCompresionPos AsTraccionNeg AsCompresionNeg FalloDiseno txtEstribos "
         "EspaciamientoEstribos varillas InerciaEfectivaPos InerciaEfectivaNeg FlechaEfectiva "
-        "DeflexionAdmisible puntos alternancia");
-    c.insert(c.end(), kExtremos.begin(), kExtremos.end());
-    return c;
-}();
-
-std::set<std::string> Claves(const json& j) {
-    std::set<std::string> c;
-    for (auto it = j.begin(); it != j.end(); ++it) c.insert(it.key());
-    return c;
-}
-
-// The contract: exactly these keys, numbers where numbers are due.
-void CumpleElContrato(const json& j, bool diagramas) {
-    std::set<std::string> esperadas(kClaves.begin(), kClaves.end());
-    if (diagramas) esperadas.insert("diagramas");
-    // The envelope of the live-load arrangements after a calculation, and the
-    // notice only when an arrangement governs.
+        "FlechaLargoPlazo DeflexionAdmisible puntos alternancia");
+    claves.insert(kExtremos.begin(), kExtremos.end());
+    if (diagramas) claves.insert("diagramas");
+    // After a calculation: the envelope of the live-load arrangements and the
+    // record of the steps, which is what the design left; the notice only
+    // when an arrangement governs.
     if (j["calculado"] == true) {
-        esperadas.insert("envolvente");
-        esperadas.insert("pasos");
-        // The record of the steps is what the design left.
+        claves.insert("envolvente");
+        claves.insert("pasos");
         EXPECT_EQ(j["pasos"]["flexionPos"]["As"], j["AsTraccionPos"]);
         EXPECT_EQ(j["pasos"]["flexionNeg"]["As"], j["AsTraccionNeg"]);
         EXPECT_EQ(j["pasos"]["cortante"]["texto"], j["txtEstribos"]);
         EXPECT_EQ(j["pasos"]["deflexion"]["FlechaEfectiva"], j["FlechaEfectiva"]);
+        EXPECT_EQ(j["pasos"]["deflexion"]["FlechaComparada"], j["FlechaLargoPlazo"]);
         EXPECT_EQ(j["pasos"]["avisos"], j["mensajes"]);
-    }
-    if (j.contains("avisoAlternancia")) {
-        esperadas.insert("avisoAlternancia");
-        EXPECT_TRUE(j["avisoAlternancia"].is_string());
-    }
-    EXPECT_EQ(Claves(j), esperadas);
-    EXPECT_TRUE(j["alternancia"].is_boolean());
-    if (j.contains("envolvente")) {
-        EXPECT_EQ(Claves(j["envolvente"]),
-                  std::set<std::string>(kExtremos.begin(), kExtremos.end()));
+        EXPECT_EQ(Claves(j["envolvente"]), kExtremos);
         for (const auto& [nombre, x] : j["envolvente"].items()) {
-            EXPECT_EQ(Claves(x), (std::set<std::string>{"valor", "x", "vivas"})) << nombre;
+            EXPECT_EQ(Claves(x), Palabras("valor x vivas")) << nombre;
             EXPECT_TRUE(x["valor"].is_number() && x["x"].is_number()) << nombre;
             ASSERT_EQ(x["vivas"].size(), 3u) << nombre;
-            for (const auto& b : x["vivas"]) EXPECT_TRUE(b.is_boolean()) << nombre;
+            for (const auto& v : x["vivas"]) EXPECT_TRUE(v.is_boolean()) << nombre;
         }
     }
-    EXPECT_TRUE(j["calculado"].is_boolean());
-    EXPECT_TRUE(j["TipoViga"].is_string());
-    EXPECT_TRUE(j["txtEstribos"].is_string());
-    EXPECT_TRUE(j["NumCargas"].is_number_integer());
-    EXPECT_TRUE(j["NumEstaciones"].is_number_integer());
-    for (const std::string& k : kClaves) {
-        if (std::find(kNoNumericas.begin(), kNoNumericas.end(), k) == kNoNumericas.end()) {
+    if (j.contains("avisoAlternancia")) {
+        claves.insert("avisoAlternancia");
+        EXPECT_TRUE(j["avisoAlternancia"].is_string());
+    }
+    EXPECT_EQ(Claves(j), claves);
+    EXPECT_TRUE(j["alternancia"].is_boolean());
+    for (const std::string& k : claves) {
+        if (kTextos.count(k) == 0 && k != "diagramas") {
             EXPECT_TRUE(j[k].is_number()) << k;
         }
     }
-    EXPECT_EQ(Claves(j["PosicionExtremos"]),
-              std::set<std::string>(kExtremos.begin(), kExtremos.end()));
+    EXPECT_TRUE(j["NumCargas"].is_number_integer() && j["NumEstaciones"].is_number_integer());
+    EXPECT_EQ(Claves(j["PosicionExtremos"]), kExtremos);
     for (const auto& m : j["mensajes"]) {
         EXPECT_EQ(Claves(m), (std::set<std::string>{"titulo", "texto", "estilo"}));
-        EXPECT_TRUE(m["estilo"].is_number_integer());
     }
     ASSERT_EQ(j["varillas"].size(), 4u);
-    for (const auto& fila : j["varillas"]) {
-        ASSERT_EQ(fila.size(), 4u);
-        for (const auto& n : fila) EXPECT_TRUE(n.is_number_integer());
-    }
-    const double fallo = j["FalloDiseno"];
-    EXPECT_TRUE(fallo == 0 || fallo == 1);
+    for (const auto& fila : j["varillas"]) EXPECT_EQ(fila.size(), 4u);
 }
 
-TEST_F(Korvex, LosEjemplosCumplenElContrato) {
+TEST_F(Korvex, ContratoDelJsonEnLosEjemplos) {
     for (const char* nombre :
          {"viga_rectangular.kvx", "viga_t_vuelos.kvx", "viga_t_invertida.kvx"}) {
         SCOPED_TRACE(nombre);
-        const json j = Json({"--calcular", Ejemplo(nombre), "--json"});
-        CumpleElContrato(j, false);
-        EXPECT_TRUE(j["calculado"]);
-        EXPECT_GT(j["NumEstaciones"].get<int>(), 0);
-        EXPECT_TRUE(j["puntos"].empty());
-
         const json d = Json({"--calcular", Ejemplo(nombre), "--json", "--diagramas"});
         CumpleElContrato(d, true);
+        EXPECT_TRUE(d["calculado"]);
+        EXPECT_TRUE(d["puntos"].empty());
         const auto& g = d["diagramas"];
-        EXPECT_EQ(
-            Claves(g),
-            (std::set<std::string>{
-                "X", "DiagCortante", "DiagMomento", "DiagGiro", "DiagFlecha", "DiagMomentoServicio",
-                "EnvolventeCortanteMax", "EnvolventeCortanteMin", "EnvolventeMomentoMax",
-                "EnvolventeMomentoMin", "EnvolventeMomentoServicioMax",
-                "EnvolventeMomentoServicioMin", "EnvolventeGiroMax", "EnvolventeFlechaMax"}));
+        EXPECT_EQ(Claves(g), Palabras("X DiagCortante DiagMomento DiagGiro DiagFlecha "
+                                      "DiagMomentoServicio EnvolventeCortanteMax "
+                                      "EnvolventeCortanteMin EnvolventeMomentoMax "
+                                      "EnvolventeMomentoMin EnvolventeMomentoServicioMax "
+                                      "EnvolventeMomentoServicioMin EnvolventeGiroMax "
+                                      "EnvolventeFlechaMax"));
         for (const auto& [k, v] : g.items()) {
             EXPECT_EQ(v.size(), d["NumEstaciones"].get<std::size_t>()) << k;
         }
-        // The sampled moment carries the analysis sign: sagging negative.
+        // The sampled moment in the analysis sign (sagging negative), the
+        // extremes in the displayed sign.
         double minimo = 0, maximo = 0;
         for (double m : g["DiagMomento"])
             minimo = std::min(minimo, m), maximo = std::max(maximo, m);
         EXPECT_NEAR(-minimo, d["MomentoPosMax"].get<double>(), 1e-4);
         EXPECT_NEAR(-maximo, d["MomentoNegMax"].get<double>(), 1e-4);
-        EXPECT_EQ(g["X"][0], 0.0);
     }
 }
 
@@ -231,197 +172,106 @@ TEST_F(Korvex, AlternanciaDesdeLaLineaDeOrdenes) {
                      .contains("avisoAlternancia"));
 }
 
-// The rectangular example by hand (see the project tests): R1 = 14.2267 Tn,
-// M+ = 23.507 Tn.m at 2.27 m, d = 46 cm, stirrups at 23 cm.
-TEST_F(Korvex, EjemploRectangularContraElCalculoAMano) {
-    const json j = Json(
-        {"--calcular", Ejemplo("viga_rectangular.kvx"), "--json", "--punto", "2", "--punto", "0"});
-    EXPECT_EQ(j["PeralteEfectivo"], 46.0);
-    EXPECT_EQ(j["NumEstaciones"], 600);
-    EXPECT_NEAR(j["MomentoPosMax"].get<double>(), 23.507, 2e-3);
+// What reaches the keys that carry options, points and positions. The
+// rectangular example: R1 = 14.2267 Tn, M+ = 23.507 Tn.m at 2.27 m, the live
+// point load (8.5 Tn factored) at 2 m.
+TEST_F(Korvex, OpcionesPuntosYPosiciones) {
+    const json j = Json({"--calcular", Ejemplo("viga_rectangular.kvx"), "--json", "--uso", "3",
+                         "--estribo", "1/2", "--punto", "2", "--punto", "7", "--punto", "0"});
     EXPECT_NEAR(j["PosicionExtremos"]["MomentoPosMax"].get<double>(), 2.27, 0.006);
-    EXPECT_EQ(j["MomentoNegMax"], 0.0);
-    EXPECT_NEAR(j["CortanteMax"].get<double>(), 14.2015, 1e-3);
-    EXPECT_NEAR(j["PosicionExtremos"]["CortanteMax"].get<double>(), 0.01, 1e-4);
-    EXPECT_NEAR(j["AsTraccionPos"].get<double>(), 24.3, 0.1);
-    EXPECT_EQ(j["txtEstribos"], "3/8@23");
-    EXPECT_NEAR(j["DeflexionAdmisible"].get<double>(), 0.033, 1e-6);  // 6 / 180, 3 decimals
-    EXPECT_TRUE(j["mensajes"].empty());
-
-    // Points in the analysis sign: at 2 m the live point load (8.5 Tn factored)
-    // makes the shear jump; M = -(14.2267 x 2 - 1.26 x 2^2) = -23.413.
+    EXPECT_EQ(j["txtEstribos"], "1/2@23");
+    EXPECT_NEAR(j["DeflexionAdmisible"].get<double>(), 0.013, 1e-6);  // 6 / 480, 3 decimals
+    // Use 3 without compression steel: lambda = 2 on the immediate deflection.
+    EXPECT_NEAR(j["FlechaLargoPlazo"].get<double>(), 2 * j["FlechaEfectiva"].get<double>(), 1e-7);
+    // The point beyond the beam is refused into the messages, the others kept in order.
     ASSERT_EQ(j["puntos"].size(), 2u);
     const json& p = j["puntos"][0];
-    EXPECT_EQ(Claves(p),
-              (std::set<std::string>{"X", "CortanteIzq", "CortanteDer", "MomentoIzq", "MomentoDer",
-                                     "MomentoServicio", "Giro", "Flecha"}));
+    EXPECT_EQ(Claves(p), Palabras("X CortanteIzq CortanteDer MomentoIzq MomentoDer "
+                                  "MomentoServicio Giro Flecha"));
     EXPECT_EQ(p["X"], 2.0);
     EXPECT_NEAR(p["CortanteDer"].get<double>() - p["CortanteIzq"].get<double>(), 8.5, 1e-4);
-    EXPECT_NEAR(p["MomentoIzq"].get<double>(), -23.413, 1e-3);
-    EXPECT_NEAR(j["puntos"][1]["CortanteIzq"].get<double>(), 0, 1e-6);
     EXPECT_NEAR(j["puntos"][1]["CortanteDer"].get<double>(), -14.2267, 1e-3);
-
-    // The other deflection categories and stirrup answers.
-    EXPECT_NEAR(Json({"--calcular", Ejemplo("viga_rectangular.kvx"), "--json", "--uso",
-                      "2"})["DeflexionAdmisible"]
-                    .get<double>(),
-                0.017, 1e-6);
-    EXPECT_EQ(Json({"--calcular", Ejemplo("viga_rectangular.kvx"), "--json", "--estribo",
-                    "1/2"})["txtEstribos"],
-              "1/2@23");
+    ASSERT_FALSE(j["mensajes"].empty());
+    EXPECT_EQ(j["mensajes"].back()["texto"],
+              "El punto analizado debe estar en el intervalo 0 <= X <= L");
+    // Uses 1 and 2 compare the immediate deflection.
+    const json u1 = Json({"--calcular", Ejemplo("viga_rectangular.kvx"), "--json"});
+    EXPECT_EQ(u1["FlechaLargoPlazo"], u1["FlechaEfectiva"]);
 }
 
-TEST_F(Korvex, EjemplosTyTInvertida) {
-    // Left cantilever: 5.0376 x 1.5^2 / 2 + 5.1 x 1.5 = 13.317 Tn.m over the support.
-    const json t = Json({"--calcular", Ejemplo("viga_t_vuelos.kvx"), "--json"});
-    EXPECT_EQ(t["TipoViga"], "Viga_T");
-    EXPECT_EQ(t["AreaSeccion"], 1600.0);
-    EXPECT_EQ(t["Ycg"], 29.375);
-    EXPECT_NEAR(t["MomentoNegMax"].get<double>(), -13.317, 2e-3);
-    EXPECT_EQ(t["DistJ"], 1.5);
-    EXPECT_EQ(t["DistK"], 6.5);
-
-    // Inverted T: the tip load 1 m from its support gives the deep-member warning.
-    const json ti = Json({"--calcular", Ejemplo("viga_t_invertida.kvx"), "--json"});
-    EXPECT_EQ(ti["TipoViga"], "Viga_Ti");
-    EXPECT_EQ(ti["PeralteEfectivo"], 45.0);
-    ASSERT_FALSE(ti["mensajes"].empty());
-    EXPECT_EQ(ti["mensajes"].back()["titulo"], "Advertencia");
-    EXPECT_EQ(ti["mensajes"].back()["estilo"], 64);
-}
-
-TEST_F(Korvex, ResultadosQueNoSonDeUnCalculoCompleto) {
-    // No loads: read (status 0), nothing calculated.
-    const json vacio =
-        Json({"--calcular", Archivo("vacio.kvx", Cabecera("6", "25", "50", 0)), "--json"});
-    CumpleElContrato(vacio, false);
-    EXPECT_FALSE(vacio["calculado"]);
-    EXPECT_TRUE(vacio["mensajes"].empty());
-
-    // Flexural failure: 10 x 100 on 2 m under 200 Tn/m. Only the flexural
-    // message; the warnings that d = 96 and the short span would give are not shown.
-    const json falla =
-        Json({"--calcular",
-              Archivo("falla.kvx", Cabecera("2", "10", "100", 1) + "0,2,0,200,200,2,2,3\r\n"),
-              "--json"});
-    CumpleElContrato(falla, false);
-    EXPECT_TRUE(falla["calculado"]);
-    EXPECT_EQ(falla["FalloDiseno"], 1.0);
-    ASSERT_EQ(falla["mensajes"].size(), 1u);
-    EXPECT_EQ(falla["mensajes"][0]["texto"], "Esta Sección no resiste esta solicitud de cargas");
-    EXPECT_EQ(falla["txtEstribos"], "");
-
-    // Data the calculation refuses (supports j = k): read, refused, a message.
-    std::string cab = Cabecera("6", "25", "50", 1);
-    cab.replace(cab.find(",0,6,#FALSE#"), 12, ",3,3,#FALSE#");
-    const json rechazo =
-        Json({"--calcular", Archivo("apoyos.kvx", cab + "3,0,3,10,0,3,1,1\r\n"), "--json"});
-    CumpleElContrato(rechazo, false);
-    EXPECT_FALSE(rechazo["calculado"]);
-    ASSERT_FALSE(rechazo["mensajes"].empty());
-    EXPECT_EQ(rechazo["mensajes"][0]["estilo"], 16);
-}
-
-TEST_F(Korvex, ArchivosMalosTerminanCon1YUnMensaje) {
-    // The reader's own refusals are tested with the project file; here its
-    // message reaches standard error and the status is 1, with or without --json.
-    const struct {
-        const char* nombre;
-        std::string ruta;
-        const char* dice;
-    } casos[] = {
-        {"no existe", (dir_ / "no_existe.kvx").string(), "No se pudo abrir"},
-        {"carpeta", dir_.string(), "carpeta"},
-        {"cuenta", Archivo("cuenta.kvx", Cabecera("6", "25", "50", 2) + "3,0,3,10,0,3,1,1\r\n"),
-         "campo 15"},
-        {"no finito", Archivo("nan.kvx", Cabecera("6", "25", "50", 1) + "3,0,3,nan,0,3,1,1\r\n"),
-         "línea 2, campo 4"},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.nombre);
-        for (bool conJson : {false, true}) {
-            std::vector<std::string> args = {"--calcular", c.ruta};
-            if (conJson) args.push_back("--json");
-            const Ejecucion e = Correr(args);
-            EXPECT_EQ(e.estado, 1);
-            EXPECT_TRUE(e.salida.empty()) << e.salida;
-            EXPECT_NE(e.error.find("Error al abrir el proyecto"), std::string::npos) << e.error;
-            EXPECT_NE(e.error.find(c.dice), std::string::npos) << e.error;
-        }
+// Read but not calculated (no loads, refused data): status 0, calculado false.
+TEST_F(Korvex, LeidoSinCalcular) {
+    std::string apoyos = Cabecera(1);
+    apoyos.replace(apoyos.find(",0,6,#FALSE#"), 12, ",3,3,#FALSE#");
+    for (const auto& [nombre, contenido, mensajes] :
+         {std::tuple{"vacio.kvx", Cabecera(0), 0u},
+          std::tuple{"apoyos.kvx", apoyos + "3,0,3,10,0,3,1,1\r\n", 1u}}) {
+        SCOPED_TRACE(nombre);
+        const json j = Json({"--calcular", Archivo(nombre, contenido), "--json"});
+        CumpleElContrato(j, false);
+        EXPECT_FALSE(j["calculado"]);
+        EXPECT_EQ(j["mensajes"].size(), mensajes);
     }
 }
 
-TEST_F(Korvex, OrdenIncorrectaTerminaCon2YElUso) {
+TEST_F(Korvex, ArchivosMalosTerminanCon1YOrdenesIncorrectasCon2) {
+    for (const auto& [ruta, dice] :
+         {std::pair{(dir_ / "no_existe.kvx").string(), "No se pudo abrir"},
+          {dir_.string(), "carpeta"},
+          {Archivo("cuenta.kvx", Cabecera(2) + "3,0,3,10,0,3,1,1\r\n"), "campo 15"}}) {
+        for (bool conJson : {false, true}) {
+            std::vector<std::string> args = {"--calcular", ruta};
+            if (conJson) args.push_back("--json");
+            const Ejecucion e = Correr(args);
+            EXPECT_EQ(e.estado, 1) << dice;
+            EXPECT_TRUE(e.salida.empty()) << e.salida;
+            EXPECT_NE(e.error.find("Error al abrir el proyecto"), std::string::npos) << e.error;
+            EXPECT_NE(e.error.find(dice), std::string::npos) << e.error;
+        }
+    }
     const std::string ej = Ejemplo("viga_rectangular.kvx");
-    const std::vector<std::vector<std::string>> casos = {
-        {"--calcular", ej, "--uso", "5"},
-        {"--calcular", ej, "--estribo", "5/8"},
-        {"--calcular"},
-        {"--calcular", ej, "--desconocida"},
-        {"--calcular", ej, "--diagramas"},
-        {"--json", ej},
-        {"--poligono", ej, "--punto", "1"},
-        {"--poligono", ej, "--alternancia"},
-        {"--alternancia", ej},
-    };
-    for (const auto& args : casos) {
-        SCOPED_TRACE(args.back());
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--calcular", ej, "--uso", "5"},
+          {"--calcular", ej, "--estribo", "5/8"},
+          {"--calcular"},
+          {"--calcular", ej, "--desconocida"},
+          {"--json", ej},
+          {"--poligono", ej, "--punto", "1"},
+          {"--poligono", ej, "--alternancia"},
+          {"--alternancia", ej}}) {
         const Ejecucion e = Correr(args);
-        EXPECT_EQ(e.estado, 2);
+        EXPECT_EQ(e.estado, 2) << args.back();
         EXPECT_TRUE(e.salida.empty());
         EXPECT_NE(e.error.find("Uso:"), std::string::npos) << e.error;
         EXPECT_EQ(e.error.find("Unknown"), std::string::npos) << e.error;  // Spanish only
     }
-    const Ejecucion ayuda = Correr({"--help"});
-    EXPECT_EQ(ayuda.estado, 0);
-    EXPECT_NE(ayuda.salida.find("--calcular ARCHIVO.kvx"), std::string::npos);
-    EXPECT_NE(ayuda.salida.find("Estado de salida"), std::string::npos);
-    const Ejecucion version = Correr({"--version"});
-    EXPECT_EQ(version.estado, 0);
-    EXPECT_EQ(version.salida.rfind("korvex 1.0.0", 0), 0u) << version.salida;
+    EXPECT_EQ(Correr({"--version"}).salida.rfind("korvex 1.0.0", 0), 0u);
+    EXPECT_NE(Correr({"--help"}).salida.find("Estado de salida"), std::string::npos);
 }
 
-TEST_F(Korvex, ResumenLegible) {
+TEST_F(Korvex, ResumenesLegibles) {
     const Ejecucion e = Correr({"--calcular", Ejemplo("viga_rectangular.kvx"), "--punto", "3"});
     EXPECT_EQ(e.estado, 0) << e.error;
-    for (const char* t : {"Momento positivo máximo (Tn.m)", "23.51", "2.27", "Tracción", "24.3",
-                          "Estribos: 3/8@23", "Varillas", "admisible para el uso 1 (L/180) = 0.033",
-                          "X = 3 m", "Mensajes:", "(ninguno)"}) {
+    for (const char* t : {"Momento positivo máximo (Tn.m)", "Estribos: 3/8@23", "Varillas",
+                          "admisible para el uso 1 (L/180) = 0.033", "X = 3 m", "(ninguno)"}) {
         EXPECT_NE(e.salida.find(t), std::string::npos) << t << "\n" << e.salida;
     }
-    const Ejecucion ti = Correr({"--calcular", Ejemplo("viga_t_invertida.kvx")});
-    EXPECT_NE(ti.salida.find("[Advertencia] Elemento de gran peralte"), std::string::npos)
-        << ti.salida;
+    const Ejecucion ti = Correr({"--calcular", Ejemplo("viga_t_invertida.kvx"), "--uso", "4"});
+    EXPECT_NE(ti.salida.find("[Advertencia] Elemento de gran peralte"), std::string::npos);
+    EXPECT_NE(ti.salida.find("a largo plazo (lambda = "), std::string::npos) << ti.salida;
 }
 
-// The polygon utility: the L-shape of the examples (area 600, centroid
-// (10, 15), Ix = 85000 about the centroid) and its exit statuses.
+// The polygon utility: its contract and exit statuses (its values are
+// pinned by the polygon core's tests).
 TEST_F(Korvex, Poligono) {
     const json l = Json({"--poligono", Ejemplo("seccion_L.txt"), "--json"});
-    EXPECT_EQ(Claves(l),
-              (std::set<std::string>{"calculado", "mensajes", "NumVertices", "Area", "Xcg", "Ycg",
-                                     "Ix", "txtArea", "txtXcg", "txtYcg", "txtIx", "lblCg"}));
+    EXPECT_EQ(Claves(l), Palabras("calculado mensajes NumVertices Area Xcg Ycg Ix txtArea txtXcg "
+                                  "txtYcg txtIx lblCg"));
     EXPECT_TRUE(l["calculado"]);
-    EXPECT_EQ(l["NumVertices"], 6);
-    EXPECT_NEAR(l["Area"].get<double>(), 600, 1e-9);
-    EXPECT_NEAR(l["Xcg"].get<double>(), 10, 1e-9);
-    EXPECT_NEAR(l["Ycg"].get<double>(), 15, 1e-9);
-    EXPECT_NEAR(l["Ix"].get<double>(), 85000, 0.01);
-    EXPECT_EQ(l["txtArea"], "600.00");
-    EXPECT_EQ(l["lblCg"], "(10.00,15.00)");
-    EXPECT_TRUE(l["mensajes"].empty());
-
-    // Vertices on one line: read (status 0), nothing computed, the message.
     const json recta = Json({"--poligono", Archivo("recta.txt", "0,0\n1,0\n2,0\n"), "--json"});
     EXPECT_FALSE(recta["calculado"]);
     ASSERT_EQ(recta["mensajes"].size(), 1u);
     EXPECT_EQ(recta["mensajes"][0]["estilo"], 16);
-
-    const Ejecucion resumen = Correr({"--poligono", Ejemplo("seccion_L.txt")});
-    EXPECT_EQ(resumen.estado, 0);
-    EXPECT_NE(resumen.salida.find("Área: 600.00"), std::string::npos) << resumen.salida;
-
-    // A line that is not a vertex, and a missing file: refused with status 1.
     for (const std::string& ruta :
          {Archivo("malo.txt", "0,0\n1;1\n2,2\n"), (dir_ / "no_existe.txt").string()}) {
         const Ejecucion e = Correr({"--poligono", ruta, "--json"});
@@ -429,8 +279,12 @@ TEST_F(Korvex, Poligono) {
         EXPECT_TRUE(e.salida.empty());
         EXPECT_NE(e.error.find("Error al abrir el polígono"), std::string::npos) << e.error;
     }
+    // The readable summary, and a refusal naming the line at fault.
+    EXPECT_NE(Correr({"--poligono", Ejemplo("seccion_L.txt")}).salida.find("Área: "),
+              std::string::npos);
     EXPECT_NE(Correr({"--poligono", Archivo("malo.txt", "0,0\n1;1\n")}).error.find("Línea 2"),
               std::string::npos);
 }
 
 }  // namespace
+}  // namespace korvex::pruebas

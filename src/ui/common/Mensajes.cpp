@@ -2,28 +2,10 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <deque>
-
-#include "ui/common/Registro.h"
-#include "ui/section/frmEstribos.h"
 
 namespace korvex::ui {
 
 namespace {
-
-struct EstadoPrueba {
-    bool activo = false;
-    bool estriboReal = false;
-    std::vector<Mensaje> registrados;
-    std::deque<int> respuestas;
-    std::deque<std::string> estribos;
-    int preguntasEstribo = 0;
-};
-
-EstadoPrueba& Prueba() {
-    static EstadoPrueba p;
-    return p;
-}
 
 // Style = buttons (low 4 bits: 0 OK, 1 OK/Cancel) + icon (16, 32, 48, 64).
 bool ConCancelar(int estilo) {
@@ -57,72 +39,38 @@ int Caja(const Mensaje& m) {
     return r == QMessageBox::Ok ? kRespuestaOk : kRespuestaCancelar;
 }
 
+// The stirrup question of the windows, once set.
+std::function<std::string()>& Pregunta() {
+    static std::function<std::string()> f;
+    return f;
+}
+
+korvex::Interfaz*& Otro() {
+    static korvex::Interfaz* otro = nullptr;
+    return otro;
+}
+
 }  // namespace
 
 int InterfazVentanas::MostrarMensaje(const Mensaje& m) {
-    EstadoPrueba& p = Prueba();
-    if (!p.activo) return Caja(m);
-    p.registrados.push_back(m);
-    if (!ConCancelar(m.estilo) || p.respuestas.empty()) return kRespuestaOk;
-    const int r = p.respuestas.front();
-    p.respuestas.pop_front();
-    return r;
+    return Caja(m);
 }
 
 std::string InterfazVentanas::PedirDiametroEstribo() {
-    EstadoPrueba& p = Prueba();
-    ++p.preguntasEstribo;
-    if (p.activo && !p.estriboReal) {
-        if (p.estribos.empty()) return "3/8";
-        std::string d = p.estribos.front();
-        p.estribos.pop_front();
-        return d;
-    }
-    frmEstribos* f = Registro::Instancia().Ventana<frmEstribos>();
-    f->exec();
-    return frmEstribos::DiamEstribo.toStdString();
+    return Pregunta() ? Pregunta()() : "3/8";
 }
 
-void Mensajes::ModoPrueba(bool activo) {
-    Prueba().activo = activo;
+korvex::Interfaz& Adaptador() {
+    static InterfazVentanas ventanas;
+    return Otro() != nullptr ? *Otro() : ventanas;
 }
 
-bool Mensajes::EnModoPrueba() {
-    return Prueba().activo;
+void FijarAdaptador(korvex::Interfaz* otro) {
+    Otro() = otro;
 }
 
-const std::vector<Mensaje>& Mensajes::Registrados() {
-    return Prueba().registrados;
-}
-
-void Mensajes::Limpiar() {
-    EstadoPrueba& p = Prueba();
-    p.registrados.clear();
-    p.respuestas.clear();
-    p.estribos.clear();
-    p.estriboReal = false;
-    p.preguntasEstribo = 0;
-}
-
-void Mensajes::ProgramarRespuesta(int respuesta) {
-    Prueba().respuestas.push_back(respuesta);
-}
-
-void Mensajes::ProgramarEstribo(const std::string& diametro) {
-    Prueba().estribos.push_back(diametro);
-}
-
-void Mensajes::EstriboReal(bool mostrar) {
-    Prueba().estriboReal = mostrar;
-}
-
-int Mensajes::PreguntasEstribo() {
-    return Prueba().preguntasEstribo;
-}
-
-InterfazVentanas& Adaptador() {
-    static InterfazVentanas i;
-    return i;
+void FijarPreguntaEstribo(std::function<std::string()> pregunta) {
+    Pregunta() = std::move(pregunta);
 }
 
 int MostrarMensaje(const std::string& texto, const std::string& titulo, int estilo) {

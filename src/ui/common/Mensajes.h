@@ -5,24 +5,17 @@
 // (0 OK, 16 critical + OK, 33 question + OK/Cancel, 48 warning + OK,
 // 64 information + OK) and the answer comes back as kRespuestaOk or
 // kRespuestaCancelar (closing the box counts as Cancel when it has a
-// Cancel button, as OK otherwise). PedirDiametroEstribo() shows frmEstribos
-// modally and returns its DiamEstribo ("3/8" or "1/2").
+// Cancel button, as OK otherwise). PedirDiametroEstribo() asks the question
+// set with FijarPreguntaEstribo() (the section group's stirrup dialog, set by
+// the main window), "3/8" when none was set.
 //
-// MostrarMensaje(texto, titulo, estilo) is the same box for the windows' own
-// messages.
-//
-// Test mode (Mensajes::ModoPrueba(true)): no box or dialog is shown. Every
-// message is appended to Mensajes::Registrados(); a box with a Cancel button
-// takes its answer from the queue filled by ProgramarRespuesta() (OK when the
-// queue is empty), a box with only OK answers OK without using the queue. The
-// stirrup question takes its answer from ProgramarEstribo() ("3/8" when
-// nothing is programmed) unless EstriboReal(true) asks for the real dialog,
-// which a test then answers (QTimer::singleShot). Limpiar() empties the
-// record, both queues and the EstriboReal switch.
+// Adaptador() is the interface every window hands to the core and uses for
+// its own messages. FijarAdaptador() puts another one in its place (a test
+// records the messages instead of showing them); nullptr restores the boxes.
 #pragma once
 
+#include <functional>
 #include <string>
-#include <vector>
 
 #include "model/Interfaz.h"
 
@@ -34,21 +27,9 @@ class InterfazVentanas : public korvex::Interfaz {
     std::string PedirDiametroEstribo() override;
 };
 
-class Mensajes {
-  public:
-    static void ModoPrueba(bool activo);
-    static bool EnModoPrueba();
-    static const std::vector<Mensaje>& Registrados();
-    static void Limpiar();
-    static void ProgramarRespuesta(int respuesta);
-    static void ProgramarEstribo(const std::string& diametro);
-    static void EstriboReal(bool mostrar);
-    // Number of stirrup questions asked since the last Limpiar().
-    static int PreguntasEstribo();
-};
-
-// The one adapter every window hands to the core.
-InterfazVentanas& Adaptador();
+korvex::Interfaz& Adaptador();
+void FijarAdaptador(korvex::Interfaz* otro);
+void FijarPreguntaEstribo(std::function<std::string()> pregunta);
 
 // Shows one message of the windows; returns kRespuestaOk or kRespuestaCancelar.
 int MostrarMensaje(const std::string& texto, const std::string& titulo, int estilo);

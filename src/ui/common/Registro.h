@@ -1,9 +1,9 @@
 // The window registry and the one project of the running program.
 //
 // Every window exists once. Ventana<T>() hands out the window of class T,
-// creating it (with no parent) on first use, so a window can be read or
-// written before it was ever shown, as the windows do with each other's
-// controls. SiExiste<T>() answers nullptr for a window not created yet.
+// creating it (with no parent) on first use, so a window can be asked to do
+// something before it was ever shown. SiExiste<T>() answers nullptr for a
+// window not created yet.
 // Descargar<T>() unloads a window (its close box, for the windows whose
 // close box unloads them): it is hidden, deleted as soon as control returns
 // to the event loop, and the next Ventana<T>() builds a fresh one, which runs
@@ -12,7 +12,7 @@
 // proyecto() is the project every window, the calculation workflow, the
 // file writer and the report read: beam, loads, results (estado), section
 // (seccion), material fields (materiales) and the saved load-window
-// controls (ventana). Windows reach each other only through this registry.
+// controls (ventana). A window reaches it only through ProyectoActual().
 #pragma once
 
 #include <QPointer>
@@ -67,7 +67,7 @@ class Registro {
     std::map<std::type_index, QPointer<QWidget>> ventanas_;
 };
 
-// Short forms: ui::ProyectoActual() and ui::Ventana<T>().
+// The project of the running program, and the window of class T.
 inline korvex::Proyecto& ProyectoActual() {
     return Registro::Instancia().proyecto();
 }

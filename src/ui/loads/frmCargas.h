@@ -7,12 +7,19 @@
 //
 // The first added load freezes the beam (length, supports and the cantilever
 // box are disabled) until the table is emptied again. Ok hides the window,
-// checks the flange width and makes "Realizar Cálculos" available; the close
-// box hides and unloads it, so the next opening restores it from the project.
+// checks the flange width and announces the accepted loads
+// (Avisos::CargasAceptadas); the close box hides and unloads it, so the next
+// opening restores it from the project.
+//
+// The window's code lies in four files: frmCargas.cpp (controls and their
+// wiring, layout per load type), CamposCargas.cpp (the field rules),
+// TablaCargas.cpp (load table, resets, restoring, point query) and
+// CroquisCargas.cpp (the sketch and the illustrations).
 #pragma once
 
 #include <QDialog>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "project/Proyecto.h"
@@ -76,23 +83,13 @@ class frmCargas : public QDialog {
     korvex::EstadoVentanaCargas EstadoControles() const;
     void AplicarEstadoControles(const korvex::EstadoVentanaCargas& e);
 
-    // Handlers.
+    // Handlers. The fields share two: Campo_Change (whether "Añadir" is
+    // available) and Campo_LostFocus (the check of the field left).
     void optPuntual_Click();
     void optDistribuida_Click();
     void optMomento_Click();
-    void txtA_Change();
-    void txtB_Change();
-    void txtK_Change();
-    void txtL_Change();
-    void txtP1_Change();
-    void txtP2_Change();
-    void txtA_LostFocus();
-    void txtB_LostFocus();
-    void txtJ_LostFocus();
-    void txtK_LostFocus();
-    void txtL_LostFocus();
-    void txtP1_LostFocus();
-    void txtP2_LostFocus();
+    void Campo_Change(QLineEdit* campo);
+    void Campo_LostFocus(QLineEdit* campo);
     void cmdAnadir_Click();
     void cmdBorrar_Click();
     void cmdReiniciar_Click();
@@ -122,9 +119,15 @@ class frmCargas : public QDialog {
     };
 
     void CrearControles();
+    void CrearCroquis();  // the illustrations, the sketch box and its supports
     void Disponer();
     void Conectar();
     void DisponerTipo(int tipo);  // 1 point, 2 distributed, 3 moment
+    // "Añadir" after a change of `campo`: available or not, or nothing to
+    // change (the rules of the window design leave it in some cases).
+    std::optional<bool> ReglaAnadir(const QLineEdit* campo) const;
+    // The range of a field that passed its number check.
+    void RangoCampo(QLineEdit* campo);
     void Llenar_Tabla();
     // The part of an opening shared by Form_Load and frmcargasload: the
     // distributed layout, the modulus 1, and for a table with loads the
@@ -132,7 +135,7 @@ class frmCargas : public QDialog {
     bool RestaurarTabla(bool fondoBoton);
     void Cerrar_Cargas();
     void FijarLuz();         // LuzViga from txtL, truncated to cm
-    void LiberarViga();      // the controls of an empty table
+    void LiberarViga();      // the controls of an empty table, shared by the three resets
     void LimpiarConsulta();  // the four value cells of grid1
     void Sincronizar();      // project copy of the saved controls
     void AlClic(QLineEdit* campo, bool darFoco);

@@ -1,3 +1,5 @@
+// frmGeneral: its controls, menus and toolbar, the start state of its
+// controls, and what the section and load windows announce.
 #include "ui/main/frmGeneral.h"
 
 #include <QAction>
@@ -19,46 +21,36 @@
 #include <QTableWidget>
 #include <QToolBar>
 #include <QToolButton>
-#include <QToolTip>
 #include <QVBoxLayout>
-#include <cmath>
 #include <type_traits>
 
-#include "design/DisenarViga.h"
-#include "project/ArchivoKvx.h"
-#include "project/Calculo.h"
-#include "text/Numeros.h"
+#include "design/Seccion.h"
+#include "ui/common/Avisos.h"
 #include "ui/common/Colores.h"
+#include "ui/common/Diagramas.h"
 #include "ui/common/Eventos.h"
+#include "ui/common/Iconos.h"
 #include "ui/common/Lienzo.h"
 #include "ui/common/Mensajes.h"
 #include "ui/common/Registro.h"
 #include "ui/common/Rejilla.h"
 #include "ui/loads/frmCargas.h"
-#include "ui/main/AccionesArchivo.h"
-#include "ui/main/Diagramas.h"
-#include "ui/main/Iconos.h"
-#include "ui/section/frmSeccion.h"
+#include "ui/polygon/AbrirGeom.h"
+#include "ui/report/Imprimir.h"
+#include "ui/section/frmEstribos.h"
 #include "ui/section/frmSecciones.h"
 #include "ui/section/frmUsos.h"
 #include "ui/section/frmVarillas.h"
+#include "ui/startup/Ayuda.h"
 
 namespace korvex::ui {
 
 namespace {
 
-Proyecto& P() {
-    return Registro::Instancia().proyecto();
-}
-
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-const QString kTituloCortante = "Diagrama de Cortante (Tn)";
-const QString kTituloMomento = "Diagrama de Momento (Tn/m)";
-const QString kTituloGiros = "Diagrama de Giros";
-const QString kTituloDeflexiones = "Diagrama de Deflexiones (Mts)";
 const QString kEscala = "Diagrama a Escala";
 
 // Shows a window modally: a dialog waits in its own loop, another window
@@ -112,7 +104,8 @@ frmGeneral::frmGeneral(QWidget* padre) : QMainWindow(padre) {
     // Form_Load: fy 2800 and the first deflection-use category.
     cboFy->setCurrentText("2800");
     Registro::Instancia().Ventana<frmUsos>()->ElegirUso(1);
-    ConectarArchivo(this);
+    // The stirrup question of the calculations run from this window.
+    FijarPreguntaEstribo(PreguntarEstribo);
 }
 
 // ---- Construction ---------------------------------------------------------
@@ -188,7 +181,7 @@ void frmGeneral::CrearControles() {
     lbl1->setFont(negrita);
     lbl2->setFont(negrita);
     auto caja = [&](const char* nombre) {
-        auto* l = new Lienzo(kAnchoCaja, kAltoCaja, centro);
+        auto* l = new Lienzo(diagrama::kAnchoCaja, diagrama::kAltoCaja, centro);
         l->setObjectName(nombre);
         l->setToolTip("Dibujo a Escala de Diagramas");
         return l;
@@ -204,14 +197,15 @@ void frmGeneral::CrearControles() {
         return e;
     };
     const double arriba = 40, abajo = 2260;
-    lblPos = dentro(pct1, "lblPos", "(+)", 4760, kLineaY - 340);
-    lblNeg = dentro(pct1, "lblNeg", "(-)", 4760, kLineaY + 120);
+    const double eje = diagrama::kLineaY;
+    lblPos = dentro(pct1, "lblPos", "(+)", 4760, eje - 340);
+    lblNeg = dentro(pct1, "lblNeg", "(-)", 4760, eje + 120);
     lblQmaxp = dentro(pct1, "lblQmaxp", "Qmax:", 40, arriba);
     lblQp = dentro(pct1, "lblQp", "", 480, arriba);
     lblQmaxn = dentro(pct1, "lblQmaxn", "Qmax:", 40, abajo);
     lblQn = dentro(pct1, "lblQn", "", 480, abajo);
-    lblPos2 = dentro(pct2, "lblPos2", "(+)", 4760, kLineaY - 340);
-    lblNeg2 = dentro(pct2, "lblNeg2", "(-)", 4760, kLineaY + 120);
+    lblPos2 = dentro(pct2, "lblPos2", "(+)", 4760, eje - 340);
+    lblNeg2 = dentro(pct2, "lblNeg2", "(-)", 4760, eje + 120);
     lblMmaxn = dentro(pct2, "lblMmaxn", "Mmax:", 40, arriba);
     lblMn = dentro(pct2, "lblMn", "", 480, arriba);
     lblMmaxp = dentro(pct2, "lblMmaxp", "Mmax:", 40, abajo);
@@ -355,13 +349,13 @@ void frmGeneral::Conectar() {
     AlPerderFoco(txtFc, [this] { txtFc_LostFocus(); });
     AlPerderFoco(txtRec, [this] { txtRec_LostFocus(); });
     connect(txtFc, &QLineEdit::textChanged, this,
-            [](const QString& t) { P().materiales.txtFc = t.toStdString(); });
+            [](const QString& t) { ProyectoActual().materiales.txtFc = t.toStdString(); });
     connect(txtRec, &QLineEdit::textChanged, this, [this](const QString& t) {
-        P().materiales.txtRec = t.toStdString();
+        ProyectoActual().materiales.txtRec = t.toStdString();
         txtRec_Change();
     });
     connect(cboFy, &QComboBox::currentTextChanged, this,
-            [](const QString& t) { P().materiales.cboFy = t.toStdString(); });
+            [](const QString& t) { ProyectoActual().materiales.cboFy = t.toStdString(); });
     connect(cboFy, &QComboBox::activated, this, [this](int) { cboFy_Click(); });
     connect(cmdCalculos, &QPushButton::clicked, this, &frmGeneral::cmdCalculos_Click);
     connect(optMomCor, &QRadioButton::clicked, this, &frmGeneral::optMomCor_Click);
@@ -370,8 +364,11 @@ void frmGeneral::Conectar() {
     connect(cmdVarillas, &QPushButton::clicked, this, &frmGeneral::cmdVarillas_Click);
     connect(cmdReiniciar2, &QPushButton::clicked, this, &frmGeneral::cmdReiniciar2_Click);
 
+    connect(mnuArchivoAbrir, &QAction::triggered, this, &frmGeneral::mnuArchivoAbrir_Click);
     connect(mnuArchivoNuevo, &QAction::triggered, this, &frmGeneral::mnuArchivoNuevo_Click);
-    connect(mnuArchivoImprimir, &QAction::triggered, this, [this] { MostrarInforme(this); });
+    connect(mnuArchivoSalvarcomo, &QAction::triggered, this,
+            &frmGeneral::mnuArchivoSalvarcomo_Click);
+    connect(mnuArchivoImprimir, &QAction::triggered, this, [] { MostrarInforme(); });
     connect(mnuArchivoSalir, &QAction::triggered, this, &QWidget::close);
     connect(mnuUtilidadesArea, &QAction::triggered, this, [] { MostrarPoligono(); });
     connect(mnuAyudaIndice, &QAction::triggered, this, [] { MostrarAyuda(1); });
@@ -383,6 +380,12 @@ void frmGeneral::Conectar() {
                 [this, caja](double x, double y) { MostrarLectura(caja, x, y); });
         connect(caja, &Lienzo::Salida, this, [this] { statusBar()->clearMessage(); });
     }
+
+    Avisos& avisos = Avisos::Instancia();
+    connect(&avisos, &Avisos::SeccionAceptada, this, &frmGeneral::SeccionAceptada);
+    connect(&avisos, &Avisos::SeccionDescartada, this, &frmGeneral::SeccionDescartada);
+    connect(&avisos, &Avisos::CargasAceptadas, this, &frmGeneral::CargasAceptadas);
+    connect(&avisos, &Avisos::CargasVaciadas, this, &frmGeneral::CargasVaciadas);
 }
 
 // ---- Toolbar --------------------------------------------------------------
@@ -403,7 +406,7 @@ void frmGeneral::Barrah_ButtonClick(const QString& clave) {
     } else if (clave == "Salvar") {
         mnuArchivoSalvarcomo->trigger();
     } else if (clave == "Imprimir") {
-        MostrarInforme(this);
+        MostrarInforme();
     } else if (clave == "Cargas") {
         MostrarModal(Registro::Instancia().Ventana<frmCargas>());
     } else if (clave == "Secciones") {
@@ -411,206 +414,6 @@ void frmGeneral::Barrah_ButtonClick(const QString& clave) {
     } else if (clave == "Ayuda") {
         MostrarAyuda(1);
     }
-}
-
-// ---- Field checks ---------------------------------------------------------
-
-void frmGeneral::txtFc_LostFocus() {
-    const std::string t = txtFc->text().toStdString();
-    if (!texto::EsNumerico(t) || texto::NumeroCampo(t) <= 0) {
-        MostrarMensaje("La resistencia del Hormigón es un numero Positivo mayor que 0",
-                       "Resistencia Incorrecta", kEstiloCritico);
-        Seleccionar(txtFc);
-    }
-}
-
-void frmGeneral::txtRec_Change() {
-    const std::string t = txtRec->text().toStdString();
-    QAction* secciones = Boton("Secciones");
-    if (t.empty()) {
-        secciones->setEnabled(false);
-    } else if (texto::EsNumerico(t)) {
-        secciones->setEnabled(true);
-    }
-}
-
-void frmGeneral::txtRec_LostFocus() {
-    const std::string t = txtRec->text().toStdString();
-    const double r = texto::NumeroCampo(t);
-    if (!texto::EsNumerico(t) || r < 1 || r > 10) {
-        MostrarMensaje("El Recubrimiento solo admite valores  de 1 a 10 cms",
-                       "Distancia Incorrecta", kEstiloCritico);
-        if (frmSecciones* s = Registro::Instancia().SiExiste<frmSecciones>()) s->hide();
-        Seleccionar(txtRec);
-    }
-}
-
-void frmGeneral::cboFy_Click() {
-    if (optMomCor->isEnabled()) cmdCalculos_Click();
-}
-
-// ---- The calculation ------------------------------------------------------
-
-void frmGeneral::cmdCalculos_Click() {
-    if (calculando_) return;  // a change of fy while the stirrup question is open
-    calculando_ = true;
-    Proyecto& p = P();
-    // The workflow reports each stage; the window does its own part of the
-    // stage there, so the order of a calculation is kept exactly.
-    auto etapa = [this, &p](int avance) {
-        switch (avance) {
-            case 20:  // results cleared, diagram choice available, boxes blank
-                txtEstribos->clear();
-                optMomCor->setEnabled(true);
-                optGirDef->setEnabled(true);
-                pct1->Limpiar();
-                pct2->Limpiar();
-                break;
-            case 60:
-                Titulos();
-                break;
-            case 80:  // the design has run
-                txtEstribos->setText(Q(p.estado.txtEstribos));
-                DibujarDiagramas();
-                EscribirCelda(grdAcero, 1, 1,
-                              Q(texto::Formato(p.estado.AsTraccionPos, "###,###.00")));
-                EscribirCelda(grdAcero, 1, 2,
-                              Q(texto::Formato(p.estado.AsTraccionNeg, "###,###.00")));
-                EscribirCelda(grdAcero, 2, 1,
-                              Q(texto::Formato(p.estado.AsCompresionPos, "###,###.00")));
-                EscribirCelda(grdAcero, 2, 2,
-                              Q(texto::Formato(p.estado.AsCompresionNeg, "###,###.00")));
-                Registro::Instancia().Ventana<frmVarillas>()->TablaVarillas();
-                break;
-            case 90:
-                cmdVarillas->setEnabled(true);
-                Boton("Salvar")->setEnabled(true);
-                Boton("Imprimir")->setEnabled(true);
-                mnuArchivoSalvarcomo->setEnabled(true);
-                mnuArchivoImprimir->setEnabled(true);
-                break;
-            default:
-                break;
-        }
-        PBar->setValue(avance);
-        PBar->repaint();
-    };
-    RealizarCalculos(p, Adaptador(), etapa);
-    PBar->setValue(100);
-    calculando_ = false;
-}
-
-void frmGeneral::Titulos() {
-    if (optMomCor->isChecked()) {
-        lbl1->setText(kTituloCortante);
-        lbl2->setText(kTituloMomento);
-    } else {
-        lbl1->setText(kTituloGiros);
-        lbl2->setText(kTituloDeflexiones);
-    }
-}
-
-void frmGeneral::optMomCor_Click() {
-    pct1->Limpiar();
-    pct2->Limpiar();
-    DibujarDiagramas();
-    lbl1->setText(kTituloCortante);
-    lbl2->setText(kTituloMomento);
-}
-
-void frmGeneral::optGirDef_Click() {
-    pct1->Limpiar();
-    pct2->Limpiar();
-    DibujarDiagramas();
-    lbl1->setText(kTituloGiros);
-    lbl2->setText(kTituloDeflexiones);
-}
-
-// ---- Plotting -------------------------------------------------------------
-
-void frmGeneral::DibujarDiagramas() {
-    const EstadoProyecto& e = P().estado;
-    const float L = e.LuzViga;
-    if (L == 0 || !std::isfinite(L)) return;
-
-    const bool momentos = optMomCor->isChecked();
-    DibujarCurvas(e, pct1, pct2, momentos);
-
-    const int uso = P().materiales.UsoDeflexion;
-    if (momentos) {
-        lblQp->setText(Q(texto::Formato(e.CortanteMax, "###,##0.00")));
-        lblQn->setText(Q(texto::Formato(e.CortanteMin, "###,##0.00")));
-        for (QLabel* l : {lblQmaxp, lblQmaxn, lblQp, lblQn}) l->setVisible(true);
-        pct2->Colocar(lblMn, 480, pct2->ArribaTwips(lblMn));
-        pct2->Colocar(lblMp, 480, pct2->ArribaTwips(lblMp));
-        lblMn->setText(Q(texto::Formato(e.MomentoNegMax, "###,##0.00")));
-        lblMmaxn->setText("Mmax:");
-        lblMmaxp->setText("Mmax:");
-        DeflexionAdmisible = korvex::DeflexionAdmisible(L, uso);
-        lblMp->setText(Q(texto::Formato(e.MomentoPosMax, "###,##0.00")));
-        pct1->setToolTip("Dibujo a escala del Diagrama de Cortante");
-        pct2->setToolTip("Dibujo a escala del Diagrama de Momento");
-    } else {
-        for (QLabel* l : {lblQmaxp, lblQp, lblQmaxn, lblQn}) l->setVisible(false);
-        lblMmaxn->setText(QString::fromUtf8("Deflexión máxima:"));
-        pct2->Colocar(lblMn, 1300, pct2->ArribaTwips(lblMn));
-        // Long-term categories carry the factor the deflection check used.
-        const double lambda = (uso == 1 || uso == 2) ? 1.0 : e.LambdaDeflexion;
-        lblMn->setText(Q(texto::Formato(e.FlechaEfectiva * lambda, "###,##0.000")));
-        lblMmaxp->setText(QString::fromUtf8("Deflexión máxima admisible:"));
-        pct2->Colocar(lblMp, 2000, pct2->ArribaTwips(lblMp));
-        DeflexionAdmisible = korvex::DeflexionAdmisible(L, uso);
-        lblMp->setText(Q(texto::Formato(DeflexionAdmisible, "###,##0.000")));
-        pct1->setToolTip("Dibujo a escala del Diagrama de Giros");
-        pct2->setToolTip("Dibujo a escala del Diagrama de Deflexiones");
-    }
-}
-
-void frmGeneral::LimpiarDiagramas() {
-    pct1->Limpiar();
-    pct2->Limpiar();
-    for (QLabel* l : {lblQn, lblQp, lblMn, lblMp}) l->clear();
-}
-
-QString frmGeneral::Lectura(const Lienzo* caja, double xTwips) const {
-    const EstadoProyecto& e = P().estado;
-    if (!optMomCor->isEnabled() || e.NumEstaciones < 1 || e.LuzViga <= 0) return {};
-    if (caja != pct1 && caja != pct2) return {};
-    const double W = kLineaX2 - kLineaX1;
-    const double x = (xTwips - kLineaX1) / W * e.LuzViga;  // m along the beam
-    if (x < -0.005 || x > e.LuzViga + 0.005) return {};
-    const int i = Estacion(e, x);
-    const QString abscisa = "x = " + Q(texto::Formato(Muestra(e.DiagX, i), "###,##0.00")) + " m   ";
-    const bool superior = caja == pct1;
-    if (optMomCor->isChecked()) {
-        if (superior) {
-            return abscisa + "V = " + Q(texto::Formato(Muestra(e.DiagCortante, i), "###,##0.00")) +
-                   " Tn";
-        }
-        // Displayed sign: sagging positive.
-        return abscisa + "M = " + Q(texto::Formato(-Muestra(e.DiagMomento, i), "###,##0.00")) +
-               " Tn.m";
-    }
-    if (superior) {
-        return abscisa + QString::fromUtf8("θ = ") +
-               Q(texto::FormatoGeneral(Muestra(e.DiagGiro, i))) + " rad";
-    }
-    // The deflection line scaled to the maximum shown in lblMn.
-    const int uso = P().materiales.UsoDeflexion;
-    const double lambda = (uso == 1 || uso == 2) ? 1.0 : e.LambdaDeflexion;
-    const double escala = e.FlechaMax != 0 ? e.FlechaEfectiva * lambda / e.FlechaMax : 0.0;
-    return abscisa + QString::fromUtf8("δ = ") +
-           Q(texto::Formato(Muestra(e.DiagFlecha, i) * escala, "###,##0.000")) + " m";
-}
-
-void frmGeneral::MostrarLectura(Lienzo* caja, double xTwips, double) {
-    const QString t = Lectura(caja, xTwips);
-    if (t.isEmpty()) {
-        statusBar()->clearMessage();
-        return;
-    }
-    statusBar()->showMessage(t);
-    QToolTip::showText(QCursor::pos(), t, caja);
 }
 
 // ---- Other commands -------------------------------------------------------
@@ -626,88 +429,58 @@ void frmGeneral::cmdVarillas_Click() {
     v->TablaVarillas();
 }
 
-void frmGeneral::cmdReiniciar2_Click() {
-    Reiniciar();
-}
+// ---- What the other windows announce ----------------------------------------
 
-void frmGeneral::mnuArchivoNuevo_Click() {
-    if (MostrarMensaje("Esta seguro de que desea abrir un archivo nuevo ?!?", "Documento Nuevo",
-                       kEstiloPregunta) == kRespuestaOk) {
-        Reiniciar();
-    }
-}
-
-void frmGeneral::Reiniciar() {
-    Proyecto& p = P();
-    ReiniciarGeneral(p.estado);
-    p.seccion.TipoViga.clear();
-    PBar->setValue(0);
-
-    if (frmCargas* c = Registro::Instancia().SiExiste<frmCargas>()) c->ReiniciarDesdeGeneral();
-
-    ControlesIniciales();
-
-    // The section's four fields (its stored dimensions keep their values).
-    if (frmSeccion* s = Registro::Instancia().SiExiste<frmSeccion>()) {
-        for (QLineEdit* c : {s->txtB, s->txtH, s->txtHw, s->txtBw}) c->clear();
-    }
-    p.seccion.txtB.clear();
-    p.seccion.txtH.clear();
-    p.seccion.txtBw.clear();
-    p.seccion.txtHw.clear();
-}
-
-// ---- Projects -------------------------------------------------------------
-
-void frmGeneral::ProyectoAbierto() {
-    Proyecto& p = P();
-    const Materiales m = p.materiales;
-    const Seccion s = p.seccion;
-    txtFc->setText(Q(m.txtFc));
-    cboFy->setCurrentText(Q(m.cboFy));
-    txtRec->setText(Q(m.txtRec));
-
-    frmSeccion* sec = Registro::Instancia().Ventana<frmSeccion>();
-    sec->AjustarAlTipo();
-    sec->txtB->setText(Q(s.txtB));
-    sec->txtBw->setText(Q(s.txtBw));
-    sec->txtH->setText(Q(s.txtH));
-    sec->txtHw->setText(Q(s.txtHw));
-
+void frmGeneral::SeccionAceptada() {
+    // The load window and the cover become available; with loads, the calculation.
     Boton("Cargas")->setEnabled(true);
-    // The file holds a section, so the cover may be edited as after its OK.
     txtRec->setEnabled(true);
     TextoVentana(txtRec);
-    cmdCalculos->setEnabled(true);
-    optMomCor->setEnabled(true);
-    optGirDef->setEnabled(true);
-    frmCargas* cargas = Registro::Instancia().Ventana<frmCargas>();
-    cargas->AplicarEstadoControles(p.ventana);
-    cargas->frmcargasload();
-    sec->Calculos_Geom();
-    sec->Datos_Seccion();
-    // Nothing of the previous project may stay on screen: a project without
-    // loads is not calculated, and a refused calculation leaves no results.
-    LimpiarDiagramas();
-    txtEstribos->clear();
-    for (int r = 1; r <= 2; ++r) {
-        for (int c = 1; c <= 2; ++c) EscribirCelda(grdAcero, r, c, "");
-    }
-    Boton("Imprimir")->setEnabled(false);
-    mnuArchivoImprimir->setEnabled(false);
-    cmdCalculos_Click();
+    Datos_Seccion();
+    if (ProyectoActual().estado.NumCargas >= 1) cmdCalculos->setEnabled(true);
 }
 
-bool frmGeneral::AbrirArchivo(const QString& archivo) {
-    Proyecto leido = P();
-    if (std::optional<Mensaje> m = LeerArchivoKvx(archivo.toStdString(), leido)) {
-        Adaptador().MostrarMensaje(*m);
-        return false;
-    }
-    P() = std::move(leido);
-    ProyectoAbierto();
-    return true;
+void frmGeneral::SeccionDescartada() {
+    Datos_Seccion();
+    cmdCalculos->setEnabled(false);
 }
+
+void frmGeneral::CargasAceptadas(bool calculable) {
+    cmdCalculos->setEnabled(calculable);
+}
+
+void frmGeneral::CargasVaciadas(bool reinicio) {
+    LimpiarDiagramas();
+    if (reinicio) {
+        optMomCor->setEnabled(false);
+        optGirDef->setEnabled(false);
+    }
+}
+
+void frmGeneral::Datos_Seccion() {
+    const Seccion& s = ProyectoActual().seccion;
+    const QString b = Q(s.txtB), h = Q(s.txtH);
+    if (s.TipoViga == kVigaT || s.TipoViga == kVigaTi) {
+        lblB->setText("bf: " + b);
+        lblH->setText("hf: " + h);
+        lblbw->setText("bw: " + Q(s.txtBw));
+        lblhw->setText("hw: " + Q(s.txtHw));
+    } else {
+        lblB->setText("b: " + b);
+        lblH->setText("h: " + h);
+    }
+    lblbw->setVisible(s.TipoViga == kVigaT || s.TipoViga == kVigaTi);
+    lblhw->setVisible(s.TipoViga == kVigaT || s.TipoViga == kVigaTi);
+    if (s.TipoViga == kVigaRect) {
+        lblTipo->setText("Tipo de Viga: Rectangular");
+    } else if (s.TipoViga == kVigaT) {
+        lblTipo->setText("Tipo de Viga:   T");
+    } else if (s.TipoViga == kVigaTi) {
+        lblTipo->setText("Tipo de Viga: T Invertida");
+    }
+}
+
+// ---- Start state ----------------------------------------------------------
 
 void frmGeneral::ControlesIniciales() {
     for (int r = 1; r <= 2; ++r) {

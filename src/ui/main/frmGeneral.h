@@ -11,7 +11,14 @@
 //
 // The material fields are the truth for their texts; every edit is copied
 // at once into the project (materiales.txtFc, .cboFy, .txtRec), which the
-// workflow, the file writer and the report read.
+// workflow, the file writer and the report read. The section and load
+// windows tell it what happened through the signals of Avisos.
+//
+// The window's code lies in four files: frmGeneral.cpp (controls, menus,
+// toolbar, field checks and what the other windows announce),
+// CalculoGeneral.cpp (the calculation), DiagramasGeneral.cpp (plots and the
+// read-out under the mouse) and ArchivoGeneral.cpp (open, save, New and the
+// reset).
 #pragma once
 
 #include <QMainWindow>
@@ -84,12 +91,6 @@ class frmGeneral : public QMainWindow {
     // Toolbar dispatch by key; a key other than the seven does nothing.
     void Barrah_ButtonClick(const QString& clave);
 
-    // Baselines of the two boxes, twips of the box: (X1, Y1) left end of the
-    // beam on the zero axis, X2 its right end.
-    static constexpr double kLineaX1 = 480, kLineaX2 = 4670, kLineaY = 1293;
-    static constexpr double kAnchoCaja = 5320, kAltoCaja = 2500;  // twips
-    static constexpr double kAlturaMaxima = 937;                  // twips of the largest value
-
     // Handlers.
     void txtFc_LostFocus();
     void txtRec_Change();
@@ -114,11 +115,22 @@ class frmGeneral : public QMainWindow {
     // After a project was read into the registry's project: writes the
     // material fields, the section window and the load window from it,
     // enables "Cargas", the calculation and the diagram options, shows the
-    // section and runs the calculation.
+    // section and runs the core's recalculation of an opened project.
     void ProyectoAbierto();
     // Reads a .kvx file into the project and then ProyectoAbierto(); false
     // (after a message) when it cannot be read, the project unchanged.
     bool AbrirArchivo(const QString& archivo);
+    // "Abrir" and "Guardar" with their file dialogs.
+    void mnuArchivoAbrir_Click();
+    void mnuArchivoSalvarcomo_Click();
+
+    // What the section and load windows announce (Avisos).
+    void SeccionAceptada();
+    void SeccionDescartada();
+    void CargasAceptadas(bool calculable);
+    void CargasVaciadas(bool reinicio);
+    // The section on the window: its type and dimensions as typed.
+    void Datos_Seccion();
 
     EstadoVentana Estado() const;
 
@@ -137,6 +149,9 @@ class frmGeneral : public QMainWindow {
     void Disponer();
     void Conectar();
     void MostrarLectura(Lienzo* caja, double xTwips, double yTwips);
+    // The calculation of the button, or (abierto) the one that follows the
+    // opening of a project.
+    void Calcular(bool abierto);
     void Titulos();
     // The start state of the window's own controls (part of the reset).
     void ControlesIniciales();

@@ -1,13 +1,12 @@
-// "Area y Cg" of the utilities menu: the polygon window.
+#include "ui/polygon/AbrirGeom.h"
+
 #include "ui/common/Registro.h"
-#include "ui/main/AccionesArchivo.h"
 #include "ui/polygon/frmGeom.h"
 
 namespace korvex::ui {
 
-// Non-modal and raised above the main window. A hidden window (closed with
-// "Ok") keeps its vertices; showing it again runs its load code, which
-// rebuilds the list and redraws the figure.
+// A hidden window (closed with "Ok") keeps its vertices; showing it again runs
+// its load code, which rebuilds the list and redraws the figure.
 void MostrarPoligono() {
     frmGeom* g = Ventana<frmGeom>();
     const bool oculta = !g->isVisible();

@@ -1,9 +1,6 @@
 #include "ui/report/DibujarReporte.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFont>
-#include <QLineEdit>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -13,12 +10,8 @@
 #include <QSvgRenderer>
 
 #include "project/Informe.h"
+#include "ui/common/Diagramas.h"
 #include "ui/common/Lienzo.h"
-#include "ui/common/Registro.h"
-#include "ui/loads/frmCargas.h"
-#include "ui/main/Diagramas.h"
-#include "ui/main/frmGeneral.h"
-#include "ui/section/frmSeccion.h"
 
 // The logo is a resource of the static UI library: it must be registered
 // by name before its first use.
@@ -47,17 +40,13 @@ void Logo(QPainter& pintor, const QRectF& caja) {
     if (svg.isValid()) svg.render(&pintor, caja);
 }
 
-std::string Texto(const QLineEdit* c) {
-    return c->text().toStdString();
-}
-
 }  // namespace
 
 void DibujarReporte(QPainter& pintor, const Proyecto& p, bool imprimiendo) {
     // The diagrams are drawn afresh in boxes of the main window's design size,
     // then pasted scaled into their places.
-    Lienzo cortante(frmGeneral::kAnchoCaja, frmGeneral::kAltoCaja);
-    Lienzo momento(frmGeneral::kAnchoCaja, frmGeneral::kAltoCaja);
+    Lienzo cortante(diagrama::kAnchoCaja, diagrama::kAltoCaja);
+    Lienzo momento(diagrama::kAnchoCaja, diagrama::kAltoCaja);
     DibujarCurvas(p.estado, &cortante, &momento, true);
 
     pintor.save();
@@ -91,25 +80,6 @@ void DibujarReporte(QPainter& pintor, const Proyecto& p, bool imprimiendo) {
         }
     }
     pintor.restore();
-}
-
-Proyecto ProyectoDelInforme() {
-    Registro& r = Registro::Instancia();
-    Proyecto p = r.proyecto();
-    if (frmGeneral* g = r.SiExiste<frmGeneral>()) {
-        p.materiales.txtFc = Texto(g->txtFc);
-        p.materiales.cboFy = g->cboFy->currentText().toStdString();
-        p.materiales.txtRec = Texto(g->txtRec);
-        p.estado.txtEstribos = Texto(g->txtEstribos);
-    }
-    if (frmSeccion* s = r.SiExiste<frmSeccion>()) {
-        p.seccion.txtB = Texto(s->txtB);
-        p.seccion.txtH = Texto(s->txtH);
-        p.seccion.txtBw = Texto(s->txtBw);
-        p.seccion.txtHw = Texto(s->txtHw);
-    }
-    if (frmCargas* c = r.SiExiste<frmCargas>()) p.ventana.Check_Vuelo = c->Check_Vuelo->isChecked();
-    return p;
 }
 
 bool ImprimirPagina(QPagedPaintDevice& dispositivo, const Proyecto& p) {

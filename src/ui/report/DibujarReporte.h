@@ -18,11 +18,6 @@ namespace korvex::ui {
 // pictures are always shear and moment, drawn from the sampled arrays.
 void DibujarReporte(QPainter& pintor, const Proyecto& p, bool imprimiendo);
 
-// The project as the report reads it: the program's project with the
-// current texts of the main window, the section window and the load
-// window's cantilever box.
-Proyecto ProyectoDelInforme();
-
 // Draws the printed page on a paged device (printer or PDF writer) set to
 // letter size, the whole paper addressable. Returns false when the device
 // cannot be painted on.

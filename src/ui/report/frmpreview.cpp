@@ -18,6 +18,7 @@
 #include "project/Informe.h"
 #include "text/Numeros.h"
 #include "ui/common/Mensajes.h"
+#include "ui/common/Registro.h"
 #include "ui/report/DibujarReporte.h"
 
 namespace korvex::ui {
@@ -143,7 +144,7 @@ frmpreview::frmpreview(QWidget* padre) : QMainWindow(padre) {
 }
 
 void frmpreview::Form_Load() {
-    Hoja->FijarProyecto(ProyectoDelInforme());
+    Hoja->FijarProyecto(ProyectoActual());
 }
 
 void frmpreview::Print_btn_Click() {
@@ -153,7 +154,7 @@ void frmpreview::Print_btn_Click() {
     impresora.setPageOrientation(QPageLayout::Portrait);
     impresora.setDocName("Korvex 2000 - Informe");
     if (!ElegirImpresora || !ElegirImpresora(impresora, this)) return;
-    if (!ImprimirPagina(impresora, ProyectoDelInforme())) {
+    if (!ImprimirPagina(impresora, ProyectoActual())) {
         MostrarMensaje("No se pudo imprimir el informe: la impresora elegida no está disponible.",
                        "Imprimir", 16);
     }
@@ -162,7 +163,7 @@ void frmpreview::Print_btn_Click() {
 void frmpreview::cmdPdf_Click() {
     const QString ruta = ElegirPdf ? ElegirPdf(this) : QString();
     if (ruta.isEmpty()) return;
-    const QString error = EscribirPdf(ProyectoDelInforme(), ruta);
+    const QString error = EscribirPdf(ProyectoActual(), ruta);
     if (!error.isEmpty()) {
         MostrarMensaje(error.toStdString(), "Guardar PDF", 16);
         return;

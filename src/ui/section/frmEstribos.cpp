@@ -60,4 +60,9 @@ void frmEstribos::reject() {
     }
 }
 
+std::string PreguntarEstribo() {
+    Registro::Instancia().Ventana<frmEstribos>()->exec();
+    return frmEstribos::DiamEstribo.toStdString();
+}
+
 }  // namespace korvex::ui

@@ -1,5 +1,5 @@
-// frmEstribos: the stirrup-diameter dialog, shown modally by the shear
-// design through the message adapter. "Ok" answers the chosen diameter; the
+// frmEstribos: the stirrup-diameter dialog, shown modally when the shear
+// design asks (PreguntarEstribo). "Ok" answers the chosen diameter; the
 // close box (or Esc) answers "3/8" and unloads the dialog, so the next
 // showing starts again from its design state (opt38 chosen). DiamEstribo
 // keeps the last answer for the whole run ("" until the first answer).
@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <string>
 
 class QLabel;
 class QPushButton;
@@ -32,5 +33,9 @@ class frmEstribos : public QDialog {
   public slots:
     void reject() override;  // Form_Unload
 };
+
+// The stirrup question of the windows: shows frmEstribos modally and returns
+// its DiamEstribo, "3/8" or "1/2".
+std::string PreguntarEstribo();
 
 }  // namespace korvex::ui

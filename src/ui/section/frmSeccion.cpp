@@ -7,20 +7,15 @@
 #include "design/LimiteAla.h"
 #include "design/Seccion.h"
 #include "text/Numeros.h"
-#include "ui/common/Colores.h"
+#include "ui/common/Avisos.h"
 #include "ui/common/Eventos.h"
 #include "ui/common/Lienzo.h"
 #include "ui/common/Mensajes.h"
 #include "ui/common/Registro.h"
-#include "ui/main/frmGeneral.h"
 
 namespace korvex::ui {
 
 namespace {
-
-Proyecto& P() {
-    return Registro::Instancia().proyecto();
-}
 
 std::string Texto(const QLineEdit* c) {
     return c->text().toStdString();
@@ -133,7 +128,7 @@ frmSeccion::frmSeccion(QWidget* padre) : QDialog(padre) {
     setTabOrder(txtBw, txtHw);
     setTabOrder(txtHw, cmdSeccionOk);
 
-    const Seccion& s = P().seccion;
+    const Seccion& s = ProyectoActual().seccion;
     txtB->setText(QString::fromStdString(s.txtB));
     txtH->setText(QString::fromStdString(s.txtH));
     txtBw->setText(QString::fromStdString(s.txtBw));
@@ -148,7 +143,7 @@ frmSeccion::frmSeccion(QWidget* padre) : QDialog(padre) {
         QLineEdit* c = e.campo;
         auto miembro = e.texto;
         connect(c, &QLineEdit::textChanged, this, [this, miembro](const QString& t) {
-            P().seccion.*miembro = t.toStdString();
+            ProyectoActual().seccion.*miembro = t.toStdString();
             Campo_Change();
         });
         connect(c, &QLineEdit::returnPressed, this, [this, c] { Campo_KeyPress(c); });
@@ -161,12 +156,12 @@ frmSeccion::frmSeccion(QWidget* padre) : QDialog(padre) {
 }
 
 bool frmSeccion::EsRectangular() const {
-    const std::string& t = P().seccion.TipoViga;
+    const std::string& t = ProyectoActual().seccion.TipoViga;
     return t != kVigaT && t != kVigaTi;
 }
 
 void frmSeccion::Disponer(bool conAlma) {
-    const std::string& tipo = P().seccion.TipoViga;
+    const std::string& tipo = ProyectoActual().seccion.TipoViga;
     pctViga_Rect->setVisible(!conAlma);
     pctViga_T->setVisible(conAlma && tipo == kVigaT);
     pctViga_Ti->setVisible(conAlma && tipo == kVigaTi);
@@ -197,7 +192,7 @@ void frmSeccion::Disponer(bool conAlma) {
 }
 
 void frmSeccion::AjustarAlTipo() {
-    const Seccion& s = P().seccion;
+    const Seccion& s = ProyectoActual().seccion;
     const bool conAlma = s.TipoViga == kVigaT || s.TipoViga == kVigaTi;
     if (conAlma) {
         lblBase->setText("bf:");
@@ -211,39 +206,34 @@ void frmSeccion::AjustarAlTipo() {
 
 void frmSeccion::Preparar() {
     AjustarAlTipo();
-    Seccion& s = P().seccion;
+    Seccion& s = ProyectoActual().seccion;
     s.Hf = s.Bf = s.Hw = s.Bw = 0;
     for (QLineEdit* c : {txtB, txtH, txtBw, txtHw}) c->clear();
     txtB->setFocus();
 }
 
 void frmSeccion::Calculos_Geom() {
-    korvex::Calculos_Geom(P().seccion, P().estado);
+    korvex::Calculos_Geom(ProyectoActual().seccion, ProyectoActual().estado);
 }
 
-void frmSeccion::Datos_Seccion() {
-    frmGeneral* g = Registro::Instancia().Ventana<frmGeneral>();
-    const std::string& tipo = P().seccion.TipoViga;
-    if (tipo == kVigaT || tipo == kVigaTi) {
-        g->lblB->setText("bf: " + txtB->text());
-        g->lblH->setText("hf: " + txtH->text());
-        g->lblbw->setText("bw: " + txtBw->text());
-        g->lblhw->setText("hw: " + txtHw->text());
-        g->lblbw->setVisible(true);
-        g->lblhw->setVisible(true);
-    } else {
-        g->lblB->setText("b: " + txtB->text());
-        g->lblH->setText("h: " + txtH->text());
-        g->lblbw->setVisible(false);
-        g->lblhw->setVisible(false);
-    }
-    if (tipo == kVigaRect) {
-        g->lblTipo->setText("Tipo de Viga: Rectangular");
-    } else if (tipo == kVigaT) {
-        g->lblTipo->setText("Tipo de Viga:   T");
-    } else if (tipo == kVigaTi) {
-        g->lblTipo->setText("Tipo de Viga: T Invertida");
-    }
+void frmSeccion::CargarSeccion() {
+    AjustarAlTipo();
+    const Seccion s = ProyectoActual().seccion;  // each text written back updates the project
+    txtB->setText(QString::fromStdString(s.txtB));
+    txtBw->setText(QString::fromStdString(s.txtBw));
+    txtH->setText(QString::fromStdString(s.txtH));
+    txtHw->setText(QString::fromStdString(s.txtHw));
+}
+
+void frmSeccion::VaciarCampos() {
+    for (QLineEdit* c : {txtB, txtH, txtHw, txtBw}) c->clear();
+}
+
+void frmSeccion::CorregirAncho(float bfMax) {
+    show();
+    raise();
+    txtB->setText(QString::fromStdString(texto::TextoSimple(bfMax)));
+    Seleccionar(txtB);
 }
 
 int frmSeccion::Validar_Seccion() {
@@ -265,13 +255,7 @@ int frmSeccion::Validar_Seccion() {
 void frmSeccion::cmdSeccionOk_Click() {
     if (Validar_Seccion() == 1) return;
     Calculos_Geom();
-
-    frmGeneral* g = Registro::Instancia().Ventana<frmGeneral>();
-    if (QAction* cargas = g->Boton("Cargas")) cargas->setEnabled(true);
-    g->txtRec->setEnabled(true);
-    TextoVentana(g->txtRec);
-
-    const Proyecto& p = P();
+    const Proyecto& p = ProyectoActual();
     if (p.estado.NumCargas >= 1) {
         if (std::optional<Mensaje> m = VerificarBfMax(p.seccion, p.estado.LuzViga)) {
             Adaptador().MostrarMensaje(*m);
@@ -279,9 +263,8 @@ void frmSeccion::cmdSeccionOk_Click() {
             return;
         }
     }
-    Datos_Seccion();
     accept();
-    if (p.estado.NumCargas >= 1) g->cmdCalculos->setEnabled(true);
+    emit Avisos::Instancia().SeccionAceptada();
 }
 
 void frmSeccion::Campo_Change() {
@@ -318,10 +301,9 @@ void frmSeccion::reject() {
         "Nota: Los datos de la Sección no fueron almacenados. Favor re-introducirlos y presionar "
         "OK",
         "Datos no Introducidos", kEstiloExclamacion);
-    for (QLineEdit* c : {txtB, txtH, txtBw, txtHw}) c->clear();
-    Datos_Seccion();
-    Registro::Instancia().Ventana<frmGeneral>()->cmdCalculos->setEnabled(false);
+    VaciarCampos();
     QDialog::reject();
+    emit Avisos::Instancia().SeccionDescartada();
 }
 
 }  // namespace korvex::ui

@@ -6,10 +6,10 @@
 // in its estado.
 //
 // OK checks the fields (Validar_Seccion), computes the section properties,
-// makes the load window and the cover available, applies the flange-width
-// limit when the project has loads, shows the section on the main window
-// and hides itself. The close box keeps nothing: a note says so, the fields
-// are emptied and the calculation is disabled.
+// applies the flange-width limit when the project has loads, hides itself and
+// announces the accepted section (Avisos::SeccionAceptada). The close box
+// keeps nothing: a note says so, the fields are emptied and the discarded
+// section is announced (Avisos::SeccionDescartada).
 #pragma once
 
 #include <QDialog>
@@ -47,8 +47,15 @@ class frmSeccion : public QDialog {
 
     // Section properties from the four fields into the project.
     void Calculos_Geom();
-    // The section on the main window.
-    void Datos_Seccion();
+
+    // The project's section shown after an opening: type and four texts.
+    void CargarSeccion();
+    // The four fields emptied (the reset of the program); the stored
+    // dimensions keep their values.
+    void VaciarCampos();
+    // The flange wider than the limit of the beam: the window comes up with
+    // bf corrected to the limit (cm), selected.
+    void CorregirAncho(float bfMax);
 
     void cmdSeccionOk_Click();
     void Campo_Change();

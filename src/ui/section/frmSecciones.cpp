@@ -6,8 +6,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ui/common/Iconos.h"
 #include "ui/common/Registro.h"
-#include "ui/main/Iconos.h"
 #include "ui/section/frmSeccion.h"
 
 namespace korvex::ui {
@@ -54,7 +54,7 @@ QAction* frmSecciones::Boton(const QString& clave) const {
 
 void frmSecciones::Toolbar1_ButtonClick(const QString& clave) {
     const std::string tipo = clave.toStdString();
-    Registro::Instancia().proyecto().seccion.TipoViga = tipo;
+    ProyectoActual().seccion.TipoViga = tipo;
     if (tipo != kVigaRect && tipo != kVigaT && tipo != kVigaTi) return;
     hide();
     frmSeccion* s = Registro::Instancia().Ventana<frmSeccion>();

@@ -63,10 +63,10 @@ frmUsos::frmUsos(QWidget* padre) : QDialog(padre) {
     Option1->setChecked(true);
     for (int uso = 1; uso <= 4; ++uso) {
         connect(Opcion(uso), &QRadioButton::toggled, this, [uso](bool elegido) {
-            if (elegido) Registro::Instancia().proyecto().materiales.UsoDeflexion = uso;
+            if (elegido) ProyectoActual().materiales.UsoDeflexion = uso;
         });
     }
-    Registro::Instancia().proyecto().materiales.UsoDeflexion = 1;
+    ProyectoActual().materiales.UsoDeflexion = 1;
     connect(cmdFrmUsosOk, &QPushButton::clicked, this, &frmUsos::cmdFrmUsosOk_Click);
 }
 
@@ -102,7 +102,7 @@ void frmUsos::ElegirUso(int uso) {
         Opcion(u)->setChecked(false);
         Opcion(u)->setAutoExclusive(true);
     }
-    Registro::Instancia().proyecto().materiales.UsoDeflexion = 0;
+    ProyectoActual().materiales.UsoDeflexion = 0;
 }
 
 void frmUsos::cmdFrmUsosOk_Click() {

@@ -45,7 +45,7 @@ frmVarillas::frmVarillas(QWidget* padre) : QWidget(padre, Qt::Window) {
 }
 
 void frmVarillas::TablaVarillas() {
-    const EstadoProyecto& e = Registro::Instancia().proyecto().estado;
+    const EstadoProyecto& e = ProyectoActual().estado;
     for (int c = 1; c <= 4; ++c) {
         for (int r = 1; r <= 4; ++r) {
             EscribirCelda(grdVarillas, r, c, QString::number(e.Varillas[r - 1][c - 1]));

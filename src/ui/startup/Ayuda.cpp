@@ -1,7 +1,6 @@
-// The help menu: the instructions (1), the quick guide (2) and the about
-// window (3).
+#include "ui/startup/Ayuda.h"
+
 #include "ui/common/Registro.h"
-#include "ui/main/AccionesArchivo.h"
 #include "ui/startup/frmAbout.h"
 #include "ui/startup/frmHelp.h"
 

@@ -1,8 +1,6 @@
 // The project file: round trips, every accepted notation, every refusal of
 // the reader (with the project left exactly as it was) and failed saves.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <charconv>
@@ -16,7 +14,6 @@
 #include <tuple>
 
 #include "project/ArchivoKvx.h"
-#include "project/Calculo.h"
 #include "project/Texto1252.h"
 
 namespace korvex {
@@ -169,7 +166,6 @@ Proyecto Generado(std::mt19937& g, int caso) {
 
 TEST(ArchivoKvx, IdaYVueltaDeProyectosGeneradosDaLosMismosBytesYElMismoProyecto) {
     std::mt19937 g(20240917);
-    int calculados = 0;
     for (int caso = 0; caso < 40; ++caso) {
         SCOPED_TRACE("caso " + std::to_string(caso));
         const Proyecto p = Generado(g, caso);
@@ -185,18 +181,7 @@ TEST(ArchivoKvx, IdaYVueltaDeProyectosGeneradosDaLosMismosBytesYElMismoProyecto)
         EXPECT_EQ(q.estado.Cargas, p.estado.Cargas);
         ASSERT_FALSE(EscribirKvx(q, segunda));
         EXPECT_EQ(segunda, primera);
-
-        // The file holds every input of the calculation: the same results and messages.
-        Proyecto original = p, leido;
-        ASSERT_FALSE(LeerKvx(primera, leido));
-        InterfazRegistro ui1, ui2;
-        const ResultadoCalculo r1 = RecalcularAbierto(original, ui1);
-        EXPECT_EQ(RecalcularAbierto(leido, ui2).calculado, r1.calculado);
-        EXPECT_EQ(leido.estado, original.estado);
-        EXPECT_EQ(ui2.mensajes, ui1.mensajes);
-        calculados += r1.calculado;
     }
-    EXPECT_GE(calculados, 10);  // the comparison covered real calculations
 }
 
 TEST(ArchivoKvx, CadaSingleFinitoVuelveConLosMismosBitsSinExponente) {
@@ -267,36 +252,27 @@ TEST(ArchivoKvx, CadaRechazoDelLectorDaUnMensajeYNoTocaElProyecto) {
         std::vector<std::string> dice;  // pieces the message must contain
     } casos[] = {
         {"vacío", "", {"vacío"}},
-        {"solo blancos", " \r\n\r\n", {"vacío"}},
         {"cabecera cortada",
          Unir(cortada) + "\r\n" + kCarga + "\r\n",
          {"línea 1", "41 campos", "incompleta"}},
-        {"cabecera sin fin y cortada", kCabecera.substr(0, 40), {"línea 1"}},
         {"cabecera larga", kCabecera + ",7\r\n" + kCarga + "\r\n", {"línea 1", "43 campos"}},
         {"coma decimal", ConCampo(1, "6,5"), {"línea 1", "43 campos"}},
         {"número mal formado", ConCampo(1, "6x"), {"línea 1, campo 1", "longitud", "\"6x\""}},
-        {"número vacío", ConCampo(9, ""), {"línea 1, campo 9", "falta el número"}},
         {"número entre comillas", ConCampo(10, "\"25\""), {"campo 10", "comillas"}},
         {"comillas sin cerrar", ConCampo(2, "\"210"), {"línea 1, campo 2"}},
         {"basura tras comillas", ConCampo(3, "\"2800\"x"), {"línea 1, campo 3", "comillas"}},
         {"booleano", ConCampo(16, "#SI#"), {"línea 1, campo 16", "#TRUE#"}},
         {"casilla 2", ConCampo(14, "2"), {"línea 1, campo 14", "entre 0 y 1"}},
         {"cuenta negativa", ConCampo(15, "-1"), {"línea 1, campo 15", "entre 0 y 32767"}},
-        {"cuenta excesiva", ConCampo(15, "32768"), {"campo 15", "32767"}},
-        {"cuenta fraccionaria", ConCampo(15, "1.5"), {"campo 15"}},
         {"color fuera de 32 bits", ConCampo(22, "2147483648"), {"línea 1, campo 22"}},
         {"tipo de viga", ConCampo(36, "\"Viga_X\""), {"línea 1, campo 36", "Viga_X"}},
         {"no finito inf", ConCampo(40, "inf"), {"línea 1, campo 40", "finito"}},
-        {"no finito VB", ConCampo(41, "1.#INF"), {"campo 41", "finito"}},
         {"fuera de Single", ConCampo(1, "1E+39"), {"línea 1, campo 1", "finito"}},
         {"menos cargas", ConCampo(15, "2"), {"campo 15", "indica 2 cargas", "1 línea de carga"}},
         {"más cargas", kArchivo + kCarga + "\r\n", {"indica 1 carga y", "2 líneas"}},
-        {"cero con una línea", ConCampo(15, "0"), {"0 cargas", "1 línea de carga"}},
         {"carga corta", L2 + "3,0,3,10,0,3,1\r\n", {"línea 2", "7 campos"}},
         {"tipo de carga 4", L2 + "3,0,3,10,0,3,4,1\r\n", {"línea 2, campo 7", "tipo"}},
-        {"categoría 1.5", L2 + "3,0,3,10,0,3,1,1.5\r\n", {"línea 2, campo 8"}},
         {"carga no finita", L2 + "3,0,3,1E+40,0,3,1,1\r\n", {"línea 2, campo 4", "finito"}},
-        {"carga con texto", L2 + "3,0,\"3\",10,0,3,1,1\r\n", {"línea 2, campo 3"}},
         {"línea vacía intermedia",
          ConCampo(15, "2") + "\r\n" + kCarga + "\r\n",
          {"línea 3", "vacía"}},
@@ -351,35 +327,6 @@ TEST(ArchivoKvx, ArchivosEnDiscoGuardadoAtomicoYAperturaFallida) {
     // A folder that cannot be written: a "folder" that is a file.
     EXPECT_TRUE(GuardarArchivoKvx((f / "otro.kvx").string(), p));
     soloElViejo();
-    // A folder without write permission (root writes anyway, so only as another user).
-    if (::geteuid() != 0) {
-        fs::create_directory(dir / "sub");
-        Escribir(dir / "sub" / "v.kvx", viejo);
-        fs::permissions(dir / "sub", fs::perms::owner_read | fs::perms::owner_exec);
-        m = GuardarArchivoKvx((dir / "sub" / "v.kvx").string(), p);
-        ASSERT_TRUE(m);
-        EXPECT_NE(m->texto.find("permiso"), std::string::npos) << m->texto;
-        fs::permissions(dir / "sub", fs::perms::owner_all);
-        EXPECT_EQ(Leer(dir / "sub" / "v.kvx"), viejo);
-    }
-    // The disk fills up in the middle of the write (a file-size limit of 64
-    // bytes works for every user): the temporary file is removed.
-    struct sigaction ignorar {
-    }, previa{};
-    ignorar.sa_handler = SIG_IGN;
-    ::sigaction(SIGXFSZ, &ignorar, &previa);
-    rlimit antes{};
-    ::getrlimit(RLIMIT_FSIZE, &antes);
-    rlimit limite = antes;
-    limite.rlim_cur = 64;
-    ::setrlimit(RLIMIT_FSIZE, &limite);
-    m = GuardarArchivoKvx(f.string(), p);
-    ::setrlimit(RLIMIT_FSIZE, &antes);
-    ::sigaction(SIGXFSZ, &previa, nullptr);
-    ASSERT_TRUE(m);
-    EXPECT_NE(m->texto.find("no se ha modificado"), std::string::npos) << m->texto;
-    soloElViejo();
-
     Escribir(dir / "malo.kvx", ConCampo(16, "#SI#"));
     for (const auto& [nombre, dice] : {std::pair{"no_existe.kvx", "No se pudo abrir"},
                                        {"carpeta.kvx", "carpeta"},
@@ -400,13 +347,9 @@ TEST(ArchivoKvx, SeNiegaAGuardarLoQueNoPodriaLeerseIgual) {
     const std::pair<std::function<void(Proyecto&)>, const char*> casos[] = {
         {[](Proyecto& p) { p.materiales.txtFc = "2\"10"; }, "f'c"},
         {[](Proyecto& p) { p.ventana.txtK = "6\n"; }, "texto de k"},
-        {[](Proyecto& p) { p.materiales.txtRec = "4\r"; }, "recubrimiento"},
         {[](Proyecto& p) { p.seccion.txtB = "25 \xE2\x88\x9A"; }, "Windows-1252"},
-        {[](Proyecto& p) { p.seccion.txtH = "\xFF"; }, "texto de h"},
         {[](Proyecto& p) { p.estado.LuzViga = INFINITY; }, "longitud"},
         {[](Proyecto& p) { p.estado.Cargas[1].P2 = NAN; }, "P2"},
-        {[](Proyecto& p) { p.estado.Cargas[1].Tipo = 0; }, "tipo de carga"},
-        {[](Proyecto& p) { p.estado.NumCargas = 2; }, "cargas"},
         {[](Proyecto& p) { p.seccion.TipoViga = "Losa"; }, "Losa"},
         {[](Proyecto& p) { p.ventana.Check_Vuelo = 3; }, "Vuelos"},
     };

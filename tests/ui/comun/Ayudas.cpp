@@ -1,18 +1,50 @@
 #include "Ayudas.h"
 
-#include <QCoreApplication>
-#include <QEvent>
+#include "ui/common/Mensajes.h"
 
 namespace korvex::pruebas {
 
-std::vector<std::string> TextosMensajes() {
-    std::vector<std::string> t;
-    for (const auto& m : ui::Mensajes::Registrados()) t.push_back(m.texto);
-    return t;
+namespace {
+
+class InterfazPrueba : public Interfaz {
+  public:
+    int MostrarMensaje(const Mensaje& m) override {
+        registrados.push_back(m);
+        if ((m.estilo & 0x0F) != 1 || respuestas.empty()) return kRespuestaOk;  // no Cancel
+        const int r = respuestas.front();
+        respuestas.pop_front();
+        return r;
+    }
+    std::string PedirDiametroEstribo() override { return "3/8"; }
+    std::vector<Mensaje> registrados;
+    std::deque<int> respuestas;
+};
+
+InterfazPrueba& Doble() {
+    static InterfazPrueba d;
+    return d;
+}
+
+}  // namespace
+
+void Mensajes::ModoPrueba(bool activo) {
+    ui::FijarAdaptador(activo ? &Doble() : nullptr);
+}
+
+const std::vector<Mensaje>& Mensajes::Registrados() {
+    return Doble().registrados;
+}
+
+void Mensajes::Limpiar() {
+    Doble() = InterfazPrueba{};
+}
+
+void Mensajes::ProgramarRespuesta(int respuesta) {
+    Doble().respuestas.push_back(respuesta);
 }
 
 Mensaje UltimoMensaje() {
-    const auto& r = ui::Mensajes::Registrados();
+    const auto& r = Mensajes::Registrados();
     return r.empty() ? Mensaje{} : r.back();
 }
 
@@ -23,41 +55,75 @@ void ProcesarEventos() {
     }
 }
 
+void Teclear(QLineEdit* campo, const QString& texto) {
+    campo->setFocus(Qt::MouseFocusReason);
+    campo->selectAll();
+    if (texto.isEmpty()) {
+        QTest::keyClick(campo, Qt::Key_Delete);
+    } else {
+        QTest::keyClicks(campo, texto);
+    }
+    QTest::keyClick(campo, Qt::Key_Tab);
+    ProcesarEventos();
+}
+
 void Entorno::SetUp() {
     ui::Registro::Instancia().Vaciar();
     ProcesarEventos();
-    ui::Mensajes::ModoPrueba(true);
-    ui::Mensajes::Limpiar();
+    Mensajes::ModoPrueba(true);
+    Mensajes::Limpiar();
 }
 
 void Entorno::TearDown() {
     ui::Registro::Instancia().Vaciar();
     ProcesarEventos();
-    ui::Mensajes::Limpiar();
+    Mensajes::ModoPrueba(true);
+    Mensajes::Limpiar();
 }
 
-}  // namespace korvex::pruebas
-
-namespace korvex::pruebas {
-
-Carga Puntual(float a, float P, float categoria, float L) {
-    return {a, 0, L - a, P, 0, a, kPuntual, categoria};
+Robot::Robot() {
+    // A window being answered may open another modal one (a message box over
+    // the load window): that one is answered from within.
+    connect(&reloj_, &QTimer::timeout, this, [this] {
+        QWidget* m = QApplication::activeModalWidget();
+        if (m == nullptr || !m->isVisible() || enCurso_.count(m) != 0) return;
+        enCurso_.insert(m);
+        QTimer::singleShot(0, this, [this, m] {
+            if (m == QApplication::activeModalWidget()) Atender(m);
+            enCurso_.erase(m);
+        });
+    });
+    reloj_.start(5);
 }
 
-Carga Uniforme(float a, float b, float w, float categoria, float L) {
-    return {a, b, L - a - b, w, w, a + b, kDistribuida, categoria};
+void Robot::Responder(const std::string& clase, std::function<void(QWidget*)> respuesta) {
+    respuestas_[clase] = std::move(respuesta);
 }
 
-void PonerViga(float L, std::initializer_list<Carga> cargas, float J, float K) {
-    EstadoProyecto& e = ui::Registro::Instancia().proyecto().estado;
-    e.LuzViga = L;
-    e.DistJ = J;
-    e.DistK = K < 0 ? L : K;
-    for (const Carga& c : cargas) AgregarCarga(e, c);
-}
-
-QString Ejemplo(const char* nombre) {
-    return QString(KORVEX_EJEMPLOS) + "/" + nombre;
+void Robot::Atender(QWidget* m) {
+    const std::string clase = m->metaObject()->className();
+    if (const auto it = respuestas_.find(clase); it != respuestas_.end()) {
+        it->second(m);
+    } else if (auto* caja = qobject_cast<QMessageBox*>(m)) {
+        cajas.push_back(caja->windowTitle().toStdString() + ": " + caja->text().toStdString());
+        QTest::mouseClick(caja->button(QMessageBox::Ok), Qt::LeftButton);
+    } else if (auto* dlg = qobject_cast<QFileDialog*>(m)) {
+        const QString nombre = archivos.empty() ? QString() : archivos.front();
+        if (!archivos.empty()) archivos.pop_front();
+        if (nombre.isEmpty()) {
+            dlg->reject();
+        } else {
+            // The dialog does not replace the name a user is typing: the
+            // name field must not have the focus.
+            if (QWidget* f = dlg->focusWidget()) f->clearFocus();
+            dlg->selectFile(nombre);
+            QMetaObject::invokeMethod(dlg, "accept");
+            if (dlg->isVisible()) {
+                ADD_FAILURE() << "el diálogo no aceptó " << nombre.toStdString();
+                dlg->reject();
+            }
+        }
+    }
 }
 
 }  // namespace korvex::pruebas

@@ -1,29 +1,46 @@
 // Helpers of the window tests.
 //
-// Hijo<T>(padre, "nombre") finds a child by objectName and fails the test
-// clearly (naming the child and its parent) when it is missing, instead of
-// crashing on a null pointer. Entorno is a fixture base that starts every
-// test from a fresh program: no window created yet, an empty project, the
-// message boxes in test mode with nothing registered.
+// Hijo<T>(padre, "nombre") finds a child by objectName, failing the test
+// (naming child and parent) when it is missing. Entorno starts every test
+// from a fresh program: no window yet, an empty project, messages recorded.
+//
+// Mensajes is the windows' interface in test mode, set in place of the real
+// boxes (ModoPrueba(false) restores them): every message is recorded; a box
+// with a Cancel button takes its answer from the queue of
+// ProgramarRespuesta() (OK when empty), one with only OK answers OK; the
+// stirrup question is answered "3/8".
+//
+// Robot answers the modal windows as they come up, the way a user would:
+// a message box is read ("title: text") and accepted, a file dialog gets the
+// next name of Archivos (an empty name cancels it), any other window goes to
+// the answer given for its class.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <QObject>
-#include <QString>
-#include <initializer_list>
+#include <QtTest>
+#include <QtWidgets>
+#include <deque>
+#include <functional>
+#include <map>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "comun/Vigas.h"
 #include "model/Interfaz.h"
-#include "ui/common/Mensajes.h"
 #include "ui/common/Registro.h"
+
+namespace korvex {
+inline void PrintTo(const Mensaje& m, std::ostream* os) {
+    *os << "{" << m.titulo << ": " << m.texto << ", " << m.estilo << "}";
+}
+}  // namespace korvex
 
 namespace korvex::pruebas {
 
-// Thrown by Hijo when the child is missing; GoogleTest reports it as a
-// failure of the running test with its text.
+// Thrown by Hijo when the child is missing (a failure of the running test).
 struct HijoAusente : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
@@ -45,15 +62,23 @@ T* Hijo(const QObject* padre, const QString& nombre) {
     return h;
 }
 
-// Texts of the messages registered in test mode, in order.
-std::vector<std::string> TextosMensajes();
+class Mensajes {
+  public:
+    static void ModoPrueba(bool activo);
+    static const std::vector<Mensaje>& Registrados();
+    static void Limpiar();
+    static void ProgramarRespuesta(int respuesta);
+};
 
 // The last registered message, or an empty one.
 Mensaje UltimoMensaje();
 
-// Lets queued events run (focus changes, deferred LostFocus handlers,
-// deferred deletions of unloaded windows).
+// Lets queued events run (focus changes, deferred checks and deletions).
 void ProcesarEventos();
+
+// A field typed as a user types it: focus, the text replaced, Tab; then the
+// deferred check on leaving runs.
+void Teclear(QLineEdit* campo, const QString& texto);
 
 class Entorno : public ::testing::Test {
   protected:
@@ -61,19 +86,18 @@ class Entorno : public ::testing::Test {
     void TearDown() override;
 };
 
-}  // namespace korvex::pruebas
+class Robot : public QObject {
+  public:
+    Robot();
+    void Responder(const std::string& clase, std::function<void(QWidget*)> respuesta);
+    std::vector<std::string> cajas;  // "title: text" of each message box read
+    std::deque<QString> archivos;    // names for the next file dialogs
 
-namespace korvex::pruebas {
-
-// Loads of a project, as the load window stores them (m, Tn, Tn/m, Tn.m).
-Carga Puntual(float a, float P, float categoria, float L);
-Carga Uniforme(float a, float b, float w, float categoria, float L);
-
-// Puts a beam of length L on supports J, K with `cargas` into the registry's
-// project, as the load window leaves it after its OK.
-void PonerViga(float L, std::initializer_list<Carga> cargas, float J = 0, float K = -1);
-
-// Full path of an example project.
-QString Ejemplo(const char* nombre);
+  private:
+    void Atender(QWidget* m);
+    std::map<std::string, std::function<void(QWidget*)>> respuestas_;
+    std::set<QWidget*> enCurso_;
+    QTimer reloj_;
+};
 
 }  // namespace korvex::pruebas

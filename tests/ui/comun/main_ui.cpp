@@ -9,7 +9,7 @@
 #include <cstring>
 #include <memory>
 
-#include "ui/common/Mensajes.h"
+#include "comun/Ayudas.h"
 #include "ui/common/Registro.h"
 
 int main(int argc, char** argv) {
@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     // No message box ever blocks a test unless the test asks for one.
-    korvex::ui::Mensajes::ModoPrueba(true);
+    korvex::pruebas::Mensajes::ModoPrueba(true);
     const int r = RUN_ALL_TESTS();
     korvex::ui::Registro::Instancia().Vaciar();
     return r;

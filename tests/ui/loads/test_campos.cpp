@@ -1,19 +1,17 @@
 // The entry fields of the load window typed as a user types them: the
 // length truncation, the checks on leaving a field with their message,
-// selection and corrected value, the supports j and k, Enter as Tab.
+// selection and corrected value, the supports j and k, and when "Añadir"
+// becomes available.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QPushButton>
-#include <QRadioButton>
+#include <array>
 
 #include "Cargas.h"
 
 namespace korvex::ui {
 namespace {
 
-using pruebas::Critico;
-using pruebas::Msgs;
+using namespace pruebas;
 
 const Mensaje kPositivas = Critico("Las distancias siempre son Numeros Positivos");
 const Mensaje kMayorLuz = Critico("Esta Distancia no puede ser mayor que la Luz Total de la viga");
@@ -28,13 +26,13 @@ struct Paso {
     QLineEdit* foco = nullptr;    // the field left focused and selected for the correction
 };
 
-class Campos : public pruebas::VentanaCargas {
+class Campos : public VentanaCargas {
   protected:
     void Pasos(std::initializer_list<Paso> pasos) {
         for (const Paso& p : pasos) {
             SCOPED_TRACE(p.campo->objectName().toStdString() + " = " + p.texto);
             Neutral();
-            TeclearYSalir(p.campo, p.texto);
+            Teclear(p.campo, p.texto);
             EXPECT_EQ(Vistos(), p.vistos);
             if (p.queda != nullptr) {
                 EXPECT_EQ(p.campo->text(), p.queda);
@@ -54,7 +52,7 @@ TEST_F(Campos, Longitud) {
     for (auto [texto, luz, k] :
          {std::tuple{"2.3", 2.3f, "2.3"}, {"5.678", 5.67f, "5.67"}, {"0", 0.0f, "0"}}) {
         Pasos({{c->txtL, texto, {}, texto}});
-        EXPECT_EQ(ProyectoActual().estado.LuzViga, luz);
+        EXPECT_EQ(E().LuzViga, luz);
         EXPECT_EQ(c->txtK->text(), k);
     }
     Pasos({{c->txtL, "0.005", {Critico("Hijo e tu madre, ¿ que viga es esa ?")}, "0.01", c->txtL},
@@ -64,7 +62,7 @@ TEST_F(Campos, Longitud) {
 }
 
 TEST_F(Campos, DistanciasAyB) {
-    TeclearYSalir(c->txtL, "6");
+    Teclear(c->txtL, "6");
     EXPECT_TRUE(c->txtA->hasFocus());  // without cantilevers Tab skips j and k
     ASSERT_TRUE(c->optDistribuida->isChecked());
     // A distributed load out of the span on 6 m: b = 2 then a = 5 corrects
@@ -91,15 +89,15 @@ TEST_F(Campos, ApoyosJyK) {
     c->Check_Vuelo->click();
     // Before a length, entering j or k sends the user back to L.
     for (QLineEdit* apoyo : {c->txtJ, c->txtK}) {
-        Olvidar();
+        Mensajes::Limpiar();
         QTest::mouseClick(apoyo, Qt::LeftButton);
-        pruebas::ProcesarEventos();
+        ProcesarEventos();
         ASSERT_FALSE(Vistos().empty()) << apoyo->objectName().toStdString();
         EXPECT_EQ(Vistos().front(),
                   Critico("Debe intruducir la Luz de la Viga primero", "Faltan datos"));
         EXPECT_TRUE(c->txtL->hasFocus());
     }
-    TeclearYSalir(c->txtL, "6");
+    Teclear(c->txtL, "6");
     EXPECT_TRUE(c->txtJ->hasFocus());
     Pasos({{c->txtJ, "1.5", {}},
            {c->txtK, "8", {}, "6"},          // beyond the beam: the length, silently
@@ -117,7 +115,7 @@ TEST_F(Campos, ApoyosJyK) {
 }
 
 TEST_F(Campos, IntensidadesSegunElTipoDeCarga) {
-    TeclearYSalir(c->txtL, "6");
+    Teclear(c->txtL, "6");
     const Mensaje numericos = Critico("Sólo se aceptan valores numéricos", "Valor Incorrecto");
     const Mensaje positivos =
         Critico("Sólo se aceptan valores numéricos positivos!", "Valor Incorrecto");
@@ -137,17 +135,70 @@ TEST_F(Campos, IntensidadesSegunElTipoDeCarga) {
     }
 }
 
-TEST_F(Campos, EnterAvanzaComoTabSinPulsarBotones) {
-    TeclearYSalir(c->txtL, "6");
-    for (auto [campo, tecla, siguiente] :
-         {std::tuple{c->txtA, Qt::Key_Return, c->txtB}, {c->txtB, Qt::Key_Enter, c->txtP1}}) {
-        campo->setFocus(Qt::MouseFocusReason);
-        QTest::keyClicks(campo, "2");
-        QTest::keyClick(campo, tecla);
-        pruebas::ProcesarEventos();
-        EXPECT_TRUE(siguiente->hasFocus()) << campo->objectName().toStdString();
+// When "Añadir" becomes available: each field's change rule, as a table of
+// (load type, cantilevers, the fields in the order the user fills them) and
+// the state the last rule leaves. A non-numeric text leaves the button as it
+// was in some rules and disables it in others.
+enum Tipo { P, D, M };  // point, distributed, moment
+
+TEST_F(Campos, CuandoSeHabilitaAnadir) {
+    const struct {
+        Tipo tipo;
+        bool vuelos;
+        const char* campos;  // "txtL=6 txtA=1 ...": texts set in this order
+        bool habilitado;
+    } casos[] = {
+        {P, false, "txtL=6 txtA=1 txtP1=2", true},
+        {P, false, "txtL=6 txtP1=2", false},
+        {M, false, "txtL=6 txtA=1 txtP1=-3", true},
+        {P, false, "txtA=1 txtP1=2 txtL=6", true},
+        {P, false, "txtA=1 txtL=6", false},
+        {P, false, "txtL=6 txtP1=2 txtA=1", true},
+        {P, false, "txtL=6 txtA=1 txtP1=2 txtA=", false},
+        {P, false, "txtL=6 txtA=1 txtP1=2 txtA=1x", true},
+        {P, false, "txtL=6 txtA=1 txtP1=2 txtL=6x", false},
+        {P, false, "txtL=6 txtA=1 txtP1=2 txtP1=2x", false},
+        {D, false, "txtL=6 txtA=0 txtB=2 txtP1=1", true},
+        {D, false, "txtL=6 txtA=0 txtP1=1", false},
+        {D, false, "txtL=6 txtB=2 txtP2=1", true},
+        {D, false, "txtB=2 txtP2=1", false},
+        {D, false, "txtL=6 txtB=2 txtP1=1 txtA=", true},
+        {D, false, "txtL=6 txtB=2", false},
+        {D, false, "txtP2=3 txtB=2", true},
+        {D, false, "txtL=6 txtB=2 txtP1=1 txtB=2x", false},
+        {D, false, "txtB=2 txtP1=1 txtL=6", true},
+        {D, false, "txtB=2 txtP2=1 txtB= txtL=6", false},
+        {D, false, "txtL=6 txtB=2 txtP2=1 txtP1=x", true},
+        {D, false, "txtL=6 txtB=2 txtP1=1 txtP2=x", true},
+        {D, false, "txtL=6 txtB=2 txtP2=1 txtP2=1x", false},
+        {P, true, "txtL=6 txtK=5 txtA=1 txtP1=2", true},
+        {P, true, "txtL=6 txtA=1 txtP1=2", false},
+        {P, true, "txtL=6 txtK=5 txtA=1 txtP1=2 txtK=", false},
+        {P, true, "txtL=6 txtK=5 txtA=1 txtP1=2 txtK=5x", false},
+        {M, true, "txtL=6 txtA=1 txtP1=2 txtK=5", true},
+        {D, true, "txtL=6 txtK=5 txtB=2 txtP1=1", true},
+        {D, true, "txtL=6 txtB=2 txtK=5", false},
+        {D, true, "txtL=6 txtK=5 txtP1=1 txtA=0", true},
+        {D, true, "txtL=6 txtK=x txtP1=1 txtB=2", false},
+        {D, true, "txtK=5 txtP2=1 txtB=2", true},
+        {D, true, "txtL=6 txtB=2 txtP2=1", false},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(std::string(caso.campos) + (caso.vuelos ? " con vuelos" : ""));
+        if (c->Check_Vuelo->isChecked() != caso.vuelos) c->Check_Vuelo->click();
+        for (QLineEdit* f : {c->txtL, c->txtJ, c->txtK}) f->clear();
+        // Choosing a type empties the load fields and disables the button.
+        c->optMomento->click();
+        c->optPuntual->click();
+        std::array{c->optPuntual, c->optDistribuida, c->optMomento}[caso.tipo]->click();
+        ASSERT_FALSE(c->cmdAnadir->isEnabled());
+        // Each text set runs the field's change rule, as typing does.
+        for (const QString& par : QString(caso.campos).split(' ')) {
+            const QStringList p = par.split('=');
+            Hijo<QLineEdit>(c, p[0])->setText(p[1]);
+        }
+        EXPECT_EQ(c->cmdAnadir->isEnabled(), caso.habilitado);
     }
-    EXPECT_EQ(ProyectoActual().estado.NumCargas, 0);
 }
 
 }  // namespace

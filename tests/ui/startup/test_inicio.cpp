@@ -1,44 +1,23 @@
-// The start of the program and its help: the splash closed by a key press or
-// a click, the presentation time kept by a timer of the running event loop
-// (nothing freezes meanwhile), the project named on the command line opened
-// once the main window is up, the program ending with the main window; the
-// about window's system-information button and the help windows.
+// The start of the program: the presentation time (a short one given by the
+// test) kept by a timer of the running event loop while the splash answers
+// its keys, the project of the command line opened once the main window is
+// up, the program ending with the main window.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QLabel>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTextBrowser>
-#include <QTimer>
 #include <chrono>
 #include <functional>
 
 #include "comun/Ayudas.h"
 #include "ui/Arranque.h"
-#include "ui/main/AccionesArchivo.h"
 #include "ui/main/frmGeneral.h"
 #include "ui/section/frmVarillas.h"
-#include "ui/startup/frmAbout.h"
-#include "ui/startup/frmHelp.h"
 #include "ui/startup/frmSplash.h"
 
 namespace korvex::ui {
 namespace {
 
+using namespace pruebas;
 using namespace std::chrono_literals;
-
-class Splash : public pruebas::Entorno {
-  protected:
-    void TearDown() override {
-        FijarTiempoPresentacion(2000ms);
-        pruebas::Entorno::TearDown();
-    }
-};
 
 // A splash on screen (not hidden, not unloaded).
 bool SplashVisible() {
@@ -53,10 +32,10 @@ frmGeneral* Principal() {
     return g != nullptr && g->isVisible() ? g : nullptr;
 }
 
-// Runs the program with `archivo`; `guion` runs every 10 ms inside its event
-// loop with the time since the start, until it closes the main window. A
-// safety net ends the loop after 10 s; returns false if it had to.
-bool Correr(const QString& archivo, const std::function<void(qint64)>& guion) {
+// Runs the program; `guion` runs every 10 ms inside its event loop with the
+// time since the start. False when a safety net had to end the loop (10 s).
+bool Correr(const QString& archivo, std::chrono::milliseconds tiempo,
+            const std::function<void(qint64)>& guion) {
     QElapsedTimer reloj;
     QTimer paso, reserva;
     paso.setTimerType(Qt::PreciseTimer);
@@ -73,7 +52,7 @@ bool Correr(const QString& archivo, const std::function<void(qint64)>& guion) {
     char nombre[] = "korvex";
     char* argv[] = {nombre, nullptr};
     reloj.start();
-    Arrancar(argc, argv, archivo.toStdString());
+    Arrancar(argc, argv, archivo.toStdString(), tiempo);
     paso.stop();
     // Clear the quitting state the end of the program leaves behind.
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
@@ -81,157 +60,43 @@ bool Correr(const QString& archivo, const std::function<void(qint64)>& guion) {
     return !colgado;
 }
 
-TEST_F(Splash, UnClicEnElMarcoOEnSusTextosLaCierraYUnaTeclaSolaDeMayusculasNo) {
-    frmSplash* s = Ventana<frmSplash>();
-    s->show();
-    QTest::keyClick(s, Qt::Key_Shift);  // a lone Shift is no key press
-    pruebas::ProcesarEventos();
-    EXPECT_EQ(Registro::Instancia().SiExiste<frmSplash>(), s);
-    EXPECT_TRUE(s->isVisible());
-    for (const char* donde : {"Frame1", "lblVersion"}) {
-        Ventana<frmSplash>()->show();
-        QWidget* w = pruebas::Hijo<QWidget>(Ventana<frmSplash>(), donde);
-        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, w->height() - 5));
-        pruebas::ProcesarEventos();
-        EXPECT_EQ(Registro::Instancia().SiExiste<frmSplash>(), nullptr) << donde;
-        EXPECT_FALSE(SplashVisible()) << donde;
-    }
-}
+using Inicio = Entorno;
 
-TEST_F(Splash, UnaTeclaLaCierraYLaPrincipalLlegaALosDosSegundosSinCongelar) {
-    // The real presentation time: the key closes the splash at once, the main
-    // window still comes at the 2 s mark, and the loop runs all the while.
-    ASSERT_EQ(TiempoPresentacion(), 2000ms);
+// The splash closed by a key at once; the main window still comes when the
+// presentation time is over, the loop running all the while; then the
+// project of the command line is opened and closing the main window ends
+// the program with its other windows.
+TEST_F(Inicio, LaPrincipalLlegaAlFinDeLaPresentacionYAbreElProyecto) {
     qint64 aparece = -1;
     int pasosAntes = 0;
     bool tecla = false;
-    const bool termino = Correr({}, [&](qint64 t) {
-        if (!tecla && t >= 100) {
+    auto guion = [&](qint64 t) {
+        if (!tecla && t >= 50) {
             tecla = true;
-            frmSplash* s = Registro::Instancia().SiExiste<frmSplash>();
-            ASSERT_NE(s, nullptr);
-            EXPECT_TRUE(s->isVisible());
-            QTest::keyClick(s, Qt::Key_A);
-            pruebas::ProcesarEventos();
-            EXPECT_EQ(Registro::Instancia().SiExiste<frmSplash>(), nullptr);
+            EXPECT_EQ(ProyectoActual().estado.NumCargas, 0);
+            QTest::keyClick(Ventana<frmSplash>(), Qt::Key_Shift);  // a lone Shift is no key
+            ProcesarEventos();
+            EXPECT_TRUE(SplashVisible());
+            QTest::keyClick(Ventana<frmSplash>(), Qt::Key_A);
+            ProcesarEventos();
             EXPECT_FALSE(SplashVisible());
         }
         if (Principal() == nullptr) {
             ++pasosAntes;
         } else if (aparece < 0) {
             aparece = t;
+            EXPECT_EQ(Principal()->Estado(), frmGeneral::EstadoVentana::Calculado);
+            Principal()->cmdVarillas_Click();
             Principal()->close();
         }
-    });
-    EXPECT_TRUE(termino && tecla);
-    EXPECT_GE(aparece, 2000) << "the main window came too early";
-    EXPECT_LE(aparece, 2600) << "the main window came late";
-    // About 200 steps of 10 ms when the machine is idle: nothing froze.
-    EXPECT_GT(pasosAntes, 50);
-}
-
-TEST_F(Splash, ElProyectoDeLaLineaDeOrdenSeAbreDespuesDeLaPresentacion) {
-    FijarTiempoPresentacion(200ms);
-    bool mirado = false, abierto = false;
-    const bool termino = Correr(pruebas::Ejemplo("viga_rectangular.kvx"), [&](qint64 t) {
-        if (!mirado) {  // the first step, well inside the presentation
-            mirado = true;
-            EXPECT_LT(t, 200);
-            EXPECT_TRUE(SplashVisible());
-            EXPECT_EQ(Registro::Instancia().SiExiste<frmGeneral>(), nullptr);
-            EXPECT_EQ(Registro::Instancia().proyecto().estado.NumCargas, 0);
-        }
-        if (frmGeneral* g = Principal(); g != nullptr && !abierto) {
-            abierto = true;
-            EXPECT_GE(t, 200);
-            EXPECT_FALSE(SplashVisible());
-            EXPECT_EQ(g->Estado(), frmGeneral::EstadoVentana::Calculado);
-            EXPECT_EQ(g->lblTipo->text(), "Tipo de Viga: Rectangular");
-            g->cmdVarillas_Click();
-            EXPECT_TRUE(Ventana<frmVarillas>()->isVisible());
-            g->close();
-        }
-    });
-    EXPECT_TRUE(termino) << "closing the main window must end the event loop";
-    EXPECT_TRUE(mirado && abierto);
+    };
+    EXPECT_TRUE(Correr(QString::fromStdString(Ejemplo("viga_rectangular.kvx")), 300ms, guion))
+        << "closing the main window must end the event loop";
+    EXPECT_TRUE(tecla);
+    EXPECT_GE(aparece, 300) << "the main window came too early";
+    EXPECT_LE(aparece, 900) << "the main window came late";
+    EXPECT_GT(pasosAntes, 10) << "the loop froze during the presentation";
     EXPECT_EQ(Registro::Instancia().SiExiste<frmVarillas>(), nullptr) << "gone with the main one";
-}
-
-using Ayuda = pruebas::Entorno;
-
-// Presses "Información del sistema..." with PATH set to `dir` only, after
-// putting there an executable `hardinfo2` holding `contenido` (if any).
-void Pulsar(const QTemporaryDir& dir, const QByteArray& contenido = {}) {
-    if (!contenido.isEmpty()) {
-        QFile f(dir.filePath("hardinfo2"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(contenido);
-        f.close();
-        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    const QByteArray antes = qgetenv("PATH");
-    qputenv("PATH", dir.path().toLocal8Bit());
-    pruebas::Hijo<QPushButton>(Ventana<frmAbout>(), "cmdSysInfo")->click();
-    qputenv("PATH", antes);
-}
-
-TEST_F(Ayuda, InformacionDelSistemaSinProgramaConElYRoto) {
-    QTemporaryDir vacio, bueno, roto;
-    ASSERT_TRUE(vacio.isValid() && bueno.isValid() && roto.isValid());
-    Pulsar(vacio);
-    EXPECT_EQ(
-        Mensajes::Registrados(),
-        (std::vector<Mensaje>{{"La información del sistema no esta disponible en estos momentos",
-                               "Korvex", kEstiloSimple}}));
-    // A stand-in for the system-information program leaves a mark.
-    Mensajes::Limpiar();
-    const QString marca = bueno.filePath("iniciado");
-    Pulsar(bueno, "#!/bin/sh\necho si > '" + QFile::encodeName(marca) + "'\n");
-    QElapsedTimer espera;
-    espera.start();
-    while (!QFile::exists(marca) && espera.elapsed() < 5000) QTest::qWait(20);
-    EXPECT_TRUE(QFile::exists(marca)) << "the program found on the PATH was not started";
-    EXPECT_TRUE(Mensajes::Registrados().empty());
-    // Found on the PATH but not a program the system can run.
-    Pulsar(roto, QByteArray("\x7f"
-                            "ELF roto",
-                            8));
-    ASSERT_EQ(Mensajes::Registrados().size(), 1u);
-    EXPECT_EQ(pruebas::UltimoMensaje().texto,
-              "No se pudo iniciar el programa de información del sistema " +
-                  roto.filePath("hardinfo2").toStdString() +
-                  ". Compruebe que está bien instalado.");
-    EXPECT_EQ(pruebas::UltimoMensaje().estilo, kEstiloExclamacion);
-}
-
-// The menu entry, the toolbar button and MostrarAyuda show the one help
-// window again, even after it was closed; the text fills either window.
-TEST_F(Ayuda, UnaSolaVentanaQueSeMuestraOtraVezYSeLlenaAlCambiarDeTamano) {
-    frmGeneral* gen = Ventana<frmGeneral>();
-    gen->mnuAyudaIndice->trigger();
-    frmHelp* h = Registro::Instancia().SiExiste<frmHelp>();
-    ASSERT_NE(h, nullptr);
-    EXPECT_TRUE(h->isVisible());
-    EXPECT_FALSE(h->isModal());
-    h->close();
-    pruebas::ProcesarEventos();
-    ASSERT_EQ(Registro::Instancia().SiExiste<frmHelp>(), h);
-    gen->Barrah_ButtonClick("Ayuda");
-    EXPECT_TRUE(h->isVisible());
-    MostrarAyuda(1);
-    EXPECT_EQ(Registro::Instancia().SiExiste<frmHelp>(), h);
-    gen->mnuAyudaGuia->trigger();
-    frmHelp2* g = Registro::Instancia().SiExiste<frmHelp2>();
-    ASSERT_NE(g, nullptr);
-    EXPECT_TRUE(g->isVisible());
-    for (QWidget* w : {static_cast<QWidget*>(h), static_cast<QWidget*>(g)}) {
-        for (QSize s : {QSize(900, 300), QSize(320, 700)}) {
-            w->resize(s);
-            pruebas::ProcesarEventos();
-            EXPECT_EQ(pruebas::Hijo<QTextBrowser>(w, "RichTextBox1")->geometry(), w->rect())
-                << w->objectName().toStdString();
-        }
-    }
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 // The curves of a calculation drawn to scale on two twip boxes of the main
-// window's design size (kAnchoCaja x kAltoCaja of frmGeneral): the beam from
-// X1 to X2 on the zero axis at Y, one vertical hatch line per sampled
+// window's design size (kAnchoCaja x kAltoCaja): the beam from kLineaX1 to
+// kLineaX2 on the zero axis at kLineaY, one vertical hatch line per sampled
 // centimetre (shear, moment, rotation) or the deflection line, the largest
-// value 937 twips from the axis, and a small circle where the sampling met
-// each extreme. Used by the main window and by the report, which always
-// pastes shear and moment whatever the main window shows.
+// value kAlturaMaxima twips from the axis, and a small circle where the
+// sampling met each extreme. Used by the main window and by the report,
+// which always pastes shear and moment whatever the main window shows.
 #pragma once
 
 #include <vector>
@@ -14,6 +14,15 @@
 namespace korvex::ui {
 
 class Lienzo;
+
+// The diagram box, twips: its design size, the baseline that stands for the
+// beam (left end (kLineaX1, kLineaY), right end at kLineaX2) and the height
+// of the largest value above or below it.
+namespace diagrama {
+inline constexpr double kAnchoCaja = 5320, kAltoCaja = 2500;
+inline constexpr double kLineaX1 = 480, kLineaX2 = 4670, kLineaY = 1293;
+inline constexpr double kAlturaMaxima = 937;
+}  // namespace diagrama
 
 // Sample i of a station array; 0 for an element never written.
 float Muestra(const std::vector<float>& a, int i);

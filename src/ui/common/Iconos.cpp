@@ -1,4 +1,4 @@
-#include "ui/main/Iconos.h"
+#include "ui/common/Iconos.h"
 
 #include <QPainter>
 #include <QPainterPath>

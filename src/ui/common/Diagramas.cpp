@@ -1,4 +1,4 @@
-#include "ui/main/Diagramas.h"
+#include "ui/common/Diagramas.h"
 
 #include <QColor>
 #include <QVector>
@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "ui/common/Lienzo.h"
-#include "ui/main/frmGeneral.h"
 
 namespace korvex::ui {
 
@@ -19,8 +18,8 @@ const QColor kColorEje(0, 0, 0);
 const QColor kColorMarca(200, 0, 0);
 constexpr double kRadioMarca = 45;  // twips
 
-constexpr double X1 = frmGeneral::kLineaX1, X2 = frmGeneral::kLineaX2, Y1 = frmGeneral::kLineaY;
-constexpr double kAltura = frmGeneral::kAlturaMaxima;
+constexpr double X1 = diagrama::kLineaX1, X2 = diagrama::kLineaX2, Y1 = diagrama::kLineaY;
+constexpr double kAltura = diagrama::kAlturaMaxima;
 
 // A small circle on each curve where the sampling met its largest values.
 void MarcarExtremos(const EstadoProyecto& e, Lienzo* sup, Lienzo* inf, bool momentos) {

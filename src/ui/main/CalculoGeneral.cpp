@@ -1,0 +1,136 @@
+// frmGeneral: the checks of the material fields and the calculation, run
+// through the core's workflow, with the window's part of each stage and the
+// progress bar.
+#include <QAction>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "project/Calculo.h"
+#include "text/Numeros.h"
+#include "ui/common/Eventos.h"
+#include "ui/common/Lienzo.h"
+#include "ui/common/Mensajes.h"
+#include "ui/common/Registro.h"
+#include "ui/common/Rejilla.h"
+#include "ui/main/frmGeneral.h"
+#include "ui/section/frmSecciones.h"
+#include "ui/section/frmVarillas.h"
+
+namespace korvex::ui {
+
+namespace {
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+}  // namespace
+
+// ---- Material fields ------------------------------------------------------
+
+void frmGeneral::txtFc_LostFocus() {
+    const std::string t = txtFc->text().toStdString();
+    if (!texto::EsNumerico(t) || texto::NumeroCampo(t) <= 0) {
+        MostrarMensaje("La resistencia del Hormigón es un numero Positivo mayor que 0",
+                       "Resistencia Incorrecta", kEstiloCritico);
+        Seleccionar(txtFc);
+    }
+}
+
+void frmGeneral::txtRec_Change() {
+    const std::string t = txtRec->text().toStdString();
+    QAction* secciones = Boton("Secciones");
+    if (t.empty()) {
+        secciones->setEnabled(false);
+    } else if (texto::EsNumerico(t)) {
+        secciones->setEnabled(true);
+    }
+}
+
+void frmGeneral::txtRec_LostFocus() {
+    const std::string t = txtRec->text().toStdString();
+    const double r = texto::NumeroCampo(t);
+    if (!texto::EsNumerico(t) || r < 1 || r > 10) {
+        MostrarMensaje("El Recubrimiento solo admite valores  de 1 a 10 cms",
+                       "Distancia Incorrecta", kEstiloCritico);
+        if (frmSecciones* s = Registro::Instancia().SiExiste<frmSecciones>()) s->hide();
+        Seleccionar(txtRec);
+    }
+}
+
+void frmGeneral::cboFy_Click() {
+    if (optMomCor->isEnabled()) cmdCalculos_Click();
+}
+
+// ---- The calculation ------------------------------------------------------
+
+void frmGeneral::cmdCalculos_Click() {
+    Calcular(false);
+}
+
+namespace {
+
+// The progress bar's value at each stage of a calculation, in their order.
+int ValorBarra(EtapaCalculo etapa) {
+    constexpr int kValores[] = {20, 30, 40, 50, 60, 70, 80, 90, 100};
+    return kValores[static_cast<int>(etapa)];
+}
+
+}  // namespace
+
+void frmGeneral::Calcular(bool abierto) {
+    if (calculando_) return;  // a change of fy while the stirrup question is open
+    calculando_ = true;
+    Proyecto& p = ProyectoActual();
+    // The workflow reports each stage; the window does its own part of the
+    // stage there, so the order of a calculation is kept exactly.
+    auto etapa = [this, &p](EtapaCalculo etapa) {
+        switch (etapa) {
+            case EtapaCalculo::Limpio:  // diagram choice available, boxes blank
+                txtEstribos->clear();
+                optMomCor->setEnabled(true);
+                optGirDef->setEnabled(true);
+                pct1->Limpiar();
+                pct2->Limpiar();
+                break;
+            case EtapaCalculo::Diagramas:
+                Titulos();
+                break;
+            case EtapaCalculo::Diseno:
+                txtEstribos->setText(Q(p.estado.txtEstribos));
+                DibujarDiagramas();
+                EscribirCelda(grdAcero, 1, 1,
+                              Q(texto::Formato(p.estado.AsTraccionPos, "###,###.00")));
+                EscribirCelda(grdAcero, 1, 2,
+                              Q(texto::Formato(p.estado.AsTraccionNeg, "###,###.00")));
+                EscribirCelda(grdAcero, 2, 1,
+                              Q(texto::Formato(p.estado.AsCompresionPos, "###,###.00")));
+                EscribirCelda(grdAcero, 2, 2,
+                              Q(texto::Formato(p.estado.AsCompresionNeg, "###,###.00")));
+                Registro::Instancia().Ventana<frmVarillas>()->TablaVarillas();
+                break;
+            case EtapaCalculo::Resultados:
+                cmdVarillas->setEnabled(true);
+                Boton("Salvar")->setEnabled(true);
+                Boton("Imprimir")->setEnabled(true);
+                mnuArchivoSalvarcomo->setEnabled(true);
+                mnuArchivoImprimir->setEnabled(true);
+                break;
+            default:
+                break;
+        }
+        PBar->setValue(ValorBarra(etapa));
+        PBar->repaint();
+    };
+    if (abierto) {
+        RecalcularAbierto(p, Adaptador(), etapa);
+    } else {
+        RealizarCalculos(p, Adaptador(), etapa);
+    }
+    PBar->setValue(100);
+    calculando_ = false;
+}
+
+}  // namespace korvex::ui

@@ -1,0 +1,140 @@
+// frmGeneral: the two diagrams plotted to scale with their value labels and
+// titles, and the read-out of the diagram under the mouse.
+#include <QLabel>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QToolTip>
+#include <cmath>
+
+#include "design/Deflexion.h"
+#include "text/Numeros.h"
+#include "ui/common/Diagramas.h"
+#include "ui/common/Lienzo.h"
+#include "ui/common/Registro.h"
+#include "ui/main/frmGeneral.h"
+
+namespace korvex::ui {
+
+namespace {
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+const QString kTituloCortante = "Diagrama de Cortante (Tn)";
+const QString kTituloMomento = "Diagrama de Momento (Tn.m)";
+const QString kTituloGiros = "Diagrama de Giros";
+const QString kTituloDeflexiones = "Diagrama de Deflexiones (Mts)";
+
+}  // namespace
+
+void frmGeneral::Titulos() {
+    if (optMomCor->isChecked()) {
+        lbl1->setText(kTituloCortante);
+        lbl2->setText(kTituloMomento);
+    } else {
+        lbl1->setText(kTituloGiros);
+        lbl2->setText(kTituloDeflexiones);
+    }
+}
+
+void frmGeneral::optMomCor_Click() {
+    pct1->Limpiar();
+    pct2->Limpiar();
+    DibujarDiagramas();
+    lbl1->setText(kTituloCortante);
+    lbl2->setText(kTituloMomento);
+}
+
+void frmGeneral::optGirDef_Click() {
+    pct1->Limpiar();
+    pct2->Limpiar();
+    DibujarDiagramas();
+    lbl1->setText(kTituloGiros);
+    lbl2->setText(kTituloDeflexiones);
+}
+
+void frmGeneral::DibujarDiagramas() {
+    const EstadoProyecto& e = ProyectoActual().estado;
+    const float L = e.LuzViga;
+    if (L == 0 || !std::isfinite(L)) return;
+
+    const bool momentos = optMomCor->isChecked();
+    DibujarCurvas(e, pct1, pct2, momentos);
+
+    const int uso = ProyectoActual().materiales.UsoDeflexion;
+    if (momentos) {
+        lblQp->setText(Q(texto::Formato(e.CortanteMax, "###,##0.00")));
+        lblQn->setText(Q(texto::Formato(e.CortanteMin, "###,##0.00")));
+        for (QLabel* l : {lblQmaxp, lblQmaxn, lblQp, lblQn}) l->setVisible(true);
+        pct2->Colocar(lblMn, 480, pct2->ArribaTwips(lblMn));
+        pct2->Colocar(lblMp, 480, pct2->ArribaTwips(lblMp));
+        lblMn->setText(Q(texto::Formato(e.MomentoNegMax, "###,##0.00")));
+        lblMmaxn->setText("Mmax:");
+        lblMmaxp->setText("Mmax:");
+        DeflexionAdmisible = korvex::DeflexionAdmisible(L, uso);
+        lblMp->setText(Q(texto::Formato(e.MomentoPosMax, "###,##0.00")));
+        pct1->setToolTip("Dibujo a escala del Diagrama de Cortante");
+        pct2->setToolTip("Dibujo a escala del Diagrama de Momento");
+    } else {
+        for (QLabel* l : {lblQmaxp, lblQp, lblQmaxn, lblQn}) l->setVisible(false);
+        lblMmaxn->setText(QString::fromUtf8("Deflexión máxima:"));
+        pct2->Colocar(lblMn, 1300, pct2->ArribaTwips(lblMn));
+        // The deflection the check compared with the limit.
+        lblMn->setText(Q(texto::Formato(FlechaLargoPlazo(e, uso), "###,##0.000")));
+        lblMmaxp->setText(QString::fromUtf8("Deflexión máxima admisible:"));
+        pct2->Colocar(lblMp, 2000, pct2->ArribaTwips(lblMp));
+        DeflexionAdmisible = korvex::DeflexionAdmisible(L, uso);
+        lblMp->setText(Q(texto::Formato(DeflexionAdmisible, "###,##0.000")));
+        pct1->setToolTip("Dibujo a escala del Diagrama de Giros");
+        pct2->setToolTip("Dibujo a escala del Diagrama de Deflexiones");
+    }
+}
+
+void frmGeneral::LimpiarDiagramas() {
+    pct1->Limpiar();
+    pct2->Limpiar();
+    for (QLabel* l : {lblQn, lblQp, lblMn, lblMp}) l->clear();
+}
+
+QString frmGeneral::Lectura(const Lienzo* caja, double xTwips) const {
+    const EstadoProyecto& e = ProyectoActual().estado;
+    if (!optMomCor->isEnabled() || e.NumEstaciones < 1 || e.LuzViga <= 0) return {};
+    if (caja != pct1 && caja != pct2) return {};
+    const double W = diagrama::kLineaX2 - diagrama::kLineaX1;
+    const double x = (xTwips - diagrama::kLineaX1) / W * e.LuzViga;  // m along the beam
+    if (x < -0.005 || x > e.LuzViga + 0.005) return {};
+    const int i = Estacion(e, x);
+    const QString abscisa = "x = " + Q(texto::Formato(Muestra(e.DiagX, i), "###,##0.00")) + " m   ";
+    const bool superior = caja == pct1;
+    if (optMomCor->isChecked()) {
+        if (superior) {
+            return abscisa + "V = " + Q(texto::Formato(Muestra(e.DiagCortante, i), "###,##0.00")) +
+                   " Tn";
+        }
+        // Displayed sign: sagging positive.
+        return abscisa + "M = " + Q(texto::Formato(-Muestra(e.DiagMomento, i), "###,##0.00")) +
+               " Tn.m";
+    }
+    if (superior) {
+        return abscisa + QString::fromUtf8("θ = ") +
+               Q(texto::FormatoGeneral(Muestra(e.DiagGiro, i))) + " rad";
+    }
+    // The deflection line scaled to the maximum shown in lblMn.
+    const float flecha = FlechaLargoPlazo(e, ProyectoActual().materiales.UsoDeflexion);
+    const double escala = e.FlechaMax != 0 ? flecha / e.FlechaMax : 0.0;
+    return abscisa + QString::fromUtf8("δ = ") +
+           Q(texto::Formato(Muestra(e.DiagFlecha, i) * escala, "###,##0.000")) + " m";
+}
+
+void frmGeneral::MostrarLectura(Lienzo* caja, double xTwips, double) {
+    const QString t = Lectura(caja, xTwips);
+    if (t.isEmpty()) {
+        statusBar()->clearMessage();
+        return;
+    }
+    statusBar()->showMessage(t);
+    QToolTip::showText(QCursor::pos(), t, caja);
+}
+
+}  // namespace korvex::ui

@@ -1,0 +1,59 @@
+// Sections of the design tests and the comparison of steel areas.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "comun/Vigas.h"
+#include "model/Interfaz.h"
+#include "text/Numeros.h"
+
+namespace korvex::pruebas {
+
+struct Caso {
+    EstadoProyecto e;
+    Seccion s;
+    Materiales m;
+};
+
+inline std::string T(double v) {
+    return texto::TextoSimple(static_cast<float>(v));
+}
+
+// d = total height - cover. A rectangle b x h, or a T (flange on top) or an
+// inverted T of bf 60, hf 10, bw 25, hw 40.
+inline Caso Definir(const char* tipo, float b, float h, float cover, double fc, double fy) {
+    Caso c;
+    Proyecto p;
+    const bool rect = std::string(tipo) == kVigaRect;
+    PonerSeccion(p, tipo, T(b).c_str(), T(h).c_str(), rect ? "" : "25", rect ? "" : "40");
+    c.s = p.seccion;
+    c.e = p.estado;
+    c.m = {T(fc), T(fy), T(cover), 1};
+    c.e.Recubrimiento = cover;
+    c.e.PeralteEfectivo = (rect ? c.s.H : c.s.Hw + c.s.Hf) - cover;
+    return c;
+}
+inline Caso Rect(float b, float h, float cover = 5, double fc = 210, double fy = 4200) {
+    return Definir(kVigaRect, b, h, cover, fc, fy);
+}
+inline Caso Ala(const char* tipo, float cover = 4, double fc = 210) {
+    return Definir(tipo, 60, 10, cover, fc, 4200);
+}
+
+inline double Relativo(double a, double b) {
+    return b != 0 ? std::abs(a - b) / std::abs(b) : std::abs(a);
+}
+// Steel areas to three significant figures.
+inline void Area3(float valor, double esperado) {
+    EXPECT_LT(Relativo(valor, esperado), 0.0051) << valor << " vs " << esperado;
+}
+
+inline const Mensaje kAviso{
+    "El elemento sobrepasa la deflexión máxima estipulada por el Código ACI (American "
+    "Concrete Institute)",
+    "Advertencia", 64};
+
+}  // namespace korvex::pruebas

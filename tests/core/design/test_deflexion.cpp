@@ -1,0 +1,291 @@
+// Design core: effective inertia, deflection and its check, and the whole
+// design run with the checks that come before it.
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "Casos.h"
+#include "analysis/Calculos_Diagramas.h"
+#include "design/Deflexion.h"
+#include "design/DisenarViga.h"
+
+namespace korvex::pruebas {
+namespace {
+
+using Cuentas = std::array<int, 4>;  // 1", 3/4", 1/2", 3/8"
+
+const double kN = 2040000 / (15100 * std::sqrt(210.0));  // Es / Ec at f'c = 210
+const double kRaiz = std::sqrt(210.0);
+
+// Checks kd and Icr of a cracked section against the textbook values.
+void Fisurada(const InerciaSeccionFisurada& r, double kd, double Icr) {
+    EXPECT_LT(Relativo(r.kd, kd), 1e-5) << r.kd << " vs " << kd;
+    EXPECT_LT(Relativo(r.Icr, Icr), 1e-5) << r.Icr << " vs " << Icr;
+}
+
+// 30 x 50, d = 45, d' = 5, Ig = 312500 cm4. Mended: a rectangle defined after
+// a T keeps the T's Bf, Bw, Hf, Hw in the section; they must count as zero.
+TEST(InerciaEfectiva, RectanguloFisuradoSegunElLibroTambienTrasUnaT) {
+    Caso tras = Ala(kVigaT, 5);
+    tras.s.TipoViga = kVigaRect;
+    tras.s.txtB = "30";
+    tras.s.txtH = "50";
+    tras.s.txtBw = tras.s.txtHw = "";
+    Calculos_Geom(tras.s, tras.e);
+    tras.e.PeralteEfectivo = 45;
+    ASSERT_EQ(tras.s.Bf, 60);
+    for (Caso c : {Rect(30, 50, 5), tras}) {
+        SCOPED_TRACE(c.s.Bf);
+        c.e.AsTraccionPos = c.e.AsTraccionNeg = 6.22f;
+        c.e.AsCompresionPos = 2.0f;
+        const double b = 30, d = 45, dp = 5, nAs = kN * 6.22, nAc = kN * 2.0;
+        // Hogging, tension steel only: b kd^2 / 2 = n As (d - kd); Branson's Ie below Ig.
+        double kd = (-nAs + std::sqrt(nAs * nAs + 2 * b * nAs * d)) / b;
+        double Icr = b * kd * kd * kd / 3 + nAs * (d - kd) * (d - kd);
+        const double Mcr = 2 * kRaiz * 312500 / 25, r3 = std::pow(Mcr / 8e5, 3);
+        const InerciaSeccionFisurada r = InerciaEfectiva(c.e, c.s, c.m, false, 8);
+        Fisurada(r, kd, Icr);
+        EXPECT_LT(Relativo(r.Mcr, Mcr), 1e-5);
+        EXPECT_LT(Relativo(r.Ie, r3 * 312500 + (1 - r3) * Icr), 1e-5);
+        // Sagging with compression steel: b kd^2/2 + n A's (kd - d') = n As (d - kd).
+        const double B = nAs + nAc, C = -(nAs * d + nAc * dp);
+        kd = (-B + std::sqrt(B * B - 2 * b * C)) / b;
+        Icr = b * kd * kd * kd / 3 + nAs * (d - kd) * (d - kd) + nAc * (kd - dp) * (kd - dp);
+        Fisurada(InerciaEfectiva(c.e, c.s, c.m, true, 8), kd, Icr);
+        // A cracking moment above the service moment keeps the gross inertia.
+        EXPECT_DOUBLE_EQ(InerciaEfectiva(c.e, c.s, c.m, true, 3).Ie, c.e.InerciaSeccion * 1e8);
+        // Mended: with As = 60 (rho = 4.4 %) Icr = 377000 > Ig = 312500, and
+        // Icr + r^3 (Ig - Icr) fell below Ig (negative already at r = 1.8).
+        c.e.AsTraccionPos = 60;
+        for (float Ma : {2.0f, 0.1f, 1e-4f, 5.0f}) {  // Mcr = 3.62 Tn.m
+            const InerciaSeccionFisurada g = InerciaEfectiva(c.e, c.s, c.m, true, Ma);
+            ASSERT_GT(g.Icr, c.e.InerciaSeccion * 1e8);
+            EXPECT_DOUBLE_EQ(g.Ie, c.e.InerciaSeccion * 1e8) << Ma;
+        }
+    }
+}
+
+// d = 46, Ycg = 29.375.
+TEST(InerciaEfectiva, VigaTConEjeNeutroBajoYDentroDelAla) {
+    Caso c = Ala(kVigaT);
+    const double bf = 60, hf = 10, bw = 25, d = 46, Ig = c.e.InerciaSeccion * 1e8;
+    auto alaFisurada = [&](double nAs, double kd) {
+        return bf * hf * hf * hf / 12 + bf * hf * std::pow(kd - hf / 2, 2) +
+               (kd > hf ? bw * std::pow(kd - hf, 3) / 3 : 0) + nAs * std::pow(d - kd, 2);
+    };
+    // Heavy steel, kd > hf: bf hf (kd - hf/2) + bw (kd - hf)^2 / 2 = n As (d - kd).
+    c.e.AsTraccionPos = 34.2f;
+    double nAs = kN * 34.2;
+    const double A = bw / 2, B = (bf - bw) * hf + nAs, C = -(bf - bw) * hf * hf / 2 - nAs * d;
+    const double kd = (-B + std::sqrt(B * B - 4 * A * C)) / (2 * A);
+    ASSERT_GT(kd, hf);
+    InerciaSeccionFisurada r = InerciaEfectiva(c.e, c.s, c.m, true, 30);
+    Fisurada(r, kd, alaFisurada(nAs, kd));
+    EXPECT_LT(Relativo(r.Mcr, 2 * kRaiz * Ig / 29.375), 1e-5);  // bottom fibre
+    // Light steel, kd <= hf: kd is still the root of the flanged quadratic, the
+    // web terms vanish and the whole flange counts.
+    c.e.AsTraccionPos = 3.0f;
+    nAs = kN * 3.0;
+    r = InerciaEfectiva(c.e, c.s, c.m, true, 30);
+    ASSERT_LE(r.kd, hf);
+    EXPECT_NEAR(A * r.kd * r.kd + ((bf - bw) * hf + nAs) * r.kd - (bf - bw) * hf * hf / 2 - nAs * d,
+                0, 1e-2);
+    EXPECT_LT(Relativo(r.Icr, alaFisurada(nAs, r.kd)), 1e-5);
+    // Hogging: the web in compression, a rectangle of width bw; tension fibre at the top.
+    c.e.AsTraccionNeg = 7.62f;
+    nAs = kN * 7.62;
+    const double kd3 = (-nAs + std::sqrt(nAs * nAs + 2 * bw * nAs * d)) / bw;
+    r = InerciaEfectiva(c.e, c.s, c.m, false, 10);
+    Fisurada(r, kd3, bw * kd3 * kd3 * kd3 / 3 + nAs * (d - kd3) * (d - kd3));
+    EXPECT_LT(Relativo(r.Mcr, 2 * kRaiz * Ig / 20.625), 1e-5);
+    // The inverted T is the T upside down: its flange works under the hogging moment.
+    Caso ti = Ala(kVigaTi);
+    ti.e.AsTraccionNeg = c.e.AsTraccionPos;
+    const auto a = InerciaEfectiva(c.e, c.s, c.m, true, 20);
+    const auto b = InerciaEfectiva(ti.e, ti.s, ti.m, false, 20);
+    EXPECT_EQ(std::tie(a.kd, a.Icr, a.Mcr), std::tie(b.kd, b.Icr, b.Mcr));
+}
+
+// Mended: a sign without service moment has no effective inertia and adds
+// nothing (no division by 0); the smaller inertia governs.
+TEST(FlechaEfectiva, SignosSinMomentoNoAportan) {
+    Caso c = Rect(30, 50, 5);
+    c.e.AsTraccionPos = 6.22f;
+    c.e.DiagMomentoServicio = {0, 2, 8, 5, 0};  // sagging only
+    c.e.MomentoPosMax = 11;
+    c.e.MomentoNegMax = -1;  // a factored hogging moment without a service one
+    c.e.FlechaMax = 3e-5f;   // m5
+    InerciasEfectivas(c.e, c.s, c.m);
+    EXPECT_EQ(c.e.InerciaEfectivaNeg, 0);
+    const double Ie = InerciaEfectiva(c.e, c.s, c.m, true, 8).Ie / 1e8;
+    EXPECT_DOUBLE_EQ(c.e.InerciaEfectivaPos, Ie);
+    CalcularFlechaEfectiva(c.e);
+    EXPECT_FLOAT_EQ(c.e.FlechaEfectiva, static_cast<float>(3e-5f / Ie));
+
+    c.e.DiagMomentoServicio = {0, 2, 8, -3, 0};
+    c.e.AsTraccionNeg = 3;
+    InerciasEfectivas(c.e, c.s, c.m);
+    ASSERT_GT(c.e.InerciaEfectivaNeg, 0);
+    CalcularFlechaEfectiva(c.e);
+    const double menor = std::min(c.e.InerciaEfectivaPos, c.e.InerciaEfectivaNeg);
+    EXPECT_FLOAT_EQ(c.e.FlechaEfectiva, static_cast<float>(3e-5f / menor));
+    c.e.MomentoPosMax = c.e.MomentoNegMax = 0;  // no factored moment: no deflection
+    CalcularFlechaEfectiva(c.e);
+    EXPECT_EQ(c.e.FlechaEfectiva, 0);
+}
+
+// 6 m: L/180 = 0.0333, L/360 = 0.0167; without compression steel lambda = 2,
+// so L/480 = 0.0125 is passed above 0.00625 and L/240 = 0.025 above 0.0125.
+TEST(CheckBaseDeflex, LimitesPorCategoria) {
+    const struct {
+        int uso;
+        float flecha;
+        bool avisa;
+        float lambda;
+    } casos[] = {{1, 0.0334f, true, 1},  {1, 0.0333f, false, 1},  {2, 0.0167f, true, 1},
+                 {2, 0.0166f, false, 1}, {3, 0.00626f, true, 2},  {3, 0.00624f, false, 2},
+                 {4, 0.01251f, true, 2}, {4, 0.01249f, false, 2}, {0, 1.0f, false, 1}};
+    for (const auto& k : casos) {
+        SCOPED_TRACE(testing::Message() << k.uso << " " << k.flecha);
+        Caso c = Rect(30, 50, 5);
+        c.e.LuzViga = 6;
+        c.e.FlechaEfectiva = k.flecha;
+        c.m.UsoDeflexion = k.uso;
+        InterfazRegistro ui;
+        Check_base_Deflex(c.e, c.s, c.m, ui);
+        EXPECT_EQ(ui.mensajes, k.avisa ? std::vector<Mensaje>{kAviso} : std::vector<Mensaje>{});
+        EXPECT_FLOAT_EQ(c.e.LambdaDeflexion, k.lambda);
+    }
+}
+
+// lambda = 2 / (1 + 50 rho') from the section with more compression steel
+// (the negative one when equal) and its width, computed once and kept.
+TEST(CheckBaseDeflex, RhoPrimaDeLaSeccionConMasAceroDeCompresion) {
+    const struct {
+        const char* tipo;
+        float ascPos, ascNeg, comportamiento;
+        float b;  // cm, width taken for rho'
+    } casos[] = {
+        {kVigaT, 3, 1, 1.0f, 60},   // positive section, flange as a rectangle: bf
+        {kVigaT, 3, 1, 2.0f, 25},   // positive section, T behaviour: bw
+        {kVigaT, 2, 2, 1.0f, 25},   // equal: the negative section of a T, bw
+        {kVigaTi, 3, 1, 1.0f, 25},  // positive section of an inverted T: bw
+        {kVigaTi, 1, 3, 1.0f, 60},  // negative section, flange as a rectangle: bf
+        {kVigaRect, 2, 0, 1.0f, 30},
+    };
+    for (const auto& k : casos) {
+        SCOPED_TRACE(testing::Message() << k.tipo << " " << k.ascPos << " " << k.ascNeg);
+        Caso c = std::string(k.tipo) == kVigaRect ? Rect(30, 51, 5) : Ala(k.tipo);
+        c.e.LuzViga = 6;  // d = 46 in every case
+        c.e.AsCompresionPos = k.ascPos;
+        c.e.AsCompresionNeg = k.ascNeg;
+        c.e.ComportamientoT = k.comportamiento;
+        c.m.UsoDeflexion = 3;
+        InterfazRegistro ui;
+        Check_base_Deflex(c.e, c.s, c.m, ui);
+        EXPECT_EQ(c.e.ComportamientoT, k.b);
+        const double Asc = std::max(k.ascPos, k.ascNeg);
+        EXPECT_NEAR(c.e.LambdaDeflexion, 2 / (1 + 50 * Asc / (46 * k.b)), 1e-6);
+    }
+}
+
+// A simply supported span L (m) under a uniform load w (Tn/m, "Otros"),
+// sampled as the calculation does: modulus from f'c, then the diagrams.
+void VigaUniforme(Caso& c, float L, float w) {
+    PonerViga(c.e, L, {Uniforme(0, L, w, kOtros, L)});
+    c.e.ModuloElasticidad =
+        static_cast<float>(std::sqrt(texto::NumeroCampo(c.m.txtFc)) * 15100 * 10);
+    Calculos_Diagramas(c.e);
+}
+
+// 30 x 50, cover 5; w = 2 Tn/m plus the self weight 0.36 Tn/m (factored 1.4):
+// Mu = (2 + 1.4 x 0.36) x 36 / 8 = 11.27 Tn.m.
+TEST(DisenarViga, VigaSimplementeApoyadaDeSeisMetros) {
+    Caso c = Rect(30, 50, 5);
+    VigaUniforme(c, 6, 2);
+    ASSERT_NEAR(c.e.MomentoPosMax, 11.268, 0.005);
+    c.m.UsoDeflexion = 2;
+    InterfazRegistro ui;
+    DisenarViga(c.e, c.s, c.m, ui);
+    EXPECT_NEAR(c.e.AsTraccionPos, 7.06, 0.01);
+    // Deflection 5 w L^4 / (384 Ec Ie) with the service load 2.36 Tn/m, cracked Ie < Ig.
+    EXPECT_LT(c.e.InerciaEfectivaPos, 0.003125);
+    const double Ec = std::sqrt(210.0) * 151000;  // Tn/m2
+    const double delta = 5 * 2.36 * std::pow(6, 4) / (384 * Ec * c.e.InerciaEfectivaPos);
+    EXPECT_LT(Relativo(c.e.FlechaEfectiva, delta), 0.002);
+    EXPECT_EQ(ui.mensajes.size(), 6.0 / 360 < c.e.FlechaEfectiva ? 1u : 0u);
+}
+
+TEST(DisenarViga, FallaPorFlexionMuestraSoloSuMensaje) {
+    Caso c = Rect(20, 30, 5);
+    VigaUniforme(c, 8, 6);   // Mu far beyond the section
+    c.e.Varillas[0][0] = 7;  // left by an earlier calculation
+    c.e.LambdaDeflexion = 3;
+    c.m.UsoDeflexion = 1;
+    InterfazRegistro ui;
+    DisenarViga(c.e, c.s, c.m, ui);
+    ASSERT_EQ(ui.mensajes.size(), 1u);
+    EXPECT_EQ(ui.mensajes[0].texto, "Esta Sección no resiste esta solicitud de cargas");
+    EXPECT_EQ(ui.preguntasEstribo, 0);     // no shear design
+    EXPECT_EQ(c.e.Varillas[0][0], 7);      // no bar table
+    EXPECT_EQ(c.e.InerciaEfectivaPos, 0);  // no deflection
+    EXPECT_EQ(c.e.FalloDiseno, 1.0f);
+    EXPECT_FLOAT_EQ(c.e.LambdaDeflexion, 1);
+}
+
+// The messages come in the order raised: the shear failure, then the warning.
+TEST(DisenarViga, FallaPorCortanteSigueConVarillasYDeflexion) {
+    Caso c = Rect(30, 50, 5);
+    VigaUniforme(c, 6, 2);
+    c.e.CortanteMaxAbs = 80;  // Tn: beyond Vc + 2.1 sqrt(f'c) bv d
+    c.e.FlechaMax *= 50;      // and a deflection beyond L/480 / 2
+    c.e.Varillas[0][0] = 7;
+    c.m.UsoDeflexion = 3;
+    InterfazRegistro ui;
+    DisenarViga(c.e, c.s, c.m, ui);
+    ASSERT_EQ(ui.mensajes.size(), 2u);
+    EXPECT_EQ(ui.mensajes[0].texto, "La viga falla por cortante, redimensionar sección");
+    EXPECT_EQ(ui.mensajes[1], kAviso);
+    EXPECT_EQ(c.e.FalloDiseno, 1.0f);
+    EXPECT_EQ(c.e.AsTraccionPos, 0);
+    EXPECT_EQ(c.e.Varillas, (std::array<Cuentas, 4>{}));  // the table ran on zero steel
+    EXPECT_FLOAT_EQ(c.e.LambdaDeflexion, 2);  // the check too, with the rectangle's width
+    EXPECT_EQ(c.e.ComportamientoT, 30);
+    EXPECT_TRUE(std::isfinite(c.e.FlechaEfectiva));
+}
+
+// Mended: what the design divides by is refused before it, naming the field.
+TEST(VerificarDiseno, RechazaLoQueElDisenoDivide) {
+    const struct {
+        const char* tipo;
+        char campo;  // f'c, fy, recubrimiento, tipo, b, h, bw (w), hw (v)
+        const char* valor;
+        const char* nombra;
+    } casos[] = {
+        {kVigaRect, 'c', "abc", "f'c"},
+        {kVigaRect, 'y', "", "fy"},
+        {kVigaRect, 'r', "0", "Recubrimiento"},
+        {kVigaRect, 't', "Viga_X", "tipo de sección"},
+        {kVigaRect, 'h', "", "dimensión h "},
+        {kVigaRect, 'r', "60", "peralte efectivo d = -10 cm"},
+        {kVigaT, 'b', "0", "dimensión bf "},
+        {kVigaTi, 'v', "0", "dimensión hw "},
+    };
+    for (const auto& k : casos) {
+        SCOPED_TRACE(std::string(k.tipo) + " " + k.campo + " = " + k.valor);
+        Caso c = std::string(k.tipo) == kVigaRect ? Rect(30, 50, 5) : Ala(k.tipo, 5);
+        EXPECT_TRUE(VerificarDiseno(c.e, c.s, c.m).empty());  // sound before the change
+        std::string* campos[] = {&c.m.txtFc, &c.m.cboFy, &c.m.txtRec, &c.s.TipoViga,
+                                 &c.s.txtB,  &c.s.txtH,  &c.s.txtBw,  &c.s.txtHw};
+        *campos[std::string("cyrtbhwv").find(k.campo)] = k.valor;
+        Calculos_Geom(c.s, c.e);
+        const std::vector<Mensaje> m = VerificarDiseno(c.e, c.s, c.m);
+        ASSERT_EQ(m.size(), 1u);
+        EXPECT_NE(m[0].texto.find(k.nombra), std::string::npos) << m[0].texto;
+        EXPECT_EQ(m[0].titulo, "Datos Incorrectos");
+        EXPECT_EQ(m[0].estilo, 16);
+    }
+}
+
+}  // namespace
+}  // namespace korvex::pruebas

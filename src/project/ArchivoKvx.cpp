@@ -313,7 +313,23 @@ std::optional<Mensaje> LeerKvx(std::string_view bytes, Proyecto& p) {
         }
     }
     const int declaradas = q.estado.NumCargas;
-    const int presentes = static_cast<int>(lineas.size()) - 1;
+    int presentes = static_cast<int>(lineas.size()) - 1;
+    // After the loads, the options record of a project saved with the
+    // live-load arrangements on: that record alone, and only there.
+    q.estado.AlternanciaViva = false;
+    if (presentes > declaradas) {
+        const std::size_t i = static_cast<std::size_t>(declaradas) + 1;
+        const std::string_view extra = Recortar(lineas[i]);
+        if (extra == kRegistroOpciones && i + 1 == lineas.size()) {
+            q.estado.AlternanciaViva = true;
+            --presentes;
+        } else if (!extra.empty() && extra.front() == '"') {
+            return Rechazo(static_cast<int>(i) + 1, 0, "",
+                           std::string("después de las cargas solo se admite el registro de "
+                                       "opciones ") +
+                               kRegistroOpciones);
+        }
+    }
     if (presentes != declaradas) {
         return Rechazo(1, 15, "número de cargas",
                        "la cabecera indica " + Cantidad(declaradas, "carga", "cargas") +
@@ -439,6 +455,12 @@ std::optional<Mensaje> EscribirKvx(const Proyecto& p, std::string& bytes) {
             if (f > 0) s += ',';
             s += NumeroTexto(valores[f]);
         }
+        s += "\r\n";
+    }
+    // The options record only when an option is on, so that a project
+    // without options is the file every version writes and reads.
+    if (e.AlternanciaViva) {
+        s += kRegistroOpciones;
         s += "\r\n";
     }
     bytes = std::move(s);

@@ -1,5 +1,6 @@
-// The project file (.kvx): one header record of 42 fields and one record of
-// eight numbers per load, comma separated, texts in double quotes, Booleans
+// The project file (.kvx): one header record of 42 fields, one record of
+// eight numbers per load and, with the live-load arrangements on, the
+// options record "Opciones",1; comma separated, texts in double quotes, Booleans
 // as #TRUE# / #FALSE#, colours as signed 32-bit integers, CR LF line ends,
 // texts in the Windows-1252 code page.
 //
@@ -20,6 +21,10 @@ namespace korvex {
 // Titles of the messages of the two commands (style 16).
 inline constexpr const char* kTituloAbrir = "Error al abrir el proyecto";
 inline constexpr const char* kTituloGuardar = "Error al guardar el proyecto";
+
+// The record that follows the loads of a project saved with the live-load
+// arrangements on (older readers never reach it: they stop at the loads).
+inline constexpr const char* kRegistroOpciones = "\"Opciones\",1";
 
 // Largest file the reader accepts, bytes (32767 loads take about 3 MB).
 inline constexpr std::size_t kTamanoMaximoKvx = 64u << 20;

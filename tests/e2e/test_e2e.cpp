@@ -170,6 +170,13 @@ TEST_F(Korvex, AlternanciaDesdeLaLineaDeOrdenes) {
     EXPECT_GT(e["AsTraccionPos"].get<double>(), 2.5 * a["AsTraccionPos"].get<double>());
     EXPECT_FALSE(Json({"--calcular", Ejemplo("viga_rectangular.kvx"), "--json"})
                      .contains("avisoAlternancia"));
+    // The option saved in the project turns it on as well.
+    std::ifstream f(Ejemplo("viga_t_vuelos.kvx"), std::ios::binary);
+    const std::string guardado((std::istreambuf_iterator<char>(f)), {});
+    const json g =
+        Json({"--calcular", Archivo("opciones.kvx", guardado + "\"Opciones\",1\r\n"), "--json"});
+    EXPECT_EQ(g["alternancia"], true);
+    EXPECT_EQ(g["MomentoPosMax"], e["MomentoPosMax"]);
 }
 
 // What reaches the keys that carry options, points and positions. The

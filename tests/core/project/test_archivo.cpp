@@ -96,6 +96,19 @@ TEST(ArchivoKvx, EjemploDeLaViga6mSeLeeYSeEscribeIgual) {
               "Viga_Rect25506");
     EXPECT_TRUE(p.ventana.optPuntual && p.ventana.optViva && !p.ventana.txtL_Enabled);
     EXPECT_EQ(p.ventana.txtL_BackColor, kColorBoton);
+
+    // The live-load arrangements on: one record more after the loads, which
+    // reads back as the option; off, the bytes above.
+    EXPECT_FALSE(p.estado.AlternanciaViva);
+    p.estado.AlternanciaViva = true;
+    ASSERT_FALSE(EscribirKvx(p, bytes));
+    EXPECT_EQ(bytes, kArchivo + "\"Opciones\",1\r\n");
+    Proyecto q;
+    ASSERT_FALSE(LeerKvx(bytes, q));
+    EXPECT_TRUE(q.estado.AlternanciaViva);
+    EXPECT_EQ(q.estado.Cargas, p.estado.Cargas);
+    ASSERT_FALSE(LeerKvx(kArchivo, q));
+    EXPECT_FALSE(q.estado.AlternanciaViva);  // the file decides
 }
 
 std::string Corto(float v) {
@@ -270,6 +283,11 @@ TEST(ArchivoKvx, CadaRechazoDelLectorDaUnMensajeYNoTocaElProyecto) {
         {"fuera de Single", ConCampo(1, "1E+39"), {"línea 1, campo 1", "finito"}},
         {"menos cargas", ConCampo(15, "2"), {"campo 15", "indica 2 cargas", "1 línea de carga"}},
         {"más cargas", kArchivo + kCarga + "\r\n", {"indica 1 carga y", "2 líneas"}},
+        {"otro registro tras las cargas", kArchivo + "\"Otros\",1\r\n", {"línea 3", "Opciones"}},
+        {"opción con otro valor", kArchivo + "\"Opciones\",2\r\n", {"línea 3", "Opciones"}},
+        {"opciones antes de una carga",
+         kArchivo + "\"Opciones\",1\r\n" + kCarga + "\r\n",
+         {"línea 3", "Opciones"}},
         {"carga corta", L2 + "3,0,3,10,0,3,1\r\n", {"línea 2", "7 campos"}},
         {"tipo de carga 4", L2 + "3,0,3,10,0,3,4,1\r\n", {"línea 2, campo 7", "tipo"}},
         {"carga no finita", L2 + "3,0,3,1E+40,0,3,1,1\r\n", {"línea 2, campo 4", "finito"}},

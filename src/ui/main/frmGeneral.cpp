@@ -262,6 +262,9 @@ void frmGeneral::CrearMenus() {
     mnuArchivoImprimir->setShortcut(QKeySequence("Ctrl+P"));
     mnuArchivoMemoria =
         accion(mnuArchivo, "mnuArchivoMemoria", QString::fromUtf8("Memoria de cálculo…"));
+    mnuArchivoMemoria->setToolTip(
+        QString::fromUtf8("Escribe en un PDF todos los pasos del análisis y del diseño"));
+    mnuArchivoMemoria->setStatusTip(mnuArchivoMemoria->toolTip());
     mnuArchivoRaya = mnuArchivo->addSeparator();
     mnuArchivoRaya->setObjectName("mnuArchivoRaya");
     for (int n = 1; n <= kRecientes; ++n) {

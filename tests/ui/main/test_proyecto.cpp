@@ -259,11 +259,12 @@ TEST_F(Proyectos, MemoriaDeCalculoDesdeElMenu) {
     Robot robot;
     QString propuesto;
     const QString pdf = dir.filePath("memoria de vuelos.pdf");
+    QString destino = pdf;
     robot.Responder("QFileDialog", [&](QWidget* w) {
         auto* d = static_cast<QFileDialog*>(w);
         propuesto = d->selectedFiles().value(0);
         if (QWidget* f = d->focusWidget()) f->clearFocus();
-        d->selectFile(pdf);
+        d->selectFile(destino);
         QMetaObject::invokeMethod(d, "accept");
     });
     g->mnuArchivoMemoria->trigger();
@@ -272,6 +273,14 @@ TEST_F(Proyectos, MemoriaDeCalculoDesdeElMenu) {
     const QByteArray bytes = Bytes(pdf);
     EXPECT_TRUE(bytes.startsWith("%PDF-"));
     EXPECT_GT(bytes.count("/Type /Page") - bytes.count("/Type /Pages"), 2) << "several pages";
+    // A file that cannot be written (no file may be made in /proc, not even
+    // by root): a message naming it, nothing left behind.
+    destino = "/proc/memoria.pdf";
+    g->mnuArchivoMemoria->trigger();
+    EXPECT_EQ(UltimoMensaje().estilo, kEstiloCritico);
+    EXPECT_TRUE(QString::fromStdString(UltimoMensaje().texto).contains(destino))
+        << UltimoMensaje().texto;
+    EXPECT_FALSE(QFile::exists(destino));
 }
 
 }  // namespace

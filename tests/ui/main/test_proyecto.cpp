@@ -130,6 +130,7 @@ TEST_F(Proyectos, PreguntaDeGuardarCancelarNoYSi) {
     const QString ruta = Copia("viga_rectangular.kvx", "r.kvx");
     const QString otra = Copia("viga_t_invertida.kvx", "t.kvx");
     const QByteArray original = Bytes(ruta);
+    EXPECT_FALSE(g->Cambiado()) << "a fresh window has nothing to save";
     ASSERT_TRUE(g->AbrirArchivo(ruta));
     const Mensaje pregunta{"¿Desea guardar los cambios del proyecto?", "Guardar cambios",
                            kEstiloSiNoCancelar};

@@ -58,6 +58,14 @@ TEST(AltaResolucion, IconosDibujadosAlTamanoDelDispositivo) {
             EXPECT_EQ(doble.deviceIndependentSize(), QSizeF(32, 32));
             // The picture drawn at 64 pixels, not the 32-pixel one enlarged.
             EXPECT_EQ(imagen(doble), imagen(icono.pixmap(QSize(64, 64), 1.0, modo)));
+            // A drawing, not an empty picture: opaque ink and clear background both present.
+            const QImage img = imagen(doble);
+            int opacos = 0;
+            for (int y = 0; y < img.height(); ++y) {
+                for (int x = 0; x < img.width(); ++x) opacos += qAlpha(img.pixel(x, y)) == 255;
+            }
+            EXPECT_GT(opacos, 64 * 64 / 10);
+            EXPECT_LT(opacos, 64 * 64);
         }
     }
     EXPECT_TRUE(Icono("Otra").isNull());

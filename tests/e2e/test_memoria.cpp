@@ -1,12 +1,10 @@
 // The calculation report written by the built `korvex --memoria`, read back
 // with poppler's pdftotext and pdfinfo and compared with the JSON of
 // `korvex --calcular --json` on the same project: every load, the extremes,
-// steel areas, stirrups, effective inertias and deflections as printed, the
-// page count and footers, the stop at an insufficient section, the
-// pagination rules and the exit statuses.
+// steel areas, stirrups, effective inertias, deflections and messages as
+// printed, one footer per page, the pagination of a long table and the exit
+// statuses. What each part says is pinned by the core's report tests.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <charconv>
 #include <cmath>
@@ -16,34 +14,20 @@
 #include <regex>
 #include <sstream>
 
+#include "comun/Proceso.h"
+#include "comun/Vigas.h"
 #include "project/ArchivoKvx.h"
 
-namespace korvex {
+namespace korvex::pruebas {
 namespace {
 
 namespace fs = std::filesystem;
 using nlohmann::json;
 
-struct Ejecucion {
-    int estado = -1;
-    std::string salida, error;
-};
-
 std::string Leer(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
     std::stringstream s;
-    s << f.rdbuf();
+    s << std::ifstream(p, std::ios::binary).rdbuf();
     return s.str();
-}
-
-std::string Comillas(const std::string& s) {
-    std::string r = "'";
-    for (char c : s) r += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return r + "'";
-}
-
-std::string Ejemplo(const char* nombre) {
-    return (fs::path(KORVEX_EJEMPLOS) / nombre).string();
 }
 
 // The shortest text of a Single, as the report prints a stored value.
@@ -90,37 +74,16 @@ class Memoria : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    // korvex with no display of any kind.
-    Ejecucion Correr(const std::vector<std::string>& args) {
-        std::string orden =
-            "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + Comillas(KORVEX_EXE);
-        for (const std::string& a : args) orden += " " + Comillas(a);
-        return Sistema(orden);
+    static Ejecucion Correr(const std::vector<std::string>& args) {
+        return Ejecutar(KORVEX_EXE, args);
     }
 
-    Ejecucion Sistema(const std::string& orden) {
-        const int r = std::system((orden + " >" + Comillas((dir_ / "salida").string()) + " 2>" +
-                                   Comillas((dir_ / "error").string()) + " </dev/null")
-                                      .c_str());
-        Ejecucion e;
-        e.estado = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
-        e.salida = Leer(dir_ / "salida");
-        e.error = Leer(dir_ / "error");
-        return e;
-    }
-
-    // pdftotext in content order (`-raw`) or laid out (`-layout`); pages end with \f.
-    std::string Texto(const std::string& pdf, const char* modo = "-raw") {
-        const Ejecucion e = Sistema(std::string("pdftotext ") + modo + " " + Comillas(pdf) + " -");
+    // pdftotext in content order (`-raw`), laid out or with word boxes;
+    // pages end with \f.
+    static std::string Texto(const std::string& pdf, const char* modo = "-raw") {
+        const Ejecucion e = Ejecutar("pdftotext", {modo, pdf, "-"});
         EXPECT_EQ(e.estado, 0) << "pdftotext (poppler-utils): " << e.error;
         return e.salida;
-    }
-
-    int Paginas(const std::string& pdf) {
-        const Ejecucion e = Sistema("pdfinfo " + Comillas(pdf));
-        std::smatch m;
-        return std::regex_search(e.salida, m, std::regex(R"(Pages:\s+(\d+))")) ? std::stoi(m[1])
-                                                                               : -1;
     }
 
     std::string Guardar(const std::string& nombre, const Proyecto& p) {
@@ -132,17 +95,10 @@ class Memoria : public ::testing::Test {
     fs::path dir_;
 };
 
-// A rectangular beam b x h on supports J, K with its loads.
-Proyecto Viga(float L, float J, float K, const std::vector<Carga>& cargas, int b = 30, int h = 60) {
-    Proyecto p;
-    p.seccion.TipoViga = kVigaRect;
-    p.seccion.txtB = std::to_string(b);
-    p.seccion.txtH = std::to_string(h);
-    Calculos_Geom(p.seccion, p.estado);
+// A rectangular beam b x h, f'c 210, fy 4200, cover 5, on supports J, K.
+Proyecto Viga(float L, float J, float K, const std::vector<Carga>& cargas) {
+    Proyecto p = Rectangular(L, 30, 60, {}, J, K);
     p.materiales = {"210", "4200", "5", 1};
-    p.estado.LuzViga = L;
-    p.estado.DistJ = J;
-    p.estado.DistK = K;
     p.ventana.txtJ = Simple(J);
     p.ventana.txtK = Simple(K);
     if (J > 0 || K < L) p.ventana.Check_Vuelo = p.estado.VueloGuardado = 1;
@@ -152,26 +108,6 @@ Proyecto Viga(float L, float J, float K, const std::vector<Carga>& cargas, int b
 
 Carga Nueva(float tipo, float cat, float a, float b, float P1, float P2, float L) {
     return {a, b, L - a - b, P1, P2, a + b, tipo, cat};
-}
-
-// Nine loads: every type and category, both cantilevers loaded.
-Proyecto NueveCargas() {
-    const float L = 8;
-    return Viga(
-        L, 1, 7,
-        {Nueva(kPuntual, kViva, 0.5f, 0, 2, 0, L), Nueva(kPuntual, kMuerta, 4, 0, 6, 0, L),
-         Nueva(kPuntual, kOtros, 7.5f, 0, 1.5f, 0, L),
-         Nueva(kDistribuida, kMuerta, 0, 8, 1.2f, 1.2f, L),
-         Nueva(kDistribuida, kViva, 1, 6, 0.5f, 1.5f, L),
-         Nueva(kDistribuida, kOtros, 2, 3, 2, 0.5f, L), Nueva(kMomento, kViva, 3, 0, 1.5f, 0, L),
-         Nueva(kMomento, kMuerta, 6, 0, -2, 0, L), Nueva(kPuntual, kViva, 8, 0, 1, 0, L)});
-}
-
-// The loads of a project file: one record of eight numbers per line.
-std::vector<Carga> CargasDe(const std::string& ruta) {
-    Proyecto p;
-    EXPECT_FALSE(LeerArchivoKvx(ruta, p).has_value());
-    return {p.estado.Cargas.begin() + 1, p.estado.Cargas.begin() + 1 + p.estado.NumCargas};
 }
 
 std::string Plano(const std::string& t) {
@@ -185,32 +121,23 @@ std::string Tras(const std::string& plano, const std::string& etiqueta) {
     return std::regex_search(plano, m, r) ? m[1].str() : std::string();
 }
 
-const char* const kTipos[] = {"", "Puntual", "Distribuida", "Momento"};
-const char* const kCategorias[] = {"", "Viva", "Muerta", "Otros"};
-const char* const kFactores[] = {"", "1.7", "1.4", "1.0"};
-
 // Every check of one report against the JSON of the same calculation.
-void CompararConJson(const std::string& raw, const json& j, const std::vector<Carga>& cargas,
-                     const std::string& que) {
-    SCOPED_TRACE(que);
+void CompararConJson(const std::string& raw, const json& j, const std::vector<Carga>& cargas) {
     const std::string plano = Plano(raw);
-
-    // Every load, with its words, stored values and factor, in one row.
+    static const char* const tipos[][2] = {
+        {"", ""}, {"Puntual", "Tn"}, {"Distribuida", "Tn/m"}, {"Momento", "Tn·m"}};
+    static const char* const categorias[][2] = {
+        {"", ""}, {"Viva", "1.7"}, {"Muerta", "1.4"}, {"Otros", "1.0"}};
+    // Every load in one row: its words, stored values, unit and factor.
     for (std::size_t i = 0; i < cargas.size(); ++i) {
         const Carga& c = cargas[i];
         const bool d = c.Tipo == kDistribuida;
-        const auto t = static_cast<std::size_t>(c.Tipo), k = static_cast<std::size_t>(c.Categoria);
-        const std::string fila = std::to_string(i + 1) + " " + kTipos[t] + " " + kCategorias[k] +
-                                 " " + Simple(c.A) + " " + (d ? Simple(c.B) : "—") + " " +
-                                 Simple(c.P1) + " " + (d ? Simple(c.P2) : "—");
+        const auto* t = tipos[static_cast<int>(c.Tipo)];
+        const auto* k = categorias[static_cast<int>(c.Categoria)];
+        const std::string fila = std::to_string(i + 1) + " " + t[0] + " " + k[0] + " " +
+                                 Simple(c.A) + " " + (d ? Simple(c.B) : "—") + " " + Simple(c.P1) +
+                                 " " + (d ? Simple(c.P2) : "—") + " " + t[1] + " " + k[1];
         EXPECT_NE(plano.find(fila), std::string::npos) << fila;
-        EXPECT_NE(plano.find(fila + " " +
-                             (t == 1   ? "Tn "
-                              : t == 2 ? "Tn/m "
-                                       : "Tn·m ") +
-                             kFactores[k]),
-                  std::string::npos)
-            << fila;
     }
 
     // The extremes and their abscissas.
@@ -225,9 +152,7 @@ void CompararConJson(const std::string& raw, const json& j, const std::vector<Ca
         {"Flecha por inercia \\|δ·I\\|máx \\(servicio\\)", "FlechaMax"},
     };
     for (const auto& [etiqueta, clave] : extremos) {
-        const std::string v = Tras(plano, etiqueta);
-        ASSERT_FALSE(v.empty()) << etiqueta;
-        IgualImpreso(v, j[clave], clave);
+        IgualImpreso(Tras(plano, etiqueta), j[clave], clave);
         const std::string x = Tras(plano, std::string(etiqueta) + R"(\s*\S+\s*\S+)");
         IgualImpreso(x, j["PosicionExtremos"][clave], std::string("x de ") + clave);
     }
@@ -252,7 +177,8 @@ void CompararConJson(const std::string& raw, const json& j, const std::vector<Ca
                      j["EspaciamientoEstribos"], "EspaciamientoEstribos");
     }
 
-    // Effective inertias (cm4 and m4) and the deflections.
+    // Effective inertias (cm4 and m4): the last "= ... cm4 = ... m4" of each
+    // section is its Ie. Then the deflections.
     for (const auto& [titulo, clave] : {std::pair{"de momento positivo", "InerciaEfectivaPos"},
                                         std::pair{"de momento negativo", "InerciaEfectivaNeg"}}) {
         const double Ie = j[clave];
@@ -261,7 +187,6 @@ void CompararConJson(const std::string& raw, const json& j, const std::vector<Ca
         const std::string seccion =
             plano.substr(i, plano.find("Inercia efectiva de la", i + 10) - i);
         if (Ie == 0) continue;
-        // The last "= ... cm4 = ... m4" of the section is its Ie.
         const std::regex r(R"(= ([\d,]+) cm4 = ([\d.]+(×10-\d+)?) m4)");
         std::smatch m;
         for (auto it = std::sregex_iterator(seccion.begin(), seccion.end(), r);
@@ -274,7 +199,7 @@ void CompararConJson(const std::string& raw, const json& j, const std::vector<Ca
     }
     IgualImpreso(Tras(plano, R"(δ = máx\(δ\+, δ−\) = máx\([^)]*\) =)"), j["FlechaEfectiva"],
                  "FlechaEfectiva");
-    if (j.contains("FlechaLargoPlazo") && plano.find("δlp = λ δ") != std::string::npos) {
+    if (plano.find("δlp = λ δ") != std::string::npos) {
         IgualImpreso(Tras(plano, R"(δlp = λ δ = \S+ × \S+ =)"), j["FlechaLargoPlazo"],
                      "FlechaLargoPlazo");
     }
@@ -292,8 +217,12 @@ void CompararConJson(const std::string& raw, const json& j, const std::vector<Ca
     }
 }
 
-// Page count of pdfinfo, one footer per page, in order.
-void Pies(const std::string& raw, int paginas) {
+// One footer per page, in order, as many as pdfinfo counts.
+void Pies(const std::string& raw, const std::string& pdf) {
+    std::smatch m;
+    const std::string info = Ejecutar("pdfinfo", {pdf}).salida;
+    ASSERT_TRUE(std::regex_search(info, m, std::regex(R"(Pages:\s+(\d+))"))) << info;
+    const int paginas = std::stoi(m[1]);
     ASSERT_GT(paginas, 1);
     std::vector<std::string> hojas;
     std::stringstream s(raw);
@@ -307,90 +236,48 @@ void Pies(const std::string& raw, int paginas) {
             "Página " + std::to_string(i + 1) + " de " + std::to_string(paginas);
         EXPECT_NE(hojas[static_cast<std::size_t>(i)].find(pie), std::string::npos) << pie;
     }
-    EXPECT_EQ(raw.find("Página " + std::to_string(paginas + 1) + " "), std::string::npos);
 }
 
 TEST_F(Memoria, CadaEjemploYNueveCargasIgualesAlJson) {
-    struct Caso {
-        std::string archivo;
-        std::vector<std::string> opciones;
+    // Nine loads: every type and category, both cantilevers loaded.
+    const std::string nueve = Guardar(
+        "nueve.kvx",
+        Viga(8, 1, 7,
+             {Nueva(kPuntual, kViva, 0.5f, 0, 2, 0, 8), Nueva(kPuntual, kMuerta, 4, 0, 6, 0, 8),
+              Nueva(kPuntual, kOtros, 7.5f, 0, 1.5f, 0, 8),
+              Nueva(kDistribuida, kMuerta, 0, 8, 1.2f, 1.2f, 8),
+              Nueva(kDistribuida, kViva, 1, 6, 0.5f, 1.5f, 8),
+              Nueva(kDistribuida, kOtros, 2, 3, 2, 0.5f, 8),
+              Nueva(kMomento, kViva, 3, 0, 1.5f, 0, 8), Nueva(kMomento, kMuerta, 6, 0, -2, 0, 8),
+              Nueva(kPuntual, kViva, 8, 0, 1, 0, 8)}));
+    const std::pair<std::string, std::vector<std::string>> casos[] = {
+        {Ejemplo("viga_rectangular.kvx"), {}},
+        {Ejemplo("viga_t_vuelos.kvx"), {}},
+        {Ejemplo("viga_t_invertida.kvx"), {}},
+        {Ejemplo("viga_t_vuelos.kvx"), {"--alternancia", "--uso", "3"}},
+        {nueve, {"--uso", "4", "--estribo", "1/2"}},
     };
-    std::vector<Caso> casos;
-    for (const char* e : {"viga_rectangular.kvx", "viga_t_vuelos.kvx", "viga_t_invertida.kvx"}) {
-        casos.push_back({Ejemplo(e), {}});
-    }
-    casos.push_back({Ejemplo("viga_t_vuelos.kvx"), {"--alternancia", "--uso", "3"}});
-    casos.push_back({Guardar("nueve.kvx", NueveCargas()), {"--uso", "4", "--estribo", "1/2"}});
-    for (const Caso& c : casos) {
+    for (const auto& [archivo, opciones] : casos) {
+        SCOPED_TRACE(archivo);
         const std::string pdf = (dir_ / "memoria.pdf").string();
-        std::vector<std::string> args = {"--memoria", pdf, c.archivo};
-        args.insert(args.end(), c.opciones.begin(), c.opciones.end());
+        std::vector<std::string> args = {"--memoria", pdf, archivo};
+        args.insert(args.end(), opciones.begin(), opciones.end());
         const Ejecucion e = Correr(args);
-        ASSERT_EQ(e.estado, 0) << c.archivo << e.error;
+        ASSERT_EQ(e.estado, 0) << e.error;
         EXPECT_NE(e.salida.find("Memoria de cálculo escrita en"), std::string::npos);
-        args = {"--calcular", c.archivo, "--json"};
-        args.insert(args.end(), c.opciones.begin(), c.opciones.end());
+        args = {"--calcular", archivo, "--json"};
+        args.insert(args.end(), opciones.begin(), opciones.end());
         const Ejecucion calculo = Correr(args);
         ASSERT_EQ(calculo.estado, 0);
-        const json j = json::parse(calculo.salida);
+        Proyecto p;
+        ASSERT_FALSE(LeerArchivoKvx(archivo, p).has_value());
+        const auto& c = p.estado.Cargas;
         const std::string raw = Texto(pdf);
-        CompararConJson(raw, j, CargasDe(c.archivo), c.archivo);
-        Pies(raw, Paginas(pdf));
+        CompararConJson(raw, json::parse(calculo.salida),
+                        {c.begin() + 1, c.begin() + 1 + p.estado.NumCargas});
+        Pies(raw, pdf);
         fs::remove(pdf);
     }
-}
-
-// A beam too small for its load: the report ends at the failing check of
-// the flexural design, with nothing of the later parts.
-TEST_F(Memoria, UnFalloAFlexionTerminaEnLaSeccionInsuficiente) {
-    const std::string kvx = Guardar(
-        "debil.kvx", Viga(6, 0, 6, {Nueva(kDistribuida, kMuerta, 0, 6, 10, 10, 6)}, 15, 20));
-    const json j = json::parse(Correr({"--calcular", kvx, "--json"}).salida);
-    ASSERT_EQ(j["FalloDiseno"], 1);
-    const std::string pdf = (dir_ / "debil.pdf").string();
-    ASSERT_EQ(Correr({"--memoria", pdf, kvx}).estado, 0);
-    const std::string raw = Texto(pdf);
-    Pies(raw, Paginas(pdf));
-    const std::string plano = Plano(raw);
-    const std::size_t veredicto = plano.rfind("✗ No cumple");
-    const std::size_t parada = plano.find("el diseño se detiene aquí");
-    ASSERT_NE(veredicto, std::string::npos);
-    ASSERT_NE(parada, std::string::npos);
-    EXPECT_LT(veredicto, parada);
-    EXPECT_LT(plano.find("3. Diseño a flexión"), veredicto);
-    // After the stop only the rest of its sentence and the last footer.
-    const std::string resto = plano.substr(parada);
-    EXPECT_TRUE(std::regex_match(
-        resto, std::regex(R"(el diseño se detiene aquí, sin cortante, varillas ni deflexiones\. )"
-                          R"(Página \d+ de \d+ ?)")))
-        << resto;
-    for (const char* parte : {"4. Diseño a cortante", "5. Varillas", "6. Deflexiones", "Avisos"}) {
-        EXPECT_EQ(plano.find(parte), std::string::npos) << parte;
-    }
-}
-
-struct Caja {
-    int pagina;
-    double x0, y0, x1, y1;
-    std::string texto;
-};
-
-// Every word of the document with its box, points from the page's corner.
-std::vector<Caja> Cajas(const std::string& bbox) {
-    std::vector<Caja> c;
-    int pagina = 0;
-    const std::regex palabra(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    std::stringstream s(bbox);
-    for (std::string l; std::getline(s, l);) {
-        if (l.find("<page ") != std::string::npos) ++pagina;
-        std::smatch m;
-        if (std::regex_search(l, m, palabra)) {
-            c.push_back(
-                {pagina, std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), m[5]});
-        }
-    }
-    return c;
 }
 
 // A load table longer than a page: no text outside the margins, the table
@@ -407,21 +294,26 @@ TEST_F(Memoria, PaginasSinCortesNiTextoFueraDeLosMargenes) {
     ASSERT_EQ(Correr({"--memoria", pdf, kvx, "--alternancia"}).estado, 0);
 
     // Margins: 64 pt at both sides; the header above 60 pt, the footer
-    // below 740 pt, the body between 72 and 728 pt.
-    const std::vector<Caja> cajas = Cajas(Texto(pdf, "-bbox"));
-    ASSERT_GT(cajas.size(), 1000u);
-    for (const Caja& c : cajas) {
-        const bool cabecera = c.y1<60, pie = c.y0> 740;
-        EXPECT_TRUE(c.x0 >= 63 && c.x1 <= 549) << c.texto << " en la página " << c.pagina;
-        EXPECT_TRUE(cabecera || pie || (c.y0 >= 71 && c.y1 <= 729))
-            << c.texto << " en la página " << c.pagina << ", y " << c.y0 << ".." << c.y1;
-        EXPECT_TRUE(!cabecera || c.y0 >= 36) << c.texto;
-        EXPECT_TRUE(!pie || c.y1 <= 760) << c.texto;
+    // below 740 pt, the body between 72 and 728 pt (points from the corner).
+    const std::regex palabra(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    std::stringstream cajas(Texto(pdf, "-bbox"));
+    int palabras = 0;
+    for (std::string l; std::getline(cajas, l);) {
+        std::smatch m;
+        if (!std::regex_search(l, m, palabra)) continue;
+        ++palabras;
+        const double x0 = std::stod(m[1]), y0 = std::stod(m[2]);
+        const double x1 = std::stod(m[3]), y1 = std::stod(m[4]);
+        const bool cabecera = y1<60, pie = y0> 740;
+        EXPECT_TRUE(x0 >= 63 && x1 <= 549) << m[5];
+        EXPECT_TRUE(cabecera || pie || (y0 >= 71 && y1 <= 729)) << m[5] << ", y " << y0;
+        EXPECT_TRUE((!cabecera || y0 >= 36) && (!pie || y1 <= 760)) << m[5];
     }
+    EXPECT_GT(palabras, 1000);
 
     // The table, page by page (laid-out text).
-    const std::string layout = Texto(pdf, "-layout");
-    std::stringstream hojas(layout);
+    std::stringstream hojas(Texto(pdf, "-layout"));
     const std::regex fila(
         R"(^\s*(\d+)\s+(Puntual|Distribuida)\s+(Viva|Muerta|Otros)\s+[\d.]+\s+(0\.5|—)\s+0\.1\s+(0\.1|—)\s+(Tn|Tn/m)\s+(1\.7|1\.4|1\.0)\s*$)");
     int siguiente = 1, paginasConFilas = 0;
@@ -435,9 +327,7 @@ TEST_F(Memoria, PaginasSinCortesNiTextoFueraDeLosMargenes) {
                 EXPECT_NE(l.find_first_not_of(' '), l.find('=')) << "fórmula partida: " << l;
                 primera = false;
             }
-            if (l.find("N°") != std::string::npos && l.find("Categoría") != std::string::npos) {
-                encabezado = true;
-            }
+            encabezado |= l.find("N°") != std::string::npos && l.find("Categoría") != l.npos;
             std::smatch m;
             if (std::regex_match(l, m, fila) && siguiente <= 120) {
                 EXPECT_TRUE(encabezado) << "fila sin encabezado: " << l;
@@ -478,26 +368,24 @@ TEST_F(Memoria, EstadosDeSalidaYNingunArchivoAMedias) {
 
     std::ofstream(dir_ / "malo.kvx") << "esto no es un proyecto\r\n";
     const std::string sinCargas = Guardar("vacia.kvx", Viga(6, 0, 6, {}));
-    const std::string previo = "contenido previo";
-    std::ofstream(pdf) << previo;
+    std::ofstream(pdf) << "contenido previo";
     for (const std::string& kvx :
          {(dir_ / "malo.kvx").string(), sinCargas, (dir_ / "no_existe.kvx").string()}) {
         const Ejecucion e = Correr({"--memoria", pdf, kvx});
         EXPECT_EQ(e.estado, 1) << kvx;
         EXPECT_FALSE(e.error.empty()) << kvx;
-        EXPECT_EQ(Leer(pdf), previo) << kvx;
+        EXPECT_EQ(Leer(pdf), "contenido previo") << kvx;
     }
     for (const std::string& destino : {(dir_ / "no_hay" / "m.pdf").string(), dir_.string()}) {
         const Ejecucion e = Correr({"--memoria", destino, ejemplo});
         EXPECT_EQ(e.estado, 1) << destino;
         EXPECT_NE(e.error.find("No se pudo"), std::string::npos) << e.error;
     }
-    EXPECT_FALSE(fs::exists(dir_ / "no_hay"));
     // Nothing but the files the test made.
     int archivos = 0;
     for ([[maybe_unused]] const auto& x : fs::directory_iterator(dir_)) ++archivos;
-    EXPECT_EQ(archivos, 5);  // malo.kvx, vacia.kvx, m.pdf, salida and error
+    EXPECT_EQ(archivos, 3);  // malo.kvx, vacia.kvx, m.pdf
 }
 
 }  // namespace
-}  // namespace korvex
+}  // namespace korvex::pruebas

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <variant>
 
 #include "project/Calculo.h"
@@ -243,6 +244,11 @@ TEST(MemoriaDeCalculo, PartesEnElOrdenDelDisenoConLosNumerosDelRegistro) {
              "Resultado, sección M(+): As = 45.874 cm2 en tracción y A's = 0.153 cm2 en "
              "compresión.",
              "s = mín(smáx, smín, sres) = mín(11.50, 68.41, 10.55) = 10.55 cm",
+             "Estribos: 3/8@10 (diámetro 3/8\" a 10.55 cm, separación truncada a centímetros "
+             "enteros).",
+             "= 250,000 cm4 = 0.0025 m4",
+             "δ = máx(δ+, δ−) = máx(0, 0) = 0.0123 m",
+             "δadm = L / 480 = 8 / 480 = 0.01667 m (0.017 m en pantalla)",
              "δlp = λ δ = 1.97 × 0.0123 = 0.02423 m",
          }) {
         EXPECT_GE(Donde(t, paso, true), 0) << paso;  // the whole result, not a prefix
@@ -346,9 +352,28 @@ TEST(MemoriaDeCalculo, DatosYAnalisisTomadosDelEstado) {
     EXPECT_GE(Donde(t, "6 | Momento | Muerta | 3 | — | -1.5 | — | Tn·m | 1.4"), 0);
     EXPECT_GE(Donde(t, "5 | Momento | Otros | 4 | — | 2 | — | Tn·m | 1.0"), 0);
 
-    const std::string mPos = "Momento positivo máximo M(+) | " + memoria::F2(e.MomentoPosMax) +
-                             " | Tn·m | " + memoria::F2(e.Posiciones.MomentoPosMax) + " | tramo";
-    EXPECT_GE(Donde(t, mPos), 0) << mPos;
+    // The extremes with their abscissas; the live load of M(+) on the span.
+    EXPECT_GE(Donde(t, memoria::F2(e.Posiciones.MomentoPosMax) + " | tramo"), 0);
+    const PosicionExtremos& x = e.Posiciones;
+    const std::tuple<const char*, std::string, float> extremos[] = {
+        {"Cortante máximo Vmáx | ", memoria::F2(e.CortanteMax) + " | Tn", x.CortanteMax},
+        {"Cortante mínimo Vmín | ", memoria::F2(e.CortanteMin) + " | Tn", x.CortanteMin},
+        {"Cortante máximo absoluto |V|máx | ", memoria::F2(e.CortanteMaxAbs) + " | Tn",
+         x.CortanteMaxAbs},
+        {"Momento positivo máximo M(+) | ", memoria::F2(e.MomentoPosMax) + " | Tn·m",
+         x.MomentoPosMax},
+        {"Momento negativo máximo M(−) | ", memoria::F2(e.MomentoNegMax) + " | Tn·m",
+         x.MomentoNegMax},
+        {"Momento máximo absoluto |M|máx | ", memoria::F2(e.MomentoMaxAbs) + " | Tn·m",
+         x.MomentoMaxAbs},
+        {"Giro máximo |θ|máx (servicio) | ", memoria::Cifras(e.GiroMax) + " | rad", x.GiroMax},
+        {"Flecha por inercia |δ·I|máx (servicio) | ", memoria::Cifras(e.FlechaMax) + " | m5",
+         x.FlechaMax},
+    };
+    for (const auto& [nombre, valor, abscisa] : extremos) {
+        const std::string fila = nombre + TextoPlano(valor) + " | " + memoria::F2(abscisa) + " | ";
+        EXPECT_GE(Donde(t, fila), 0) << fila;
+    }
 
     // Tenths of the beam from the sampled diagrams, with the envelope.
     const TablaMemoria* decimos = nullptr;

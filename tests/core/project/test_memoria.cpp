@@ -195,7 +195,7 @@ PasosCalculo RegistroT() {
     d.calculado = true;
     d.n = 9.32264f;
     d.positiva.calculado = true;
-    d.positiva.Ie = 250000;
+    d.positiva.Ie = 251234;
     d.FlechaEfectiva = 0.0123f;
     d.uso = 3;
     d.relacionLuz = 480;
@@ -246,7 +246,7 @@ TEST(MemoriaDeCalculo, PartesEnElOrdenDelDisenoConLosNumerosDelRegistro) {
              "s = mín(smáx, smín, sres) = mín(11.50, 68.41, 10.55) = 10.55 cm",
              "Estribos: 3/8@10 (diámetro 3/8\" a 10.55 cm, separación truncada a centímetros "
              "enteros).",
-             "= 250,000 cm4 = 0.0025 m4",
+             "= 251,234 cm4 = 0.0025123 m4",
              "δ = máx(δ+, δ−) = máx(0, 0) = 0.0123 m",
              "δadm = L / 480 = 8 / 480 = 0.01667 m (0.017 m en pantalla)",
              "δlp = λ δ = 1.97 × 0.0123 = 0.02423 m",

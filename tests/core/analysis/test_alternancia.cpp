@@ -86,6 +86,18 @@ TEST(Alternancia, VigaConDosVuelosResueltaAMano) {
     EXPECT_EQ(e.Posiciones.MomentoPosMax, x.MomentoPosMax.x);
 }
 
+// Four-point bending with live loads: the moment is constant between them;
+// strictly beyond replaces, so the envelope keeps the first station, as the
+// diagrams do.
+TEST(Alternancia, UnExtremoEmpatadoQuedaEnLaPrimeraEstacion) {
+    EstadoProyecto e = Viga(6, 0, 6);
+    AgregarCarga(e, NuevaCarga(kPuntual, 2, 0, 5, 0, kViva));
+    AgregarCarga(e, NuevaCarga(kPuntual, 4, 0, 5, 0, kViva));
+    Calcular(e);
+    EXPECT_NEAR(e.Envolvente.Extremos.MomentoPosMax.valor, 17, 1e-3);  // 1.7 x 5 x 2
+    EXPECT_LT(e.Envolvente.Extremos.MomentoPosMax.x, 2.1f);
+}
+
 // A live trapezoid crossing both supports is cut there with the intensity
 // interpolated; loads on a support belong to the span.
 TEST(Alternancia, RepartoPorZonas) {

@@ -221,28 +221,5 @@ TEST(Barrido, CargasQueEmpiezanOTerminanJustoEnUnaEstacionOUnApoyo) {
     EXPECT_EQ(e.CortanteDer, viga.Evaluar(e.DiagX[e.NumEstaciones]).CortanteDer);
 }
 
-// Superposition of sweeps: two halves of the loads swept apart add up to the
-// whole, station by station.
-TEST(Barrido, DosPartesDeLasCargasSumanElTodo) {
-    Generador g;
-    for (int n = 0; n < 20; ++n) {
-        const EstadoProyecto e = g.Viga(2e5);
-        const AnalizadorViga todo(e);
-        std::vector<Carga> a, b;
-        for (std::size_t i = 0; i < todo.Cargas().size(); ++i) {
-            (i % 2 ? a : b).push_back(todo.Cargas()[i]);
-        }
-        const std::vector<float> X = AbscisasEstaciones(e.LuzViga, 40000);
-        Estaciones s = Barrer(AnalizadorViga(e, a, true), X);
-        s.Sumar(Barrer(AnalizadorViga(e, b, false), X));
-        const Estaciones t = Barrer(todo, X);
-        double escala = 1e-12;
-        for (double m : t.MomentoIzq) escala = std::max(escala, std::fabs(m));
-        for (std::size_t i = 0; i < X.size(); ++i) {
-            ASSERT_NEAR(s.MomentoIzq[i], t.MomentoIzq[i], 1e-9 * escala) << "x = " << X[i];
-        }
-    }
-}
-
 }  // namespace
 }  // namespace korvex

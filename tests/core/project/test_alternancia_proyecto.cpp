@@ -3,18 +3,13 @@
 // sagging moment of about 8.78 Tn.m where the all-loaded beam gives 3.06.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
+#include "comun/Vigas.h"
 #include "project/Calculo.h"
 
 namespace korvex {
 namespace {
 
-std::string Ejemplo(const char* nombre) {
-    return (std::filesystem::path(__FILE__).parent_path() / ".." / ".." / ".." / "ejemplos" /
-            nombre)
-        .string();
-}
+using pruebas::Ejemplo;
 
 TEST(AlternanciaEnElCalculo, VigaTConVuelosDelEjemplo) {
     Proyecto apagada, encendida;

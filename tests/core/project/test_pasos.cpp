@@ -3,18 +3,13 @@
 // results the screen shows, for every example and a flexural failure.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
+#include "comun/Vigas.h"
 #include "project/Calculo.h"
 
 namespace korvex {
 namespace {
 
-std::string Ejemplo(const char* nombre) {
-    return (std::filesystem::path(__FILE__).parent_path() / ".." / ".." / ".." / "ejemplos" /
-            nombre)
-        .string();
-}
+using pruebas::Ejemplo;
 
 // ejemplos/viga_rectangular.kvx: b = 25, h = 50, cover 4 (d = 46 cm, d' = 4),
 // f'c = 210, fy = 2800, Mu = 23.50688 Tn.m = 2 350 688 Kgr.cm.

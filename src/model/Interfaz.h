@@ -9,16 +9,19 @@
 namespace korvex {
 
 // Message-box styles: 0 OK, 16 critical + OK, 33 OK/Cancel + question,
-// 48 exclamation, 64 information.
+// 35 Sí/No/Cancelar + question, 48 exclamation, 64 information.
 inline constexpr int kEstiloSimple = 0;
 inline constexpr int kEstiloCritico = 16;
 inline constexpr int kEstiloPregunta = 33;
+inline constexpr int kEstiloSiNoCancelar = 35;
 inline constexpr int kEstiloExclamacion = 48;
 inline constexpr int kEstiloInformacion = 64;
 
 // Answers of a message box.
 inline constexpr int kRespuestaOk = 1;
 inline constexpr int kRespuestaCancelar = 2;
+inline constexpr int kRespuestaSi = 6;
+inline constexpr int kRespuestaNo = 7;
 
 struct Mensaje {
     std::string texto;
@@ -31,7 +34,8 @@ struct Mensaje {
 class Interfaz {
   public:
     virtual ~Interfaz() = default;
-    // Shows a message and returns kRespuestaOk or kRespuestaCancelar.
+    // Shows a message and returns the answer: kRespuestaOk, kRespuestaCancelar,
+    // or for style 35 kRespuestaSi, kRespuestaNo or kRespuestaCancelar.
     virtual int MostrarMensaje(const Mensaje& m) = 0;
     // Asks for the stirrup bar diameter: "3/8" or "1/2".
     virtual std::string PedirDiametroEstribo() = 0;

@@ -146,6 +146,10 @@ std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, bool imprimiendo) 
     pg.Texto(1000, 12700, "Deflexión máxima (mts):    " + Num(FlechaLargoPlazo(e, uso)));
     pg.Texto(1000, 13000,
              "Deflexión máxima admisible (mts):       " + Num(DeflexionAdmisible(e.LuzViga, uso)));
+    // Whether the design is that of the worst live-load arrangement, on the
+    // free line under the deflections (no other item moves).
+    pg.Texto(1000, 13300,
+             std::string("Carga viva alternada: ") + (e.AlternanciaViva ? "sí" : "no"));
 
     pg.Linea(1000, 14300, 10500, 14300);
     pg.Texto(1000, 14400, "Korvex 2000 - Programa de Diseño de Vigas Simples", E::Cierre);

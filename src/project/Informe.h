@@ -46,7 +46,8 @@ int PuntosLetra(ElementoInforme::Letra letra, bool imprimiendo);
 // The page of project `p`: title, the two diagram pictures with their titles
 // and zero axes, the extremes, the material and section data, the span (j and
 // k only for a beam with cantilevers), loads 1 to 3, the stirrups, the steel,
-// the deflection and its limit, and the closing lines. The logo is placed
+// the deflection and its limit, whether the live load was arranged ("Carga
+// viva alternada: sí" / "no"), and the closing lines. The logo is placed
 // for the printer or the preview as `imprimiendo` says.
 std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, bool imprimiendo);
 

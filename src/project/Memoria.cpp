@@ -18,18 +18,9 @@ constexpr double kTnM2AKgCm2 = 0.1;       // Tn/m2 -> Kgr/cm2
 constexpr double kM4ACm4 = 100000000;     // m4 -> cm4
 constexpr const char* kEs = "2,040,000";  // Kgr/cm2, the steel modulus of the design
 
-const char* PalabraTipo(float tipo) {
-    if (tipo == kPuntual) return "Puntual";
-    if (tipo == kDistribuida) return "Distribuida";
-    if (tipo == kMomento) return "Momento";
-    return "—";
-}
-
-const char* PalabraCategoria(float categoria) {
-    if (categoria == kViva) return "Viva";
-    if (categoria == kMuerta) return "Muerta";
-    if (categoria == kOtros) return "Otros";
-    return "—";
+// The words of the load table, a dash for a code that has none.
+std::string Palabra(const char* w) {
+    return *w ? w : "—";
 }
 
 // Load factor of the factored case for a category (1.7 live, 1.4 dead,
@@ -195,8 +186,9 @@ void Cargas(const Proyecto& p, Redactor& r) {
     for (int i = 1; i <= n; ++i) {
         const Carga& c = e.Cargas[static_cast<std::size_t>(i)];
         const bool distribuida = c.Tipo == kDistribuida;
-        t.filas.push_back({std::to_string(i), PalabraTipo(c.Tipo), PalabraCategoria(c.Categoria),
-                           Dato(c.A), distribuida ? Dato(c.B) : "—", Dato(c.P1),
+        t.filas.push_back({std::to_string(i), Palabra(PalabraTipoCarga(c.Tipo)),
+                           Palabra(PalabraCategoria(c.Categoria)), Dato(c.A),
+                           distribuida ? Dato(c.B) : "—", Dato(c.P1),
                            distribuida ? Dato(c.P2) : "—", UnidadCarga(c.Tipo),
                            FactorCategoria(c.Categoria)});
     }

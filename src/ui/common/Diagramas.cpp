@@ -16,7 +16,23 @@ const QColor kColorSuperior(128, 128, 0);
 const QColor kColorInferior(0, 128, 0);
 const QColor kColorEje(0, 0, 0);
 const QColor kColorMarca(200, 0, 0);
-constexpr double kRadioMarca = 45;  // twips
+const QColor kColorEnvolvente(0, 0, 170);
+constexpr double kRadioMarca = 45;        // twips
+constexpr double kGrosorEnvolvente = 12;  // twips
+
+// With the live-load arrangements on, the extremes are the envelope's.
+bool ConEnvolvente(const EstadoProyecto& e) {
+    return e.AlternanciaViva && e.Envolvente.calculada;
+}
+
+// Station of the largest |value| of a sampled diagram (the first of equals).
+int EstacionMayor(const std::vector<float>& a, int estaciones) {
+    int mayor = 1;
+    for (int i = 1; i <= estaciones; ++i) {
+        if (std::fabs(Muestra(a, i)) > std::fabs(Muestra(a, mayor))) mayor = i;
+    }
+    return mayor;
+}
 
 constexpr double X1 = diagrama::kLineaX1, X2 = diagrama::kLineaX2, Y1 = diagrama::kLineaY;
 constexpr double kAltura = diagrama::kAlturaMaxima;
@@ -38,13 +54,20 @@ void MarcarExtremos(const EstadoProyecto& e, Lienzo* sup, Lienzo* inf, bool mome
         if (e.MomentoPosMax != 0) marca(inf, p.MomentoPosMax, -e.MomentoPosMax * km);
         if (e.MomentoNegMax != 0) marca(inf, p.MomentoNegMax, -e.MomentoNegMax * km);
     } else {
+        // The envelope's rotation and deflection may come from another
+        // arrangement than the curve drawn: the curve's own largest value is
+        // marked then.
+        const bool propia = ConEnvolvente(e);
         if (e.GiroMax != 0) {
-            const int i = Estacion(e, p.GiroMax);
-            marca(sup, p.GiroMax, Muestra(e.DiagGiro, i) * kAltura / e.GiroMax);
+            const int i =
+                propia ? EstacionMayor(e.DiagGiro, e.NumEstaciones) : Estacion(e, p.GiroMax);
+            marca(sup, propia ? (i - 1) * 0.01 : p.GiroMax,
+                  Muestra(e.DiagGiro, i) * kAltura / e.GiroMax);
         }
         if (e.FlechaMax != 0) {
             // The polyline's point k (X1 + k steps) carries station k.
-            const int i = Estacion(e, p.FlechaMax);
+            const int i =
+                propia ? EstacionMayor(e.DiagFlecha, e.NumEstaciones) : Estacion(e, p.FlechaMax);
             const double s = W * 0.01 / L;
             inf->Circulo({X1 + i * s, Y1 - Muestra(e.DiagFlecha, i) * kAltura / e.FlechaMax},
                          kRadioMarca, kColorMarca);
@@ -82,11 +105,29 @@ void DibujarCurvas(const EstadoProyecto& e, Lienzo* sup, Lienzo* inf, bool momen
     if (momentos) {
         const float kq = static_cast<float>(kAltura) / NoCero(e.CortanteMaxAbs);
         const float km = static_cast<float>(kAltura) / NoCero(e.MomentoMaxAbs);
+        // The envelope's upper and lower curves, outlines over the hatch of
+        // the all-loaded diagram; the scales are the envelope's extremes, so
+        // both fit the box.
+        const bool envolvente = ConEnvolvente(e);
+        const EnvolventeViva& env = e.Envolvente;
+        QVector<QPointF> vMax, vMin, mMax, mMin;
         for (float x = 0; x <= W; x += s) {
             ++i;
             sup->Linea({X1 + x, Y1}, {X1 + x, Y1 - Muestra(e.DiagCortante, i) * kq},
                        kColorSuperior);
             inf->Linea({X1 + x, Y1}, {X1 + x, Y1 - Muestra(e.DiagMomento, i) * km}, kColorInferior);
+            if (envolvente && i <= e.NumEstaciones) {
+                vMax.append({X1 + x, Y1 - Muestra(env.CortanteMax, i) * kq});
+                vMin.append({X1 + x, Y1 - Muestra(env.CortanteMin, i) * kq});
+                mMax.append({X1 + x, Y1 - Muestra(env.MomentoMax, i) * km});
+                mMin.append({X1 + x, Y1 - Muestra(env.MomentoMin, i) * km});
+            }
+        }
+        if (envolvente) {
+            for (const auto* c : {&vMax, &vMin})
+                sup->Polilinea(*c, kColorEnvolvente, kGrosorEnvolvente);
+            for (const auto* c : {&mMax, &mMin})
+                inf->Polilinea(*c, kColorEnvolvente, kGrosorEnvolvente);
         }
     } else {
         const float kg = static_cast<float>(kAltura) / NoCero(e.GiroMax);

@@ -1,14 +1,20 @@
 #include "ui/common/Iconos.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
+#include <algorithm>
+#include <map>
 
 namespace korvex::ui {
 
 namespace {
 
-constexpr int kLado = 32;  // px, drawn on a 32 x 32 grid and scaled by Qt
+constexpr int kLado = 32;  // the pictures are drawn on a 32 x 32 grid, scaled to the size asked
 
 const QColor kTinta(40, 40, 40);
 const QColor kHormigon(190, 190, 180);
@@ -96,39 +102,87 @@ void Te(QPainter& p, bool invertida) {
     p.drawPolygon(t);
 }
 
+using Dibujo = void (*)(QPainter&);
+
+// The drawing of `clave` on the 32 x 32 grid; nullptr for an unknown key.
+Dibujo DibujoDe(const QString& clave) {
+    static const std::map<QString, Dibujo> dibujos = {
+        {"Nuevo", Pagina},
+        {"Abrir", Carpeta},
+        {"Salvar", Disco},
+        {"Imprimir", Impresora},
+        {"Cargas", Cargas},
+        {"Secciones", [](QPainter& p) { Te(p, false); }},
+        {"Ayuda", Ayuda},
+        {"Viga_Rect", Rectangulo},
+        {"Viga_T", [](QPainter& p) { Te(p, false); }},
+        {"Viga_Ti", [](QPainter& p) { Te(p, true); }}};
+    const auto it = dibujos.find(clave);
+    return it == dibujos.end() ? nullptr : it->second;
+}
+
+// An icon that paints its picture at whatever size and device pixel ratio
+// it is asked for, so a toolbar on a high-resolution screen gets a sharp
+// picture rather than a small bitmap scaled up.
+class MotorIcono : public QIconEngine {
+  public:
+    explicit MotorIcono(Dibujo dibujo) : dibujo_(dibujo) {}
+
+    void paint(QPainter* p, const QRect& caja, QIcon::Mode modo, QIcon::State estado) override {
+        // Through a pixmap at the device's resolution, so the disabled look
+        // is the style's own.
+        const qreal dpr = p->device() != nullptr ? p->device()->devicePixelRatioF() : 1.0;
+        p->drawPixmap(caja, scaledPixmap(caja.size() * dpr, modo, estado, dpr));
+    }
+
+    QPixmap pixmap(const QSize& tamano, QIcon::Mode modo, QIcon::State estado) override {
+        return scaledPixmap(tamano, modo, estado, 1.0);
+    }
+
+    // `tamano` is in device pixels; the pixmap is drawn at that size.
+    QPixmap scaledPixmap(const QSize& tamano, QIcon::Mode modo, QIcon::State,
+                         qreal escala) override {
+        const int lado = std::max(1, std::min(tamano.width(), tamano.height()));
+        QPixmap px(lado, lado);
+        px.fill(Qt::transparent);
+        {
+            QPainter p(&px);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.scale(lado / double(kLado), lado / double(kLado));
+            p.setPen(QPen(kTinta, 1.2));
+            dibujo_(p);
+        }
+        if (modo != QIcon::Normal) {
+            QStyleOption opcion;
+            opcion.palette = QApplication::palette();
+            px = QApplication::style()->generatedIconPixmap(modo, px, &opcion);
+        }
+        px.setDevicePixelRatio(escala > 0 ? escala : 1.0);
+        return px;
+    }
+
+    QSize actualSize(const QSize& tamano, QIcon::Mode, QIcon::State) override {
+        const int lado = std::min(tamano.width(), tamano.height());
+        return {lado, lado};
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
+    }
+
+    QString key() const override { return QStringLiteral("korvex"); }
+    QIconEngine* clone() const override { return new MotorIcono(dibujo_); }
+
+  private:
+    Dibujo dibujo_;
+};
+
 }  // namespace
 
 QIcon Icono(const QString& clave) {
-    QPixmap px(kLado, kLado);
-    px.fill(Qt::transparent);
-    QPainter p(&px);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(kTinta, 1.2));
-    if (clave == "Nuevo") {
-        Pagina(p);
-    } else if (clave == "Abrir") {
-        Carpeta(p);
-    } else if (clave == "Salvar") {
-        Disco(p);
-    } else if (clave == "Imprimir") {
-        Impresora(p);
-    } else if (clave == "Cargas") {
-        Cargas(p);
-    } else if (clave == "Secciones") {
-        Te(p, false);
-    } else if (clave == "Ayuda") {
-        Ayuda(p);
-    } else if (clave == "Viga_Rect") {
-        Rectangulo(p);
-    } else if (clave == "Viga_T") {
-        Te(p, false);
-    } else if (clave == "Viga_Ti") {
-        Te(p, true);
-    } else {
-        return {};
-    }
-    p.end();
-    return QIcon(px);
+    const Dibujo dibujo = DibujoDe(clave);
+    if (dibujo == nullptr) return {};
+    return QIcon(new MotorIcono(dibujo));
 }
 
 }  // namespace korvex::ui

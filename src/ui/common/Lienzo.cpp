@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
@@ -126,11 +127,23 @@ void Lienzo::Pintar(QPainter& p, const QRectF& destino) const {
     const double sy = r.height() / alto_;
     auto mapa = [&](QPointF t) { return QPointF(r.x() + t.x() * sx, r.y() + t.y() * sy); };
 
+    // A thin line is one pixel of a screen of standard resolution: on a
+    // high-resolution screen (device pixel ratio 2) it is two device pixels
+    // wide, so a hatched diagram keeps its weight while its edges, slopes and
+    // texts are drawn at the device's own resolution. On a printer or a PDF
+    // (ratio 1) it stays the device's finest line.
+    // The engine's device is the surface really painted (a widget's backing
+    // store, or the image a widget is rendered into).
+    const QPaintDevice* superficie =
+        p.paintEngine() != nullptr ? p.paintEngine()->paintDevice() : p.device();
+    const double ratio = superficie != nullptr ? superficie->devicePixelRatio() : 1.0;
+    const double fino = ratio > 1 ? ratio : 0.0;
+
     p.save();
     p.setClipRect(destino);
     for (const Primitiva& q : primitivas_) {
         QPen lapiz(q.color);
-        lapiz.setWidthF(q.grosor > 0 ? q.grosor * std::min(sx, sy) : 0.0);
+        lapiz.setWidthF(q.grosor > 0 ? q.grosor * std::min(sx, sy) : fino);
         lapiz.setCosmetic(q.grosor <= 0);
         p.setPen(lapiz);
         p.setBrush(q.relleno.isValid() ? QBrush(q.relleno) : QBrush(Qt::NoBrush));

@@ -9,7 +9,10 @@
 // What is drawn is kept as a list of primitives in twips, the persistent
 // image of the box: paintEvent replays it, Pintar() replays it on any
 // device and rectangle (the report pastes the diagrams this way), Limpiar()
-// empties it and Primitivas() lets a test read it back.
+// empties it and Primitivas() lets a test read it back. Being replayed on
+// the device itself, the drawing has the device's resolution: on a screen
+// with a device pixel ratio of 2 it is painted with twice the pixels, never
+// scaled up from a smaller picture.
 //
 // Fonts: a text's point size refers to the design size (1 pt = 20 twips)
 // and scales with the box like the lines. Child widgets (value labels) are
@@ -43,7 +46,7 @@ class Lienzo : public QWidget {
         QVector<QPointF> puntos;
         QColor color = Qt::black;
         QColor relleno;        // Poligono and Arco: fill colour; invalid = none
-        double grosor = 0;     // twips; 0 = one device pixel
+        double grosor = 0;     // twips; 0 = a thin line (one pixel at standard resolution)
         double radio = 0;      // Arco, twips
         double inicio = 0;     // Arco, degrees counter-clockwise from the +x axis
         double barrido = 360;  // Arco, degrees

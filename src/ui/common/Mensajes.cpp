@@ -1,5 +1,6 @@
 #include "ui/common/Mensajes.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 
@@ -7,9 +8,20 @@ namespace korvex::ui {
 
 namespace {
 
-// Style = buttons (low 4 bits: 0 OK, 1 OK/Cancel) + icon (16, 32, 48, 64).
-bool ConCancelar(int estilo) {
-    return (estilo & 0x0F) == 1;
+// Style = buttons (low 4 bits: 0 OK, 1 OK/Cancel, 3 Sí/No/Cancelar) + icon
+// (16, 32, 48, 64).
+constexpr int kBotonesOkCancelar = 1;
+constexpr int kBotonesSiNoCancelar = 3;
+
+QMessageBox::StandardButtons Botones(int estilo) {
+    switch (estilo & 0x0F) {
+        case kBotonesOkCancelar:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case kBotonesSiNoCancelar:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        default:
+            return QMessageBox::Ok;
+    }
 }
 
 QMessageBox::Icon Icono(int estilo) {
@@ -28,15 +40,35 @@ QMessageBox::Icon Icono(int estilo) {
 }
 
 int Caja(const Mensaje& m) {
-    QMessageBox caja(
-        Icono(m.estilo), QString::fromStdString(m.titulo), QString::fromStdString(m.texto),
-        ConCancelar(m.estilo) ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
-        QApplication::activeWindow());
+    QMessageBox caja(Icono(m.estilo), QString::fromStdString(m.titulo),
+                     QString::fromStdString(m.texto), Botones(m.estilo),
+                     QApplication::activeWindow());
     caja.setObjectName("MsgBox");
-    caja.setDefaultButton(QMessageBox::Ok);
+    const int botones = m.estilo & 0x0F;
+    // Spanish captions (no Qt translation is loaded); the box's close button
+    // and Esc answer Cancelar.
+    if (botones == kBotonesSiNoCancelar) {
+        caja.button(QMessageBox::Yes)->setText(QString::fromUtf8("&Sí"));
+        caja.button(QMessageBox::No)->setText("&No");
+        caja.setDefaultButton(QMessageBox::Yes);
+    } else {
+        caja.setDefaultButton(QMessageBox::Ok);
+    }
+    if (QAbstractButton* b = caja.button(QMessageBox::Cancel)) {
+        b->setText("Cancelar");
+        caja.setEscapeButton(b);
+    }
     const int r = caja.exec();
-    if (!ConCancelar(m.estilo)) return kRespuestaOk;
-    return r == QMessageBox::Ok ? kRespuestaOk : kRespuestaCancelar;
+    switch (botones) {
+        case kBotonesOkCancelar:
+            return r == QMessageBox::Ok ? kRespuestaOk : kRespuestaCancelar;
+        case kBotonesSiNoCancelar:
+            return r == QMessageBox::Yes  ? kRespuestaSi
+                   : r == QMessageBox::No ? kRespuestaNo
+                                          : kRespuestaCancelar;
+        default:
+            return kRespuestaOk;
+    }
 }
 
 // The stirrup question of the windows, once set.

@@ -1,9 +1,8 @@
 // frmCargas: the load sketch pctCarga (the beam line, the supports placed to
 // scale, one symbol per load in its colour) with the tool tip of each symbol,
 // and the illustrations of the three load types.
-#include <QLabel>
 #include <QPainter>
-#include <QPixmap>
+#include <QWidget>
 
 #include "ui/common/Colores.h"
 #include "ui/common/Lienzo.h"
@@ -24,20 +23,24 @@ const QColor kAzul(0, 0, 255);
 const QColor kViga(0, 0, 0);
 constexpr double kGrosor = 22;  // twips
 
-// A support: a triangle standing on its point, as a small picture.
-QPixmap PixmapApoyo(int ancho, int alto) {
-    QPixmap px(ancho, alto);
-    px.fill(Qt::transparent);
-    QPainter p(&px);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(QColor(150, 150, 150));
-    const QPolygonF t(
-        {QPointF(ancho / 2.0, 0), QPointF(ancho - 1.0, alto * 0.75), QPointF(0.5, alto * 0.75)});
-    p.drawPolygon(t);
-    p.drawLine(QPointF(0, alto - 1.0), QPointF(ancho, alto - 1.0));
-    return px;
-}
+// A support: a triangle standing on its point over a ground line, painted
+// at the screen's own resolution whenever it is shown.
+class ApoyoCroquis : public QWidget {
+  public:
+    ApoyoCroquis(QSize tamano, QWidget* padre) : QWidget(padre) { setFixedSize(tamano); }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(QColor(150, 150, 150));
+        const double ancho = width(), alto = height();
+        p.drawPolygon(QPolygonF({QPointF(ancho / 2.0, 0.5), QPointF(ancho - 1.0, alto * 0.75),
+                                 QPointF(1.0, alto * 0.75)}));
+        p.drawLine(QPointF(0, alto - 1.0), QPointF(ancho, alto - 1.0));
+    }
+};
 
 // The picture of one load type (1 point, 2 distributed, 3 moment) on a beam
 // with or without cantilevers, twips of a 1700 x 900 box.
@@ -89,12 +92,9 @@ void frmCargas::CrearCroquis() {
     pctCarga->setMinimumSize(260, 140);
     pctCarga->setAutoFillBackground(true);
     FondoVentana(pctCarga);
-    const QPixmap apoyo = PixmapApoyo(Lienzo::Px(kAnchoApoyo, this), Lienzo::Px(220, this));
-    for (QLabel** a : {&Apoyo1, &Apoyo2}) {
-        *a = new QLabel(pctCarga);
-        (*a)->setPixmap(apoyo);
-        (*a)->setFixedSize(apoyo.size());
-    }
+    const QSize apoyo(Lienzo::Px(kAnchoApoyo, this), Lienzo::Px(220, this));
+    Apoyo1 = new ApoyoCroquis(apoyo, pctCarga);
+    Apoyo2 = new ApoyoCroquis(apoyo, pctCarga);
     Apoyo1->setObjectName("Apoyo1");
     Apoyo2->setObjectName("Apoyo2");
     pctCarga->Colocar(Apoyo1, kApoyoIzq, kLineaY1);

@@ -26,20 +26,19 @@ namespace korvex::ui {
 
 using namespace cargas;
 
-void frmCargas::cmdAnadir_Click() {
-    EstadoProyecto& e = ProyectoActual().estado;
+bool frmCargas::CamposAceptables() {
     const double L = Numero(txtL), a = Numero(txtA), b = Numero(txtB);
     if (a > L || a + b > L) {
         MostrarMensaje(kMayorLuz, kDistanciaIncorrecta, kEstiloCritico);
         txtA->setText(Doble(L - b));
         Seleccionar(txtA);
-        return;
+        return false;
     }
     if (txtP1->text() == "0" && txtP2->text() == "0") {
         MostrarMensaje("La Carga Distribuida no puede ser 0.", "Valor incorrecto",
                        kEstiloExclamacion);
         Seleccionar(txtP1);
-        return;
+        return false;
     }
     // A distributed load over no length adds nothing, and a varying one
     // would divide its slope (P2 - P1) / b by zero in the analysis.
@@ -47,6 +46,41 @@ void frmCargas::cmdAnadir_Click() {
         MostrarMensaje("La base b de la Carga Distribuida debe ser mayor que 0", "Valor incorrecto",
                        kEstiloExclamacion);
         Seleccionar(txtB);
+        return false;
+    }
+    return true;
+}
+
+Carga frmCargas::CargaDeCampos(float luz) const {
+    const double a = Numero(txtA), b = Numero(txtB);
+    Carga c;
+    c.A = static_cast<float>(a);
+    c.B = static_cast<float>(b);
+    c.C = static_cast<float>(static_cast<double>(luz) - a - b);
+    c.P1 = static_cast<float>(Numero(txtP1));
+    c.P2 = static_cast<float>(Numero(txtP2));
+    c.Fin = c.A + c.B;
+    c.Categoria = optViva->isChecked() ? kViva : optMuerta->isChecked() ? kMuerta : kOtros;
+    c.Tipo = optPuntual->isChecked()       ? kPuntual
+             : optDistribuida->isChecked() ? kDistribuida
+                                           : kMomento;
+    return c;
+}
+
+void frmCargas::VaciarEntrada() {
+    txtA->clear();
+    txtB->clear();
+    txtP1->clear();
+    txtP2->clear();
+    txtA->setFocus(Qt::OtherFocusReason);
+    cmdAnadir->setEnabled(false);
+}
+
+void frmCargas::cmdAnadir_Click() {
+    EstadoProyecto& e = ProyectoActual().estado;
+    if (!CamposAceptables()) return;
+    if (filaEdicion_ > 0) {
+        ModificarCarga();
         return;
     }
     if (e.NumCargas >= kMaxCargas) {
@@ -56,38 +90,22 @@ void frmCargas::cmdAnadir_Click() {
         return;
     }
 
+    // Every addition freezes the beam and writes it again from its fields.
     FijarLuz();
     txtL->setEnabled(false);
     lblL->setEnabled(false);
     FondoBoton(txtL);
-
-    Carga c;
-    c.A = static_cast<float>(a);
-    c.B = static_cast<float>(b);
-    c.C = static_cast<float>(static_cast<double>(e.LuzViga) - a - b);
-    c.P1 = static_cast<float>(Numero(txtP1));
-    c.P2 = static_cast<float>(Numero(txtP2));
-    c.Fin = c.A + c.B;
     e.DistJ = static_cast<float>(Numero(txtJ));
-    c.Categoria = optViva->isChecked() ? kViva : optMuerta->isChecked() ? kMuerta : kOtros;
     e.DistK = Check_Vuelo->isChecked() ? static_cast<float>(Numero(txtK)) : e.LuzViga;
-    c.Tipo = optPuntual->isChecked()       ? kPuntual
-             : optDistribuida->isChecked() ? kDistribuida
-                                           : kMomento;
-    AgregarCarga(e, c);
+    AgregarCarga(e, CargaDeCampos(e.LuzViga));
 
-    txtA->clear();
-    txtB->clear();
-    txtP1->clear();
-    txtP2->clear();
-    txtA->setFocus(Qt::OtherFocusReason);
+    VaciarEntrada();
     for (QLineEdit* s : {txtJ, txtK}) {
         s->setEnabled(false);
         FondoBoton(s);
     }
     lblj->setEnabled(false);
     lblk->setEnabled(false);
-    cmdAnadir->setEnabled(false);
     Check_Vuelo->setEnabled(false);
 
     Llenar_Tabla();
@@ -118,6 +136,7 @@ void frmCargas::LimpiarConsulta() {
 }
 
 void frmCargas::cmdBorrar_Click() {
+    CancelarEdicion();  // the rows are about to move
     EstadoProyecto& e = ProyectoActual().estado;
     if (e.NumCargas < 1) {
         LimpiarCroquis();
@@ -164,6 +183,7 @@ void frmCargas::ReiniciarDesdeGeneral() {
 }
 
 void frmCargas::LiberarViga() {
+    TerminarEdicion();
     for (QWidget* w : std::initializer_list<QWidget*>{lblL, lblj, lblk, Check_Vuelo}) {
         w->setEnabled(true);
     }
@@ -180,6 +200,7 @@ void frmCargas::LiberarViga() {
 }
 
 void frmCargas::Cerrar_Cargas() {
+    CancelarEdicion();  // an edit not confirmed with "Modificar" is dropped
     ProyectoActual().estado.VueloGuardado = Check_Vuelo->isChecked() ? 1 : 0;
     hide();
     Sincronizar();

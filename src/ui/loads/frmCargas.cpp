@@ -293,6 +293,11 @@ void frmCargas::Conectar() {
     connect(cmdReiniciar, &QPushButton::clicked, this, &frmCargas::cmdReiniciar_Click);
     connect(cmdCargasOk, &QPushButton::clicked, this, &frmCargas::cmdCargasOk_Click);
     connect(cmdCalc, &QPushButton::clicked, this, &frmCargas::cmdCalc_Click);
+    // A load of the table back into the fields: a double click on its row or
+    // Enter on the selected row (eventFilter).
+    connect(grid, &QTableWidget::cellDoubleClicked, this,
+            [this](int fila, int) { EditarCarga(fila); });
+    grid->installEventFilter(this);
 
     connect(pctCarga, &Lienzo::MovimientoTwips, this, [this](double x, double y) {
         const QString t = DescripcionEn(x, y);
@@ -307,6 +312,7 @@ void frmCargas::Conectar() {
 // ---- Layout per load type ----------------------------------------------------
 
 void frmCargas::DisponerTipo(int tipo) {
+    TerminarEdicion();  // another type leaves the edited row as it was
     const bool dist = tipo == 2;
     lblB->setEnabled(dist);
     txtB->setEnabled(dist);

@@ -11,10 +11,18 @@
 // (Avisos::CargasAceptadas); the close box hides and unloads it, so the next
 // opening restores it from the project.
 //
-// The window's code lies in four files: frmCargas.cpp (controls and their
+// A load of the table is edited in place: a double click on its row, or
+// Enter on the selected row, puts it back into the fields and "Añadir" reads
+// "Modificar"; pressing it checks the fields as adding does and replaces that
+// row. Esc, another load type, deleting, a reset or closing the window drop
+// the edit and leave the row as it was. An edit changes one load only: the
+// beam (length and supports) stays as the first addition froze it.
+//
+// The window's code lies in five files: frmCargas.cpp (controls and their
 // wiring, layout per load type), CamposCargas.cpp (the field rules),
-// TablaCargas.cpp (load table, resets, restoring, point query) and
-// CroquisCargas.cpp (the sketch and the illustrations).
+// TablaCargas.cpp (load table, resets, restoring, point query),
+// EdicionCargas.cpp (editing a load in place) and CroquisCargas.cpp (the
+// sketch and the illustrations).
 #pragma once
 
 #include <QDialog>
@@ -26,6 +34,7 @@
 
 class QCheckBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -65,7 +74,7 @@ class frmCargas : public QDialog {
     QTableWidget* grid1;
     // Load sketch.
     Lienzo* pctCarga;
-    QLabel *Apoyo1, *Apoyo2;
+    QWidget *Apoyo1, *Apoyo2;
 
     // Largest admissible flange width of the last Ok, cm.
     float BfMax = 0;
@@ -98,6 +107,13 @@ class frmCargas : public QDialog {
     void cmdCalc_Click();
     void Form_Load();
 
+    // Editing a load of the table in place. EditarCarga puts load `fila`
+    // (1..NumCargas) into the fields; CancelarEdicion leaves the row as it
+    // was and empties the fields. FilaEnEdicion is 0 when no load is edited.
+    void EditarCarga(int fila);
+    void CancelarEdicion();
+    int FilaEnEdicion() const { return filaEdicion_; }
+
     // The load sketch of the table (the box is not cleared here).
     void DibujarCargas();
     // Clears the sketch box, leaving the beam line.
@@ -111,6 +127,10 @@ class frmCargas : public QDialog {
 
   public slots:
     void reject() override;  // the close box (Form_Unload)
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;              // Esc cancels an edit
+    bool eventFilter(QObject* objeto, QEvent* e) override;  // Enter on a row of grid
 
   private:
     struct Simbolo {
@@ -128,6 +148,16 @@ class frmCargas : public QDialog {
     std::optional<bool> ReglaAnadir(const QLineEdit* campo) const;
     // The range of a field that passed its number check.
     void RangoCampo(QLineEdit* campo);
+    // The refusals of "Añadir" (span, zero distributed load, b of 0), each
+    // with its message and its field selected; true when the fields pass.
+    bool CamposAceptables();
+    // The load of the entry fields on a beam of length `luz` (m).
+    Carga CargaDeCampos(float luz) const;
+    // After a load was added or replaced: the entry fields emptied, the focus
+    // in a, "Añadir" unavailable until the field rules enable it again.
+    void VaciarEntrada();
+    void ModificarCarga();   // "Modificar": the fields replace the edited row
+    void TerminarEdicion();  // the button reads "Añadir" again
     void Llenar_Tabla();
     // The part of an opening shared by Form_Load and frmcargasload: the
     // distributed layout, the modulus 1, and for a table with loads the
@@ -143,6 +173,7 @@ class frmCargas : public QDialog {
     void Siguiente(QLineEdit* campo);
 
     std::vector<Simbolo> simbolos_;
+    int filaEdicion_ = 0;  // row of the load being edited, 0 for none
 };
 
 }  // namespace korvex::ui

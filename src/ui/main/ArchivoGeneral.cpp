@@ -1,11 +1,15 @@
 // frmGeneral: opening and saving projects through the file dialogs "Abrir"
 // and "Guardar" (filter "Korvex (*.kvx)", extension kvx added when missing),
-// New with its question, and the reset of the whole program.
+// the calculation report to a PDF, New with its questions, and the reset of
+// the whole program.
 //
-// The dialogs start in the folder of the last project opened or saved, kept
-// with QSettings, else the user's documents folder. Saving goes through the
-// atomic writer: a failed save says why and leaves the old file as it was.
+// The dialogs start in the folder of the last file opened or written, kept
+// with QSettings, else the user's documents folder; "Guardar" proposes the
+// project's file, "Memoria de cálculo…" the project's name with .pdf. Saving
+// and the report go through atomic writers: a failure says why and leaves
+// the old file as it was.
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -25,6 +29,7 @@
 #include "ui/common/Rejilla.h"
 #include "ui/loads/frmCargas.h"
 #include "ui/main/frmGeneral.h"
+#include "ui/report/MemoriaPdf.h"
 #include "ui/section/frmSeccion.h"
 
 namespace korvex::ui {
@@ -36,6 +41,7 @@ QString Q(const std::string& s) {
 }
 
 constexpr const char* kFiltro = "Korvex (*.kvx)";
+constexpr const char* kTituloMemoria = "Error al escribir la memoria de cálculo";
 constexpr const char* kClaveCarpeta = "archivos/carpeta";
 
 QString CarpetaInicial() {
@@ -49,15 +55,25 @@ void RecordarCarpeta(const QString& archivo) {
     QSettings().setValue(kClaveCarpeta, QFileInfo(archivo).absolutePath());
 }
 
-// Runs the file dialog (Qt's own widget dialog, the same on every desktop).
-QString Elegir(QWidget* padre, bool guardar) {
-    QFileDialog dlg(padre, guardar ? "Guardar" : "Abrir", CarpetaInicial(), kFiltro);
-    dlg.setObjectName(guardar ? "dlgGuardar" : "dlgAbrir");
+// One file dialog (Qt's own widget dialog, the same on every desktop):
+// title, filter and extension; for saving, the name proposed in the folder.
+struct Dialogo {
+    const char* nombre;  // objectName
+    QString titulo;
+    QString filtro;
+    QString sufijo;
+    bool guardar;
+};
+
+QString Elegir(QWidget* padre, const Dialogo& d, const QString& propuesto = {}) {
+    QFileDialog dlg(padre, d.titulo, CarpetaInicial(), d.filtro);
+    dlg.setObjectName(d.nombre);
     dlg.setOption(QFileDialog::DontUseNativeDialog, true);
-    dlg.setDefaultSuffix("kvx");
-    if (guardar) {
+    dlg.setDefaultSuffix(d.sufijo);
+    if (d.guardar) {
         dlg.setAcceptMode(QFileDialog::AcceptSave);
         dlg.setFileMode(QFileDialog::AnyFile);
+        if (!propuesto.isEmpty()) dlg.selectFile(propuesto);
     } else {
         dlg.setAcceptMode(QFileDialog::AcceptOpen);
         dlg.setFileMode(QFileDialog::ExistingFile);
@@ -66,26 +82,55 @@ QString Elegir(QWidget* padre, bool guardar) {
     return dlg.selectedFiles().constFirst();
 }
 
+const Dialogo kAbrir{"dlgAbrir", "Abrir", kFiltro, "kvx", false};
+const Dialogo kGuardar{"dlgGuardar", "Guardar", kFiltro, "kvx", true};
+const Dialogo kMemoria{"dlgMemoria", QString::fromUtf8("Memoria de cálculo"), "PDF (*.pdf)", "pdf",
+                       true};
+
 }  // namespace
 
 void frmGeneral::mnuArchivoAbrir_Click() {
-    const QString archivo = Elegir(this, false);
-    if (archivo.isEmpty()) return;
-    if (AbrirArchivo(archivo)) RecordarCarpeta(archivo);
+    if (!ConfirmarDescarte()) return;
+    const QString archivo = Elegir(this, kAbrir);
+    if (!archivo.isEmpty()) AbrirArchivo(archivo);
 }
 
 void frmGeneral::mnuArchivoSalvarcomo_Click() {
-    const QString archivo = Elegir(this, true);
-    if (archivo.isEmpty()) return;
+    GuardarComo();
+}
+
+bool frmGeneral::GuardarComo() {
+    const QString propuesto = archivo_.isEmpty() ? QString() : QFileInfo(archivo_).fileName();
+    const QString archivo = Elegir(this, kGuardar, propuesto);
+    return !archivo.isEmpty() && GuardarEn(archivo);
+}
+
+bool frmGeneral::GuardarEn(const QString& archivo) {
     Proyecto& p = ProyectoActual();
     if (frmCargas* c = Registro::Instancia().SiExiste<frmCargas>()) {
         p.ventana = c->EstadoControles();
     }
     if (std::optional<Mensaje> m = GuardarArchivoKvx(archivo.toStdString(), p)) {
         Adaptador().MostrarMensaje(*m);
-        return;
+        return false;
     }
     RecordarCarpeta(archivo);
+    FijarArchivo(archivo);
+    AgregarReciente(archivo);
+    return true;
+}
+
+void frmGeneral::mnuArchivoMemoria_Click() {
+    const QString base = archivo_.isEmpty() ? "memoria" : QFileInfo(archivo_).completeBaseName();
+    const QString ruta = Elegir(this, kMemoria, base + ".pdf");
+    if (ruta.isEmpty()) return;
+    const QString nombre = archivo_.isEmpty() ? QString() : QFileInfo(archivo_).fileName();
+    const QString error = EscribirMemoria(ProyectoActual(), ruta, nombre);
+    if (!error.isEmpty()) {
+        MostrarMensaje(error.toStdString(), kTituloMemoria, kEstiloCritico);
+        return;
+    }
+    RecordarCarpeta(ruta);
 }
 
 bool frmGeneral::AbrirArchivo(const QString& archivo) {
@@ -96,6 +141,10 @@ bool frmGeneral::AbrirArchivo(const QString& archivo) {
     }
     ProyectoActual() = std::move(leido);
     ProyectoAbierto();
+    // The project as opened (and recalculated) is the file's.
+    RecordarCarpeta(archivo);
+    FijarArchivo(archivo);
+    AgregarReciente(archivo);
     return true;
 }
 
@@ -105,6 +154,7 @@ void frmGeneral::ProyectoAbierto() {
     txtFc->setText(Q(m.txtFc));
     cboFy->setCurrentText(Q(m.cboFy));
     txtRec->setText(Q(m.txtRec));
+    chkAlternancia->setChecked(p.estado.AlternanciaViva);
     frmSeccion* sec = Registro::Instancia().Ventana<frmSeccion>();
     sec->CargarSeccion();
 
@@ -126,6 +176,7 @@ void frmGeneral::ProyectoAbierto() {
     }
     Boton("Imprimir")->setEnabled(false);
     mnuArchivoImprimir->setEnabled(false);
+    MostrarAviso();
     // The core's steps of an opening: modulus, section properties, calculation.
     Calcular(true);
 }
@@ -135,8 +186,11 @@ void frmGeneral::cmdReiniciar2_Click() {
 }
 
 void frmGeneral::mnuArchivoNuevo_Click() {
+    // The program's question first; then, for a changed project, whether to
+    // save it before it is cleared.
     if (MostrarMensaje("Esta seguro de que desea abrir un archivo nuevo ?!?", "Documento Nuevo",
-                       kEstiloPregunta) == kRespuestaOk) {
+                       kEstiloPregunta) == kRespuestaOk &&
+        ConfirmarDescarte()) {
         Reiniciar();
     }
 }
@@ -144,6 +198,7 @@ void frmGeneral::mnuArchivoNuevo_Click() {
 void frmGeneral::Reiniciar() {
     Proyecto& p = ProyectoActual();
     ReiniciarGeneral(p.estado);
+    p.estado.AvisoAlternancia.clear();  // no results, no notice
     p.seccion.TipoViga.clear();
     PBar->setValue(0);
     if (frmCargas* c = Registro::Instancia().SiExiste<frmCargas>()) c->ReiniciarDesdeGeneral();
@@ -154,6 +209,8 @@ void frmGeneral::Reiniciar() {
     p.seccion.txtH.clear();
     p.seccion.txtBw.clear();
     p.seccion.txtHw.clear();
+    // A new project, without a file.
+    FijarArchivo({});
 }
 
 }  // namespace korvex::ui

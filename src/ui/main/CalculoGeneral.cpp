@@ -1,7 +1,9 @@
 // frmGeneral: the checks of the material fields and the calculation, run
 // through the core's workflow, with the window's part of each stage and the
-// progress bar.
+// progress bar; the live-load arrangements option and its notice.
 #include <QAction>
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -64,6 +66,25 @@ void frmGeneral::cboFy_Click() {
     if (optMomCor->isEnabled()) cmdCalculos_Click();
 }
 
+// ---- Live-load arrangements -------------------------------------------------
+
+void frmGeneral::chkAlternancia_Click() {
+    // The box shows the project's option: a window bringing it up to date
+    // (an opening, the reset) changes nothing.
+    Proyecto& p = ProyectoActual();
+    const bool activa = chkAlternancia->isChecked();
+    if (p.estado.AlternanciaViva == activa) return;
+    p.estado.AlternanciaViva = activa;
+    // After a calculation the results follow at once, as for fy.
+    if (optMomCor->isEnabled()) cmdCalculos_Click();
+}
+
+void frmGeneral::MostrarAviso() {
+    const std::string& aviso = ProyectoActual().estado.AvisoAlternancia;
+    lblAlternancia->setText(Q(aviso));
+    lblAlternancia->setVisible(!aviso.empty());
+}
+
 // ---- The calculation ------------------------------------------------------
 
 void frmGeneral::cmdCalculos_Click() {
@@ -90,6 +111,7 @@ void frmGeneral::Calcular(bool abierto) {
         switch (etapa) {
             case EtapaCalculo::Limpio:  // diagram choice available, boxes blank
                 txtEstribos->clear();
+                MostrarAviso();
                 optMomCor->setEnabled(true);
                 optGirDef->setEnabled(true);
                 pct1->Limpiar();
@@ -100,6 +122,7 @@ void frmGeneral::Calcular(bool abierto) {
                 break;
             case EtapaCalculo::Diseno:
                 txtEstribos->setText(Q(p.estado.txtEstribos));
+                MostrarAviso();
                 DibujarDiagramas();
                 EscribirCelda(grdAcero, 1, 1,
                               Q(texto::Formato(p.estado.AsTraccionPos, "###,###.00")));

@@ -108,13 +108,24 @@ QString frmGeneral::Lectura(const Lienzo* caja, double xTwips) const {
     const QString abscisa = "x = " + Q(texto::Formato(Muestra(e.DiagX, i), "###,##0.00")) + " m   ";
     const bool superior = caja == pct1;
     if (optMomCor->isChecked()) {
+        auto dos = [](float v) { return Q(texto::Formato(v, "###,##0.00")); };
+        // With the live-load arrangements on, the envelope at x: its largest
+        // and smallest values in the displayed sign.
+        const EnvolventeViva& env = e.Envolvente;
+        const bool envolvente = e.AlternanciaViva && env.calculada;
+        auto rango = [&](float mayor, float menor, const char* unidad) {
+            return envolvente ? QString::fromUtf8("   envolvente: %1 a %2 %3")
+                                    .arg(dos(menor), dos(mayor), unidad)
+                              : QString();
+        };
         if (superior) {
-            return abscisa + "V = " + Q(texto::Formato(Muestra(e.DiagCortante, i), "###,##0.00")) +
-                   " Tn";
+            return abscisa + "V = " + dos(Muestra(e.DiagCortante, i)) + " Tn" +
+                   rango(Muestra(env.CortanteMax, i), Muestra(env.CortanteMin, i), "Tn");
         }
-        // Displayed sign: sagging positive.
-        return abscisa + "M = " + Q(texto::Formato(-Muestra(e.DiagMomento, i), "###,##0.00")) +
-               " Tn.m";
+        // Displayed sign: sagging positive (the moment arrays carry the
+        // analysis sign, so the envelope's smallest is the displayed largest).
+        return abscisa + "M = " + dos(-Muestra(e.DiagMomento, i)) + " Tn.m" +
+               rango(-Muestra(env.MomentoMin, i), -Muestra(env.MomentoMax, i), "Tn.m");
     }
     if (superior) {
         return abscisa + QString::fromUtf8("θ = ") +

@@ -1,9 +1,10 @@
-// frmGeneral: its controls, menus and toolbar, the start state of its
-// controls, and what the section and load windows announce.
+// frmGeneral: its controls, menus and toolbar and the start state of its
+// controls.
 #include "ui/main/frmGeneral.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
@@ -19,14 +20,13 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <type_traits>
 
-#include "design/Seccion.h"
 #include "ui/common/Avisos.h"
-#include "ui/common/Colores.h"
 #include "ui/common/Diagramas.h"
 #include "ui/common/Eventos.h"
 #include "ui/common/Iconos.h"
@@ -46,10 +46,6 @@
 namespace korvex::ui {
 
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 const QString kEscala = "Diagrama a Escala";
 
@@ -90,7 +86,6 @@ QPushButton* Orden(const char* nombre, const QString& texto, const QString& ayud
 
 frmGeneral::frmGeneral(QWidget* padre) : QMainWindow(padre) {
     setObjectName("frmGeneral");
-    setWindowTitle("Korvex 2000 v1.0 ");
     setWindowIcon(Icono("Secciones"));
     CrearControles();
     CrearMenus();
@@ -106,6 +101,25 @@ frmGeneral::frmGeneral(QWidget* padre) : QMainWindow(padre) {
     Registro::Instancia().Ventana<frmUsos>()->ElegirUso(1);
     // The stirrup question of the calculations run from this window.
     FijarPreguntaEstribo(PreguntarEstribo);
+
+    // A project without a file, its data as they start; a .kvx file dropped
+    // on the window opens it; the title follows the user's input.
+    setAcceptDrops(true);
+    titulo_ = new QTimer(this);
+    titulo_->setSingleShot(true);
+    connect(titulo_, &QTimer::timeout, this, &frmGeneral::ActualizarTitulo);
+    qApp->installEventFilter(this);
+    const auto titulo = [this] { titulo_->start(0); };
+    Avisos& avisos = Avisos::Instancia();
+    connect(&avisos, &Avisos::SeccionAceptada, this, titulo);
+    connect(&avisos, &Avisos::SeccionDescartada, this, titulo);
+    connect(&avisos, &Avisos::CargasAceptadas, this, titulo);
+    connect(&avisos, &Avisos::CargasVaciadas, this, titulo);
+    for (QLineEdit* campo : {txtFc, txtRec}) connect(campo, &QLineEdit::textChanged, this, titulo);
+    connect(cboFy, &QComboBox::currentTextChanged, this, titulo);
+    connect(chkAlternancia, &QCheckBox::toggled, this, titulo);
+    FijarArchivo({});
+    ActualizarRecientes();
 }
 
 // ---- Construction ---------------------------------------------------------
@@ -132,6 +146,11 @@ void frmGeneral::CrearControles() {
     cboFy->setToolTip("Resistencia especificada a la fluencia del acero.");
     txtRec = Campo("txtRec", "4", "Recubrimiento", centro);
     cmdUsos = Orden("cmdUsos", "Control de Deflexiones", "Deflexiones Consideradas", centro);
+    chkAlternancia = new QCheckBox(QString::fromUtf8("Alternar carga viva (envolvente)"), centro);
+    chkAlternancia->setObjectName("chkAlternancia");
+    chkAlternancia->setToolTip(QString::fromUtf8(
+        "Diseña para la peor disposición de la carga viva en el tramo y en los vuelos: "
+        "cortante, momentos, acero, estribos y deflexión de la envolvente"));
 
     lblDatos = Etiqueta("lblDatos", "Datos Generales", centro);
     QFont negrita = lblDatos->font();
@@ -167,6 +186,11 @@ void frmGeneral::CrearControles() {
     grdAcero->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdAcero->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     cmdVarillas = Orden("cmdVarillas", "Posibles Varillas a Utilizar", "", frmRespuestas);
+    lblAlternancia = Etiqueta("lblAlternancia", "", frmRespuestas);
+    lblAlternancia->setWordWrap(true);
+    lblAlternancia->setStyleSheet("color: #a00000");
+    lblAlternancia->setToolTip(
+        QString::fromUtf8("Una disposición de la carga viva da un valor mayor que el de diseño"));
 
     frDiagrama = new QGroupBox("Diagramas:", centro);
     frDiagrama->setObjectName("frDiagrama");
@@ -236,8 +260,20 @@ void frmGeneral::CrearMenus() {
     mnuArchivoSalvarcomo = accion(mnuArchivo, "mnuArchivoSalvarcomo", "Guardar");
     mnuArchivoImprimir = accion(mnuArchivo, "mnuArchivoImprimir", "Imprimir");
     mnuArchivoImprimir->setShortcut(QKeySequence("Ctrl+P"));
+    mnuArchivoMemoria =
+        accion(mnuArchivo, "mnuArchivoMemoria", QString::fromUtf8("Memoria de cálculo…"));
+    mnuArchivoMemoria->setToolTip(
+        QString::fromUtf8("Escribe en un PDF todos los pasos del análisis y del diseño"));
+    mnuArchivoMemoria->setStatusTip(mnuArchivoMemoria->toolTip());
     mnuArchivoRaya = mnuArchivo->addSeparator();
     mnuArchivoRaya->setObjectName("mnuArchivoRaya");
+    for (int n = 1; n <= kRecientes; ++n) {
+        QAction* a = accion(mnuArchivo, "", "");
+        a->setObjectName(QString("mnuArchivoReciente%1").arg(n));
+        mnuArchivoReciente[static_cast<std::size_t>(n - 1)] = a;
+    }
+    mnuArchivoRaya2 = mnuArchivo->addSeparator();
+    mnuArchivoRaya2->setObjectName("mnuArchivoRaya2");
     mnuArchivoSalir = accion(mnuArchivo, "mnuArchivoSalir", "Sali&r");
 
     mnuUtilidades = menuBar()->addMenu("Ut&ilidades");
@@ -293,12 +329,13 @@ void frmGeneral::Disponer() {
     datos->addWidget(txtRec, 4, 1);
     datos->addWidget(lblRecu, 4, 2);
     datos->addWidget(cmdUsos, 5, 0, 1, 3);
-    datos->addWidget(Label1, 6, 0, 1, 3);
-    datos->addWidget(lblTipo, 7, 0, 1, 3);
-    datos->addWidget(lblB, 8, 0, 1, 2);
-    datos->addWidget(lblbw, 8, 2);
-    datos->addWidget(lblH, 9, 0, 1, 2);
-    datos->addWidget(lblhw, 9, 2);
+    datos->addWidget(chkAlternancia, 6, 0, 1, 3);
+    datos->addWidget(Label1, 7, 0, 1, 3);
+    datos->addWidget(lblTipo, 8, 0, 1, 3);
+    datos->addWidget(lblB, 9, 0, 1, 2);
+    datos->addWidget(lblbw, 9, 2);
+    datos->addWidget(lblH, 10, 0, 1, 2);
+    datos->addWidget(lblhw, 10, 2);
     datos->setColumnStretch(1, 1);
 
     auto* res = new QGridLayout(frmRespuestas);
@@ -307,6 +344,7 @@ void frmGeneral::Disponer() {
     res->addWidget(lblcms, 0, 2);
     res->addWidget(grdAcero, 1, 0, 1, 3);
     res->addWidget(cmdVarillas, 2, 0, 1, 3);
+    res->addWidget(lblAlternancia, 3, 0, 1, 3);
     res->setColumnStretch(1, 1);
 
     auto* dia = new QVBoxLayout(frDiagrama);
@@ -357,6 +395,7 @@ void frmGeneral::Conectar() {
     connect(cboFy, &QComboBox::currentTextChanged, this,
             [](const QString& t) { ProyectoActual().materiales.cboFy = t.toStdString(); });
     connect(cboFy, &QComboBox::activated, this, [this](int) { cboFy_Click(); });
+    connect(chkAlternancia, &QCheckBox::toggled, this, &frmGeneral::chkAlternancia_Click);
     connect(cmdCalculos, &QPushButton::clicked, this, &frmGeneral::cmdCalculos_Click);
     connect(optMomCor, &QRadioButton::clicked, this, &frmGeneral::optMomCor_Click);
     connect(optGirDef, &QRadioButton::clicked, this, &frmGeneral::optGirDef_Click);
@@ -369,6 +408,14 @@ void frmGeneral::Conectar() {
     connect(mnuArchivoSalvarcomo, &QAction::triggered, this,
             &frmGeneral::mnuArchivoSalvarcomo_Click);
     connect(mnuArchivoImprimir, &QAction::triggered, this, [] { MostrarInforme(); });
+    // The report is available exactly when printing is.
+    connect(mnuArchivoImprimir, &QAction::enabledChanged, mnuArchivoMemoria, &QAction::setEnabled);
+    connect(mnuArchivoMemoria, &QAction::triggered, this, &frmGeneral::mnuArchivoMemoria_Click);
+    for (int n = 1; n <= kRecientes; ++n) {
+        connect(mnuArchivoReciente[static_cast<std::size_t>(n - 1)], &QAction::triggered, this,
+                [this, n] { mnuArchivoReciente_Click(n); });
+    }
+    connect(mnuArchivo, &QMenu::aboutToShow, this, &frmGeneral::ActualizarRecientes);
     connect(mnuArchivoSalir, &QAction::triggered, this, &QWidget::close);
     connect(mnuUtilidadesArea, &QAction::triggered, this, [] { MostrarPoligono(); });
     connect(mnuAyudaIndice, &QAction::triggered, this, [] { MostrarAyuda(1); });
@@ -429,57 +476,6 @@ void frmGeneral::cmdVarillas_Click() {
     v->TablaVarillas();
 }
 
-// ---- What the other windows announce ----------------------------------------
-
-void frmGeneral::SeccionAceptada() {
-    // The load window and the cover become available; with loads, the calculation.
-    Boton("Cargas")->setEnabled(true);
-    txtRec->setEnabled(true);
-    TextoVentana(txtRec);
-    Datos_Seccion();
-    if (ProyectoActual().estado.NumCargas >= 1) cmdCalculos->setEnabled(true);
-}
-
-void frmGeneral::SeccionDescartada() {
-    Datos_Seccion();
-    cmdCalculos->setEnabled(false);
-}
-
-void frmGeneral::CargasAceptadas(bool calculable) {
-    cmdCalculos->setEnabled(calculable);
-}
-
-void frmGeneral::CargasVaciadas(bool reinicio) {
-    LimpiarDiagramas();
-    if (reinicio) {
-        optMomCor->setEnabled(false);
-        optGirDef->setEnabled(false);
-    }
-}
-
-void frmGeneral::Datos_Seccion() {
-    const Seccion& s = ProyectoActual().seccion;
-    const QString b = Q(s.txtB), h = Q(s.txtH);
-    if (s.TipoViga == kVigaT || s.TipoViga == kVigaTi) {
-        lblB->setText("bf: " + b);
-        lblH->setText("hf: " + h);
-        lblbw->setText("bw: " + Q(s.txtBw));
-        lblhw->setText("hw: " + Q(s.txtHw));
-    } else {
-        lblB->setText("b: " + b);
-        lblH->setText("h: " + h);
-    }
-    lblbw->setVisible(s.TipoViga == kVigaT || s.TipoViga == kVigaTi);
-    lblhw->setVisible(s.TipoViga == kVigaT || s.TipoViga == kVigaTi);
-    if (s.TipoViga == kVigaRect) {
-        lblTipo->setText("Tipo de Viga: Rectangular");
-    } else if (s.TipoViga == kVigaT) {
-        lblTipo->setText("Tipo de Viga:   T");
-    } else if (s.TipoViga == kVigaTi) {
-        lblTipo->setText("Tipo de Viga: T Invertida");
-    }
-}
-
 // ---- Start state ----------------------------------------------------------
 
 void frmGeneral::ControlesIniciales() {
@@ -488,6 +484,10 @@ void frmGeneral::ControlesIniciales() {
     }
     mnuArchivoSalvarcomo->setEnabled(false);
     mnuArchivoImprimir->setEnabled(false);
+    mnuArchivoMemoria->setEnabled(false);
+    // The reset clears the arrangements option and its notice.
+    chkAlternancia->setChecked(ProyectoActual().estado.AlternanciaViva);
+    MostrarAviso();
     lblTipo->setText("Tipo de Viga: ");
     lblB->setText("b: ");
     lblH->setText("h: ");
@@ -520,6 +520,11 @@ frmGeneral::EstadoVentana frmGeneral::Estado() const {
 }
 
 void frmGeneral::closeEvent(QCloseEvent* e) {
+    // A changed project is not lost without a word.
+    if (!ConfirmarDescarte()) {
+        e->ignore();
+        return;
+    }
     e->accept();
     // The program ends with its main window: every other window closes too.
     for (QWidget* w : QApplication::topLevelWidgets()) {

@@ -14,26 +14,45 @@
 // workflow, the file writer and the report read. The section and load
 // windows tell it what happened through the signals of Avisos.
 //
-// The window's code lies in four files: frmGeneral.cpp (controls, menus,
-// toolbar, field checks and what the other windows announce),
-// CalculoGeneral.cpp (the calculation), DiagramasGeneral.cpp (plots and the
-// read-out under the mouse) and ArchivoGeneral.cpp (open, save, New and the
-// reset).
+// The project shown has a file (the one opened or saved last; none after
+// New, the reset or at start) and is "changed" while its data (DatosProyecto:
+// what the engineer typed or chose and the file keeps) differ from those of
+// that moment. The title names the file, with an asterisk while changed;
+// closing, New and every way of opening another project first ask whether
+// to save the changes.
+//
+// The window's code lies in seven files: frmGeneral.cpp (controls, menus,
+// toolbar, field checks), AvisosGeneral.cpp (what the other windows
+// announce, the section shown), CalculoGeneral.cpp (the calculation and the
+// live-load arrangements option), DiagramasGeneral.cpp (plots and the
+// read-out under the mouse), ArchivoGeneral.cpp (open, save, the calculation
+// report, New and the reset), CambiosGeneral.cpp (the project's file, its
+// changes, the title and the question to save) and RecientesGeneral.cpp
+// (recent projects and dropped files).
 #pragma once
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
+#include <array>
+
+#include "project/Cambios.h"
 
 class QAction;
+class QCheckBox;
 class QComboBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QMimeData;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QTableWidget;
+class QTimer;
 class QToolBar;
 
 namespace korvex::ui {
@@ -48,6 +67,9 @@ class frmGeneral : public QMainWindow {
 
     explicit frmGeneral(QWidget* padre = nullptr);
 
+    // The window's caption; the title adds the project's file to it.
+    static constexpr const char* kTitulo = "Korvex 2000 v1.0 ";
+
     // Admissible deflection of the last plot, m, rounded to 3 decimals.
     float DeflexionAdmisible = 0;
 
@@ -57,6 +79,8 @@ class frmGeneral : public QMainWindow {
     QComboBox* cboFy;
     QLineEdit* txtRec;
     QPushButton* cmdUsos;
+    // Live-load arrangements: design for the worst arrangement (envelope).
+    QCheckBox* chkAlternancia;
     // The section as shown by Datos_Seccion.
     QLabel *lblDatos, *Label1, *lblTipo, *lblB, *lblH, *lblbw, *lblhw;
     // Results.
@@ -65,6 +89,8 @@ class frmGeneral : public QMainWindow {
     QLineEdit* txtEstribos;
     QTableWidget* grdAcero;
     QPushButton* cmdVarillas;
+    // The notice of the arrangements (empty and hidden when there is none).
+    QLabel* lblAlternancia;
     // Diagrams.
     QGroupBox* frDiagrama;
     QRadioButton* optMomCor;
@@ -81,7 +107,12 @@ class frmGeneral : public QMainWindow {
     QToolBar* Barrah;
     QMenu *mnuArchivo, *mnuUtilidades, *mnuAyuda;
     QAction *mnuArchivoAbrir, *mnuArchivoNuevo, *mnuArchivoSalvarcomo, *mnuArchivoImprimir,
-        *mnuArchivoRaya, *mnuArchivoSalir;
+        *mnuArchivoMemoria, *mnuArchivoRaya, *mnuArchivoSalir;
+    // The recent projects ("&1 viga.kvx" ...), hidden when unused, and the
+    // separator that closes them.
+    static constexpr int kRecientes = 5;
+    std::array<QAction*, kRecientes> mnuArchivoReciente{};
+    QAction* mnuArchivoRaya2;
     QAction* mnuUtilidadesArea;
     QAction *mnuAyudaIndice, *mnuAyudaGuia, *mnuAyudaRaya, *mnuAyudaAbout;
 
@@ -96,6 +127,7 @@ class frmGeneral : public QMainWindow {
     void txtRec_Change();
     void txtRec_LostFocus();
     void cboFy_Click();
+    void chkAlternancia_Click();
     void cmdCalculos_Click();
     void optMomCor_Click();
     void optGirDef_Click();
@@ -120,9 +152,37 @@ class frmGeneral : public QMainWindow {
     // Reads a .kvx file into the project and then ProyectoAbierto(); false
     // (after a message) when it cannot be read, the project unchanged.
     bool AbrirArchivo(const QString& archivo);
-    // "Abrir" and "Guardar" with their file dialogs.
+    // "Abrir" and "Guardar" with their file dialogs; "Memoria de cálculo…"
+    // writes the calculation report to the PDF the save dialog names.
     void mnuArchivoAbrir_Click();
     void mnuArchivoSalvarcomo_Click();
+    void mnuArchivoMemoria_Click();
+    // Opens recent project n (1..5): a file that no longer exists is said so
+    // and leaves the list.
+    void mnuArchivoReciente_Click(int n);
+    // Opens a file the user named (a recent one, a dropped one): the question
+    // to save the changes first, then as "Abrir" does.
+    bool AbrirOtro(const QString& archivo);
+
+    // The project's file ("" when none) and whether its data changed since it
+    // was opened, saved or started.
+    const QString& ArchivoProyecto() const { return archivo_; }
+    bool Cambiado() const;
+    // The question "¿Desea guardar los cambios del proyecto?" when the
+    // project changed: true to go on (Sí and a save that succeeded, or No),
+    // false to leave everything as it was (Cancelar, or the save failed or
+    // was cancelled). Without changes, true with no question.
+    bool ConfirmarDescarte();
+    // Saves the project to `archivo`; false (after the writer's message) when
+    // it could not. It becomes the project's file, unchanged, and recent.
+    bool GuardarEn(const QString& archivo);
+    // The save dialog (proposing the project's file), then GuardarEn; false
+    // when cancelled or refused.
+    bool GuardarComo();
+    // The caption and the file's name, with "*" while changed.
+    void ActualizarTitulo();
+    // The recent projects, newest first, as kept in the settings.
+    static QStringList Recientes();
 
     // What the section and load windows announce (Avisos).
     void SeccionAceptada();
@@ -135,12 +195,16 @@ class frmGeneral : public QMainWindow {
     EstadoVentana Estado() const;
 
     // Abscissa (m) under a box position (twips) and the read-out of the
-    // diagram drawn there ("x = 2.35 m   M = 12.40 Tn.m"); empty outside the
-    // beam or before a calculation.
+    // diagram drawn there ("x = 2.35 m   M = 12.40 Tn.m"; with the live-load
+    // arrangements on, the envelope follows: "   envolvente: -1.20 a 13.05
+    // Tn.m"); empty outside the beam or before a calculation.
     QString Lectura(const Lienzo* caja, double xTwips) const;
 
   protected:
     void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+    bool eventFilter(QObject* objeto, QEvent* e) override;
 
   private:
     void CrearControles();
@@ -155,8 +219,21 @@ class frmGeneral : public QMainWindow {
     void Titulos();
     // The start state of the window's own controls (part of the reset).
     void ControlesIniciales();
+    // The notice of the arrangements from the project's state.
+    void MostrarAviso();
+    // The project is now the one of `archivo` ("" none), as it stands.
+    void FijarArchivo(const QString& archivo);
+    void AgregarReciente(const QString& archivo);
+    void ActualizarRecientes();
+    // The .kvx file a drag carries, or "" (then the drop is refused).
+    static QString ArchivoArrastrado(const QMimeData* datos);
+    // A .kvx dragged over one of the window's fields, taken by the window.
+    bool ArrastreEnCampo(QObject* objeto, QEvent* e);
 
     bool calculando_ = false;
+    QString archivo_;
+    DatosProyecto base_;
+    QTimer* titulo_;  // the title brought up to date after the user's input
 };
 
 }  // namespace korvex::ui

@@ -20,7 +20,8 @@ cálculos y se revisan los resultados, los diagramas y el informe.</p>
 <p>Los botones de la barra superior son, de izquierda a derecha:</p>
 <ol>
 <li><b>Nuevo</b>: pregunta si desea abrir un archivo nuevo y, si acepta, borra
-todos los datos y resultados y deja el programa como al iniciarlo.</li>
+todos los datos y resultados y deja el programa como al iniciarlo (la opción
+<b>Alternar carga viva</b> queda desmarcada).</li>
 <li><b>Abrir</b>: abre un proyecto guardado (archivo <i>.kvx</i>); sus datos
 pasan a las ventanas y los cálculos se realizan de nuevo.</li>
 <li><b>Salvar</b>: guarda el proyecto en un archivo <i>.kvx</i>. Se habilita
@@ -34,8 +35,8 @@ dimensiones. Está disponible mientras el recubrimiento tenga un valor
 numérico.</li>
 <li><b>Ayuda</b>: muestra estas instrucciones.</li>
 </ol>
-<p>El menú <b>Archivo</b> repite Abrir, Nuevo, Guardar e Imprimir y tiene
-<b>Salir</b>; el menú <b>Utilidades</b> tiene <b>Area y Cg</b>, y el menú
+<p>El menú <b>Archivo</b> repite Abrir, Nuevo, Guardar e Imprimir, tiene
+<b>Memoria de cálculo…</b>, los proyectos recientes y <b>Salir</b>; el menú <b>Utilidades</b> tiene <b>Area y Cg</b>, y el menú
 <b>Ayuda</b> tiene <b>Instrucciones</b> (tecla F1), <b>Guía Rápida</b> e
 <b>Información</b>.</p>
 
@@ -67,7 +68,14 @@ cargas ya factorizadas y se usan tal como se escriben. El peso propio de la
 viga se añade solo.</li>
 <li>El dibujo <b>Representación de las Cargas</b> muestra a escala la viga,
 sus apoyos y las cargas ya añadidas.</li>
-<li><b>Añadir</b> pasa la carga a la tabla; <b>Borrar</b> quita la carga
+<li><b>Añadir</b> pasa la carga a la tabla. Para corregir una carga ya
+añadida, haga doble clic en su fila de la tabla (o selecciónela y pulse
+Intro): la carga vuelve a los campos y el botón pasa a decir
+<b>Modificar</b> (“Reemplaza la carga seleccionada”). Al pulsarlo, los campos
+se revisan igual que al añadir y la carga reemplaza a la de esa fila, en el
+mismo lugar de la tabla. Esc, o elegir otro tipo de carga, deja la fila como
+estaba y el botón vuelve a decir <b>Añadir</b>.</li>
+<li><b>Borrar</b> quita la carga
 seleccionada en la tabla o, si no hay ninguna, la última;
 <b>Reiniciar</b> vacía la tabla para empezar de nuevo. <b>Ok</b> acepta las
 cargas y habilita <b>Realizar Cálculos</b>.</li>
@@ -87,6 +95,11 @@ después de definir la sección.</li>
 <li><b>Control de Deflexiones</b>: el uso de la viga (azotea o entrepiso,
 con o sin elementos no estructurales ligados), que fija la deflexión
 admisible.</li>
+<li><b>Alternar carga viva (envolvente)</b>: con la casilla marcada, el
+programa prueba la carga viva en cada zona de la viga (vuelo izquierdo,
+tramo, vuelo derecho) cargada o no, y diseña el acero, los estribos y la
+deflexión para la peor disposición. Si ya hay resultados, al marcarla o
+desmarcarla se calcula de nuevo; se guarda con el proyecto.</li>
 </ul>
 
 <h3>Realizar Cálculos</h3>
@@ -97,6 +110,12 @@ admisible. La barra de progreso muestra el avance. Los resultados aparecen en
 <b>Resultados</b>: la separación de los <b>Estribos</b> y la tabla del acero
 en cm². Si la sección no es suficiente, o la viga es de gran peralte o
 necesita acero en las caras laterales, el programa lo avisa.</p>
+<p>Sin la opción <b>Alternar carga viva</b>, la carga viva actúa en toda la
+viga a la vez. Si alguna disposición de la carga viva da un momento positivo,
+un momento negativo o un cortante mayor que el de diseño (más de un 2 % y
+0.01), debajo de los resultados aparece un aviso en rojo con ese valor y el
+de diseño, por ejemplo “Con carga viva alternada: M(+) = 8.78 Tn.m (diseño:
+3.06). Active «Alternar carga viva».” Con la opción marcada no hay aviso.</p>
 <p><b>Reiniciar</b> (junto a Realizar Cálculos) borra todos los datos: la
 sección, las cargas y los resultados.</p>
 
@@ -107,12 +126,38 @@ número de varillas de cuatro diámetros que la cubren.</p>
 Deformaciones</b>; los dos diagramas se dibujan a escala con sus valores
 extremos. Al pasar el ratón sobre un diagrama, la barra de estado muestra la
 abscisa y el valor en ese punto.</p>
+<p>Con <b>Alternar carga viva</b>, los diagramas de cortante y momento
+muestran además, en línea azul, las curvas superior e inferior de la
+envolvente de todas las disposiciones; los círculos rojos marcan los
+extremos de la envolvente donde ocurren, y la barra de estado añade la
+envolvente en ese punto (“envolvente: mínimo a máximo”).</p>
 
 <h3>Archivos e informe</h3>
-<p>Los proyectos se guardan y se abren como archivos <i>.kvx</i>. Imprimir
-abre la <b>Vista Previa</b> del informe de una página (papel carta, 8.5 ×
-11 pulgadas), desde la que se imprime con el diálogo de la impresora o se
-guarda como PDF con <b>Guardar PDF…</b>.</p>
+<p>Los proyectos se guardan y se abren como archivos <i>.kvx</i>. La barra
+de título muestra el nombre del archivo abierto (“Korvex 2000 v1.0 -
+viga.kvx”), con un asterisco (*) mientras tenga cambios sin guardar; sin
+archivo muestra solo el nombre del programa.</p>
+<p>Si el proyecto tiene cambios sin guardar, al cerrar el programa, con
+Nuevo, con Abrir, o al abrir un proyecto reciente o soltado, el programa
+pregunta “¿Desea guardar los cambios del proyecto?”: <b>Sí</b> lo guarda
+(en su archivo, o con el diálogo Guardar si aún no tiene) y continúa;
+<b>No</b> continúa sin guardar; <b>Cancelar</b> deja todo como estaba.</p>
+<p>El menú <b>Archivo</b> lista los cinco últimos proyectos abiertos o
+guardados, numerados (teclas 1 a 5). Si uno ya no existe, el programa lo
+dice y lo quita de la lista.</p>
+<p>Un archivo <i>.kvx</i> arrastrado y soltado sobre la ventana principal se
+abre como con Abrir; si el archivo no es un proyecto válido, se muestra el
+motivo y nada cambia. Otros archivos no se aceptan.</p>
+<p>Imprimir abre la <b>Vista Previa</b> del informe de una página (papel
+carta, 8.5 × 11 pulgadas), desde la que se imprime con el diálogo de la
+impresora o se guarda como PDF con <b>Guardar PDF…</b>. El informe indica
+“Carga viva alternada: sí” o “no”.</p>
+<p><b>Memoria de cálculo…</b> (menú Archivo, disponible después de
+realizar los cálculos) escribe en un PDF de varias páginas todos los pasos
+del análisis y del diseño con los números del programa. El diálogo propone
+el nombre del proyecto con la extensión <i>.pdf</i> en la última carpeta
+usada; si el archivo no puede escribirse, un mensaje dice cuál y por
+qué.</p>
 
 <h3>Area y Cg</h3>
 <p>En <b>Utilidades</b>, <b>Area y Cg</b> calcula el área, el centro de
@@ -150,8 +195,16 @@ Deformaciones</b> para ver la rotación y la deflexión de la viga.</li>
 resultados.</li>
 <li>El informe está preparado para papel carta de 8.5 × 11 pulgadas; también
 puede guardarse como PDF.</li>
-<li>Guardar e imprimir solo están disponibles después de realizar los
-cálculos.</li>
+<li>Guardar, imprimir y la memoria de cálculo solo están disponibles
+después de realizar los cálculos.</li>
+<li>En vigas con vuelos, marque <b>Alternar carga viva (envolvente)</b> para
+diseñar con la peor disposición de la carga viva; sin ella, un aviso rojo
+bajo los resultados dice cuándo importa.</li>
+<li>Los cinco últimos proyectos están en el menú <b>Archivo</b>; también
+puede soltar un archivo <i>.kvx</i> sobre la ventana. Un asterisco en el
+título indica cambios sin guardar.</li>
+<li>Una carga de la tabla se corrige con doble clic en su fila:
+<b>Modificar</b> la reemplaza, Esc cancela.</li>
 <li>El peso propio de la viga se añade automáticamente a las cargas.</li>
 <li>La categoría <b>Otros</b> es para cargas ya factorizadas: no se mayoran
 de nuevo.</li>

@@ -156,6 +156,11 @@ TEST(CheckBaseDeflex, LimitesPorCategoria) {
         EXPECT_EQ(ui.mensajes, k.avisa ? std::vector<Mensaje>{kAviso} : std::vector<Mensaje>{});
         EXPECT_FLOAT_EQ(c.e.LambdaDeflexion, k.lambda);
     }
+    // The admissible deflection as the label shows it: the Single L/180 of a
+    // 4.23 m beam is 0.02349999..., read as the user reads it, 0.0235 -> 0.024.
+    EXPECT_FLOAT_EQ(DeflexionAdmisible(4.23f, 1), 0.024f);
+    EXPECT_FLOAT_EQ(DeflexionAdmisible(6, 2), 0.017f);
+    EXPECT_EQ(DeflexionAdmisible(6, 0), 0.0f);
 }
 
 // lambda = 2 / (1 + 50 rho') from the section with more compression steel

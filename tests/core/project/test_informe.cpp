@@ -98,6 +98,13 @@ TEST(Informe, DeflexionALargoPlazoLaQueSeComparo) {
     p.materiales.UsoDeflexion = 2;  // the immediate deflection for uses 1 and 2
     EXPECT_EQ(En(PaginaInforme(p, true), 1000, 12700),
               "Deflexión máxima (mts):    " + texto::FormatoGeneral(e.FlechaEfectiva));
+    // The live-load arrangements line, on free space: the same items either way.
+    const auto sin = PaginaInforme(p, true);
+    p.estado.AlternanciaViva = true;
+    const auto con = PaginaInforme(p, true);
+    EXPECT_EQ(En(sin, 1000, 13300), "Carga viva alternada: no");
+    EXPECT_EQ(En(con, 1000, 13300), "Carga viva alternada: sí");
+    EXPECT_EQ(sin.size(), con.size());
 }
 
 }  // namespace

@@ -10,7 +10,9 @@ class InterfazPrueba : public Interfaz {
   public:
     int MostrarMensaje(const Mensaje& m) override {
         registrados.push_back(m);
-        if ((m.estilo & 0x0F) != 1 || respuestas.empty()) return kRespuestaOk;  // no Cancel
+        const int botones = m.estilo & 0x0F;  // 1 OK/Cancel, 3 Sí/No/Cancelar
+        if (botones != 1 && botones != 3) return kRespuestaOk;
+        if (respuestas.empty()) return botones == 1 ? kRespuestaOk : kRespuestaNo;
         const int r = respuestas.front();
         respuestas.pop_front();
         return r;
@@ -68,6 +70,7 @@ void Teclear(QLineEdit* campo, const QString& texto) {
 }
 
 void Entorno::SetUp() {
+    QSettings().clear();  // no recent projects nor last folder of another test
     ui::Registro::Instancia().Vaciar();
     ProcesarEventos();
     Mensajes::ModoPrueba(true);
@@ -106,7 +109,9 @@ void Robot::Atender(QWidget* m) {
         it->second(m);
     } else if (auto* caja = qobject_cast<QMessageBox*>(m)) {
         cajas.push_back(caja->windowTitle().toStdString() + ": " + caja->text().toStdString());
-        QTest::mouseClick(caja->button(QMessageBox::Ok), Qt::LeftButton);
+        // OK, or the answer that changes nothing where there is no OK.
+        QAbstractButton* b = caja->button(QMessageBox::Ok);
+        QTest::mouseClick(b != nullptr ? b : caja->escapeButton(), Qt::LeftButton);
     } else if (auto* dlg = qobject_cast<QFileDialog*>(m)) {
         const QString nombre = archivos.empty() ? QString() : archivos.front();
         if (!archivos.empty()) archivos.pop_front();

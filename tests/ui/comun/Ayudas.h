@@ -7,13 +7,14 @@
 // Mensajes is the windows' interface in test mode, set in place of the real
 // boxes (ModoPrueba(false) restores them): every message is recorded; a box
 // with a Cancel button takes its answer from the queue of
-// ProgramarRespuesta() (OK when empty), one with only OK answers OK; the
+// ProgramarRespuesta() (when empty: OK, and No for a Sí/No/Cancelar box, so
+// the program goes on without saving), one with only OK answers OK; the
 // stirrup question is answered "3/8".
 //
 // Robot answers the modal windows as they come up, the way a user would:
-// a message box is read ("title: text") and accepted, a file dialog gets the
-// next name of Archivos (an empty name cancels it), any other window goes to
-// the answer given for its class.
+// a message box is read ("title: text") and accepted (Cancelar for one
+// without OK), a file dialog gets the next name of Archivos (an empty name
+// cancels it), any other window goes to the answer given for its class.
 #pragma once
 
 #include <gtest/gtest.h>

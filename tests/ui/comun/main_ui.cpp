@@ -3,9 +3,12 @@
 // runs at build time without any display, so no application is made then.
 // Without a display and without QT_QPA_PLATFORM the tests use the offscreen
 // platform, so the executable also runs by hand on a headless machine.
+// The settings live in a temporary folder for the run.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <cstring>
 #include <memory>
 
@@ -25,6 +28,10 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    // The settings (recent projects, last folder) of a run of the tests are
+    // its own, never the user's.
+    QTemporaryDir ajustes;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ajustes.path());
     // No message box ever blocks a test unless the test asks for one.
     korvex::pruebas::Mensajes::ModoPrueba(true);
     const int r = RUN_ALL_TESTS();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "comun/Ayudas.h"
+#include "ui/common/Rejilla.h"
 #include "ui/loads/frmCargas.h"
 
 namespace korvex::pruebas {
@@ -31,6 +32,25 @@ class VentanaCargas : public Entorno {
         Mensajes::Limpiar();
     }
     static Msgs Vistos() { return Mensajes::Registrados(); }
+    // One load typed into the fields (a type chosen only when it changes)
+    // and added, or put in place of the edited row.
+    void Anadir(QRadioButton* tipo, QRadioButton* categoria, const char* a, const char* b,
+                const char* p1, const char* p2 = "") {
+        if (!tipo->isChecked()) tipo->click();
+        categoria->click();
+        c->txtA->setText(a);
+        if (c->txtB->isEnabled()) c->txtB->setText(b);
+        c->txtP1->setText(p1);
+        if (c->txtP2->isEnabled()) c->txtP2->setText(p2);
+        c->cmdAnadir->click();
+        ProcesarEventos();
+    }
+    // The seven cells of row r of the load table.
+    QStringList Fila(int r) const {
+        QStringList f;
+        for (int k = 0; k < 7; ++k) f << ui::Celda(c->grid, r, k);
+        return f;
+    }
     EstadoProyecto& E() { return ui::ProyectoActual().estado; }
 
     ui::frmCargas* c = nullptr;

@@ -19,23 +19,6 @@ using namespace pruebas;
 
 class Tabla : public VentanaCargas {
   protected:
-    // One load typed into the fields and added.
-    void Anadir(QRadioButton* tipo, QRadioButton* categoria, const char* a, const char* b,
-                const char* p1, const char* p2 = "") {
-        if (!tipo->isChecked()) tipo->click();
-        categoria->click();
-        c->txtA->setText(a);
-        if (c->txtB->isEnabled()) c->txtB->setText(b);
-        c->txtP1->setText(p1);
-        if (c->txtP2->isEnabled()) c->txtP2->setText(p2);
-        c->cmdAnadir->click();
-        ProcesarEventos();
-    }
-    QStringList Fila(int r) const {
-        QStringList f;
-        for (int k = 0; k < 7; ++k) f << Celda(c->grid, r, k);
-        return f;
-    }
     void ExpectVigaLibre(bool libre) {
         for (QWidget* w :
              std::initializer_list<QWidget*>{c->txtL, c->txtJ, c->txtK, c->Check_Vuelo})

@@ -44,6 +44,9 @@ std::vector<std::string> Controles(const frmGeneral* g) {
                         .toStdString());
     }
     for (const QAction* a : g->findChildren<QAction*>()) {
+        // The recent projects outlive New and the reset.
+        if (a->objectName().startsWith("mnuArchivoReciente") || a->objectName() == "mnuArchivoRaya2")
+            continue;
         e.push_back(a->objectName().toStdString() + (a->isEnabled() ? " on" : " off"));
     }
     for (int r = 1; r <= 2; ++r) {

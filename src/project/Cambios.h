@@ -1,0 +1,39 @@
+// What counts as a change of a project: the data the engineer typed or chose
+// and the project file keeps, compared with those of the moment the project
+// was opened, saved or started.
+//
+// The data are the material texts f'c, fy and cover, the section (type and
+// its four dimension texts), the beam length, the two supports, the load
+// table and the live-load arrangements option. Not data: the results of a
+// calculation (a calculation alone changes nothing; the effective depth the
+// file keeps is a result), the section properties and stored dimensions
+// (worked out from the four texts), the state of the load window's controls
+// (which load type is chosen), and the deflection-use category (the file does
+// not keep it).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "project/Proyecto.h"
+
+namespace korvex {
+
+struct DatosProyecto {
+    std::string txtFc, cboFy, txtRec;
+    std::string TipoViga, txtB, txtH, txtBw, txtHw;
+    float LuzViga = 0, DistJ = 0, DistK = 0;  // m
+    std::vector<Carga> Cargas;                // loads 1..NumCargas
+    bool AlternanciaViva = false;
+
+    bool operator==(const DatosProyecto&) const = default;
+};
+
+// The data of `p` at this moment.
+DatosProyecto DatosDe(const Proyecto& p);
+
+// Whether the data of `p` differ from `base` (compared in place: no copy of
+// the load table).
+bool Cambiado(const DatosProyecto& base, const Proyecto& p);
+
+}  // namespace korvex

@@ -11,8 +11,8 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
-#include <sstream>
 
 #include "project/ArchivoKvx.h"
 #include "project/Disco.h"
@@ -24,12 +24,8 @@ namespace fs = std::filesystem;
 using disco::Etapa;
 
 std::string Leer(const fs::path& p) {
-    std::stringstream s;
-    s << std::ifstream(p, std::ios::binary).rdbuf();
-    return s.str();
-}
-void Escribir(const fs::path& p, const std::string& bytes) {
-    std::ofstream(p, std::ios::binary) << bytes;
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
 }
 
 // Every path under `dir`, hidden files included.
@@ -111,8 +107,8 @@ TEST(Disco, UnGuardadoFallidoDiceArchivoYCausaYNoPierdeNada) {
             Carpeta dir;
             fs::create_directory(dir.ruta / "carpeta.kvx");
             fs::create_directory(dir.ruta / "solo_lectura");
-            Escribir(dir.ruta / "viga.kvx", viejo);
-            Escribir(dir.ruta / "solo_lectura" / "viga.kvx", viejo);
+            std::ofstream(dir.ruta / "viga.kvx", std::ios::binary) << viejo;
+            std::ofstream(dir.ruta / "solo_lectura" / "viga.kvx", std::ios::binary) << viejo;
             fs::permissions(dir.ruta / "solo_lectura",
                             fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
                                 fs::perms::others_exec);
@@ -158,7 +154,7 @@ TEST(Disco, UnGuardadoFallidoDiceArchivoYCausaYNoPierdeNada) {
 TEST(Disco, ProgramaTerminadoAntesDeRenombrarNoDejaNada) {
     Carpeta dir;
     const fs::path f = dir.ruta / "viga.kvx";
-    Escribir(f, "contenido anterior\r\n");
+    std::ofstream(f, std::ios::binary) << "contenido anterior\r\n";
     Proyecto p;
     const pid_t hijo = ::fork();
     if (hijo == 0) {
@@ -182,7 +178,7 @@ TEST(Disco, ProgramaTerminadoAntesDeRenombrarNoDejaNada) {
 TEST(Disco, PermisosEnlacesYDispositivos) {
     Carpeta dir;
     const fs::path f = dir.ruta / "viga.kvx", enlace = dir.ruta / "enlace.kvx";
-    Escribir(f, "x");
+    std::ofstream(f) << "x";
     fs::permissions(f, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     fs::create_symlink("viga.kvx", enlace);
     ASSERT_EQ(disco::EscribirArchivo(enlace.string(), "nuevo"), "");

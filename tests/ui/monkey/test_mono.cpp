@@ -77,12 +77,11 @@ class Mono : public QObject {
         d.mkdir("solo_lectura");
         QFile::setPermissions(d.filePath("solo_lectura"), QFile::ReadOwner | QFile::ExeOwner);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, d.filePath("ajustes"));
-        ui::frmpreview::ElegirImpresora = [this](QPrinter& impresora, QWidget*) {
-            if (Azar(4) == 0) return false;  // the user cancels
-            impresora.setOutputFormat(QPrinter::PdfFormat);
-            impresora.setOutputFileName(
-                QDir(carpeta_).filePath(QString("impreso-%1.pdf").arg(impresos_++ % 3)));
-            return true;
+        ui::frmpreview::ElegirImpresora = [this](QPrinter& p, QWidget*) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(
+                QDir(carpeta_).filePath(QString("impreso-%1.pdf").arg(++impresos_ % 3)));
+            return Azar(4) != 0;  // or the user cancels
         };
     }
     ~Mono() override {
@@ -101,9 +100,8 @@ class Mono : public QObject {
 #if defined(__SANITIZE_ADDRESS__)
         __sanitizer_set_death_callback(Volcar);  // a sanitizer's report, a crash, an abort
 #endif
-        std::signal(SIGALRM, [](int) {
-            std::fprintf(stderr, "*** Mono: el bucle de eventos no volvió en %u s\n",
-                         kLimiteColgado);
+        std::signal(SIGALRM, [](int) {  // the event loop did not come back in kLimiteColgado s
+            std::fputs("*** Mono: el programa no responde\n", stderr);
             Volcar();
             std::_Exit(1);
         });
@@ -160,8 +158,7 @@ class Mono : public QObject {
         Programar();
     }
 
-    // One tick queued at a time: one still queued when the program ended
-    // goes on after it starts again.
+    // One tick queued at a time (one queued when the program ended goes on).
     void Programar() {
         if (pendiente_) return;
         pendiente_ = true;
@@ -170,10 +167,9 @@ class Mono : public QObject {
 
     void Tick() {
         if (terminado_) return;
-        // This tick was queued before the last action: it goes to the back of
-        // the queue twice, so that what the action queued (a check on leaving
-        // a field, a window's deletion) runs first, as it does between two
-        // clicks of a user. The gap is then the time the program kept the loop.
+        // Queued before the last action, the tick goes to the back twice: what
+        // the action queued (a field's check, a deletion) runs first, as it
+        // does between two clicks. The gap is the time the program kept the loop.
         if (++vuelta_ % 3 != 0) return QTimer::singleShot(0, this, [this] { Tick(); });
         const double hueco = std::chrono::duration<double>(Reloj::now() - marca_).count();
         if (hueco > kLimiteAccion)
@@ -212,11 +208,9 @@ class Mono : public QObject {
         marca_ = Reloj::now();
     }
 
-    // What a user can do in the windows at hand: click an enabled button,
-    // option, check box or toolbar button; trigger a menu entry; type into
-    // a field; move in a list; click a grid cell; close a window; press
-    // Escape or Enter; open an example project. A kind is chosen by its
-    // weight, then one of its targets.
+    // What a user can do in the windows at hand (a button, option, check
+    // box, menu entry, field, list, grid cell; closing a window, Escape or
+    // Enter; opening an example): a kind by its weight, then its target.
     void Actuar(const std::vector<QWidget*>& alcance) {
         std::vector<QObject*> c[kTipos];
         auto* g = ui::Registro::Instancia().SiExiste<ui::frmGeneral>();
@@ -243,12 +237,9 @@ class Mono : public QObject {
                     c[kCelda].push_back(w);
                 }
             }
-            auto* mw = qobject_cast<QMainWindow*>(v);
-            for (QAction* m :
-                 mw && mw->menuWidget() ? mw->menuBar()->actions() : QList<QAction*>()) {
-                for (QAction* a :
-                     m->menu() && m->isEnabled() ? m->menu()->actions() : QList<QAction*>()) {
-                    if (!a->isSeparator() && a->isEnabled() && a->isVisible() && !a->menu()) {
+            for (QMenu* m : v->findChildren<QMenu*>()) {  // the menu bar's and the buttons'
+                for (QAction* a : m->menuAction()->isEnabled() ? m->actions() : QList<QAction*>()) {
+                    if (a->isEnabled() && a->isVisible() && !a->isSeparator() && !a->menu()) {
                         c[kMenu].push_back(a);
                     }
                 }

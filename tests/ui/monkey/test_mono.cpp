@@ -97,6 +97,9 @@ class Mono : public QObject {
         static Mono* activo = nullptr;
         activo = this;
         gVolcar = [] { return activo->Registro(); };
+        std::printf(
+            "Mono: semilla %u; para repetirla: KORVEX_MONO_SEMILLA=%u KORVEX_MONO_ACCIONES=%d\n",
+            semilla_, semilla_, acciones_);
 #if defined(__SANITIZE_ADDRESS__)
         __sanitizer_set_death_callback(Volcar);  // a sanitizer's report, a crash, an abort
 #endif
@@ -352,6 +355,10 @@ class Mono : public QObject {
         const QString nombre = !ejemplo_ && Azar(8) == 0 ? "" : Elegir(opciones);
         Registrar("diálogo " + NombreDe(dlg) + ": " + (nombre.isEmpty() ? "cancelar" : nombre));
         if (nombre.isEmpty()) return dlg->reject();
+        if (abrir && nombre.startsWith("viga_")) {  // the example as shipped, not as saved over
+            QFile::remove(QDir(carpeta_).filePath(nombre));
+            QFile::copy(QDir(KORVEX_EJEMPLOS).filePath(nombre), QDir(carpeta_).filePath(nombre));
+        }
         // The dialog does not replace a name being typed: its field must not have the focus.
         if (QWidget* f = dlg->focusWidget()) f->clearFocus();
         dlg->selectFile(QDir(carpeta_).filePath(nombre));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace korvex {
 
@@ -38,7 +39,7 @@ std::array<int, 4> ContarVarillas(float As, float* asVarillas) {
 void ComprobarFaltante(double area, std::array<int, 4>& c) {
     double provista = 0;  // cm2
     for (int r = 0; r < 4; ++r) provista += c[r] * kAreaVarilla[r];
-    if (area - provista > kHolgura) ++c[3];
+    if (area - provista > kHolgura && c[3] < std::numeric_limits<int>::max()) ++c[3];
 }
 
 void TablaVarillas(EstadoProyecto& e) {

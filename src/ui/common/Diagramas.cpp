@@ -101,6 +101,10 @@ void DibujarCurvas(const EstadoProyecto& e, Lienzo* sup, Lienzo* inf, bool momen
 
     for (Lienzo* caja : {sup, inf}) caja->Linea({X1, Y1}, {X2, Y1}, kColorEje);
 
+    // A length changed in the load window after the calculation keeps the
+    // samples of the old one: the curves end with the samples, and a step too
+    // small to move the abscissa (a huge length) cannot loop for ever.
+    const auto muestras = static_cast<int>((momentos ? e.DiagCortante : e.DiagGiro).size());
     int i = 0;
     if (momentos) {
         const float kq = static_cast<float>(kAltura) / NoCero(e.CortanteMaxAbs);
@@ -111,7 +115,7 @@ void DibujarCurvas(const EstadoProyecto& e, Lienzo* sup, Lienzo* inf, bool momen
         const bool envolvente = ConEnvolvente(e);
         const EnvolventeViva& env = e.Envolvente;
         QVector<QPointF> vMax, vMin, mMax, mMin;
-        for (float x = 0; x <= W; x += s) {
+        for (float x = 0; x <= W && i < muestras; x += s) {
             ++i;
             sup->Linea({X1 + x, Y1}, {X1 + x, Y1 - Muestra(e.DiagCortante, i) * kq},
                        kColorSuperior);
@@ -133,7 +137,7 @@ void DibujarCurvas(const EstadoProyecto& e, Lienzo* sup, Lienzo* inf, bool momen
         const float kg = static_cast<float>(kAltura) / NoCero(e.GiroMax);
         const float kf = static_cast<float>(kAltura) / NoCero(e.FlechaMax);
         QVector<QPointF> flecha = {{X1, Y1 - Muestra(e.DiagFlecha, 0) * kf}};
-        for (float x = 0; x <= W; x += s) {
+        for (float x = 0; x <= W && i < muestras; x += s) {
             ++i;
             sup->Linea({X1 + x, Y1}, {X1 + x, Y1 - Muestra(e.DiagGiro, i) * kg}, kColorSuperior);
             flecha.append({X1 + x + s, Y1 - Muestra(e.DiagFlecha, i) * kf});

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace korvex::ui {
 
@@ -40,25 +41,29 @@ QMessageBox::Icon Icono(int estilo) {
 }
 
 int Caja(const Mensaje& m) {
-    QMessageBox caja(Icono(m.estilo), QString::fromStdString(m.titulo),
-                     QString::fromStdString(m.texto), Botones(m.estilo),
-                     QApplication::activeWindow());
-    caja.setObjectName("MsgBox");
+    // On the heap: the window the box belongs to may be unloaded while the
+    // box is up, and its deletion takes the box with it (the answer is then
+    // Cancelar, or OK for a box with only OK).
+    QPointer<QMessageBox> caja = new QMessageBox(Icono(m.estilo), QString::fromStdString(m.titulo),
+                                                 QString::fromStdString(m.texto), Botones(m.estilo),
+                                                 QApplication::activeWindow());
+    caja->setObjectName("MsgBox");
     const int botones = m.estilo & 0x0F;
     // Spanish captions (no Qt translation is loaded); the box's close button
     // and Esc answer Cancelar.
     if (botones == kBotonesSiNoCancelar) {
-        caja.button(QMessageBox::Yes)->setText(QString::fromUtf8("&Sí"));
-        caja.button(QMessageBox::No)->setText("&No");
-        caja.setDefaultButton(QMessageBox::Yes);
+        caja->button(QMessageBox::Yes)->setText(QString::fromUtf8("&Sí"));
+        caja->button(QMessageBox::No)->setText("&No");
+        caja->setDefaultButton(QMessageBox::Yes);
     } else {
-        caja.setDefaultButton(QMessageBox::Ok);
+        caja->setDefaultButton(QMessageBox::Ok);
     }
-    if (QAbstractButton* b = caja.button(QMessageBox::Cancel)) {
+    if (QAbstractButton* b = caja->button(QMessageBox::Cancel)) {
         b->setText("Cancelar");
-        caja.setEscapeButton(b);
+        caja->setEscapeButton(b);
     }
-    const int r = caja.exec();
+    const int r = caja->exec();
+    delete caja.data();
     switch (botones) {
         case kBotonesOkCancelar:
             return r == QMessageBox::Ok ? kRespuestaOk : kRespuestaCancelar;

@@ -1,17 +1,18 @@
 #include "ui/report/DibujarReporte.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgRenderer>
 
 #include "project/Informe.h"
 #include "ui/common/Diagramas.h"
 #include "ui/common/Lienzo.h"
+#include "ui/report/ArchivoPdf.h"
 
 // The logo is a resource of the static UI library: it must be registered
 // by name before its first use.
@@ -95,26 +96,18 @@ bool ImprimirPagina(QPagedPaintDevice& dispositivo, const Proyecto& p) {
 }
 
 QString EscribirPdf(const Proyecto& p, const QString& ruta) {
-    QSaveFile archivo(ruta);
-    if (!archivo.open(QIODevice::WriteOnly)) {
-        return "No se pudo crear el archivo " + ruta + ": " + archivo.errorString();
-    }
-    bool pintado = false;
+    // The page is drawn in memory; the file is written only once it is whole.
+    QByteArray bytes;
     {
-        QPdfWriter pdf(&archivo);
+        QBuffer memoria(&bytes);
+        memoria.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&memoria);
         pdf.setResolution(1200);
         pdf.setCreator("Korvex 2000");
         pdf.setTitle("Korvex 2000 - Informe");
-        pintado = ImprimirPagina(pdf, p);
+        if (!ImprimirPagina(pdf, p)) return "No se pudo dibujar el informe en el archivo " + ruta;
     }
-    if (!pintado) {
-        archivo.cancelWriting();
-        return "No se pudo dibujar el informe en el archivo " + ruta;
-    }
-    if (!archivo.commit()) {
-        return "No se pudo guardar el archivo " + ruta + ": " + archivo.errorString();
-    }
-    return {};
+    return GuardarPdf(ruta, bytes);
 }
 
 }  // namespace korvex::ui

@@ -5,7 +5,9 @@
 
 namespace korvex::ui {
 
-korvex::lote::Salida InformePdf(const OpcionesInforme& o) {
+korvex::lote::Salida PdfDeProyecto(const OpcionesInforme& o, const std::string& documento,
+                                   const std::string& escrito,
+                                   const std::function<QString(const Proyecto&)>& escribir) {
     using namespace korvex::lote;
     Salida s;
     Proyecto p;
@@ -19,17 +21,22 @@ korvex::lote::Salida InformePdf(const OpcionesInforme& o) {
     }
     if (!r.calculo.calculado) {
         s.estado = kSalidaRechazado;
-        s.error += "korvex: el proyecto no pudo calcularse; no se escribió el informe\n";
+        s.error += "korvex: el proyecto no pudo calcularse; no se escribió " + documento + "\n";
         return s;
     }
-    const QString error = EscribirPdf(p, o.pdf);
+    const QString error = escribir(p);
     if (!error.isEmpty()) {
         s.estado = kSalidaRechazado;
         s.error += "korvex: " + error.toStdString() + "\n";
         return s;
     }
-    s.salida = "Informe escrito en " + o.pdf.toStdString() + "\n";
+    s.salida = escrito + " " + o.pdf.toStdString() + "\n";
     return s;
+}
+
+korvex::lote::Salida InformePdf(const OpcionesInforme& o) {
+    return PdfDeProyecto(o, "el informe", "Informe escrito en",
+                         [&o](const Proyecto& p) { return EscribirPdf(p, o.pdf); });
 }
 
 }  // namespace korvex::ui

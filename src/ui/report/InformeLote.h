@@ -5,9 +5,11 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 
 #include "batch/Lote.h"
+#include "project/Proyecto.h"
 
 namespace korvex::ui {
 
@@ -23,5 +25,14 @@ struct OpcionesInforme {
 // could not be calculated or the PDF could not be written; the messages of
 // the calculation go to standard error.
 korvex::lote::Salida InformePdf(const OpcionesInforme& o);
+
+// The part the PDF commands share: the project is read and calculated as
+// the open command does, then `escribir` writes the PDF (it returns the
+// message of a failure, empty on success). `documento` names the document
+// in the message of a project that could not be calculated ("el informe"),
+// `escrito` starts the line printed on success ("Informe escrito en").
+korvex::lote::Salida PdfDeProyecto(const OpcionesInforme& o, const std::string& documento,
+                                   const std::string& escrito,
+                                   const std::function<QString(const Proyecto&)>& escribir);
 
 }  // namespace korvex::ui

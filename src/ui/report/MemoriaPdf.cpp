@@ -1,13 +1,14 @@
 #include "ui/report/MemoriaPdf.h"
 
+#include <QBuffer>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include "project/Memoria.h"
+#include "ui/report/ArchivoPdf.h"
 #include "ui/report/MaquetaMemoria.h"
 
 namespace korvex::ui {
@@ -50,28 +51,22 @@ QString EscribirMemoria(const Proyecto& p, const QString& ruta, const QString& a
     const std::vector<Bloque> bloques =
         ConstruirMemoria(p, {archivo.toStdString(), dia.toStdString()});
 
-    QSaveFile salida(ruta);
-    if (!salida.open(QIODevice::WriteOnly)) {
-        return "No se pudo crear el archivo " + ruta + ": " + salida.errorString();
-    }
-    bool pintado = false;
+    // The document is laid out in memory; the file is written only once it is whole.
+    QByteArray bytes;
     {
-        QPdfWriter pdf(&salida);
+        QBuffer memoria(&bytes);
+        memoria.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&memoria);
         pdf.setResolution(kResolucion);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
                                       QMarginsF(0, 0, 0, 0)));
         pdf.setCreator("Korvex 2000");
         pdf.setTitle("Korvex 2000 - Memoria de cálculo");
-        pintado = Pintar(pdf, bloques, archivo, dia);
+        if (!Pintar(pdf, bloques, archivo, dia)) {
+            return "No se pudo dibujar la memoria de cálculo en el archivo " + ruta;
+        }
     }
-    if (!pintado) {
-        salida.cancelWriting();
-        return "No se pudo dibujar la memoria de cálculo en el archivo " + ruta;
-    }
-    if (!salida.commit()) {
-        return "No se pudo guardar el archivo " + ruta + ": " + salida.errorString();
-    }
-    return {};
+    return GuardarPdf(ruta, bytes);
 }
 
 }  // namespace korvex::ui

@@ -3,20 +3,25 @@
 // back with poppler's pdftotext, pdfinfo and pdftoppm, and printing through
 // the (test-answered) printer choice.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QPrinter>
+#include <cerrno>
+#include <filesystem>
 
 #include "comun/Ayudas.h"
 #include "comun/Proceso.h"
 #include "design/Deflexion.h"
 #include "project/ArchivoKvx.h"
 #include "project/Calculo.h"
+#include "project/Disco.h"
 #include "text/Numeros.h"
 #include "ui/common/Lienzo.h"
 #include "ui/common/Rejilla.h"
 #include "ui/loads/frmCargas.h"
 #include "ui/main/frmGeneral.h"
 #include "ui/report/DibujarReporte.h"
+#include "ui/report/MemoriaPdf.h"
 #include "ui/report/frmpreview.h"
 
 namespace korvex::ui {
@@ -161,6 +166,7 @@ TEST(InformeLote, CadaEjemploDaUnaPaginaConSusValoresYSoloTresCargas) {
 class Informe : public Entorno {
   protected:
     void TearDown() override {
+        disco::FijarFalla(nullptr);
         frmpreview::ElegirImpresora = nullptr;
         frmpreview::ElegirPdf = nullptr;
         Entorno::TearDown();
@@ -217,6 +223,104 @@ TEST_F(Informe, ImprimirTrasGirosSigueMostrandoCortanteYMomento) {
     g->Barrah_ButtonClick("Imprimir");
     EXPECT_EQ(veces, 3);
     EXPECT_TRUE(Mensajes::Registrados().empty());
+}
+
+// A PDF that cannot be written, from the two writers, from the preview's
+// "Guardar PDF…" (a full disk, a failure before the rename, a refused
+// folder: injected) and from korvex --informe and --memoria (a read-only
+// folder, run as "nobody" when the tests run as root; a folder as target; a
+// missing folder; /dev/full, a disk that is always full): the message names
+// the file and the cause, the previous files keep their bytes and no
+// temporary file is left.
+TEST_F(Informe, PdfQueNoSePuedeEscribirNoPierdeNada) {
+    namespace fs = std::filesystem;
+    ASSERT_TRUE(Ventana<frmGeneral>()->AbrirArchivo(
+        QString::fromStdString(Ejemplo("viga_rectangular.kvx"))));
+    QTemporaryDir tmp;
+    const fs::path dir = tmp.path().toStdString();
+    fs::permissions(dir, fs::perms::others_exec, fs::perm_options::add);
+    const std::string previo = "%PDF-1.4 anterior";
+    const fs::path pdf = dir / "m.pdf", ro = dir / "solo_lectura" / "m.pdf";
+    fs::create_directories(ro.parent_path());
+    fs::create_directory(dir / "carpeta.pdf");
+    std::ofstream(pdf) << previo;
+    std::ofstream(ro) << previo;
+    fs::permissions(ro.parent_path(), fs::perms::owner_read | fs::perms::owner_exec |
+                                          fs::perms::others_read | fs::perms::others_exec);
+    auto listado = [&] {
+        std::set<std::string> r;
+        for (const auto& e : fs::recursive_directory_iterator(dir)) r.insert(e.path().string());
+        return r;
+    };
+    const std::set<std::string> antes = listado();
+    auto sinCambios = [&] {
+        for (const fs::path& f : {pdf, ro}) {
+            std::ifstream in(f, std::ios::binary);
+            EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), previo) << f;
+        }
+        EXPECT_EQ(listado(), antes);
+    };
+    auto dice = [](const std::string& texto, const std::string& ruta, const char* causa) {
+        EXPECT_NE(texto.find("\"" + ruta + "\""), std::string::npos) << texto;
+        EXPECT_NE(texto.find(causa), std::string::npos) << texto;
+    };
+
+    const std::pair<const char*, std::function<QString(const QString&)>> escritores[] = {
+        {"informe", [](const QString& r) { return EscribirPdf(ProyectoActual(), r); }},
+        {"memoria", [](const QString& r) { return EscribirMemoria(ProyectoActual(), r); }},
+        {"Guardar PDF", [](const QString& r) {
+             frmpreview::ElegirPdf = [r](QWidget*) { return r; };
+             Mensajes::Limpiar();
+             Ventana<frmpreview>()->cmdPdf_Click();
+             return QString::fromStdString(UltimoMensaje().texto);
+         }}};
+    const struct {
+        disco::Etapa etapa;
+        int error;
+        const char* causa;
+    } fallas[] = {{disco::Etapa::Escribir, ENOSPC, "el disco está lleno"},
+                  {disco::Etapa::Renombrar, EIO, "entrada y salida"},
+                  {disco::Etapa::Crear, EACCES, "no tiene permiso"}};
+    for (const auto& [nombre, escribir] : escritores) {
+        for (const auto& f : fallas) {
+            SCOPED_TRACE(std::string(nombre) + ": " + f.causa);
+            disco::FijarFalla([&f](disco::Etapa e) { return e == f.etapa ? f.error : 0; });
+            dice(escribir(QString::fromStdString(pdf.string())).toStdString(), pdf.string(),
+                 f.causa);
+            disco::FijarFalla(nullptr);
+            sinCambios();
+        }
+        const std::string carpeta = (dir / "carpeta.pdf").string();
+        dice(escribir(QString::fromStdString(carpeta)).toStdString(), carpeta, "es una carpeta");
+        sinCambios();
+    }
+
+    const struct {
+        std::string ruta;
+        const char* causa;
+    } destinos[] = {{ro.string(), "no tiene permiso"},
+                    {(dir / "carpeta.pdf").string(), "es una carpeta"},
+                    {(dir / "no_hay" / "m.pdf").string(), "no existe"},
+                    {"/dev/full", "el disco está lleno"}};
+    for (const char* orden : {"--informe", "--memoria"}) {
+        for (const auto& d : destinos) {
+            SCOPED_TRACE(std::string(orden) + " " + d.ruta);
+            std::vector<std::string> args = {orden, d.ruta, Ejemplo("viga_rectangular.kvx")};
+            const std::string korvex = std::string(KORVEX_BINARIOS) + "/korvex";
+            const Ejecucion r =
+                ::geteuid() == 0
+                    ? Ejecutar("setpriv",
+                               [&] {
+                                   args.insert(args.begin(), {"--reuid=65534", "--regid=65534",
+                                                              "--clear-groups", korvex});
+                                   return args;
+                               }())
+                    : Ejecutar(korvex, args);
+            EXPECT_EQ(r.estado, 1);
+            dice(r.error, d.ruta, d.causa);
+            sinCambios();
+        }
+    }
 }
 
 }  // namespace

@@ -1,15 +1,21 @@
-// A finished PDF document written to its file whole or not at all, through
-// the core's file writer: a failure names the file and the reason, leaves
-// the previous file as it was and no temporary file behind.
+// A PDF document laid out in memory and written to its file whole or not at
+// all, through the core's file writer: a failure names the file and the
+// reason, leaves the previous file as it was and no temporary file behind.
 #pragma once
 
-#include <QByteArray>
 #include <QString>
+#include <functional>
+
+class QPdfWriter;
 
 namespace korvex::ui {
 
-// Writes `bytes` to `ruta`. Returns an empty text, or the message of the
-// failure ("No se pudo guardar el archivo "…": el disco está lleno.").
-QString GuardarPdf(const QString& ruta, const QByteArray& bytes);
+// Lays out the document with `pintar` (which sets the page and paints every
+// page; false when the drawing failed) on a PDF titled `titulo`, then writes
+// it to `ruta`. Returns an empty text, `fallo` when the drawing failed, or
+// the message of a failed save ("No se pudo guardar el archivo "…": el disco
+// está lleno.").
+QString EscribirPdfEntero(const QString& ruta, const QString& titulo,
+                          const std::function<bool(QPdfWriter&)>& pintar, const QString& fallo);
 
 }  // namespace korvex::ui

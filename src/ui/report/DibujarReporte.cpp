@@ -1,6 +1,5 @@
 #include "ui/report/DibujarReporte.h"
 
-#include <QBuffer>
 #include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
@@ -96,18 +95,13 @@ bool ImprimirPagina(QPagedPaintDevice& dispositivo, const Proyecto& p) {
 }
 
 QString EscribirPdf(const Proyecto& p, const QString& ruta) {
-    // The page is drawn in memory; the file is written only once it is whole.
-    QByteArray bytes;
-    {
-        QBuffer memoria(&bytes);
-        memoria.open(QIODevice::WriteOnly);
-        QPdfWriter pdf(&memoria);
-        pdf.setResolution(1200);
-        pdf.setCreator("Korvex 2000");
-        pdf.setTitle("Korvex 2000 - Informe");
-        if (!ImprimirPagina(pdf, p)) return "No se pudo dibujar el informe en el archivo " + ruta;
-    }
-    return GuardarPdf(ruta, bytes);
+    return EscribirPdfEntero(
+        ruta, "Korvex 2000 - Informe",
+        [&p](QPdfWriter& pdf) {
+            pdf.setResolution(1200);
+            return ImprimirPagina(pdf, p);
+        },
+        "No se pudo dibujar el informe en el archivo " + ruta);
 }
 
 }  // namespace korvex::ui

@@ -1,6 +1,5 @@
 #include "ui/report/MemoriaPdf.h"
 
-#include <QBuffer>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
@@ -51,22 +50,15 @@ QString EscribirMemoria(const Proyecto& p, const QString& ruta, const QString& a
     const std::vector<Bloque> bloques =
         ConstruirMemoria(p, {archivo.toStdString(), dia.toStdString()});
 
-    // The document is laid out in memory; the file is written only once it is whole.
-    QByteArray bytes;
-    {
-        QBuffer memoria(&bytes);
-        memoria.open(QIODevice::WriteOnly);
-        QPdfWriter pdf(&memoria);
-        pdf.setResolution(kResolucion);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                      QMarginsF(0, 0, 0, 0)));
-        pdf.setCreator("Korvex 2000");
-        pdf.setTitle("Korvex 2000 - Memoria de cálculo");
-        if (!Pintar(pdf, bloques, archivo, dia)) {
-            return "No se pudo dibujar la memoria de cálculo en el archivo " + ruta;
-        }
-    }
-    return GuardarPdf(ruta, bytes);
+    return EscribirPdfEntero(
+        ruta, "Korvex 2000 - Memoria de cálculo",
+        [&](QPdfWriter& pdf) {
+            pdf.setResolution(kResolucion);
+            pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                          QMarginsF(0, 0, 0, 0)));
+            return Pintar(pdf, bloques, archivo, dia);
+        },
+        "No se pudo dibujar la memoria de cálculo en el archivo " + ruta);
 }
 
 }  // namespace korvex::ui

@@ -1,7 +1,8 @@
-// The record of the steps of a calculation: the rectangular example worked
-// by hand against what the design recorded, and the record against the
-// results the screen shows, for every example and a flexural failure.
+// The record of a calculation's steps against a hand calculation, against
+// the results on screen, and cut short by a flexural failure.
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "comun/Vigas.h"
 #include "project/Calculo.h"
@@ -32,23 +33,19 @@ TEST(PasosDelCalculo, FlexionDelEjemploRectangularAMano) {
     const PasoFlexion& f = p.estado.Pasos.flexionPos;
     ASSERT_TRUE(f.calculado);
     EXPECT_NEAR(f.Mu, 2350688, 1);
-    EXPECT_EQ(f.b, 25);
-    EXPECT_EQ(f.d, 46);
-    EXPECT_EQ(f.dp, 4);
-    EXPECT_FLOAT_EQ(f.beta1, 0.85f);
+    EXPECT_EQ(std::tie(f.b, f.d, f.dp, f.beta1), std::make_tuple(25.0f, 46.0f, 4.0f, 0.85f));
     EXPECT_NEAR(f.epsLim, 0.0028301, 1e-7);
     EXPECT_NEAR(f.qmax, 0.43739, 1e-5);
     EXPECT_NEAR(f.RnMax, 0.29047, 1e-5);
     EXPECT_NEAR(f.rhoBalanceada, 0.037178, 1e-6);
     EXPECT_NEAR(f.rhoMaxima, 0.027884, 1e-6);
     EXPECT_NEAR(f.Rn, 0.235113, 1e-6);
-    EXPECT_FALSE(f.dobleArmado);
     EXPECT_NEAR(f.omega, 0.281839, 1e-6);
     EXPECT_NEAR(f.a, 15.2525, 1e-3);
     EXPECT_NEAR(f.As, 24.3086, 1e-3);
     EXPECT_NEAR(f.AsMin1, 4.7615, 1e-3);
     EXPECT_NEAR(f.AsMin, 5.9554, 1e-3);
-    EXPECT_FALSE(f.alivio);
+    EXPECT_FALSE(f.dobleArmado || f.alivio);
     const PasoVarillas& v = p.estado.Pasos.varillas[0];
     EXPECT_EQ(v.cuenta, (std::array<int, 4>{4, 1, 1, 0}));
     EXPECT_NEAR(v.AsProvisto, 24.3853, 1e-3);
@@ -76,21 +73,17 @@ TEST(PasosDelCalculo, ElRegistroEsLoQueElDisenoDejo) {
             ASSERT_TRUE(AbrirProyecto(Ejemplo(nombre), p, ui).calculo.calculado);
             const EstadoProyecto& e = p.estado;
             const PasosCalculo& x = e.Pasos;
-            EXPECT_EQ(x.flexionPos.As, e.AsTraccionPos);
-            EXPECT_EQ(x.flexionPos.Asc, e.AsCompresionPos);
-            EXPECT_EQ(x.flexionNeg.As, e.AsTraccionNeg);
-            EXPECT_EQ(x.flexionNeg.Asc, e.AsCompresionNeg);
-            EXPECT_EQ(x.cortante.texto, e.txtEstribos);
-            EXPECT_EQ(x.cortante.s, e.EspaciamientoEstribos);
-            EXPECT_EQ(x.deflexion.FlechaEfectiva, e.FlechaEfectiva);
-            EXPECT_EQ(x.deflexion.positiva.Ie / 1e8, e.InerciaEfectivaPos);
-            EXPECT_EQ(x.deflexion.negativa.Ie / 1e8, e.InerciaEfectivaNeg);
-            EXPECT_EQ(x.deflexion.lambda, e.LambdaDeflexion);
-            EXPECT_EQ(x.deflexion.largoPlazo, uso == 3);
+            EXPECT_EQ(
+                std::tie(x.flexionPos.As, x.flexionPos.Asc, x.flexionNeg.As, x.flexionNeg.Asc),
+                std::tie(e.AsTraccionPos, e.AsCompresionPos, e.AsTraccionNeg, e.AsCompresionNeg));
+            EXPECT_EQ(std::tie(x.cortante.texto, x.cortante.s),
+                      std::tie(e.txtEstribos, e.EspaciamientoEstribos));
+            const PasoDeflexion& d = x.deflexion;
+            EXPECT_EQ(std::make_tuple(d.FlechaEfectiva, d.positiva.Ie / 1e8, d.negativa.Ie / 1e8,
+                                      d.lambda, d.largoPlazo),
+                      std::make_tuple(e.FlechaEfectiva, e.InerciaEfectivaPos, e.InerciaEfectivaNeg,
+                                      e.LambdaDeflexion, uso == 3));
             EXPECT_EQ(x.avisos, ui.mensajes);
-            // Factors of 1.4 and 1.7 make the factored reactions the larger.
-            EXPECT_GT(x.reacciones.R1Factorizada + x.reacciones.R2Factorizada,
-                      x.reacciones.R1Servicio + x.reacciones.R2Servicio);
             for (int c = 0; c < 2; ++c) {
                 const PasoVarillas& v = x.varillas[static_cast<std::size_t>(c)];
                 EXPECT_TRUE(!v.conCapacidad || v.resiste) << "columna " << c;
@@ -109,14 +102,10 @@ TEST(PasosDelCalculo, UnaFallaPorFlexionDetieneElRegistro) {
     InterfazRegistro ui2;
     ASSERT_TRUE(RealizarCalculos(p, ui2).calculado);
     const PasosCalculo& x = p.estado.Pasos;
-    EXPECT_TRUE(x.flexionNeg.calculado);
-    EXPECT_TRUE(x.flexionNeg.suficiente);
-    EXPECT_TRUE(x.flexionPos.calculado);
-    EXPECT_FALSE(x.flexionPos.suficiente);
+    EXPECT_TRUE(x.flexionNeg.calculado && x.flexionNeg.suficiente && x.flexionPos.calculado);
+    EXPECT_FALSE(x.flexionPos.suficiente || x.cortante.calculado || x.deflexion.calculado);
     EXPECT_EQ(x.flexionPos.parada, Parada::Rn);
     EXPECT_GT(x.n, 0);  // recorded although the deflection step never ran
-    EXPECT_FALSE(x.cortante.calculado);
-    EXPECT_FALSE(x.deflexion.calculado);
     ASSERT_EQ(x.avisos.size(), 1u);
     EXPECT_EQ(x.avisos[0].titulo, "Sección Insuficiente");
 }

@@ -34,61 +34,50 @@ TEST(LecturaCampo, NumeroYPruebaNumerica) {
     }
 }
 
+// A Single is rounded from its shortest decimal form: in most Single rows the binary
+// value lies on the other side of the half (0.0235f is 0.0234999991...).
 TEST(Formatos, TablaDePatrones) {
     const struct {
         double valor;
+        bool single;
         const char* patron;
         const char* texto;
     } casos[] = {
-        {0.9, "###,###.00", ".90"},
-        {0, "###,###.00", ".00"},
-        {1234.5, "###,###.00", "1,234.50"},
-        {-5, "###,###.00", "-5.00"},
-        {0.75, "###,##0.00", "0.75"},
-        {12.5, "Fixed", "12.50"},
-        {0.016666, "###,##0.000", "0.017"},
-        {1e6, "###,###,###.00", "1,000,000.00"},
-        {106666.666, "###,###,###.00", "106,666.67"},
-        {999.995, "###,###.00", "1,000.00"},
-        {-0.001, "###,###.00", ".00"},  // no "-.00"
-        {-0.5, "###,###.00", "-.50"},
-        {2.675, "###,##0.00", "2.68"},   // the half as the user sees it
-        {-0.125, "###,###.00", "-.13"},  // halves away from zero
-        {NAN, "###,###.00", ".00"},
-        {INFINITY, "Fixed", "0.00"},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(std::string(c.patron) + " " + std::to_string(c.valor));
-        EXPECT_EQ(Formato(c.valor, c.patron), c.texto);
-    }
-}
-
-// A Single is rounded from its shortest decimal form: each row's binary value
-// lies on the other side of the half (0.0235f is 0.0234999991...), so the
-// Double route would write the digit below.
-TEST(Formatos, SingleRedondeadoDesdeSuFormaMasCorta) {
-    const struct {
-        float valor;
-        const char* patron;
-        const char* texto;
-    } casos[] = {
-        {0.0235f, "###,##0.000", "0.024"},  // L/180 for L = 4.23 m
-        {-0.0235f, "###,##0.000", "-0.024"},
-        {2.675f, "###,##0.00", "2.68"},
-        {-2.675f, "Fixed", "-2.68"},
-        {0.005f, "###,###.00", ".01"},
-        {-0.145f, "###,###.00", "-.15"},
-        {999.995f, "###,###.00", "1,000.00"},
-        {3100.115f, "###,###.00", "3,100.12"},
-        {92356.055f, "###,###,###.00", "92,356.06"},
+        {0.9, false, "###,###.00", ".90"},
+        {0, false, "###,###.00", ".00"},
+        {1234.5, false, "###,###.00", "1,234.50"},
+        {-5, false, "###,###.00", "-5.00"},
+        {0.75, false, "###,##0.00", "0.75"},
+        {12.5, false, "Fixed", "12.50"},
+        {0.016666, false, "###,##0.000", "0.017"},
+        {1e6, false, "###,###,###.00", "1,000,000.00"},
+        {106666.666, false, "###,###,###.00", "106,666.67"},
+        {999.995, false, "###,###.00", "1,000.00"},
+        {-0.001, false, "###,###.00", ".00"},  // no "-.00"
+        {-0.5, false, "###,###.00", "-.50"},
+        {2.675, false, "###,##0.00", "2.68"},   // the half as the user sees it
+        {-0.125, false, "###,###.00", "-.13"},  // halves away from zero
+        {NAN, false, "###,###.00", ".00"},
+        {INFINITY, false, "Fixed", "0.00"},
+        {0.0235, true, "###,##0.000", "0.024"},  // L/180 for L = 4.23 m
+        {-0.0235, true, "###,##0.000", "-0.024"},
+        {2.675, true, "###,##0.00", "2.68"},
+        {-2.675, true, "Fixed", "-2.68"},
+        {0.005, true, "###,###.00", ".01"},
+        {-0.145, true, "###,###.00", "-.15"},
+        {999.995, true, "###,###.00", "1,000.00"},
+        {3100.115, true, "###,###.00", "3,100.12"},
+        {92356.055, true, "###,###,###.00", "92,356.06"},
         // Binary 2751380.25, shortest form 2751380.2: the user's digits count.
-        {2751380.25f, "###,###,###.00", "2,751,380.20"},
-        {-0.004f, "###,###.00", ".00"},
-        {NAN, "###,##0.00", "0.00"},
+        {2751380.25, true, "###,###,###.00", "2,751,380.20"},
+        {-0.004, true, "###,###.00", ".00"},
+        {NAN, true, "###,##0.00", "0.00"},
     };
     for (const auto& c : casos) {
-        SCOPED_TRACE(std::string(c.patron) + " " + std::to_string(c.valor));
-        EXPECT_EQ(Formato(c.valor, c.patron), c.texto);
+        SCOPED_TRACE(std::string(c.patron) + " " + std::to_string(c.valor) + (c.single ? "f" : ""));
+        EXPECT_EQ(
+            c.single ? Formato(static_cast<float>(c.valor), c.patron) : Formato(c.valor, c.patron),
+            c.texto);
     }
     const std::pair<float, const char*> generales[] = {
         {2.8900075f, "2.890008"}, {-1.7000015f, "-1.700002"},  {14.198725f, "14.19873"},
@@ -102,9 +91,8 @@ TEST(Formatos, FormaSimpleYGeneral) {
         {2.5f, "2.5"},           {0.0f, "0"},     {-0.0f, "0"}, {5.67f, "5.67"}, {1e-3f, "0.001"},
         {123456.7f, "123456.7"}, {100.0f, "100"}, {NAN, "0"}};
     for (const auto& [v, t] : simples) EXPECT_EQ(TextoSimple(v), t);
-    // Every Single written this way reads back to the same bits.
-    // The largest Single and the one whose shortest text a Double would round
-    // to its neighbour included.
+    // Every Single written this way reads back to the same bits, the largest one
+    // and the one whose shortest text a Double would round to its neighbour too.
     for (float v : {0.1f + 5.9f, 1.0f / 3, 327.67f, 2.1e6f, 1.17549435e-38f, FLT_MAX, -FLT_MAX,
                     7.038531e-26f, -7.038531e-26f}) {
         EXPECT_EQ(static_cast<float>(NumeroCampo(TextoSimple(v))), v);

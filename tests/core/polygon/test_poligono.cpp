@@ -40,30 +40,27 @@ void ExpectShoelace(const Poligono& p, const ResultadoPoligono& r) {
 TEST(Poligono, CasosResueltos) {
     struct {
         Poligono p;
-        const char *area, *xcg, *ycg;
-        double ix;  // each triangle's own inertia is rounded to a Single
-        const char* cg;
+        double ix;           // each triangle's own inertia is rounded to a Single
+        const char* textos;  // area, Xcg, Ycg and the centroid label
     } casos[] = {
-        {Figura({{0, 0}, {20, 0}, {20, 40}, {0, 40}}), "800.00", "10.00", "20.00", 106666.6667,
-         "(10.00,20.00)"},
-        {Figura({{0, 0}, {0, 40}, {20, 40}, {20, 0}}), "800.00", "10.00", "20.00", 106666.6667,
-         "(10.00,20.00)"},  // clockwise
-        {Figura({{0, 0}, {6, 0}, {0, 3}}), "9.00", "2.00", "1.00", 4.5, "(2.00,1.00)"},
-        {Figura({{0, 0}, {30, 0}, {30, 10}, {10, 10}, {10, 40}, {0, 40}}), "600.00", "10.00",
-         "15.00", 85000, "(10.00,15.00)"},
-        {Figura({{0, 0}, {1, 0}, {1, 1}, {0, 1}}), "1.00", ".50", ".50", 1.0 / 12, "(0.50,0.50)"},
+        {Figura({{0, 0}, {20, 0}, {20, 40}, {0, 40}}), 106666.6667,
+         "800.00 10.00 20.00 (10.00,20.00)"},
+        {Figura({{0, 0}, {0, 40}, {20, 40}, {20, 0}}), 106666.6667,
+         "800.00 10.00 20.00 (10.00,20.00)"},  // clockwise
+        {Figura({{0, 0}, {6, 0}, {0, 3}}), 4.5, "9.00 2.00 1.00 (2.00,1.00)"},
+        {Figura({{0, 0}, {30, 0}, {30, 10}, {10, 10}, {10, 40}, {0, 40}}), 85000,
+         "600.00 10.00 15.00 (10.00,15.00)"},
+        {Figura({{0, 0}, {1, 0}, {1, 1}, {0, 1}}), 1.0 / 12, "1.00 .50 .50 (0.50,0.50)"},
         // The rectangle scaled by 1E+09: its triangles' own inertias exceed a Single.
-        {Figura({{0, 0}, {2e10f, 0}, {2e10f, 4e10f}, {0, 4e10f}}), "800,000,000,000,000,000,000.00",
-         "10,000,000,000.00", "20,000,000,000.00", 106666.6666666667e36,
+        {Figura({{0, 0}, {2e10f, 0}, {2e10f, 4e10f}, {0, 4e10f}}), 106666.6666666667e36,
+         "800,000,000,000,000,000,000.00 10,000,000,000.00 20,000,000,000.00 "
          "(10000000000.00,20000000000.00)"},
     };
     for (auto& c : casos) {
-        SCOPED_TRACE(c.cg);
+        SCOPED_TRACE(c.textos);
         const ResultadoPoligono r = c.p.Calcular();
         ASSERT_TRUE(r.calculado);
-        EXPECT_FALSE(r.mensaje.has_value());
-        EXPECT_EQ(r.txtArea + " " + r.txtXcg + " " + r.txtYcg + " " + r.lblCg,
-                  std::string(c.area) + " " + c.xcg + " " + c.ycg + " " + c.cg);
+        EXPECT_EQ(r.txtArea + " " + r.txtXcg + " " + r.txtYcg + " " + r.lblCg, c.textos);
         EXPECT_NEAR(r.Ix, c.ix, 1e-7 * c.ix);
         // Ix is shown unformatted, with all its digits.
         EXPECT_NEAR(std::stod(r.txtIx), r.Ix, 1e-14 * r.Ix);
@@ -81,9 +78,8 @@ TEST(Poligono, LazoConReintentoYLazoImposible) {
     ExpectShoelace(p, r);
     EXPECT_EQ(p.Vertices().front(), (Vertice{2, 0}));
 
-    // Every start closes to zero area: exactly, or (a crossing figure with
-    // far vertices) within the rounding of the sums, instead of giving a
-    // rounding residue as area with a centroid far outside the figure.
+    // Every start closes to zero area, exactly or (crossing, far vertices) within
+    // the rounding of the sums: no residue taken as area, no centroid far away.
     for (Poligono nula : {Figura({{0, 0}, {2, 0}, {2, 2}, {3, 1}}),
                           Figura({{1, 1}, {1e9f, 0}, {0.61f, 1}, {1e12f, 0}})}) {
         const ResultadoPoligono f = nula.Calcular();

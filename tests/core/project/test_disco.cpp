@@ -1,6 +1,6 @@
-// Saves under faults (permissions, paths, full disk, failed flush or rename, a
-// crash): each names the file and the cause, keeps the previous file byte for
-// byte and leaves no temporary file behind.
+// Project files on disk. Saves under faults (permissions, paths, full disk,
+// failed flush or rename, a crash) name the file and the cause, keep the
+// previous file byte for byte and leave no temporary file behind.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -52,6 +53,36 @@ struct Carpeta {
 struct SinFalla {
     ~SinFalla() { disco::FijarFalla(nullptr); }
 };
+
+// A save read back. A project that cannot be written leaves the file; a file
+// that cannot be opened or read is refused naming it, the project unchanged.
+TEST(Disco, GuardadoLeidoYAperturaFallida) {
+    Carpeta dir;
+    Proyecto p, q;
+    p.estado.LuzViga = 6;
+    const fs::path f = dir.ruta / "viga.kvx";
+    ASSERT_FALSE(GuardarArchivoKvx(f.string(), p));
+    const std::string guardado = Leer(f);
+    ASSERT_FALSE(LeerArchivoKvx(f.string(), q));
+    EXPECT_EQ(q, p);
+    p.estado.LuzViga = INFINITY;  // no file holds this project
+    EXPECT_TRUE(GuardarArchivoKvx(f.string(), p));
+    EXPECT_EQ(Leer(f), guardado);
+
+    fs::create_directory(dir.ruta / "carpeta.kvx");
+    std::ofstream(dir.ruta / "malo.kvx") << "6";
+    for (const auto& [nombre, dice] : {std::pair{"no_existe.kvx", "No se pudo abrir"},
+                                       {"carpeta.kvx", "carpeta"},
+                                       {"malo.kvx", "línea 1"}}) {
+        SCOPED_TRACE(nombre);
+        Proyecto r = p;
+        const auto m = LeerArchivoKvx((dir.ruta / nombre).string(), r);
+        ASSERT_TRUE(m);
+        EXPECT_NE(m->texto.find(dice), std::string::npos) << m->texto;
+        EXPECT_NE(m->texto.find(nombre), std::string::npos) << m->texto;
+        EXPECT_EQ(r, p);
+    }
+}
 
 // As root, a save runs as "nobody" while this lives, so that permissions hold.
 struct ComoOtro {

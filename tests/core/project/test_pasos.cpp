@@ -84,6 +84,9 @@ TEST(PasosDelCalculo, ElRegistroEsLoQueElDisenoDejo) {
                       std::make_tuple(e.FlechaEfectiva, e.InerciaEfectivaPos, e.InerciaEfectivaNeg,
                                       e.LambdaDeflexion, uso == 3));
             EXPECT_EQ(x.avisos, ui.mensajes);
+            // Factors of 1.4 and 1.7 make the factored reactions the larger.
+            EXPECT_GT(x.reacciones.R1Factorizada + x.reacciones.R2Factorizada,
+                      x.reacciones.R1Servicio + x.reacciones.R2Servicio);
             for (int c = 0; c < 2; ++c) {
                 const PasoVarillas& v = x.varillas[static_cast<std::size_t>(c)];
                 EXPECT_TRUE(!v.conCapacidad || v.resiste) << "columna " << c;

@@ -60,6 +60,7 @@ TEST(Poligono, CasosResueltos) {
         SCOPED_TRACE(c.textos);
         const ResultadoPoligono r = c.p.Calcular();
         ASSERT_TRUE(r.calculado);
+        EXPECT_FALSE(r.mensaje.has_value());
         EXPECT_EQ(r.txtArea + " " + r.txtXcg + " " + r.txtYcg + " " + r.lblCg, c.textos);
         EXPECT_NEAR(r.Ix, c.ix, 1e-7 * c.ix);
         // Ix is shown unformatted, with all its digits.

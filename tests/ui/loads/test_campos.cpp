@@ -1,7 +1,5 @@
-// The entry fields of the load window typed as a user types them: the
-// length truncation, the checks on leaving a field with their message,
-// selection and corrected value, the supports j and k, and when "Añadir"
-// becomes available.
+// The load window's fields typed as a user types them: the checks on leaving
+// a field (message, selection, corrected value) and when "Añadir" is enabled.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -14,7 +12,6 @@ namespace {
 using namespace pruebas;
 
 const Mensaje kPositivas = Critico("Las distancias siempre son Numeros Positivos");
-const Mensaje kMayorLuz = Critico("Esta Distancia no puede ser mayor que la Luz Total de la viga");
 const Mensaje kKMenorJ = Critico("Distancia K no puede ser menor o igual que J");
 
 // A field typed and left with Tab, as a fresh action of the user.
@@ -77,8 +74,7 @@ TEST_F(Campos, DistanciasAyB) {
     // A point load beyond the beam goes to its end; at the end it passes.
     c->optPuntual->click();
     Pasos({{c->txtA, "7", {kMayorLuz}, "6", c->txtA}, {c->txtA, "6", {}}});
-    // b corrected from the stored Single 5.67 widened: L - a carries the
-    // Single's tail.
+    // b corrected from the stored Single 5.67 widened: L - a keeps its tail.
     c->optDistribuida->click();
     Pasos({{c->txtL, "5.678", {}},
            {c->txtA, "1", {}},
@@ -88,13 +84,12 @@ TEST_F(Campos, DistanciasAyB) {
 TEST_F(Campos, ApoyosJyK) {
     c->Check_Vuelo->click();
     // Before a length, entering j or k sends the user back to L.
+    const Mensaje faltaL = Critico("Debe intruducir la Luz de la Viga primero", "Faltan datos");
     for (QLineEdit* apoyo : {c->txtJ, c->txtK}) {
         Mensajes::Limpiar();
         QTest::mouseClick(apoyo, Qt::LeftButton);
         ProcesarEventos();
-        ASSERT_FALSE(Vistos().empty()) << apoyo->objectName().toStdString();
-        EXPECT_EQ(Vistos().front(),
-                  Critico("Debe intruducir la Luz de la Viga primero", "Faltan datos"));
+        EXPECT_EQ(Vistos().at(0), faltaL);
         EXPECT_TRUE(c->txtL->hasFocus());
     }
     Teclear(c->txtL, "6");
@@ -135,56 +130,36 @@ TEST_F(Campos, IntensidadesSegunElTipoDeCarga) {
     }
 }
 
-// When "Añadir" becomes available: each field's change rule, as a table of
-// (load type, cantilevers, the fields in the order the user fills them) and
-// the state the last rule leaves. A non-numeric text leaves the button as it
-// was in some rules and disables it in others.
+// When "Añadir" becomes available: per load type and cantilevers, fields set
+// in order (each text runs the field's change rule, as typing does), "si" or
+// "no" the button's state at that point. A non-numeric text leaves the
+// button as it was in some rules and disables it in others.
 enum Tipo { P, D, M };  // point, distributed, moment
 
 TEST_F(Campos, CuandoSeHabilitaAnadir) {
     const struct {
         Tipo tipo;
         bool vuelos;
-        const char* campos;  // "txtL=6 txtA=1 ...": texts set in this order
-        bool habilitado;
+        const char* pasos;
     } casos[] = {
-        {P, false, "txtL=6 txtA=1 txtP1=2", true},
-        {P, false, "txtL=6 txtP1=2", false},
-        {M, false, "txtL=6 txtA=1 txtP1=-3", true},
-        {P, false, "txtA=1 txtP1=2 txtL=6", true},
-        {P, false, "txtA=1 txtL=6", false},
-        {P, false, "txtL=6 txtP1=2 txtA=1", true},
-        {P, false, "txtL=6 txtA=1 txtP1=2 txtA=", false},
-        {P, false, "txtL=6 txtA=1 txtP1=2 txtA=1x", true},
-        {P, false, "txtL=6 txtA=1 txtP1=2 txtL=6x", false},
-        {P, false, "txtL=6 txtA=1 txtP1=2 txtP1=2x", false},
-        {D, false, "txtL=6 txtA=0 txtB=2 txtP1=1", true},
-        {D, false, "txtL=6 txtA=0 txtP1=1", false},
-        {D, false, "txtL=6 txtB=2 txtP2=1", true},
-        {D, false, "txtB=2 txtP2=1", false},
-        {D, false, "txtL=6 txtB=2 txtP1=1 txtA=", true},
-        {D, false, "txtL=6 txtB=2", false},
-        {D, false, "txtP2=3 txtB=2", true},
-        {D, false, "txtL=6 txtB=2 txtP1=1 txtB=2x", false},
-        {D, false, "txtB=2 txtP1=1 txtL=6", true},
-        {D, false, "txtB=2 txtP2=1 txtB= txtL=6", false},
-        {D, false, "txtL=6 txtB=2 txtP2=1 txtP1=x", true},
-        {D, false, "txtL=6 txtB=2 txtP1=1 txtP2=x", true},
-        {D, false, "txtL=6 txtB=2 txtP2=1 txtP2=1x", false},
-        {P, true, "txtL=6 txtK=5 txtA=1 txtP1=2", true},
-        {P, true, "txtL=6 txtA=1 txtP1=2", false},
-        {P, true, "txtL=6 txtK=5 txtA=1 txtP1=2 txtK=", false},
-        {P, true, "txtL=6 txtK=5 txtA=1 txtP1=2 txtK=5x", false},
-        {M, true, "txtL=6 txtA=1 txtP1=2 txtK=5", true},
-        {D, true, "txtL=6 txtK=5 txtB=2 txtP1=1", true},
-        {D, true, "txtL=6 txtB=2 txtK=5", false},
-        {D, true, "txtL=6 txtK=5 txtP1=1 txtA=0", true},
-        {D, true, "txtL=6 txtK=x txtP1=1 txtB=2", false},
-        {D, true, "txtK=5 txtP2=1 txtB=2", true},
-        {D, true, "txtL=6 txtB=2 txtP2=1", false},
+        {P, false, "txtL=6 txtP1=2 no txtA=1 si txtA=1x si txtA=1 txtL=6x no txtL=6 txtP1=2x no"},
+        {P, false, "txtL=6 txtA=1 txtP1=2 si txtA= no"},
+        {P, false, "txtA=1 txtL=6 no txtL= txtP1=2 txtL=6 si"},
+        {M, false, "txtL=6 txtA=1 txtP1=-3 si"},
+        {D, false, "txtL=6 txtA=0 txtP1=1 no txtP1= txtB=2 txtP1=1 si"},
+        {D, false, "txtL=6 txtB=2 no txtP1=1 si txtP2=x si txtP2= txtB=2x no"},
+        {D, false, "txtL=6 txtB=2 txtP2=1 si txtP1=x si txtP1= txtP2=1x no"},
+        {D, false, "txtB=2 txtP2=1 no txtB= txtL=6 no"},
+        {D, false, "txtP2=3 txtB=2 si txtP2= txtP1=1 txtL=6 si"},
+        {P, true, "txtL=6 txtA=1 txtP1=2 no txtP1= txtK=5 txtP1=2 si txtK= no txtK=5x no"},
+        {M, true, "txtL=6 txtA=1 txtP1=2 txtK=5 si"},
+        {D, true, "txtL=6 txtB=2 txtK=5 no txtP1=1 si txtB= no txtA=0 si"},
+        {D, true, "txtL=6 txtK=x txtP1=1 txtB=2 no"},
+        {D, true, "txtK=5 txtP2=1 txtB=2 si"},
+        {D, true, "txtL=6 txtB=2 txtP2=1 no"},
     };
     for (const auto& caso : casos) {
-        SCOPED_TRACE(std::string(caso.campos) + (caso.vuelos ? " con vuelos" : ""));
+        SCOPED_TRACE(std::string(caso.pasos) + (caso.vuelos ? " con vuelos" : ""));
         if (c->Check_Vuelo->isChecked() != caso.vuelos) c->Check_Vuelo->click();
         for (QLineEdit* f : {c->txtL, c->txtJ, c->txtK}) f->clear();
         // Choosing a type empties the load fields and disables the button.
@@ -192,12 +167,15 @@ TEST_F(Campos, CuandoSeHabilitaAnadir) {
         c->optPuntual->click();
         std::array{c->optPuntual, c->optDistribuida, c->optMomento}[caso.tipo]->click();
         ASSERT_FALSE(c->cmdAnadir->isEnabled());
-        // Each text set runs the field's change rule, as typing does.
-        for (const QString& par : QString(caso.campos).split(' ')) {
-            const QStringList p = par.split('=');
-            Hijo<QLineEdit>(c, p[0])->setText(p[1]);
+        QString hechos;
+        for (const QString& paso : QString(caso.pasos).split(' ')) {
+            if (paso == "si" || paso == "no") {
+                EXPECT_EQ(c->cmdAnadir->isEnabled(), paso == "si") << hechos.toStdString();
+            } else {
+                Hijo<QLineEdit>(c, paso.section('=', 0, 0))->setText(paso.section('=', 1));
+            }
+            hechos += paso + ' ';
         }
-        EXPECT_EQ(c->cmdAnadir->isEnabled(), caso.habilitado);
     }
 }
 

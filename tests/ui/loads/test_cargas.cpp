@@ -1,16 +1,20 @@
-// The load table: adding and its refusals, deleting, Ok with the flange
-// check, reopening after the close box, the sketch; editing a load in place
-// (a double click or Enter puts its row back into the fields, "Modificar"
-// replaces it after the checks of "Añadir").
+// The load window driven as a user, shown and active so that focus changes
+// run its LostFocus and GotFocus rules: the fields typed and left (their
+// checks, when "Añadir" is enabled), the load table (adding and its refusals,
+// deleting, Ok with the flange check, the close box and reopening, the
+// sketch) and editing a load in place.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <tuple>
+#include <vector>
 
-#include "Cargas.h"
+#include "comun/Ayudas.h"
 #include "project/Calculo.h"
 #include "ui/common/Lienzo.h"
 #include "ui/common/Rejilla.h"
+#include "ui/loads/frmCargas.h"
 #include "ui/main/frmGeneral.h"
 #include "ui/section/frmSeccion.h"
 
@@ -18,9 +22,87 @@ namespace korvex::ui {
 namespace {
 
 using namespace pruebas;
+using Msgs = std::vector<Mensaje>;
 
-class Tabla : public VentanaCargas {
+Mensaje Critico(const char* texto, const char* titulo = "Distancia Incorrecta") {
+    return {texto, titulo, kEstiloCritico};
+}
+const Mensaje kPositivas = Critico("Las distancias siempre son Numeros Positivos");
+const Mensaje kMayorLuz = Critico("Esta Distancia no puede ser mayor que la Luz Total de la viga");
+const Mensaje kKMenorJ = Critico("Distancia K no puede ser menor o igual que J");
+
+// A field typed and left with Tab, as a fresh action of the user.
+struct Paso {
+    QLineEdit* campo;
+    const char* texto;
+    Msgs vistos;                  // the messages shown
+    const char* queda = nullptr;  // the field's text afterwards, when checked
+    QLineEdit* foco = nullptr;    // the field left focused and selected for the correction
+};
+
+class Cargas : public Entorno {
   protected:
+    void SetUp() override {
+        Entorno::SetUp();
+        c = Ventana<frmCargas>();
+        c->show();
+        QApplication::setActiveWindow(c);
+        ProcesarEventos();
+    }
+    // The focus parked in the query field (no check on leaving), messages forgotten.
+    void Neutral() {
+        c->txtX->setFocus(Qt::MouseFocusReason);
+        ProcesarEventos();
+        Mensajes::Limpiar();
+    }
+    static Msgs Vistos() { return Mensajes::Registrados(); }
+    // One load typed into the fields and added (or put in place of the edited row).
+    void Anadir(QRadioButton* tipo, QRadioButton* categoria, const char* a, const char* b,
+                const char* p1, const char* p2 = "") {
+        if (!tipo->isChecked()) tipo->click();
+        categoria->click();
+        c->txtA->setText(a);
+        if (c->txtB->isEnabled()) c->txtB->setText(b);
+        c->txtP1->setText(p1);
+        if (c->txtP2->isEnabled()) c->txtP2->setText(p2);
+        c->cmdAnadir->click();
+        ProcesarEventos();
+    }
+    // An 8 m beam on supports at 1.5 and 6.5 m with a uniform dead load,
+    // a point load of the category given and a moment.
+    void TresCargas(const char* aPuntual, const char* pPuntual, QRadioButton* categoria) {
+        c->Check_Vuelo->click();
+        Teclear(c->txtL, "8");
+        Teclear(c->txtJ, "1.5");
+        Teclear(c->txtK, "6.5");
+        Anadir(c->optDistribuida, c->optMuerta, "0", "8", "2", "2");
+        Anadir(c->optPuntual, categoria, aPuntual, "", pPuntual);
+        Anadir(c->optMomento, c->Option1, "7", "", "-2");
+    }
+    // The seven cells of row r of the load table.
+    QStringList Fila(int r) const {
+        QStringList f;
+        for (int k = 0; k < 7; ++k) f << Celda(c->grid, r, k);
+        return f;
+    }
+    EstadoProyecto& E() { return ProyectoActual().estado; }
+    void Pasos(std::initializer_list<Paso> pasos) {
+        for (const Paso& p : pasos) {
+            SCOPED_TRACE(p.campo->objectName().toStdString() + " = " + p.texto);
+            Neutral();
+            Teclear(p.campo, p.texto);
+            EXPECT_EQ(Vistos(), p.vistos);
+            if (p.queda != nullptr) {
+                EXPECT_EQ(p.campo->text(), p.queda);
+            }
+            if (p.foco != nullptr) {
+                EXPECT_TRUE(p.foco->hasFocus());
+                EXPECT_EQ(p.foco->selectedText(), p.foco->text());
+            }
+            // A refused text left in place would be refused again on leaving.
+            if (!p.vistos.empty() && p.queda == nullptr) p.campo->clear();
+        }
+    }
     void ExpectVigaLibre(bool libre) {
         for (QWidget* w :
              std::initializer_list<QWidget*>{c->txtL, c->txtJ, c->txtK, c->Check_Vuelo})
@@ -44,9 +126,146 @@ class Tabla : public VentanaCargas {
         EXPECT_TRUE(RealizarCalculos(p, ui).calculado);
         return p.estado;
     }
+
+    frmCargas* c = nullptr;
 };
 
-TEST_F(Tabla, AnadirCongelaLaVigaLlenaLaRejillaYEnterEdita) {
+TEST_F(Cargas, Longitud) {
+    // Truncated to the centimetre (a Single), the typed text kept, k = L.
+    for (auto [texto, luz, k] :
+         {std::tuple{"2.3", 2.3f, "2.3"}, {"5.678", 5.67f, "5.67"}, {"0", 0.0f, "0"}}) {
+        Pasos({{c->txtL, texto, {}, texto}});
+        EXPECT_EQ(E().LuzViga, luz);
+        EXPECT_EQ(c->txtK->text(), k);
+    }
+    Pasos({{c->txtL, "0.005", {Critico("Hijo e tu madre, ¿ que viga es esa ?")}, "0.01", c->txtL},
+           {c->txtL, "-1", {kPositivas}, nullptr, c->txtL},
+           {c->txtL, "abc", {kPositivas}, nullptr, c->txtL},
+           {c->txtL, "", {}}});  // an empty field passes silently
+}
+
+TEST_F(Cargas, DistanciasAyB) {
+    Teclear(c->txtL, "6");
+    EXPECT_TRUE(c->txtA->hasFocus());  // without cantilevers Tab skips j and k
+    ASSERT_TRUE(c->optDistribuida->isChecked());
+    // A distributed load out of the span on 6 m: b = 2 then a = 5 corrects
+    // a to 4; a = 5 then b = 2 corrects b to 1.
+    Pasos({{c->txtA, "-1", {kPositivas}, nullptr, c->txtA},
+           {c->txtB, "x", {kPositivas}, nullptr, c->txtB},
+           {c->txtB, "2", {}},
+           {c->txtA, "5", {kMayorLuz}, "4", c->txtA},
+           {c->txtB, "", {}},
+           {c->txtA, "5", {}},
+           {c->txtB, "2", {kMayorLuz}, "1", c->txtB}});
+    // A point load beyond the beam goes to its end; at the end it passes.
+    c->optPuntual->click();
+    Pasos({{c->txtA, "7", {kMayorLuz}, "6", c->txtA}, {c->txtA, "6", {}}});
+    // b corrected from the stored Single 5.67 widened: L - a keeps its tail.
+    c->optDistribuida->click();
+    Pasos({{c->txtL, "5.678", {}},
+           {c->txtA, "1", {}},
+           {c->txtB, "5", {kMayorLuz}, "4.670000076293945"}});
+}
+
+TEST_F(Cargas, ApoyosJyK) {
+    c->Check_Vuelo->click();
+    // Before a length, entering j or k sends the user back to L.
+    const Mensaje faltaL = Critico("Debe intruducir la Luz de la Viga primero", "Faltan datos");
+    for (QLineEdit* apoyo : {c->txtJ, c->txtK}) {
+        Mensajes::Limpiar();
+        QTest::mouseClick(apoyo, Qt::LeftButton);
+        ProcesarEventos();
+        EXPECT_EQ(Vistos().at(0), faltaL);
+        EXPECT_TRUE(c->txtL->hasFocus());
+    }
+    Teclear(c->txtL, "6");
+    EXPECT_TRUE(c->txtJ->hasFocus());
+    Pasos({{c->txtJ, "1.5", {}},
+           {c->txtK, "8", {}, "6"},          // beyond the beam: the length, silently
+           {c->txtK, "0", {kKMenorJ}, "6"},  // j >= k checked first, then k = L
+           {c->txtK, "3", {}},
+           {c->txtJ, "4", {kKMenorJ}, "0", c->txtJ}});  // from j: j back to 0
+    // j >= k from k: j selected, both values left.
+    c->txtJ->setText("4");
+    c->txtK->setText("6");
+    Pasos({{c->txtK, "3", {kKMenorJ}, "3", c->txtJ}});
+    EXPECT_EQ(c->txtJ->text(), "4");
+    // A negative k takes L's text; a text in j is refused.
+    c->txtJ->setText("1");
+    Pasos({{c->txtK, "-2", {kPositivas}, "6"}, {c->txtJ, "uno", {kPositivas}, nullptr, c->txtJ}});
+}
+
+TEST_F(Cargas, IntensidadesSegunElTipoDeCarga) {
+    Teclear(c->txtL, "6");
+    const Mensaje numericos = Critico("Sólo se aceptan valores numéricos", "Valor Incorrecto");
+    const Mensaje positivos =
+        Critico("Sólo se aceptan valores numéricos positivos!", "Valor Incorrecto");
+    c->optPuntual->click();  // a point load or a moment may act either way
+    Pasos({{c->txtP1, "-2", {}}, {c->txtP1, "dos", {numericos}, nullptr, c->txtP1}});
+    c->optMomento->click();
+    Pasos({{c->txtP1, "-3.5", {}}});
+    c->optDistribuida->click();
+    Pasos({{c->txtP1, "-1", {positivos}, nullptr, c->txtP1},
+           {c->txtP1, "mucho", {positivos}, nullptr, c->txtP1},
+           {c->txtP2, "-1", {positivos}, nullptr, c->txtP2},
+           {c->txtP1, "0", {}}});
+    // b and P2 exist only for a distributed load.
+    for (QRadioButton* tipo : {c->optPuntual, c->optMomento, c->optDistribuida}) {
+        tipo->click();
+        EXPECT_EQ(c->txtB->isEnabled() + c->txtP2->isEnabled(), tipo == c->optDistribuida ? 2 : 0);
+    }
+}
+
+// When "Añadir" becomes available: per load type and cantilevers, fields set
+// in order (each text runs the field's change rule, as typing does), "si" or
+// "no" the button's state at that point. A non-numeric text leaves the
+// button as it was in some rules and disables it in others.
+enum Tipo { P, D, M };  // point, distributed, moment
+
+TEST_F(Cargas, CuandoSeHabilitaAnadir) {
+    const struct {
+        Tipo tipo;
+        bool vuelos;
+        const char* pasos;
+    } casos[] = {
+        {P, false, "txtL=6 txtP1=2 no txtA=1 si txtA=1x si txtA=1 txtL=6x no txtL=6 txtP1=2x no"},
+        {P, false, "txtL=6 txtA=1 txtP1=2 si txtA= no"},
+        {P, false, "txtA=1 txtL=6 no txtL= txtP1=2 txtL=6 si"},
+        {M, false, "txtL=6 txtA=1 txtP1=-3 si"},
+        {D, false, "txtL=6 txtA=0 txtP1=1 no txtP1= txtB=2 txtP1=1 si"},
+        {D, false, "txtL=6 txtB=2 no txtP1=1 si txtP2=x si txtP2= txtB=2x no"},
+        {D, false, "txtL=6 txtB=2 txtP2=1 si txtP1=x si txtP1= txtP2=1x no"},
+        {D, false, "txtB=2 txtP2=1 no txtB= txtL=6 no"},
+        {D, false, "txtP2=3 txtB=2 si txtP2= txtP1=1 txtL=6 si"},
+        {P, true, "txtL=6 txtA=1 txtP1=2 no txtP1= txtK=5 txtP1=2 si txtK= no txtK=5x no"},
+        {M, true, "txtL=6 txtA=1 txtP1=2 txtK=5 si"},
+        {D, true, "txtL=6 txtB=2 txtK=5 no txtP1=1 si txtB= no txtA=0 si"},
+        {D, true, "txtL=6 txtK=x txtP1=1 txtB=2 no"},
+        {D, true, "txtK=5 txtP2=1 txtB=2 si"},
+        {D, true, "txtL=6 txtB=2 txtP2=1 no"},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(std::string(caso.pasos) + (caso.vuelos ? " con vuelos" : ""));
+        if (c->Check_Vuelo->isChecked() != caso.vuelos) c->Check_Vuelo->click();
+        for (QLineEdit* f : {c->txtL, c->txtJ, c->txtK}) f->clear();
+        // Choosing a type empties the load fields and disables the button.
+        c->optMomento->click();
+        c->optPuntual->click();
+        std::array{c->optPuntual, c->optDistribuida, c->optMomento}[caso.tipo]->click();
+        ASSERT_FALSE(c->cmdAnadir->isEnabled());
+        QString hechos;
+        for (const QString& paso : QString(caso.pasos).split(' ')) {
+            if (paso == "si" || paso == "no") {
+                EXPECT_EQ(c->cmdAnadir->isEnabled(), paso == "si") << hechos.toStdString();
+            } else {
+                Hijo<QLineEdit>(c, paso.section('=', 0, 0))->setText(paso.section('=', 1));
+            }
+            hechos += paso + ' ';
+        }
+    }
+}
+
+TEST_F(Cargas, AnadirCongelaLaVigaLlenaLaRejillaYEnterEdita) {
     Teclear(c->txtL, "6");
     Anadir(c->optPuntual, c->optViva, "2", "", "5");
     ASSERT_EQ(E().NumCargas, 1);
@@ -85,7 +304,7 @@ TEST_F(Tabla, AnadirCongelaLaVigaLlenaLaRejillaYEnterEdita) {
     EXPECT_EQ(E().Cargas[2], (Carga{4, 2, 0, 1, 3, 6, kDistribuida, kMuerta}));
 }
 
-TEST_F(Tabla, RechazosDeAnadir) {
+TEST_F(Cargas, RechazosDeAnadir) {
     Teclear(c->txtL, "6");
     // a = 5 and b = 2 on 6 m: the span message, a becomes 4, nothing added.
     Anadir(c->optDistribuida, c->optMuerta, "5", "2", "1", "1");
@@ -115,7 +334,7 @@ TEST_F(Tabla, RechazosDeAnadir) {
     EXPECT_EQ(std::tuple(Vistos().at(0).estilo, E().NumCargas), std::tuple(48, kMaxCargas));
 }
 
-TEST_F(Tabla, BorrarLaSeleccionadaLaUltimaYLaUnica) {
+TEST_F(Cargas, BorrarLaSeleccionadaLaUltimaYLaUnica) {
     Teclear(c->txtL, "6");
     for (const char* a : {"1", "2", "3"}) Anadir(c->optPuntual, c->optViva, a, "", a);
     c->grid->setCurrentCell(2, 1);  // the second row selected: loads 1 and 3 remain
@@ -144,7 +363,7 @@ TEST_F(Tabla, BorrarLaSeleccionadaLaUltimaYLaUnica) {
     EXPECT_EQ(c->pctCarga->IzquierdaTwips(c->Apoyo2), 3240);
 }
 
-TEST_F(Tabla, AceptarComprobandoElAla) {
+TEST_F(Cargas, AceptarComprobandoElAla) {
     frmGeneral* g = Ventana<frmGeneral>();
     Proyecto& p = ProyectoActual();
     // No load yet: no check (the limit of a 0 m beam would refuse any
@@ -175,7 +394,7 @@ TEST_F(Tabla, AceptarComprobandoElAla) {
     EXPECT_TRUE(g->cmdCalculos->isEnabled());
 }
 
-TEST_F(Tabla, EdicionComoTecleadaDeNuevoYReaperturaTrasElCuadroDeCierre) {
+TEST_F(Cargas, EdicionComoTecleadaDeNuevoYReaperturaTrasElCuadroDeCierre) {
     PonerSeccion(ProyectoActual(), kVigaRect, "25", "60");
     TresCargas("4", "30", c->optViva);  // typed wrong: 30 Tn live at 4 m
     DobleClic(2);
@@ -220,7 +439,7 @@ TEST_F(Tabla, EdicionComoTecleadaDeNuevoYReaperturaTrasElCuadroDeCierre) {
 }
 
 // Esc (in a field or the table), another load type or Ok drop the edit.
-TEST_F(Tabla, EdicionEscOtroTipoYOkDejanLaFila) {
+TEST_F(Cargas, EdicionEscOtroTipoYOkDejanLaFila) {
     Teclear(c->txtL, "6");
     Anadir(c->optPuntual, c->optViva, "2", "", "5");
     Anadir(c->optPuntual, c->optMuerta, "3", "", "4");

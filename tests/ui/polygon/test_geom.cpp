@@ -1,7 +1,5 @@
 // The polygon window driven as a user: vertices typed with Enter, "Dibujar",
 // "Borrar", closing and reopening, sections it cannot compute.
-#include <cmath>
-
 #include "comun/Ayudas.h"
 #include "ui/common/Lienzo.h"
 #include "ui/polygon/AbrirGeom.h"

@@ -3,12 +3,10 @@
 #include <functional>
 
 #include "comun/Ayudas.h"
-#include "ui/common/Lienzo.h"
 #include "ui/main/frmGeneral.h"
 #include "ui/section/frmEstribos.h"
 #include "ui/section/frmSeccion.h"
 #include "ui/section/frmSecciones.h"
-#include "ui/section/frmUsos.h"
 
 namespace korvex::ui {
 namespace {

@@ -1,20 +1,6 @@
-// Helpers of the window tests.
-//
-// Hijo<T>(padre, "nombre") finds a child by objectName, failing the test
-// (naming child and parent) when it is missing. Entorno starts every test
-// from a fresh program: no window yet, an empty project, messages recorded.
-//
-// Mensajes is the windows' interface in test mode, set in place of the real
-// boxes (ModoPrueba(false) restores them): every message is recorded; a box
-// with a Cancel button takes its answer from the queue of
-// ProgramarRespuesta() (when empty: OK, and No for a Sí/No/Cancelar box, so
-// the program goes on without saving), one with only OK answers OK; the
-// stirrup question is answered "3/8".
-//
-// Robot answers the modal windows as they come up, the way a user would:
-// a message box is read ("title: text") and accepted (Cancelar for one
-// without OK), a file dialog gets the next name of Archivos (an empty name
-// cancels it), any other window goes to the answer given for its class.
+// Helpers of the window tests. Hijo<T> finds a child by objectName or fails
+// the test. Entorno starts each test from a fresh program with the messages
+// recorded, not shown. Robot answers modal windows as a user would.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -31,6 +17,7 @@
 
 #include "comun/Vigas.h"
 #include "model/Interfaz.h"
+#include "ui/common/Mensajes.h"
 #include "ui/common/Registro.h"
 
 namespace korvex {
@@ -49,9 +36,6 @@ struct HijoAusente : std::runtime_error {
 template <class T>
 T* Hijo(const QObject* padre, const QString& nombre) {
     if (padre == nullptr) throw HijoAusente("búsqueda de '" + nombre.toStdString() + "' sin padre");
-    if (padre->objectName() == nombre) {
-        if (auto* propio = qobject_cast<T*>(const_cast<QObject*>(padre))) return propio;
-    }
     T* h = padre->findChild<T*>(nombre);
     if (h == nullptr) {
         const std::string texto = "no se encontró el control '" + nombre.toStdString() + "' (" +
@@ -63,39 +47,137 @@ T* Hijo(const QObject* padre, const QString& nombre) {
     return h;
 }
 
+namespace detalle {
+// The windows' interface in test mode (ModoPrueba(false) restores the real
+// boxes): every message recorded; a box with a Cancel button takes its answer
+// from ProgramarRespuesta() (none queued: OK, or No for Sí/No/Cancelar).
+class InterfazPrueba : public Interfaz {
+  public:
+    int MostrarMensaje(const Mensaje& m) override {
+        registrados.push_back(m);
+        const int botones = m.estilo & 0x0F;  // 1 OK/Cancel, 3 Sí/No/Cancelar
+        if (botones != 1 && botones != 3) return kRespuestaOk;
+        if (respuestas.empty()) return botones == 1 ? kRespuestaOk : kRespuestaNo;
+        const int r = respuestas.front();
+        respuestas.pop_front();
+        return r;
+    }
+    std::string PedirDiametroEstribo() override { return "3/8"; }
+    std::vector<Mensaje> registrados;
+    std::deque<int> respuestas;
+};
+
+inline InterfazPrueba& Doble() {
+    static InterfazPrueba d;
+    return d;
+}
+}  // namespace detalle
+
 class Mensajes {
   public:
-    static void ModoPrueba(bool activo);
-    static const std::vector<Mensaje>& Registrados();
-    static void Limpiar();
-    static void ProgramarRespuesta(int respuesta);
+    static void ModoPrueba(bool activo) {
+        ui::FijarAdaptador(activo ? &detalle::Doble() : nullptr);
+    }
+    static const std::vector<Mensaje>& Registrados() { return detalle::Doble().registrados; }
+    static void Limpiar() { detalle::Doble() = detalle::InterfazPrueba{}; }
+    static void ProgramarRespuesta(int r) { detalle::Doble().respuestas.push_back(r); }
 };
 
 // The last registered message, or an empty one.
-Mensaje UltimoMensaje();
+inline Mensaje UltimoMensaje() {
+    const auto& r = Mensajes::Registrados();
+    return r.empty() ? Mensaje{} : r.back();
+}
 
 // Lets queued events run (focus changes, deferred checks and deletions).
-void ProcesarEventos();
+inline void ProcesarEventos() {
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
 
 // A field typed as a user types it: focus, the text replaced, Tab; then the
 // deferred check on leaving runs.
-void Teclear(QLineEdit* campo, const QString& texto);
+inline void Teclear(QLineEdit* campo, const QString& texto) {
+    campo->setFocus(Qt::MouseFocusReason);
+    campo->selectAll();
+    if (texto.isEmpty()) {
+        QTest::keyClick(campo, Qt::Key_Delete);
+    } else {
+        QTest::keyClicks(campo, texto);
+    }
+    QTest::keyClick(campo, Qt::Key_Tab);
+    ProcesarEventos();
+}
 
 class Entorno : public ::testing::Test {
   protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override {
+        QSettings().clear();  // no recent projects nor last folder of another test
+        Entorno::TearDown();  // no window, an empty project, messages recorded
+    }
+    void TearDown() override {
+        ui::Registro::Instancia().Vaciar();
+        ProcesarEventos();
+        Mensajes::ModoPrueba(true);
+        Mensajes::Limpiar();
+    }
 };
 
+// A message box is read ("title: text") and accepted (Cancelar without OK),
+// a file dialog gets the next name of `archivos` (empty: cancelled), any
+// other window the answer given for its class.
 class Robot : public QObject {
   public:
-    Robot();
-    void Responder(const std::string& clase, std::function<void(QWidget*)> respuesta);
+    Robot() {
+        // A window being answered may open another modal one (a message box
+        // over the load window): that one is answered from within.
+        connect(&reloj_, &QTimer::timeout, this, [this] {
+            QWidget* m = QApplication::activeModalWidget();
+            if (m == nullptr || !m->isVisible() || enCurso_.count(m) != 0) return;
+            enCurso_.insert(m);
+            QTimer::singleShot(0, this, [this, m] {
+                if (m == QApplication::activeModalWidget()) Atender(m);
+                enCurso_.erase(m);
+            });
+        });
+        reloj_.start(5);
+    }
+    void Responder(const std::string& clase, std::function<void(QWidget*)> respuesta) {
+        respuestas_[clase] = std::move(respuesta);
+    }
     std::vector<std::string> cajas;  // "title: text" of each message box read
     std::deque<QString> archivos;    // names for the next file dialogs
 
   private:
-    void Atender(QWidget* m);
+    void Atender(QWidget* m) {
+        const std::string clase = m->metaObject()->className();
+        if (const auto it = respuestas_.find(clase); it != respuestas_.end()) {
+            it->second(m);
+        } else if (auto* caja = qobject_cast<QMessageBox*>(m)) {
+            cajas.push_back(caja->windowTitle().toStdString() + ": " + caja->text().toStdString());
+            // OK, or the answer that changes nothing where there is no OK.
+            QAbstractButton* b = caja->button(QMessageBox::Ok);
+            QTest::mouseClick(b != nullptr ? b : caja->escapeButton(), Qt::LeftButton);
+        } else if (auto* dlg = qobject_cast<QFileDialog*>(m)) {
+            const QString nombre = archivos.empty() ? QString() : archivos.front();
+            if (!archivos.empty()) archivos.pop_front();
+            if (nombre.isEmpty()) {
+                dlg->reject();
+            } else {
+                // The dialog does not replace the name a user is typing: the
+                // name field must not have the focus.
+                if (QWidget* f = dlg->focusWidget()) f->clearFocus();
+                dlg->selectFile(nombre);
+                QMetaObject::invokeMethod(dlg, "accept");
+                if (dlg->isVisible()) {
+                    ADD_FAILURE() << "el diálogo no aceptó " << nombre.toStdString();
+                    dlg->reject();
+                }
+            }
+        }
+    }
     std::map<std::string, std::function<void(QWidget*)>> respuestas_;
     std::set<QWidget*> enCurso_;
     QTimer reloj_;

@@ -1,9 +1,5 @@
-// The polygon window driven as a user: vertices typed into TextX and TextY
-// with Enter as a table of steps, "Dibujar", "Borrar", "Reiniciar", closing
-// and reopening, sections it cannot compute. The section values themselves
-// are pinned by the polygon core's tests.
-#include <cmath>
-
+// The polygon window driven as a user: vertices typed with Enter, "Dibujar",
+// "Borrar", closing and reopening, sections it cannot compute.
 #include "comun/Ayudas.h"
 #include "ui/common/Lienzo.h"
 #include "ui/polygon/AbrirGeom.h"
@@ -56,13 +52,12 @@ class Geom : public Entorno {
         ADD_FAILURE() << "sin punto rojo";
         return {};
     }
-    // Area, Xcg, Ycg, Ix and lblCg as shown, Ix rounded to a tenth.
+    // Area, Xcg, Ycg, Ix (to a tenth) and lblCg as shown.
     QString Resultados() const {
-        const QString ix = g->txtIx->text().isEmpty()
-                               ? QString()
-                               : QString::number(g->txtIx->text().toDouble(), 'f', 1);
-        return QStringList(
-                   {g->txtArea->text(), g->txtXcg->text(), g->txtYcg->text(), ix, g->lblCg->text()})
+        const QString ix = g->txtIx->text();
+        return QStringList({g->txtArea->text(), g->txtXcg->text(), g->txtYcg->text(),
+                            ix.isEmpty() ? ix : QString::number(ix.toDouble(), 'f', 1),
+                            g->lblCg->text()})
             .join(' ');
     }
     frmGeom* g = nullptr;
@@ -70,8 +65,7 @@ class Geom : public Entorno {
 
 TEST_F(Geom, CoordenadasTecleadasComoPasos) {
     // Text that is not a number (or beyond a Single) adds no vertex, shows no
-    // message and keeps the user in the wrong field; Enter in TextY while
-    // TextX is wrong sends the user back to TextX.
+    // message and keeps the focus in the wrong field (TextX if both).
     const struct {
         const char *x, *y;
         bool enY;
@@ -99,12 +93,9 @@ TEST_F(Geom, CoordenadasTecleadasComoPasos) {
 }
 
 TEST_F(Geom, BorrarQuitaLaUltimaYConUnaReiniciaTodo) {
-    // Two vertices: "Dibujar" does nothing.
-    Teclear("0", "0");
-    Teclear("1", "0");
-    QTest::mouseClick(g->Lineas_btn, Qt::LeftButton);
+    Dibujar("0,0 1,0");  // two vertices: nothing drawn
     EXPECT_TRUE(g->Picture1->Primitivas().empty());
-    // A mistyped last vertex removed and typed again; the results stay until "Dibujar".
+    // A mistyped last vertex removed and typed again; results kept until "Dibujar".
     Dibujar("0,0 20,0 20,40 0,44");
     const QString erronea = g->txtArea->text();
     QTest::mouseClick(g->cmdBorrar, Qt::LeftButton);
@@ -158,12 +149,10 @@ TEST_F(Geom, SeccionesImposiblesNoRompenElDibujo) {
         EXPECT_EQ(UltimoMensaje().texto, "Esta sección es imposible de calcular por este programa");
         // The outline still drawn with finite coordinates inside the box.
         EXPECT_EQ(Lineas().size(), QString(figura).count(' ') + 1u);
+        const QRectF caja(0, 0, g->Picture1->AnchoTwips(), g->Picture1->AltoTwips());
         for (const auto& p : Lineas()) {
-            for (const QPointF& q : p.puntos) {
-                EXPECT_TRUE(
-                    QRectF(0, 0, g->Picture1->AnchoTwips(), g->Picture1->AltoTwips()).contains(q))
-                    << q.x() << " " << q.y();
-            }
+            for (const QPointF& q : p.puntos)
+                EXPECT_TRUE(caja.contains(q)) << q.x() << " " << q.y();
         }
     }
 }

@@ -1,7 +1,5 @@
-// The start of the program: the presentation time (a short one given by the
-// test) kept by a timer of the running event loop while the splash answers
-// its keys, the project of the command line opened once the main window is
-// up, the program ending with the main window.
+// The start of the program: the presentation time kept by a timer of the
+// running event loop, the project of the command line opened afterwards.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -32,22 +30,20 @@ frmGeneral* Principal() {
     return g != nullptr && g->isVisible() ? g : nullptr;
 }
 
-// Runs the program; `guion` runs every 10 ms inside its event loop with the
+// Runs the program with `guion` called every 10 ms in its event loop with the
 // time since the start. False when a safety net had to end the loop (10 s).
 bool Correr(const QString& archivo, std::chrono::milliseconds tiempo,
             const std::function<void(qint64)>& guion) {
     QElapsedTimer reloj;
-    QTimer paso, reserva;
+    QTimer paso;
     paso.setTimerType(Qt::PreciseTimer);
     QObject::connect(&paso, &QTimer::timeout, [&] { guion(reloj.elapsed()); });
     paso.start(10);
     bool colgado = false;
-    reserva.setSingleShot(true);
-    QObject::connect(&reserva, &QTimer::timeout, [&] {
+    QTimer::singleShot(10000, &paso, [&] {  // gone with `paso` if not fired
         colgado = true;
         QCoreApplication::exit(1);
     });
-    reserva.start(10000);
     int argc = 1;
     char nombre[] = "korvex";
     char* argv[] = {nombre, nullptr};
@@ -63,9 +59,7 @@ bool Correr(const QString& archivo, std::chrono::milliseconds tiempo,
 using Inicio = Entorno;
 
 // The splash closed by a key at once; the main window still comes when the
-// presentation time is over, the loop running all the while; then the
-// project of the command line is opened and closing the main window ends
-// the program with its other windows.
+// presentation time is over, then opens the project; closing it ends all.
 TEST_F(Inicio, LaPrincipalLlegaAlFinDeLaPresentacionYAbreElProyecto) {
     qint64 aparece = -1;
     int pasosAntes = 0;

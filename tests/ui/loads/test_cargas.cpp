@@ -1,0 +1,479 @@
+// The load window driven as a user, shown and active so that focus changes
+// run its LostFocus and GotFocus rules: the fields typed and left (their
+// checks, when "Añadir" is enabled), the load table (adding and its refusals,
+// deleting, Ok with the flange check, the close box and reopening, the
+// sketch) and editing a load in place.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+#include <tuple>
+#include <vector>
+
+#include "comun/Ayudas.h"
+#include "project/Calculo.h"
+#include "ui/common/Lienzo.h"
+#include "ui/common/Rejilla.h"
+#include "ui/loads/frmCargas.h"
+#include "ui/main/frmGeneral.h"
+#include "ui/section/frmSeccion.h"
+
+namespace korvex::ui {
+namespace {
+
+using namespace pruebas;
+using Msgs = std::vector<Mensaje>;
+
+Mensaje Critico(const char* texto, const char* titulo = "Distancia Incorrecta") {
+    return {texto, titulo, kEstiloCritico};
+}
+const Mensaje kPositivas = Critico("Las distancias siempre son Numeros Positivos");
+const Mensaje kMayorLuz = Critico("Esta Distancia no puede ser mayor que la Luz Total de la viga");
+const Mensaje kKMenorJ = Critico("Distancia K no puede ser menor o igual que J");
+
+// A field typed and left with Tab, as a fresh action of the user.
+struct Paso {
+    QLineEdit* campo;
+    const char* texto;
+    Msgs vistos;                  // the messages shown
+    const char* queda = nullptr;  // the field's text afterwards, when checked
+    QLineEdit* foco = nullptr;    // the field left focused and selected for the correction
+};
+
+class Cargas : public Entorno {
+  protected:
+    void SetUp() override {
+        Entorno::SetUp();
+        c = Ventana<frmCargas>();
+        c->show();
+        QApplication::setActiveWindow(c);
+        ProcesarEventos();
+    }
+    // The focus parked in the query field (no check on leaving), messages forgotten.
+    void Neutral() {
+        c->txtX->setFocus(Qt::MouseFocusReason);
+        ProcesarEventos();
+        Mensajes::Limpiar();
+    }
+    static Msgs Vistos() { return Mensajes::Registrados(); }
+    // One load typed into the fields and added (or put in place of the edited row).
+    void Anadir(QRadioButton* tipo, QRadioButton* categoria, const char* a, const char* b,
+                const char* p1, const char* p2 = "") {
+        if (!tipo->isChecked()) tipo->click();
+        categoria->click();
+        c->txtA->setText(a);
+        if (c->txtB->isEnabled()) c->txtB->setText(b);
+        c->txtP1->setText(p1);
+        if (c->txtP2->isEnabled()) c->txtP2->setText(p2);
+        c->cmdAnadir->click();
+        ProcesarEventos();
+    }
+    // An 8 m beam on supports at 1.5 and 6.5 m with a uniform dead load,
+    // a point load of the category given and a moment.
+    void TresCargas(const char* aPuntual, const char* pPuntual, QRadioButton* categoria) {
+        c->Check_Vuelo->click();
+        Teclear(c->txtL, "8");
+        Teclear(c->txtJ, "1.5");
+        Teclear(c->txtK, "6.5");
+        Anadir(c->optDistribuida, c->optMuerta, "0", "8", "2", "2");
+        Anadir(c->optPuntual, categoria, aPuntual, "", pPuntual);
+        Anadir(c->optMomento, c->Option1, "7", "", "-2");
+    }
+    // The seven cells of row r of the load table.
+    QStringList Fila(int r) const {
+        QStringList f;
+        for (int k = 0; k < 7; ++k) f << Celda(c->grid, r, k);
+        return f;
+    }
+    EstadoProyecto& E() { return ProyectoActual().estado; }
+    void Pasos(std::initializer_list<Paso> pasos) {
+        for (const Paso& p : pasos) {
+            SCOPED_TRACE(p.campo->objectName().toStdString() + " = " + p.texto);
+            Neutral();
+            Teclear(p.campo, p.texto);
+            EXPECT_EQ(Vistos(), p.vistos);
+            if (p.queda != nullptr) {
+                EXPECT_EQ(p.campo->text(), p.queda);
+            }
+            if (p.foco != nullptr) {
+                EXPECT_TRUE(p.foco->hasFocus());
+                EXPECT_EQ(p.foco->selectedText(), p.foco->text());
+            }
+            // A refused text left in place would be refused again on leaving.
+            if (!p.vistos.empty() && p.queda == nullptr) p.campo->clear();
+        }
+    }
+    void ExpectVigaLibre(bool libre) {
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{c->txtL, c->txtJ, c->txtK, c->Check_Vuelo})
+            EXPECT_EQ(w->isEnabled(), libre) << w->objectName().toStdString();
+    }
+    void DobleClic(int fila) {
+        const QRect celda = c->grid->visualRect(c->grid->model()->index(fila, 2));
+        // As the system delivers it: a click, then the second press as a double click.
+        QTest::mouseClick(c->grid->viewport(), Qt::LeftButton, {}, celda.center());
+        QTest::mouseDClick(c->grid->viewport(), Qt::LeftButton, {}, celda.center());
+        QTest::mouseRelease(c->grid->viewport(), Qt::LeftButton, {}, celda.center());
+        ProcesarEventos();
+    }
+    QStringList Campos() const {
+        return {c->txtA->text(), c->txtB->text(), c->txtP1->text(), c->txtP2->text()};
+    }
+    // The project as the window left it, calculated on a copy.
+    static EstadoProyecto Calculado() {
+        Proyecto p = ProyectoActual();
+        InterfazRegistro ui;
+        EXPECT_TRUE(RealizarCalculos(p, ui).calculado);
+        return p.estado;
+    }
+
+    frmCargas* c = nullptr;
+};
+
+TEST_F(Cargas, Longitud) {
+    // Truncated to the centimetre (a Single), the typed text kept, k = L.
+    for (auto [texto, luz, k] :
+         {std::tuple{"2.3", 2.3f, "2.3"}, {"5.678", 5.67f, "5.67"}, {"0", 0.0f, "0"}}) {
+        Pasos({{c->txtL, texto, {}, texto}});
+        EXPECT_EQ(E().LuzViga, luz);
+        EXPECT_EQ(c->txtK->text(), k);
+    }
+    Pasos({{c->txtL, "0.005", {Critico("Hijo e tu madre, ¿ que viga es esa ?")}, "0.01", c->txtL},
+           {c->txtL, "-1", {kPositivas}, nullptr, c->txtL},
+           {c->txtL, "abc", {kPositivas}, nullptr, c->txtL},
+           {c->txtL, "", {}}});  // an empty field passes silently
+}
+
+TEST_F(Cargas, DistanciasAyB) {
+    Teclear(c->txtL, "6");
+    EXPECT_TRUE(c->txtA->hasFocus());  // without cantilevers Tab skips j and k
+    ASSERT_TRUE(c->optDistribuida->isChecked());
+    // A distributed load out of the span on 6 m: b = 2 then a = 5 corrects
+    // a to 4; a = 5 then b = 2 corrects b to 1.
+    Pasos({{c->txtA, "-1", {kPositivas}, nullptr, c->txtA},
+           {c->txtB, "x", {kPositivas}, nullptr, c->txtB},
+           {c->txtB, "2", {}},
+           {c->txtA, "5", {kMayorLuz}, "4", c->txtA},
+           {c->txtB, "", {}},
+           {c->txtA, "5", {}},
+           {c->txtB, "2", {kMayorLuz}, "1", c->txtB}});
+    // A point load beyond the beam goes to its end; at the end it passes.
+    c->optPuntual->click();
+    Pasos({{c->txtA, "7", {kMayorLuz}, "6", c->txtA}, {c->txtA, "6", {}}});
+    // b corrected from the stored Single 5.67 widened: L - a keeps its tail.
+    c->optDistribuida->click();
+    Pasos({{c->txtL, "5.678", {}},
+           {c->txtA, "1", {}},
+           {c->txtB, "5", {kMayorLuz}, "4.670000076293945"}});
+}
+
+TEST_F(Cargas, ApoyosJyK) {
+    c->Check_Vuelo->click();
+    // Before a length, entering j or k sends the user back to L.
+    const Mensaje faltaL = Critico("Debe intruducir la Luz de la Viga primero", "Faltan datos");
+    for (QLineEdit* apoyo : {c->txtJ, c->txtK}) {
+        Mensajes::Limpiar();
+        QTest::mouseClick(apoyo, Qt::LeftButton);
+        ProcesarEventos();
+        EXPECT_EQ(Vistos().at(0), faltaL);
+        EXPECT_TRUE(c->txtL->hasFocus());
+    }
+    Teclear(c->txtL, "6");
+    EXPECT_TRUE(c->txtJ->hasFocus());
+    Pasos({{c->txtJ, "1.5", {}},
+           {c->txtK, "8", {}, "6"},          // beyond the beam: the length, silently
+           {c->txtK, "0", {kKMenorJ}, "6"},  // j >= k checked first, then k = L
+           {c->txtK, "3", {}},
+           {c->txtJ, "4", {kKMenorJ}, "0", c->txtJ}});  // from j: j back to 0
+    // j >= k from k: j selected, both values left.
+    c->txtJ->setText("4");
+    c->txtK->setText("6");
+    Pasos({{c->txtK, "3", {kKMenorJ}, "3", c->txtJ}});
+    EXPECT_EQ(c->txtJ->text(), "4");
+    // A negative k takes L's text; a text in j is refused.
+    c->txtJ->setText("1");
+    Pasos({{c->txtK, "-2", {kPositivas}, "6"}, {c->txtJ, "uno", {kPositivas}, nullptr, c->txtJ}});
+}
+
+TEST_F(Cargas, IntensidadesSegunElTipoDeCarga) {
+    Teclear(c->txtL, "6");
+    const Mensaje numericos = Critico("Sólo se aceptan valores numéricos", "Valor Incorrecto");
+    const Mensaje positivos =
+        Critico("Sólo se aceptan valores numéricos positivos!", "Valor Incorrecto");
+    c->optPuntual->click();  // a point load or a moment may act either way
+    Pasos({{c->txtP1, "-2", {}}, {c->txtP1, "dos", {numericos}, nullptr, c->txtP1}});
+    c->optMomento->click();
+    Pasos({{c->txtP1, "-3.5", {}}});
+    c->optDistribuida->click();
+    Pasos({{c->txtP1, "-1", {positivos}, nullptr, c->txtP1},
+           {c->txtP1, "mucho", {positivos}, nullptr, c->txtP1},
+           {c->txtP2, "-1", {positivos}, nullptr, c->txtP2},
+           {c->txtP1, "0", {}}});
+    // b and P2 exist only for a distributed load.
+    for (QRadioButton* tipo : {c->optPuntual, c->optMomento, c->optDistribuida}) {
+        tipo->click();
+        EXPECT_EQ(c->txtB->isEnabled() + c->txtP2->isEnabled(), tipo == c->optDistribuida ? 2 : 0);
+    }
+}
+
+// When "Añadir" becomes available: per load type and cantilevers, fields set
+// in order (each text runs the field's change rule, as typing does), "si" or
+// "no" the button's state at that point. A non-numeric text leaves the
+// button as it was in some rules and disables it in others.
+enum Tipo { P, D, M };  // point, distributed, moment
+
+TEST_F(Cargas, CuandoSeHabilitaAnadir) {
+    const struct {
+        Tipo tipo;
+        bool vuelos;
+        const char* pasos;
+    } casos[] = {
+        {P, false, "txtL=6 txtP1=2 no txtA=1 si txtA=1x si txtA=1 txtL=6x no txtL=6 txtP1=2x no"},
+        {P, false, "txtL=6 txtA=1 txtP1=2 si txtA= no"},
+        {P, false, "txtA=1 txtL=6 no txtL= txtP1=2 txtL=6 si"},
+        {M, false, "txtL=6 txtA=1 txtP1=-3 si"},
+        {D, false, "txtL=6 txtA=0 txtP1=1 no txtP1= txtB=2 txtP1=1 si"},
+        {D, false, "txtL=6 txtB=2 no txtP1=1 si txtP2=x si txtP2= txtB=2x no"},
+        {D, false, "txtL=6 txtB=2 txtP2=1 si txtP1=x si txtP1= txtP2=1x no"},
+        {D, false, "txtB=2 txtP2=1 no txtB= txtL=6 no"},
+        {D, false, "txtP2=3 txtB=2 si txtP2= txtP1=1 txtL=6 si"},
+        {P, true, "txtL=6 txtA=1 txtP1=2 no txtP1= txtK=5 txtP1=2 si txtK= no txtK=5x no"},
+        {M, true, "txtL=6 txtA=1 txtP1=2 txtK=5 si"},
+        {D, true, "txtL=6 txtB=2 txtK=5 no txtP1=1 si txtB= no txtA=0 si"},
+        {D, true, "txtL=6 txtK=x txtP1=1 txtB=2 no"},
+        {D, true, "txtK=5 txtP2=1 txtB=2 si"},
+        {D, true, "txtL=6 txtB=2 txtP2=1 no"},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(std::string(caso.pasos) + (caso.vuelos ? " con vuelos" : ""));
+        if (c->Check_Vuelo->isChecked() != caso.vuelos) c->Check_Vuelo->click();
+        for (QLineEdit* f : {c->txtL, c->txtJ, c->txtK}) f->clear();
+        // Choosing a type empties the load fields and disables the button.
+        c->optMomento->click();
+        c->optPuntual->click();
+        std::array{c->optPuntual, c->optDistribuida, c->optMomento}[caso.tipo]->click();
+        ASSERT_FALSE(c->cmdAnadir->isEnabled());
+        QString hechos;
+        for (const QString& paso : QString(caso.pasos).split(' ')) {
+            if (paso == "si" || paso == "no") {
+                EXPECT_EQ(c->cmdAnadir->isEnabled(), paso == "si") << hechos.toStdString();
+            } else {
+                Hijo<QLineEdit>(c, paso.section('=', 0, 0))->setText(paso.section('=', 1));
+            }
+            hechos += paso + ' ';
+        }
+    }
+}
+
+TEST_F(Cargas, AnadirCongelaLaVigaLlenaLaRejillaYEnterEdita) {
+    Teclear(c->txtL, "6");
+    Anadir(c->optPuntual, c->optViva, "2", "", "5");
+    ASSERT_EQ(E().NumCargas, 1);
+    EXPECT_EQ(E().Cargas[1], (Carga{2, 0, 4, 5, 0, 2, kPuntual, kViva}));
+    EXPECT_EQ(E().DistK, 6.0f);  // without cantilevers k is the length
+    ExpectVigaLibre(false);
+    EXPECT_FALSE(c->cmdAnadir->isEnabled());
+    EXPECT_TRUE(c->txtA->hasFocus() && c->txtP1->text().isEmpty());
+    Anadir(c->optDistribuida, c->optMuerta, "1.5", "2", "1", "3");
+    Anadir(c->optMomento, c->Option1, "4", "", "-2.5");
+    EXPECT_EQ(E().Cargas[2], (Carga{1.5, 2, 2.5, 1, 3, 3.5, kDistribuida, kMuerta}));
+    ASSERT_EQ(c->grid->rowCount(), 4);
+    EXPECT_EQ(Fila(1), (QStringList{"1", "Puntual", "Viva", "2", "0", "5", "0"}));
+    EXPECT_EQ(Fila(3), (QStringList{"3", "Momento", "Otros", "4", "0", "-2.5", "0"}));
+    // The tool tip of the distributed load's symbol; nothing away from the symbols.
+    EXPECT_EQ(c->DescripcionEn(495 + 2872 * 2.5 / 6, 1200),
+              "Carga 2: Distribuida, Muerta, a = 1.5 m, b = 2 m, P1 = 1, P2 = 3");
+    EXPECT_TRUE(c->DescripcionEn(3300, 300).isEmpty());
+
+    // Enter on a load row (not the header) starts an edit; a check of
+    // "Añadir" refuses it, the row stays and the edit goes on corrected.
+    const QStringList fila = Fila(2);
+    c->grid->setCurrentCell(0, 0);
+    QTest::keyClick(c->grid, Qt::Key_Return);
+    EXPECT_EQ(c->FilaEnEdicion(), 0);
+    c->grid->setCurrentCell(2, 3);
+    QTest::keyClick(c->grid, Qt::Key_Enter);
+    EXPECT_EQ(Campos(), (QStringList{"1.5", "2", "1", "3"}));
+    EXPECT_TRUE(c->txtA->hasFocus());
+    Neutral();
+    Anadir(c->optDistribuida, c->optMuerta, "5", "2", "1", "3");
+    EXPECT_EQ(Vistos(), Msgs{kMayorLuz});
+    EXPECT_EQ(Fila(2), fila);
+    EXPECT_EQ(c->txtA->text() + " " + c->cmdAnadir->text(), "4 Modificar");
+    c->cmdAnadir->click();
+    EXPECT_EQ(E().Cargas[2], (Carga{4, 2, 0, 1, 3, 6, kDistribuida, kMuerta}));
+}
+
+TEST_F(Cargas, RechazosDeAnadir) {
+    Teclear(c->txtL, "6");
+    // a = 5 and b = 2 on 6 m: the span message, a becomes 4, nothing added.
+    Anadir(c->optDistribuida, c->optMuerta, "5", "2", "1", "1");
+    EXPECT_EQ(Vistos(), Msgs{kMayorLuz});
+    EXPECT_EQ(c->txtA->text(), "4");
+    // P1 "0" and P2 "0" refused; "0" and "0.0" pass (the texts are compared).
+    Neutral();
+    Anadir(c->optDistribuida, c->optMuerta, "0", "2", "0", "0");
+    EXPECT_EQ(
+        Vistos(),
+        (Msgs{{"La Carga Distribuida no puede ser 0.", "Valor incorrecto", kEstiloExclamacion}}));
+    EXPECT_TRUE(c->txtP1->hasFocus());
+    Neutral();
+    c->txtP2->setText("0.0");
+    c->cmdAnadir->click();
+    EXPECT_TRUE(Vistos().empty());
+    EXPECT_EQ(E().NumCargas, 1);
+    // A distributed load over b = 0 (its slope would divide by 0): refused.
+    Neutral();
+    Anadir(c->optDistribuida, c->optViva, "1", "0", "1", "3");
+    EXPECT_EQ(Vistos().at(0).texto, "La base b de la Carga Distribuida debe ser mayor que 0");
+    EXPECT_TRUE(c->txtB->hasFocus());
+    // The table full: the next load is refused with a message, not lost.
+    while (E().NumCargas < kMaxCargas) AgregarCarga(E(), Puntual(1, 1, kViva, 6));
+    Neutral();
+    Anadir(c->optPuntual, c->optViva, "2", "", "5");
+    EXPECT_EQ(std::tuple(Vistos().at(0).estilo, E().NumCargas), std::tuple(48, kMaxCargas));
+}
+
+TEST_F(Cargas, BorrarLaSeleccionadaLaUltimaYLaUnica) {
+    Teclear(c->txtL, "6");
+    for (const char* a : {"1", "2", "3"}) Anadir(c->optPuntual, c->optViva, a, "", a);
+    c->grid->setCurrentCell(2, 1);  // the second row selected: loads 1 and 3 remain
+    c->cmdBorrar->click();
+    ASSERT_EQ(E().NumCargas, 2);
+    EXPECT_EQ(Fila(2), (QStringList{"2", "Puntual", "Viva", "3", "0", "3", "0"}));
+    c->grid->setCurrentCell(0, 0);  // the header row marks no load
+    c->cmdBorrar->click();
+    EXPECT_EQ(E().NumCargas, 2);
+    Anadir(c->optPuntual, c->optViva, "4", "", "4");  // selection untouched: the last goes
+    c->cmdBorrar->click();
+    EXPECT_EQ(E().Cargas[2].P1, 3.0f);
+
+    // Down to the only one: the beam, the results and the main window's
+    // figures are released.
+    c->cmdBorrar->click();
+    E().MomentoPosMax = 9;
+    frmGeneral* g = Ventana<frmGeneral>();
+    g->lblMp->setText("9.00");
+    c->cmdBorrar->click();
+    EXPECT_EQ(std::tuple(E().NumCargas, E().LuzViga, E().MomentoPosMax), std::tuple(0, 0.0f, 0.0f));
+    EXPECT_TRUE(c->txtL->text().isEmpty());
+    ExpectVigaLibre(true);
+    EXPECT_EQ(c->grid->rowCount(), 1);
+    EXPECT_TRUE(g->lblMp->text().isEmpty());
+    EXPECT_EQ(c->pctCarga->IzquierdaTwips(c->Apoyo2), 3240);
+}
+
+TEST_F(Cargas, AceptarComprobandoElAla) {
+    frmGeneral* g = Ventana<frmGeneral>();
+    Proyecto& p = ProyectoActual();
+    // No load yet: no check (the limit of a 0 m beam would refuse any
+    // flange), and the calculation stays unavailable.
+    PonerSeccion(p, kVigaT, "200", "10", "25", "40");
+    g->cmdCalculos->setEnabled(true);
+    c->cmdCargasOk->click();
+    EXPECT_TRUE(Vistos().empty() && !g->cmdCalculos->isEnabled() && !c->isVisible());
+    // 6 m: limit min(600 / 4, 16 x 10 + 25) = 150 cm, so 200 is refused and
+    // the section window comes up with 150 selected.
+    c->show();
+    QApplication::setActiveWindow(c);
+    Teclear(c->txtL, "6");
+    Anadir(c->optDistribuida, c->optMuerta, "0", "6", "2", "2");
+    Neutral();
+    c->cmdCargasOk->click();
+    ProcesarEventos();
+    EXPECT_EQ(Vistos().at(0).titulo, "Dimensión insuficiente");
+    frmSeccion* s = Ventana<frmSeccion>();
+    EXPECT_TRUE(s->isVisible());
+    EXPECT_EQ(s->txtB->selectedText(), "150");
+    EXPECT_FALSE(g->cmdCalculos->isEnabled());
+    // Within the limit: accepted, the calculation available.
+    s->hide();
+    PonerSeccion(p, kVigaT, "150", "10", "25", "40");
+    c->show();
+    c->cmdCargasOk->click();
+    EXPECT_TRUE(g->cmdCalculos->isEnabled());
+}
+
+TEST_F(Cargas, EdicionComoTecleadaDeNuevoYReaperturaTrasElCuadroDeCierre) {
+    PonerSeccion(ProyectoActual(), kVigaRect, "25", "60");
+    TresCargas("4", "30", c->optViva);  // typed wrong: 30 Tn live at 4 m
+    DobleClic(2);
+    EXPECT_TRUE(c->optPuntual->isChecked() && c->optViva->isChecked());
+    EXPECT_EQ(Campos(), (QStringList{"4", "", "30", ""}));
+    EXPECT_EQ(c->cmdAnadir->text() + " / " + c->cmdAnadir->toolTip(),
+              "Modificar / Reemplaza la carga seleccionada");
+    // Corrected to 3 Tn dead at 3.5 m: the row replaced in its place.
+    const QStringList primera = Fila(1), tercera = Fila(3);
+    Anadir(c->optPuntual, c->optMuerta, "3.5", "", "3");
+    EXPECT_TRUE(Vistos().empty());
+    EXPECT_EQ(Fila(2), (QStringList{"2", "Puntual", "Muerta", "3.5", "0", "3", "0"}));
+    EXPECT_EQ(Fila(1) + Fila(3), primera + tercera);
+    EXPECT_EQ(c->cmdAnadir->text(), "&Añadir");
+    EXPECT_TRUE(Campos().join("").isEmpty());
+    const EstadoProyecto editado = Calculado();
+    // The same beam typed from scratch with the right point load.
+    c->cmdReiniciar->click();
+    ProcesarEventos();
+    TresCargas("3.5", "3", c->optMuerta);
+    const EstadoProyecto tecleado = Calculado();
+    EXPECT_TRUE(editado == tecleado)
+        << "M(+) " << editado.MomentoPosMax << " frente a " << tecleado.MomentoPosMax;
+
+    // The close box accepts as "Ok" does and unloads; reopened, the window is
+    // restored (the supports to scale on the 2872-twip beam starting at 360).
+    const QStringList fila2 = Fila(2);
+    frmGeneral* g = Ventana<frmGeneral>();
+    g->cmdCalculos->setEnabled(false);
+    c->close();
+    ProcesarEventos();
+    EXPECT_TRUE(g->cmdCalculos->isEnabled());
+    EXPECT_EQ(Registro::Instancia().SiExiste<frmCargas>(), nullptr);
+    c = Ventana<frmCargas>();
+    c->show();
+    EXPECT_EQ(Fila(2), fila2);
+    EXPECT_EQ(c->txtL->text() + " " + c->txtJ->text() + " " + c->txtK->text(), "8 1.5 6.5");
+    ExpectVigaLibre(false);
+    EXPECT_TRUE(c->Check_Vuelo->isChecked() && c->txtJ->isVisible());
+    EXPECT_NEAR(c->pctCarga->IzquierdaTwips(c->Apoyo1), 360 + 2872 * 1.5 / 8, 1);
+    EXPECT_NEAR(c->pctCarga->IzquierdaTwips(c->Apoyo2), 360 + 2872 * 6.5 / 8, 1);
+}
+
+// Esc (in a field or the table), another load type or Ok drop the edit.
+TEST_F(Cargas, EdicionEscOtroTipoYOkDejanLaFila) {
+    Teclear(c->txtL, "6");
+    Anadir(c->optPuntual, c->optViva, "2", "", "5");
+    Anadir(c->optPuntual, c->optMuerta, "3", "", "4");
+    const Carga antes = E().Cargas[2];
+    const struct {
+        const char* nombre;
+        std::function<void()> accion;
+        bool visible;
+    } casos[] = {
+        {"Esc en un campo", [&] { QTest::keyClick(c->txtP1, Qt::Key_Escape); }, true},
+        {"Esc en la tabla", [&] { QTest::keyClick(c->grid, Qt::Key_Escape); }, true},
+        {"otro tipo", [&] { c->optMomento->click(); }, true},
+        {"Ok", [&] { c->cmdCargasOk->click(); }, false},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        if (!c->optPuntual->isChecked()) c->optPuntual->click();
+        DobleClic(2);
+        ASSERT_EQ(c->FilaEnEdicion(), 2);
+        c->txtP1->setText("9");
+        caso.accion();
+        ProcesarEventos();
+        EXPECT_EQ(E().Cargas[2], antes);
+        EXPECT_EQ(c->cmdAnadir->text() + " / " + c->cmdAnadir->toolTip(),
+                  "&Añadir / Inserta Carga");
+        EXPECT_TRUE(Campos().join("").isEmpty() && !c->cmdAnadir->isEnabled());
+        EXPECT_EQ(c->isVisible(), caso.visible);
+        if (!c->isVisible()) {
+            c->show();
+            QApplication::setActiveWindow(c);
+            ProcesarEventos();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace korvex::ui

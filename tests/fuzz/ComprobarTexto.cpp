@@ -65,6 +65,7 @@ bool TieneForma(const std::string& s, const Patron& p) {
         return false;
     for (size_t k = punto + 1; k < s.size(); ++k)
         if (!Digito(s[k])) return false;
+    if (i == 1 && s.find_first_not_of("0.,", 1) == std::string::npos) return false;  // "-0.00"
     const std::string entero = s.substr(i, punto - i);
     if (entero.empty()) return !p.ceroInicial;
     if (entero[0] == '0' && (entero.size() > 1 || !p.ceroInicial)) return false;
@@ -72,7 +73,6 @@ bool TieneForma(const std::string& s, const Patron& p) {
         const bool coma = p.miles && (entero.size() - k) % 4 == 0;
         if (coma ? entero[k] != ',' : !Digito(entero[k])) return false;
     }
-    if (i == 1 && s.find_first_not_of("0.,", 1) == std::string::npos) return false;  // "-0.00"
     return true;
 }
 

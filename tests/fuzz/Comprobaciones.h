@@ -1,7 +1,6 @@
-// Properties that every input of a parser must keep. The fuzz targets call
-// these on each generated input and abort on a failure; the regression test
-// replays the saved inputs through the same functions in the plain build.
-// Each returns "" when every property holds, otherwise what failed.
+// Properties that every input of a parser must keep, checked by the fuzz
+// targets on each generated input and by the regression test on the saved
+// ones. Each returns "" when every property holds, otherwise what failed.
 #pragma once
 
 #include <string>

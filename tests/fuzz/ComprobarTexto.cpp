@@ -1,24 +1,17 @@
 // Field reading and number formats, text -> number -> text.
-//
-// The reader: its number is finite and within the Single range, blanks
-// around a text and a minus sign before it act as the rules say.
-// Every Single f (read from the text, or taken from the raw bits):
-//  - TextoSimple(f) is a numeric text that the field reading turns back
-//    into f itself;
+// The reader: a finite number within the Single range; blanks around the text
+// change nothing, a minus sign before it gives the opposite value.
+// Every Single f (read from the text, or from the raw bits):
+//  - TextoSimple(f) is a plain numeric text that reads back as f;
 //  - Formato(f, patron) has the pattern's shape (sign, thousands groups,
-//    leading zero or none, 2 or 3 decimals, never "-0") and its value lies
-//    within half a unit of its last decimal of the shortest decimal form of f,
-//    a half (0.0235 with 3 decimals) rounded away from zero;
-//  - when that shortest form has no more decimals than the pattern shows,
-//    the text read back is the same Single f;
-//  - when the text has at most 6 significant digits (decimals of 6 digits
-//    stay distinct as Singles), the Single read back from it is written as
-//    the same text again;
-//  - FormatoGeneral(f) lies within half a unit of its 7th significant digit
-//    of the shortest form (a half away from zero), equals it when that form
-//    has at most 7 digits, and always from 1E+07 to 1E+15 (whole units).
-// Every finite Double: its formats have the same shape and lie within half
-// a unit of their last digit of it (after its first 15 significant digits).
+//    leading zero or none, 2 or 3 decimals, never "-0") and lies within half a
+//    unit of its last decimal of the shortest decimal form of f, a half
+//    (0.0235 with 3 decimals) rounded away from zero; it reads back as f when
+//    that form has no more decimals, and with at most 6 significant digits the
+//    Single read back is written as the same text;
+//  - FormatoGeneral(f): 7 significant digits of the shortest form, rounded the
+//    same way (exact when it has at most 7, and whole units from 1E+07 to 1E+15).
+// Every finite Double: the same shapes, within half a unit of the last digit.
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -56,9 +49,8 @@ std::string SinComas(std::string s) {
     return s;
 }
 
-// The whole text as a number, without the Single limits of the field
-// reading (long double for the texts of Doubles, which may round past the
-// largest Double).
+// The whole text as a number, without the Single limits of the field reading
+// (long double for the texts of Doubles, which may round past the largest).
 template <typename T>
 bool Valor(const std::string& s, T& v) {
     const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
@@ -73,6 +65,7 @@ bool TieneForma(const std::string& s, const Patron& p) {
         return false;
     for (size_t k = punto + 1; k < s.size(); ++k)
         if (!Digito(s[k])) return false;
+    if (i == 1 && s.find_first_not_of("0.,", 1) == std::string::npos) return false;  // "-0.00"
     const std::string entero = s.substr(i, punto - i);
     if (entero.empty()) return !p.ceroInicial;
     if (entero[0] == '0' && (entero.size() > 1 || !p.ceroInicial)) return false;
@@ -80,12 +73,10 @@ bool TieneForma(const std::string& s, const Patron& p) {
         const bool coma = p.miles && (entero.size() - k) % 4 == 0;
         if (coma ? entero[k] != ',' : !Digito(entero[k])) return false;
     }
-    if (i == 1 && s.find_first_not_of("0.,", 1) == std::string::npos) return false;  // "-0.00"
     return true;
 }
 
-// The shortest decimal form of a Single: its value, significant digits and
-// decimals after the point.
+// The shortest decimal form of a Single: value, significant digits, decimals.
 struct Corta {
     std::string texto;
     double valor = 0;
@@ -98,19 +89,15 @@ Corta FormaCorta(float f) {
     Corta c;
     c.texto.assign(buf, r.ptr);
     const size_t e = c.texto.find('e');
-    for (size_t k = 0; k < e; ++k) c.cifras += Digito(c.texto[k]);
+    c.cifras = static_cast<int>(std::count_if(buf, buf + e, Digito));
     c.decimales = std::max(0, c.cifras - 1 - std::stoi(c.texto.substr(e + 1)));
     std::from_chars(buf, r.ptr, c.valor);
     return c;
 }
 
 int Significativas(const std::string& s) {
-    const size_t a = s.find_first_of("123456789");
-    if (a == std::string::npos) return 0;
-    size_t b = s.find_last_of("123456789");
-    int n = 0;
-    for (size_t k = a; k <= b; ++k) n += Digito(s[k]);
-    return n;
+    const size_t a = s.find_first_of("123456789"), b = s.find_last_of("123456789");
+    return a == std::string::npos ? 0 : static_cast<int>(std::count_if(&s[a], &s[b] + 1, Digito));
 }
 
 std::string Lector(std::string_view t) {

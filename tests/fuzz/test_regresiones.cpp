@@ -21,28 +21,21 @@ int Repetir(const fs::path& carpeta, std::string (*comprobar)(std::string_view),
     int n = 0;
     if (!fs::is_directory(carpeta)) return n;
     for (const fs::directory_entry& e : fs::directory_iterator(carpeta)) {
-        if (!e.is_regular_file()) continue;
-        if (extension && e.path().extension() != extension) continue;
-        std::ifstream f(e.path(), std::ios::binary);
+        if (!e.is_regular_file() || (extension && e.path().extension() != extension)) continue;
         std::stringstream bytes;
-        bytes << f.rdbuf();
+        bytes << std::ifstream(e.path(), std::ios::binary).rdbuf();
         EXPECT_EQ(comprobar(bytes.str()), "") << e.path().filename();
         ++n;
     }
     return n;
 }
 
-TEST(Regresiones, LecturaYFormatos) {
-    EXPECT_GT(Repetir(fs::path(KORVEX_FUZZ_DIR) / "texto", ComprobarTexto), 0);
-}
-
-TEST(Regresiones, ArchivoYPropiedadesDelPoligono) {
-    EXPECT_GT(Repetir(fs::path(KORVEX_FUZZ_DIR) / "poligono", ComprobarPoligono), 0);
-}
-
-TEST(Regresiones, LectorDeProyectos) {
-    Repetir(fs::path(KORVEX_FUZZ_DIR) / "kvx", ComprobarKvx);
-    EXPECT_GT(Repetir(fs::path(KORVEX_EJEMPLOS_DIR), ComprobarKvx, ".kvx"), 0);
+TEST(Regresiones, LecturaFormatosPoligonoYProyectos) {
+    const fs::path hallazgos = KORVEX_FUZZ_DIR;
+    EXPECT_GT(Repetir(hallazgos / "texto", ComprobarTexto), 0);
+    EXPECT_GT(Repetir(hallazgos / "poligono", ComprobarPoligono), 0);
+    Repetir(hallazgos / "kvx", ComprobarKvx);
+    EXPECT_GT(Repetir(KORVEX_EJEMPLOS, ComprobarKvx, ".kvx"), 0);
 }
 
 }  // namespace

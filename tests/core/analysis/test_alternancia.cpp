@@ -4,29 +4,16 @@
 // support changes nothing, the mirrored beam has the mirrored envelope).
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
-#include <random>
 #include <string>
 
+#include "VigasAnalisis.h"
 #include "analysis/Alternancia.h"
 #include "analysis/Calculos_Diagramas.h"
 
-namespace korvex {
+namespace korvex::pruebas {
 namespace {
-
-Carga NuevaCarga(float tipo, float a, float b, float P1, float P2, float cat) {
-    return {a, b, 0, P1, P2, a + b, tipo, cat};
-}
-
-EstadoProyecto Viga(float L, float J, float K) {
-    EstadoProyecto e;
-    e.LuzViga = L;
-    e.DistJ = J;
-    e.DistK = K;
-    e.InerciaSeccion = 0.004f;
-    e.ModuloElasticidad = 2.2e6f;
-    return e;
-}
 
 void Calcular(EstadoProyecto& e) {
     IniciarCalculo(e);
@@ -51,8 +38,8 @@ void Calcular(EstadoProyecto& e) {
 //   the notice names V too.
 TEST(Alternancia, VigaConDosVuelosResueltaAMano) {
     EstadoProyecto e = Viga(8, 1.5f, 6.5f);
-    AgregarCarga(e, NuevaCarga(kDistribuida, 0, 8, 2, 2, kMuerta));
-    AgregarCarga(e, NuevaCarga(kDistribuida, 0, 8, 1, 1, kViva));
+    AgregarCarga(e, Distribuida(0, 8, 2, 2, kMuerta));
+    AgregarCarga(e, Distribuida(0, 8, 1, 1, kViva));
     Calcular(e);
     EXPECT_NEAR(e.MomentoPosMax, 9.0, 1e-3);
     EXPECT_NEAR(e.MomentoNegMax, -5.0625, 1e-3);
@@ -86,90 +73,58 @@ TEST(Alternancia, VigaConDosVuelosResueltaAMano) {
     EXPECT_EQ(e.Posiciones.MomentoPosMax, x.MomentoPosMax.x);
 }
 
-// Four-point bending with live loads: the moment is constant between them;
-// strictly beyond replaces, so the envelope keeps the first station, as the
-// diagrams do.
-TEST(Alternancia, UnExtremoEmpatadoQuedaEnLaPrimeraEstacion) {
-    EstadoProyecto e = Viga(6, 0, 6);
-    AgregarCarga(e, NuevaCarga(kPuntual, 2, 0, 5, 0, kViva));
-    AgregarCarga(e, NuevaCarga(kPuntual, 4, 0, 5, 0, kViva));
-    Calcular(e);
-    EXPECT_NEAR(e.Envolvente.Extremos.MomentoPosMax.valor, 17, 1e-3);  // 1.7 x 5 x 2
-    EXPECT_LT(e.Envolvente.Extremos.MomentoPosMax.x, 2.1f);
-}
-
 // A live trapezoid crossing both supports is cut there with the intensity
 // interpolated; loads on a support belong to the span.
 TEST(Alternancia, RepartoPorZonas) {
     EstadoProyecto e = Viga(10, 2, 8);
-    AgregarCarga(e, NuevaCarga(kDistribuida, 1, 8, 1, 5, kViva));  // 1..9, P = 1 + 0.5 (x - 1)
-    AgregarCarga(e, NuevaCarga(kPuntual, 2, 0, 3, 0, kViva));      // on J: span
-    AgregarCarga(e, NuevaCarga(kMomento, 9, 0, 4, 0, kViva));      // right cantilever
-    AgregarCarga(e, NuevaCarga(kDistribuida, 8, 2, 2, 2, kViva));  // K..L: right cantilever
-    AgregarCarga(e, NuevaCarga(kPuntual, 5, 0, 7, 0, kMuerta));
+    AgregarCarga(e, Distribuida(1, 8, 1, 5, kViva));  // 1..9, P = 1 + 0.5 (x - 1)
+    AgregarCarga(e, Puntual(2, 3, kViva));            // on J: span
+    AgregarCarga(e, Momento(9, 4, kViva));            // right cantilever
+    AgregarCarga(e, Distribuida(8, 2, 2, 2, kViva));  // K..L: right cantilever
+    AgregarCarga(e, Puntual(5, 7, kMuerta));
     const CargasPorZona z = RepartirCargas(e);
     ASSERT_EQ(z.permanentes.size(), 1u);
     ASSERT_EQ(z.vivas[kVueloIzquierdo].size(), 1u);
     ASSERT_EQ(z.vivas[kTramo].size(), 2u);
     ASSERT_EQ(z.vivas[kVueloDerecho].size(), 3u);
-    const Carga& izq = z.vivas[kVueloIzquierdo][0];
-    EXPECT_EQ(izq.A, 1.0f);
-    EXPECT_EQ(izq.Fin, 2.0f);
-    EXPECT_EQ(izq.B, 1.0f);
-    EXPECT_EQ(izq.P1, 1.0f);
-    EXPECT_FLOAT_EQ(izq.P2, 1.5f);
-    const Carga& tramo = z.vivas[kTramo][0];
-    EXPECT_EQ(tramo.A, 2.0f);
-    EXPECT_EQ(tramo.Fin, 8.0f);
-    EXPECT_FLOAT_EQ(tramo.P1, 1.5f);
-    EXPECT_FLOAT_EQ(tramo.P2, 4.5f);
     EXPECT_EQ(z.vivas[kTramo][1].Tipo, kPuntual);
-    const Carga& der = z.vivas[kVueloDerecho][0];
-    EXPECT_EQ(der.A, 8.0f);
-    EXPECT_EQ(der.Fin, 9.0f);
-    EXPECT_FLOAT_EQ(der.P1, 4.5f);
-    EXPECT_EQ(der.P2, 5.0f);
+    // A, B, Fin, P1, P2 of the three pieces of the trapezoid.
+    auto pieza = [](const Carga& c) { return std::array<float, 5>{c.A, c.B, c.Fin, c.P1, c.P2}; };
+    EXPECT_EQ(pieza(z.vivas[kVueloIzquierdo][0]), (std::array<float, 5>{1, 1, 2, 1, 1.5f}));
+    EXPECT_EQ(pieza(z.vivas[kTramo][0]), (std::array<float, 5>{2, 6, 8, 1.5f, 4.5f}));
+    EXPECT_EQ(pieza(z.vivas[kVueloDerecho][0]), (std::array<float, 5>{8, 1, 9, 4.5f, 5}));
 }
 
-struct Generador {
-    std::mt19937 rng{8082026};
-    float U(float a, float b) { return std::uniform_real_distribution<float>(a, b)(rng); }
-    float Cm(float a, float b) { return std::round(U(a, b) * 100) / 100; }
-    int N(int a, int b) { return std::uniform_int_distribution<int>(a, b)(rng); }
-
-    // Up to 12 loads of every type and category on a beam with or without
-    // cantilevers; `abajo` keeps forces downward and leaves out moments.
-    EstadoProyecto Viga(bool vuelos, bool abajo) {
-        const float L = Cm(2, 14);
-        float J = 0, K = L;
-        if (vuelos) {
-            J = Cm(0.3f, L / 4);
-            K = Cm(L * 0.6f, L - 0.3f);
-        }
-        EstadoProyecto e = korvex::Viga(L, J, K);
-        e.AreaSeccion = N(0, 1) ? Cm(500, 3000) : 0;
-        for (int i = N(2, 12); i > 0; --i) {
-            const float cat = i % 3 == 0 ? kViva : static_cast<float>(N(1, 3));
-            const float a = Cm(0, L);
-            const int tipo = abajo ? N(0, 1) * 2 : N(0, 2);
-            if (tipo == 0)
-                AgregarCarga(e, NuevaCarga(kPuntual, a, 0, Cm(abajo ? 0.5f : -5, 10), 0, cat));
-            if (tipo == 1) AgregarCarga(e, NuevaCarga(kMomento, a, 0, Cm(-8, 8), 0, cat));
-            if (tipo == 2) {
-                const float b = std::max(0.1f, Cm(0, L - a));
-                AgregarCarga(e, NuevaCarga(kDistribuida, std::min(a, L - b), b, Cm(0.1f, 5),
-                                           Cm(0.1f, 5), cat));
-            }
-        }
-        return e;
+// Up to 12 loads of every type and category on a beam with or without
+// cantilevers; `abajo` keeps forces downward and leaves out moments.
+EstadoProyecto VigaAleatoria(Azar& g, bool vuelos, bool abajo) {
+    const float L = g.Cm(2, 14);
+    float J = 0, K = L;
+    if (vuelos) {
+        J = g.Cm(0.3f, L / 4);
+        K = g.Cm(L * 0.6f, L - 0.3f);
     }
-};
+    EstadoProyecto e = Viga(L, J, K, 0, 2.2e6f, 0.004f);
+    e.AreaSeccion = g.N(0, 1) ? g.Cm(500, 3000) : 0;
+    for (int i = g.N(2, 12); i > 0; --i) {
+        const float cat = i % 3 == 0 ? kViva : static_cast<float>(g.N(1, 3));
+        const float a = g.Cm(0, L);
+        const int tipo = abajo ? g.N(0, 1) * 2 : g.N(0, 2);
+        if (tipo == 0) AgregarCarga(e, Puntual(a, g.Cm(abajo ? 0.5f : -5, 10), cat));
+        if (tipo == 1) AgregarCarga(e, Momento(a, g.Cm(-8, 8), cat));
+        if (tipo == 2) {
+            const float b = std::max(0.1f, g.Cm(0, L - a));
+            AgregarCarga(e, Distribuida(std::min(a, L - b), b, g.Cm(0.1f, 5), g.Cm(0.1f, 5), cat));
+        }
+    }
+    return e;
+}
 
 // Whatever the loads, the all-loaded diagrams lie inside the envelope.
 TEST(Alternancia, LaEnvolventeContieneLaVigaCargadaEntera) {
-    Generador g;
+    Azar g{std::mt19937{8082026}};
     for (int n = 0; n < 150; ++n) {
-        EstadoProyecto e = g.Viga(n % 2 == 0, false);
+        EstadoProyecto e = VigaAleatoria(g, n % 2 == 0, false);
         Calcular(e);
         SCOPED_TRACE("viga " + std::to_string(n));
         const EnvolventeViva& v = e.Envolvente;
@@ -194,9 +149,9 @@ TEST(Alternancia, LaEnvolventeContieneLaVigaCargadaEntera) {
 // worst case everywhere, so the envelope's extremes, its sagging moment and
 // its deflection are the all-loaded ones, and there is no notice.
 TEST(Alternancia, LuzSimpleConCargasHaciaAbajoEsSuPropiaEnvolvente) {
-    Generador g;
+    Azar g{std::mt19937{8082026}};
     for (int n = 0; n < 100; ++n) {
-        EstadoProyecto e = g.Viga(false, true);
+        EstadoProyecto e = VigaAleatoria(g, false, true);
         Calcular(e);
         SCOPED_TRACE("viga " + std::to_string(n));
         const ExtremosEnvolvente& x = e.Envolvente.Extremos;
@@ -217,17 +172,17 @@ TEST(Alternancia, LuzSimpleConCargasHaciaAbajoEsSuPropiaEnvolvente) {
 
 // Cutting a live load by hand at the supports gives the same envelope.
 TEST(Alternancia, CargaVivaCortadaAManoEnLosApoyos) {
-    Generador g;
+    Azar g{std::mt19937{8082026}};
     for (int n = 0; n < 40; ++n) {
-        EstadoProyecto una = g.Viga(true, false);
+        EstadoProyecto una = VigaAleatoria(g, true, false);
         EstadoProyecto dos = una;
         const float L = una.LuzViga, J = una.DistJ, K = una.DistK;
         const float P1 = g.Cm(0, 4), P2 = g.Cm(0, 4);
         auto P = [&](float x) { return P1 + (P2 - P1) * x / L; };
-        AgregarCarga(una, NuevaCarga(kDistribuida, 0, L, P1, P2, kViva));
-        AgregarCarga(dos, NuevaCarga(kDistribuida, 0, J, P1, P(J), kViva));
-        AgregarCarga(dos, NuevaCarga(kDistribuida, J, K - J, P(J), P(K), kViva));
-        AgregarCarga(dos, NuevaCarga(kDistribuida, K, L - K, P(K), P2, kViva));
+        AgregarCarga(una, Distribuida(0, L, P1, P2, kViva));
+        AgregarCarga(dos, Distribuida(0, J, P1, P(J), kViva));
+        AgregarCarga(dos, Distribuida(J, K - J, P(J), P(K), kViva));
+        AgregarCarga(dos, Distribuida(K, L - K, P(K), P2, kViva));
         Calcular(una);
         Calcular(dos);
         SCOPED_TRACE("viga " + std::to_string(n));
@@ -244,26 +199,14 @@ TEST(Alternancia, CargaVivaCortadaAManoEnLosApoyos) {
     }
 }
 
-// The beam seen from its other end (x -> L - x: forces keep their sense,
-// moments change it, trapezoids swap their intensities) has the same extreme
-// moments, governed by the mirrored arrangement.
+// The beam seen from its other end has the same extreme moments, governed
+// by the mirrored arrangement.
 TEST(Alternancia, LaVigaEspejoTieneLaEnvolventeEspejo) {
-    Generador g;
+    Azar g{std::mt19937{8082026}};
     for (int n = 0; n < 40; ++n) {
-        EstadoProyecto e = g.Viga(true, true);
+        EstadoProyecto e = VigaAleatoria(g, true, true);
         const float L = e.LuzViga;
-        EstadoProyecto m = Viga(L, L - e.DistK, L - e.DistJ);
-        m.AreaSeccion = e.AreaSeccion;
-        for (int i = 1; i <= e.NumCargas; ++i) {
-            const Carga& c = e.Cargas[static_cast<std::size_t>(i)];
-            if (c.Tipo == kPuntual)
-                AgregarCarga(m, NuevaCarga(kPuntual, L - c.A, 0, c.P1, 0, c.Categoria));
-            if (c.Tipo == kMomento)
-                AgregarCarga(m, NuevaCarga(kMomento, L - c.A, 0, -c.P1, 0, c.Categoria));
-            if (c.Tipo == kDistribuida) {
-                AgregarCarga(m, NuevaCarga(kDistribuida, L - c.Fin, c.B, c.P2, c.P1, c.Categoria));
-            }
-        }
+        EstadoProyecto m = Espejo(e);
         Calcular(e);
         Calcular(m);
         SCOPED_TRACE("viga " + std::to_string(n));
@@ -282,4 +225,4 @@ TEST(Alternancia, LaVigaEspejoTieneLaEnvolventeEspejo) {
 }
 
 }  // namespace
-}  // namespace korvex
+}  // namespace korvex::pruebas

@@ -2,6 +2,7 @@
 // and the random numbers of the generated beams (fixed seeds).
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -53,5 +54,31 @@ struct Azar {
     float Cm(float a, float b) { return std::round(U(a, b) * 100) / 100; }  // whole centimetres
     int N(int a, int b) { return std::uniform_int_distribution<int>(a, b)(rng); }
 };
+
+// From 2 to 12 loads of every type and category, every third one live, on a
+// beam of 2 to 14 m with or without two cantilevers, self weight on half of
+// them; `abajo` keeps forces downward and leaves out moments.
+inline EstadoProyecto VigaAleatoria(Azar& g, bool vuelos, bool abajo) {
+    const float L = g.Cm(2, 14);
+    float J = 0, K = L;
+    if (vuelos) {
+        J = g.Cm(0.3f, L / 4);
+        K = g.Cm(L * 0.6f, L - 0.3f);
+    }
+    EstadoProyecto e = Viga(L, J, K, 0, 2.2e6f, 0.004f);
+    e.AreaSeccion = g.N(0, 1) ? g.Cm(500, 3000) : 0;
+    for (int i = g.N(2, 12); i > 0; --i) {
+        const float cat = i % 3 == 0 ? kViva : static_cast<float>(g.N(1, 3));
+        const float a = g.Cm(0, L);
+        const int tipo = abajo ? g.N(0, 1) * 2 : g.N(0, 2);
+        if (tipo == 0) AgregarCarga(e, Puntual(a, g.Cm(abajo ? 0.5f : -5, 10), cat));
+        if (tipo == 1) AgregarCarga(e, Momento(a, g.Cm(-8, 8), cat));
+        if (tipo == 2) {
+            const float b = std::max(0.1f, g.Cm(0, L - a));
+            AgregarCarga(e, Distribuida(std::min(a, L - b), b, g.Cm(0.1f, 5), g.Cm(0.1f, 5), cat));
+        }
+    }
+    return e;
+}
 
 }  // namespace korvex::pruebas

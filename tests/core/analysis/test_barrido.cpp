@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -15,88 +16,67 @@
 namespace korvex::pruebas {
 namespace {
 
-// The five quantities of a station, from the sweep and from the reference.
-struct Cinco {
-    double v[5];
-};
-Cinco DeEstaciones(const Estaciones& s, std::size_t i) {
-    return {{s.CortanteIzq[i], s.MomentoIzq[i], s.MomentoServicio[i], s.Giro[i], s.Flecha[i]}};
-}
-Cinco DeReferencia(const AnalizadorViga& viga, float x) {
+using Cinco = std::array<double, 5>;  // V, M, Ms, Giro, Flecha of a station
+
+Cinco Referencia(const AnalizadorViga& viga, float x) {
     const ValoresPunto p = viga.EvaluarDoble(x);
-    return {{p.CortanteIzq, p.MomentoIzq, p.MomentoServicio, p.Giro, p.Flecha}};
+    return {p.CortanteIzq, p.MomentoIzq, p.MomentoServicio, p.Giro, p.Flecha};
 }
 
-// Every station of the sweep equals the per-station evaluation within 1e-9
-// of the largest absolute value of that diagram.
-void CompararTodasLasEstaciones(const EstadoProyecto& e) {
+// The eight extremes, each as a largest value of the station values in
+// Single: |V|, V, -V, -M, M, |M|, |Giro|, |Flecha| (analysis sign).
+float Cantidad(int k, const Cinco& v) {
+    const float V = static_cast<float>(v[0]), M = static_cast<float>(v[1]);
+    const float G = static_cast<float>(v[3]), F = static_cast<float>(v[4]);
+    const float q[8] = {std::fabs(V), -V, V, -M, M, std::fabs(M), std::fabs(G), std::fabs(F)};
+    return q[k];
+}
+
+// Every station of the sweep equals the per-station evaluation within 1e-9 of
+// the largest absolute value of that diagram. With `extremos`, the extremes of
+// the sampled diagrams agree as well (plus the rounding to Single), and their
+// abscissas except at a tie, where the reference reaches the same extreme.
+void Comparar(EstadoProyecto e, bool extremos) {
     const AnalizadorViga viga(e);
     const std::vector<float> X = AbscisasEstaciones(e.LuzViga, 40000);
     const Estaciones s = Barrer(viga, X);
     std::vector<Cinco> ref(X.size());
     double escala[5] = {0, 0, 0, 0, 0};
+    float maximo[8] = {0, 0, 0, 0, 0, 0, 0, 0}, xMaximo[8] = {0, 0, 0, 0, 0, 0, 0, 0};
     for (std::size_t i = 0; i < X.size(); ++i) {
-        ref[i] = DeReferencia(viga, X[i]);
-        for (int q = 0; q < 5; ++q) escala[q] = std::max(escala[q], std::fabs(ref[i].v[q]));
+        ref[i] = Referencia(viga, X[i]);
+        for (int q = 0; q < 5; ++q) escala[q] = std::max(escala[q], std::fabs(ref[i][q]));
+        for (int k = 0; k < 8; ++k) {
+            if (Cantidad(k, ref[i]) > maximo[k]) maximo[k] = Cantidad(k, ref[i]), xMaximo[k] = X[i];
+        }
     }
     const char* nombres[5] = {"V", "M", "Ms", "Giro", "Flecha"};
     for (std::size_t i = 0; i < X.size(); ++i) {
-        const Cinco b = DeEstaciones(s, i);
+        const Cinco b{s.CortanteIzq[i], s.MomentoIzq[i], s.MomentoServicio[i], s.Giro[i],
+                      s.Flecha[i]};
         for (int q = 0; q < 5; ++q) {
-            if (std::fabs(b.v[q] - ref[i].v[q]) > 1e-9 * escala[q]) {
-                ADD_FAILURE() << nombres[q] << " en x = " << X[i] << ": barrido " << b.v[q]
-                              << ", punto a punto " << ref[i].v[q] << " (máx " << escala[q] << ")";
+            if (std::fabs(b[q] - ref[i][q]) > 1e-9 * escala[q]) {
+                ADD_FAILURE() << nombres[q] << " en x = " << X[i] << ": barrido " << b[q]
+                              << ", punto a punto " << ref[i][q] << " (máx " << escala[q] << ")";
                 return;
             }
         }
     }
-}
-
-// The eight extremes as the per-station evaluation gives them, each as a
-// largest value: |V|, V, -V, -M, M, |M|, |Giro|, |Flecha| (analysis sign).
-float Cantidad(int k, const ResultadoPunto& p) {
-    const float V = p.CortanteIzq, M = p.MomentoIzq;
-    const float q[8] = {std::fabs(V),       -V, V, -M, M, std::fabs(M), std::fabs(p.Giro),
-                        std::fabs(p.Flecha)};
-    return q[k];
-}
-
-struct Extremos {
-    float valor[8] = {0, 0, 0, 0, 0, 0, 0, 0};
-    float x[8] = {0, 0, 0, 0, 0, 0, 0, 0};
-};
-Extremos ExtremosPuntoAPunto(const AnalizadorViga& viga, float L) {
-    Extremos r;
-    for (float x : AbscisasEstaciones(L, 40000)) {
-        const ResultadoPunto p = viga.Evaluar(x);
-        for (int k = 0; k < 8; ++k) {
-            if (Cantidad(k, p) > r.valor[k]) r.valor[k] = Cantidad(k, p), r.x[k] = x;
-        }
-    }
-    return r;
-}
-
-// The extremes of the sampling agree within 1e-9 of the diagram's largest
-// value (plus the rounding to Single); their abscissas coincide except at a
-// tie, where the reference reaches the same extreme at the other abscissa.
-void CompararExtremos(EstadoProyecto e) {
-    const AnalizadorViga viga(e);
-    const Extremos ref = ExtremosPuntoAPunto(viga, e.LuzViga);
+    if (!extremos) return;
     Calculos_Diagramas(e);
     const PosicionExtremos& p = e.Posiciones;
     const float valor[8] = {e.CortanteMaxAbs, e.CortanteMax,   -e.CortanteMin, e.MomentoPosMax,
                             -e.MomentoNegMax, e.MomentoMaxAbs, e.GiroMax,      e.FlechaMax};
     const float x[8] = {p.CortanteMaxAbs, p.CortanteMax,   p.CortanteMin, p.MomentoPosMax,
                         p.MomentoNegMax,  p.MomentoMaxAbs, p.GiroMax,     p.FlechaMax};
-    const float escala[8] = {ref.valor[0], ref.valor[0], ref.valor[0], ref.valor[5],
-                             ref.valor[5], ref.valor[5], ref.valor[6], ref.valor[7]};
+    const int diagrama[8] = {0, 0, 0, 5, 5, 5, 6, 7};  // the extreme giving the diagram's scale
     for (int k = 0; k < 8; ++k) {
         SCOPED_TRACE("extremo " + std::to_string(k));
-        const double tol = 1e-9 * escala[k] + 1.2e-7 * std::fabs(ref.valor[k]);
-        EXPECT_NEAR(valor[k], ref.valor[k], tol);
-        if (x[k] != ref.x[k]) {
-            EXPECT_NEAR(Cantidad(k, viga.Evaluar(x[k])), ref.valor[k], tol)
-                << "abscisas " << x[k] << " y " << ref.x[k];
+        const double tol = 1e-9 * maximo[diagrama[k]] + 1.2e-7 * std::fabs(maximo[k]);
+        EXPECT_NEAR(valor[k], maximo[k], tol);
+        if (x[k] != xMaximo[k]) {
+            EXPECT_NEAR(Cantidad(k, Referencia(viga, x[k])), maximo[k], tol)
+                << "abscisas " << x[k] << " y " << xMaximo[k];
         }
     }
 }
@@ -138,8 +118,7 @@ TEST(Barrido, IgualALaEvaluacionPorEstacionEnVigasGeneradas) {
         const EstadoProyecto e = VigaAleatoria(g, n % 25 == 0 ? 3e6 : 6e4);
         SCOPED_TRACE("viga " + std::to_string(n) + ": L = " + std::to_string(e.LuzViga) + ", " +
                      std::to_string(e.NumCargas) + " cargas");
-        CompararTodasLasEstaciones(e);
-        if (n % 5 == 0) CompararExtremos(e);
+        Comparar(e, n % 5 == 0);
     }
 }
 
@@ -164,8 +143,7 @@ TEST(Barrido, CargasQueEmpiezanOTerminanJustoEnUnaEstacionOUnApoyo) {
     AgregarCarga(e, Puntual(X[700], -6, kViva));   // on that end
     distribuida(1000, 1150, 1, 4, kMuerta);        // starts on K
     AgregarCarga(e, Puntual(e.LuzViga, 2, kMuerta));
-    CompararTodasLasEstaciones(e);
-    CompararExtremos(e);
+    Comparar(e, true);
     // The point values left by the sampling are those of the last station.
     Calculos_Diagramas(e);
     EXPECT_EQ(e.CortanteDer, AnalizadorViga(e).Evaluar(e.DiagX[e.NumEstaciones]).CortanteDer);

@@ -1,6 +1,6 @@
-// The calculation workflow: precondition, refusals, the order of its steps
-// and messages, the two code warnings at their edge values, opening a
-// project, and the point query.
+// The calculation workflow: precondition, refusals, the order of its steps and
+// messages, the code warnings at their edge values, opening a project, the
+// live-load arrangements, the point query.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -18,9 +18,8 @@ const Mensaje kGranPeralte{
     "Elemento de gran peralte. Requiere de cálculos adicionales a los realizados por Korvex 2000",
     "Advertencia", kEstiloInformacion};
 
-// Without loads or f'c nothing runs; a refusal of the beam or design checks
-// (their own cases are tested with them) shows its messages and keeps the
-// diagrams, extremes, steel and d of the last calculation.
+// Without loads or f'c nothing runs; a refusal of the beam or design checks shows
+// its messages and keeps the results of the last calculation.
 TEST(FlujoDeCalculo, PrecondicionYRechazosDejanElProyectoIntacto) {
     Proyecto base = Rectangular(6, 25, 50, {Puntual(3, 10, kOtros, 6)});
     InterfazRegistro ui0;
@@ -87,7 +86,7 @@ TEST(FlujoDeCalculo, EjemploRectangularContraElCalculoAMano) {
     EXPECT_FLOAT_EQ(a.calculo.FalloDiseno, 0);
 }
 
-TEST(FlujoDeCalculo, AvisosDeCodigoEnSusValoresLimite) {
+TEST(FlujoDeCalculo, AvisosDeCodigoYDistanciaDeCargaEnSusValoresLimite) {
     // Side-face steel: none up to d = 90; s = d / 6 up to 30 cm.
     EXPECT_FALSE(AdvertenciaAceroPiel(90));
     for (const auto& [d, area, s] :
@@ -109,11 +108,8 @@ TEST(FlujoDeCalculo, AvisosDeCodigoEnSusValoresLimite) {
                   aviso ? std::optional<Mensaje>(kGranPeralte) : std::nullopt)
             << K << " " << dist << " " << d;
     }
-}
-
-TEST(FlujoDeCalculo, DistanciaMinimaDeCargaPuntualAlApoyo) {
-    // Only point loads count; 0.3 m from the second support; on a support;
-    // at a cantilever tip.
+    // Distance of the nearest point load to a support: only point loads count; 0.3 m from K; on a
+    // support; at a cantilever tip.
     for (const auto& [J, K, a, b, esperada] : {std::tuple{0.0f, 6.0f, -1.0f, -1.0f, 6.0f},
                                                {0.0f, 2.3f, 2.0f, -1.0f, 0.3f},
                                                {0.0f, 6.0f, 4.0f, 6.0f, 0.0f},
@@ -142,9 +138,8 @@ TEST(FlujoDeCalculo, AceroDePielYGranPeralteDespuesDelDisenoYEnEseOrden) {
     }
 }
 
-// A failed design (the shear: R1 = 45.8 Tn > 0.85 x 2.65 sqrt(f'c) b d = 37.5 Tn,
-// the load 1.1 depths from the support) suppresses both warnings; FalloDiseno
-// is back to 0 at the end of the calculation.
+// A failed design (shear: R1 = 45.8 Tn > 0.85 x 2.65 sqrt(f'c) b d = 37.5 Tn) shows
+// no code warning; FalloDiseno is back to 0 at the end of the calculation.
 TEST(FlujoDeCalculo, UnDisenoFallidoSuprimeLosAvisos) {
     Proyecto p = Rectangular(6, 25, 50, {Puntual(0.5f, 50, kOtros, 6)});
     InterfazRegistro ui;
@@ -156,9 +151,8 @@ TEST(FlujoDeCalculo, UnDisenoFallidoSuprimeLosAvisos) {
     for (const Mensaje& m : ui.mensajes) EXPECT_NE(m, kGranPeralte);
 }
 
-// 6 m on end supports, 10 Tn at midspan, no self weight. The window tests
-// cover the grid texts along the span; here the sign kept in the state and
-// the refusals, which leave the state untouched.
+// 6 m on end supports, 10 Tn at midspan, no self weight: the sign kept in the
+// state, and the refusals, which leave the state untouched.
 TEST(ConsultaDePunto, ValorEnElEstadoYRechazos) {
     Proyecto p = Rectangular(6, 25, 50, {Puntual(3, 10, kOtros, 6)});
     p.estado.AreaSeccion = 0;
@@ -171,8 +165,7 @@ TEST(ConsultaDePunto, ValorEnElEstadoYRechazos) {
     EXPECT_FLOAT_EQ(p.estado.MomentoIzq, -15);  // the analysis sign
     EXPECT_EQ(ConsultarPunto(p.estado, "", ui).resultado, ConsultaPunto::Resultado::Vacio);
     EXPECT_TRUE(ui.mensajes.empty());
-    // Before the first load the supports are not set (j = k = 0): the query
-    // is refused instead of dividing by zero.
+    // Before the first load j = k = 0: refused instead of dividing by zero.
     Proyecto sinApoyos = Rectangular(6, 25, 50, {}, 0, 0);
     for (const auto& [e, x, dice] :
          {std::tuple{&p.estado, "-1", "Las distancias siempre son Numeros Positivos"},
@@ -187,6 +180,36 @@ TEST(ConsultaDePunto, ValorEnElEstadoYRechazos) {
         EXPECT_EQ(ui2.mensajes[0].estilo, kEstiloCritico);
         EXPECT_EQ(*e, antes);
     }
+}
+
+// The live-load arrangements through the workflow, on the T beam with two
+// cantilevers of the examples: its span-only arrangement gives a sagging
+// moment of about 8.78 Tn.m where the all-loaded beam gives 3.06.
+TEST(AlternanciaEnElCalculo, VigaTConVuelosDelEjemplo) {
+    Proyecto apagada, encendida;
+    InterfazRegistro ui1, ui2;
+    ASSERT_TRUE(AbrirProyecto(Ejemplo("viga_t_vuelos.kvx"), apagada, ui1).calculo.calculado);
+    ASSERT_TRUE(
+        AbrirProyecto(Ejemplo("viga_t_vuelos.kvx"), encendida, ui2, {}, true).calculo.calculado);
+    const EstadoProyecto &a = apagada.estado, &e = encendida.estado;
+
+    // Option off: the program's own design, and the notice that names it.
+    EXPECT_FALSE(a.AlternanciaViva);
+    EXPECT_NEAR(a.MomentoPosMax, 3.06, 0.005);
+    EXPECT_NEAR(a.AsTraccionPos, 2.36, 0.01);
+    EXPECT_NE(a.AvisoAlternancia.find("M(+) = 8.78 Tn.m (diseño: 3.06)"), std::string::npos)
+        << a.AvisoAlternancia;
+    // Option on: the design takes the envelope's extremes and service moments.
+    EXPECT_TRUE(e.AlternanciaViva);
+    EXPECT_EQ(e.AvisoAlternancia, "");
+    EXPECT_NEAR(e.MomentoPosMax, 8.78, 0.005);
+    EXPECT_NEAR(e.AsTraccionPos, 6.9, 0.05);
+    EXPECT_EQ(e.CortanteMaxAbs, e.Envolvente.Extremos.CortanteMaxAbs.valor);
+    EXPECT_EQ(e.MomentoNegMax, a.MomentoNegMax);  // the hogging is the all-loaded one
+    // A larger service moment cracks the positive section more.
+    EXPECT_LT(e.InerciaEfectivaPos, a.InerciaEfectivaPos);
+    // The diagrams themselves stay those of the whole live load.
+    EXPECT_EQ(e.DiagMomento, a.DiagMomento);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// Beams and loads of the analysis tests, the beam seen from its other end,
-// and the random numbers of the generated beams (fixed seeds).
+// Beams and loads of the analysis tests, mirrored and generated beams.
 #pragma once
 
 #include <algorithm>

@@ -46,8 +46,7 @@ TEST(Alternancia, VigaConDosVuelosResueltaAMano) {
     // The notice names the sagging moment; with the option on the extremes
     // are the envelope's and there is no notice.
     EXPECT_EQ(AvisoAlternancia(e),
-              "Con carga viva alternada: M(+) = 10.91 Tn.m (diseño: 9.00), V = "
-              "11.59 Tn "
+              "Con carga viva alternada: M(+) = 10.91 Tn.m (diseño: 9.00), V = 11.59 Tn "
               "(diseño: 11.21). Active «Alternar carga viva».");
     e.AlternanciaViva = true;
     EXPECT_EQ(AvisoAlternancia(e), "");

@@ -1,6 +1,4 @@
-// The sweep along the beam against the evaluation of every load at every
-// station: generated beams up to 300 m and a few hundred loads, and loads
-// whose ends fall exactly on a station, a support or another load's end.
+// The sweep along the beam against the evaluation of every load at every station.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -81,10 +79,8 @@ void Comparar(EstadoProyecto e, bool extremos) {
     }
 }
 
-// Lengths spread from 0.3 to 300 m (logarithmically), half with cantilevers;
-// loads of every type and category, negative point loads and moments; self
-// weight on two beams of three. Stations x loads stay below `presupuesto` so
-// that the reference evaluation stays quick.
+// 0.3 to 300 m (logarithmically), half with cantilevers, self weight on two of
+// three; loads of every kind up to `presupuesto` stations x loads.
 EstadoProyecto VigaAleatoria(Azar& g, double presupuesto) {
     const float L = std::round(std::exp(g.U(std::log(0.3f), std::log(300.0f))) * 100) / 100;
     EstadoProyecto e = Viga(L, 0, L);

@@ -49,7 +49,7 @@ bool Flexion(Caso& c, float M, InterfazRegistro& ui) {
 // 30 x 50, d = 45: M = 10 -> 6.22; M = 1 -> required 0.591, 4/3 relief 0.788;
 // M = 30 -> Rn beyond Rn,max = 0.2606, doubly reinforced. Asmin: 14.5 b d / fy
 // governs at 210 (4.66), 0.8 sqrt(f'c) b d / fy at 400 (5.14).
-TEST(DisenoFlexion, EjemploRectangular30x50YAceroMinimo) {
+TEST(DisenoFlexion, EjemploRectangular30x50AceroMinimoYLimiteRn) {
     EXPECT_NEAR(RnMaximo(210, 4200), 0.2606, 1e-4);
     const struct {
         double fc;
@@ -69,6 +69,12 @@ TEST(DisenoFlexion, EjemploRectangular30x50YAceroMinimo) {
         Area3(pos ? c.e.AsCompresionPos : c.e.AsCompresionNeg, k.Asc);
         EXPECT_EQ(pos ? c.e.AsTraccionNeg : c.e.AsTraccionPos, 0);
     }
+    // Rn/0.425 = 1 is the last sufficient section (and sqrt(1 - Rn/0.425) stays real).
+    const DatosFlexion p{210, 4200, 45, 5};
+    const double limite = 0.425 * 0.9 * 210 * 30 * 45 * 45;  // Kgr.cm
+    const ResultadoFlexion en = FlexionRectangular(static_cast<float>(limite), 30, p, 4.66f);
+    EXPECT_TRUE(en.suficiente && std::isfinite(en.As) && std::isfinite(en.Asc));
+    EXPECT_FALSE(FlexionRectangular(static_cast<float>(limite * 1.00001), 30, p, 4.66f).suficiente);
 }
 
 TEST(DisenoFlexion, Beta1YAlivioCuatroTerciosEnSusLimites) {
@@ -82,15 +88,6 @@ TEST(DisenoFlexion, Beta1YAlivioCuatroTerciosEnSusLimites) {
     for (const auto& [As, esperado] : alivio) {
         EXPECT_NEAR(AplicarAceroMinimo(As, 3), esperado, 1e-6) << As;
     }
-}
-
-TEST(DisenoFlexion, LimiteRn0425) {
-    // Rn/0.425 = 1 is the last sufficient section (and sqrt(1 - Rn/0.425) stays real).
-    const DatosFlexion p{210, 4200, 45, 5};
-    const double limite = 0.425 * 0.9 * 210 * 30 * 45 * 45;  // Kgr.cm
-    const ResultadoFlexion en = FlexionRectangular(static_cast<float>(limite), 30, p, 4.66f);
-    EXPECT_TRUE(en.suficiente && std::isfinite(en.As) && std::isfinite(en.Asc));
-    EXPECT_FALSE(FlexionRectangular(static_cast<float>(limite * 1.00001), 30, p, 4.66f).suficiente);
 }
 
 // d = 46; M of the T. The inverted T is the T upside down: the same steel

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -17,6 +18,8 @@ struct Caso {
     Seccion s;
     Materiales m;
 };
+
+using Cuentas = std::array<int, 4>;  // bars of 1", 3/4", 1/2", 3/8"
 
 inline std::string T(double v) {
     return texto::TextoSimple(static_cast<float>(v));

@@ -176,8 +176,13 @@ TEST(ConsultaDePunto, ValorEnElEstadoYRechazos) {
 }
 
 // The live-load arrangements through the workflow, on the T beam with two
-// cantilevers of the examples: its span-only arrangement gives a sagging
-// moment of about 8.78 Tn.m where the all-loaded beam gives 3.06.
+// cantilevers of the examples (span 1.5-6.5 m). By hand, factored: span load
+// w = 2.8 + 1.7 + 0.5376 (self weight) = 5.0376 Tn/m; the applied moments
+// (2 at 4 m, -2.1 at 3 m) add 0.02 x' - 0.1 past 4 m (x' from the left
+// support). Live load on the span only: MJ = -3.7548, MK = -10.0548, so
+// M(x') = w x'(5 - x')/2 + MJ - 1.24 x' - 0.1, largest just past the moment,
+// at x = 4.01 m: 8.775 Tn.m. All loaded (MJ = -13.317, MK = -11.967):
+// M = w x'(5 - x')/2 - 13.417 + 0.29 x', largest at x' = 2.558: 3.059 Tn.m.
 TEST(AlternanciaEnElCalculo, VigaTConVuelosDelEjemplo) {
     Proyecto apagada, encendida;
     InterfazRegistro ui1, ui2;

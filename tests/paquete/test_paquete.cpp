@@ -206,10 +206,8 @@ TEST_F(Paquete, ElProgramaDesempaquetadoCalculaElEjemplo) {
     const std::string ejemplo = KORVEX_EJEMPLOS "/viga_rectangular.kvx";
     const Ejecucion calculo = Korvex(exe, {"--calcular", ejemplo, "--json"});
     ASSERT_EQ(calculo.estado, 0) << calculo.error;
-    const json j = json::parse(calculo.salida, nullptr, false);
-    ASSERT_FALSE(j.is_discarded()) << calculo.salida;
-    EXPECT_EQ(j.value("calculado", false), true);
-    EXPECT_EQ(j, json::parse(Korvex(KORVEX_EXE, {"--calcular", ejemplo, "--json"}).salida));
+    EXPECT_EQ(json::parse(calculo.salida),
+              json::parse(Korvex(KORVEX_EXE, {"--calcular", ejemplo, "--json"}).salida));
 
     const fs::path pdf = dir_ / "informe.pdf";
     const Ejecucion informe = Korvex(exe, {"--informe", pdf.string(), ejemplo});

@@ -1,5 +1,5 @@
 // Helpers of the window tests. Hijo<T> finds a child by objectName or fails
-// the test. Entorno starts each test from a fresh program with the messages
+// the test (and throws, ending it). Entorno starts each test from a fresh program with the messages
 // recorded, not shown. Robot answers modal windows as a user would.
 #pragma once
 
@@ -28,21 +28,18 @@ inline void PrintTo(const Mensaje& m, std::ostream* os) {
 
 namespace korvex::pruebas {
 
-// Thrown by Hijo when the child is missing (a failure of the running test).
-struct HijoAusente : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
 template <class T>
 T* Hijo(const QObject* padre, const QString& nombre) {
-    if (padre == nullptr) throw HijoAusente("búsqueda de '" + nombre.toStdString() + "' sin padre");
+    if (padre == nullptr) {
+        throw std::runtime_error("búsqueda de '" + nombre.toStdString() + "' sin padre");
+    }
     T* h = padre->findChild<T*>(nombre);
     if (h == nullptr) {
         const std::string texto = "no se encontró el control '" + nombre.toStdString() + "' (" +
                                   T::staticMetaObject.className() + ") en '" +
                                   padre->objectName().toStdString() + "'";
         ADD_FAILURE() << texto;
-        throw HijoAusente(texto);
+        throw std::runtime_error(texto);
     }
     return h;
 }

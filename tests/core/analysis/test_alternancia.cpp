@@ -120,35 +120,13 @@ TEST(Alternancia, LaEnvolventeContieneLaVigaCargadaEnteraYEnLuzSimpleEsElla) {
     }
 }
 
-// On beams with cantilevers: cutting a live load by hand at the supports
-// gives the same envelope; the beam seen from its other end (downward loads)
-// has the same extreme moments, governed by the mirrored arrangement.
-TEST(Alternancia, CargaVivaCortadaAManoYVigaEspejo) {
-    Azar g{std::mt19937{8082026}}, h{std::mt19937{8082026}};
+// On beams with cantilevers the beam seen from its other end (downward loads)
+// has the same extreme moments, governed by the mirrored arrangement. (The cut
+// of a live load at the supports is pinned piece by piece in RepartoPorZonas.)
+TEST(Alternancia, VigaEspejo) {
+    Azar h{std::mt19937{8082026}};
     for (int n = 0; n < 40; ++n) {
         SCOPED_TRACE("viga " + std::to_string(n));
-        EstadoProyecto una = VigaAleatoria(g, true, false);
-        EstadoProyecto dos = una;
-        const float L = una.LuzViga, J = una.DistJ, K = una.DistK;
-        const float P1 = g.Cm(0, 4), P2 = g.Cm(0, 4);
-        auto P = [&](float x) { return P1 + (P2 - P1) * x / L; };
-        AgregarCarga(una, Distribuida(0, L, P1, P2, kViva));
-        AgregarCarga(dos, Distribuida(0, J, P1, P(J), kViva));
-        AgregarCarga(dos, Distribuida(J, K - J, P(J), P(K), kViva));
-        AgregarCarga(dos, Distribuida(K, L - K, P(K), P2, kViva));
-        Calculos_Diagramas(una);
-        Calculos_Diagramas(dos);
-        const ExtremosEnvolvente &a = una.Envolvente.Extremos, &b = dos.Envolvente.Extremos;
-        const float tol = 1e-4f * (1 + a.MomentoMaxAbs.valor + a.CortanteMaxAbs.valor);
-        EXPECT_NEAR(a.MomentoPosMax.valor, b.MomentoPosMax.valor, tol);
-        EXPECT_EQ(a.MomentoPosMax.vivas, b.MomentoPosMax.vivas);
-        EXPECT_NEAR(a.MomentoNegMax.valor, b.MomentoNegMax.valor, tol);
-        EXPECT_NEAR(a.CortanteMaxAbs.valor, b.CortanteMaxAbs.valor, tol);
-        for (int k = 1; k <= una.NumEstaciones; k += 5) {
-            ASSERT_NEAR(una.Envolvente.MomentoMin[k], dos.Envolvente.MomentoMin[k], tol);
-            ASSERT_NEAR(una.Envolvente.MomentoMax[k], dos.Envolvente.MomentoMax[k], tol);
-        }
-
         EstadoProyecto e = VigaAleatoria(h, true, true), m = Espejo(e);
         Calculos_Diagramas(e);
         Calculos_Diagramas(m);

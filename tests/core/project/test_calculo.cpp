@@ -173,8 +173,13 @@ TEST(ConsultaDePunto, ValorEnElEstadoYRechazos) {
 // cantilevers of the examples. Option off: the design keeps the all-loaded
 // extremes and the state holds the notice; option on: the design takes the
 // envelope's extremes (more steel for the larger sagging moment, a smaller Ie
-// for the larger service moment) while the diagrams stay all loaded. The
-// envelope and its notice are pinned by hand in the analysis tests.
+// for the larger service moment) while the diagrams stay all loaded.
+// By hand, factored, span 1.5-6.5 m: w = 2.8 + 1.7 + 0.5376 (self weight) =
+// 5.0376 Tn/m; the applied moments (2 at 4 m, -2.1 at 3 m) add 0.02 x' - 0.1
+// past 4 m (x' from the left support). Live load on the span only: MJ =
+// -3.7548, MK = -10.0548, M = w x'(5 - x')/2 + MJ - 1.24 x' - 0.1, largest just
+// past the moment, at 4.01 m: 8.775 Tn.m. All loaded (MJ = -13.317, MK =
+// -11.967): M = w x'(5 - x')/2 - 13.417 + 0.29 x', at x' = 2.558: 3.059 Tn.m.
 TEST(AlternanciaEnElCalculo, VigaTConVuelosDelEjemplo) {
     Proyecto apagada, encendida;
     InterfazRegistro ui1, ui2;
@@ -185,6 +190,8 @@ TEST(AlternanciaEnElCalculo, VigaTConVuelosDelEjemplo) {
     const ExtremosEnvolvente& x = e.Envolvente.Extremos;
     EXPECT_NE(a.AvisoAlternancia.find("M(+) = "), std::string::npos) << a.AvisoAlternancia;
     EXPECT_EQ(e.AvisoAlternancia, "");
+    EXPECT_NEAR(a.MomentoPosMax, 3.059, 0.005);
+    EXPECT_NEAR(e.MomentoPosMax, 8.775, 0.005);
     EXPECT_EQ(e.MomentoPosMax, x.MomentoPosMax.valor);
     EXPECT_EQ(e.CortanteMaxAbs, x.CortanteMaxAbs.valor);
     EXPECT_GT(e.MomentoPosMax, a.MomentoPosMax + 1);

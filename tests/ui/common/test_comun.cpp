@@ -13,18 +13,14 @@ using Comun = pruebas::Entorno;
 
 TEST_F(Comun, CajaRealConIconoYBotonesDeSuEstilo) {
     pruebas::Mensajes::ModoPrueba(false);
-    const struct {
-        int estilo;
-        QMessageBox::Icon icono;
-        bool cancelar, pulsarCancelar;
-        int respuesta;
-    } casos[] = {{0, QMessageBox::NoIcon, false, false, kRespuestaOk},
-                 {16, QMessageBox::Critical, false, false, kRespuestaOk},
-                 {33, QMessageBox::Question, true, false, kRespuestaOk},
-                 {33, QMessageBox::Question, true, true, kRespuestaCancelar},
-                 {48, QMessageBox::Warning, false, false, kRespuestaOk},
-                 {64, QMessageBox::Information, false, false, kRespuestaOk}};
-    for (const auto& c : casos) {
+    // Style = buttons (1: OK and Cancel) + icon; the Cancel button pressed where asked.
+    using Caso = std::tuple<int, QMessageBox::Icon, bool>;
+    const Caso casos[] = {
+        {0, QMessageBox::NoIcon, false},    {16, QMessageBox::Critical, false},
+        {33, QMessageBox::Question, false}, {33, QMessageBox::Question, true},
+        {48, QMessageBox::Warning, false},  {64, QMessageBox::Information, false}};
+    for (const auto& [estilo, icono, pulsarCancelar] : casos) {
+        const bool cancelar = estilo == 33;
         QString visto;
         QTimer::singleShot(0, [&] {
             auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -33,10 +29,12 @@ TEST_F(Comun, CajaRealConIconoYBotonesDeSuEstilo) {
                         .arg(caja->icon())
                         .arg(caja->button(QMessageBox::Cancel) != nullptr)
                         .arg(caja->windowTitle(), caja->text());
-            caja->button(c.pulsarCancelar ? QMessageBox::Cancel : QMessageBox::Ok)->click();
+            caja->button(pulsarCancelar ? QMessageBox::Cancel : QMessageBox::Ok)->click();
         });
-        EXPECT_EQ(MostrarMensaje("Texto ñ", "Título", c.estilo), c.respuesta) << c.estilo;
-        EXPECT_EQ(visto, QString::fromUtf8("%1 %2 Título|Texto ñ").arg(c.icono).arg(c.cancelar));
+        EXPECT_EQ(MostrarMensaje("Texto ñ", "Título", estilo),
+                  pulsarCancelar ? kRespuestaCancelar : kRespuestaOk)
+            << estilo;
+        EXPECT_EQ(visto, QString::fromUtf8("%1 %2 Título|Texto ñ").arg(icono).arg(cancelar));
     }
 }
 
@@ -91,9 +89,8 @@ TEST(AltaResolucion, IconosDibujadosAlTamanoDelDispositivo) {
             // A drawing: opaque ink and a clear background both present.
             const QImage img = imagen(doble);
             int opacos = 0;
-            for (int y = 0; y < img.height(); ++y) {
+            for (int y = 0; y < img.height(); ++y)
                 for (int x = 0; x < img.width(); ++x) opacos += qAlpha(img.pixel(x, y)) == 255;
-            }
             EXPECT_GT(opacos, 64 * 64 / 10);
             EXPECT_LT(opacos, 64 * 64);
         }

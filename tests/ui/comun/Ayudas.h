@@ -30,14 +30,12 @@ namespace korvex::pruebas {
 
 template <class T>
 T* Hijo(const QObject* padre, const QString& nombre) {
-    if (padre == nullptr) {
-        throw std::runtime_error("búsqueda de '" + nombre.toStdString() + "' sin padre");
-    }
-    T* h = padre->findChild<T*>(nombre);
+    T* h = padre != nullptr ? padre->findChild<T*>(nombre) : nullptr;
     if (h == nullptr) {
-        const std::string texto = "no se encontró el control '" + nombre.toStdString() + "' (" +
-                                  T::staticMetaObject.className() + ") en '" +
-                                  padre->objectName().toStdString() + "'";
+        const std::string texto =
+            "no se encontró el control '" + nombre.toStdString() + "' (" +
+            T::staticMetaObject.className() + ") en '" +
+            (padre != nullptr ? padre->objectName() : "sin padre").toStdString() + "'";
         ADD_FAILURE() << texto;
         throw std::runtime_error(texto);
     }
@@ -64,20 +62,15 @@ class InterfazPrueba : public Interfaz {
     std::deque<int> respuestas;
 };
 
-inline InterfazPrueba& Doble() {
-    static InterfazPrueba d;
-    return d;
-}
+inline InterfazPrueba doble;
 }  // namespace detalle
 
 class Mensajes {
   public:
-    static void ModoPrueba(bool activo) {
-        ui::FijarAdaptador(activo ? &detalle::Doble() : nullptr);
-    }
-    static const std::vector<Mensaje>& Registrados() { return detalle::Doble().registrados; }
-    static void Limpiar() { detalle::Doble() = detalle::InterfazPrueba{}; }
-    static void ProgramarRespuesta(int r) { detalle::Doble().respuestas.push_back(r); }
+    static void ModoPrueba(bool activo) { ui::FijarAdaptador(activo ? &detalle::doble : nullptr); }
+    static const std::vector<Mensaje>& Registrados() { return detalle::doble.registrados; }
+    static void Limpiar() { detalle::doble = detalle::InterfazPrueba{}; }
+    static void ProgramarRespuesta(int r) { detalle::doble.respuestas.push_back(r); }
 };
 
 // The last registered message, or an empty one.

@@ -12,16 +12,14 @@
 
 int main(int argc, char** argv) {
     bool soloLista = false;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1; i < argc; ++i)
         if (std::strncmp(argv[i], "--gtest_list_tests", 18) == 0) soloLista = true;
-    }
     ::testing::InitGoogleTest(&argc, argv);
     if (soloLista) return RUN_ALL_TESTS();
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
     QApplication app(argc, argv);
     QTemporaryDir ajustes;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ajustes.path());

@@ -43,11 +43,11 @@ class Cargas : public Entorno {
   protected:
     void SetUp() override {
         Entorno::SetUp();
-        c = Ventana<frmCargas>();
         Mostrar();
     }
-    // Shown and active, as the main window's button leaves it.
+    // Shown (loaded if it was not) and active, as the main window's button leaves it.
     void Mostrar() {
+        c = Ventana<frmCargas>();
         c->show();
         QApplication::setActiveWindow(c);
         ProcesarEventos();
@@ -59,9 +59,11 @@ class Cargas : public Entorno {
         Mensajes::Limpiar();
     }
     static Msgs Vistos() { return Mensajes::Registrados(); }
-    // One load typed into the fields and added (or put in place of the edited row).
-    void Anadir(QRadioButton* tipo, QRadioButton* categoria, const char* a, const char* b,
+    // One load typed into the fields and added (or put in place of the edited
+    // row): the messages this showed.
+    Msgs Anadir(QRadioButton* tipo, QRadioButton* categoria, const char* a, const char* b,
                 const char* p1, const char* p2 = "") {
+        Mensajes::Limpiar();
         if (!tipo->isChecked()) tipo->click();
         categoria->click();
         c->txtA->setText(a);
@@ -70,6 +72,7 @@ class Cargas : public Entorno {
         if (c->txtP2->isEnabled()) c->txtP2->setText(p2);
         c->cmdAnadir->click();
         ProcesarEventos();
+        return Vistos();
     }
     // The seven cells of row r of the load table.
     QStringList Fila(int r) const {
@@ -208,11 +211,8 @@ TEST_F(Cargas, IntensidadesSegunElTipoDeCarga) {
 enum Tipo { P, D, M };  // point, distributed, moment
 
 TEST_F(Cargas, CuandoSeHabilitaAnadir) {
-    const struct {
-        Tipo tipo;
-        bool vuelos;
-        const char* pasos;
-    } casos[] = {
+    using Caso = std::tuple<Tipo, bool, const char*>;  // type, cantilevers, steps
+    const Caso casos[] = {
         {P, false, "txtL=6 txtP1=2 no txtA=1 si txtA=1x si txtA=1 txtL=6x no txtL=6 txtP1=2x no"},
         {P, false, "txtL=6 txtA=1 txtP1=2 si txtA= no"},
         {P, false, "txtA=1 txtL=6 no txtL= txtP1=2 txtL=6 si"},
@@ -229,17 +229,17 @@ TEST_F(Cargas, CuandoSeHabilitaAnadir) {
         {D, true, "txtK=5 txtP2=1 txtB=2 si"},
         {D, true, "txtL=6 txtB=2 txtP2=1 no"},
     };
-    for (const auto& caso : casos) {
-        SCOPED_TRACE(std::string(caso.pasos) + (caso.vuelos ? " con vuelos" : ""));
-        if (c->Check_Vuelo->isChecked() != caso.vuelos) c->Check_Vuelo->click();
+    for (const auto& [tipo, vuelos, pasos] : casos) {
+        SCOPED_TRACE(std::string(pasos) + (vuelos ? " con vuelos" : ""));
+        if (c->Check_Vuelo->isChecked() != vuelos) c->Check_Vuelo->click();
         for (QLineEdit* f : {c->txtL, c->txtJ, c->txtK}) f->clear();
         // Choosing a type empties the load fields and disables the button.
         c->optMomento->click();
         c->optPuntual->click();
-        std::array{c->optPuntual, c->optDistribuida, c->optMomento}[caso.tipo]->click();
+        std::array{c->optPuntual, c->optDistribuida, c->optMomento}[tipo]->click();
         ASSERT_FALSE(c->cmdAnadir->isEnabled());
         QString hechos;
-        for (const QString& paso : QString(caso.pasos).split(' ')) {
+        for (const QString& paso : QString(pasos).split(' ')) {
             if (paso == "si" || paso == "no") {
                 EXPECT_EQ(c->cmdAnadir->isEnabled(), paso == "si") << hechos.toStdString();
             } else {
@@ -273,16 +273,15 @@ TEST_F(Cargas, AnadirCongelaLaVigaLlenaLaRejillaYEnterEdita) {
     // Enter on a load row (not the header) starts an edit; a check of
     // "Añadir" refuses it, the row stays and the edit goes on corrected.
     const QStringList fila = Fila(2);
-    c->grid->setCurrentCell(0, 0);
-    QTest::keyClick(c->grid, Qt::Key_Return);
-    EXPECT_EQ(c->FilaEnEdicion(), 0);
-    c->grid->setCurrentCell(2, 3);
-    QTest::keyClick(c->grid, Qt::Key_Enter);
+    for (auto [r, tecla] : {std::pair{0, Qt::Key_Return}, {2, Qt::Key_Enter}}) {
+        c->grid->setCurrentCell(r, 3);
+        QTest::keyClick(c->grid, tecla);
+        EXPECT_EQ(c->FilaEnEdicion(), r);
+    }
     EXPECT_EQ(Campos(), (QStringList{"1.5", "2", "1", "3"}));
     EXPECT_TRUE(c->txtA->hasFocus());
     Neutral();
-    Anadir(c->optDistribuida, c->optMuerta, "5", "2", "1", "3");
-    EXPECT_EQ(Vistos(), Msgs{kMayorLuz});
+    EXPECT_EQ(Anadir(c->optDistribuida, c->optMuerta, "5", "2", "1", "3"), Msgs{kMayorLuz});
     EXPECT_EQ(Fila(2), fila);
     EXPECT_EQ(c->txtA->text() + " " + c->cmdAnadir->text(), "4 Modificar");
     c->cmdAnadir->click();
@@ -292,14 +291,11 @@ TEST_F(Cargas, AnadirCongelaLaVigaLlenaLaRejillaYEnterEdita) {
 TEST_F(Cargas, RechazosDeAnadir) {
     Teclear(c->txtL, "6");
     // a = 5 and b = 2 on 6 m: the span message, a becomes 4, nothing added.
-    Anadir(c->optDistribuida, c->optMuerta, "5", "2", "1", "1");
-    EXPECT_EQ(Vistos(), Msgs{kMayorLuz});
+    EXPECT_EQ(Anadir(c->optDistribuida, c->optMuerta, "5", "2", "1", "1"), Msgs{kMayorLuz});
     EXPECT_EQ(c->txtA->text(), "4");
     // P1 "0" and P2 "0" refused; "0" and "0.0" pass (the texts are compared).
-    Neutral();
-    Anadir(c->optDistribuida, c->optMuerta, "0", "2", "0", "0");
     EXPECT_EQ(
-        Vistos(),
+        Anadir(c->optDistribuida, c->optMuerta, "0", "2", "0", "0"),
         (Msgs{{"La Carga Distribuida no puede ser 0.", "Valor incorrecto", kEstiloExclamacion}}));
     EXPECT_TRUE(c->txtP1->hasFocus());
     Neutral();
@@ -308,15 +304,13 @@ TEST_F(Cargas, RechazosDeAnadir) {
     EXPECT_TRUE(Vistos().empty());
     EXPECT_EQ(E().NumCargas, 1);
     // A distributed load over b = 0 (its slope would divide by 0): refused.
-    Neutral();
-    Anadir(c->optDistribuida, c->optViva, "1", "0", "1", "3");
-    EXPECT_EQ(Vistos().at(0).texto, "La base b de la Carga Distribuida debe ser mayor que 0");
+    EXPECT_EQ(Anadir(c->optDistribuida, c->optViva, "1", "0", "1", "3").at(0).texto,
+              "La base b de la Carga Distribuida debe ser mayor que 0");
     EXPECT_TRUE(c->txtB->hasFocus());
     // The table full: the next load is refused with a message, not lost.
     while (E().NumCargas < kMaxCargas) AgregarCarga(E(), Puntual(1, 1, kViva, 6));
-    Neutral();
-    Anadir(c->optPuntual, c->optViva, "2", "", "5");
-    EXPECT_EQ(std::tuple(Vistos().at(0).estilo, E().NumCargas), std::tuple(48, kMaxCargas));
+    EXPECT_EQ(Anadir(c->optPuntual, c->optViva, "2", "", "5").at(0).estilo, kEstiloExclamacion);
+    EXPECT_EQ(E().NumCargas, kMaxCargas);
 }
 
 TEST_F(Cargas, BorrarLaSeleccionadaLaUltimaYLaUnica) {
@@ -385,9 +379,8 @@ TEST_F(Cargas, EdicionEnSuFilaYReaperturaTrasElCuadroDeCierre) {
     // load typed wrong (30 Tn live at 4 m) and a moment.
     PonerSeccion(ProyectoActual(), kVigaRect, "25", "60");
     c->Check_Vuelo->click();
-    Teclear(c->txtL, "8");
-    Teclear(c->txtJ, "1.5");
-    Teclear(c->txtK, "6.5");
+    for (auto [campo, texto] : {std::pair{c->txtL, "8"}, {c->txtJ, "1.5"}, {c->txtK, "6.5"}})
+        Teclear(campo, texto);
     Anadir(c->optDistribuida, c->optMuerta, "0", "8", "2", "2");
     Anadir(c->optPuntual, c->optViva, "4", "", "30");
     Anadir(c->optMomento, c->Option1, "7", "", "-2");
@@ -398,8 +391,7 @@ TEST_F(Cargas, EdicionEnSuFilaYReaperturaTrasElCuadroDeCierre) {
               "Modificar / Reemplaza la carga seleccionada");
     // Corrected to 3 Tn dead at 3.5 m: the row replaced in its place.
     const QStringList primera = Fila(1), tercera = Fila(3);
-    Anadir(c->optPuntual, c->optMuerta, "3.5", "", "3");
-    EXPECT_TRUE(Vistos().empty());
+    EXPECT_TRUE(Anadir(c->optPuntual, c->optMuerta, "3.5", "", "3").empty());
     EXPECT_EQ(Fila(2), (QStringList{"2", "Puntual", "Muerta", "3.5", "0", "3", "0"}));
     EXPECT_EQ(Fila(1) + Fila(3), primera + tercera);
     EXPECT_EQ(E().Cargas[2], (Carga{3.5, 0, 4.5, 3, 0, 3.5, kPuntual, kMuerta}));
@@ -415,8 +407,7 @@ TEST_F(Cargas, EdicionEnSuFilaYReaperturaTrasElCuadroDeCierre) {
     ProcesarEventos();
     EXPECT_TRUE(g->cmdCalculos->isEnabled());
     EXPECT_EQ(Registro::Instancia().SiExiste<frmCargas>(), nullptr);
-    c = Ventana<frmCargas>();
-    c->show();
+    Mostrar();
     EXPECT_EQ(Fila(2), fila2);
     EXPECT_EQ(c->txtL->text() + " " + c->txtJ->text() + " " + c->txtK->text(), "8 1.5 6.5");
     ExpectVigaLibre(false);
@@ -431,29 +422,26 @@ TEST_F(Cargas, EdicionEscOtroTipoYOkDejanLaFila) {
     Anadir(c->optPuntual, c->optViva, "2", "", "5");
     Anadir(c->optPuntual, c->optMuerta, "3", "", "4");
     const Carga antes = E().Cargas[2];
-    const struct {
-        const char* nombre;
-        std::function<void()> accion;
-        bool visible;
-    } casos[] = {
+    using Caso = std::tuple<const char*, std::function<void()>, bool>;  // the window visible after
+    const Caso casos[] = {
         {"Esc en un campo", [&] { QTest::keyClick(c->txtP1, Qt::Key_Escape); }, true},
         {"Esc en la tabla", [&] { QTest::keyClick(c->grid, Qt::Key_Escape); }, true},
         {"otro tipo", [&] { c->optMomento->click(); }, true},
         {"Ok", [&] { c->cmdCargasOk->click(); }, false},
     };
-    for (const auto& caso : casos) {
-        SCOPED_TRACE(caso.nombre);
+    for (const auto& [nombre, accion, visible] : casos) {
+        SCOPED_TRACE(nombre);
         if (!c->optPuntual->isChecked()) c->optPuntual->click();
         DobleClic(2);
         ASSERT_EQ(c->FilaEnEdicion(), 2);
         c->txtP1->setText("9");
-        caso.accion();
+        accion();
         ProcesarEventos();
         EXPECT_EQ(E().Cargas[2], antes);
         EXPECT_EQ(c->cmdAnadir->text() + " / " + c->cmdAnadir->toolTip(),
                   "&Añadir / Inserta Carga");
         EXPECT_TRUE(Campos().join("").isEmpty() && !c->cmdAnadir->isEnabled());
-        EXPECT_EQ(c->isVisible(), caso.visible);
+        EXPECT_EQ(c->isVisible(), visible);
         if (!c->isVisible()) Mostrar();
     }
 }

@@ -39,18 +39,13 @@ class Geom : public Entorno {
             Teclear(v.section(',', 0, 0), v.section(',', 1));
         QTest::mouseClick(g->Lineas_btn, Qt::LeftButton);
     }
-    std::vector<Primitiva> Lineas() const {
-        std::vector<Primitiva> r;
+    // The drawing's lines, or its red points (the centroid).
+    std::vector<QPolygonF> De(Primitiva::Tipo tipo) const {
+        std::vector<QPolygonF> r;
         for (const auto& p : g->Picture1->Primitivas())
-            if (p.tipo == Primitiva::Linea) r.push_back(p);
+            if (p.tipo == tipo && (tipo == Primitiva::Linea || p.color == Qt::red))
+                r.push_back(p.puntos);
         return r;
-    }
-    // The red centroid point of the drawing.
-    QPointF PuntoRojo() const {
-        for (const auto& p : g->Picture1->Primitivas())
-            if (p.tipo == Primitiva::Punto && p.color == QColor(0xFF, 0, 0)) return p.puntos[0];
-        ADD_FAILURE() << "sin punto rojo";
-        return {};
     }
     // Area, Xcg, Ycg, Ix (to a tenth) and lblCg as shown.
     QString Resultados() const {
@@ -66,24 +61,20 @@ class Geom : public Entorno {
 TEST_F(Geom, CoordenadasTecleadasComoPasos) {
     // Text that is not a number (or beyond a Single) adds no vertex, shows no
     // message and keeps the focus in the wrong field (TextX if both).
-    const struct {
-        const char *x, *y;
-        bool enY;
-        int vertices;
-        bool focoEnX;
-    } pasos[] = {{"2.5", "10", true, 1, true}, {" -3 ", "1e2", true, 2, true},
-                 {"abc", "", false, 2, true},  {"1e99", "", false, 2, true},
-                 {"4", "y", true, 2, false},   {"4", "", true, 2, false},
-                 {"x", "5", true, 2, true},    {"0", "4", true, 3, true}};
-    for (const auto& p : pasos) {
-        SCOPED_TRACE(std::string(p.x) + " / " + p.y);
-        g->TextX->setText(p.x);
-        g->TextY->setText(p.y);
-        QLineEdit* campo = p.enY ? g->TextY : g->TextX;
+    // x, y, Enter pressed in TextY (else TextX), the vertices then, the focus in TextX.
+    using P = std::tuple<const char*, const char*, bool, int, bool>;
+    for (const auto& [x, y, enY, vertices, focoEnX] :
+         {P{"2.5", "10", true, 1, true}, P{" -3 ", "1e2", true, 2, true},
+          P{"abc", "", false, 2, true}, P{"1e99", "", false, 2, true}, P{"4", "y", true, 2, false},
+          P{"4", "", true, 2, false}, P{"x", "5", true, 2, true}, P{"0", "4", true, 3, true}}) {
+        SCOPED_TRACE(std::string(x) + " / " + y);
+        g->TextX->setText(x);
+        g->TextY->setText(y);
+        QLineEdit* campo = enY ? g->TextY : g->TextX;
         campo->setFocus();
-        QTest::keyClick(campo, p.vertices == 2 && p.enY ? Qt::Key_Enter : Qt::Key_Return);
-        EXPECT_EQ(g->Figura().NumVertices(), p.vertices);
-        EXPECT_EQ(g->focusWidget(), p.focoEnX ? g->TextX : g->TextY);
+        QTest::keyClick(campo, vertices == 2 && enY ? Qt::Key_Enter : Qt::Key_Return);
+        EXPECT_EQ(g->Figura().NumVertices(), vertices);
+        EXPECT_EQ(g->focusWidget(), focoEnX ? g->TextX : g->TextY);
     }
     EXPECT_TRUE(Mensajes::Registrados().empty());
     EXPECT_EQ(g->lstCord->item(1)->text(), "(-3,100)");
@@ -105,7 +96,7 @@ TEST_F(Geom, BorrarQuitaLaUltimaYConUnaReiniciaTodo) {
     Teclear("0", "40");
     QTest::mouseClick(g->Lineas_btn, Qt::LeftButton);
     EXPECT_EQ(Resultados(), "800.00 10.00 20.00 106666.7 (10.00,20.00)");
-    EXPECT_EQ(Lineas().size(), 4u);
+    EXPECT_EQ(De(Primitiva::Linea).size(), 4u);
     // Down to one vertex, then "Borrar" on the only one resets everything.
     for (int n = 3; n >= 1; --n) QTest::mouseClick(g->cmdBorrar, Qt::LeftButton);
     ASSERT_EQ(g->Figura().NumVertices(), 1);
@@ -121,7 +112,8 @@ TEST_F(Geom, BorrarQuitaLaUltimaYConUnaReiniciaTodo) {
 TEST_F(Geom, LaFiguraSobreviveAlCerrarYReabrir) {
     Dibujar("0,0 30,0 30,10 10,10 10,40 0,40");
     const QString resultados = Resultados();
-    const QPointF rojo = PuntoRojo();
+    const auto rojo = De(Primitiva::Punto);
+    ASSERT_EQ(rojo.size(), 1u);
     for (bool ok : {true, false}) {
         ok ? QTest::mouseClick(g->cmdOk, Qt::LeftButton) : void(g->close());
         ProcesarEventos();
@@ -132,7 +124,7 @@ TEST_F(Geom, LaFiguraSobreviveAlCerrarYReabrir) {
         ASSERT_EQ(Abrir(), g);
         EXPECT_EQ(g->lstCord->count(), 6);
         EXPECT_EQ(Resultados(), resultados);
-        EXPECT_EQ(PuntoRojo(), rojo);
+        EXPECT_EQ(De(Primitiva::Punto), rojo);
     }
     g->TextX->setText("5");
     Abrir();
@@ -148,12 +140,10 @@ TEST_F(Geom, SeccionesImposiblesNoRompenElDibujo) {
         ASSERT_EQ(Mensajes::Registrados().size(), 1u);
         EXPECT_EQ(UltimoMensaje().texto, "Esta sección es imposible de calcular por este programa");
         // The outline still drawn with finite coordinates inside the box.
-        EXPECT_EQ(Lineas().size(), QString(figura).count(' ') + 1u);
+        EXPECT_EQ(De(Primitiva::Linea).size(), QString(figura).count(' ') + 1u);
         const QRectF caja(0, 0, g->Picture1->AnchoTwips(), g->Picture1->AltoTwips());
-        for (const auto& p : Lineas()) {
-            for (const QPointF& q : p.puntos)
-                EXPECT_TRUE(caja.contains(q)) << q.x() << " " << q.y();
-        }
+        for (const QPolygonF& linea : De(Primitiva::Linea))
+            for (const QPointF& q : linea) EXPECT_TRUE(caja.contains(q)) << q.x() << " " << q.y();
     }
 }
 

@@ -45,16 +45,23 @@ class Secciones : public Entorno {
         int i = 0;
         for (const char* t : textos) campos[i++]->setText(t);
     }
+    // b, h, bw, hw written and OK's check run (the button itself waits for
+    // full fields): the messages it showed.
+    static std::vector<Mensaje> Ok(frmSeccion* s, std::initializer_list<const char*> textos) {
+        Mensajes::Limpiar();
+        Escribir(s, textos);
+        s->cmdSeccionOk_Click();
+        return Mensajes::Registrados();
+    }
     frmGeneral* g = nullptr;
 };
 
 // Each type's OK on the main window; the dimensions of the previous type
 // cleared; without loads no calculation.
 TEST_F(Secciones, CadaTipoPreparaSuVentanaYSuOkLlegaALaPrincipal) {
-    for (const auto& [clave, alma, lblTipo] :
-         {std::tuple{"Viga_T", true, "Tipo de Viga:   T"},
-          std::tuple{"Viga_Ti", true, "Tipo de Viga: T Invertida"},
-          std::tuple{"Viga_Rect", false, "Tipo de Viga: Rectangular"}}) {
+    for (const auto& [clave, alma, lblTipo] : {std::tuple{"Viga_T", true, "Tipo de Viga:   T"},
+                                               {"Viga_Ti", true, "Tipo de Viga: T Invertida"},
+                                               {"Viga_Rect", false, "Tipo de Viga: Rectangular"}}) {
         SCOPED_TRACE(clave);
         Seccion& s = ProyectoActual().seccion;
         s.Hf = s.Bw = 7;
@@ -78,8 +85,7 @@ TEST_F(Secciones, CadaTipoPreparaSuVentanaYSuOkLlegaALaPrincipal) {
 TEST_F(Secciones, ReglasDeLosCamposComoPasosTecleados) {
     Elegir("Viga_T", [&](frmSeccion* s) {
         for (const auto& [texto, rechazado] :
-             {std::pair{"0", true}, std::pair{"-3", true}, std::pair{"abc", true},
-              std::pair{"25", false}, std::pair{"", false}}) {
+             {std::pair{"0", true}, {"-3", true}, {"abc", true}, {"25", false}, {"", false}}) {
             Mensajes::Limpiar();
             Teclear(s->txtB, texto);
             EXPECT_EQ(Mensajes::Registrados(), std::vector<Mensaje>(rechazado, kPositivas))
@@ -89,16 +95,10 @@ TEST_F(Secciones, ReglasDeLosCamposComoPasosTecleados) {
         const Mensaje erronea{"Las distancias son Siempre Numeros Positivos", "Distancia Erronea",
                               kEstiloCritico};
         for (const char* hw : {"", "-40", "40x"}) {
-            Mensajes::Limpiar();
-            Escribir(s, {"60", "10", "25", hw});
-            s->cmdSeccionOk_Click();
-            EXPECT_EQ(Mensajes::Registrados(), std::vector<Mensaje>{erronea}) << hw;
+            EXPECT_EQ(Ok(s, {"60", "10", "25", hw}), std::vector<Mensaje>{erronea}) << hw;
             EXPECT_TRUE(s->isVisible()) << hw;
         }
-        Mensajes::Limpiar();
-        Escribir(s, {"0", "0", "0", "0"});
-        s->cmdSeccionOk_Click();
-        EXPECT_TRUE(Mensajes::Registrados().empty());
+        EXPECT_TRUE(Ok(s, {"0", "0", "0", "0"}).empty());
         EXPECT_FALSE(s->isVisible());
     });
     EXPECT_EQ(ProyectoActual().estado.AreaSeccion, 0.0f);
@@ -107,20 +107,15 @@ TEST_F(Secciones, ReglasDeLosCamposComoPasosTecleados) {
 // The flange limit on OK with a load on 4 m (hf = 5, bw = 20: 16 hf + bw =
 // 100 = L/4); then the close box without OK leaves a note and forgets.
 TEST_F(Secciones, LimiteDelAlaYCierreSinOk) {
-    for (const auto& [clave, b, conCarga, rechazado] :
-         {std::tuple{"Viga_T", "101", false, false}, std::tuple{"Viga_Ti", "101", true, true},
-          std::tuple{"Viga_T", "100", true, false}}) {
+    for (const auto& [clave, b, conCarga, rechazado] : {std::tuple{"Viga_T", "101", false, false},
+                                                        {"Viga_Ti", "101", true, true},
+                                                        {"Viga_T", "100", true, false}}) {
         SCOPED_TRACE(std::string(clave) + " " + b);
-        Registro::Instancia().Vaciar();
-        ProcesarEventos();
-        g = Ventana<frmGeneral>();
+        SetUp();  // a fresh program
         if (conCarga) PonerViga(ProyectoActual().estado, 4, {Puntual(2, 5, kViva, 4)});
-        Mensajes::Limpiar();
         Elegir(clave, [&](frmSeccion* s) {
-            Escribir(s, {b, "5", "20", "40"});
-            s->cmdSeccionOk_Click();
+            EXPECT_EQ(Ok(s, {b, "5", "20", "40"}).size(), rechazado ? 1u : 0u);
             EXPECT_EQ(s->isVisible(), rechazado);
-            EXPECT_EQ(Mensajes::Registrados().size(), rechazado ? 1u : 0u);
             if (rechazado) {
                 EXPECT_EQ(UltimoMensaje().texto.substr(0, 63),
                           "La dimension bf de la viga tiene que ser menor o igual que 100.");
@@ -151,22 +146,17 @@ TEST_F(Secciones, LimiteDelAlaYCierreSinOk) {
 // box answers 3/8 and unloads the dialog, which starts again from 3/8.
 TEST_F(Secciones, DialogoDeEstribos) {
     Robot r;
-    const struct {
-        bool medio, cerrar;
-        const char* marcada;
-        const char* respuesta;
-    } pasos[] = {{false, false, "opt38", "3/8"},
-                 {true, false, "opt38", "1/2"},
-                 {false, true, "opt12", "3/8"},
-                 {false, false, "opt38", "3/8"}};
-    for (const auto& p : pasos) {
-        r.Responder("korvex::ui::frmEstribos", [&p](QWidget* w) {
+    // Each time: 1/2 pressed, the close box used, the option found checked, the answer.
+    for (const auto& [medio, cerrar, marcada, respuesta] :
+         {std::tuple{false, false, "opt38", "3/8"}, std::tuple{true, false, "opt38", "1/2"},
+          std::tuple{false, true, "opt12", "3/8"}, std::tuple{false, false, "opt38", "3/8"}}) {
+        r.Responder("korvex::ui::frmEstribos", [&](QWidget* w) {
             auto* e = static_cast<frmEstribos*>(w);
-            EXPECT_TRUE(Hijo<QRadioButton>(e, p.marcada)->isChecked()) << p.respuesta;
-            if (p.medio) QTest::mouseClick(e->opt12, Qt::LeftButton);
-            p.cerrar ? void(e->close()) : QTest::mouseClick(e->cmdEstribosOk, Qt::LeftButton);
+            EXPECT_TRUE(Hijo<QRadioButton>(e, marcada)->isChecked()) << respuesta;
+            if (medio) QTest::mouseClick(e->opt12, Qt::LeftButton);
+            cerrar ? void(e->close()) : QTest::mouseClick(e->cmdEstribosOk, Qt::LeftButton);
         });
-        EXPECT_EQ(PreguntarEstribo(), p.respuesta);
+        EXPECT_EQ(PreguntarEstribo(), respuesta);
         ProcesarEventos();
     }
 }

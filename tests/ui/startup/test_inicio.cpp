@@ -17,17 +17,11 @@ namespace {
 using namespace pruebas;
 using namespace std::chrono_literals;
 
-// A splash on screen (not hidden, not unloaded).
-bool SplashVisible() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == "frmSplash" && w->isVisible()) return true;
-    }
-    return false;
-}
-
-frmGeneral* Principal() {
-    frmGeneral* g = Registro::Instancia().SiExiste<frmGeneral>();
-    return g != nullptr && g->isVisible() ? g : nullptr;
+// The window of class T when it is on screen (not hidden, not unloaded).
+template <class T>
+T* EnPantalla() {
+    T* v = Registro::Instancia().SiExiste<T>();
+    return v != nullptr && v->isVisible() ? v : nullptr;
 }
 
 // Runs the program with `guion` called every 10 ms in its event loop with the
@@ -68,20 +62,21 @@ TEST_F(Inicio, LaPrincipalLlegaAlFinDeLaPresentacionYAbreElProyecto) {
         if (!tecla && t >= 50) {
             tecla = true;
             EXPECT_EQ(ProyectoActual().estado.NumCargas, 0);
-            QTest::keyClick(Ventana<frmSplash>(), Qt::Key_Shift);  // a lone Shift is no key
-            ProcesarEventos();
-            EXPECT_TRUE(SplashVisible());
-            QTest::keyClick(Ventana<frmSplash>(), Qt::Key_A);
-            ProcesarEventos();
-            EXPECT_FALSE(SplashVisible());
+            // A lone Shift is no key; A closes the splash.
+            for (auto [tecla, queda] : {std::pair{Qt::Key_Shift, true}, {Qt::Key_A, false}}) {
+                QTest::keyClick(Ventana<frmSplash>(), tecla);
+                ProcesarEventos();
+                EXPECT_EQ(EnPantalla<frmSplash>() != nullptr, queda);
+            }
         }
-        if (Principal() == nullptr) {
+        frmGeneral* g = EnPantalla<frmGeneral>();
+        if (g == nullptr) {
             ++pasosAntes;
         } else if (aparece < 0) {
             aparece = t;
-            EXPECT_EQ(Principal()->Estado(), frmGeneral::EstadoVentana::Calculado);
-            Principal()->cmdVarillas_Click();
-            Principal()->close();
+            EXPECT_EQ(g->Estado(), frmGeneral::EstadoVentana::Calculado);
+            g->cmdVarillas_Click();
+            g->close();
         }
     };
     EXPECT_TRUE(Correr(QString::fromStdString(Ejemplo("viga_rectangular.kvx")), 300ms, guion))

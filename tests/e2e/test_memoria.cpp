@@ -36,10 +36,6 @@ class Memoria : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    static Ejecucion Correr(const std::vector<std::string>& args) {
-        return Ejecutar(KORVEX_EXE, args);
-    }
-
     // pdftotext in content order (`-raw`), laid out or with word boxes;
     // pages end with \f.
     static std::string Texto(const std::string& pdf, const char* modo = "-raw") {
@@ -105,36 +101,31 @@ TEST_F(Memoria, CadaBloqueDelCalculoImpresoEnOrden) {
               Nueva(kDistribuida, kOtros, 2, 3, 2, 0.5f, 8),
               Nueva(kMomento, kViva, 3, 0, 1.5f, 0, 8), Nueva(kMomento, kMuerta, 6, 0, -2, 0, 8),
               Nueva(kPuntual, kViva, 8, 0, 1, 0, 8)}));
-    const struct {
-        std::string archivo;
-        int uso;
-        const char* estribo;
-        bool alternancia;
-    } casos[] = {
+    const std::tuple<std::string, int, const char*, bool> casos[] = {
         {Ejemplo("viga_rectangular.kvx"), 1, "3/8", false},
         {Ejemplo("viga_t_vuelos.kvx"), 1, "3/8", false},
         {Ejemplo("viga_t_invertida.kvx"), 1, "3/8", false},
         {Ejemplo("viga_t_vuelos.kvx"), 3, "3/8", true},
         {nueve, 4, "1/2", false},
     };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.archivo + " uso " + std::to_string(c.uso));
+    for (const auto& [archivo, uso, estribo, alternancia] : casos) {
+        SCOPED_TRACE(archivo + " uso " + std::to_string(uso));
         const std::string pdf = (dir_ / "memoria.pdf").string();
-        std::vector<std::string> args = {"--memoria",           pdf,         c.archivo, "--uso",
-                                         std::to_string(c.uso), "--estribo", c.estribo};
-        if (c.alternancia) args.push_back("--alternancia");
-        const Ejecucion e = Correr(args);
+        std::vector<std::string> args = {"--memoria",         pdf,         archivo, "--uso",
+                                         std::to_string(uso), "--estribo", estribo};
+        if (alternancia) args.push_back("--alternancia");
+        const Ejecucion e = Ejecutar(KORVEX_EXE, args);
         ASSERT_EQ(e.estado, 0) << e.error;
         EXPECT_NE(e.salida.find("Memoria de cálculo escrita en"), std::string::npos);
 
         Proyecto p;
-        p.materiales.UsoDeflexion = c.uso;
-        InterfazRegistro ui(c.estribo);
-        ASSERT_TRUE(AbrirProyecto(c.archivo, p, ui, {}, c.alternancia).calculo.calculado);
+        p.materiales.UsoDeflexion = uso;
+        InterfazRegistro ui(estribo);
+        ASSERT_TRUE(AbrirProyecto(archivo, p, ui, {}, alternancia).calculo.calculado);
         const std::string raw = Texto(pdf), plano = Plano(raw);
         std::smatch fecha;  // the day the report was written, as its title says
         ASSERT_TRUE(std::regex_search(plano, fecha, std::regex(R"(kvx,(.+?)\.Cálculo)")));
-        const OpcionesMemoria titulo{fs::path(c.archivo).filename().string(), fecha[1]};
+        const OpcionesMemoria titulo{fs::path(archivo).filename().string(), fecha[1]};
         std::size_t desde = 0;
         for (const std::string& bloque : TextosMemoria(ConstruirMemoria(p, titulo), " ")) {
             const std::string t = Plano(bloque);
@@ -158,7 +149,7 @@ TEST_F(Memoria, PaginasSinCortesNiTextoFueraDeLosMargenes) {
     }
     const std::string kvx = Guardar("larga.kvx", Viga(10, 0, 10, cargas));
     const std::string pdf = (dir_ / "larga.pdf").string();
-    ASSERT_EQ(Correr({"--memoria", pdf, kvx, "--alternancia"}).estado, 0);
+    ASSERT_EQ(Ejecutar(KORVEX_EXE, {"--memoria", pdf, kvx, "--alternancia"}).estado, 0);
 
     // Margins: 64 pt at both sides; the header above 60 pt, the footer
     // below 740 pt, the body between 72 and 728 pt (points from the corner).
@@ -227,7 +218,7 @@ TEST_F(Memoria, EstadosDeSalidaYNingunArchivoAMedias) {
         {"--memoria", pdf, ejemplo, "--estribo", "5/8"},
     };
     for (const auto& args : mal) {
-        const Ejecucion e = Correr(args);
+        const Ejecucion e = Ejecutar(KORVEX_EXE, args);
         EXPECT_EQ(e.estado, 2) << args.size();
         EXPECT_NE(e.error.find("--memoria SALIDA.pdf"), std::string::npos) << e.error;
         EXPECT_FALSE(fs::exists(pdf));
@@ -239,7 +230,7 @@ TEST_F(Memoria, EstadosDeSalidaYNingunArchivoAMedias) {
          {std::tuple{pdf, (dir_ / "malo.kvx").string(), ""},
           {pdf, Guardar("vacia.kvx", Viga(6, 0, 6, {})), "no pudo calcularse"},
           {(dir_ / "no_hay" / "m.pdf").string(), ejemplo, "No se pudo"}}) {
-        const Ejecucion e = Correr({"--memoria", destino, kvx});
+        const Ejecucion e = Ejecutar(KORVEX_EXE, {"--memoria", destino, kvx});
         EXPECT_EQ(e.estado, 1) << destino << " " << kvx;
         EXPECT_FALSE(e.error.empty()) << kvx;
         EXPECT_NE(e.error.find(dice), std::string::npos) << e.error;

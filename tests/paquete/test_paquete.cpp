@@ -12,6 +12,7 @@
 #include <regex>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "comun/Proceso.h"
@@ -96,10 +97,8 @@ class Paquete : public ::testing::Test {
 // with exactly these files, owned by root, with the modes Debian expects; the
 // desktop files are the ones of the source tree, byte for byte.
 TEST_F(Paquete, InstalaEjecutableLanzadorIconoYTipo) {
-    const struct {
-        std::string ruta, modo;
-        const char* fuente;
-    } esperados[] = {
+    // Path, mode and the source file it is a copy of.
+    const std::tuple<std::string, std::string, const char*> esperados[] = {
         {"./usr/bin/korvex", "-rwxr-xr-x", nullptr},
         {"./usr/share/applications/korvex.desktop", "-rw-r--r--", "korvex.desktop"},
         {"./usr/share/icons/hicolor/scalable/apps/korvex.svg", "-rw-r--r--", "korvex.svg"},
@@ -118,12 +117,12 @@ TEST_F(Paquete, InstalaEjecutableLanzadorIconoYTipo) {
         }
     }
     EXPECT_EQ(archivos.size(), std::size(esperados)) << lista_;
-    for (const auto& a : esperados) {
-        SCOPED_TRACE(a.ruta);
-        EXPECT_EQ(archivos[a.ruta], a.modo);
-        ASSERT_TRUE(fs::is_regular_file(raiz_ / a.ruta));
-        if (a.fuente) {
-            EXPECT_EQ(Leer(raiz_ / a.ruta), Leer(fs::path(KORVEX_ESCRITORIO) / a.fuente));
+    for (const auto& [ruta, modo, fuente] : esperados) {
+        SCOPED_TRACE(ruta);
+        EXPECT_EQ(archivos[ruta], modo);
+        ASSERT_TRUE(fs::is_regular_file(raiz_ / ruta));
+        if (fuente) {
+            EXPECT_EQ(Leer(raiz_ / ruta), Leer(fs::path(KORVEX_ESCRITORIO) / fuente));
         }
     }
 }
@@ -170,8 +169,9 @@ TEST_F(Paquete, DeclaraLasDependenciasDeLasBibliotecas) {
     const Ejecucion dinamica = Ejecutar("readelf", {"-d", (raiz_ / "usr/bin/korvex").string()});
     ASSERT_EQ(dinamica.estado, 0) << dinamica.error;
     // A run path would tie the program to the folders of this machine.
-    EXPECT_EQ(dinamica.salida.find("RPATH"), std::string::npos) << dinamica.salida;
-    EXPECT_EQ(dinamica.salida.find("RUNPATH"), std::string::npos) << dinamica.salida;
+    for (const char* ruta : {"RPATH", "RUNPATH"}) {
+        EXPECT_EQ(dinamica.salida.find(ruta), std::string::npos) << dinamica.salida;
+    }
     std::vector<std::string> bibliotecas, consulta = {"-S"};
     const std::regex necesita(R"(\(NEEDED\).*\[(.+)\])");
     for (std::sregex_iterator i(dinamica.salida.begin(), dinamica.salida.end(), necesita), fin;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "polygon/Poligono.h"
 
@@ -38,11 +39,9 @@ void ExpectShoelace(const Poligono& p, const ResultadoPoligono& r) {
 }
 
 TEST(Poligono, CasosResueltos) {
-    struct {
-        Poligono p;
-        double ix;           // each triangle's own inertia is rounded to a Single
-        const char* textos;  // area, Xcg, Ycg and the centroid label
-    } casos[] = {
+    // The figure, its Ix (each triangle's own inertia is rounded to a Single),
+    // and its area, Xcg, Ycg and centroid label.
+    const std::tuple<Poligono, double, const char*> casos[] = {
         {Figura({{0, 0}, {20, 0}, {20, 40}, {0, 40}}), 106666.6667,
          "800.00 10.00 20.00 (10.00,20.00)"},
         {Figura({{0, 0}, {0, 40}, {20, 40}, {20, 0}}), 106666.6667,
@@ -56,13 +55,13 @@ TEST(Poligono, CasosResueltos) {
          "800,000,000,000,000,000,000.00 10,000,000,000.00 20,000,000,000.00 "
          "(10000000000.00,20000000000.00)"},
     };
-    for (auto& c : casos) {
-        SCOPED_TRACE(c.textos);
-        const ResultadoPoligono r = c.p.Calcular();
+    for (auto [p, ix, textos] : casos) {
+        SCOPED_TRACE(textos);
+        const ResultadoPoligono r = p.Calcular();
         ASSERT_TRUE(r.calculado);
         EXPECT_FALSE(r.mensaje.has_value());
-        EXPECT_EQ(r.txtArea + " " + r.txtXcg + " " + r.txtYcg + " " + r.lblCg, c.textos);
-        EXPECT_NEAR(r.Ix, c.ix, 1e-7 * c.ix);
+        EXPECT_EQ(r.txtArea + " " + r.txtXcg + " " + r.txtYcg + " " + r.lblCg, textos);
+        EXPECT_NEAR(r.Ix, ix, 1e-7 * ix);
         // Ix is shown unformatted, with all its digits.
         EXPECT_NEAR(std::stod(r.txtIx), r.Ix, 1e-14 * r.Ix);
         EXPECT_EQ(r.txtIx.find(','), std::string::npos);

@@ -231,11 +231,8 @@ TEST(ArchivoKvx, CadaRechazoDelLectorDaUnMensajeYNoTocaElProyecto) {
     auto cortada = Campos(kCabecera);
     cortada.pop_back();
     const std::string L2 = kCabecera + "\r\n", K = kCarga + "\r\n";
-    const struct {
-        const char* nombre;
-        std::string bytes;
-        std::vector<std::string> dice;  // pieces the message must contain
-    } casos[] = {
+    // Name, bytes and the pieces the message must contain.
+    const std::tuple<const char*, std::string, std::vector<std::string>> casos[] = {
         {"vacío", "", {"vacío"}},
         {"cabecera cortada", Unir(cortada) + "\r\n" + K, {"línea 1", "41 campos", "incompleta"}},
         {"coma decimal", ConCampo(1, "6,5"), {"línea 1", "43 campos"}},
@@ -263,17 +260,16 @@ TEST(ArchivoKvx, CadaRechazoDelLectorDaUnMensajeYNoTocaElProyecto) {
         {"línea vacía intermedia", ConCampo(15, "2") + "\r\n" + K, {"línea 3", "vacía"}},
         {"texto con CR suelto", ConCampo(5, "\"2\r5\""), {"línea 1, campo 5", "salto de línea"}},
     };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.nombre);
+    for (const auto& [nombre, bytes, dice] : casos) {
+        SCOPED_TRACE(nombre);
         Proyecto p = ProyectoConResultados();
         const Proyecto antes = p;
-        const std::optional<Mensaje> m = LeerKvx(c.bytes, p);
+        const std::optional<Mensaje> m = LeerKvx(bytes, p);
         ASSERT_TRUE(m);
         EXPECT_EQ(m->titulo, kTituloAbrir);
         EXPECT_EQ(m->estilo, kEstiloCritico);
-        for (const std::string& d : c.dice) {
+        for (const std::string& d : dice)
             EXPECT_NE(m->texto.find(d), std::string::npos) << m->texto;
-        }
         EXPECT_EQ(p, antes);
     }
 }

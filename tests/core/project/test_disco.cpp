@@ -11,8 +11,10 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <set>
+#include <tuple>
 
 #include "project/ArchivoKvx.h"
 #include "project/Disco.h"
@@ -50,8 +52,10 @@ struct Carpeta {
     }
 };
 
-struct SinFalla {
-    ~SinFalla() { disco::FijarFalla(nullptr); }
+// A failure injected into the writer while this lives.
+struct Falla {
+    explicit Falla(std::function<int(Etapa)> f) { disco::FijarFalla(std::move(f)); }
+    ~Falla() { disco::FijarFalla(nullptr); }
 };
 
 // A save read back. A project that cannot be written leaves the file; a file
@@ -97,13 +101,9 @@ TEST(Disco, UnGuardadoFallidoDiceArchivoYCausaYNoPierdeNada) {
     Proyecto p;
     p.estado.LuzViga = 6;
     const std::string viejo = "contenido anterior\r\n";
-    struct Caso {
-        const char* nombre;
-        const char* archivo;  // the target, inside the test's folder
-        Etapa etapa;
-        int error;  // 0: no injected failure
-        const char* causa;
-    } casos[] = {
+    // Name, the target inside the test's folder, the stage that fails and its
+    // error (0: no injected failure), the cause told.
+    const std::tuple<const char*, const char*, Etapa, int, const char*> casos[] = {
         {"carpeta de solo lectura", "solo_lectura/viga.kvx", Etapa::Crear, 0, "no tiene permiso"},
         {"la ruta es una carpeta", "carpeta.kvx", Etapa::Crear, 0, "es una carpeta"},
         {"carpeta que no existe", "no_existe/viga.kvx", Etapa::Crear, 0, "no existe"},
@@ -115,35 +115,35 @@ TEST(Disco, UnGuardadoFallidoDiceArchivoYCausaYNoPierdeNada) {
     // With an unnamed temporary file, and with a hidden named one (file systems
     // without unnamed files).
     for (const bool conNombre : {false, true}) {
-        for (const Caso& c : casos) {
-            SCOPED_TRACE(std::string(c.nombre) + (conNombre ? ", temporal con nombre" : ""));
+        for (const auto& [nombre, archivo, etapa, error, causa] : casos) {
+            SCOPED_TRACE(std::string(nombre) + (conNombre ? ", temporal con nombre" : ""));
             Carpeta dir;
             fs::create_directory(dir.ruta / "carpeta.kvx");
             fs::create_directory(dir.ruta / "solo_lectura");
-            std::ofstream(dir.ruta / "viga.kvx", std::ios::binary) << viejo;
-            std::ofstream(dir.ruta / "solo_lectura" / "viga.kvx", std::ios::binary) << viejo;
+            for (const char* f : {"viga.kvx", "solo_lectura/viga.kvx"}) {
+                std::ofstream(dir.ruta / f, std::ios::binary) << viejo;
+            }
             using P = fs::perms;
             fs::permissions(dir.ruta / "solo_lectura",
                             P::owner_read | P::owner_exec | P::others_read | P::others_exec);
             const std::set<std::string> antes = Contenido(dir.ruta);
-            const std::string ruta = (dir.ruta / c.archivo).string();
-            SinFalla sinFalla;
+            const std::string ruta = (dir.ruta / archivo).string();
             int llamadas = 0;
-            disco::FijarFalla([&](Etapa e) {
+            const Falla falla([&, etapa = etapa, error = error](Etapa e) {
                 if (e == Etapa::SinNombre) return conNombre ? EOPNOTSUPP : 0;
-                if (e != c.etapa || c.error == 0) return 0;
+                if (e != etapa || error == 0) return 0;
                 ++llamadas;
-                return c.error;
+                return error;
             });
-            const std::optional<Mensaje> m = [&] {
-                const ComoOtro otro(c.error == 0);
+            const std::optional<Mensaje> m = [&, error = error] {
+                const ComoOtro otro(error == 0);
                 return GuardarArchivoKvx(ruta, p);
             }();
             ASSERT_TRUE(m);
             EXPECT_TRUE(m->titulo == kTituloGuardar && m->estilo == kEstiloCritico);
             EXPECT_NE(m->texto.find("\"" + ruta + "\""), std::string::npos) << m->texto;
-            EXPECT_NE(m->texto.find(c.causa), std::string::npos) << m->texto;
-            EXPECT_EQ(c.error != 0, llamadas == 1);
+            EXPECT_NE(m->texto.find(causa), std::string::npos) << m->texto;
+            EXPECT_EQ(error != 0, llamadas == 1);
             EXPECT_EQ(Leer(dir.ruta / "viga.kvx"), viejo);
             EXPECT_EQ(Leer(dir.ruta / "solo_lectura" / "viga.kvx"), viejo);
             EXPECT_EQ(Contenido(dir.ruta), antes);
@@ -182,8 +182,7 @@ TEST(Disco, PermisosEnlacesYDispositivos) {
     for (const bool conNombre : {false, true}) {
         SCOPED_TRACE(conNombre ? "temporal con nombre" : "temporal sin nombre");
         Carpeta dir;
-        SinFalla sinFalla;
-        disco::FijarFalla(
+        const Falla falla(
             [&](Etapa e) { return e == Etapa::SinNombre && conNombre ? EOPNOTSUPP : 0; });
         const fs::path f = dir.ruta / "viga.kvx", enlace = dir.ruta / "enlace.kvx";
         std::ofstream(f) << "x";
@@ -201,8 +200,7 @@ TEST(Disco, PermisosEnlacesYDispositivos) {
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
 
     Carpeta dir;
-    SinFalla sinFalla;
-    disco::FijarFalla([](Etapa e) { return e == Etapa::Escribir ? ENOSPC : 0; });
+    const Falla falla([](Etapa e) { return e == Etapa::Escribir ? ENOSPC : 0; });
     EXPECT_EQ(disco::EscribirArchivo((dir.ruta / "nuevo.kvx").string(), "abc"),
               "el disco está lleno");
     EXPECT_FALSE(fs::exists(dir.ruta / "nuevo.kvx"));

@@ -25,10 +25,6 @@ Proyecto Abierto(const char* ejemplo, bool alternancia = false) {
     return p;
 }
 
-std::vector<std::string> Textos(const std::vector<Bloque>& bloques) {
-    return pruebas::TextosMemoria(bloques, " | ");
-}
-
 // Index of the first text that contains `buscado` (or ends with it), or -1.
 int Donde(const std::vector<std::string>& t, const std::string& buscado, bool alFinal = false) {
     for (std::size_t i = 0; i < t.size(); ++i) {
@@ -42,11 +38,7 @@ int Donde(const std::vector<std::string>& t, const std::string& buscado, bool al
 
 TEST(MemoriaDeCalculo, FormatosPorMagnitud) {
     using namespace memoria;
-    const struct {
-        double v;
-        int cifras;
-        const char* texto;
-    } cifras[] = {
+    const std::tuple<double, int, const char*> cifras[] = {
         {0, 4, "0"},
         {0.0871034, 4, "0.0871"},
         {0.00205882, 4, "0.002059"},
@@ -60,7 +52,7 @@ TEST(MemoriaDeCalculo, FormatosPorMagnitud) {
         {0.000999, 3, "9.99×10^{-4}"},
         {0.99996, 4, "1"},
     };
-    for (const auto& c : cifras) EXPECT_EQ(Cifras(c.v, c.cifras), c.texto) << c.v;
+    for (const auto& [v, n, texto] : cifras) EXPECT_EQ(Cifras(v, n), texto) << v;
     // Halves away from zero as the number is read: a Single from its
     // shortest digits, like the screen. (F2 and F3 are the patterns of the
     // format table; their use shows in the steps below.)
@@ -78,66 +70,36 @@ PasosCalculo RegistroT() {
     PasosCalculo s;
     s.negativaPrimero = true;
     PasoFlexion base;
-    base.calculado = true;
-    base.d = 46;
-    base.dp = 4;
-    base.fc = 210;
-    base.fy = 4200;
-    base.beta1 = 0.85f;
-    base.epsY = 0.00205882f;
-    base.rhoBalanceada = 0.021423f;
-    base.RnMax = 0.260602f;
+    std::tie(base.calculado, base.d, base.dp, base.fc, base.fy) =
+        std::tuple(true, 46, 4, 210, 4200);
+    std::tie(base.beta1, base.epsY, base.rhoBalanceada, base.RnMax) =
+        std::tuple(0.85f, 0.00205882f, 0.021423f, 0.260602f);
 
     PasoFlexion& n = s.flexionNeg = base;
-    n.M = -20;
-    n.Mu = 2000000;
-    n.b = 25;
-    n.Rn = 0.200038f;
-    n.omega = 0.231586f;
-    n.AsRequerido = 13.3162f;
+    std::tie(n.M, n.Mu, n.b) = std::tuple(-20, 2000000, 25);
+    std::tie(n.Rn, n.omega, n.AsRequerido) = std::tuple(0.200038f, 0.231586f, 13.3162f);
 
     PasoFlexion& p = s.flexionPos = base;
-    p.M = 60;
-    p.Mu = 6000000;
-    p.b = 60;
-    p.conAla = true;
-    p.hf = 10;
-    p.bw = 25;
-    p.comportamiento = Comportamiento::T;
-    p.Asf = 14.875f;
-    p.At = 30.8518f;
-    p.phiMcap = 5976691.6f;
-    p.M3 = 23308.4f;
-    p.As3 = 0.146815f;
-    p.fsCompresion = 4200;
-    p.Asc = 0.153332f;
+    std::tie(p.M, p.Mu, p.b) = std::tuple(60, 6000000, 60);
+    std::tie(p.conAla, p.hf, p.bw, p.comportamiento) = std::tuple(true, 10, 25, Comportamiento::T);
+    std::tie(p.Asf, p.At, p.phiMcap) = std::tuple(14.875f, 30.8518f, 5976691.6f);
+    std::tie(p.M3, p.As3, p.fsCompresion, p.Asc) = std::tuple(23308.4f, 0.146815f, 4200, 0.153332f);
     p.AsRequerido = p.As = 45.8736f;
 
     PasoCortante& c = s.cortante;
-    c.calculado = true;
-    c.smax = 11.5f;
-    c.diametro = "3/8";
-    c.sMinimo = 68.41f;
-    c.conResistencia = true;
-    c.sResistencia = 10.55f;
-    c.s = 10.55f;
-    c.texto = "3/8@10";
+    std::tie(c.calculado, c.smax, c.diametro, c.sMinimo) = std::tuple(true, 11.5f, "3/8", 68.41f);
+    std::tie(c.conResistencia, c.sResistencia, c.s, c.texto) =
+        std::tuple(true, 10.55f, 10.55f, "3/8@10");
 
     s.varillas[0].conCapacidad = true;  // and phi Mn short of Mu
 
     PasoDeflexion& d = s.deflexion;
-    d.calculado = true;
-    d.positiva.calculado = true;
-    d.positiva.Ie = 251234;
-    d.FlechaEfectiva = 0.0123f;
-    d.uso = 3;
-    d.relacionLuz = 480;
-    d.limite = 8.0 / 480;
-    d.limiteMostrado = 0.017f;
-    d.largoPlazo = true;
-    d.lambda = 1.97f;
-    d.FlechaComparada = 0.02423f;
-    d.excede = true;
+    std::tie(d.calculado, d.positiva.calculado, d.positiva.Ie, d.FlechaEfectiva) =
+        std::tuple(true, true, 251234, 0.0123f);
+    std::tie(d.uso, d.relacionLuz, d.limite, d.limiteMostrado) =
+        std::tuple(3, 480, 8.0 / 480, 0.017f);
+    std::tie(d.largoPlazo, d.lambda, d.FlechaComparada, d.excede) =
+        std::tuple(true, 1.97f, 0.02423f, true);
 
     s.avisos = {{"Primer aviso", "La viga falla", kEstiloInformacion},
                 {"Segundo aviso", "Advertencia", kEstiloInformacion}};
@@ -150,7 +112,7 @@ TEST(MemoriaDeCalculo, PartesEnElOrdenDelDisenoConLosNumerosDelRegistro) {
     Proyecto p = Abierto("viga_t_vuelos.kvx");
     p.estado.Pasos = RegistroT();
     const std::vector<Bloque> b = ConstruirMemoria(p);
-    const std::vector<std::string> t = Textos(b);
+    const std::vector<std::string> t = pruebas::TextosMemoria(b, " | ");
 
     int anterior = -1;
     for (const char* parte :
@@ -167,6 +129,7 @@ TEST(MemoriaDeCalculo, PartesEnElOrdenDelDisenoConLosNumerosDelRegistro) {
              "0.85 − (210 − 280) / 1400, entre 0.65 y 0.85 = 0.85",
              "0.85 × 0.85 × (210 / 4200) × 0.003 / (0.003 + 0.002059) = 0.02142",
              "2,000,000 / (0.9 × 210 × 25 × 462) = 0.2",
+             "Rn = 0.2 ≤ Rn,máx = 0.2606: sección simplemente armada, A's = 0.",
              "0.2316 × (210 / 4200) × 25 × 46 = 13.316 cm2",
              "0.85 × 210 × 10 × (60 − 25) / 4200 = 14.875 cm2",
              "6,000,000 − 5,976,692 = 23,308 Kgr·cm",
@@ -201,7 +164,7 @@ TEST(MemoriaDeCalculo, PartesEnElOrdenDelDisenoConLosNumerosDelRegistro) {
 
     // The positive moment designed first is written first.
     p.estado.Pasos.negativaPrimero = false;
-    const std::vector<std::string> t2 = Textos(ConstruirMemoria(p));
+    const std::vector<std::string> t2 = pruebas::TextosMemoria(ConstruirMemoria(p), " | ");
     EXPECT_LT(Donde(t2, "3.1 Momento positivo M(+)"), Donde(t2, "3.2 Momento negativo M(−)"));
 }
 
@@ -222,7 +185,7 @@ TEST(MemoriaDeCalculo, UnaSeccionInsuficienteTerminaLaMemoria) {
         f.suficiente = false;
         f.parada = parada;
         const std::vector<Bloque> b = ConstruirMemoria(p);
-        const std::vector<std::string> t = Textos(b);
+        const std::vector<std::string> t = pruebas::TextosMemoria(b, " | ");
         ASSERT_GE(b.size(), 2u);
         auto* ultimo = std::get_if<Parrafo>(&b.back());
         ASSERT_NE(ultimo, nullptr);
@@ -245,7 +208,7 @@ TEST(MemoriaDeCalculo, DatosYAnalisisTomadosDelEstado) {
     EstadoProyecto& e = p.estado;
     ASSERT_TRUE(e.AlternanciaViva && e.Envolvente.calculada);
     const std::vector<Bloque> b = ConstruirMemoria(p);
-    const std::vector<std::string> t = Textos(b);
+    const std::vector<std::string> t = pruebas::TextosMemoria(b, " | ");
 
     EXPECT_GE(Donde(t, "1 | Distribuida | Muerta | 0 | 8 | 2 | 2 | Tn/m | 1.4"), 0);
     EXPECT_GE(Donde(t, "3 | Puntual | Viva | 0 | — | 3 | — | Tn | 1.7"), 0);

@@ -87,9 +87,8 @@ TEST(PasosDelCalculo, ElRegistroEsLoQueElDisenoDejo) {
             // Factors of 1.4 and 1.7 make the factored reactions the larger.
             EXPECT_GT(x.reacciones.R1Factorizada + x.reacciones.R2Factorizada,
                       x.reacciones.R1Servicio + x.reacciones.R2Servicio);
-            for (int c = 0; c < 2; ++c) {
-                const PasoVarillas& v = x.varillas[static_cast<std::size_t>(c)];
-                EXPECT_TRUE(!v.conCapacidad || v.resiste) << "columna " << c;
+            for (const PasoVarillas& v : {x.varillas[0], x.varillas[1]}) {
+                EXPECT_TRUE(!v.conCapacidad || v.resiste) << v.As;
             }
         }
     }
@@ -102,8 +101,7 @@ TEST(PasosDelCalculo, UnaFallaPorFlexionDetieneElRegistro) {
     ASSERT_TRUE(AbrirProyecto(Ejemplo("viga_rectangular.kvx"), p, ui).leido);
     p.seccion.txtH = "20";
     Calculos_Geom(p.seccion, p.estado);
-    InterfazRegistro ui2;
-    ASSERT_TRUE(RealizarCalculos(p, ui2).calculado);
+    ASSERT_TRUE(RealizarCalculos(p, ui).calculado);
     const PasosCalculo& x = p.estado.Pasos;
     EXPECT_TRUE(x.flexionNeg.calculado && x.flexionNeg.suficiente && x.flexionPos.calculado);
     EXPECT_FALSE(x.flexionPos.suficiente || x.cortante.calculado || x.deflexion.calculado);

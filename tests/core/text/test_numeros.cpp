@@ -2,6 +2,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <tuple>
 
 #include "text/Numeros.h"
 
@@ -11,11 +12,7 @@ namespace {
 // Just above the largest Single a text still rounds to it (3.4028235e38, the
 // shortest form of the largest Single); from half its last unit on it does not.
 TEST(LecturaCampo, NumeroYPruebaNumerica) {
-    const struct {
-        const char* texto;
-        double numero;
-        bool numerico;
-    } casos[] = {
+    const std::tuple<const char*, double, bool> casos[] = {
         // clang-format off
         {"2.3", 2.3, true},   {" 5 ", 5, true},       {"5abc", 5, false},
         {"", 0, false},       {"-", 0, false},        {"1e3", 1000, true},
@@ -27,10 +24,10 @@ TEST(LecturaCampo, NumeroYPruebaNumerica) {
         {"3.4028236e38", 0, false},
         // clang-format on
     };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.texto);
-        EXPECT_DOUBLE_EQ(NumeroCampo(c.texto), c.numero);
-        EXPECT_EQ(EsNumerico(c.texto), c.numerico);
+    for (const auto& [texto, numero, numerico] : casos) {
+        SCOPED_TRACE(texto);
+        EXPECT_DOUBLE_EQ(NumeroCampo(texto), numero);
+        EXPECT_EQ(EsNumerico(texto), numerico);
     }
 }
 
@@ -38,12 +35,8 @@ TEST(LecturaCampo, NumeroYPruebaNumerica) {
 // value lies on the other side of the half (0.0235f is 0.0234999991...). The sign,
 // the carry and the groups are shared by both paths: the Double rows hold them.
 TEST(Formatos, TablaDePatrones) {
-    const struct {
-        double valor;
-        bool single;
-        const char* patron;
-        const char* texto;
-    } casos[] = {
+    // Value, whether it is a Single, pattern and text.
+    const std::tuple<double, bool, const char*, const char*> casos[] = {
         {0.9, false, "###,###.00", ".90"},
         {0, false, "###,###.00", ".00"},
         {0.75, false, "###,##0.00", "0.75"},
@@ -64,11 +57,10 @@ TEST(Formatos, TablaDePatrones) {
         {2751380.25, true, "###,###,###.00", "2,751,380.20"},
         {NAN, true, "###,##0.00", "0.00"},
     };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(std::string(c.patron) + " " + std::to_string(c.valor) + (c.single ? "f" : ""));
-        EXPECT_EQ(
-            c.single ? Formato(static_cast<float>(c.valor), c.patron) : Formato(c.valor, c.patron),
-            c.texto);
+    for (const auto& [valor, single, patron, texto] : casos) {
+        SCOPED_TRACE(std::string(patron) + " " + std::to_string(valor) + (single ? "f" : ""));
+        EXPECT_EQ(single ? Formato(static_cast<float>(valor), patron) : Formato(valor, patron),
+                  texto);
     }
     const std::pair<float, const char*> generales[] = {
         {2.8900075f, "2.890008"}, {-1.7000015f, "-1.700002"},  {14.198725f, "14.19873"},

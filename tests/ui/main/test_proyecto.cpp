@@ -59,12 +59,10 @@ std::vector<std::vector<double>> Trazos(const Lienzo* l, const QColor& c) {
 TEST_F(Proyectos, AlternanciaRecalculaDibujaLaEnvolventeYAvisaSoloSinElla) {
     const QString ruta = Copia("viga_t_vuelos.kvx", "vuelos.kvx");
     ASSERT_TRUE(g->AbrirArchivo(ruta));
-    // Off (as the file says): the all-loaded design and the notice.
+    // Off (as the file says): the all-loaded design and the notice (its
+    // 8.78/3.06 Tn.m are the core's and e2e's).
     EXPECT_FALSE(g->chkAlternancia->isChecked());
     EXPECT_FALSE(g->lblAlternancia->isHidden());
-    EXPECT_TRUE(g->lblAlternancia->text().startsWith(
-        QString::fromUtf8("Con carga viva alternada: M(+) = 8.78 Tn.m (diseño: 3.06)")))
-        << g->lblAlternancia->text().toStdString();
     EXPECT_EQ(Celda(g->grdAcero, 1, 1), "2.36");
 
     // On: recalculated at once for the worst arrangement, no notice, changed.

@@ -3,14 +3,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <random>
 
 #include "model/Estado.h"
 
 namespace korvex::pruebas {
 
-// L, J, K in m; area in cm2 (self weight), E in Tn/m2, I in m4.
-inline EstadoProyecto Viga(float L, float J, float K, float area = 0, float E = 1, float I = 1) {
+// L, J, K in m and the loads; area in cm2 (self weight), E in Tn/m2, I in m4.
+inline EstadoProyecto Viga(float L, float J, float K, std::initializer_list<Carga> cargas = {},
+                           float area = 0, float E = 1, float I = 1) {
     EstadoProyecto e;
     e.LuzViga = L;
     e.DistJ = J;
@@ -18,6 +20,7 @@ inline EstadoProyecto Viga(float L, float J, float K, float area = 0, float E = 
     e.AreaSeccion = area;
     e.ModuloElasticidad = E;
     e.InerciaSeccion = I;
+    for (const Carga& c : cargas) AgregarCarga(e, c);
     return e;
 }
 
@@ -36,7 +39,7 @@ inline Carga Distribuida(float a, float b, float P1, float P2, float cat = kOtro
 inline EstadoProyecto Espejo(const EstadoProyecto& e) {
     const float L = e.LuzViga;
     EstadoProyecto m =
-        Viga(L, L - e.DistK, L - e.DistJ, e.AreaSeccion, e.ModuloElasticidad, e.InerciaSeccion);
+        Viga(L, L - e.DistK, L - e.DistJ, {}, e.AreaSeccion, e.ModuloElasticidad, e.InerciaSeccion);
     for (int i = 1; i <= e.NumCargas; ++i) {
         const Carga& c = e.Cargas[static_cast<std::size_t>(i)];
         if (c.Tipo == kPuntual) AgregarCarga(m, Puntual(L - c.A, c.P1, c.Categoria));
@@ -64,8 +67,7 @@ inline EstadoProyecto VigaAleatoria(Azar& g, bool vuelos, bool abajo) {
         J = g.Cm(0.3f, L / 4);
         K = g.Cm(L * 0.6f, L - 0.3f);
     }
-    EstadoProyecto e = Viga(L, J, K, 0, 2.2e6f, 0.004f);
-    e.AreaSeccion = g.N(0, 1) ? g.Cm(500, 3000) : 0;
+    EstadoProyecto e = Viga(L, J, K, {}, g.N(0, 1) ? g.Cm(500, 3000) : 0, 2.2e6f, 0.004f);
     for (int i = g.N(2, 12); i > 0; --i) {
         const float cat = i % 3 == 0 ? kViva : static_cast<float>(g.N(1, 3));
         const float a = g.Cm(0, L);

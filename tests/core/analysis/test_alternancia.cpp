@@ -25,9 +25,8 @@ namespace {
 //   11.6325 Tn (11.25 all loaded); 1 cm on, 11.5875 against 11.205, beyond
 //   2 % + 0.01, so the notice names V too.
 TEST(Alternancia, VigaConDosVuelosResueltaAMano) {
-    EstadoProyecto e = Viga(8, 1.5f, 6.5f);
-    AgregarCarga(e, Distribuida(0, 8, 2, 2, kMuerta));
-    AgregarCarga(e, Distribuida(0, 8, 1, 1, kViva));
+    EstadoProyecto e =
+        Viga(8, 1.5f, 6.5f, {Distribuida(0, 8, 2, 2, kMuerta), Distribuida(0, 8, 1, 1, kViva)});
     Calculos_Diagramas(e);
     EXPECT_NEAR(e.MomentoPosMax, 9.0, 1e-3);
     EXPECT_NEAR(e.MomentoNegMax, -5.0625, 1e-3);

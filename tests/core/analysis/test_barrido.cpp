@@ -123,7 +123,8 @@ TEST(Barrido, IgualALaEvaluacionPorEstacionEnVigasGeneradas) {
 // stations, loads ending where others start and on the supports.
 TEST(Barrido, CargasQueEmpiezanOTerminanJustoEnUnaEstacionOUnApoyo) {
     const std::vector<float> X = AbscisasEstaciones(12, 2000);
-    EstadoProyecto e = Viga(12, X[150], X[1000], 1250, 2.2e6f, 0.0026f);  // supports on stations
+    // The supports on stations.
+    EstadoProyecto e = Viga(12, X[150], X[1000], {}, 1250, 2.2e6f, 0.0026f);
     auto distribuida = [&](std::size_t i, std::size_t j, float P1, float P2, float cat) {
         Carga c = Distribuida(X[i], X[j] - X[i], P1, P2, cat);
         c.Fin = X[j];  // the end exactly on station j

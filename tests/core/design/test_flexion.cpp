@@ -85,9 +85,7 @@ TEST(DisenoFlexion, Beta1YAlivioCuatroTerciosEnSusLimites) {
     // Against Asmin = 3: 4/3 x 2.0; 4/3 x 2.5 exceeds Asmin; 3.2 above it unchanged.
     const std::pair<float, float> alivio[] = {{2.0f, 2.6666667f}, {2.5f, 3.0f}, {3.2f, 3.2f},
                                               {2.25f, 3.0f},      {3.0f, 3.0f}, {0, 0}};
-    for (const auto& [As, esperado] : alivio) {
-        EXPECT_NEAR(AplicarAceroMinimo(As, 3), esperado, 1e-6) << As;
-    }
+    for (const auto& [As, esp] : alivio) EXPECT_NEAR(AplicarAceroMinimo(As, 3), esp, 1e-6) << As;
 }
 
 // d = 46; M of the T. The inverted T is the T upside down: the same steel

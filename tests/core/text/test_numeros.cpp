@@ -81,13 +81,9 @@ TEST(Formatos, FormaSimpleYGeneral) {
         EXPECT_EQ(static_cast<float>(NumeroCampo(TextoSimple(v))), v);
     }
     // The report's general format: up to 7 significant digits.
-    const std::pair<double, const char*> generales[] = {{18.666666, "18.66667"},
-                                                        {6, "6"},
-                                                        {1234567.8, "1234568"},
-                                                        {0.0123456789, "0.01234568"},
-                                                        {1.5e16, "1.5E+16"},
-                                                        {1e-7, "1E-07"},
-                                                        {NAN, "0"}};
+    const std::pair<double, const char*> generales[] = {
+        {0.0123456789, "0.01234568"}, {18.666666, "18.66667"}, {6, "6"},  {1234567.8, "1234568"},
+        {1.5e16, "1.5E+16"},          {1e-7, "1E-07"},         {NAN, "0"}};
     for (const auto& [v, t] : generales) EXPECT_EQ(FormatoGeneral(v), t);
 }
 

@@ -28,13 +28,10 @@ inline std::string T(double v) {
 // d = total height - cover. A rectangle b x h, or a T (flange on top) or an
 // inverted T of bf 60, hf 10, bw 25, hw 40.
 inline Caso Definir(const char* tipo, float b, float h, float cover, double fc, double fy) {
-    Caso c;
     Proyecto p;
     const bool rect = std::string(tipo) == kVigaRect;
     PonerSeccion(p, tipo, T(b).c_str(), T(h).c_str(), rect ? "" : "25", rect ? "" : "40");
-    c.s = p.seccion;
-    c.e = p.estado;
-    c.m = {T(fc), T(fy), T(cover), 1};
+    Caso c{p.estado, p.seccion, {T(fc), T(fy), T(cover), 1}};
     c.e.Recubrimiento = cover;
     c.e.PeralteEfectivo = (rect ? c.s.H : c.s.Hw + c.s.Hf) - cover;
     return c;

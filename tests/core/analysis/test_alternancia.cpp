@@ -57,12 +57,12 @@ TEST(Alternancia, VigaConDosVuelosResueltaAMano) {
 // A live trapezoid crossing both supports is cut there with the intensity
 // interpolated; loads on a support belong to the span.
 TEST(Alternancia, RepartoPorZonas) {
-    EstadoProyecto e = Viga(10, 2, 8);
-    AgregarCarga(e, Distribuida(1, 8, 1, 5, kViva));  // 1..9, P = 1 + 0.5 (x - 1)
-    AgregarCarga(e, Puntual(2, 3, kViva));            // on J: span
-    AgregarCarga(e, Momento(9, 4, kViva));            // right cantilever
-    AgregarCarga(e, Distribuida(8, 2, 2, 2, kViva));  // K..L: right cantilever
-    AgregarCarga(e, Puntual(5, 7, kMuerta));
+    const EstadoProyecto e = Viga(10, 2, 8,
+                                  {Distribuida(1, 8, 1, 5, kViva),  // 1..9, P = 1 + 0.5 (x - 1)
+                                   Puntual(2, 3, kViva),            // on J: span
+                                   Momento(9, 4, kViva),            // right cantilever
+                                   Distribuida(8, 2, 2, 2, kViva),  // K..L: right cantilever
+                                   Puntual(5, 7, kMuerta)});
     const CargasPorZona z = RepartirCargas(e);
     ASSERT_EQ(z.permanentes.size(), 1u);
     ASSERT_EQ(z.vivas[kVueloIzquierdo].size(), 1u);

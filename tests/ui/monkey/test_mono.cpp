@@ -31,12 +31,6 @@ using Reloj = std::chrono::steady_clock;
 constexpr double kLimiteAccion = 5.0;    // s for the event loop to come back
 constexpr unsigned kLimiteColgado = 60;  // s without coming back: the process ends
 
-std::string (*gVolcar)() = nullptr;  // the log a crash or a hang prints
-
-void Volcar() {
-    if (auto v = std::exchange(gVolcar, nullptr)) std::fprintf(stderr, "%s\n", v().c_str());
-}
-
 // "nan", "inf", "infinity" (any case) as a word of their own.
 const QRegularExpression kNoFinito(R"((?<!\p{L})(nan|inf|infinity)(?!\p{L}))",
                                    QRegularExpression::CaseInsensitiveOption);
@@ -80,6 +74,7 @@ class Mono : public QObject {
     }
     ~Mono() override {
         ui::frmpreview::ElegirImpresora = nullptr;
+        Mensajes::ModoPrueba(true);
         QFile::setPermissions(QDir(carpeta_).filePath("solo_lectura"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
@@ -88,9 +83,7 @@ class Mono : public QObject {
 
     // Runs the actions; returns the failure, empty when there was none.
     std::string Correr() {
-        static Mono* activo = nullptr;
-        activo = this;
-        gVolcar = [] { return activo->Registro(); };
+        activo_ = this;
         std::printf("Mono: semilla %u; para repetirla: %s\n", semilla_, Repetir().c_str());
 #if defined(__SANITIZE_ADDRESS__)
         __sanitizer_set_death_callback(Volcar);  // a sanitizer's report, a crash, an abort
@@ -108,13 +101,19 @@ class Mono : public QObject {
             Iniciar();
         }
         ::alarm(0);
-        gVolcar = nullptr;
+        activo_ = nullptr;
         ui::Registro::Instancia().Vaciar();
         ProcesarEventos();
         return fallo_;
     }
 
   private:
+    static inline Mono* activo_ = nullptr;  // the run whose log a crash or a hang prints
+
+    static void Volcar() {
+        if (Mono* m = std::exchange(activo_, nullptr))
+            std::fprintf(stderr, "%s\n", m->Registro().c_str());
+    }
     int Azar(int n) {
         return n <= 1 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(azar_);
     }
@@ -129,12 +128,10 @@ class Mono : public QObject {
     }
     std::string Repetir() const {
         return "KORVEX_MONO_SEMILLA=" + std::to_string(semilla_) +
-               " KORVEX_MONO_ACCIONES=" + std::to_string(acciones_);
+               " KORVEX_MONO_ACCIONES=" + std::to_string(acciones_) + " test_ui_monkey";
     }
     std::string Registro() const {
-        std::string r = "*** Mono: semilla " + std::to_string(semilla_) +
-                        "; para repetirla: " + Repetir() +
-                        " test_ui_monkey\n*** Últimas acciones:\n";
+        std::string r = "*** Mono: para repetirla: " + Repetir() + "\n*** Últimas acciones:\n";
         for (const std::string& l : registro_) r += l + "\n";
         return r;
     }
@@ -218,14 +215,12 @@ class Mono : public QObject {
                     continue;
                 }
                 auto* t = qobject_cast<QToolButton*>(w);
-                auto* e = qobject_cast<QLineEdit*>(w);
-                auto* k = qobject_cast<QComboBox*>(w);
                 auto* i = qobject_cast<QAbstractItemView*>(w);
                 if (qobject_cast<QAbstractButton*>(w) && (t == nullptr || t->menu() == nullptr)) {
                     c[kBoton].push_back(w);
-                } else if (e && !e->isReadOnly()) {
+                } else if (auto* e = qobject_cast<QLineEdit*>(w); e && !e->isReadOnly()) {
                     c[kCampo].push_back(w);
-                } else if (k && k->count() > 0) {
+                } else if (auto* k = qobject_cast<QComboBox*>(w); k && k->count() > 0) {
                     c[kLista].push_back(w);
                 } else if (i && !w->inherits("QHeaderView") && i->model() &&
                            i->model()->rowCount() > 0 && i->model()->columnCount() > 0) {
@@ -253,9 +248,7 @@ class Mono : public QObject {
             r -= c[t].empty() ? 0 : kPeso[t];
         QObject* o = Elegir(c[t]);
         auto* w = qobject_cast<QWidget*>(o);
-        if (w && QApplication::activeWindow() != w->window()) {
-            QApplication::setActiveWindow(w->window());
-        }
+        if (w) QApplication::setActiveWindow(w->window());
         if (t == kBoton) {
             Registrar("clic " + Describir(w));
             QTest::mouseClick(w, Qt::LeftButton);
@@ -363,10 +356,8 @@ class Mono : public QObject {
             if (texto == t) return;
             texto.replace('"' + t + '"', "\"\"");
         }
-        const qsizetype i = texto.indexOf(kNoFinito);
-        if (fallo_.empty() && i >= 0) {
+        if (const qsizetype i = texto.indexOf(kNoFinito); i >= 0)
             Fallar("\"" + texto.mid(std::max<qsizetype>(0, i - 150), 200) + "\" en " + donde);
-        }
     }
 
     // Every text the windows show, the page an open preview prints, the
@@ -449,10 +440,7 @@ std::vector<unsigned> Semillas() {
     return {1, 2, 3, 5, 8, 13, 21, 34};
 }
 
-class Semilla : public ::testing::TestWithParam<unsigned> {
-  protected:
-    void TearDown() override { Mensajes::ModoPrueba(true); }
-};
+using Semilla = ::testing::TestWithParam<unsigned>;
 
 TEST_P(Semilla, AccionesAlAzarSinFallos) {
     const char* a = std::getenv("KORVEX_MONO_ACCIONES");

@@ -40,14 +40,13 @@ class Secciones : public Entorno {
                           Qt::LeftButton);
         EXPECT_TRUE(visto);
     }
-    static void Escribir(frmSeccion* s, std::initializer_list<const char*> textos) {
+    static void Escribir(frmSeccion* s, const char* const (&textos)[4]) {
         QLineEdit* campos[] = {s->txtB, s->txtH, s->txtBw, s->txtHw};
-        int i = 0;
-        for (const char* t : textos) campos[i++]->setText(t);
+        for (int i = 0; i < 4; ++i) campos[i]->setText(textos[i]);
     }
     // b, h, bw, hw written and OK's check run (the button itself waits for
     // full fields): the messages it showed.
-    static std::vector<Mensaje> Ok(frmSeccion* s, std::initializer_list<const char*> textos) {
+    static std::vector<Mensaje> Ok(frmSeccion* s, const char* const (&textos)[4]) {
         Mensajes::Limpiar();
         Escribir(s, textos);
         s->cmdSeccionOk_Click();

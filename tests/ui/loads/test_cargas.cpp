@@ -60,16 +60,14 @@ class Cargas : public Entorno {
     }
     static Msgs Vistos() { return Mensajes::Registrados(); }
     // One load typed into the fields and added (or put in place of the edited
-    // row): the messages this showed.
+    // row): the messages this showed. b and P2 only where the type has them.
     Msgs Anadir(QRadioButton* tipo, QRadioButton* categoria, const char* a, const char* b,
                 const char* p1, const char* p2 = "") {
         Mensajes::Limpiar();
         if (!tipo->isChecked()) tipo->click();
         categoria->click();
-        c->txtA->setText(a);
-        if (c->txtB->isEnabled()) c->txtB->setText(b);
-        c->txtP1->setText(p1);
-        if (c->txtP2->isEnabled()) c->txtP2->setText(p2);
+        for (auto [f, t] : {std::pair{c->txtA, a}, {c->txtB, b}, {c->txtP1, p1}, {c->txtP2, p2}})
+            if (f->isEnabled()) f->setText(t);
         c->cmdAnadir->click();
         ProcesarEventos();
         return Vistos();
@@ -114,6 +112,8 @@ class Cargas : public Entorno {
     QStringList Campos() const {
         return {c->txtA->text(), c->txtB->text(), c->txtP1->text(), c->txtP2->text()};
     }
+    // The caption and tool tip of "Añadir", which reads "Modificar" during an edit.
+    QString Boton() const { return c->cmdAnadir->text() + " / " + c->cmdAnadir->toolTip(); }
 
     frmCargas* c = nullptr;
 };
@@ -344,10 +344,9 @@ TEST_F(Cargas, BorrarLaSeleccionadaLaUltimaYLaUnica) {
 
 TEST_F(Cargas, AceptarComprobandoElAla) {
     frmGeneral* g = Ventana<frmGeneral>();
-    Proyecto& p = ProyectoActual();
     // No load yet: no check (the limit of a 0 m beam would refuse any
     // flange), and the calculation stays unavailable.
-    PonerSeccion(p, kVigaT, "200", "10", "25", "40");
+    PonerSeccion(ProyectoActual(), kVigaT, "200", "10", "25", "40");
     g->cmdCalculos->setEnabled(true);
     c->cmdCargasOk->click();
     EXPECT_TRUE(Vistos().empty() && !g->cmdCalculos->isEnabled() && !c->isVisible());
@@ -366,7 +365,7 @@ TEST_F(Cargas, AceptarComprobandoElAla) {
     EXPECT_FALSE(g->cmdCalculos->isEnabled());
     // Within the limit: accepted, the calculation available.
     s->hide();
-    PonerSeccion(p, kVigaT, "150", "10", "25", "40");
+    PonerSeccion(ProyectoActual(), kVigaT, "150", "10", "25", "40");
     c->show();
     c->cmdCargasOk->click();
     EXPECT_TRUE(g->cmdCalculos->isEnabled());
@@ -379,33 +378,30 @@ TEST_F(Cargas, EdicionEnSuFilaYReaperturaTrasElCuadroDeCierre) {
     // load typed wrong (30 Tn live at 4 m) and a moment.
     PonerSeccion(ProyectoActual(), kVigaRect, "25", "60");
     c->Check_Vuelo->click();
-    for (auto [campo, texto] : {std::pair{c->txtL, "8"}, {c->txtJ, "1.5"}, {c->txtK, "6.5"}})
-        Teclear(campo, texto);
+    Pasos({{c->txtL, "8", {}}, {c->txtJ, "1.5", {}}, {c->txtK, "6.5", {}}});
     Anadir(c->optDistribuida, c->optMuerta, "0", "8", "2", "2");
     Anadir(c->optPuntual, c->optViva, "4", "", "30");
     Anadir(c->optMomento, c->Option1, "7", "", "-2");
     DobleClic(2);
     EXPECT_TRUE(c->optPuntual->isChecked() && c->optViva->isChecked());
     EXPECT_EQ(Campos(), (QStringList{"4", "", "30", ""}));
-    EXPECT_EQ(c->cmdAnadir->text() + " / " + c->cmdAnadir->toolTip(),
-              "Modificar / Reemplaza la carga seleccionada");
+    EXPECT_EQ(Boton(), "Modificar / Reemplaza la carga seleccionada");
     // Corrected to 3 Tn dead at 3.5 m: the row replaced in its place.
     const QStringList primera = Fila(1), tercera = Fila(3);
     EXPECT_TRUE(Anadir(c->optPuntual, c->optMuerta, "3.5", "", "3").empty());
     EXPECT_EQ(Fila(2), (QStringList{"2", "Puntual", "Muerta", "3.5", "0", "3", "0"}));
     EXPECT_EQ(Fila(1) + Fila(3), primera + tercera);
     EXPECT_EQ(E().Cargas[2], (Carga{3.5, 0, 4.5, 3, 0, 3.5, kPuntual, kMuerta}));
-    EXPECT_EQ(c->cmdAnadir->text(), "&Añadir");
+    EXPECT_EQ(Boton(), "&Añadir / Inserta Carga");
     EXPECT_TRUE(Campos().join("").isEmpty());
 
     // The close box accepts as "Ok" does and unloads; reopened, the window is
     // restored (the supports to scale on the 2872-twip beam starting at 360).
     const QStringList fila2 = Fila(2);
-    frmGeneral* g = Ventana<frmGeneral>();
-    g->cmdCalculos->setEnabled(false);
+    Ventana<frmGeneral>()->cmdCalculos->setEnabled(false);
     c->close();
     ProcesarEventos();
-    EXPECT_TRUE(g->cmdCalculos->isEnabled());
+    EXPECT_TRUE(Ventana<frmGeneral>()->cmdCalculos->isEnabled());
     EXPECT_EQ(Registro::Instancia().SiExiste<frmCargas>(), nullptr);
     Mostrar();
     EXPECT_EQ(Fila(2), fila2);
@@ -438,8 +434,7 @@ TEST_F(Cargas, EdicionEscOtroTipoYOkDejanLaFila) {
         accion();
         ProcesarEventos();
         EXPECT_EQ(E().Cargas[2], antes);
-        EXPECT_EQ(c->cmdAnadir->text() + " / " + c->cmdAnadir->toolTip(),
-                  "&Añadir / Inserta Carga");
+        EXPECT_EQ(Boton(), "&Añadir / Inserta Carga");
         EXPECT_TRUE(Campos().join("").isEmpty() && !c->cmdAnadir->isEnabled());
         EXPECT_EQ(c->isVisible(), visible);
         if (!c->isVisible()) Mostrar();

@@ -2,7 +2,8 @@
 // run its LostFocus and GotFocus rules: the fields typed and left (their
 // checks, when "Añadir" is enabled), the load table (adding and its refusals,
 // deleting, Ok with the flange check, the close box and reopening, the
-// sketch) and editing a load in place.
+// sketch) and editing a load in place. Each test goes on from the state its
+// earlier steps left, as a user's session does.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -118,24 +119,26 @@ class Cargas : public Entorno {
     frmCargas* c = nullptr;
 };
 
-TEST_F(Cargas, Longitud) {
-    // Truncated to the centimetre (a Single), the typed text kept, k = L.
-    for (auto [texto, luz, k] :
-         {std::tuple{"2.3", 2.3f, "2.3"}, {"5.678", 5.67f, "5.67"}, {"0", 0.0f, "0"}}) {
-        Pasos({{c->txtL, texto, {}, texto}});
-        EXPECT_EQ(E().LuzViga, luz);
-        EXPECT_EQ(c->txtK->text(), k);
-    }
+// The beam length, then the distances a and b on leaving their fields and
+// at "Añadir".
+TEST_F(Cargas, LuzDistanciasYRechazosDeAnadir) {
     Pasos({{c->txtL, "0.005", {Critico("Hijo e tu madre, ¿ que viga es esa ?")}, "0.01", c->txtL},
            {c->txtL, "-1", {kPositivas}, nullptr, c->txtL},
            {c->txtL, "abc", {kPositivas}, nullptr, c->txtL},
            {c->txtL, "", {}}});  // an empty field passes silently
-}
+    // Truncated to the centimetre (a Single), the typed text kept, k = L.
+    for (auto [texto, luz, k] :
+         {std::tuple{"2.3", 2.3f, "2.3"}, {"0", 0.0f, "0"}, {"5.678", 5.67f, "5.67"}}) {
+        Pasos({{c->txtL, texto, {}, texto}});
+        EXPECT_EQ(E().LuzViga, luz);
+        EXPECT_EQ(c->txtK->text(), k);
+    }
+    ASSERT_TRUE(c->optDistribuida->isChecked());
+    // b corrected from the stored Single 5.67 widened: L - a keeps its tail.
+    Pasos({{c->txtA, "1", {}}, {c->txtB, "5", {kMayorLuz}, "4.670000076293945"}});
 
-TEST_F(Cargas, DistanciasAyB) {
     Teclear(c->txtL, "6");
     EXPECT_TRUE(c->txtA->hasFocus());  // without cantilevers Tab skips j and k
-    ASSERT_TRUE(c->optDistribuida->isChecked());
     // A distributed load out of the span on 6 m: b = 2 then a = 5 corrects
     // a to 4; a = 5 then b = 2 corrects b to 1.
     Pasos({{c->txtA, "-1", {kPositivas}, nullptr, c->txtA},
@@ -148,14 +151,32 @@ TEST_F(Cargas, DistanciasAyB) {
     // A point load beyond the beam goes to its end; at the end it passes.
     c->optPuntual->click();
     Pasos({{c->txtA, "7", {kMayorLuz}, "6", c->txtA}, {c->txtA, "6", {}}});
-    // b corrected from the stored Single 5.67 widened: L - a keeps its tail.
-    c->optDistribuida->click();
-    Pasos({{c->txtL, "5.678", {}},
-           {c->txtA, "1", {}},
-           {c->txtB, "5", {kMayorLuz}, "4.670000076293945"}});
+
+    // "Añadir" checks again. a = 5 and b = 2 on 6 m: the span message, a
+    // becomes 4, nothing added.
+    EXPECT_EQ(Anadir(c->optDistribuida, c->optMuerta, "5", "2", "1", "1"), Msgs{kMayorLuz});
+    EXPECT_EQ(c->txtA->text(), "4");
+    // P1 "0" and P2 "0" refused; "0" and "0.0" pass (the texts are compared).
+    EXPECT_EQ(
+        Anadir(c->optDistribuida, c->optMuerta, "0", "2", "0", "0"),
+        (Msgs{{"La Carga Distribuida no puede ser 0.", "Valor incorrecto", kEstiloExclamacion}}));
+    EXPECT_TRUE(c->txtP1->hasFocus());
+    Neutral();
+    c->txtP2->setText("0.0");
+    c->cmdAnadir->click();
+    EXPECT_TRUE(Vistos().empty());
+    EXPECT_EQ(E().NumCargas, 1);
+    // A distributed load over b = 0 (its slope would divide by 0): refused.
+    EXPECT_EQ(Anadir(c->optDistribuida, c->optViva, "1", "0", "1", "3").at(0).texto,
+              "La base b de la Carga Distribuida debe ser mayor que 0");
+    EXPECT_TRUE(c->txtB->hasFocus());
+    // The table full: the next load is refused with a message, not lost.
+    while (E().NumCargas < kMaxCargas) AgregarCarga(E(), Puntual(1, 1, kViva, 6));
+    EXPECT_EQ(Anadir(c->optPuntual, c->optViva, "2", "", "5").at(0).estilo, kEstiloExclamacion);
+    EXPECT_EQ(E().NumCargas, kMaxCargas);
 }
 
-TEST_F(Cargas, ApoyosJyK) {
+TEST_F(Cargas, ApoyosJyKEIntensidades) {
     c->Check_Vuelo->click();
     // Before a length, entering j or k sends the user back to L.
     const Mensaje faltaL = Critico("Debe intruducir la Luz de la Viga primero", "Faltan datos");
@@ -181,10 +202,8 @@ TEST_F(Cargas, ApoyosJyK) {
     // A negative k takes L's text; a text in j is refused.
     c->txtJ->setText("1");
     Pasos({{c->txtK, "-2", {kPositivas}, "6"}, {c->txtJ, "uno", {kPositivas}, nullptr, c->txtJ}});
-}
 
-TEST_F(Cargas, IntensidadesSegunElTipoDeCarga) {
-    Teclear(c->txtL, "6");
+    // The intensities, on the 6 m beam.
     const Mensaje numericos = Critico("Sólo se aceptan valores numéricos", "Valor Incorrecto");
     const Mensaje positivos =
         Critico("Sólo se aceptan valores numéricos positivos!", "Valor Incorrecto");
@@ -211,8 +230,8 @@ TEST_F(Cargas, IntensidadesSegunElTipoDeCarga) {
 enum Tipo { P, D, M };  // point, distributed, moment
 
 TEST_F(Cargas, CuandoSeHabilitaAnadir) {
-    using Caso = std::tuple<Tipo, bool, const char*>;  // type, cantilevers, steps
-    const Caso casos[] = {
+    // Type, cantilevers, steps.
+    const std::tuple<Tipo, bool, const char*> casos[] = {
         {P, false, "txtL=6 txtP1=2 no txtA=1 si txtA=1x si txtA=1 txtL=6x no txtL=6 txtP1=2x no"},
         {P, false, "txtL=6 txtA=1 txtP1=2 si txtA= no"},
         {P, false, "txtA=1 txtL=6 no txtL= txtP1=2 txtL=6 si"},
@@ -286,31 +305,6 @@ TEST_F(Cargas, AnadirCongelaLaVigaLlenaLaRejillaYEnterEdita) {
     EXPECT_EQ(c->txtA->text() + " " + c->cmdAnadir->text(), "4 Modificar");
     c->cmdAnadir->click();
     EXPECT_EQ(E().Cargas[2], (Carga{4, 2, 0, 1, 3, 6, kDistribuida, kMuerta}));
-}
-
-TEST_F(Cargas, RechazosDeAnadir) {
-    Teclear(c->txtL, "6");
-    // a = 5 and b = 2 on 6 m: the span message, a becomes 4, nothing added.
-    EXPECT_EQ(Anadir(c->optDistribuida, c->optMuerta, "5", "2", "1", "1"), Msgs{kMayorLuz});
-    EXPECT_EQ(c->txtA->text(), "4");
-    // P1 "0" and P2 "0" refused; "0" and "0.0" pass (the texts are compared).
-    EXPECT_EQ(
-        Anadir(c->optDistribuida, c->optMuerta, "0", "2", "0", "0"),
-        (Msgs{{"La Carga Distribuida no puede ser 0.", "Valor incorrecto", kEstiloExclamacion}}));
-    EXPECT_TRUE(c->txtP1->hasFocus());
-    Neutral();
-    c->txtP2->setText("0.0");
-    c->cmdAnadir->click();
-    EXPECT_TRUE(Vistos().empty());
-    EXPECT_EQ(E().NumCargas, 1);
-    // A distributed load over b = 0 (its slope would divide by 0): refused.
-    EXPECT_EQ(Anadir(c->optDistribuida, c->optViva, "1", "0", "1", "3").at(0).texto,
-              "La base b de la Carga Distribuida debe ser mayor que 0");
-    EXPECT_TRUE(c->txtB->hasFocus());
-    // The table full: the next load is refused with a message, not lost.
-    while (E().NumCargas < kMaxCargas) AgregarCarga(E(), Puntual(1, 1, kViva, 6));
-    EXPECT_EQ(Anadir(c->optPuntual, c->optViva, "2", "", "5").at(0).estilo, kEstiloExclamacion);
-    EXPECT_EQ(E().NumCargas, kMaxCargas);
 }
 
 TEST_F(Cargas, BorrarLaSeleccionadaLaUltimaYLaUnica) {

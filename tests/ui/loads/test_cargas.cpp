@@ -307,7 +307,7 @@ TEST_F(Cargas, AnadirCongelaLaVigaLlenaLaRejillaYEnterEdita) {
     EXPECT_EQ(E().Cargas[2], (Carga{4, 2, 0, 1, 3, 6, kDistribuida, kMuerta}));
 }
 
-TEST_F(Cargas, BorrarLaSeleccionadaLaUltimaYLaUnica) {
+TEST_F(Cargas, BorrarLaSeleccionadaLaUltimaYLaUnicaYAceptarComprobandoElAla) {
     Teclear(c->txtL, "6");
     for (const char* a : {"1", "2", "3"}) Anadir(c->optPuntual, c->optViva, a, "", a);
     c->grid->setCurrentCell(2, 1);  // the second row selected: loads 1 and 3 remain
@@ -334,11 +334,8 @@ TEST_F(Cargas, BorrarLaSeleccionadaLaUltimaYLaUnica) {
     EXPECT_EQ(c->grid->rowCount(), 1);
     EXPECT_TRUE(g->lblMp->text().isEmpty());
     EXPECT_EQ(c->pctCarga->IzquierdaTwips(c->Apoyo2), 3240);
-}
 
-TEST_F(Cargas, AceptarComprobandoElAla) {
-    frmGeneral* g = Ventana<frmGeneral>();
-    // No load yet: no check (the limit of a 0 m beam would refuse any
+    // Ok with no load: no check (the limit of a 0 m beam would refuse any
     // flange), and the calculation stays unavailable.
     PonerSeccion(ProyectoActual(), kVigaT, "200", "10", "25", "40");
     g->cmdCalculos->setEnabled(true);
@@ -367,7 +364,7 @@ TEST_F(Cargas, AceptarComprobandoElAla) {
 
 // The edited load stored as a new one typed with those fields would be (the
 // calculation of the stored loads is the core's).
-TEST_F(Cargas, EdicionEnSuFilaYReaperturaTrasElCuadroDeCierre) {
+TEST_F(Cargas, EdicionEnSuFilaReaperturaTrasElCuadroDeCierreYLoQueDejaLaFila) {
     // An 8 m beam on supports at 1.5 and 6.5 m: a uniform dead load, a point
     // load typed wrong (30 Tn live at 4 m) and a moment.
     PonerSeccion(ProyectoActual(), kVigaRect, "25", "60");
@@ -404,13 +401,8 @@ TEST_F(Cargas, EdicionEnSuFilaYReaperturaTrasElCuadroDeCierre) {
     EXPECT_TRUE(c->Check_Vuelo->isChecked() && c->txtJ->isVisible());
     EXPECT_NEAR(c->pctCarga->IzquierdaTwips(c->Apoyo1), 360 + 2872 * 1.5 / 8, 1);
     EXPECT_NEAR(c->pctCarga->IzquierdaTwips(c->Apoyo2), 360 + 2872 * 6.5 / 8, 1);
-}
 
-// Esc (in a field or the table), another load type or Ok drop the edit.
-TEST_F(Cargas, EdicionEscOtroTipoYOkDejanLaFila) {
-    Teclear(c->txtL, "6");
-    Anadir(c->optPuntual, c->optViva, "2", "", "5");
-    Anadir(c->optPuntual, c->optMuerta, "3", "", "4");
+    // Esc (in a field or the table), another load type or Ok drop the edit.
     const Carga antes = E().Cargas[2];
     using Caso = std::tuple<const char*, std::function<void()>, bool>;  // the window visible after
     const Caso casos[] = {
@@ -421,7 +413,6 @@ TEST_F(Cargas, EdicionEscOtroTipoYOkDejanLaFila) {
     };
     for (const auto& [nombre, accion, visible] : casos) {
         SCOPED_TRACE(nombre);
-        if (!c->optPuntual->isChecked()) c->optPuntual->click();
         DobleClic(2);
         ASSERT_EQ(c->FilaEnEdicion(), 2);
         c->txtP1->setText("9");

@@ -31,15 +31,13 @@ namespace korvex::pruebas {
 template <class T>
 T* Hijo(const QObject* padre, const QString& nombre) {
     T* h = padre != nullptr ? padre->findChild<T*>(nombre) : nullptr;
-    if (h == nullptr) {
-        const std::string texto =
-            "no se encontró el control '" + nombre.toStdString() + "' (" +
-            T::staticMetaObject.className() + ") en '" +
-            (padre != nullptr ? padre->objectName() : "sin padre").toStdString() + "'";
-        ADD_FAILURE() << texto;
-        throw std::runtime_error(texto);
-    }
-    return h;
+    if (h != nullptr) return h;
+    const std::string texto = "no se encontró el control '" + nombre.toStdString() + "' (" +
+                              T::staticMetaObject.className() + ") en '" +
+                              (padre != nullptr ? padre->objectName() : "sin padre").toStdString() +
+                              "'";
+    ADD_FAILURE() << texto;
+    throw std::runtime_error(texto);
 }
 
 namespace detalle {
@@ -65,8 +63,7 @@ class InterfazPrueba : public Interfaz {
 inline InterfazPrueba doble;
 }  // namespace detalle
 
-class Mensajes {
-  public:
+struct Mensajes {
     static void ModoPrueba(bool activo) { ui::FijarAdaptador(activo ? &detalle::doble : nullptr); }
     static const std::vector<Mensaje>& Registrados() { return detalle::doble.registrados; }
     static void Limpiar() { detalle::doble = detalle::InterfazPrueba{}; }

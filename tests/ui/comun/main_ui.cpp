@@ -5,17 +5,13 @@
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <cstring>
 
 #include "comun/Ayudas.h"
 #include "ui/common/Registro.h"
 
 int main(int argc, char** argv) {
-    bool soloLista = false;
-    for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], "--gtest_list_tests", 18) == 0) soloLista = true;
     ::testing::InitGoogleTest(&argc, argv);
-    if (soloLista) return RUN_ALL_TESTS();
+    if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))

@@ -2,7 +2,8 @@
 // run its LostFocus and GotFocus rules: the fields typed and left (their
 // checks, when "Añadir" is enabled), the load table (adding and its refusals,
 // deleting, Ok with the flange check, the close box and reopening, the
-// sketch) and editing a load in place.
+// sketch) and editing a load in place. Each test goes on from the state its
+// earlier steps left, as a user's session does.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -60,16 +61,14 @@ class Cargas : public Entorno {
     }
     static Msgs Vistos() { return Mensajes::Registrados(); }
     // One load typed into the fields and added (or put in place of the edited
-    // row): the messages this showed.
+    // row): the messages this showed. b and P2 only where the type has them.
     Msgs Anadir(QRadioButton* tipo, QRadioButton* categoria, const char* a, const char* b,
                 const char* p1, const char* p2 = "") {
         Mensajes::Limpiar();
         if (!tipo->isChecked()) tipo->click();
         categoria->click();
-        c->txtA->setText(a);
-        if (c->txtB->isEnabled()) c->txtB->setText(b);
-        c->txtP1->setText(p1);
-        if (c->txtP2->isEnabled()) c->txtP2->setText(p2);
+        for (auto [f, t] : {std::pair{c->txtA, a}, {c->txtB, b}, {c->txtP1, p1}, {c->txtP2, p2}})
+            if (f->isEnabled()) f->setText(t);
         c->cmdAnadir->click();
         ProcesarEventos();
         return Vistos();
@@ -114,28 +113,32 @@ class Cargas : public Entorno {
     QStringList Campos() const {
         return {c->txtA->text(), c->txtB->text(), c->txtP1->text(), c->txtP2->text()};
     }
+    // The caption and tool tip of "Añadir", which reads "Modificar" during an edit.
+    QString Boton() const { return c->cmdAnadir->text() + " / " + c->cmdAnadir->toolTip(); }
 
     frmCargas* c = nullptr;
 };
 
-TEST_F(Cargas, Longitud) {
-    // Truncated to the centimetre (a Single), the typed text kept, k = L.
-    for (auto [texto, luz, k] :
-         {std::tuple{"2.3", 2.3f, "2.3"}, {"5.678", 5.67f, "5.67"}, {"0", 0.0f, "0"}}) {
-        Pasos({{c->txtL, texto, {}, texto}});
-        EXPECT_EQ(E().LuzViga, luz);
-        EXPECT_EQ(c->txtK->text(), k);
-    }
+// The beam length, then the distances a and b on leaving their fields and
+// at "Añadir".
+TEST_F(Cargas, LuzDistanciasYRechazosDeAnadir) {
     Pasos({{c->txtL, "0.005", {Critico("Hijo e tu madre, ¿ que viga es esa ?")}, "0.01", c->txtL},
            {c->txtL, "-1", {kPositivas}, nullptr, c->txtL},
            {c->txtL, "abc", {kPositivas}, nullptr, c->txtL},
            {c->txtL, "", {}}});  // an empty field passes silently
-}
+    // Truncated to the centimetre (a Single), the typed text kept, k = L.
+    for (auto [texto, luz, k] :
+         {std::tuple{"2.3", 2.3f, "2.3"}, {"0", 0.0f, "0"}, {"5.678", 5.67f, "5.67"}}) {
+        Pasos({{c->txtL, texto, {}, texto}});
+        EXPECT_EQ(E().LuzViga, luz);
+        EXPECT_EQ(c->txtK->text(), k);
+    }
+    ASSERT_TRUE(c->optDistribuida->isChecked());
+    // b corrected from the stored Single 5.67 widened: L - a keeps its tail.
+    Pasos({{c->txtA, "1", {}}, {c->txtB, "5", {kMayorLuz}, "4.670000076293945"}});
 
-TEST_F(Cargas, DistanciasAyB) {
     Teclear(c->txtL, "6");
     EXPECT_TRUE(c->txtA->hasFocus());  // without cantilevers Tab skips j and k
-    ASSERT_TRUE(c->optDistribuida->isChecked());
     // A distributed load out of the span on 6 m: b = 2 then a = 5 corrects
     // a to 4; a = 5 then b = 2 corrects b to 1.
     Pasos({{c->txtA, "-1", {kPositivas}, nullptr, c->txtA},
@@ -148,14 +151,32 @@ TEST_F(Cargas, DistanciasAyB) {
     // A point load beyond the beam goes to its end; at the end it passes.
     c->optPuntual->click();
     Pasos({{c->txtA, "7", {kMayorLuz}, "6", c->txtA}, {c->txtA, "6", {}}});
-    // b corrected from the stored Single 5.67 widened: L - a keeps its tail.
-    c->optDistribuida->click();
-    Pasos({{c->txtL, "5.678", {}},
-           {c->txtA, "1", {}},
-           {c->txtB, "5", {kMayorLuz}, "4.670000076293945"}});
+
+    // "Añadir" checks again. a = 5 and b = 2 on 6 m: the span message, a
+    // becomes 4, nothing added.
+    EXPECT_EQ(Anadir(c->optDistribuida, c->optMuerta, "5", "2", "1", "1"), Msgs{kMayorLuz});
+    EXPECT_EQ(c->txtA->text(), "4");
+    // P1 "0" and P2 "0" refused; "0" and "0.0" pass (the texts are compared).
+    EXPECT_EQ(
+        Anadir(c->optDistribuida, c->optMuerta, "0", "2", "0", "0"),
+        (Msgs{{"La Carga Distribuida no puede ser 0.", "Valor incorrecto", kEstiloExclamacion}}));
+    EXPECT_TRUE(c->txtP1->hasFocus());
+    Neutral();
+    c->txtP2->setText("0.0");
+    c->cmdAnadir->click();
+    EXPECT_TRUE(Vistos().empty());
+    EXPECT_EQ(E().NumCargas, 1);
+    // A distributed load over b = 0 (its slope would divide by 0): refused.
+    EXPECT_EQ(Anadir(c->optDistribuida, c->optViva, "1", "0", "1", "3").at(0).texto,
+              "La base b de la Carga Distribuida debe ser mayor que 0");
+    EXPECT_TRUE(c->txtB->hasFocus());
+    // The table full: the next load is refused with a message, not lost.
+    while (E().NumCargas < kMaxCargas) AgregarCarga(E(), Puntual(1, 1, kViva, 6));
+    EXPECT_EQ(Anadir(c->optPuntual, c->optViva, "2", "", "5").at(0).estilo, kEstiloExclamacion);
+    EXPECT_EQ(E().NumCargas, kMaxCargas);
 }
 
-TEST_F(Cargas, ApoyosJyK) {
+TEST_F(Cargas, ApoyosJyKEIntensidades) {
     c->Check_Vuelo->click();
     // Before a length, entering j or k sends the user back to L.
     const Mensaje faltaL = Critico("Debe intruducir la Luz de la Viga primero", "Faltan datos");
@@ -181,10 +202,8 @@ TEST_F(Cargas, ApoyosJyK) {
     // A negative k takes L's text; a text in j is refused.
     c->txtJ->setText("1");
     Pasos({{c->txtK, "-2", {kPositivas}, "6"}, {c->txtJ, "uno", {kPositivas}, nullptr, c->txtJ}});
-}
 
-TEST_F(Cargas, IntensidadesSegunElTipoDeCarga) {
-    Teclear(c->txtL, "6");
+    // The intensities, on the 6 m beam.
     const Mensaje numericos = Critico("Sólo se aceptan valores numéricos", "Valor Incorrecto");
     const Mensaje positivos =
         Critico("Sólo se aceptan valores numéricos positivos!", "Valor Incorrecto");
@@ -211,8 +230,8 @@ TEST_F(Cargas, IntensidadesSegunElTipoDeCarga) {
 enum Tipo { P, D, M };  // point, distributed, moment
 
 TEST_F(Cargas, CuandoSeHabilitaAnadir) {
-    using Caso = std::tuple<Tipo, bool, const char*>;  // type, cantilevers, steps
-    const Caso casos[] = {
+    // Type, cantilevers, steps.
+    const std::tuple<Tipo, bool, const char*> casos[] = {
         {P, false, "txtL=6 txtP1=2 no txtA=1 si txtA=1x si txtA=1 txtL=6x no txtL=6 txtP1=2x no"},
         {P, false, "txtL=6 txtA=1 txtP1=2 si txtA= no"},
         {P, false, "txtA=1 txtL=6 no txtL= txtP1=2 txtL=6 si"},
@@ -288,32 +307,7 @@ TEST_F(Cargas, AnadirCongelaLaVigaLlenaLaRejillaYEnterEdita) {
     EXPECT_EQ(E().Cargas[2], (Carga{4, 2, 0, 1, 3, 6, kDistribuida, kMuerta}));
 }
 
-TEST_F(Cargas, RechazosDeAnadir) {
-    Teclear(c->txtL, "6");
-    // a = 5 and b = 2 on 6 m: the span message, a becomes 4, nothing added.
-    EXPECT_EQ(Anadir(c->optDistribuida, c->optMuerta, "5", "2", "1", "1"), Msgs{kMayorLuz});
-    EXPECT_EQ(c->txtA->text(), "4");
-    // P1 "0" and P2 "0" refused; "0" and "0.0" pass (the texts are compared).
-    EXPECT_EQ(
-        Anadir(c->optDistribuida, c->optMuerta, "0", "2", "0", "0"),
-        (Msgs{{"La Carga Distribuida no puede ser 0.", "Valor incorrecto", kEstiloExclamacion}}));
-    EXPECT_TRUE(c->txtP1->hasFocus());
-    Neutral();
-    c->txtP2->setText("0.0");
-    c->cmdAnadir->click();
-    EXPECT_TRUE(Vistos().empty());
-    EXPECT_EQ(E().NumCargas, 1);
-    // A distributed load over b = 0 (its slope would divide by 0): refused.
-    EXPECT_EQ(Anadir(c->optDistribuida, c->optViva, "1", "0", "1", "3").at(0).texto,
-              "La base b de la Carga Distribuida debe ser mayor que 0");
-    EXPECT_TRUE(c->txtB->hasFocus());
-    // The table full: the next load is refused with a message, not lost.
-    while (E().NumCargas < kMaxCargas) AgregarCarga(E(), Puntual(1, 1, kViva, 6));
-    EXPECT_EQ(Anadir(c->optPuntual, c->optViva, "2", "", "5").at(0).estilo, kEstiloExclamacion);
-    EXPECT_EQ(E().NumCargas, kMaxCargas);
-}
-
-TEST_F(Cargas, BorrarLaSeleccionadaLaUltimaYLaUnica) {
+TEST_F(Cargas, BorrarLaSeleccionadaLaUltimaYLaUnicaYAceptarComprobandoElAla) {
     Teclear(c->txtL, "6");
     for (const char* a : {"1", "2", "3"}) Anadir(c->optPuntual, c->optViva, a, "", a);
     c->grid->setCurrentCell(2, 1);  // the second row selected: loads 1 and 3 remain
@@ -340,14 +334,10 @@ TEST_F(Cargas, BorrarLaSeleccionadaLaUltimaYLaUnica) {
     EXPECT_EQ(c->grid->rowCount(), 1);
     EXPECT_TRUE(g->lblMp->text().isEmpty());
     EXPECT_EQ(c->pctCarga->IzquierdaTwips(c->Apoyo2), 3240);
-}
 
-TEST_F(Cargas, AceptarComprobandoElAla) {
-    frmGeneral* g = Ventana<frmGeneral>();
-    Proyecto& p = ProyectoActual();
-    // No load yet: no check (the limit of a 0 m beam would refuse any
+    // Ok with no load: no check (the limit of a 0 m beam would refuse any
     // flange), and the calculation stays unavailable.
-    PonerSeccion(p, kVigaT, "200", "10", "25", "40");
+    PonerSeccion(ProyectoActual(), kVigaT, "200", "10", "25", "40");
     g->cmdCalculos->setEnabled(true);
     c->cmdCargasOk->click();
     EXPECT_TRUE(Vistos().empty() && !g->cmdCalculos->isEnabled() && !c->isVisible());
@@ -366,7 +356,7 @@ TEST_F(Cargas, AceptarComprobandoElAla) {
     EXPECT_FALSE(g->cmdCalculos->isEnabled());
     // Within the limit: accepted, the calculation available.
     s->hide();
-    PonerSeccion(p, kVigaT, "150", "10", "25", "40");
+    PonerSeccion(ProyectoActual(), kVigaT, "150", "10", "25", "40");
     c->show();
     c->cmdCargasOk->click();
     EXPECT_TRUE(g->cmdCalculos->isEnabled());
@@ -374,38 +364,35 @@ TEST_F(Cargas, AceptarComprobandoElAla) {
 
 // The edited load stored as a new one typed with those fields would be (the
 // calculation of the stored loads is the core's).
-TEST_F(Cargas, EdicionEnSuFilaYReaperturaTrasElCuadroDeCierre) {
+TEST_F(Cargas, EdicionEnSuFilaReaperturaTrasElCuadroDeCierreYLoQueDejaLaFila) {
     // An 8 m beam on supports at 1.5 and 6.5 m: a uniform dead load, a point
     // load typed wrong (30 Tn live at 4 m) and a moment.
     PonerSeccion(ProyectoActual(), kVigaRect, "25", "60");
     c->Check_Vuelo->click();
-    for (auto [campo, texto] : {std::pair{c->txtL, "8"}, {c->txtJ, "1.5"}, {c->txtK, "6.5"}})
-        Teclear(campo, texto);
+    Pasos({{c->txtL, "8", {}}, {c->txtJ, "1.5", {}}, {c->txtK, "6.5", {}}});
     Anadir(c->optDistribuida, c->optMuerta, "0", "8", "2", "2");
     Anadir(c->optPuntual, c->optViva, "4", "", "30");
     Anadir(c->optMomento, c->Option1, "7", "", "-2");
     DobleClic(2);
     EXPECT_TRUE(c->optPuntual->isChecked() && c->optViva->isChecked());
     EXPECT_EQ(Campos(), (QStringList{"4", "", "30", ""}));
-    EXPECT_EQ(c->cmdAnadir->text() + " / " + c->cmdAnadir->toolTip(),
-              "Modificar / Reemplaza la carga seleccionada");
+    EXPECT_EQ(Boton(), "Modificar / Reemplaza la carga seleccionada");
     // Corrected to 3 Tn dead at 3.5 m: the row replaced in its place.
     const QStringList primera = Fila(1), tercera = Fila(3);
     EXPECT_TRUE(Anadir(c->optPuntual, c->optMuerta, "3.5", "", "3").empty());
     EXPECT_EQ(Fila(2), (QStringList{"2", "Puntual", "Muerta", "3.5", "0", "3", "0"}));
     EXPECT_EQ(Fila(1) + Fila(3), primera + tercera);
     EXPECT_EQ(E().Cargas[2], (Carga{3.5, 0, 4.5, 3, 0, 3.5, kPuntual, kMuerta}));
-    EXPECT_EQ(c->cmdAnadir->text(), "&Añadir");
+    EXPECT_EQ(Boton(), "&Añadir / Inserta Carga");
     EXPECT_TRUE(Campos().join("").isEmpty());
 
     // The close box accepts as "Ok" does and unloads; reopened, the window is
     // restored (the supports to scale on the 2872-twip beam starting at 360).
     const QStringList fila2 = Fila(2);
-    frmGeneral* g = Ventana<frmGeneral>();
-    g->cmdCalculos->setEnabled(false);
+    Ventana<frmGeneral>()->cmdCalculos->setEnabled(false);
     c->close();
     ProcesarEventos();
-    EXPECT_TRUE(g->cmdCalculos->isEnabled());
+    EXPECT_TRUE(Ventana<frmGeneral>()->cmdCalculos->isEnabled());
     EXPECT_EQ(Registro::Instancia().SiExiste<frmCargas>(), nullptr);
     Mostrar();
     EXPECT_EQ(Fila(2), fila2);
@@ -414,13 +401,8 @@ TEST_F(Cargas, EdicionEnSuFilaYReaperturaTrasElCuadroDeCierre) {
     EXPECT_TRUE(c->Check_Vuelo->isChecked() && c->txtJ->isVisible());
     EXPECT_NEAR(c->pctCarga->IzquierdaTwips(c->Apoyo1), 360 + 2872 * 1.5 / 8, 1);
     EXPECT_NEAR(c->pctCarga->IzquierdaTwips(c->Apoyo2), 360 + 2872 * 6.5 / 8, 1);
-}
 
-// Esc (in a field or the table), another load type or Ok drop the edit.
-TEST_F(Cargas, EdicionEscOtroTipoYOkDejanLaFila) {
-    Teclear(c->txtL, "6");
-    Anadir(c->optPuntual, c->optViva, "2", "", "5");
-    Anadir(c->optPuntual, c->optMuerta, "3", "", "4");
+    // Esc (in a field or the table), another load type or Ok drop the edit.
     const Carga antes = E().Cargas[2];
     using Caso = std::tuple<const char*, std::function<void()>, bool>;  // the window visible after
     const Caso casos[] = {
@@ -431,15 +413,13 @@ TEST_F(Cargas, EdicionEscOtroTipoYOkDejanLaFila) {
     };
     for (const auto& [nombre, accion, visible] : casos) {
         SCOPED_TRACE(nombre);
-        if (!c->optPuntual->isChecked()) c->optPuntual->click();
         DobleClic(2);
         ASSERT_EQ(c->FilaEnEdicion(), 2);
         c->txtP1->setText("9");
         accion();
         ProcesarEventos();
         EXPECT_EQ(E().Cargas[2], antes);
-        EXPECT_EQ(c->cmdAnadir->text() + " / " + c->cmdAnadir->toolTip(),
-                  "&Añadir / Inserta Carga");
+        EXPECT_EQ(Boton(), "&Añadir / Inserta Carga");
         EXPECT_TRUE(Campos().join("").isEmpty() && !c->cmdAnadir->isEnabled());
         EXPECT_EQ(c->isVisible(), visible);
         if (!c->isVisible()) Mostrar();

@@ -94,13 +94,11 @@ TEST_F(Memoria, CadaBloqueDelCalculoImpresoEnOrden) {
     const std::string nueve = Guardar(
         "nueve.kvx",
         Viga(8, 1, 7,
-             {Nueva(kPuntual, kViva, 0.5f, 0, 2, 0, 8), Nueva(kPuntual, kMuerta, 4, 0, 6, 0, 8),
-              Nueva(kPuntual, kOtros, 7.5f, 0, 1.5f, 0, 8),
-              Nueva(kDistribuida, kMuerta, 0, 8, 1.2f, 1.2f, 8),
-              Nueva(kDistribuida, kViva, 1, 6, 0.5f, 1.5f, 8),
+             {Puntual(0.5f, 2, kViva, 8), Puntual(4, 6, kMuerta, 8), Puntual(7.5f, 1.5f, kOtros, 8),
+              Uniforme(0, 8, 1.2f, kMuerta, 8), Nueva(kDistribuida, kViva, 1, 6, 0.5f, 1.5f, 8),
               Nueva(kDistribuida, kOtros, 2, 3, 2, 0.5f, 8),
               Nueva(kMomento, kViva, 3, 0, 1.5f, 0, 8), Nueva(kMomento, kMuerta, 6, 0, -2, 0, 8),
-              Nueva(kPuntual, kViva, 8, 0, 1, 0, 8)}));
+              Puntual(8, 1, kViva, 8)}));
     const std::tuple<std::string, int, const char*, bool> casos[] = {
         {Ejemplo("viga_rectangular.kvx"), 1, "3/8", false},
         {Ejemplo("viga_t_vuelos.kvx"), 1, "3/8", false},
@@ -207,17 +205,14 @@ TEST_F(Memoria, PaginasSinCortesNiTextoFueraDeLosMargenes) {
 TEST_F(Memoria, EstadosDeSalidaYNingunArchivoAMedias) {
     const std::string pdf = (dir_ / "m.pdf").string();
     const std::string ejemplo = Ejemplo("viga_rectangular.kvx");
-    const std::vector<std::vector<std::string>> mal = {
-        {"--memoria", pdf},
-        {"--memoria"},
-        {"--memoria", pdf, ejemplo, ejemplo},
-        {"--memoria", pdf, ejemplo, "--json"},
-        {"--memoria", pdf, "--calcular", ejemplo},
-        {"--memoria", pdf, "--informe", pdf, ejemplo},
-        {"--memoria", pdf, ejemplo, "--uso", "5"},
-        {"--memoria", pdf, ejemplo, "--estribo", "5/8"},
-    };
-    for (const auto& args : mal) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--memoria", pdf},
+                                                 {"--memoria"},
+                                                 {"--memoria", pdf, ejemplo, ejemplo},
+                                                 {"--memoria", pdf, ejemplo, "--json"},
+                                                 {"--memoria", pdf, "--calcular", ejemplo},
+                                                 {"--memoria", pdf, "--informe", pdf, ejemplo},
+                                                 {"--memoria", pdf, ejemplo, "--uso", "5"},
+                                                 {"--memoria", pdf, ejemplo, "--estribo", "5/8"}}) {
         const Ejecucion e = Ejecutar(KORVEX_EXE, args);
         EXPECT_EQ(e.estado, 2) << args.size();
         EXPECT_NE(e.error.find("--memoria SALIDA.pdf"), std::string::npos) << e.error;

@@ -3,7 +3,6 @@
 // Files on disk: test_disco.cpp.
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -13,6 +12,7 @@
 
 #include "project/ArchivoKvx.h"
 #include "project/Texto1252.h"
+#include "text/Numeros.h"
 
 namespace korvex {
 namespace {
@@ -85,11 +85,6 @@ TEST(ArchivoKvx, EjemploDeLaViga6mSeLeeYSeEscribeIgual) {
     EXPECT_FALSE(q.estado.AlternanciaViva);  // the file decides
 }
 
-std::string Corto(float v) {
-    char buf[64];
-    return std::string(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
-}
-
 // Projects of every kind: each section type and none, cantilevers, every load
 // type and category, random window flags, Singles of any bits, no loads.
 Proyecto Generado(std::mt19937& g, int caso) {
@@ -121,8 +116,8 @@ Proyecto Generado(std::mt19937& g, int caso) {
     e.PeralteEfectivo = caso % 6 == 0 ? 0 : redondo(100, 2);
     EstadoVentanaCargas& v = p.ventana;
     v.Check_Vuelo = vuelos;
-    v.txtJ = vuelos ? Corto(e.DistJ) : "";
-    v.txtK = Corto(e.DistK);
+    v.txtJ = vuelos ? texto::TextoSimple(e.DistJ) : "";
+    v.txtK = texto::TextoSimple(e.DistK);
     for (bool* b : {&v.Check_Vuelo_Enabled, &v.optDistribuida, &v.optMomento, &v.optPuntual,
                     &v.optMuerta, &v.optViva, &v.txtB_Enabled, &v.txtL_Enabled, &v.txtP2_Enabled,
                     &v.lblB_Enabled, &v.lblL_Enabled, &v.lblP2_Enabled, &v.txtJ_Enabled,
@@ -179,24 +174,20 @@ TEST(ArchivoKvx, CadaSingleFinitoVuelveConLosMismosBitsSinExponente) {
         const std::string primero = bytes.substr(0, bytes.find(','));
         EXPECT_EQ(primero.find_first_of("eE"), std::string::npos) << primero;
         ASSERT_FALSE(LeerKvx(bytes, q)) << primero;
-        EXPECT_EQ(std::memcmp(&q.estado.LuzViga, &v, sizeof v), 0) << Corto(v);
+        EXPECT_EQ(std::memcmp(&q.estado.LuzViga, &v, sizeof v), 0) << texto::TextoSimple(v);
     }
 }
 
 TEST(ArchivoKvx, AceptaTodaFormaDeNumeroFinDeLineaYBlancos) {
     // LF only, no final line end, blanks around fields, ".5", "-.5", "1E+07",
-    // "2.5E-03", "+3", lower-case Booleans, a Windows-1252 "é" and "ñ".
+    // "2.5E-03", "+3", lower-case Booleans, a Windows-1252 "é" and "ñ", a comma
+    // inside a quoted text.
     auto c = Campos(kCabecera);
-    c[0] = " 6.00 ";
-    c[1] = " \"210 \xE9\" ";
-    c[8] = ".5";
-    c[9] = "-.5";
-    c[10] = "1E+07";
-    c[11] = "2.5E-03";
-    c[12] = "+3";
-    c[15] = " #true# ";
-    c[37] = "\"a\xF1o, 2\"";  // a comma inside a quoted text
-    c[39] = "\t0\t";
+    const std::pair<std::size_t, const char*> cambios[] = {
+        {0, " 6.00 "},         {1, " \"210 \xE9\" "}, {8, ".5"},  {9, "-.5"},
+        {10, "1E+07"},         {11, "2.5E-03"},       {12, "+3"}, {15, " #true# "},
+        {37, "\"a\xF1o, 2\""}, {39, "\t0\t"}};
+    for (const auto& [i, valor] : cambios) c[i] = valor;
     Proyecto p;
     const auto m = LeerKvx(Unir(c) + "\n 3 , 0 ,3,1E1,.0,3.,1,1", p);
     ASSERT_FALSE(m) << m->texto;
@@ -251,9 +242,7 @@ TEST(ArchivoKvx, CadaRechazoDelLectorDaUnMensajeYNoTocaElProyecto) {
         {"más cargas", kArchivo + K, {"indica 1 carga y", "2 líneas"}},
         {"otro registro tras las cargas", kArchivo + "\"Otros\",1\r\n", {"línea 3", "Opciones"}},
         {"opción con otro valor", kArchivo + "\"Opciones\",2\r\n", {"línea 3", "Opciones"}},
-        {"opciones antes de una carga",
-         kArchivo + "\"Opciones\",1\r\n" + K,
-         {"línea 3", "Opciones"}},
+        {"opciones antes de carga", kArchivo + "\"Opciones\",1\r\n" + K, {"línea 3", "Opciones"}},
         {"carga corta", L2 + "3,0,3,10,0,3,1\r\n", {"línea 2", "7 campos"}},
         {"tipo de carga 4", L2 + "3,0,3,10,0,3,4,1\r\n", {"línea 2, campo 7", "tipo"}},
         {"carga no finita", L2 + "3,0,3,1E+40,0,3,1,1\r\n", {"línea 2, campo 4", "finito"}},

@@ -22,28 +22,25 @@ TEST(FlujoDeCalculo, PrecondicionYRechazosDejanElProyectoIntacto) {
     Proyecto base = Rectangular(6, 25, 50, {Puntual(3, 10, kOtros, 6)});
     InterfazRegistro ui0;
     ASSERT_TRUE(RealizarCalculos(base, ui0).calculado);
-    const struct {
-        const char* nombre;
-        void (*cambiar)(Proyecto&);
-        bool rechazado;
-    } casos[] = {
+    // Name, the change and whether the data are refused.
+    const std::tuple<const char*, void (*)(Proyecto&), bool> casos[] = {
         {"sin cargas", [](Proyecto& q) { q.estado.NumCargas = 0; }, false},
         {"sin f'c", [](Proyecto& q) { q.materiales.txtFc = ""; }, false},
         {"apoyos iguales", [](Proyecto& q) { q.estado.DistJ = q.estado.DistK = 3; }, true},
         {"f'c no numérico", [](Proyecto& q) { q.materiales.txtFc = "abc"; }, true},
     };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.nombre);
+    for (const auto& [nombre, cambiar, rechazado] : casos) {
+        SCOPED_TRACE(nombre);
         Proyecto q = base;
-        c.cambiar(q);
+        cambiar(q);
         const Proyecto antes = q;
         InterfazRegistro ui;
         std::vector<EtapaCalculo> etapas;
         const ResultadoCalculo r =
             RealizarCalculos(q, ui, [&](EtapaCalculo v) { etapas.push_back(v); });
-        EXPECT_EQ(r.rechazado, c.rechazado);
+        EXPECT_EQ(r.rechazado, rechazado);
         EXPECT_FALSE(r.calculado);
-        EXPECT_EQ(ui.mensajes.empty(), !c.rechazado);
+        EXPECT_EQ(ui.mensajes.empty(), !rechazado);
         for (const Mensaje& m : ui.mensajes) EXPECT_EQ(m.estilo, kEstiloCritico) << m.texto;
         EXPECT_EQ(ui.preguntasEstribo, 0);
         EXPECT_EQ(etapas, std::vector<EtapaCalculo>{EtapaCalculo::Fin});
@@ -194,7 +191,6 @@ TEST(AlternanciaEnElCalculo, VigaTConVuelosDelEjemplo) {
     EXPECT_NEAR(e.MomentoPosMax, 8.775, 0.005);
     EXPECT_EQ(e.MomentoPosMax, x.MomentoPosMax.valor);
     EXPECT_EQ(e.CortanteMaxAbs, x.CortanteMaxAbs.valor);
-    EXPECT_GT(e.MomentoPosMax, a.MomentoPosMax + 1);
     EXPECT_GT(e.AsTraccionPos, a.AsTraccionPos);
     EXPECT_EQ(e.MomentoNegMax, a.MomentoNegMax);            // the hogging is the all-loaded one
     EXPECT_LT(e.InerciaEfectivaPos, a.InerciaEfectivaPos);  // a larger service moment

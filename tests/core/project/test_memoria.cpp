@@ -28,10 +28,8 @@ Proyecto Abierto(const char* ejemplo, bool alternancia = false) {
 // Index of the first text that contains `buscado` (or ends with it), or -1.
 int Donde(const std::vector<std::string>& t, const std::string& buscado, bool alFinal = false) {
     for (std::size_t i = 0; i < t.size(); ++i) {
-        const std::size_t en = alFinal ? t[i].rfind(buscado) : t[i].find(buscado);
-        if (en != std::string::npos && (!alFinal || en + buscado.size() == t[i].size())) {
+        if (alFinal ? t[i].ends_with(buscado) : t[i].find(buscado) != std::string::npos)
             return static_cast<int>(i);
-        }
     }
     return -1;
 }
@@ -187,9 +185,8 @@ TEST(MemoriaDeCalculo, UnaSeccionInsuficienteTerminaLaMemoria) {
         const std::vector<Bloque> b = ConstruirMemoria(p);
         const std::vector<std::string> t = pruebas::TextosMemoria(b, " | ");
         ASSERT_GE(b.size(), 2u);
-        auto* ultimo = std::get_if<Parrafo>(&b.back());
-        ASSERT_NE(ultimo, nullptr);
-        EXPECT_NE(ultimo->texto.find("el diseño se detiene aquí"), std::string::npos);
+        ASSERT_TRUE(std::holds_alternative<Parrafo>(b.back()));
+        EXPECT_NE(t.back().find("el diseño se detiene aquí"), std::string::npos);
         auto* prueba = std::get_if<FormulaMemoria>(&b[b.size() - 2]);
         ASSERT_NE(prueba, nullptr);
         EXPECT_EQ(TextoPlano(prueba->simbolos), simbolo);
@@ -249,10 +246,9 @@ TEST(MemoriaDeCalculo, DatosYAnalisisTomadosDelEstado) {
     ASSERT_EQ(decimos->encabezado.size(), 8u);
     // x = 4 m is station 401; its values, the moment in the displayed sign.
     const auto& mitad = decimos->filas[5];
-    EXPECT_EQ(mitad[1], F2(e.DiagX[401]));
-    EXPECT_EQ(mitad[2], F2(e.DiagCortante[401]));
-    EXPECT_EQ(mitad[3], F2(-e.DiagMomento[401]));
-    EXPECT_EQ(mitad[6], F2(-e.Envolvente.MomentoMin[401]));
+    EXPECT_EQ(std::tie(mitad[1], mitad[2], mitad[3], mitad[6]),
+              std::tuple(F2(e.DiagX[401]), F2(e.DiagCortante[401]), F2(-e.DiagMomento[401]),
+                         F2(-e.Envolvente.MomentoMin[401])));
 
     ASSERT_EQ(figuras.size(), 4u);
     for (const FiguraDiagrama* f : figuras) {

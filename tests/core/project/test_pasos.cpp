@@ -26,7 +26,9 @@ using pruebas::Ejemplo;
 //   Suggested bars 4 x 1" + 1 x 3/4" + 1 x 1/2" = 24.3853 cm2: a = 24.3853 x 2800 /
 //   (0.85 x 210 x 25) = 15.3006 cm, phi Mn = 0.9 x 68 278.8 x (46 - 7.6503)
 //   = 2 356 627 Kgr.cm >= Mu.
-TEST(PasosDelCalculo, FlexionDelEjemploRectangularAMano) {
+// With h = 20 the section is insufficient: the record stops where the design
+// stopped.
+TEST(PasosDelCalculo, FlexionDelEjemploRectangularAManoYConUnaSeccionInsuficiente) {
     Proyecto p;
     InterfazRegistro ui;
     ASSERT_TRUE(AbrirProyecto(Ejemplo("viga_rectangular.kvx"), p, ui).calculo.calculado);
@@ -58,6 +60,17 @@ TEST(PasosDelCalculo, FlexionDelEjemploRectangularAMano) {
     // No hogging moment: the negative design is the minimum-steel rule on 0.
     EXPECT_EQ(p.estado.Pasos.flexionNeg.As, 0.0f);
     EXPECT_TRUE(p.estado.Pasos.negativaPrimero);
+
+    p.seccion.txtH = "20";
+    Calculos_Geom(p.seccion, p.estado);
+    ASSERT_TRUE(RealizarCalculos(p, ui).calculado);
+    const PasosCalculo& x = p.estado.Pasos;
+    EXPECT_TRUE(x.flexionNeg.calculado && x.flexionNeg.suficiente && x.flexionPos.calculado);
+    EXPECT_FALSE(x.flexionPos.suficiente || x.cortante.calculado || x.deflexion.calculado);
+    EXPECT_EQ(x.flexionPos.parada, Parada::Rn);
+    EXPECT_GT(x.n, 0);  // recorded although the deflection step never ran
+    ASSERT_EQ(x.avisos.size(), 1u);
+    EXPECT_EQ(x.avisos[0].titulo, "Sección Insuficiente");
 }
 
 // What the record holds is what the state and the messages hold, so the
@@ -92,23 +105,6 @@ TEST(PasosDelCalculo, ElRegistroEsLoQueElDisenoDejo) {
             }
         }
     }
-}
-
-// An insufficient section stops the record where the design stopped.
-TEST(PasosDelCalculo, UnaFallaPorFlexionDetieneElRegistro) {
-    Proyecto p;
-    InterfazRegistro ui;
-    ASSERT_TRUE(AbrirProyecto(Ejemplo("viga_rectangular.kvx"), p, ui).leido);
-    p.seccion.txtH = "20";
-    Calculos_Geom(p.seccion, p.estado);
-    ASSERT_TRUE(RealizarCalculos(p, ui).calculado);
-    const PasosCalculo& x = p.estado.Pasos;
-    EXPECT_TRUE(x.flexionNeg.calculado && x.flexionNeg.suficiente && x.flexionPos.calculado);
-    EXPECT_FALSE(x.flexionPos.suficiente || x.cortante.calculado || x.deflexion.calculado);
-    EXPECT_EQ(x.flexionPos.parada, Parada::Rn);
-    EXPECT_GT(x.n, 0);  // recorded although the deflection step never ran
-    ASSERT_EQ(x.avisos.size(), 1u);
-    EXPECT_EQ(x.avisos[0].titulo, "Sección Insuficiente");
 }
 
 }  // namespace

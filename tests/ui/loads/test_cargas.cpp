@@ -194,11 +194,11 @@ TEST_F(Cargas, ApoyosJyKEIntensidades) {
            {c->txtK, "0", {kKMenorJ}, "6"},  // j >= k checked first, then k = L
            {c->txtK, "3", {}},
            {c->txtJ, "4", {kKMenorJ}, "0", c->txtJ}});  // from j: j back to 0
-    // j >= k from k: j selected, both values left.
-    c->txtJ->setText("4");
+    // j = k from k: j selected, both values left.
+    c->txtJ->setText("3");
     c->txtK->setText("6");
     Pasos({{c->txtK, "3", {kKMenorJ}, "3", c->txtJ}});
-    EXPECT_EQ(c->txtJ->text(), "4");
+    EXPECT_EQ(c->txtJ->text(), "3");
     // A negative k takes L's text; a text in j is refused.
     c->txtJ->setText("1");
     Pasos({{c->txtK, "-2", {kPositivas}, "6"}, {c->txtJ, "uno", {kPositivas}, nullptr, c->txtJ}});
@@ -242,7 +242,7 @@ TEST_F(Cargas, CuandoSeHabilitaAnadir) {
         {D, false, "txtB=2 txtP2=1 no txtB= txtL=6 no"},
         {D, false, "txtP2=3 txtB=2 si txtP2= txtP1=1 txtL=6 si"},
         {P, true, "txtL=6 txtA=1 txtP1=2 no txtP1= txtK=5 txtP1=2 si txtK= no txtK=5x no"},
-        {M, true, "txtL=6 txtA=1 txtP1=2 txtK=5 si"},
+        {M, true, "txtL=6 txtP1=2 txtA=1 no txtK=5 si"},
         {D, true, "txtL=6 txtB=2 txtK=5 no txtP1=1 si txtB= no txtA=0 si"},
         {D, true, "txtL=6 txtK=x txtP1=1 txtB=2 no"},
         {D, true, "txtK=5 txtP2=1 txtB=2 si"},

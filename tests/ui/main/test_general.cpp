@@ -119,6 +119,9 @@ TEST_F(General, CamposDeMaterialesTecleadosYFyQueRecalculaSoloTrasUnCalculo) {
 
 TEST_F(General, NuevoPreguntaYReiniciarDevuelveLaVentanaFresca) {
     const std::vector<std::string> inicio = Controles(g);
+    // The start state itself: nothing to save, print or report yet.
+    for (const QAction* a : {g->mnuArchivoSalvarcomo, g->mnuArchivoImprimir, g->mnuArchivoMemoria})
+        EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
     ASSERT_TRUE(g->AbrirArchivo(QString::fromStdString(Ejemplo("viga_t_invertida.kvx"))));
     ASSERT_EQ(g->Estado(), frmGeneral::EstadoVentana::Calculado);
     Mensajes::Limpiar();

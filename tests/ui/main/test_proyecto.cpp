@@ -157,7 +157,7 @@ TEST_F(Proyectos, PreguntaDeGuardarCancelarNoYSi) {
         if (std::string(orden) == "nuevo") Mensajes::ProgramarRespuesta(kRespuestaOk);
         Mensajes::ProgramarRespuesta(kRespuestaCancelar);
         hacer();
-        EXPECT_EQ(Mensajes::Registrados().back(), pregunta);
+        EXPECT_EQ(UltimoMensaje(), pregunta);
         EXPECT_EQ(g->Estado(), frmGeneral::EstadoVentana::Calculado);
         EXPECT_EQ(Titulo(), Con("r.kvx*"));
         EXPECT_EQ(Bytes(ruta), original);

@@ -1,5 +1,6 @@
 // The main window: material fields, fy, New; the diagrams to scale and the
 // read-out; beams whose results on screen equal the headless command's.
+#include <cmath>
 #include <nlohmann/json.hpp>
 
 #include "comun/Ayudas.h"
@@ -168,9 +169,10 @@ std::vector<double> Alturas(const Lienzo* l, const QColor& c) {
     return h;
 }
 
+// The largest ordinate; infinite when one is not a number.
 double Mayor(const std::vector<double>& v) {
     double m = 0;
-    for (double x : v) m = std::max(m, std::abs(x));
+    for (double x : v) m = std::isnan(x) ? INFINITY : std::max(m, std::abs(x));
     return m;
 }
 

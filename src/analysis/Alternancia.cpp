@@ -80,12 +80,15 @@ CargasPorZona RepartirCargas(const EstadoProyecto& e) {
 }
 
 EnvolventeEnCurso::EnvolventeEnCurso(EnvolventeViva& env, const std::vector<int>& zonas,
-                                     int estaciones)
-    : env_(env), zonas_(zonas) {
+                                     int estaciones, float J, float K)
+    : env_(env), zonas_(zonas), J_(J), K_(K) {
     env_ = EnvolventeViva{};
     for (int z : zonas_) cargadas_ |= 1u << z;
+    comba_.assign(std::size_t{1} << zonas_.size(), false);
+    cuelga_.assign(comba_.size(), false);
     for (auto* v : {&env_.CortanteMax, &env_.CortanteMin, &env_.MomentoMax, &env_.MomentoMin,
-                    &env_.ServicioMax, &env_.ServicioMin, &env_.GiroMax, &env_.FlechaMax}) {
+                    &env_.ServicioMax, &env_.ServicioMin, &env_.GiroMax, &env_.GiroMin,
+                    &env_.FlechaMax, &env_.FlechaMin}) {
         v->assign(static_cast<std::size_t>(std::max(estaciones, 0)) + 1, 0.0f);
     }
     // The eight extremes start at 0 as those of the diagrams do, governed by
@@ -146,10 +149,12 @@ void EnvolventeEnCurso::Estacion(int k, float x, const double* partes, const flo
     env_.MomentoMin[i] = bajo[1];
     env_.ServicioMax[i] = -bajo[2] + 0.0f;
     env_.ServicioMin[i] = -alto[2] + 0.0f;
+    env_.GiroMax[i] = alto[3];
+    env_.GiroMin[i] = bajo[3];
+    env_.FlechaMax[i] = alto[4];
+    env_.FlechaMin[i] = bajo[4];
     const bool giroBajo = std::fabs(bajo[3]) > std::fabs(alto[3]);
     const bool flechaBajo = std::fabs(bajo[4]) > std::fabs(alto[4]);
-    env_.GiroMax[i] = std::fabs(giroBajo ? bajo[3] : alto[3]);
-    env_.FlechaMax[i] = std::fabs(flechaBajo ? bajo[4] : alto[4]);
 
     // The eight extremes, displayed sign; strictly beyond replaces.
     auto subir = [&](Extremo& e, float v, std::size_t q, bool maximo) {
@@ -166,15 +171,77 @@ void EnvolventeEnCurso::Estacion(int k, float x, const double* partes, const flo
     subir(MPos_, -bajo[1] + 0.0f, 1, false);
     bajar(MNeg_, -alto[1] + 0.0f, 1, true);
     subir(MAbs_, std::fabs(momentoBajo ? bajo[1] : alto[1]), 1, !momentoBajo);
-    subir(GMax_, env_.GiroMax[i], 3, !giroBajo);
-    subir(FMax_, env_.FlechaMax[i], 4, !flechaBajo);
+    subir(GMax_, std::fabs(giroBajo ? bajo[3] : alto[3]), 3, !giroBajo);
+    subir(FMax_, std::fabs(flechaBajo ? bajo[4] : alto[4]), 4, !flechaBajo);
+
+    if (x >= J_ && x <= K_) SignosEnTramo(partes);
+}
+
+unsigned EnvolventeEnCurso::ZonasDe(unsigned partes) const {
+    unsigned m = 0;
+    for (std::size_t p = 0; p < zonas_.size(); ++p) {
+        if ((partes >> p) & 1u) m |= 1u << zonas_[p];
+    }
+    return m;
+}
+
+void EnvolventeEnCurso::SignosEnTramo(const double* partes) {
+    // Tn.m: a moment within this of zero is neither sagging nor hogging (the
+    // rounding left at a support without cantilever).
+    constexpr double kCero = 1e-6;
+    const std::size_t n = zonas_.size();
+    const unsigned todas = (1u << n) - 1;
+    for (unsigned m = 0; m <= todas; ++m) {
+        // Factored moment, analysis sign (sagging negative): the whole beam
+        // less the live parts that do not act.
+        double M = partes[1];
+        for (std::size_t p = 0; p < n; ++p) {
+            if (!((m >> p) & 1u)) M -= partes[5 * (p + 1) + 1];
+        }
+        if (M < -kCero) comba_[m] = true;
+        if (M > kCero) cuelga_[m] = true;
+    }
 }
 
 void EnvolventeEnCurso::Terminar() {
     auto r = [](const Extremo& e) { return Registro(e.valor, e.x, e.vivas); };
     env_.Extremos = {r(VAbs_), r(VMax_), r(VMin_), r(MPos_),
                      r(MNeg_), r(MAbs_), r(GMax_), r(FMax_)};
+    // The arrangement that hogs over the whole span, the all-loaded one first.
+    for (unsigned k = 0; k < comba_.size(); ++k) {
+        const unsigned m = static_cast<unsigned>(comba_.size() - 1 - k);
+        if (comba_[m] || !cuelga_[m]) continue;
+        env_.tramoNegativo = true;
+        env_.vivasTramoNegativo = Registro(0, 0, ZonasDe(m)).vivas;
+        break;
+    }
     env_.calculada = true;
+}
+
+void EnvolverReacciones(PasoReacciones& r, const std::vector<int>& zonas,
+                        const std::vector<PasoReacciones>& partes) {
+    unsigned cargadas = 0;
+    for (int z : zonas) cargadas |= 1u << z;
+    auto envolver = [&](double todas, double PasoReacciones::*R) {
+        ReaccionEnvolvente x{todas, todas, {}, {}};
+        unsigned mayor = cargadas, menor = cargadas;
+        for (std::size_t p = 0; p < partes.size() && p < zonas.size(); ++p) {
+            const double v = partes[p].*R;  // Tn, the zone's live load alone
+            if (v < 0) {
+                x.max -= v;
+                mayor &= ~(1u << zonas[p]);
+            } else if (v > 0) {
+                x.min -= v;
+                menor &= ~(1u << zonas[p]);
+            }
+        }
+        x.vivasMax = Registro(0, 0, mayor).vivas;
+        x.vivasMin = Registro(0, 0, menor).vivas;
+        return x;
+    };
+    r.J = envolver(r.R1Factorizada, &PasoReacciones::R1Factorizada);
+    r.K = envolver(r.R2Factorizada, &PasoReacciones::R2Factorizada);
+    r.envolvente = true;
 }
 
 void UsarEnvolvente(EstadoProyecto& e) {

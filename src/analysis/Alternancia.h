@@ -42,8 +42,9 @@ CargasPorZona RepartirCargas(const EstadoProyecto& e);
 class EnvolventeEnCurso {
   public:
     // `zonas`: the zone of each live part, in the order the parts follow the
-    // whole beam.
-    EnvolventeEnCurso(EnvolventeViva& env, const std::vector<int>& zonas, int estaciones);
+    // whole beam; J and K (m) bound the span.
+    EnvolventeEnCurso(EnvolventeViva& env, const std::vector<int>& zonas, int estaciones, float J,
+                      float K);
     // Station k (1..N) at x: `partes` holds V, M, Ms, Giro, Flecha of the
     // whole beam then of each zone (5 each, analysis sign, before rounding);
     // `todas` the whole beam's values as the diagrams store them, which the
@@ -56,11 +57,27 @@ class EnvolventeEnCurso {
         float valor = 0, x = 0;
         unsigned vivas = 0;  // bit z: zone z loaded
     };
+    // Bit z of an arrangement of the zones from bit p of one of the parts.
+    unsigned ZonasDe(unsigned partes) const;
+    // Whether the factored moment of each arrangement of the parts sags or
+    // hogs somewhere in the span (M: whole beam then each part).
+    void SignosEnTramo(const double* partes);
+
     EnvolventeViva& env_;
     std::vector<int> zonas_;
+    float J_, K_;
     unsigned cargadas_ = 0;  // the all-loaded arrangement
     Extremo VAbs_, VMax_, VMin_, MPos_, MNeg_, MAbs_, GMax_, FMax_;
+    // Per arrangement of the parts (bit p: part p loaded; at most 8).
+    std::vector<bool> comba_, cuelga_;  // sagging / hogging found in the span
 };
+
+// Largest and smallest factored reaction of each support over the
+// arrangements: the whole beam's reaction less every zone whose part pulls
+// the other way. `zonas` and `partes` as for the envelope: the zone of each
+// live part and its reactions.
+void EnvolverReacciones(PasoReacciones& r, const std::vector<int>& zonas,
+                        const std::vector<PasoReacciones>& partes);
 
 // The eight extremes of `e` and their abscissas become those of the envelope.
 void UsarEnvolvente(EstadoProyecto& e);

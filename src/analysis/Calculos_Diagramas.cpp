@@ -105,8 +105,14 @@ void Calculos_Diagramas(EstadoProyecto& e, const std::function<void(int)>& progr
         zonas.push_back(z);
     }
     std::vector<const AnalizadorViga*> partes{&viga};
-    for (const AnalizadorViga& a : vivas) partes.push_back(&a);
-    EnvolventeEnCurso envolvente(e.Envolvente, zonas, static_cast<int>(X.size()));
+    std::vector<PasoReacciones> reacciones;
+    for (const AnalizadorViga& a : vivas) {
+        partes.push_back(&a);
+        reacciones.push_back(a.Reacciones());
+    }
+    EnvolverReacciones(e.Pasos.reacciones, zonas, reacciones);
+    EnvolventeEnCurso envolvente(e.Envolvente, zonas, static_cast<int>(X.size()), e.DistJ,
+                                 e.DistK);
 
     // The extremes accumulate on top of what the caller left (normally 0).
     ExtremosDiagramas extremos = LeerExtremos(e);

@@ -132,9 +132,18 @@ std::string ComoJson(const Resultado& r, const OpcionesCalcular& o) {
         j["envolvente"] = envolvente;
     }
     if (!e.AvisoAlternancia.empty()) j["avisoAlternancia"] = e.AvisoAlternancia;
-    if (r.apertura.calculo.calculado) j["pasos"] = JsonPasos(e.Pasos);
+    if (r.apertura.calculo.calculado) {
+        j["reacciones"] = JsonReacciones(e.Pasos.reacciones);
+        Json deflexiones = Json::array();
+        for (const PasoZonaDeflexion& z : e.Pasos.deflexion.zonas) {
+            deflexiones.push_back(JsonZonaDeflexion(z));
+        }
+        j["deflexiones"] = deflexiones;
+        j["pasos"] = JsonPasos(e.Pasos);
+    }
+    // The governing zone's limit (the beam's length when the check did not run).
     j["DeflexionAdmisible"] =
-        NumeroJson(DeflexionAdmisible(e.LuzViga, r.p.materiales.UsoDeflexion));
+        NumeroJson(DeflexionAdmisibleGobernante(e, r.p.materiales.UsoDeflexion));
     Json puntos = Json::array();
     for (const Punto& x : r.puntos) {
         puntos.push_back({{"X", NumeroJson(x.X)},
@@ -165,7 +174,9 @@ std::string ComoJson(const Resultado& r, const OpcionesCalcular& o) {
             d["EnvolventeMomentoServicioMax"] = JsonSerie(v.ServicioMax, n);
             d["EnvolventeMomentoServicioMin"] = JsonSerie(v.ServicioMin, n);
             d["EnvolventeGiroMax"] = JsonSerie(v.GiroMax, n);
+            d["EnvolventeGiroMin"] = JsonSerie(v.GiroMin, n);
             d["EnvolventeFlechaMax"] = JsonSerie(v.FlechaMax, n);
+            d["EnvolventeFlechaMin"] = JsonSerie(v.FlechaMin, n);
         }
     }
     return j.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
@@ -263,7 +274,18 @@ std::string ComoResumen(const Resultado& r, const OpcionesCalcular& o) {
         }
         if (uso >= 1 && uso <= 4) {
             t += "           admisible para el uso " + std::to_string(uso) + " (" + kRazonUso[uso] +
-                 ") = " + G(DeflexionAdmisible(e.LuzViga, uso)) + " m\n";
+                 ") = " + G(DeflexionAdmisibleGobernante(e, uso)) + " m\n";
+        }
+        const std::vector<PasoZonaDeflexion>& zonas = e.Pasos.deflexion.zonas;
+        if (zonas.size() > 1) {
+            for (const PasoZonaDeflexion& z : zonas) {
+                t += "           " + Columna(NombreZona(z.zona), 20) +
+                     "L ref. = " + G(z.luzReferencia) + " m, flecha " + G(z.FlechaComparada) + " m";
+                if (uso >= 1 && uso <= 4) {
+                    t += ", admisible " + G(z.limite) + " m" + (z.excede ? " (excede)" : "");
+                }
+                t += "\n";
+            }
         }
     }
 

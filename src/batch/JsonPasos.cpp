@@ -1,6 +1,7 @@
 #include "batch/JsonPasos.h"
 
 #include "batch/Texto.h"
+#include "design/Deflexion.h"
 
 namespace korvex::lote {
 
@@ -124,10 +125,47 @@ Json Deflexion(const PasoDeflexion& x) {
     o.n("AscLargoPlazo", x.AscLargoPlazo).n("bLargoPlazo", x.bLargoPlazo);
     o.n("rhoCompresion", x.rhoCompresion).n("lambda", x.lambda);
     o.n("FlechaComparada", x.FlechaComparada).b("excede", x.excede);
+    Json zonas = Json::array();
+    for (const PasoZonaDeflexion& z : x.zonas) {
+        zonas.push_back(Objeto()
+                            .t("zona", NombreZona(z.zona))
+                            .n("longitud", z.longitud)
+                            .n("luzReferencia", z.luzReferencia)
+                            .n("FlechaMax", z.FlechaMax)
+                            .n("x", z.x)
+                            .n("deltaPos", z.deltaPos)
+                            .n("deltaNeg", z.deltaNeg)
+                            .n("FlechaEfectiva", z.FlechaEfectiva)
+                            .n("FlechaComparada", z.FlechaComparada)
+                            .n("limite", z.limite)
+                            .b("excede", z.excede));
+    }
+    o.j("zonas", zonas).j("gobierna", x.gobierna);
     return o;
 }
 
 }  // namespace
+
+Json JsonZonaDeflexion(const PasoZonaDeflexion& z) {
+    return Objeto()
+        .t("zona", NombreZona(z.zona))
+        .n("longitud", z.longitud)
+        .n("luzReferencia", z.luzReferencia)
+        .n("flecha", z.FlechaComparada)
+        .n("admisible", z.limite)
+        .b("cumple", !z.excede);
+}
+
+Json JsonReacciones(const PasoReacciones& r) {
+    auto apoyo = [](const ReaccionEnvolvente& x) {
+        return Objeto()
+            .n("max", x.max)
+            .n("min", x.min)
+            .j("vivasMax", Json(x.vivasMax))
+            .j("vivasMin", Json(x.vivasMin));
+    };
+    return Objeto().j("J", apoyo(r.J)).j("K", apoyo(r.K));
+}
 
 Json JsonPasos(const PasosCalculo& p) {
     const PasoReacciones& r = p.reacciones;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "design/DatosDiseno.h"
@@ -50,6 +51,18 @@ void FactorDeLaSeccion(EstadoProyecto& e, const Seccion& s, PasoDeflexion& x) {
                           ? static_cast<float>(Asc / (static_cast<double>(e.PeralteEfectivo) * b))
                           : 0.0f;
     x.lambda = e.LambdaDeflexion;
+}
+
+// The scalar values of the record become those of the governing zone.
+void GuardarGobernante(PasoDeflexion& x) {
+    if (x.gobierna < 0 || x.gobierna >= static_cast<int>(x.zonas.size())) return;
+    const PasoZonaDeflexion& g = x.zonas[static_cast<std::size_t>(x.gobierna)];
+    x.FlechaMax = g.FlechaMax;
+    x.deltaPos = g.deltaPos;
+    x.deltaNeg = g.deltaNeg;
+    x.FlechaEfectiva = g.FlechaEfectiva;
+    x.FlechaComparada = g.FlechaComparada;
+    x.limite = g.limite;
 }
 
 }  // namespace
@@ -175,20 +188,87 @@ void InerciasEfectivas(EstadoProyecto& e, const Seccion& s, const Materiales& m)
     }
 }
 
-void CalcularFlechaEfectiva(EstadoProyecto& e) {
-    auto flecha = [&](float momento, double Ie) -> float {
-        if (momento == 0 || !(Ie > 0)) return 0.0f;
-        return ASimple(e.FlechaMax / Ie);
+std::vector<PasoZonaDeflexion> ZonasDeflexion(const EstadoProyecto& e) {
+    const float J = e.DistJ, K = e.DistK, L = e.LuzViga;
+    std::vector<PasoZonaDeflexion> zonas;
+    auto zona = [&](int z, float longitud, float referencia) {
+        PasoZonaDeflexion x;
+        x.zona = z;
+        x.longitud = longitud;
+        x.luzReferencia = referencia;
+        zonas.push_back(x);
     };
-    const float pos = flecha(e.MomentoPosMax, e.InerciaEfectivaPos);
-    const float neg = flecha(e.MomentoNegMax, e.InerciaEfectivaNeg);
-    e.FlechaEfectiva = pos > neg ? pos : neg;
+    // A cantilever counts as half a span: its limit is that of twice its length.
+    if (J > 0) zona(kVueloIzquierdo, J, 2 * J);
+    const float tramo = static_cast<float>(static_cast<double>(K) - J);
+    zona(kTramo, tramo, tramo);
+    if (K < L) {
+        const float vuelo = static_cast<float>(static_cast<double>(L) - K);
+        zona(kVueloDerecho, vuelo, 2 * vuelo);
+    }
+
+    const bool envolvente = e.AlternanciaViva && e.Envolvente.calculada;
+    const EnvolventeViva& v = e.Envolvente;
+    if (e.NumEstaciones < 1) {
+        // No sampled diagram: the whole beam as one span with its extreme.
+        PasoZonaDeflexion z;
+        z.longitud = z.luzReferencia = L;
+        z.FlechaMax = e.FlechaMax;
+        z.x = e.Posiciones.FlechaMax;
+        return {z};
+    }
+    const std::size_t n = std::min({static_cast<std::size_t>(std::max(e.NumEstaciones, 0)) + 1,
+                                    e.DiagX.size(), e.DiagFlecha.size()});
+    for (std::size_t k = 1; k < n; ++k) {
+        const float x = e.DiagX[k];
+        float f = std::fabs(e.DiagFlecha[k]);  // m5
+        if (envolvente && k < v.FlechaMax.size() && k < v.FlechaMin.size()) {
+            f = std::max(std::fabs(v.FlechaMax[k]), std::fabs(v.FlechaMin[k]));
+        }
+        const int z = x < J ? kVueloIzquierdo : x > K ? kVueloDerecho : kTramo;
+        for (PasoZonaDeflexion& q : zonas) {
+            if (q.zona != z) continue;
+            if (f > q.FlechaMax) {  // the first station keeps a tie
+                q.FlechaMax = f;
+                q.x = x;
+            }
+        }
+    }
+    return zonas;
+}
+
+void CalcularFlechaEfectiva(EstadoProyecto& e) {
+    auto flecha = [](float FlechaMax, float momento, double Ie) -> float {
+        if (momento == 0 || !(Ie > 0)) return 0.0f;
+        return ASimple(FlechaMax / Ie);
+    };
     PasoDeflexion& x = e.Pasos.deflexion;
-    x.FlechaMax = e.FlechaMax;
-    x.deltaPos = pos;
-    x.deltaNeg = neg;
-    x.FlechaEfectiva = e.FlechaEfectiva;
-    x.FlechaComparada = e.FlechaEfectiva;
+    x.zonas = ZonasDeflexion(e);
+    x.gobierna = -1;
+    e.FlechaEfectiva = 0;
+    for (std::size_t i = 0; i < x.zonas.size(); ++i) {
+        PasoZonaDeflexion& z = x.zonas[i];
+        z.deltaPos = flecha(z.FlechaMax, e.MomentoPosMax, e.InerciaEfectivaPos);
+        z.deltaNeg = flecha(z.FlechaMax, e.MomentoNegMax, e.InerciaEfectivaNeg);
+        z.FlechaEfectiva = z.deltaPos > z.deltaNeg ? z.deltaPos : z.deltaNeg;
+        z.FlechaComparada = z.FlechaEfectiva;
+        if (x.gobierna < 0 || z.FlechaEfectiva > e.FlechaEfectiva) {
+            x.gobierna = static_cast<int>(i);
+            e.FlechaEfectiva = z.FlechaEfectiva;
+        }
+    }
+    GuardarGobernante(x);
+}
+
+const char* NombreZona(int zona) {
+    switch (zona) {
+        case kVueloIzquierdo:
+            return "voladizo izquierdo";
+        case kVueloDerecho:
+            return "voladizo derecho";
+        default:
+            return "tramo";
+    }
 }
 
 float RelacionModular(double fc) {
@@ -209,14 +289,41 @@ void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const Materiales& m,
     x.lambda = 1;
     x.FlechaComparada = e.FlechaEfectiva;
     if (uso < 1 || uso > 4) return;
-    const double limite = e.LuzViga / kRelacionLuz[uso];  // m
     x.relacionLuz = static_cast<float>(kRelacionLuz[uso]);
-    x.limite = limite;
-    x.limiteMostrado = DeflexionAdmisible(e.LuzViga, uso);
     if (uso >= 3) FactorDeLaSeccion(e, s, x);
-    x.FlechaComparada = FlechaLargoPlazo(e, uso);
-    x.excede = x.FlechaComparada > limite;
-    if (x.excede) ui.MostrarMensaje(MensajeDeflexion());
+    if (x.zonas.empty()) {
+        // Zones not worked out (no sampled diagram): the whole beam as one
+        // span with the deflection given.
+        PasoZonaDeflexion z;
+        z.longitud = z.luzReferencia = e.LuzViga;
+        z.FlechaEfectiva = e.FlechaEfectiva;
+        x.zonas.push_back(z);
+    }
+
+    // Each zone against the limit of its own reference length; the governing
+    // zone has the largest ratio of deflection to limit (the first on a tie).
+    double mayor = -1;
+    bool excede = false;
+    for (std::size_t i = 0; i < x.zonas.size(); ++i) {
+        PasoZonaDeflexion& z = x.zonas[i];
+        z.FlechaComparada =
+            uso >= 3 ? e.LambdaDeflexion * z.FlechaEfectiva : z.FlechaEfectiva;  // m
+        z.limite = z.luzReferencia / kRelacionLuz[uso];                          // m
+        z.excede = z.FlechaComparada > z.limite;
+        excede = excede || z.excede;
+        const double razon = z.limite > 0            ? z.FlechaComparada / z.limite
+                             : z.FlechaComparada > 0 ? std::numeric_limits<double>::infinity()
+                                                     : 0.0;
+        if (razon > mayor) {
+            mayor = razon;
+            x.gobierna = static_cast<int>(i);
+        }
+    }
+    GuardarGobernante(x);
+    if (const PasoZonaDeflexion* g = ZonaGobernante(e)) e.FlechaEfectiva = g->FlechaEfectiva;
+    x.limiteMostrado = DeflexionAdmisibleGobernante(e, uso);
+    x.excede = excede;
+    if (excede) ui.MostrarMensaje(MensajeDeflexion(x.zonas));
 }
 
 float FlechaLargoPlazo(const EstadoProyecto& e, int uso) {
@@ -224,12 +331,44 @@ float FlechaLargoPlazo(const EstadoProyecto& e, int uso) {
     return e.LambdaDeflexion * e.FlechaEfectiva;
 }
 
-float DeflexionAdmisible(float LuzViga, int uso) {
+float DeflexionAdmisible(float luz, int uso) {
     if (uso < 1 || uso > 4) return 0;
-    const float v = static_cast<float>(LuzViga / kRelacionLuz[uso]);
+    const float v = static_cast<float>(luz / kRelacionLuz[uso]);
     std::string t = texto::Formato(v, "###,##0.000");
     t.erase(std::remove(t.begin(), t.end(), ','), t.end());
     return static_cast<float>(texto::NumeroCampo(t));
+}
+
+const PasoZonaDeflexion* ZonaGobernante(const EstadoProyecto& e) {
+    const PasoDeflexion& x = e.Pasos.deflexion;
+    if (x.gobierna < 0 || x.gobierna >= static_cast<int>(x.zonas.size())) return nullptr;
+    return &x.zonas[static_cast<std::size_t>(x.gobierna)];
+}
+
+float DeflexionAdmisibleGobernante(const EstadoProyecto& e, int uso) {
+    const PasoZonaDeflexion* g = ZonaGobernante(e);
+    return DeflexionAdmisible(g ? g->luzReferencia : e.LuzViga, uso);
+}
+
+Mensaje MensajeDeflexion(const std::vector<PasoZonaDeflexion>& zonas) {
+    const bool vuelos = zonas.size() > 1;
+    std::vector<const char*> nombres;
+    for (const PasoZonaDeflexion& z : zonas) {
+        if (z.excede)
+            nombres.push_back(z.zona == kTramo ? "tramo entre apoyos" : NombreZona(z.zona));
+    }
+    if (!vuelos || nombres.empty()) return MensajeDeflexion();
+    // "El voladizo izquierdo, el tramo entre apoyos y el voladizo derecho sobrepasan ..."
+    std::string sujeto;
+    for (std::size_t i = 0; i < nombres.size(); ++i) {
+        sujeto += i == 0 ? "El " : i + 1 == nombres.size() ? " y el " : ", el ";
+        sujeto += nombres[i];
+    }
+    Mensaje m = MensajeDeflexion();
+    const std::string cola = " sobrepasa";
+    m.texto = sujeto + (nombres.size() > 1 ? " sobrepasan" : " sobrepasa") +
+              m.texto.substr(m.texto.find(cola) + cola.size());
+    return m;
 }
 
 }  // namespace korvex

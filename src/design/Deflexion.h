@@ -6,6 +6,8 @@
 // m. Section quantities are in cm and Kgr, service moments in Tn.m.
 #pragma once
 
+#include <vector>
+
 #include "design/Seccion.h"
 #include "model/Estado.h"
 #include "model/Interfaz.h"
@@ -33,10 +35,24 @@ InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s
 // moments of each sign; a sign without service moment leaves its value at 0.
 void InerciasEfectivas(EstadoProyecto& e, const Seccion& s, const Materiales& m);
 
-// FlechaEfectiva (m): FlechaMax divided by the effective inertia of each sign
-// with factored moment, the larger of the two. A sign whose effective inertia
-// was not computed contributes 0.
+// The zones of the beam that exist, in the order left cantilever (when
+// J > 0), span, right cantilever (when K < L), each with its length, its
+// reference length for the limit (the span K - J; twice a cantilever's
+// length, a cantilever counting as half a span) and its largest |deflection
+// x Ig| (m5) and where it occurs: of the all-loaded diagram, or of the
+// envelope of the live-load arrangements when it is designed for. A station
+// belongs to the zone that holds it (x < J left, x > K right, else the span).
+std::vector<PasoZonaDeflexion> ZonasDeflexion(const EstadoProyecto& e);
+
+// The deflection of each zone (m): its FlechaMax divided by the effective
+// inertia of each sign with factored moment, the larger of the two (a sign
+// whose effective inertia was not computed contributes 0). FlechaEfectiva is
+// the largest over the zones until the limit check names the governing one.
 void CalcularFlechaEfectiva(EstadoProyecto& e);
+
+// The zone's name as the reports and the JSON write it: "voladizo
+// izquierdo", "tramo", "voladizo derecho".
+const char* NombreZona(int zona);
 
 // Modular ratio n = Es / Ec with Ec = 15100 sqrt(f'c) (f'c in Kgr/cm2).
 float RelacionModular(double fc);
@@ -44,11 +60,14 @@ float RelacionModular(double fc);
 // Long-term factor lambda = 2 / (1 + 50 rho') with rho' = A's / (d b).
 float FactorLargoPlazo(float Asc, float d, float b);
 
-// Compares FlechaLargoPlazo with the limit of m.UsoDeflexion (1: L/180,
-// 2: L/360, 3: L/480, 4: L/240) and shows the warning when it is exceeded.
-// For 3 and 4 it first takes rho' from the section with more compression
-// steel (the negative one on a tie), stores its width b (cm) in
+// Compares the deflection of each zone (lambda times it for uses 3 and 4)
+// with the limit of m.UsoDeflexion over the zone's reference length
+// (1: /180, 2: /360, 3: /480, 4: /240) and shows one warning naming the
+// zones beyond it. For 3 and 4 it first takes rho' from the section with more
+// compression steel (the negative one on a tie), stores its width b (cm) in
 // ComportamientoT and lambda in LambdaDeflexion; otherwise LambdaDeflexion = 1.
+// The governing zone is the one with the largest ratio of deflection to
+// limit; FlechaEfectiva becomes its deflection.
 void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const Materiales& m, Interfaz& ui);
 
 // The deflection the limit check compares, m: lambda FlechaEfectiva for the
@@ -56,11 +75,22 @@ void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const Materiales& m,
 // for the others. The plot, the report and the headless command show it.
 float FlechaLargoPlazo(const EstadoProyecto& e, int uso);
 
-// Admissible deflection, m, of use category `uso` rounded to 3 decimals as
-// the label shows it; 0 for no category.
-float DeflexionAdmisible(float LuzViga, int uso);
+// Admissible deflection, m, of use category `uso` over the reference length
+// `luz` (m), rounded to 3 decimals as the label shows it; 0 for no category.
+float DeflexionAdmisible(float luz, int uso);
 
-// The warning of a deflection beyond the limit.
+// The admissible deflection shown for the calculated project: over the
+// governing zone's reference length, or the beam's length when the check
+// has not run.
+float DeflexionAdmisibleGobernante(const EstadoProyecto& e, int uso);
+
+// The governing zone of the last check, or nullptr when it has not run.
+const PasoZonaDeflexion* ZonaGobernante(const EstadoProyecto& e);
+
+// The warning of a deflection beyond the limit: the beam's ("El elemento
+// sobrepasa ...") for a beam without cantilevers, otherwise naming the zones
+// beyond their limits.
 Mensaje MensajeDeflexion();
+Mensaje MensajeDeflexion(const std::vector<PasoZonaDeflexion>& zonas);
 
 }  // namespace korvex

@@ -62,15 +62,6 @@ struct PosicionExtremos {
     bool operator==(const PosicionExtremos&) const = default;
 };
 
-// The live-load arrangements: live load ("Viva") acts or not on each of the
-// up to three zones of the beam, the left cantilever (0..J), the span (J..K)
-// and the right cantilever (K..L); everything else always acts.
-inline constexpr int kZonas = 3;
-inline constexpr int kVueloIzquierdo = 0;
-inline constexpr int kTramo = 1;
-inline constexpr int kVueloDerecho = 2;
-using ZonasVivas = std::array<bool, kZonas>;  // zones whose live loads act
-
 // One extreme of the envelope: its value (displayed sign, like the eight
 // extremes below), where it occurs and the arrangement that gives it.
 struct ExtremoEnvolvente {
@@ -102,9 +93,17 @@ struct EnvolventeViva {
     std::vector<float> MomentoMin;   // Tn.m, smallest factored moment, analysis sign
     std::vector<float> ServicioMax;  // Tn.m, largest service moment, displayed sign
     std::vector<float> ServicioMin;  // Tn.m, smallest service moment, displayed sign
-    std::vector<float> GiroMax;      // rad, largest |rotation|
-    std::vector<float> FlechaMax;    // m5, largest |Flecha|
+    std::vector<float> GiroMax;      // rad, largest rotation
+    std::vector<float> GiroMin;      // rad, smallest rotation
+    std::vector<float> FlechaMax;    // m5, largest Flecha
+    std::vector<float> FlechaMin;    // m5, smallest Flecha
     ExtremosEnvolvente Extremos;
+    // An arrangement under which the factored moment hogs over the whole
+    // span (no sagging moment between the supports, some hogging): the top
+    // steel must then run over the whole span. `vivasTramoNegativo` is that
+    // arrangement (the all-loaded one when it qualifies).
+    bool tramoNegativo = false;
+    ZonasVivas vivasTramoNegativo{};
 
     bool operator==(const EnvolventeViva&) const = default;
 };

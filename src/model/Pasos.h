@@ -17,11 +17,34 @@
 
 namespace korvex {
 
+// The live-load arrangements: live load ("Viva") acts or not on each of the
+// up to three zones of the beam, the left cantilever (0..J), the span (J..K)
+// and the right cantilever (K..L); everything else always acts.
+inline constexpr int kZonas = 3;
+inline constexpr int kVueloIzquierdo = 0;
+inline constexpr int kTramo = 1;
+inline constexpr int kVueloDerecho = 2;
+using ZonasVivas = std::array<bool, kZonas>;  // zones whose live loads act
+
+// Largest and smallest factored reaction of one support over the live-load
+// arrangements, Tn, upward positive, and the zones whose live load acts in
+// each (a zone that adds nothing counts as loaded; one that does not exist or
+// has no live load is false).
+struct ReaccionEnvolvente {
+    double max = 0, min = 0;
+    ZonasVivas vivasMax{}, vivasMin{};
+
+    bool operator==(const ReaccionEnvolvente&) const = default;
+};
+
 // Reactions of the supports J and K, Tn, upward positive.
 struct PasoReacciones {
     double R1Factorizada = 0, R2Factorizada = 0;  // strength case (1.7 L, 1.4 D, 1.4 self weight)
     double R1Servicio = 0, R2Servicio = 0;        // service case (every factor 1)
     double PesoPropio = 0;                        // Tn/m, w = 0.00024 x area
+    // Factored reactions over the live-load arrangements (set by the sampling).
+    bool envolvente = false;
+    ReaccionEnvolvente J, K;
 
     bool operator==(const PasoReacciones&) const = default;
 };
@@ -132,8 +155,8 @@ struct PasoVarillas {
     bool bajoElAla = false;  // the block reaches below a flange in compression
     double Cf = 0;           // Kgr, 0.85 f'c (bf - bw) hf of the overhangs, then
     double aProvisto = 0;    // cm, stress-block depth
-    double phiMn = 0;      // Kgr.cm
-    bool resiste = false;  // phi Mn >= Mu
+    double phiMn = 0;        // Kgr.cm
+    bool resiste = false;    // phi Mn >= Mu
 
     bool operator==(const PasoVarillas&) const = default;
 };
@@ -158,23 +181,46 @@ struct PasoInercia {
     bool operator==(const PasoInercia&) const = default;
 };
 
+// Deflection of one zone of the beam (the span between the supports or a
+// cantilever) checked against the limit of its own reference length.
+struct PasoZonaDeflexion {
+    int zona = kTramo;                 // kVueloIzquierdo, kTramo or kVueloDerecho
+    float longitud = 0;                // m, K - J for the span, J or L - K for a cantilever
+    float luzReferencia = 0;           // m, K - J for the span, twice a cantilever's length
+    float FlechaMax = 0;               // m5, largest |deflection x Ig| within the zone
+    float x = 0;                       // m, where it occurs
+    float deltaPos = 0, deltaNeg = 0;  // m, FlechaMax / Ie of each section
+    float FlechaEfectiva = 0;          // m, the larger
+    float FlechaComparada = 0;  // m, lambda x FlechaEfectiva (uses 3, 4), else FlechaEfectiva
+    double limite = 0;          // m, luzReferencia / ratio (0: no use category)
+    bool excede = false;        // beyond the limit
+
+    bool operator==(const PasoZonaDeflexion&) const = default;
+};
+
+// The deflection check. The scalar values after the two inertias are those
+// of the governing zone (the largest ratio of deflection to limit; without a
+// use category the largest deflection); `zonas` holds every zone that exists
+// in the order left cantilever, span, right cantilever.
 struct PasoDeflexion {
     bool calculado = false;
     float n = 0;  // Es / Ec
     PasoInercia positiva, negativa;
-    float FlechaMax = 0;                       // m5, largest |deflection x Ig|
+    std::vector<PasoZonaDeflexion> zonas;
+    int gobierna = -1;                         // index in `zonas` of the governing zone
+    float FlechaMax = 0;                       // m5, largest |deflection x Ig| of the zone
     float deltaPos = 0, deltaNeg = 0;          // m, FlechaMax / Ie of each section
     float FlechaEfectiva = 0;                  // m, the larger
     int uso = 0;                               // 1..4 (0: no check)
     float relacionLuz = 0;                     // 180, 360, 480 or 240
-    double limite = 0;                         // m, L / ratio, as compared
+    double limite = 0;                         // m, reference length / ratio, as compared
     float limiteMostrado = 0;                  // m, rounded to 3 decimals as shown
     bool largoPlazo = false;                   // uses 3 and 4
     float AscLargoPlazo = 0, bLargoPlazo = 0;  // cm2, cm: the section with more A's
     float rhoCompresion = 0;                   // A's / (b d)
     float lambda = 1;                          // 2 / (1 + 50 rho')
     float FlechaComparada = 0;  // m, lambda x FlechaEfectiva (FlechaEfectiva for 1, 2)
-    bool excede = false;        // the warning was shown
+    bool excede = false;        // some zone exceeds its limit: the warning was shown
 
     bool operator==(const PasoDeflexion&) const = default;
 };

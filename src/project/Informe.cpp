@@ -144,8 +144,15 @@ std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, bool imprimiendo) 
     // The deflection the check compared with the admissible one.
     const int uso = p.materiales.UsoDeflexion;
     pg.Texto(1000, 12700, "Deflexión máxima (mts):    " + Num(FlechaLargoPlazo(e, uso)));
-    pg.Texto(1000, 13000,
-             "Deflexión máxima admisible (mts):       " + Num(DeflexionAdmisible(e.LuzViga, uso)));
+    pg.Texto(
+        1000, 13000,
+        "Deflexión máxima admisible (mts):       " + Num(DeflexionAdmisibleGobernante(e, uso)));
+    // On a beam with cantilevers both are those of the governing zone, named
+    // beside them.
+    if (const PasoZonaDeflexion* zona = ZonaGobernante(e);
+        zona && e.Pasos.deflexion.zonas.size() > 1) {
+        pg.Texto(5900, 12700, std::string("Zona que gobierna: ") + NombreZona(zona->zona));
+    }
     // Whether the design is that of the worst live-load arrangement, on the
     // free line under the deflections (no other item moves).
     pg.Texto(1000, 13300,

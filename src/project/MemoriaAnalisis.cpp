@@ -4,6 +4,7 @@
 // every tenth of the beam, all read from the sampled diagrams.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "project/MemoriaTexto.h"
 
@@ -126,7 +127,7 @@ std::vector<FiguraDiagrama> Diagramas(const Proyecto& p) {
     G.y = Serie(e, e.DiagGiro, sg);
     if (env) {
         G.yMax = Serie(e, v.GiroMax, sg);
-        G.yMin = Serie(e, v.GiroMax, -sg);
+        G.yMin = Serie(e, v.GiroMin, sg);
     }
     G.marcas = {Marca(x.GiroMax, ConSigno(e.GiroMax, e.DiagGiro[Estacion(e, x.GiroMax)]) * sg,
                       "|θ|_{máx} = " + Cifras(e.GiroMax) + " rad en x = " + F2(x.GiroMax) + " m")};
@@ -139,7 +140,7 @@ std::vector<FiguraDiagrama> Diagramas(const Proyecto& p) {
     F.y = Serie(e, e.DiagFlecha, sf);
     if (env) {
         F.yMax = Serie(e, v.FlechaMax, sf);
-        F.yMin = Serie(e, v.FlechaMax, -sf);
+        F.yMin = Serie(e, v.FlechaMin, sf);
     }
     F.marcas = {Marca(
         x.FlechaMax, ConSigno(e.FlechaMax, e.DiagFlecha[Estacion(e, x.FlechaMax)]) * sf,
@@ -206,6 +207,13 @@ void Extremos(const EstadoProyecto& e, Redactor& r) {
         "de la estación, a su "
         "izquierda; x es la abscisa de la primera estación que lo alcanza.");
     if (!e.AlternanciaViva && !e.AvisoAlternancia.empty()) r.Nota(e.AvisoAlternancia);
+    if (e.Envolvente.tramoNegativo) {
+        const ZonasVivas& z = e.Envolvente.vivasTramoNegativo;
+        const bool viva = z[0] || z[1] || z[2];
+        r.Texto((viva ? "Con carga viva en " + Disposicion(z) : std::string("Sin carga viva")) +
+                ", todo el tramo entre apoyos queda con momento negativo: el acero superior debe "
+                "correr sobre todo el tramo.");
+    }
 }
 
 void Decimos(const EstadoProyecto& e, Redactor& r) {
@@ -268,6 +276,20 @@ void Analisis(const Proyecto& p, Redactor& r) {
                {"K", Dato(e.DistK), F3(q.R2Factorizada), F3(q.R2Servicio)}};
     r.Tabla(std::move(t));
     r.Nota("Reacciones positivas hacia arriba, con el peso propio incluido.");
+    if (q.envolvente) {
+        r.Texto(
+            "Reacciones factorizadas extremas con la carga viva de cada zona (vuelo izquierdo, "
+            "tramo, vuelo derecho) presente o ausente; la columna siguiente a cada valor dice "
+            "en qué zonas actúa la carga viva.");
+        TablaMemoria x;
+        x.encabezado = {"Apoyo", "Máxima (Tn)", "Carga viva en", "Mínima (Tn)", "Carga viva en"};
+        x.numerica = {false, true, false, true, false};
+        for (const auto& [nombre, a] : {std::pair{"J", &q.J}, std::pair{"K", &q.K}}) {
+            x.filas.push_back({nombre, F3(a->max), Disposicion(a->vivasMax), F3(a->min),
+                               Disposicion(a->vivasMin)});
+        }
+        r.Tabla(std::move(x));
+    }
 
     Extremos(e, r);
 

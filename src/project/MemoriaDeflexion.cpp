@@ -1,6 +1,7 @@
 // The part "Deflexiones" of the report: cracked and effective inertia of
 // both sections, the effective deflection, the long-term factor for uses 3
 // and 4, and the check against the admissible deflection.
+#include "design/Deflexion.h"
 #include "project/MemoriaTexto.h"
 
 namespace korvex::memoria {
@@ -142,41 +143,65 @@ void Inercias::Seccion(const PasoInercia& i, bool positivo) {
             Ie);
 }
 
+// The zone's name with its extent on the beam ("voladizo derecho, de x = 6.5
+// a x = 8 m").
+std::string Zona(const EstadoProyecto& e, const PasoZonaDeflexion& z) {
+    std::string desde = "0", hasta = Dato(e.DistJ);
+    if (z.zona == kTramo) {
+        desde = Dato(e.DistJ);
+        hasta = Dato(e.DistK);
+    } else if (z.zona == kVueloDerecho) {
+        desde = Dato(e.DistK);
+        hasta = Dato(e.LuzViga);
+    }
+    return std::string(NombreZona(z.zona)) + ", de x = " + desde + " a x = " + hasta + " m";
+}
+
 void Flecha(const Proyecto& p, const PasoDeflexion& d, Redactor& r) {
     const EstadoProyecto& e = p.estado;
+    const bool vuelos = d.zonas.size() > 1;
     r.Apartado("Flecha efectiva");
-    r.Texto("El análisis da la flecha de servicio multiplicada por la inercia, |δ·I|_{máx} = " +
-            Cifras(d.FlechaMax) + " " + kM5 + " (x = " + F2(e.Posiciones.FlechaMax) +
-            " m); la flecha de cada sección es ese valor dividido por su inercia efectiva.");
-    if (d.positiva.calculado && e.MomentoPosMax != 0) {
-        r.Paso("Flecha con la inercia de la sección de momento positivo",
-               "δ_{+} = |δ·I|_{máx} / I_{e+}",
-               Cifras(d.FlechaMax) + " / " + Cifras(d.positiva.Ie * kCm4AM4, 5),
-               Cifras(d.deltaPos) + " m");
+    r.Texto(std::string("El análisis da la flecha de servicio multiplicada por la inercia, δ·I") +
+            (e.AlternanciaViva ? " (envolvente de la carga viva alternada)" : "") +
+            (vuelos ? ". Cada zona (vuelos y tramo entre apoyos) se controla por separado con "
+                      "su mayor |δ·I|"
+                    : "; su mayor valor") +
+            ", dividido por la inercia efectiva de cada sección; la flecha es el mayor de los "
+            "dos resultados.");
+    const double Iepos = d.positiva.Ie * kCm4AM4, Ieneg = d.negativa.Ie * kCm4AM4;  // m4
+    for (const PasoZonaDeflexion& z : d.zonas) {
+        if (vuelos) r.Texto("Zona: " + Zona(e, z) + ".");
+        r.Paso("Mayor flecha por inercia de la zona", "|δ·I|_{máx}", "",
+               Cifras(z.FlechaMax) + " " + kM5 + " en x = " + F2(z.x) + " m");
+        if (d.positiva.calculado && e.MomentoPosMax != 0) {
+            r.Paso("Flecha con la inercia de la sección de momento positivo",
+                   "δ_{+} = |δ·I|_{máx} / I_{e+}", Cifras(z.FlechaMax) + " / " + Cifras(Iepos, 5),
+                   Cifras(z.deltaPos) + " m");
+        }
+        if (d.negativa.calculado && e.MomentoNegMax != 0) {
+            r.Paso("Flecha con la inercia de la sección de momento negativo",
+                   "δ_{−} = |δ·I|_{máx} / I_{e−}", Cifras(z.FlechaMax) + " / " + Cifras(Ieneg, 5),
+                   Cifras(z.deltaNeg) + " m");
+        }
+        r.Paso("Flecha efectiva", "δ = máx(δ_{+}, δ_{−})",
+               "máx(" + Cifras(z.deltaPos) + ", " + Cifras(z.deltaNeg) + ")",
+               Cifras(z.FlechaEfectiva) + " m");
     }
-    if (d.negativa.calculado && e.MomentoNegMax != 0) {
-        r.Paso("Flecha con la inercia de la sección de momento negativo",
-               "δ_{−} = |δ·I|_{máx} / I_{e−}",
-               Cifras(d.FlechaMax) + " / " + Cifras(d.negativa.Ie * kCm4AM4, 5),
-               Cifras(d.deltaNeg) + " m");
-    }
-    r.Paso("Flecha efectiva", "δ = máx(δ_{+}, δ_{−})",
-           "máx(" + Cifras(d.deltaPos) + ", " + Cifras(d.deltaNeg) + ")",
-           Cifras(d.FlechaEfectiva) + " m");
 }
 
 void Control(const Proyecto& p, const PasoDeflexion& d, Redactor& r) {
     const EstadoProyecto& e = p.estado;
+    const bool vuelos = d.zonas.size() > 1;
     r.Apartado("Control de la deflexión");
     if (d.uso < 1 || d.uso > 4) {
         r.Texto("Sin uso del elemento elegido: no se compara la deflexión con un límite.");
         return;
     }
     const std::string razon = General(d.relacionLuz);
-    r.Texto("Uso " + std::to_string(d.uso) + ": " + kUsos[d.uso] + ". Límite L/" + razon + ".");
-    r.Paso("Deflexión admisible", "δ_{adm} = L / " + razon, Dato(e.LuzViga) + " / " + razon,
-           Cifras(d.limite) + " m (" + F3(d.limiteMostrado) + " m en pantalla)");
-    std::string simbolo = "δ ≤ δ_{adm}";
+    r.Texto("Uso " + std::to_string(d.uso) + ": " + kUsos[d.uso] + ". Límite l/" + razon +
+            (vuelos ? ", con l la luz entre apoyos para el tramo y el doble de su longitud "
+                      "para cada voladizo (un voladizo cuenta como medio tramo)."
+                    : ", con l la luz entre apoyos."));
     if (d.largoPlazo) {
         r.Texto(
             "Usos 3 y 4: se compara la deflexión a largo plazo. Acero de compresión de la "
@@ -189,19 +214,35 @@ void Control(const Proyecto& p, const PasoDeflexion& d, Redactor& r) {
                Cifras(d.rhoCompresion));
         r.Paso("Factor de largo plazo", "λ = 2 / (1 + 50 ρ')",
                "2 / (1 + 50 × " + Cifras(d.rhoCompresion) + ")", Cifras(d.lambda));
-        r.Paso("Deflexión a largo plazo", "δ_{lp} = λ δ",
-               Cifras(d.lambda) + " × " + Cifras(d.FlechaEfectiva),
-               Cifras(d.FlechaComparada) + " m");
-        simbolo = "δ_{lp} ≤ δ_{adm}";
     }
-    r.Comprobacion("Deflexión dentro del límite", simbolo,
-                   Cifras(d.FlechaComparada) + (d.excede ? " > " : " ≤ ") + Cifras(d.limite) + " m",
-                   !d.excede);
-    if (d.excede) {
-        r.Texto(
-            "El elemento sobrepasa la deflexión máxima estipulada por el Código ACI (American "
-            "Concrete Institute).");
+    const std::string simbolo = d.largoPlazo ? "δ_{lp} ≤ δ_{adm}" : "δ ≤ δ_{adm}";
+    for (const PasoZonaDeflexion& z : d.zonas) {
+        if (vuelos) r.Texto("Zona: " + Zona(e, z) + ".");
+        const std::string l = Dato(z.luzReferencia);
+        r.Paso("Luz de referencia",
+               z.zona == kTramo ? "l = K − J" : "l = 2 × longitud del voladizo",
+               z.zona == kTramo ? Dato(e.DistK) + " − " + Dato(e.DistJ) : "2 × " + Dato(z.longitud),
+               l + " m");
+        r.Paso("Deflexión admisible", "δ_{adm} = l / " + razon, l + " / " + razon,
+               Cifras(z.limite) + " m");
+        if (d.largoPlazo) {
+            r.Paso("Deflexión a largo plazo", "δ_{lp} = λ δ",
+                   Cifras(d.lambda) + " × " + Cifras(z.FlechaEfectiva),
+                   Cifras(z.FlechaComparada) + " m");
+        }
+        r.Comprobacion(
+            "Deflexión dentro del límite", simbolo,
+            Cifras(z.FlechaComparada) + (z.excede ? " > " : " ≤ ") + Cifras(z.limite) + " m",
+            !z.excede);
     }
+    if (vuelos && d.gobierna >= 0 && d.gobierna < static_cast<int>(d.zonas.size())) {
+        const PasoZonaDeflexion& g = d.zonas[static_cast<std::size_t>(d.gobierna)];
+        r.Texto(std::string("Gobierna el ") + NombreZona(g.zona) +
+                ", con la mayor relación entre la deflexión y su límite: " +
+                Cifras(g.FlechaComparada) + " m frente a " + Cifras(g.limite) +
+                " m (admisible redondeada a milímetros: " + F3(d.limiteMostrado) + " m).");
+    }
+    if (d.excede) r.Texto(MensajeDeflexion(d.zonas).texto + ".");
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ const std::set<std::string> kExtremos = Palabras(
     "FlechaMax");
 const std::set<std::string> kTextos = Palabras(
     "calculado mensajes TipoViga txtEstribos varillas puntos PosicionExtremos alternancia "
-    "envolvente pasos avisoAlternancia");
+    "envolvente pasos avisoAlternancia reacciones deflexiones");
 
 class Korvex : public ::testing::Test {
   protected:
@@ -85,7 +85,7 @@ void CumpleElContrato(const json& j, bool diagramas) {
     // After a calculation: the envelope of the live-load arrangements and the
     // record of the steps (what the design left); the notice only when needed.
     if (j["calculado"] == true) {
-        claves.insert({"envolvente", "pasos"});
+        claves.insert({"envolvente", "pasos", "reacciones", "deflexiones"});
         EXPECT_EQ(j["pasos"]["flexionPos"]["As"], j["AsTraccionPos"]);
         EXPECT_EQ(j["pasos"]["flexionNeg"]["As"], j["AsTraccionNeg"]);
         EXPECT_EQ(j["pasos"]["cortante"]["texto"], j["txtEstribos"]);
@@ -98,6 +98,35 @@ void CumpleElContrato(const json& j, bool diagramas) {
             EXPECT_TRUE(x["valor"].is_number() && x["x"].is_number()) << nombre;
             ASSERT_EQ(x["vivas"].size(), 3u) << nombre;
             for (const auto& v : x["vivas"]) EXPECT_TRUE(v.is_boolean()) << nombre;
+        }
+        // Each support's factored reaction over the arrangements holds the
+        // all-loaded one; each zone's deflection check, the governing zone's
+        // limit rounded as shown.
+        const auto& r = j["reacciones"];
+        EXPECT_EQ(Claves(r), Palabras("J K"));
+        for (const auto& [apoyo, x] : r.items()) {
+            EXPECT_EQ(Claves(x), Palabras("max min vivasMax vivasMin")) << apoyo;
+            EXPECT_EQ(x["vivasMax"].size(), 3u);
+            EXPECT_EQ(x["vivasMin"].size(), 3u);
+        }
+        EXPECT_GE(r["J"]["max"], j["pasos"]["reacciones"]["R1Factorizada"]);
+        EXPECT_LE(r["K"]["min"], j["pasos"]["reacciones"]["R2Factorizada"]);
+        const auto& z = j["deflexiones"];
+        ASSERT_TRUE(z.is_array());
+        std::vector<std::string> nombres;
+        for (const auto& x : z) {
+            EXPECT_EQ(Claves(x), Palabras("zona longitud luzReferencia flecha admisible cumple"));
+            EXPECT_EQ(x["cumple"], x["flecha"].get<double>() <= x["admisible"].get<double>());
+            nombres.push_back(x["zona"]);
+        }
+        const bool izquierdo = j["DistJ"].get<double>() > 0;
+        const bool derecho = j["DistK"].get<double>() < j["LuzViga"].get<double>();
+        if (!z.empty()) {
+            std::vector<std::string> esperados;
+            if (izquierdo) esperados.push_back("voladizo izquierdo");
+            esperados.push_back("tramo");
+            if (derecho) esperados.push_back("voladizo derecho");
+            EXPECT_EQ(nombres, esperados);
         }
     }
     if (j.contains("avisoAlternancia")) {
@@ -132,7 +161,8 @@ TEST_F(Korvex, ContratoDelJsonEnLosEjemplos) {
                                       "EnvolventeCortanteMin EnvolventeMomentoMax "
                                       "EnvolventeMomentoMin EnvolventeMomentoServicioMax "
                                       "EnvolventeMomentoServicioMin EnvolventeGiroMax "
-                                      "EnvolventeFlechaMax"));
+                                      "EnvolventeGiroMin EnvolventeFlechaMax "
+                                      "EnvolventeFlechaMin"));
         for (const auto& [k, v] : g.items()) {
             EXPECT_EQ(v.size(), d["NumEstaciones"].get<std::size_t>()) << k;
         }

@@ -136,13 +136,32 @@ void DibujarCurvas(const EstadoProyecto& e, Lienzo* sup, Lienzo* inf, bool momen
     } else {
         const float kg = static_cast<float>(kAltura) / NoCero(e.GiroMax);
         const float kf = static_cast<float>(kAltura) / NoCero(e.FlechaMax);
+        // The envelope's largest and smallest rotation and deflection as
+        // outlines; the scales are the envelope's largest magnitudes.
+        const bool envolvente = ConEnvolvente(e);
+        const EnvolventeViva& env = e.Envolvente;
         QVector<QPointF> flecha = {{X1, Y1 - Muestra(e.DiagFlecha, 0) * kf}};
+        QVector<QPointF> gMax, gMin, fMax = flecha, fMin = flecha;
         for (float x = 0; x <= W && i < muestras; x += s) {
             ++i;
             sup->Linea({X1 + x, Y1}, {X1 + x, Y1 - Muestra(e.DiagGiro, i) * kg}, kColorSuperior);
             flecha.append({X1 + x + s, Y1 - Muestra(e.DiagFlecha, i) * kf});
+            if (envolvente && i <= e.NumEstaciones) {
+                gMax.append({X1 + x, Y1 - Muestra(env.GiroMax, i) * kg});
+                gMin.append({X1 + x, Y1 - Muestra(env.GiroMin, i) * kg});
+                fMax.append({X1 + x + s, Y1 - Muestra(env.FlechaMax, i) * kf});
+                fMin.append({X1 + x + s, Y1 - Muestra(env.FlechaMin, i) * kf});
+            }
         }
         inf->Polilinea(flecha, kColorInferior);
+        if (envolvente) {
+            for (const auto* c : {&gMax, &gMin}) {
+                sup->Polilinea(*c, kColorEnvolvente, kGrosorEnvolvente);
+            }
+            for (const auto* c : {&fMax, &fMin}) {
+                inf->Polilinea(*c, kColorEnvolvente, kGrosorEnvolvente);
+            }
+        }
     }
     MarcarExtremos(e, sup, inf, momentos);
 }

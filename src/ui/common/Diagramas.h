@@ -3,9 +3,9 @@
 // kLineaX2 on the zero axis at kLineaY, one vertical hatch line per sampled
 // centimetre (shear, moment, rotation) or the deflection line, the largest
 // value kAlturaMaxima twips from the axis, and a small circle where the
-// sampling met each extreme. With the live-load arrangements on, the shear
-// and moment boxes also draw the envelope's upper and lower curves as
-// outlines, and the circles mark the envelope's extremes where they occur.
+// sampling met each extreme. With the live-load arrangements on, the boxes
+// also draw the envelope's upper and lower curves as outlines, and the
+// circles mark the envelope's extremes where they occur.
 // Used by the main window and by the report, which always pastes shear and
 // moment whatever the main window shows.
 #pragma once

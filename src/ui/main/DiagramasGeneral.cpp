@@ -4,6 +4,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QToolTip>
+#include <algorithm>
 #include <cmath>
 
 #include "design/Deflexion.h"
@@ -72,19 +73,30 @@ void frmGeneral::DibujarDiagramas() {
         lblMn->setText(Q(texto::Formato(e.MomentoNegMax, "###,##0.00")));
         lblMmaxn->setText("Mmax:");
         lblMmaxp->setText("Mmax:");
-        DeflexionAdmisible = korvex::DeflexionAdmisible(L, uso);
+        DeflexionAdmisible = DeflexionAdmisibleGobernante(e, uso);
         lblMp->setText(Q(texto::Formato(e.MomentoPosMax, "###,##0.00")));
         pct1->setToolTip("Dibujo a escala del Diagrama de Cortante");
         pct2->setToolTip("Dibujo a escala del Diagrama de Momento");
     } else {
         for (QLabel* l : {lblQmaxp, lblQp, lblQmaxn, lblQn}) l->setVisible(false);
-        lblMmaxn->setText(QString::fromUtf8("Deflexión máxima:"));
-        pct2->Colocar(lblMn, 1300, pct2->ArribaTwips(lblMn));
+        // The governing zone (largest ratio of deflection to limit), named
+        // when the beam has cantilevers; each value stands after its title.
+        const PasoZonaDeflexion* zona = ZonaGobernante(e);
+        const QString nombre = zona && e.Pasos.deflexion.zonas.size() > 1
+                                   ? QString(" (%1)").arg(NombreZona(zona->zona))
+                                   : QString();
+        auto colocar = [this](QLabel* titulo, QLabel* valor, double izquierda) {
+            titulo->adjustSize();
+            const double fin = pct2->ATwips(QPointF(titulo->x() + titulo->width(), 0)).x();
+            pct2->Colocar(valor, std::max(izquierda, fin + 60), pct2->ArribaTwips(valor));
+        };
+        lblMmaxn->setText(QString::fromUtf8("Deflexión máxima%1:").arg(nombre));
+        colocar(lblMmaxn, lblMn, 1300);
         // The deflection the check compared with the limit.
         lblMn->setText(Q(texto::Formato(FlechaLargoPlazo(e, uso), "###,##0.000")));
-        lblMmaxp->setText(QString::fromUtf8("Deflexión máxima admisible:"));
-        pct2->Colocar(lblMp, 2000, pct2->ArribaTwips(lblMp));
-        DeflexionAdmisible = korvex::DeflexionAdmisible(L, uso);
+        lblMmaxp->setText(QString::fromUtf8("Deflexión máxima admisible%1:").arg(nombre));
+        colocar(lblMmaxp, lblMp, 2000);
+        DeflexionAdmisible = DeflexionAdmisibleGobernante(e, uso);
         lblMp->setText(Q(texto::Formato(DeflexionAdmisible, "###,##0.000")));
         pct1->setToolTip("Dibujo a escala del Diagrama de Giros");
         pct2->setToolTip("Dibujo a escala del Diagrama de Deflexiones");
@@ -131,9 +143,12 @@ QString frmGeneral::Lectura(const Lienzo* caja, double xTwips) const {
         return abscisa + QString::fromUtf8("θ = ") +
                Q(texto::FormatoGeneral(Muestra(e.DiagGiro, i))) + " rad";
     }
-    // The deflection line scaled to the maximum shown in lblMn.
+    // The deflection line in m: deflection x inertia times the factor of the
+    // governing zone's deflection (lambda / Ie, the same in every zone).
+    const PasoZonaDeflexion* zona = ZonaGobernante(e);
     const float flecha = FlechaLargoPlazo(e, ProyectoActual().materiales.UsoDeflexion);
-    const double escala = e.FlechaMax != 0 ? flecha / e.FlechaMax : 0.0;
+    const float referencia = zona ? zona->FlechaMax : e.FlechaMax;
+    const double escala = referencia != 0 ? flecha / referencia : 0.0;
     return abscisa + QString::fromUtf8("δ = ") +
            Q(texto::Formato(Muestra(e.DiagFlecha, i) * escala, "###,##0.000")) + " m";
 }

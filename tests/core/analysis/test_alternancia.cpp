@@ -95,8 +95,10 @@ TEST(Alternancia, LaEnvolventeContieneLaVigaCargadaEnteraYEnLuzSimpleEsElla) {
             ASSERT_GE(v.MomentoMax[k], e.DiagMomento[k]);
             ASSERT_LE(v.ServicioMin[k], e.DiagMomentoServicio[k]);
             ASSERT_GE(v.ServicioMax[k], e.DiagMomentoServicio[k]);
-            ASSERT_GE(v.GiroMax[k], std::fabs(e.DiagGiro[k]));
-            ASSERT_GE(v.FlechaMax[k], std::fabs(e.DiagFlecha[k]));
+            ASSERT_LE(v.GiroMin[k], e.DiagGiro[k]);
+            ASSERT_GE(v.GiroMax[k], e.DiagGiro[k]);
+            ASSERT_LE(v.FlechaMin[k], e.DiagFlecha[k]);
+            ASSERT_GE(v.FlechaMax[k], e.DiagFlecha[k]);
         }
         const ExtremosEnvolvente& x = v.Extremos;
         EXPECT_GE(x.MomentoPosMax.valor, e.MomentoPosMax);
@@ -111,12 +113,105 @@ TEST(Alternancia, LaEnvolventeContieneLaVigaCargadaEnteraYEnLuzSimpleEsElla) {
         EXPECT_NEAR(x.CortanteMin.valor, e.CortanteMin, tol);
         EXPECT_NEAR(x.FlechaMax.valor, e.FlechaMax, 1e-6f * e.FlechaMax);
         EXPECT_NEAR(x.GiroMax.valor, e.GiroMax, 1e-6f * e.GiroMax);
+        // Downward loads on a simple span deflect it to one side only: the
+        // envelope's deflection is the all-loaded one and the live load off,
+        // on the same side (never the sag mirrored upward).
         for (int k = 1; k <= e.NumEstaciones; ++k) {
             ASSERT_NEAR(v.MomentoMin[k], e.DiagMomento[k], tol);
-            ASSERT_NEAR(v.FlechaMax[k], std::fabs(e.DiagFlecha[k]), 1e-6f * e.FlechaMax);
+            const float f = e.DiagFlecha[k], ftol = 1e-6f * e.FlechaMax;
+            ASSERT_NEAR(f <= 0 ? v.FlechaMin[k] : v.FlechaMax[k], f, ftol);
+            ASSERT_GE(v.FlechaMax[k] * v.FlechaMin[k], -ftol * ftol);
         }
         EXPECT_EQ(AvisoAlternancia(e), "");
     }
+}
+
+// Simple span of 6 m, no self weight, dead 2 Tn/m and live 1 Tn/m over it.
+// Service rotation q (L^3 - 6 L x^2 + 4 x^3) / (24 EI) has one sign on each
+// half whatever q, so the arrangements give q = 3 (all loaded) and q = 2
+// (live off): the envelope is the all-loaded rotation and 2/3 of it, on the
+// same side, and likewise the deflection; nothing is mirrored.
+TEST(Alternancia, GirosYFlechasDeUnaLuzSimpleSinReflejo) {
+    EstadoProyecto e =
+        Viga(6, 0, 6, {Distribuida(0, 6, 2, 2, kMuerta), Distribuida(0, 6, 1, 1, kViva)}, 0, 2e6f,
+             0.005f);
+    Calculos_Diagramas(e);
+    const EnvolventeViva& v = e.Envolvente;
+    const double EI = 2e6 * 0.005;  // Tn.m2
+    // End rotation q L^3 / (24 EI), midspan deflection x I 5 q L^4 / (384 E).
+    EXPECT_NEAR(std::fabs(e.DiagGiro[1]), 3 * 216 / (24 * EI), 1e-7);
+    EXPECT_NEAR(e.FlechaMax, 5 * 3 * 1296 / (384 * 2e6), 1e-9);
+    for (int k = 1; k <= e.NumEstaciones; ++k) {
+        const double g = e.DiagGiro[k], f = e.DiagFlecha[k];
+        const double gTol = 1e-6 * 3 * 216 / (24 * EI), fTol = 1e-6 * e.FlechaMax;
+        ASSERT_NEAR(g > 0 ? v.GiroMax[k] : v.GiroMin[k], g, gTol) << k;
+        ASSERT_NEAR(g > 0 ? v.GiroMin[k] : v.GiroMax[k], g * 2 / 3, gTol) << k;
+        ASSERT_NEAR(f > 0 ? v.FlechaMax[k] : v.FlechaMin[k], f, fTol) << k;
+        ASSERT_NEAR(f > 0 ? v.FlechaMin[k] : v.FlechaMax[k], f * 2 / 3, fTol) << k;
+    }
+    EXPECT_FALSE(v.tramoNegativo);
+}
+
+// The worked beam of VigaConDosVuelosResueltaAMano, factored: dead 2.8 Tn/m
+// over 8 m gives 11.2 Tn at each support. Live 1.7 Tn/m on the left
+// cantilever alone: 2.55 Tn at x = 0.75, R_K = 2.55 (0.75 - 1.5) / 5 = -0.3825,
+// R_J = 2.55 + 0.3825 = 2.9325; on the span alone 8.5 Tn, 4.25 at each; on
+// the right cantilever the mirror of the left. So R_J max = 11.2 + 2.9325 +
+// 4.25 = 18.3825 with live on the left cantilever and the span, R_J min =
+// 11.2 - 0.3825 = 10.8175 with live on the right cantilever alone; K mirrored.
+// All loaded: 11.2 + 2.9325 + 4.25 - 0.3825 = 18.0 at each.
+TEST(Alternancia, ReaccionesExtremasDeUnaVigaConDosVuelos) {
+    EstadoProyecto e =
+        Viga(8, 1.5f, 6.5f, {Distribuida(0, 8, 2, 2, kMuerta), Distribuida(0, 8, 1, 1, kViva)});
+    Calculos_Diagramas(e);
+    const PasoReacciones& r = e.Pasos.reacciones;
+    ASSERT_TRUE(r.envolvente);
+    // Single loads and factors: 1e-6 Tn.
+    EXPECT_NEAR(r.R1Factorizada, 18.0, 1e-6);
+    EXPECT_NEAR(r.J.max, 18.3825, 1e-6);
+    EXPECT_EQ(r.J.vivasMax, (ZonasVivas{true, true, false}));
+    EXPECT_NEAR(r.J.min, 10.8175, 1e-6);
+    EXPECT_EQ(r.J.vivasMin, (ZonasVivas{false, false, true}));
+    EXPECT_NEAR(r.K.max, 18.3825, 1e-6);
+    EXPECT_EQ(r.K.vivasMax, (ZonasVivas{false, true, true}));
+    EXPECT_NEAR(r.K.min, 10.8175, 1e-6);
+    EXPECT_EQ(r.K.vivasMin, (ZonasVivas{true, false, false}));
+    // Without live load the extremes are the reactions themselves.
+    EstadoProyecto m = Viga(8, 1.5f, 6.5f, {Distribuida(0, 8, 2, 2, kMuerta)});
+    Calculos_Diagramas(m);
+    EXPECT_EQ(m.Pasos.reacciones.J.max, m.Pasos.reacciones.R1Factorizada);
+    EXPECT_EQ(m.Pasos.reacciones.K.min, m.Pasos.reacciones.R2Factorizada);
+    EXPECT_EQ(m.Pasos.reacciones.J.vivasMax, (ZonasVivas{false, false, false}));
+}
+
+// Supports at 1.5 and 6.5 of an 8 m beam, no self weight, factored loads.
+// (a) Live 10 Tn at both tips: 1.7 x 10 x 1.5 = 25.5 Tn.m hogging over the
+//     whole span, against 1.4 x 0.5 x 25 / 8 = 2.19 of sagging from a dead
+//     0.5 Tn/m: the all-loaded beam hogs everywhere between the supports.
+// (b) Dead 10 Tn at the tips (21 Tn.m hogging) and live 5 Tn/m on the span
+//     (1.7 x 5 x 25 / 8 = 26.56 sagging at midspan): loaded, the middle sags;
+//     with the live load off the span hogs all over.
+TEST(Alternancia, TramoEnteroEnMomentoNegativo) {
+    EstadoProyecto a = Viga(
+        8, 1.5f, 6.5f,
+        {Puntual(0, 10, kViva), Puntual(8, 10, kViva), Distribuida(0, 8, 0.5f, 0.5f, kMuerta)});
+    Calculos_Diagramas(a);
+    EXPECT_TRUE(a.Envolvente.tramoNegativo);
+    EXPECT_EQ(a.Envolvente.vivasTramoNegativo, (ZonasVivas{true, false, true}));
+
+    EstadoProyecto b =
+        Viga(8, 1.5f, 6.5f,
+             {Puntual(0, 10, kMuerta), Puntual(8, 10, kMuerta), Distribuida(1.5f, 5, 5, 5, kViva)});
+    Calculos_Diagramas(b);
+    EXPECT_GT(b.MomentoPosMax, 5.0f);
+    EXPECT_TRUE(b.Envolvente.tramoNegativo);
+    EXPECT_EQ(b.Envolvente.vivasTramoNegativo, (ZonasVivas{false, false, false}));
+
+    // A light tip load leaves the span sagging in every arrangement.
+    EstadoProyecto c =
+        Viga(8, 1.5f, 6.5f, {Puntual(0, 1, kViva), Distribuida(1.5f, 5, 5, 5, kMuerta)});
+    Calculos_Diagramas(c);
+    EXPECT_FALSE(c.Envolvente.tramoNegativo);
 }
 
 // On beams with cantilevers the beam seen from its other end (downward loads)

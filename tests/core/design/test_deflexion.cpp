@@ -1,7 +1,10 @@
 // Effective inertia, deflection and its check, the whole design and its checks.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "Casos.h"
 #include "analysis/Calculos_Diagramas.h"
@@ -107,7 +110,10 @@ TEST(FlechaEfectiva, SignosSinMomentoNoAportan) {
     c.e.DiagMomentoServicio = {0, 2, 8, 5, 0};  // sagging only
     c.e.MomentoPosMax = 11;
     c.e.MomentoNegMax = -1;  // a factored hogging moment without a service one
-    c.e.FlechaMax = 3e-5f;   // m5
+    c.e.LuzViga = c.e.DistK = 0.03f;
+    c.e.NumEstaciones = 4;
+    c.e.DiagX = {0, 0, 0.01f, 0.02f, 0.03f};
+    c.e.DiagFlecha = {0, 0, -3e-5f, -1e-5f, 0};  // m5
     InerciasEfectivas(c.e, c.s, c.m);
     EXPECT_EQ(c.e.InerciaEfectivaNeg, 0);
     const double Ie = InerciaEfectiva(c.e, c.s, c.m, true, 8).Ie / 1e8;
@@ -174,6 +180,37 @@ TEST(CheckBaseDeflex, LimitesPorUsoYRhoPrimaDeLaSeccionConMasAceroDeCompresion) 
     EXPECT_EQ(DeflexionAdmisible(6, 0), 0.0f);
 }
 
+// The warning names the zones beyond their limits; a beam without cantilevers
+// keeps the beam's own text.
+TEST(CheckBaseDeflex, AvisoQueNombraLasZonas) {
+    auto zonas = [](std::initializer_list<std::pair<int, bool>> z) {
+        std::vector<PasoZonaDeflexion> v;
+        for (auto [zona, excede] : z) {
+            PasoZonaDeflexion x;
+            x.zona = zona;
+            x.excede = excede;
+            v.push_back(x);
+        }
+        return v;
+    };
+    const std::string cola =
+        " la deflexión máxima estipulada por el Código ACI (American Concrete Institute)";
+    const std::pair<std::vector<PasoZonaDeflexion>, std::string> casos[] = {
+        {zonas({{kTramo, true}}), "El elemento sobrepasa" + cola},
+        {zonas({{kTramo, true}, {kVueloDerecho, false}}), "El tramo entre apoyos sobrepasa" + cola},
+        {zonas({{kVueloIzquierdo, false}, {kTramo, false}, {kVueloDerecho, true}}),
+         "El voladizo derecho sobrepasa" + cola},
+        {zonas({{kVueloIzquierdo, true}, {kTramo, true}, {kVueloDerecho, true}}),
+         "El voladizo izquierdo, el tramo entre apoyos y el voladizo derecho sobrepasan" + cola},
+    };
+    for (const auto& [z, texto] : casos) {
+        const Mensaje m = MensajeDeflexion(z);
+        EXPECT_EQ(m.texto, texto);
+        EXPECT_EQ(m.titulo, kAviso.titulo);
+        EXPECT_EQ(m.estilo, kAviso.estilo);
+    }
+}
+
 // A b x h section (cover 5) on a simple span L (m) under w (Tn/m, "Otros") and
 // its self weight, sampled as the calculation does (Ec from f'c = 210).
 Caso VigaUniforme(float b, float h, float L, float w) {
@@ -197,7 +234,7 @@ TEST(DisenarViga, VigaDeSeisMetrosYFallaPorCortanteQueSigueConVarillasYDeflexion
     EXPECT_NEAR(c.e.AsTraccionPos, 7.06, 0.01);  // the flexural design takes the analysed moment
 
     f.e.CortanteMaxAbs = 80;  // Tn
-    f.e.FlechaMax *= 50;
+    for (float& v : f.e.DiagFlecha) v *= 50;
     f.e.Varillas[0][0] = 7;
     f.m.UsoDeflexion = 3;
     InterfazRegistro ui2;

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "comun/Vigas.h"
+#include "design/Deflexion.h"
 #include "project/Calculo.h"
 #include "project/ConsultaPunto.h"
 
@@ -195,6 +196,107 @@ TEST(AlternanciaEnElCalculo, VigaTConVuelosDelEjemplo) {
     EXPECT_EQ(e.MomentoNegMax, a.MomentoNegMax);            // the hogging is the all-loaded one
     EXPECT_LT(e.InerciaEfectivaPos, a.InerciaEfectivaPos);  // a larger service moment
     EXPECT_EQ(e.DiagMomento, a.DiagMomento);                // the diagrams stay all loaded
+}
+
+// ejemplos/viga_t_vuelos.kvx, use 3, arrangements on. L = 8, J = 1.5, K = 6.5;
+// T 60/10/25/40: A = 1600 cm2, w = 0.384 Tn/m; E = 151000 sqrt(210) =
+// 2188197.89 Tn/m2. Service deflection x inertia, Y = E I y (Tn.m3), by
+// superposition: the 5 m span simply supported with its hogging end moments,
+// each cantilever a rigid rotation plus a fixed cantilever (w u^2 (6a^2 -
+// 4au + u^2)/24, P u^2 (3a - u)/6). Permanent (2.384 Tn/m, 3 Tn at 8, +2 at
+// 4, -1.5 at 3): Y(0) = -0.072375, Y(8) = -8.309875. Live on the left
+// cantilever (1 Tn/m and 3 Tn at 0): Y(0) = -18.0703, Y(8) = -7.03125; on the
+// span: +7.8125 at both tips, -8.138 at midspan; on the right: Y(0) =
+// -1.40625, Y(8) = -3.44531. Largest |Y|/E of each zone over the 8
+// arrangements (checked by a numeric double integration of M, 1e-7):
+//   left  8.93381e-6 m5 at x = 0, live on both cantilevers;
+//   span  4.85728e-6 m5 at x = 3.967, live on the span alone;
+//   right 8.58535e-6 m5 at x = 8 (8.52136e-6 at the last station, 7.990088:
+//         the Single stations stop short of the tip), both cantilevers.
+// Reference lengths 2 x 1.5 = 3, 5, 3 m; L/480 limits 0.00625, 0.0104167,
+// 0.00625 m. The same Ie and lambda divide every zone, so the ratios follow
+// |Y|/l: 2.978e-6, 0.971e-6, 2.840e-6: the left cantilever governs, and with
+// Ie = 168,430 cm4 and lambda = 2 its 0.01061 m exceeds 0.00625 m (so does
+// the right one); the span passes. The whole-beam check of 8/480 = 0.0167 m
+// passed both cantilevers.
+TEST(DeflexionPorZonas, EjemploConVuelosContraElCalculoAMano) {
+    Proyecto p;
+    p.materiales.UsoDeflexion = 3;
+    InterfazRegistro ui;
+    ASSERT_TRUE(AbrirProyecto(Ejemplo("viga_t_vuelos.kvx"), p, ui, {}, true).calculo.calculado);
+    const PasoDeflexion& d = p.estado.Pasos.deflexion;
+    ASSERT_EQ(d.zonas.size(), 3u);
+    const struct {
+        int zona;
+        float longitud, referencia;
+        double limite, FlechaMax, x;
+        bool excede;
+    } esperadas[] = {{kVueloIzquierdo, 1.5f, 3, 0.00625, 8.93381e-6, 0, true},
+                     {kTramo, 5, 5, 0.0104167, 4.85728e-6, 3.97, false},
+                     {kVueloDerecho, 1.5f, 3, 0.00625, 8.52136e-6, 7.99, true}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const PasoZonaDeflexion& z = d.zonas[i];
+        const auto& x = esperadas[i];
+        SCOPED_TRACE(NombreZona(x.zona));
+        EXPECT_EQ(z.zona, x.zona);
+        EXPECT_FLOAT_EQ(z.longitud, x.longitud);
+        EXPECT_FLOAT_EQ(z.luzReferencia, x.referencia);
+        EXPECT_NEAR(z.limite, x.limite, 1e-7);
+        EXPECT_NEAR(z.FlechaMax, x.FlechaMax, 1e-5 * x.FlechaMax);
+        EXPECT_NEAR(z.x, x.x, 0.006);
+        EXPECT_EQ(z.excede, x.excede);
+    }
+    EXPECT_EQ(d.gobierna, 0);
+    EXPECT_NEAR(d.lambda, 2, 1e-6);
+    EXPECT_NEAR(d.positiva.Ie, 168430, 5);
+    EXPECT_NEAR(d.FlechaComparada, 2 * 8.93381e-6 / 168430e-8, 2e-6);
+    EXPECT_EQ(p.estado.FlechaEfectiva, d.zonas[0].FlechaEfectiva);
+    EXPECT_FLOAT_EQ(DeflexionAdmisibleGobernante(p.estado, 3), 0.006f);  // 0.00625 as shown
+    ASSERT_FALSE(ui.mensajes.empty());
+    EXPECT_EQ(ui.mensajes.back().texto,
+              "El voladizo izquierdo y el voladizo derecho sobrepasan la deflexión máxima "
+              "estipulada por el Código ACI (American Concrete Institute)");
+}
+
+// Without cantilevers the span is the whole beam: every use gives the beam's
+// limit L / ratio, the one zone's deflection and today's warning text.
+TEST(DeflexionPorZonas, SinVuelosLaVigaEntera) {
+    int excedidos = 0;
+    for (const float factor : {1.0f, 1.6f}) {  // the example, then its loads 1.6 times
+        for (int uso = 1; uso <= 4; ++uso) {
+            SCOPED_TRACE(testing::Message() << "cargas x " << factor << " uso " << uso);
+            Proyecto p;
+            InterfazRegistro ui;
+            ASSERT_TRUE(AbrirProyecto(Ejemplo("viga_rectangular.kvx"), p, ui).calculo.calculado);
+            for (Carga& c : p.estado.Cargas) {
+                c.P1 *= factor;
+                c.P2 *= factor;
+            }
+            p.materiales.UsoDeflexion = uso;
+            ui.mensajes.clear();
+            ASSERT_TRUE(RecalcularAbierto(p, ui).calculado);
+            const EstadoProyecto& e = p.estado;
+            const PasoDeflexion& d = e.Pasos.deflexion;
+            ASSERT_EQ(d.zonas.size(), 1u);
+            const double razon[] = {0, 180, 360, 480, 240};
+            EXPECT_EQ(d.zonas[0].zona, kTramo);
+            EXPECT_EQ(d.zonas[0].luzReferencia, e.LuzViga);
+            EXPECT_EQ(d.limite, e.LuzViga / razon[uso]);
+            EXPECT_EQ(d.zonas[0].FlechaMax, e.FlechaMax);
+            EXPECT_EQ(DeflexionAdmisibleGobernante(e, uso), DeflexionAdmisible(e.LuzViga, uso));
+            const float esperada =
+                uso >= 3 ? e.LambdaDeflexion * e.FlechaEfectiva : e.FlechaEfectiva;
+            EXPECT_EQ(d.FlechaComparada, esperada);
+            const bool excede = esperada > e.LuzViga / razon[uso];
+            EXPECT_EQ(d.excede, excede);
+            excedidos += excede;
+            int avisos = 0;
+            for (const Mensaje& m : ui.mensajes) avisos += m == MensajeDeflexion();
+            EXPECT_EQ(avisos, excede ? 1 : 0);
+        }
+    }
+    EXPECT_GT(excedidos, 0);  // both outcomes were seen
+    EXPECT_LT(excedidos, 8);
 }
 
 }  // namespace

@@ -98,6 +98,18 @@ PasosCalculo RegistroT() {
         std::tuple(3, 480, 8.0 / 480, 0.017f);
     std::tie(d.largoPlazo, d.lambda, d.FlechaComparada, d.excede) =
         std::tuple(true, 1.97f, 0.02423f, true);
+    // The three zones of the example: 1.5 m cantilevers (l = 3 m) and the 5 m span.
+    auto zona = [](int z, float largo, float l, float delta, float lp, bool excede) {
+        PasoZonaDeflexion x;
+        std::tie(x.zona, x.longitud, x.luzReferencia, x.FlechaEfectiva, x.FlechaComparada) =
+            std::tuple(z, largo, l, delta, lp);
+        std::tie(x.limite, x.excede) = std::tuple(l / 480.0, excede);
+        return x;
+    };
+    d.zonas = {zona(kVueloIzquierdo, 1.5f, 3, 0.0123f, 0.02423f, true),
+               zona(kTramo, 5, 5, 0.005f, 0.00985f, false),
+               zona(kVueloDerecho, 1.5f, 3, 0.004f, 0.00788f, true)};
+    d.gobierna = 0;
 
     s.avisos = {{"Primer aviso", "La viga falla", kEstiloInformacion},
                 {"Segundo aviso", "Advertencia", kEstiloInformacion}};
@@ -139,8 +151,13 @@ TEST(MemoriaDeCalculo, PartesEnElOrdenDelDisenoConLosNumerosDelRegistro) {
              "enteros).",
              "= 251,234 cm4 = 0.0025123 m4",
              "máx(0, 0) = 0.0123 m",
-             "8 / 480 = 0.01667 m (0.017 m en pantalla)",
+             "2 × 1.5 = 3 m",
+             "3 / 480 = 0.00625 m",
              "1.97 × 0.0123 = 0.02423 m",
+             "6.5 − 1.5 = 5 m",
+             "5 / 480 = 0.01042 m",
+             "El voladizo izquierdo y el voladizo derecho sobrepasan la deflexión máxima "
+             "estipulada por el Código ACI (American Concrete Institute).",
          }) {
         EXPECT_GE(Donde(t, paso, true), 0) << paso;
     }
@@ -156,6 +173,7 @@ TEST(MemoriaDeCalculo, PartesEnElOrdenDelDisenoConLosNumerosDelRegistro) {
         {"Rn ≤ 0.425", Veredicto::Cumple},   {"Rn ≤ 0.425", Veredicto::Cumple},
         {"Rnw ≤ 0.425", Veredicto::Cumple},  {"Vs ≤ Vs,máx", Veredicto::Cumple},
         {"s ≤ smáx", Veredicto::Cumple},     {"φMn ≥ Mu", Veredicto::NoCumple},
+        {"δlp ≤ δadm", Veredicto::NoCumple}, {"δlp ≤ δadm", Veredicto::Cumple},
         {"δlp ≤ δadm", Veredicto::NoCumple},
     };
     EXPECT_EQ(veredictos, esperados);

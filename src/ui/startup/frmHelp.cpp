@@ -94,7 +94,9 @@ ya hay resultados, al cambiarla se calcula de nuevo.</li>
 después de definir la sección.</li>
 <li><b>Control de Deflexiones</b>: el uso de la viga (azotea o entrepiso,
 con o sin elementos no estructurales ligados), que fija la deflexión
-admisible.</li>
+admisible. Cada zona se compara con su propia luz: el tramo con la distancia
+entre apoyos y cada vuelo con el doble de su longitud; los rótulos de
+deflexión muestran la zona que gobierna y la nombran.</li>
 <li><b>Alternar carga viva (envolvente)</b>: con la casilla marcada, el
 programa prueba la carga viva en cada zona de la viga (vuelo izquierdo,
 tramo, vuelo derecho) cargada o no, y diseña el acero, los estribos y la
@@ -126,8 +128,8 @@ número de varillas de cuatro diámetros que la cubren.</p>
 Deformaciones</b>; los dos diagramas se dibujan a escala con sus valores
 extremos. Al pasar el ratón sobre un diagrama, la barra de estado muestra la
 abscisa y el valor en ese punto.</p>
-<p>Con <b>Alternar carga viva</b>, los diagramas de cortante y momento
-muestran además, en línea azul, las curvas superior e inferior de la
+<p>Con <b>Alternar carga viva</b>, los diagramas (cortante y momento, giros y
+deflexiones) muestran además, en línea azul, las curvas superior e inferior de la
 envolvente de todas las disposiciones; los círculos rojos marcan los
 extremos de la envolvente donde ocurren, y la barra de estado añade la
 envolvente en ese punto (“envolvente: mínimo a máximo”).</p>

@@ -268,17 +268,61 @@ TEST(MemoriaDeCalculo, DatosYAnalisisTomadosDelEstado) {
               std::tuple(F2(e.DiagX[401]), F2(e.DiagCortante[401]), F2(-e.DiagMomento[401]),
                          F2(-e.Envolvente.MomentoMin[401])));
 
+    // Each support's factored reaction over the arrangements, worked by hand
+    // in the deflection-by-zone test of the calculation workflow: J 25.923 with
+    // live on the left cantilever and the span, 11.728 on the right alone.
+    EXPECT_GE(Donde(t, "J | 25.923 | vuelo izquierdo, tramo | 11.728 | vuelo derecho"), 0);
+    EXPECT_GE(Donde(t, "K | 25.973 | tramo, vuelo derecho | 16.878 | vuelo izquierdo"), 0);
+
+    // Every figure's envelope holds its all-loaded curve, each side in its
+    // own sign (no mirrored rotation or deflection).
     ASSERT_EQ(figuras.size(), 4u);
     for (const FiguraDiagrama* f : figuras) {
         EXPECT_EQ(f->x.size(), static_cast<std::size_t>(e.NumEstaciones)) << f->titulo;
-        EXPECT_EQ(f->yMax.size(), f->x.size()) << f->titulo;
+        ASSERT_EQ(f->yMax.size(), f->x.size()) << f->titulo;
+        ASSERT_EQ(f->yMin.size(), f->x.size()) << f->titulo;
+        for (std::size_t k = 0; k < f->x.size(); ++k) {
+            ASSERT_LE(f->yMin[k], f->y[k]) << f->titulo << " " << k;
+            ASSERT_GE(f->yMax[k], f->y[k]) << f->titulo << " " << k;
+        }
     }
+    // At x = 4 (hand values of that test, m5): permanent -1.13726e-6, live on
+    // the left cantilever +4.01658e-6, on the span -3.71905e-6, on the right
+    // +0.80332e-6. Highest: both cantilevers, 3.68264e-6 upward; lowest: the
+    // span, -4.85631e-6 (axis in 10^-6 m5).
+    EXPECT_NEAR(figuras[3]->yMax[400], 3.68264, 2e-4);
+    EXPECT_NEAR(figuras[3]->yMin[400], -4.85631, 2e-4);
     EXPECT_DOUBLE_EQ(figuras[1]->y[100], -e.DiagMomento[101]);
     EXPECT_TRUE(figuras[1]->positivoAbajo);
     EXPECT_EQ(figuras[1]->marcas[0].x, e.Posiciones.MomentoPosMax);
 
     // Without a calculation there is nothing to report.
     EXPECT_TRUE(ConstruirMemoria(Proyecto{}).empty());
+}
+
+// Live loads of 10 Tn at both tips of an 8 m beam on supports at 1.5 and
+// 6.5: 1.7 x 10 x 1.5 = 25.5 Tn.m of hogging over the span against 1.4 x 0.5
+// x 25 / 8 = 2.19 Tn.m of sagging from a dead 0.5 Tn/m (plus the self weight,
+// 1.4 x 0.3 x 25 / 8 = 1.31): the whole span hogs with everything loaded.
+TEST(MemoriaDeCalculo, TramoEnteroEnMomentoNegativo) {
+    using pruebas::Puntual;
+    using pruebas::Uniforme;
+    Proyecto p = pruebas::Rectangular(
+        8, 25, 50,
+        {Puntual(0, 10, kViva, 8), Puntual(8, 10, kViva, 8), Uniforme(0, 8, 0.5f, kMuerta, 8)},
+        1.5f, 6.5f);
+    InterfazRegistro ui;
+    ASSERT_TRUE(RealizarCalculos(p, ui).calculado);
+    const std::string frase =
+        "Con carga viva en vuelo izquierdo, vuelo derecho, todo el tramo entre apoyos queda con "
+        "momento negativo: el acero superior debe correr sobre todo el tramo.";
+    EXPECT_GE(Donde(pruebas::TextosMemoria(ConstruirMemoria(p), " | "), frase), 0);
+    // Live load on the span alone: with it or without it (the self weight
+    // sags the span 1.4 x 0.3 x 25 / 8 = 1.31 against 0.47 over the
+    // supports) the middle of the span sags.
+    Proyecto q = pruebas::Rectangular(8, 25, 50, {Uniforme(1.5f, 5, 2, kViva, 8)}, 1.5f, 6.5f);
+    ASSERT_TRUE(RealizarCalculos(q, ui).calculado);
+    EXPECT_LT(Donde(pruebas::TextosMemoria(ConstruirMemoria(q), " | "), "todo el tramo"), 0);
 }
 
 }  // namespace

@@ -198,6 +198,14 @@ TEST(Alternancia, TramoEnteroEnMomentoNegativo) {
     Calculos_Diagramas(a);
     EXPECT_TRUE(a.Envolvente.tramoNegativo);
     EXPECT_EQ(a.Envolvente.vivasTramoNegativo, (ZonasVivas{true, false, true}));
+    // A moment of -2 Tn.m at the right tip sags the end of that cantilever;
+    // the span still hogs (25.5 - 2 over K), and only the span counts.
+    EstadoProyecto d = a;
+    AgregarCarga(d, Momento(8, -2, kMuerta));
+    Calculos_Diagramas(d);
+    ASSERT_GT(d.MomentoPosMax, 1.0f);
+    ASSERT_GT(d.Posiciones.MomentoPosMax, 6.5f);
+    EXPECT_TRUE(d.Envolvente.tramoNegativo);
 
     EstadoProyecto b =
         Viga(8, 1.5f, 6.5f,

@@ -211,6 +211,34 @@ TEST(CheckBaseDeflex, AvisoQueNombraLasZonas) {
     }
 }
 
+// An 8 m span with a 1 m right cantilever, use 2 (l/360): the span's 0.020 m
+// is 0.90 of 8/360 = 0.0222 m, the cantilever's 0.006 m is 1.08 of its
+// 2 x 1/360 = 0.00556 m. The cantilever governs although it deflects less;
+// its deflection is the one shown, and only it is named.
+TEST(CheckBaseDeflex, GobiernaLaMayorRelacionNoLaMayorFlecha) {
+    Caso c = Rect(30, 51, 5);
+    c.e.LuzViga = 9;
+    c.e.DistK = 8;
+    c.m.UsoDeflexion = 2;
+    PasoZonaDeflexion tramo, vuelo;
+    std::tie(tramo.zona, tramo.luzReferencia, tramo.FlechaEfectiva) = std::tuple(kTramo, 8, 0.02f);
+    std::tie(vuelo.zona, vuelo.luzReferencia, vuelo.FlechaEfectiva) =
+        std::tuple(kVueloDerecho, 2, 0.006f);
+    c.e.Pasos.deflexion.zonas = {tramo, vuelo};
+    c.e.FlechaEfectiva = 0.02f;
+    InterfazRegistro ui;
+    Check_base_Deflex(c.e, c.s, c.m, ui);
+    const PasoDeflexion& d = c.e.Pasos.deflexion;
+    EXPECT_EQ(d.gobierna, 1);
+    EXPECT_EQ(c.e.FlechaEfectiva, 0.006f);
+    EXPECT_NEAR(d.limite, 2 / 360.0, 1e-12);
+    EXPECT_FALSE(d.zonas[0].excede);
+    EXPECT_TRUE(d.zonas[1].excede && d.excede);
+    EXPECT_FLOAT_EQ(DeflexionAdmisibleGobernante(c.e, 2), 0.006f);  // 0.00556 as shown
+    ASSERT_EQ(ui.mensajes.size(), 1u);
+    EXPECT_EQ(ui.mensajes[0].texto.substr(0, 29), "El voladizo derecho sobrepasa");
+}
+
 // A b x h section (cover 5) on a simple span L (m) under w (Tn/m, "Otros") and
 // its self weight, sampled as the calculation does (Ec from f'c = 210).
 Caso VigaUniforme(float b, float h, float L, float w) {

@@ -227,8 +227,11 @@ void frmGeneral::ControlesIniciales() {
     mnuArchivoSalvarcomo->setEnabled(false);
     mnuArchivoImprimir->setEnabled(false);
     mnuArchivoMemoria->setEnabled(false);
-    // The reset clears the arrangements option and its notice.
-    chkAlternancia->setChecked(ProyectoActual().estado.AlternanciaViva);
+    // A new project designs for the worst live-load arrangement: the option
+    // on in the project, then on the box (which then changes nothing more),
+    // and no notice.
+    ProyectoActual().estado.AlternanciaViva = true;
+    chkAlternancia->setChecked(true);
     MostrarAviso();
     lblTipo->setText("Tipo de Viga: ");
     lblB->setText("b: ");

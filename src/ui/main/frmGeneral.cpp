@@ -135,7 +135,8 @@ void frmGeneral::CrearControles() {
     chkAlternancia->setObjectName("chkAlternancia");
     chkAlternancia->setToolTip(QString::fromUtf8(
         "Diseña para la peor disposición de la carga viva en el tramo y en los vuelos: "
-        "cortante, momentos, acero, estribos y deflexión de la envolvente"));
+        "cortante, momentos, acero, estribos y deflexión de la envolvente. Marcada en un "
+        "proyecto nuevo; un proyecto abierto toma el valor de su archivo"));
 
     lblDatos = Etiqueta("lblDatos", "Datos Generales", centro);
     QFont negrita = lblDatos->font();

@@ -28,6 +28,10 @@
 // next calculation; saving stays available. An opening, New and the reset
 // forget the calculated data.
 //
+// A new project (at start without a file, New, the reset) designs for the
+// worst live-load arrangement: the option starts ticked. An opened project
+// takes the file's value.
+//
 // The window's code lies in seven files: frmGeneral.cpp (controls, menus,
 // toolbar), AvisosGeneral.cpp (what the other windows announce, the section
 // shown), CalculoGeneral.cpp (field checks, the calculation and the

@@ -1,5 +1,6 @@
 // Results out of date: after a calculation every change of the data greys
-// the results and withholds printing until the next calculation.
+// the results and withholds printing until the next calculation; the
+// live-load arrangements option of a new project and of an opened one.
 #include <functional>
 
 #include "comun/Ayudas.h"
@@ -224,6 +225,57 @@ TEST_F(Resultados, AbrirNuevoYReiniciarQuitanLaMarca) {
         Lienzo* caja = g->pct2;
         EXPECT_GT(Fondo(caja), 230) << "no veil";
     }
+}
+
+// A new project designs for the worst arrangement of the live load; a file
+// decides for itself (without the option record: off), and a new project is
+// no change to be saved.
+TEST_F(Resultados, AlternanciaMarcadaEnUnProyectoNuevoYLaDelArchivoAlAbrir) {
+    const Mensaje nuevo{"Esta seguro de que desea abrir un archivo nuevo ?!?", "Documento Nuevo",
+                        kEstiloPregunta};
+    const struct {
+        const char* cuando;
+        std::function<void()> hacer;
+    } nuevos[] = {{"al iniciar", [] {}},
+                  {"tras Nuevo", [&] { g->mnuArchivoNuevo->trigger(); }},
+                  {"tras Reiniciar", [&] { QTest::mouseClick(g->cmdReiniciar2, Qt::LeftButton); }}};
+    for (const auto& n : nuevos) {
+        SCOPED_TRACE(n.cuando);
+        // A file without the option record first (at start: none yet).
+        if (std::string(n.cuando) != "al iniciar") {
+            ASSERT_TRUE(Abrir("viga_t_vuelos.kvx"));
+            EXPECT_FALSE(g->chkAlternancia->isChecked());
+            EXPECT_FALSE(ProyectoActual().estado.AlternanciaViva);
+            EXPECT_FALSE(g->lblAlternancia->isHidden()) << "its notice: designed without it";
+        }
+        Mensajes::Limpiar();
+        n.hacer();
+        EXPECT_TRUE(g->chkAlternancia->isChecked());
+        EXPECT_TRUE(ProyectoActual().estado.AlternanciaViva);
+        EXPECT_FALSE(g->Cambiado());
+        ProcesarEventos();
+        EXPECT_EQ(g->windowTitle().toStdString(), frmGeneral::kTitulo);
+        // Opening then asks nothing about saving: only New's own question.
+        ASSERT_TRUE(g->AbrirOtro(QString::fromStdString(Ejemplo("viga_rectangular.kvx"))));
+        const std::vector<Mensaje> preguntas = std::string(n.cuando) == "tras Nuevo"
+                                                   ? std::vector<Mensaje>{nuevo}
+                                                   : std::vector<Mensaje>{};
+        EXPECT_EQ(Mensajes::Registrados(), preguntas);
+        EXPECT_FALSE(g->chkAlternancia->isChecked()) << "the file's value";
+        g->mnuArchivoNuevo->trigger();
+    }
+
+    // A new project calculated: live load over a beam with two cantilevers
+    // is designed for its worst arrangement, so there is no notice; unticked,
+    // the notice says an arrangement governs.
+    Proyecto& p = ProyectoActual();
+    PonerSeccion(p, kVigaRect, "30", "60");
+    PonerViga(p.estado, 8, {Uniforme(0, 8, 2, kViva, 8)}, 1.5f, 6.5f);
+    g->cmdCalculos_Click();
+    ASSERT_EQ(g->Estado(), frmGeneral::EstadoVentana::Calculado);
+    EXPECT_TRUE(g->lblAlternancia->isHidden());
+    g->chkAlternancia->click();
+    EXPECT_FALSE(g->lblAlternancia->isHidden());
 }
 
 }  // namespace

@@ -215,7 +215,8 @@ void frmGeneral::CrearControles() {
     pct2 = caja("pct2");
 
     // Labels inside the boxes, twips of the box. Titles at the left, values
-    // from 480 (the baseline start), the (+) side above the axis, (-) below.
+    // from 480 (the baseline start), the (+) side above the axis, (-) below;
+    // the moment box's signs follow the diagram chosen (ColocarSignos).
     auto dentro = [](Lienzo* l, const char* nombre, const QString& texto, double x, double y) {
         QLabel* e = Etiqueta(nombre, texto, l);
         l->Colocar(e, x, y);
@@ -400,6 +401,7 @@ void frmGeneral::Conectar() {
     connect(chkAlternancia, &QCheckBox::toggled, this, &frmGeneral::chkAlternancia_Click);
     connect(cmdCalculos, &QPushButton::clicked, this, &frmGeneral::cmdCalculos_Click);
     connect(optMomCor, &QRadioButton::clicked, this, &frmGeneral::optMomCor_Click);
+    connect(optMomCor, &QRadioButton::toggled, this, &frmGeneral::ColocarSignos);
     connect(optGirDef, &QRadioButton::clicked, this, &frmGeneral::optGirDef_Click);
     connect(cmdUsos, &QPushButton::clicked, this, &frmGeneral::cmdUsos_Click);
     connect(cmdVarillas, &QPushButton::clicked, this, &frmGeneral::cmdVarillas_Click);

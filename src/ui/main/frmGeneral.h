@@ -35,8 +35,8 @@
 // The window's code lies in seven files: frmGeneral.cpp (controls, menus,
 // toolbar), AvisosGeneral.cpp (what the other windows announce, the section
 // shown), CalculoGeneral.cpp (field checks, the calculation and the
-// live-load arrangements option), DiagramasGeneral.cpp (plots and the
-// read-out under the mouse), ArchivoGeneral.cpp (open, save,
+// live-load arrangements option), DiagramasGeneral.cpp (plots, their sign
+// labels and the read-out under the mouse), ArchivoGeneral.cpp (open, save,
 // the calculation report, New, the reset and the start state),
 // CambiosGeneral.cpp (the project's file, its changes, the title, the
 // question to save and the results out of date) and RecientesGeneral.cpp
@@ -240,6 +240,8 @@ class frmGeneral : public QMainWindow {
     // opening of a project.
     void Calcular(bool abierto);
     void Titulos();
+    // The sign labels of the lower box on the side where each sign is drawn.
+    void ColocarSignos();
     // The start state of the window's own controls (part of the reset).
     void ControlesIniciales();
     // The notice of the arrangements from the project's state.

@@ -242,6 +242,53 @@ TEST_F(General, DiagramasNulosYAEscalaConSusSignosYLecturas) {
     EXPECT_TRUE(g->lblMn->text().startsWith("-"));
 }
 
+// The sign labels stand where each sign is drawn. A beam with a cantilever:
+// sagging in the span, hogging over the support; the shear's (+) where the
+// positive shear is hatched, the moment's (+) below the axis with the sagging
+// moment and its (-) above with the hogging one. Rotations and deflections
+// keep the lower box's (+) above the axis; New chooses the moment again.
+TEST_F(General, SignosDeCadaDiagramaDelLadoDondeSeDibujan) {
+    // Side of a label or of the hatch line at x (m): 1 below the axis, -1 above.
+    auto lado = [](const Lienzo* caja, const QLabel* l) {
+        const double eje = caja->APixeles({0, diagrama::kLineaY}).y();
+        const QRect r = l->geometry();
+        return r.top() > eje ? 1 : r.bottom() < eje ? -1 : 0;
+    };
+    auto dibujo = [](const Lienzo* caja, const QColor& c, double x) {
+        const double h = Alturas(caja, c).at(static_cast<std::size_t>(std::lround(x * 100)));
+        return h < 0 ? 1 : h > 0 ? -1 : 0;
+    };
+    Calcular(8, {Uniforme(0, 6, 4, kMuerta, 8), Puntual(8, 3, kOtros, 8)}, 0, 6);
+    const PosicionExtremos& x = ProyectoActual().estado.Posiciones;
+    const struct {
+        const char *diagrama, *signo;
+        const Lienzo* caja;
+        const QLabel* etiqueta;
+        QColor color;
+        double donde;
+        int esperado;
+    } signos[] = {{"V", "(+)", g->pct1, g->lblPos, kSuperior, x.CortanteMax, -1},
+                  {"V", "(-)", g->pct1, g->lblNeg, kSuperior, x.CortanteMin, 1},
+                  {"M", "(+)", g->pct2, g->lblPos2, kInferior, x.MomentoPosMax, 1},
+                  {"M", "(-)", g->pct2, g->lblNeg2, kInferior, x.MomentoNegMax, -1}};
+    for (const auto& s : signos) {
+        SCOPED_TRACE(std::string(s.diagrama) + s.signo);
+        EXPECT_EQ(s.etiqueta->text(), s.signo);
+        EXPECT_EQ(lado(s.caja, s.etiqueta), s.esperado);
+        EXPECT_EQ(dibujo(s.caja, s.color, s.donde), s.esperado);
+    }
+    g->optGirDef->click();
+    EXPECT_EQ(lado(g->pct2, g->lblPos2), -1);
+    EXPECT_EQ(lado(g->pct2, g->lblNeg2), 1);
+    EXPECT_EQ(lado(g->pct1, g->lblPos), -1);
+    g->optMomCor->click();
+    EXPECT_EQ(lado(g->pct2, g->lblPos2), 1);
+    g->optGirDef->click();
+    g->mnuArchivoNuevo->trigger();
+    EXPECT_EQ(lado(g->pct2, g->lblPos2), 1);
+    EXPECT_EQ(lado(g->pct2, g->lblNeg2), -1);
+}
+
 // ---- The windows against the headless command ---------------------------
 
 // A beam as entered: use, section key and field texts, stirrup, span, loads.

@@ -53,4 +53,12 @@ bool Cambiado(const DatosProyecto& b, const Proyecto& p) {
     return n > 0 && !std::equal(b.Cargas.begin(), b.Cargas.end(), e.Cargas.begin() + 1);
 }
 
+DatosCalculados DatosCalculadosDe(const Proyecto& p) {
+    return {DatosDe(p), p.materiales.UsoDeflexion};
+}
+
+bool Desactualizado(const DatosCalculados& c, const Proyecto& p) {
+    return c.UsoDeflexion != p.materiales.UsoDeflexion || Cambiado(c.datos, p);
+}
+
 }  // namespace korvex

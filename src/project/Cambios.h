@@ -10,6 +10,12 @@
 // (worked out from the four texts), the state of the load window's controls
 // (which load type is chosen), and the deflection-use category (the file does
 // not keep it).
+//
+// The results of a calculation are out of date while the data they were
+// calculated with differ from the project's: the same data and, besides, the
+// deflection-use category, which the deflection check and the admissible
+// deflection read. Data brought back to the calculated values make the
+// results current again.
 #pragma once
 
 #include <string>
@@ -35,5 +41,19 @@ DatosProyecto DatosDe(const Proyecto& p);
 // Whether the data of `p` differ from `base` (compared in place: no copy of
 // the load table).
 bool Cambiado(const DatosProyecto& base, const Proyecto& p);
+
+// The data a calculation's results follow.
+struct DatosCalculados {
+    DatosProyecto datos;
+    int UsoDeflexion = 1;  // deflection-use category 1..4 (0: none chosen)
+
+    bool operator==(const DatosCalculados&) const = default;
+};
+
+// The data of `p` at the end of a calculation.
+DatosCalculados DatosCalculadosDe(const Proyecto& p);
+
+// Whether the data of `p` differ from those the results were calculated with.
+bool Desactualizado(const DatosCalculados& calculados, const Proyecto& p);
 
 }  // namespace korvex

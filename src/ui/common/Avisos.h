@@ -26,6 +26,11 @@ class Avisos : public QObject {
     // The load table was emptied: by deleting its only load, or by the load
     // window's reset (`reinicio`), which also withdraws the diagram choice.
     void CargasVaciadas(bool reinicio);
+    // The load table changed while the load window is up: a load added,
+    // modified or deleted, or the table emptied.
+    void CargasCambiadas();
+    // The deflection-use dialog chose another category.
+    void UsoCambiado();
 };
 
 }  // namespace korvex::ui

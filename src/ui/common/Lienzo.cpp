@@ -112,6 +112,12 @@ void Lienzo::Limpiar() {
     update();
 }
 
+void Lienzo::Atenuar(bool si) {
+    if (atenuado_ == si) return;
+    atenuado_ = si;
+    update();
+}
+
 QRectF Lienzo::Destino(const QRectF& caja) const {
     if (!proporcional_ || ancho_ <= 0 || alto_ <= 0) return caja;
     const double escala = std::min(caja.width() / ancho_, caja.height() / alto_);
@@ -262,6 +268,8 @@ void Lienzo::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::Base));
     Pintar(p, QRectF(rect()));
+    // The veil: white turns mid grey and the colours of the curves fade.
+    if (atenuado_) p.fillRect(rect(), QColor(160, 160, 160, 150));
     p.setPen(palette().color(QPalette::Mid));
     p.setBrush(Qt::NoBrush);
     p.drawRect(rect().adjusted(0, 0, -1, -1));

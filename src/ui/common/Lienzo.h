@@ -79,6 +79,11 @@ class Lienzo : public QWidget {
     void Limpiar();
     const std::vector<Primitiva>& Primitivas() const { return primitivas_; }
 
+    // A grey veil over the box on the screen (a drawing out of date); the
+    // primitives and Pintar() are not touched.
+    void Atenuar(bool si);
+    bool Atenuado() const { return atenuado_; }
+
     // Replays the image into `destino` (device coordinates of `p`).
     void Pintar(QPainter& p, const QRectF& destino) const;
 
@@ -114,6 +119,7 @@ class Lienzo : public QWidget {
 
     double ancho_, alto_;
     bool proporcional_ = false;
+    bool atenuado_ = false;
     std::vector<Primitiva> primitivas_;
     QHash<const QWidget*, QPointF> hijos_;
 };

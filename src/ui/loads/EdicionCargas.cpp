@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
+#include "ui/common/Avisos.h"
 #include "ui/common/Eventos.h"
 #include "ui/common/Registro.h"
 #include "ui/loads/Campos.h"
@@ -75,6 +76,7 @@ void frmCargas::ModificarCarga() {
     Llenar_Tabla();
     LimpiarCroquis();
     DibujarCargas();
+    emit Avisos::Instancia().CargasCambiadas();
 }
 
 void frmCargas::TerminarEdicion() {

@@ -110,6 +110,7 @@ void frmCargas::cmdAnadir_Click() {
 
     Llenar_Tabla();
     DibujarCargas();
+    emit Avisos::Instancia().CargasCambiadas();
 }
 
 void frmCargas::Llenar_Tabla() {
@@ -155,6 +156,7 @@ void frmCargas::cmdBorrar_Click() {
         txtJ->setText("0");
         txtK->setText("0");
         emit Avisos::Instancia().CargasVaciadas(false);
+        emit Avisos::Instancia().CargasCambiadas();
         return;
     }
     const int r = grid->currentRow();
@@ -164,6 +166,7 @@ void frmCargas::cmdBorrar_Click() {
     txtA->setFocus(Qt::OtherFocusReason);
     LimpiarCroquis();
     DibujarCargas();
+    emit Avisos::Instancia().CargasCambiadas();
 }
 
 void frmCargas::cmdReiniciar_Click() {
@@ -173,6 +176,7 @@ void frmCargas::cmdReiniciar_Click() {
     txtL->setFocus(Qt::OtherFocusReason);
     optDistribuida->setChecked(true);
     emit Avisos::Instancia().CargasVaciadas(true);
+    emit Avisos::Instancia().CargasCambiadas();
 }
 
 void frmCargas::ReiniciarDesdeGeneral() {

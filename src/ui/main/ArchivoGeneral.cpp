@@ -1,7 +1,7 @@
 // frmGeneral: opening and saving projects through the file dialogs "Abrir"
 // and "Guardar" (filter "Korvex (*.kvx)", extension kvx added when missing),
-// the calculation report to a PDF, New with its questions, and the reset of
-// the whole program.
+// the calculation report to a PDF, New with its questions, the reset of the
+// whole program and the start state of the window's controls.
 //
 // The dialogs start in the folder of the last file opened or written, kept
 // with QSettings, else the user's documents folder; "Guardar" proposes the
@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -149,6 +150,9 @@ bool frmGeneral::AbrirArchivo(const QString& archivo) {
 }
 
 void frmGeneral::ProyectoAbierto() {
+    // Another project: the results on screen are compared with nothing until
+    // its own calculation has run.
+    FijarCalculados(false);
     const Proyecto& p = ProyectoActual();
     const Materiales m = p.materiales;  // each text written back updates the project
     txtFc->setText(Q(m.txtFc));
@@ -203,6 +207,7 @@ void frmGeneral::Reiniciar() {
     PBar->setValue(0);
     if (frmCargas* c = Registro::Instancia().SiExiste<frmCargas>()) c->ReiniciarDesdeGeneral();
     ControlesIniciales();
+    FijarCalculados(false);
     // The section's four fields (its stored dimensions keep their values).
     if (frmSeccion* s = Registro::Instancia().SiExiste<frmSeccion>()) s->VaciarCampos();
     p.seccion.txtB.clear();
@@ -211,6 +216,54 @@ void frmGeneral::Reiniciar() {
     p.seccion.txtHw.clear();
     // A new project, without a file.
     FijarArchivo({});
+}
+
+// ---- Start state ----------------------------------------------------------
+
+void frmGeneral::ControlesIniciales() {
+    for (int r = 1; r <= 2; ++r) {
+        for (int c = 1; c <= 2; ++c) EscribirCelda(grdAcero, r, c, "");
+    }
+    mnuArchivoSalvarcomo->setEnabled(false);
+    mnuArchivoImprimir->setEnabled(false);
+    mnuArchivoMemoria->setEnabled(false);
+    // A new project designs for the worst live-load arrangement: the option
+    // on in the project, then on the box (which then changes nothing more),
+    // and no notice.
+    ProyectoActual().estado.AlternanciaViva = true;
+    chkAlternancia->setChecked(true);
+    MostrarAviso();
+    lblTipo->setText("Tipo de Viga: ");
+    lblB->setText("b: ");
+    lblH->setText("h: ");
+    lblbw->setText("bw: ");
+    lblhw->setText("hw: ");
+    lblbw->setVisible(false);
+    lblhw->setVisible(false);
+    optMomCor->setChecked(true);
+    lbl1->setText(kEscala);
+    lbl2->setText(kEscala);
+    lblMmaxn->setText("Mmax:");
+    lblMmaxp->setText("Mmax:");
+    lblQmaxp->setText("Qmax:");
+    lblQmaxn->setText("Qmax:");
+    for (QLabel* l : {lblQmaxp, lblQmaxn, lblQp, lblQn}) l->setVisible(true);
+    optMomCor->setEnabled(false);
+    optGirDef->setEnabled(false);
+    txtEstribos->clear();
+    for (const char* clave : {"Cargas", "Imprimir", "Salvar"}) Boton(clave)->setEnabled(false);
+    LimpiarDiagramas();
+    cmdCalculos->setEnabled(false);
+    cmdVarillas->setEnabled(false);
+}
+
+frmGeneral::EstadoVentana frmGeneral::Estado() const {
+    // Results on screen, current or greyed while out of date.
+    const bool resultados = cmdVarillas->isEnabled() || Desactualizado();
+    if (mnuArchivoSalvarcomo->isEnabled() && optMomCor->isEnabled() && resultados) {
+        return EstadoVentana::Calculado;
+    }
+    return cmdCalculos->isEnabled() ? EstadoVentana::Listo : EstadoVentana::Inicio;
 }
 
 }  // namespace korvex::ui

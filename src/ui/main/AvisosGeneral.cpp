@@ -40,6 +40,9 @@ void frmGeneral::CargasAceptadas(bool calculable) {
 }
 
 void frmGeneral::CargasVaciadas(bool reinicio) {
+    // The diagrams and extremes go: the results stay out of date until the
+    // next calculation, whatever the loads become.
+    if (calculados_) borrados_ = true;
     LimpiarDiagramas();
     if (reinicio) {
         optMomCor->setEnabled(false);

@@ -140,6 +140,9 @@ void frmGeneral::Calcular(bool abierto) {
                 Boton("Imprimir")->setEnabled(true);
                 mnuArchivoSalvarcomo->setEnabled(true);
                 mnuArchivoImprimir->setEnabled(true);
+                // Complete: the results follow the data as they stand, also
+                // under the code warnings that may still be shown.
+                FijarCalculados(true);
                 break;
             default:
                 break;
@@ -147,6 +150,8 @@ void frmGeneral::Calcular(bool abierto) {
         PBar->setValue(ValorBarra(etapa));
         PBar->repaint();
     };
+    // A calculation refused or not run leaves the results and their mark as
+    // they were.
     if (abierto) {
         RecalcularAbierto(p, Adaptador(), etapa);
     } else {

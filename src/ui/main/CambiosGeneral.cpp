@@ -3,11 +3,29 @@
 // ("Korvex 2000 v1.0 - viga.kvx"), with "*" while the data changed since the
 // file was opened or saved; without a file it is the caption alone. Closing,
 // New and opening another project first ask whether to save the changes.
+//
+// The results on screen are out of date while the data differ from those of
+// their calculation: the notice under the results, the diagrams under a grey
+// veil, the result fields and value labels disabled, and printing, the
+// preview's output and the calculation report withheld until the next
+// calculation. The mark follows the material fields and what the section,
+// load and deflection-use windows announce at once, and any other input once
+// it has been handled.
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 
+#include "ui/common/Avisos.h"
+#include "ui/common/Lienzo.h"
 #include "ui/common/Mensajes.h"
 #include "ui/common/Registro.h"
 #include "ui/main/frmGeneral.h"
@@ -20,6 +38,32 @@ constexpr const char* kPreguntaGuardar = "¿Desea guardar los cambios del proyec
 constexpr const char* kTituloPregunta = "Guardar cambios";
 
 }  // namespace
+
+void frmGeneral::SeguirCambios() {
+    titulo_ = new QTimer(this);
+    titulo_->setSingleShot(true);
+    connect(titulo_, &QTimer::timeout, this, [this] {
+        ActualizarTitulo();
+        MarcarDesactualizado();
+    });
+    qApp->installEventFilter(this);
+    // Connected after the window's own handlers, so the project already
+    // holds what was typed or announced.
+    const auto cambio = [this] {
+        MarcarDesactualizado();
+        titulo_->start(0);
+    };
+    Avisos& avisos = Avisos::Instancia();
+    connect(&avisos, &Avisos::SeccionAceptada, this, cambio);
+    connect(&avisos, &Avisos::SeccionDescartada, this, cambio);
+    connect(&avisos, &Avisos::CargasAceptadas, this, cambio);
+    connect(&avisos, &Avisos::CargasVaciadas, this, cambio);
+    connect(&avisos, &Avisos::CargasCambiadas, this, cambio);
+    connect(&avisos, &Avisos::UsoCambiado, this, cambio);
+    for (QLineEdit* campo : {txtFc, txtRec}) connect(campo, &QLineEdit::textChanged, this, cambio);
+    connect(cboFy, &QComboBox::currentTextChanged, this, cambio);
+    connect(chkAlternancia, &QCheckBox::toggled, this, cambio);
+}
 
 void frmGeneral::FijarArchivo(const QString& archivo) {
     archivo_ = archivo;
@@ -40,6 +84,36 @@ void frmGeneral::ActualizarTitulo() {
     // Qt reads "[*]" in a title as its own mark; a file name may hold it.
     t.replace("[*]", "[*][*]");
     setWindowTitle(t);
+}
+
+void frmGeneral::FijarCalculados(bool calculados) {
+    calculados_.reset();
+    if (calculados) calculados_ = DatosCalculadosDe(ProyectoActual());
+    borrados_ = false;
+    MarcarDesactualizado();
+}
+
+bool frmGeneral::Desactualizado() const {
+    return calculados_.has_value() &&
+           (borrados_ || korvex::Desactualizado(*calculados_, ProyectoActual()));
+}
+
+void frmGeneral::MarcarDesactualizado() {
+    const bool fuera = Desactualizado();
+    lblDesactualizado->setVisible(fuera);
+    for (Lienzo* caja : {pct1, pct2}) caja->Atenuar(fuera);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{txtEstribos, grdAcero, lblAlternancia, lblQmaxp, lblQp,
+                                         lblQmaxn, lblQn, lblMmaxp, lblMp, lblMmaxn, lblMn}) {
+        w->setEnabled(!fuera);
+    }
+    // After a calculation: the bar table and printing (the calculation
+    // report and an open preview follow it) only for current results.
+    if (calculados_) {
+        cmdVarillas->setEnabled(!fuera);
+        Boton("Imprimir")->setEnabled(!fuera);
+        mnuArchivoImprimir->setEnabled(!fuera);
+    }
 }
 
 bool frmGeneral::ConfirmarDescarte() {
@@ -66,6 +140,20 @@ bool frmGeneral::eventFilter(QObject* objeto, QEvent* e) {
     }
     if (ArrastreEnCampo(objeto, e)) return true;
     return QMainWindow::eventFilter(objeto, e);
+}
+
+void frmGeneral::closeEvent(QCloseEvent* e) {
+    // A changed project is not lost without a word.
+    if (!ConfirmarDescarte()) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    // The program ends with its main window: every other window closes too.
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w != this && w->isVisible()) w->hide();
+    }
+    QCoreApplication::quit();
 }
 
 }  // namespace korvex::ui

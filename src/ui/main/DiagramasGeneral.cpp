@@ -1,5 +1,5 @@
-// frmGeneral: the two diagrams plotted to scale with their value labels and
-// titles, and the read-out of the diagram under the mouse.
+// frmGeneral: the two diagrams plotted to scale with their value labels,
+// sign labels and titles, and the read-out of the diagram under the mouse.
 #include <QLabel>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -37,6 +37,18 @@ void frmGeneral::Titulos() {
         lbl1->setText(kTituloGiros);
         lbl2->setText(kTituloDeflexiones);
     }
+}
+
+void frmGeneral::ColocarSignos() {
+    // The shear box's labels stand where the shear is drawn: (+) above the
+    // axis, (-) below. The moment is drawn in the analysis sign, sagging (+)
+    // below the axis, so its labels change places; the deflection keeps the
+    // shear box's places.
+    const bool momento = optMomCor->isChecked();
+    const double x = pct1->IzquierdaTwips(lblPos);
+    const double arriba = pct1->ArribaTwips(lblPos), abajo = pct1->ArribaTwips(lblNeg);
+    pct2->Colocar(lblPos2, x, momento ? abajo : arriba);
+    pct2->Colocar(lblNeg2, x, momento ? arriba : abajo);
 }
 
 void frmGeneral::optMomCor_Click() {

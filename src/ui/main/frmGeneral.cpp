@@ -3,9 +3,7 @@
 #include "ui/main/frmGeneral.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
 #include <QGridLayout>
@@ -20,7 +18,6 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTableWidget>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -37,6 +34,7 @@
 #include "ui/loads/frmCargas.h"
 #include "ui/polygon/AbrirGeom.h"
 #include "ui/report/Imprimir.h"
+#include "ui/report/frmpreview.h"
 #include "ui/section/frmEstribos.h"
 #include "ui/section/frmSecciones.h"
 #include "ui/section/frmUsos.h"
@@ -46,8 +44,6 @@
 namespace korvex::ui {
 
 namespace {
-
-const QString kEscala = "Diagrama a Escala";
 
 // Shows a window modally: a dialog waits in its own loop, another window
 // blocks the others until it closes.
@@ -103,21 +99,10 @@ frmGeneral::frmGeneral(QWidget* padre) : QMainWindow(padre) {
     FijarPreguntaEstribo(PreguntarEstribo);
 
     // A project without a file, its data as they start; a .kvx file dropped
-    // on the window opens it; the title follows the user's input.
+    // on the window opens it; the title and the results' mark follow the
+    // user's input.
     setAcceptDrops(true);
-    titulo_ = new QTimer(this);
-    titulo_->setSingleShot(true);
-    connect(titulo_, &QTimer::timeout, this, &frmGeneral::ActualizarTitulo);
-    qApp->installEventFilter(this);
-    const auto titulo = [this] { titulo_->start(0); };
-    Avisos& avisos = Avisos::Instancia();
-    connect(&avisos, &Avisos::SeccionAceptada, this, titulo);
-    connect(&avisos, &Avisos::SeccionDescartada, this, titulo);
-    connect(&avisos, &Avisos::CargasAceptadas, this, titulo);
-    connect(&avisos, &Avisos::CargasVaciadas, this, titulo);
-    for (QLineEdit* campo : {txtFc, txtRec}) connect(campo, &QLineEdit::textChanged, this, titulo);
-    connect(cboFy, &QComboBox::currentTextChanged, this, titulo);
-    connect(chkAlternancia, &QCheckBox::toggled, this, titulo);
+    SeguirCambios();
     FijarArchivo({});
     ActualizarRecientes();
 }
@@ -150,7 +135,8 @@ void frmGeneral::CrearControles() {
     chkAlternancia->setObjectName("chkAlternancia");
     chkAlternancia->setToolTip(QString::fromUtf8(
         "Diseña para la peor disposición de la carga viva en el tramo y en los vuelos: "
-        "cortante, momentos, acero, estribos y deflexión de la envolvente"));
+        "cortante, momentos, acero, estribos y deflexión de la envolvente. Marcada en un "
+        "proyecto nuevo; un proyecto abierto toma el valor de su archivo"));
 
     lblDatos = Etiqueta("lblDatos", "Datos Generales", centro);
     QFont negrita = lblDatos->font();
@@ -188,9 +174,19 @@ void frmGeneral::CrearControles() {
     cmdVarillas = Orden("cmdVarillas", "Posibles Varillas a Utilizar", "", frmRespuestas);
     lblAlternancia = Etiqueta("lblAlternancia", "", frmRespuestas);
     lblAlternancia->setWordWrap(true);
-    lblAlternancia->setStyleSheet("color: #a00000");
+    // Red, and grey like the other results while they are out of date.
+    lblAlternancia->setStyleSheet("QLabel { color: #a00000; } QLabel:disabled { color: #9a9a9a; }");
     lblAlternancia->setToolTip(
         QString::fromUtf8("Una disposición de la carga viva da un valor mayor que el de diseño"));
+    lblDesactualizado =
+        Etiqueta("lblDesactualizado",
+                 QString::fromUtf8("Resultados desactualizados: los datos cambiaron "
+                                   "después del último cálculo. Presione "
+                                   "«Realizar Cálculos»."),
+                 frmRespuestas);
+    lblDesactualizado->setWordWrap(true);
+    lblDesactualizado->setStyleSheet("color: #b35900; font-weight: bold");
+    lblDesactualizado->setVisible(false);
 
     frDiagrama = new QGroupBox("Diagramas:", centro);
     frDiagrama->setObjectName("frDiagrama");
@@ -208,13 +204,19 @@ void frmGeneral::CrearControles() {
         auto* l = new Lienzo(diagrama::kAnchoCaja, diagrama::kAltoCaja, centro);
         l->setObjectName(nombre);
         l->setToolTip("Dibujo a Escala de Diagramas");
+        // Its labels, disabled while the results are out of date, stay
+        // legible on the grey veil.
+        QPalette paleta = l->palette();
+        paleta.setColor(QPalette::Disabled, QPalette::WindowText, QColor(100, 100, 100));
+        l->setPalette(paleta);
         return l;
     };
     pct1 = caja("pct1");
     pct2 = caja("pct2");
 
     // Labels inside the boxes, twips of the box. Titles at the left, values
-    // from 480 (the baseline start), the (+) side above the axis, (-) below.
+    // from 480 (the baseline start), the (+) side above the axis, (-) below;
+    // the moment box's signs follow the diagram chosen (ColocarSignos).
     auto dentro = [](Lienzo* l, const char* nombre, const QString& texto, double x, double y) {
         QLabel* e = Etiqueta(nombre, texto, l);
         l->Colocar(e, x, y);
@@ -345,6 +347,7 @@ void frmGeneral::Disponer() {
     res->addWidget(grdAcero, 1, 0, 1, 3);
     res->addWidget(cmdVarillas, 2, 0, 1, 3);
     res->addWidget(lblAlternancia, 3, 0, 1, 3);
+    res->addWidget(lblDesactualizado, 4, 0, 1, 3);
     res->setColumnStretch(1, 1);
 
     auto* dia = new QVBoxLayout(frDiagrama);
@@ -398,6 +401,7 @@ void frmGeneral::Conectar() {
     connect(chkAlternancia, &QCheckBox::toggled, this, &frmGeneral::chkAlternancia_Click);
     connect(cmdCalculos, &QPushButton::clicked, this, &frmGeneral::cmdCalculos_Click);
     connect(optMomCor, &QRadioButton::clicked, this, &frmGeneral::optMomCor_Click);
+    connect(optMomCor, &QRadioButton::toggled, this, &frmGeneral::ColocarSignos);
     connect(optGirDef, &QRadioButton::clicked, this, &frmGeneral::optGirDef_Click);
     connect(cmdUsos, &QPushButton::clicked, this, &frmGeneral::cmdUsos_Click);
     connect(cmdVarillas, &QPushButton::clicked, this, &frmGeneral::cmdVarillas_Click);
@@ -408,8 +412,12 @@ void frmGeneral::Conectar() {
     connect(mnuArchivoSalvarcomo, &QAction::triggered, this,
             &frmGeneral::mnuArchivoSalvarcomo_Click);
     connect(mnuArchivoImprimir, &QAction::triggered, this, [] { MostrarInforme(); });
-    // The report is available exactly when printing is.
+    // The report is available exactly when printing is, and so is the output
+    // of an open preview.
     connect(mnuArchivoImprimir, &QAction::enabledChanged, mnuArchivoMemoria, &QAction::setEnabled);
+    connect(mnuArchivoImprimir, &QAction::enabledChanged, this, [](bool si) {
+        if (frmpreview* v = Registro::Instancia().SiExiste<frmpreview>()) v->PermitirSalida(si);
+    });
     connect(mnuArchivoMemoria, &QAction::triggered, this, &frmGeneral::mnuArchivoMemoria_Click);
     for (int n = 1; n <= kRecientes; ++n) {
         connect(mnuArchivoReciente[static_cast<std::size_t>(n - 1)], &QAction::triggered, this,
@@ -474,63 +482,6 @@ void frmGeneral::cmdVarillas_Click() {
     v->show();
     v->raise();
     v->TablaVarillas();
-}
-
-// ---- Start state ----------------------------------------------------------
-
-void frmGeneral::ControlesIniciales() {
-    for (int r = 1; r <= 2; ++r) {
-        for (int c = 1; c <= 2; ++c) EscribirCelda(grdAcero, r, c, "");
-    }
-    mnuArchivoSalvarcomo->setEnabled(false);
-    mnuArchivoImprimir->setEnabled(false);
-    mnuArchivoMemoria->setEnabled(false);
-    // The reset clears the arrangements option and its notice.
-    chkAlternancia->setChecked(ProyectoActual().estado.AlternanciaViva);
-    MostrarAviso();
-    lblTipo->setText("Tipo de Viga: ");
-    lblB->setText("b: ");
-    lblH->setText("h: ");
-    lblbw->setText("bw: ");
-    lblhw->setText("hw: ");
-    lblbw->setVisible(false);
-    lblhw->setVisible(false);
-    optMomCor->setChecked(true);
-    lbl1->setText(kEscala);
-    lbl2->setText(kEscala);
-    lblMmaxn->setText("Mmax:");
-    lblMmaxp->setText("Mmax:");
-    lblQmaxp->setText("Qmax:");
-    lblQmaxn->setText("Qmax:");
-    for (QLabel* l : {lblQmaxp, lblQmaxn, lblQp, lblQn}) l->setVisible(true);
-    optMomCor->setEnabled(false);
-    optGirDef->setEnabled(false);
-    txtEstribos->clear();
-    for (const char* clave : {"Cargas", "Imprimir", "Salvar"}) Boton(clave)->setEnabled(false);
-    LimpiarDiagramas();
-    cmdCalculos->setEnabled(false);
-    cmdVarillas->setEnabled(false);
-}
-
-frmGeneral::EstadoVentana frmGeneral::Estado() const {
-    if (mnuArchivoSalvarcomo->isEnabled() && optMomCor->isEnabled() && cmdVarillas->isEnabled()) {
-        return EstadoVentana::Calculado;
-    }
-    return cmdCalculos->isEnabled() ? EstadoVentana::Listo : EstadoVentana::Inicio;
-}
-
-void frmGeneral::closeEvent(QCloseEvent* e) {
-    // A changed project is not lost without a word.
-    if (!ConfirmarDescarte()) {
-        e->ignore();
-        return;
-    }
-    e->accept();
-    // The program ends with its main window: every other window closes too.
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w != this && w->isVisible()) w->hide();
-    }
-    QCoreApplication::quit();
 }
 
 }  // namespace korvex::ui

@@ -21,13 +21,25 @@
 // closing, New and every way of opening another project first ask whether
 // to save the changes.
 //
+// The results on screen are "out of date" while the data differ from those
+// they were calculated with (DatosCalculados, taken when a calculation runs
+// to its end): the notice lblDesactualizado shows, the diagrams and result
+// fields are greyed, and printing and the calculation report wait for the
+// next calculation; saving stays available. An opening, New and the reset
+// forget the calculated data.
+//
+// A new project (at start without a file, New, the reset) designs for the
+// worst live-load arrangement: the option starts ticked. An opened project
+// takes the file's value.
+//
 // The window's code lies in seven files: frmGeneral.cpp (controls, menus,
-// toolbar, field checks), AvisosGeneral.cpp (what the other windows
-// announce, the section shown), CalculoGeneral.cpp (the calculation and the
-// live-load arrangements option), DiagramasGeneral.cpp (plots and the
-// read-out under the mouse), ArchivoGeneral.cpp (open, save, the calculation
-// report, New and the reset), CambiosGeneral.cpp (the project's file, its
-// changes, the title and the question to save) and RecientesGeneral.cpp
+// toolbar), AvisosGeneral.cpp (what the other windows announce, the section
+// shown), CalculoGeneral.cpp (field checks, the calculation and the
+// live-load arrangements option), DiagramasGeneral.cpp (plots, their sign
+// labels and the read-out under the mouse), ArchivoGeneral.cpp (open, save,
+// the calculation report, New, the reset and the start state),
+// CambiosGeneral.cpp (the project's file, its changes, the title, the
+// question to save and the results out of date) and RecientesGeneral.cpp
 // (recent projects and dropped files).
 #pragma once
 
@@ -35,6 +47,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 #include "project/Cambios.h"
 
@@ -69,6 +82,8 @@ class frmGeneral : public QMainWindow {
 
     // The window's caption; the title adds the project's file to it.
     static constexpr const char* kTitulo = "Korvex 2000 v1.0 ";
+    // The titles of the diagram boxes before a calculation.
+    static constexpr const char* kEscala = "Diagrama a Escala";
 
     // Admissible deflection of the last plot, m, rounded to 3 decimals.
     float DeflexionAdmisible = 0;
@@ -91,6 +106,8 @@ class frmGeneral : public QMainWindow {
     QPushButton* cmdVarillas;
     // The notice of the arrangements (empty and hidden when there is none).
     QLabel* lblAlternancia;
+    // The notice of results out of date (hidden while they are current).
+    QLabel* lblDesactualizado;
     // Diagrams.
     QGroupBox* frDiagrama;
     QRadioButton* optMomCor;
@@ -181,6 +198,12 @@ class frmGeneral : public QMainWindow {
     bool GuardarComo();
     // The caption and the file's name, with "*" while changed.
     void ActualizarTitulo();
+    // Whether results are on screen whose data have changed since their
+    // calculation.
+    bool Desactualizado() const;
+    // Shows the results as current or out of date (notice, greyed results,
+    // printing and the calculation report).
+    void MarcarDesactualizado();
     // The recent projects, newest first, as kept in the settings.
     static QStringList Recientes();
 
@@ -217,12 +240,20 @@ class frmGeneral : public QMainWindow {
     // opening of a project.
     void Calcular(bool abierto);
     void Titulos();
+    // The sign labels of the lower box on the side where each sign is drawn.
+    void ColocarSignos();
     // The start state of the window's own controls (part of the reset).
     void ControlesIniciales();
     // The notice of the arrangements from the project's state.
     void MostrarAviso();
     // The project is now the one of `archivo` ("" none), as it stands.
     void FijarArchivo(const QString& archivo);
+    // The title and the results' mark follow the user's input and what the
+    // other windows announce.
+    void SeguirCambios();
+    // The results on screen were calculated with the project's data as they
+    // stand (`calculados`), or there are none to compare (false).
+    void FijarCalculados(bool calculados);
     void AgregarReciente(const QString& archivo);
     void ActualizarRecientes();
     // The .kvx file a drag carries, or "" (then the drop is refused).
@@ -233,6 +264,11 @@ class frmGeneral : public QMainWindow {
     bool calculando_ = false;
     QString archivo_;
     DatosProyecto base_;
+    // The data of the results on screen: none before a calculation, after
+    // an opening, New or the reset; results the load window cleared stay
+    // out of date until the next calculation.
+    std::optional<DatosCalculados> calculados_;
+    bool borrados_ = false;
     QTimer* titulo_;  // the title brought up to date after the user's input
 };
 

@@ -171,6 +171,11 @@ void frmpreview::cmdPdf_Click() {
     QSettings().setValue(kClaveCarpeta, QFileInfo(ruta).absolutePath());
 }
 
+void frmpreview::PermitirSalida(bool si) {
+    Print_btn->setEnabled(si);
+    cmdPdf->setEnabled(si);
+}
+
 void frmpreview::Hoja_MouseMove(double x, double y) {
     Panel1->setText(QString::fromStdString("X = " + texto::FormatoGeneral(static_cast<float>(x))));
     Panel2->setText(QString::fromStdString("Y = " + texto::FormatoGeneral(static_cast<float>(y))));

@@ -61,6 +61,9 @@ class frmpreview : public QMainWindow {
     void Form_Load();
     void Print_btn_Click();
     void cmdPdf_Click();
+    // "Imprime" and "Guardar PDF…" are available exactly while the main
+    // window may print (results calculated and current).
+    void PermitirSalida(bool si);
     void Hoja_MouseMove(double x, double y);
 };
 

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/common/Avisos.h"
 #include "ui/common/Registro.h"
 #include "ui/section/OpcionLarga.h"
 
@@ -63,7 +64,9 @@ frmUsos::frmUsos(QWidget* padre) : QDialog(padre) {
     Option1->setChecked(true);
     for (int uso = 1; uso <= 4; ++uso) {
         connect(Opcion(uso), &QRadioButton::toggled, this, [uso](bool elegido) {
-            if (elegido) ProyectoActual().materiales.UsoDeflexion = uso;
+            if (!elegido) return;
+            ProyectoActual().materiales.UsoDeflexion = uso;
+            emit Avisos::Instancia().UsoCambiado();
         });
     }
     ProyectoActual().materiales.UsoDeflexion = 1;
@@ -103,6 +106,7 @@ void frmUsos::ElegirUso(int uso) {
         Opcion(u)->setAutoExclusive(true);
     }
     ProyectoActual().materiales.UsoDeflexion = 0;
+    emit Avisos::Instancia().UsoCambiado();
 }
 
 void frmUsos::cmdFrmUsosOk_Click() {

@@ -21,13 +21,14 @@ cálculos y se revisan los resultados, los diagramas y el informe.</p>
 <ol>
 <li><b>Nuevo</b>: pregunta si desea abrir un archivo nuevo y, si acepta, borra
 todos los datos y resultados y deja el programa como al iniciarlo (la opción
-<b>Alternar carga viva</b> queda desmarcada).</li>
+<b>Alternar carga viva</b> queda marcada).</li>
 <li><b>Abrir</b>: abre un proyecto guardado (archivo <i>.kvx</i>); sus datos
 pasan a las ventanas y los cálculos se realizan de nuevo.</li>
 <li><b>Salvar</b>: guarda el proyecto en un archivo <i>.kvx</i>. Se habilita
 después de realizar los cálculos.</li>
 <li><b>Imprimir</b>: abre la vista previa del informe. Se habilita después de
-realizar los cálculos.</li>
+realizar los cálculos y se deshabilita mientras los resultados estén
+desactualizados.</li>
 <li><b>Cargas</b>: abre la ventana de cargas. Se habilita cuando se ha
 definido la sección.</li>
 <li><b>Secciones</b>: elige el tipo de sección y abre la ventana de sus
@@ -100,8 +101,11 @@ deflexión muestran la zona que gobierna y la nombran.</li>
 <li><b>Alternar carga viva (envolvente)</b>: con la casilla marcada, el
 programa prueba la carga viva en cada zona de la viga (vuelo izquierdo,
 tramo, vuelo derecho) cargada o no, y diseña el acero, los estribos y la
-deflexión para la peor disposición. Si ya hay resultados, al marcarla o
-desmarcarla se calcula de nuevo; se guarda con el proyecto.</li>
+deflexión para la peor disposición. Está marcada al iniciar el programa sin
+archivo, con Nuevo y con Reiniciar; un proyecto abierto toma el valor
+guardado en su archivo (un archivo guardado sin la opción la deja
+desmarcada). Si ya hay resultados, al marcarla o desmarcarla se calcula de
+nuevo; se guarda con el proyecto.</li>
 </ul>
 
 <h3>Realizar Cálculos</h3>
@@ -118,6 +122,17 @@ un momento negativo o un cortante mayor que el de diseño (más de un 2 % y
 0.01), debajo de los resultados aparece un aviso en rojo con ese valor y el
 de diseño, por ejemplo “Con carga viva alternada: M(+) = 8.78 Tn.m (diseño:
 3.06). Active «Alternar carga viva».” Con la opción marcada no hay aviso.</p>
+<p>Si después de calcular cambia un dato (f'c, fy escrito a mano, el
+recubrimiento, la sección, las cargas o el uso de Control de Deflexiones),
+los resultados quedan <b>desactualizados</b>: bajo los resultados aparece en
+naranja “Resultados desactualizados: los datos cambiaron después del último
+cálculo. Presione «Realizar Cálculos».”, los diagramas, el acero, los
+estribos y sus valores se ven en gris, e Imprimir, <b>Imprime</b> y
+<b>Guardar PDF…</b> de la vista previa y la Memoria de cálculo se
+deshabilitan hasta el próximo cálculo. Guardar sigue
+disponible. Si el dato vuelve al valor calculado, los resultados vuelven a
+estar al día. Elegir fy en la lista o marcar la alternancia de la carga viva
+calcula de nuevo en el acto.</p>
 <p><b>Reiniciar</b> (junto a Realizar Cálculos) borra todos los datos: la
 sección, las cargas y los resultados.</p>
 
@@ -126,7 +141,10 @@ sección, las cargas y los resultados.</p>
 número de varillas de cuatro diámetros que la cubren.</p>
 <p>En <b>Diagramas</b> se elige <b>Momento y Cortante</b> o <b>Giros y
 Deformaciones</b>; los dos diagramas se dibujan a escala con sus valores
-extremos. Al pasar el ratón sobre un diagrama, la barra de estado muestra la
+extremos. El cortante positivo se dibuja sobre el eje; el momento positivo
+(que tracciona la fibra inferior) se dibuja bajo el eje y el negativo sobre
+él, y las marcas (+) y (-) de cada diagrama están del lado donde se dibuja
+cada signo. Al pasar el ratón sobre un diagrama, la barra de estado muestra la
 abscisa y el valor en ese punto.</p>
 <p>Con <b>Alternar carga viva</b>, los diagramas (cortante y momento, giros y
 deflexiones) muestran además, en línea azul, las curvas superior e inferior de la
@@ -198,10 +216,13 @@ resultados.</li>
 <li>El informe está preparado para papel carta de 8.5 × 11 pulgadas; también
 puede guardarse como PDF.</li>
 <li>Guardar, imprimir y la memoria de cálculo solo están disponibles
-después de realizar los cálculos.</li>
-<li>En vigas con vuelos, marque <b>Alternar carga viva (envolvente)</b> para
-diseñar con la peor disposición de la carga viva; sin ella, un aviso rojo
-bajo los resultados dice cuándo importa.</li>
+después de realizar los cálculos. Si cambia un dato después, los resultados
+se ven en gris como desactualizados e imprimir y la memoria esperan al
+próximo cálculo; guardar sigue disponible.</li>
+<li><b>Alternar carga viva (envolvente)</b> está marcada en un proyecto nuevo:
+el diseño usa la peor disposición de la carga viva. Un proyecto abierto toma
+el valor de su archivo; sin la opción, un aviso rojo bajo los resultados
+dice cuándo importa.</li>
 <li>Los cinco últimos proyectos están en el menú <b>Archivo</b>; también
 puede soltar un archivo <i>.kvx</i> sobre la ventana. Un asterisco en el
 título indica cambios sin guardar.</li>

@@ -209,8 +209,12 @@ TEST_F(General, DiagramasNulosYAEscalaConSusSignosYLecturas) {
     EXPECT_LT(q[595], 0);
     EXPECT_NEAR(Mayor(q), 937, 0.01);
     EXPECT_EQ(g->lblMn->text(), "0.00");  // no hogging moment
-    // The read-out at mid-span holds the largest moment, beyond the beam nothing.
-    EXPECT_EQ(g->Lectura(g->pct2, kX1 + kW / 2), "x = 3.00 m   M = " + g->lblMp->text() + " Tn.m");
+    // The read-out at mid-span holds the largest moment and, with the
+    // arrangements on as in every new project, the envelope, which without
+    // live load is that moment alone; beyond the beam nothing.
+    const QString mp = g->lblMp->text();
+    EXPECT_EQ(g->Lectura(g->pct2, kX1 + kW / 2),
+              "x = 3.00 m   M = " + mp + " Tn.m   envolvente: " + mp + " a " + mp + " Tn.m");
     for (double x : {kX1 - 300, kX1 + kW + 300}) EXPECT_TRUE(g->Lectura(g->pct1, x).isEmpty());
 
     // Rotations antisymmetric; deflections from the axis start down to 937 and back.
@@ -236,6 +240,53 @@ TEST_F(General, DiagramasNulosYAEscalaConSusSignosYLecturas) {
     Calcular(6, {Puntual(6, 3, kOtros, 6)}, 0, 4);
     EXPECT_GT(Alturas(g->pct2, kInferior)[400], 0);
     EXPECT_TRUE(g->lblMn->text().startsWith("-"));
+}
+
+// The sign labels stand where each sign is drawn. A beam with a cantilever:
+// sagging in the span, hogging over the support; the shear's (+) where the
+// positive shear is hatched, the moment's (+) below the axis with the sagging
+// moment and its (-) above with the hogging one. Rotations and deflections
+// keep the lower box's (+) above the axis; New chooses the moment again.
+TEST_F(General, SignosDeCadaDiagramaDelLadoDondeSeDibujan) {
+    // Side of a label or of the hatch line at x (m): 1 below the axis, -1 above.
+    auto lado = [](const Lienzo* caja, const QLabel* l) {
+        const double eje = caja->APixeles({0, diagrama::kLineaY}).y();
+        const QRect r = l->geometry();
+        return r.top() > eje ? 1 : r.bottom() < eje ? -1 : 0;
+    };
+    auto dibujo = [](const Lienzo* caja, const QColor& c, double x) {
+        const double h = Alturas(caja, c).at(static_cast<std::size_t>(std::lround(x * 100)));
+        return h < 0 ? 1 : h > 0 ? -1 : 0;
+    };
+    Calcular(8, {Uniforme(0, 6, 4, kMuerta, 8), Puntual(8, 3, kOtros, 8)}, 0, 6);
+    const PosicionExtremos& x = ProyectoActual().estado.Posiciones;
+    const struct {
+        const char *diagrama, *signo;
+        const Lienzo* caja;
+        const QLabel* etiqueta;
+        QColor color;
+        double donde;
+        int esperado;
+    } signos[] = {{"V", "(+)", g->pct1, g->lblPos, kSuperior, x.CortanteMax, -1},
+                  {"V", "(-)", g->pct1, g->lblNeg, kSuperior, x.CortanteMin, 1},
+                  {"M", "(+)", g->pct2, g->lblPos2, kInferior, x.MomentoPosMax, 1},
+                  {"M", "(-)", g->pct2, g->lblNeg2, kInferior, x.MomentoNegMax, -1}};
+    for (const auto& s : signos) {
+        SCOPED_TRACE(std::string(s.diagrama) + s.signo);
+        EXPECT_EQ(s.etiqueta->text(), s.signo);
+        EXPECT_EQ(lado(s.caja, s.etiqueta), s.esperado);
+        EXPECT_EQ(dibujo(s.caja, s.color, s.donde), s.esperado);
+    }
+    g->optGirDef->click();
+    EXPECT_EQ(lado(g->pct2, g->lblPos2), -1);
+    EXPECT_EQ(lado(g->pct2, g->lblNeg2), 1);
+    EXPECT_EQ(lado(g->pct1, g->lblPos), -1);
+    g->optMomCor->click();
+    EXPECT_EQ(lado(g->pct2, g->lblPos2), 1);
+    g->optGirDef->click();
+    g->mnuArchivoNuevo->trigger();
+    EXPECT_EQ(lado(g->pct2, g->lblPos2), 1);
+    EXPECT_EQ(lado(g->pct2, g->lblNeg2), -1);
 }
 
 // ---- The windows against the headless command ---------------------------

@@ -118,15 +118,19 @@ TEST_F(Proyectos, MemoriaYAlternanciaQueRecalculaDibujaLaEnvolventeYAvisaSoloSin
     EXPECT_TRUE(lectura.contains(QRegularExpression(" Tn\\.m   envolvente: .+ a 8\\.7")))
         << lectura.toStdString();
 
-    // Saved with it, switched off, opened again: the file wins; New clears it.
+    // Saved with it, switched off, opened again: the file wins; New starts a
+    // project with it on, and no notice.
     ASSERT_TRUE(g->GuardarEn(ruta));
     EXPECT_EQ(Titulo(), Con("vuelos.kvx"));
     g->chkAlternancia->click();
     ASSERT_TRUE(g->AbrirOtro(ruta));  // the file's option wins (No to saving)
     EXPECT_TRUE(g->chkAlternancia->isChecked());
     EXPECT_EQ(Celda(g->grdAcero, 1, 1), "6.88");
+    g->chkAlternancia->click();
+    ASSERT_FALSE(g->lblAlternancia->isHidden());
+    ASSERT_TRUE(g->GuardarEn(ruta));
     g->mnuArchivoNuevo->trigger();  // the box's own answer, OK
-    EXPECT_FALSE(g->chkAlternancia->isChecked());
+    EXPECT_TRUE(g->chkAlternancia->isChecked());
     EXPECT_TRUE(g->lblAlternancia->isHidden());
 }
 

@@ -79,7 +79,7 @@ class Mono : public QObject {
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
-    int hechas = 0, reinicios = 0, calculadas = 0;
+    int hechas = 0, reinicios = 0, calculadas = 0, desactualizadas = 0;
 
     // Runs the actions; returns the failure, empty when there was none.
     std::string Correr() {
@@ -198,6 +198,7 @@ class Mono : public QObject {
         Comprobar();
         auto* g = ui::Registro::Instancia().SiExiste<ui::frmGeneral>();
         calculadas += g && g->Estado() == ui::frmGeneral::EstadoVentana::Calculado;
+        desactualizadas += g && !g->lblDesactualizado->isHidden();
         marca_ = Reloj::now();
     }
 
@@ -384,10 +385,23 @@ class Mono : public QObject {
                 }
             }
         }
-        if (auto* v = ui::Registro::Instancia().SiExiste<ui::frmpreview>(); v && v->isVisible()) {
+        auto* v = ui::Registro::Instancia().SiExiste<ui::frmpreview>();
+        if (v && v->isVisible()) {
             for (const ElementoInforme& e : PaginaInforme(ui::ProyectoActual(), true)) {
                 Ver("la página del informe", QString::fromStdString(e.texto));
             }
+        }
+        // Results out of date are never printed nor reported, and always saved.
+        auto* g = ui::Registro::Instancia().SiExiste<ui::frmGeneral>();
+        if (g && !g->lblDesactualizado->isHidden()) {
+            for (QAction* a : {g->Boton("Imprimir"), g->mnuArchivoImprimir, g->mnuArchivoMemoria}) {
+                if (a->isEnabled())
+                    Fallar(NombreDe(a) + " habilitado con resultados desactualizados");
+            }
+            if (v && (v->Print_btn->isEnabled() || v->cmdPdf->isEnabled()))
+                Fallar("la vista previa imprime resultados desactualizados");
+            if (!g->mnuArchivoSalvarcomo->isEnabled())
+                Fallar("no se puede guardar con resultados desactualizados");
         }
         static const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
         QDirIterator it(carpeta_, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
@@ -452,8 +466,11 @@ TEST_P(Semilla, AccionesAlAzarSinFallos) {
     reloj.start();
     Mono mono(GetParam(), acciones, carpeta);
     EXPECT_EQ(mono.Correr(), "");
-    std::printf("Mono: semilla %u, %d acciones en %.1f s (%d con resultados, %d reinicios)\n",
-                GetParam(), mono.hechas, reloj.elapsed() / 1000.0, mono.calculadas, mono.reinicios);
+    std::printf(
+        "Mono: semilla %u, %d acciones en %.1f s (%d con resultados, %d desactualizados, %d "
+        "reinicios)\n",
+        GetParam(), mono.hechas, reloj.elapsed() / 1000.0, mono.calculadas, mono.desactualizadas,
+        mono.reinicios);
 }
 
 INSTANTIATE_TEST_SUITE_P(Mono, Semilla, ::testing::ValuesIn(Semillas()));

@@ -232,6 +232,7 @@ std::vector<Bloque> ConstruirMemoria(const Proyecto& p, const OpcionesMemoria& o
             "cada valor es el que el programa calculó, escrito con su fórmula.");
     memoria::Datos(p, r);
     memoria::Analisis(p, r);
+    memoria::Criterios(p, r);
     if (!memoria::DisenoFlexion(p, r)) return bloques;
     memoria::DisenoCortante(p, r);
     memoria::Varillas(p, r);

@@ -103,9 +103,10 @@ struct OpcionesMemoria {
     std::string fecha;    // date of the report, as it is to be printed
 };
 
-// The whole report of a calculated project `p`: Datos, Análisis, Diseño a
-// flexión, a cortante, varillas, deflexiones and Avisos. A flexural failure
-// ends the list at the insufficient section, as the design stops there.
+// The whole report of a calculated project `p`: Datos, Análisis, Criterios
+// de diseño, Diseño a flexión, a cortante, varillas, deflexiones and Avisos.
+// A flexural failure ends the list at the insufficient section, as the
+// design stops there.
 // An empty list when `p` holds no calculation (no sampled diagrams).
 std::vector<Bloque> ConstruirMemoria(const Proyecto& p, const OpcionesMemoria& o = {});
 

@@ -79,6 +79,8 @@ class Redactor {
 // record of the calculation and appends its blocks.
 void Datos(const Proyecto& p, Redactor& r);
 void Analisis(const Proyecto& p, Redactor& r);
+// The rules of the design and how they compare with ACI 318-99.
+void Criterios(const Proyecto& p, Redactor& r);
 // Returns false when a section was insufficient: the report stops there.
 bool DisenoFlexion(const Proyecto& p, Redactor& r);
 void DisenoCortante(const Proyecto& p, Redactor& r);

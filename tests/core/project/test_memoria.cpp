@@ -114,9 +114,10 @@ TEST(MemoriaDeCalculo, PartesEnElOrdenDelDisenoConLosNumerosDelRegistro) {
 
     int anterior = -1;
     for (const char* parte :
-         {"1. Datos", "2. Análisis", "3. Diseño a flexión", "3.1 Momento negativo M(−)",
-          "3.2 Momento positivo M(+)", "4. Diseño a cortante", "5. Varillas", "6. Deflexiones",
-          "7. Avisos", "1. La viga falla: Primer aviso", "2. Advertencia: Segundo aviso"}) {
+         {"1. Datos", "2. Análisis", "3. Criterios de diseño", "4. Diseño a flexión",
+          "4.1 Momento negativo M(−)", "4.2 Momento positivo M(+)", "5. Diseño a cortante",
+          "6. Varillas", "7. Deflexiones", "8. Avisos", "1. La viga falla: Primer aviso",
+          "2. Advertencia: Segundo aviso"}) {
         const int i = Donde(t, parte);
         EXPECT_GT(i, anterior) << parte;
         anterior = i;
@@ -163,7 +164,7 @@ TEST(MemoriaDeCalculo, PartesEnElOrdenDelDisenoConLosNumerosDelRegistro) {
     // The positive moment designed first is written first.
     p.estado.Pasos.negativaPrimero = false;
     const std::vector<std::string> t2 = pruebas::TextosMemoria(ConstruirMemoria(p), " | ");
-    EXPECT_LT(Donde(t2, "3.1 Momento positivo M(+)"), Donde(t2, "3.2 Momento negativo M(−)"));
+    EXPECT_LT(Donde(t2, "4.1 Momento positivo M(+)"), Donde(t2, "4.2 Momento negativo M(−)"));
 }
 
 // An insufficient section ends the report at its failing check: the first moment
@@ -191,9 +192,9 @@ TEST(MemoriaDeCalculo, UnaSeccionInsuficienteTerminaLaMemoria) {
         ASSERT_NE(prueba, nullptr);
         EXPECT_EQ(TextoPlano(prueba->simbolos), simbolo);
         EXPECT_EQ(prueba->veredicto, Veredicto::NoCumple);
-        const char* titulo = primero ? "3.1 Momento negativo M(−)" : "3.2 Momento positivo M(+)";
-        EXPECT_GT(Donde(t, titulo), Donde(t, "3. Diseño a flexión"));
-        EXPECT_EQ(Donde(t, "4. Diseño a cortante"), -1);
+        const char* titulo = primero ? "4.1 Momento negativo M(−)" : "4.2 Momento positivo M(+)";
+        EXPECT_GT(Donde(t, titulo), Donde(t, "4. Diseño a flexión"));
+        EXPECT_EQ(Donde(t, "5. Diseño a cortante"), -1);
         EXPECT_EQ(Donde(t, "Avisos"), -1);
     }
 }

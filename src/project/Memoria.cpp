@@ -233,10 +233,11 @@ std::vector<Bloque> ConstruirMemoria(const Proyecto& p, const OpcionesMemoria& o
     memoria::Datos(p, r);
     memoria::Analisis(p, r);
     memoria::Criterios(p, r);
-    if (!memoria::DisenoFlexion(p, r)) return bloques;
-    memoria::DisenoCortante(p, r);
-    memoria::Varillas(p, r);
-    memoria::Deflexiones(p, r);
+    // A failure ends the design chapter at its check; the messages follow.
+    if (memoria::DisenoFlexion(p, r) && memoria::DisenoCortante(p, r)) {
+        memoria::Varillas(p, r);
+        memoria::Deflexiones(p, r);
+    }
     memoria::Avisos(p, r);
     return bloques;
 }

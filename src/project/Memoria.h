@@ -104,9 +104,10 @@ struct OpcionesMemoria {
 };
 
 // The whole report of a calculated project `p`: Datos, Análisis, Criterios
-// de diseño, Diseño a flexión, a cortante, varillas, deflexiones and Avisos.
-// A flexural failure ends the list at the insufficient section, as the
-// design stops there.
+// de diseño, Diseño a flexión, a cortante, Varillas, Deflexiones and Avisos.
+// A failure ends the design chapter at its check (an insufficient section,
+// where the design stops; a shear failure, after which the design goes on
+// with zero steel): no later design step is printed, and Avisos follows.
 // An empty list when `p` holds no calculation (no sampled diagrams).
 std::vector<Bloque> ConstruirMemoria(const Proyecto& p, const OpcionesMemoria& o = {});
 

@@ -81,9 +81,12 @@ void Datos(const Proyecto& p, Redactor& r);
 void Analisis(const Proyecto& p, Redactor& r);
 // The rules of the design and how they compare with ACI 318-99.
 void Criterios(const Proyecto& p, Redactor& r);
-// Returns false when a section was insufficient: the report stops there.
+// The rules of the design and how they compare with ACI 318-99.
+void Criterios(const Proyecto& p, Redactor& r);
+// Each returns false when the design stopped at a failure of its part (an
+// insufficient section, a shear failure): the design chapter ends there.
 bool DisenoFlexion(const Proyecto& p, Redactor& r);
-void DisenoCortante(const Proyecto& p, Redactor& r);
+bool DisenoCortante(const Proyecto& p, Redactor& r);
 void Varillas(const Proyecto& p, Redactor& r);
 void Deflexiones(const Proyecto& p, Redactor& r);
 void Avisos(const Proyecto& p, Redactor& r);

@@ -197,7 +197,12 @@ void Varillas(const Proyecto& p, Redactor& r) {
 }
 
 void Avisos(const Proyecto& p, Redactor& r) {
-    const std::vector<Mensaje>& avisos = p.estado.Pasos.avisos;
+    std::vector<Mensaje> avisos;
+    if (std::string alternancia = AvisoAlternanciaInforme(p.estado); !alternancia.empty()) {
+        avisos.push_back(
+            {std::move(alternancia), "Alternancia de la carga viva", kEstiloInformacion});
+    }
+    for (const Mensaje& m : p.estado.Pasos.avisos) avisos.push_back(m);
     r.Parte("Avisos");
     if (avisos.empty()) {
         r.Texto("El cálculo no dio ningún aviso.");

@@ -1,6 +1,9 @@
-// The end of the design chapter of the calculation report: a failure (in
-// flexure or in shear) is the last design step printed and "Avisos" follows
-// with the failure's message.
+// The end of the design chapter of the calculation report and its warnings:
+// a failure (in flexure or in shear) is the last design step printed and
+// "Avisos" follows with the failure's message; the live-load arrangement
+// notice of a design made without the arrangements is listed there and in
+// the one-page report in the reports' own wording; no report text speaks of
+// the windows.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +12,9 @@
 
 #include "comun/Memoria.h"
 #include "comun/Vigas.h"
+#include "project/AvisosInforme.h"
 #include "project/Calculo.h"
+#include "project/Informe.h"
 #include "project/Memoria.h"
 
 namespace korvex {
@@ -17,10 +22,11 @@ namespace {
 
 using pruebas::Ejemplo;
 
-Proyecto Abierto(const char* ejemplo) {
+Proyecto Abierto(const char* ejemplo, bool alternancia = false) {
     Proyecto p;
     InterfazRegistro ui;
-    EXPECT_TRUE(AbrirProyecto(Ejemplo(ejemplo), p, ui).calculo.calculado) << ejemplo;
+    EXPECT_TRUE(AbrirProyecto(Ejemplo(ejemplo), p, ui, {}, alternancia).calculo.calculado)
+        << ejemplo;
     return p;
 }
 
@@ -105,6 +111,83 @@ TEST(MemoriaConFalla, LaFallaTerminaElCapituloDeDiseno) {
         EXPECT_EQ(veces, 1);
         EXPECT_NE(std::find(s.avisos.begin(), s.avisos.end(), c.mensaje), s.avisos.end());
     }
+}
+
+// The example with cantilevers, designed without the arrangements: the
+// notice says what the screen finds, ends as a report does, and is the
+// first of the warnings and the note under the extremes. Designed with them,
+// there is no notice.
+TEST(AvisosDeLaMemoria, AlternanciaConPalabrasDeInforme) {
+    const Proyecto p = Abierto("viga_t_vuelos.kvx");
+    const std::string pantalla = p.estado.AvisoAlternancia;
+    ASSERT_TRUE(pantalla.starts_with("Con carga viva alternada: ")) << pantalla;
+    const std::string informe = AvisoAlternanciaInforme(p.estado);
+    const std::string hallazgo = pantalla.substr(0, pantalla.find(". ") + 1);
+    EXPECT_EQ(informe, hallazgo + " El diseño no considera la alternancia de la carga viva.");
+
+    const std::vector<std::string> t = pruebas::TextosMemoria(ConstruirMemoria(p), " | ");
+    int avisos = -1, nota = -1, primero = -1;
+    for (int i = 0; i < static_cast<int>(t.size()); ++i) {
+        if (t[static_cast<std::size_t>(i)] == TextoPlano(informe)) nota = i;
+        if (t[static_cast<std::size_t>(i)].ends_with("Avisos")) avisos = i;
+        if (t[static_cast<std::size_t>(i)] == "1. Alternancia de la carga viva: " + informe) {
+            primero = i;
+        }
+    }
+    EXPECT_GE(nota, 0);
+    EXPECT_GT(avisos, nota);
+    EXPECT_EQ(primero, avisos + 2);  // after the heading and its sentence
+
+    const Proyecto con = Abierto("viga_t_vuelos.kvx", true);
+    EXPECT_EQ(AvisoAlternanciaInforme(con.estado), "");
+    for (const std::string& x : pruebas::TextosMemoria(ConstruirMemoria(con), " | ")) {
+        EXPECT_EQ(x.find("Con carga viva alternada"), std::string::npos) << x;
+    }
+}
+
+// Every text of both reports of every example, with and without the
+// arrangements and after the two failures: nothing addressed to the user of
+// the windows. (The admissible deflection of the part "Deflexiones" still
+// names the screen's rounding: that part is left out of the "en pantalla"
+// search.)
+TEST(AvisosDeLaMemoria, NingunTextoDeLosInformesHablaDeLaPantalla) {
+    std::vector<Proyecto> proyectos;
+    for (const char* ejemplo :
+         {"viga_rectangular.kvx", "viga_t_vuelos.kvx", "viga_t_invertida.kvx"}) {
+        proyectos.push_back(Abierto(ejemplo));
+        proyectos.push_back(Abierto(ejemplo, true));
+    }
+    proyectos.push_back(AlmaDelgada("8"));
+    proyectos.push_back(AlmaDelgada("6"));
+    const std::string prohibidos[] = {"Active «", "en pantalla", " presione ",
+                                      "Presione", "botón",       "haga clic"};
+    int textos = 0;
+    for (const Proyecto& p : proyectos) {
+        std::vector<std::string> todo;
+        bool deflexiones = false;
+        for (const Bloque& b : ConstruirMemoria(p)) {
+            if (auto* e = std::get_if<Encabezado>(&b); e && e->nivel == 1) {
+                deflexiones = e->texto.ends_with("Deflexiones");
+            }
+            for (std::string x : pruebas::TextosMemoria(std::vector<Bloque>{b}, " | ")) {
+                if (auto* f = std::get_if<FormulaMemoria>(&b)) x += " " + f->concepto;
+                if (auto* t = std::get_if<TablaMemoria>(&b)) {
+                    for (const std::string& c : t->encabezado) x += " " + c;
+                }
+                if (deflexiones) x = "[deflexiones] " + x;
+                todo.push_back(x);
+            }
+        }
+        for (const ElementoInforme& e : PaginaInforme(p, true)) todo.push_back(e.texto);
+        for (const std::string& x : todo) {
+            ++textos;
+            for (const std::string& w : prohibidos) {
+                if (w == "en pantalla" && x.starts_with("[deflexiones] ")) continue;
+                EXPECT_EQ(x.find(w), std::string::npos) << x;
+            }
+        }
+    }
+    EXPECT_GT(textos, 1000);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "project/BarrasSeccion.h"
 #include "project/MemoriaTexto.h"
 #include "text/Numeros.h"
 
@@ -82,6 +83,7 @@ void Seccion(const Proyecto& p, Redactor& r) {
     f.Ycg = s.Ycg;
     f.recubrimiento = e.Recubrimiento;
     f.d = e.PeralteEfectivo;
+    PonerVarillas(e, f);  // the bars the design proposed for each face
     TablaMemoria t;
     t.encabezado = {"Dimensión", "Valor (cm)"};
     t.numerica = {false, true};

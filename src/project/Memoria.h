@@ -11,6 +11,7 @@
 // Braces hold no blanks, so a text can be broken into lines at its blanks.
 #pragma once
 
+#include <array>
 #include <string>
 #include <variant>
 #include <vector>
@@ -91,6 +92,13 @@ struct FiguraSeccion {
     double recubrimiento = 0;               // cover to the centroid of the tension steel
     double d = 0;                           // effective depth
     std::string titulo;
+    // The bars proposed for each face, counts of 1", 3/4", 1/2" and 3/8"
+    // (the rows of the bar table); all zero after a design failure.
+    std::array<int, 4> barrasInferiores{}, barrasSuperiores{};
+    // Lines under the section: the bars of each face with their label
+    // ("4Ø1\" + 1Ø3/4\"") and, where compression steel was designed, the
+    // note to confine it.
+    std::vector<std::string> leyenda;
 
     bool operator==(const FiguraSeccion&) const = default;
 };

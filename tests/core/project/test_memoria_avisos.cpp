@@ -48,7 +48,7 @@ bool EsParte(const Bloque& b, const std::string& nombre) {
 // A failure is the last step of the design chapter: its check fails, the
 // paragraph after it states the failure, and the next block is the heading
 // of "Avisos", which lists the failure's message. No part of the design
-// after the failure is printed.
+// after the failure is printed, and the section figure has no bars.
 TEST(MemoriaConFalla, LaFallaTerminaElCapituloDeDiseno) {
     const struct {
         const char* bw;
@@ -110,6 +110,16 @@ TEST(MemoriaConFalla, LaFallaTerminaElCapituloDeDiseno) {
         }
         EXPECT_EQ(veces, 1);
         EXPECT_NE(std::find(s.avisos.begin(), s.avisos.end(), c.mensaje), s.avisos.end());
+
+        // No bars on the section.
+        for (const Bloque& x : b) {
+            if (auto* f = std::get_if<FiguraSeccion>(&x)) {
+                EXPECT_EQ(f->barrasInferiores, (std::array<int, 4>{}));
+                EXPECT_EQ(f->barrasSuperiores, (std::array<int, 4>{}));
+                ASSERT_EQ(f->leyenda.size(), 1u);
+                EXPECT_TRUE(f->leyenda[0].starts_with("Sin varillas")) << f->leyenda[0];
+            }
+        }
     }
 }
 

@@ -84,19 +84,21 @@ TEST(CriteriosDeDiseno, CoeficientesDeLosPasosRegistrados) {
         const PasoCortante& c = s.cortante;
         ASSERT_TRUE(c.calculado && !c.sinEstribos && !c.falla);
         const double raiz = std::sqrt(c.fc) * c.bv * c.d;  // √f'c bw d, Kgr
-        Contiene(t, "Vc = " + Coeficiente(c.Vc / raiz) + " √f'c bw d");
-        Contiene(t, "≤ " + Coeficiente(c.VsMax / raiz) + " √f'c bw d; por encima la viga falla");
-        Contiene(t, "Vs ≤ " + Coeficiente(c.VsBanda / raiz) + " √f'c bw d: s ≤ d/2");
-        Contiene(t, "cortante | φ = " + memoria::F2(2 * c.phiVcMedio / c.Vc));
+        Contiene(t, "Resistencia del hormigón | Vc = " + Coeficiente(c.Vc / raiz) + " √f'c bw d");
+        Contiene(t, "Cortante de los estribos | Vs = Vu / φ − Vc ≤ " + Coeficiente(c.VsMax / raiz) +
+                        " √f'c bw d");
+        Contiene(t, "Separación máxima | Vs ≤ " + Coeficiente(c.VsBanda / raiz) + " √f'c bw d");
+        Contiene(t, "Factor de reducción, cortante | φ = " + memoria::F2(2 * c.phiVcMedio / c.Vc));
         // Minimum stirrups: two legs of Av at fy over the spacing and width.
-        Contiene(t, "2 Av ≥ " + Coeficiente(2 * c.Av * c.fy / (c.sMinimo * c.bv)) + " bw s / fy");
+        Contiene(t, "Estribo mínimo (dos ramas de área Av) | 2 Av ≥ " +
+                        Coeficiente(2 * c.Av * c.fy / (c.sMinimo * c.bv)) + " bw s / fy");
 
         for (const PasoFlexion* f : {&s.flexionPos, &s.flexionNeg}) {
             if (f->Mu == 0) continue;
             const double bd2 = f->fc * f->b * static_cast<double>(f->d) * f->d;
-            Contiene(t, "flexión | φ = " + memoria::F2(f->Mu / (f->Rn * bd2)));
+            Contiene(t, "Factor de reducción, flexión | φ = " + memoria::F2(f->Mu / (f->Rn * bd2)));
             // The neutral axis limit and the largest steel, against the balanced one.
-            Contiene(t, "k = " + Coeficiente(f->k * (0.003 + f->epsY) / 0.003) + " × 0.003");
+            Contiene(t, ": k = " + Coeficiente(f->k * (0.003 + f->epsY) / 0.003) + " × 0.003");
             Contiene(t, "= " + Coeficiente(f->rhoMaxima / f->rhoBalanceada) + " ρb");
             // The two minimum-steel values of the row of this design.
             const double raizF = std::sqrt(f->fc);
@@ -119,9 +121,9 @@ TEST(CriteriosDeDiseno, CoeficientesDeLosPasosRegistrados) {
         // compression steel, λ is the numerator of its rule.
         const PasoDeflexion& d = s.deflexion;
         const double fc = std::sqrt(texto::NumeroCampo(p.materiales.txtFc));
-        Contiene(t, "fr = " + Coeficiente(d.positiva.fr / fc) + " √f'c");
+        Contiene(t, "Mcr = fr Ig / yt, fr = " + Coeficiente(d.positiva.fr / fc) + " √f'c;");
         if (d.rhoCompresion == 0) {
-            Contiene(t, "λ = " + Coeficiente(d.lambda) + " / (1 + 50 ρ')");
+            Contiene(t, "(usos 3 y 4) | λ = " + Coeficiente(d.lambda) + " / (1 + 50 ρ')");
             ++sinCompresion;
         }
     }

@@ -48,9 +48,10 @@ TEST(SeccionDeLaMemoria, EtiquetaDeLasVarillas) {
     EXPECT_EQ(TextoVarillas({0, 0, 0, 0}), "");
 }
 
-// The three examples and a doubly reinforced rectangle (25 x 50, 6 m,
-// 7 Tn/m "Otros"): each face carries the column of the table with more
-// area; the legend names it; compression steel asks for closed stirrups.
+// The three examples, a doubly reinforced rectangle (25 x 50, 6 m, 7 Tn/m
+// "Otros") and a doubly reinforced cantilever: each face carries the column
+// of the table with more area; the legend names it; compression steel asks
+// for closed stirrups.
 TEST(SeccionDeLaMemoria, VarillasDeCadaCaraSegunLaTablaDelDiseno) {
     std::vector<Proyecto> proyectos;
     for (const char* ejemplo :
@@ -65,6 +66,14 @@ TEST(SeccionDeLaMemoria, VarillasDeCadaCaraSegunLaTablaDelDiseno) {
     ASSERT_TRUE(RealizarCalculos(doble, ui).calculado);
     ASSERT_GT(doble.estado.AsCompresionPos, 0);
     proyectos.push_back(doble);
+    // A 3.5 m cantilever of a 3.5 m span with 5.5 Tn/m "Otros" on it: no
+    // sagging moment, and the compression steel of the hogging one is the
+    // bottom face's.
+    Proyecto vuelo =
+        pruebas::Rectangular(7, 25, 50, {pruebas::Uniforme(3.5f, 3.5f, 5.5f, kOtros, 7)}, 0, 3.5f);
+    ASSERT_TRUE(RealizarCalculos(vuelo, ui).calculado);
+    ASSERT_GT(vuelo.estado.AsCompresionNeg, vuelo.estado.AsTraccionPos);
+    proyectos.push_back(vuelo);
 
     int conCompresion = 0;
     for (const Proyecto& p : proyectos) {
@@ -92,7 +101,7 @@ TEST(SeccionDeLaMemoria, VarillasDeCadaCaraSegunLaTablaDelDiseno) {
         if (compresion) leyenda.push_back("Acero en compresión: confinar con estribos cerrados");
         EXPECT_EQ(f->leyenda, leyenda);
     }
-    EXPECT_EQ(conCompresion, 1);
+    EXPECT_EQ(conCompresion, 2);
 }
 
 // The bars as drawn: every bar of the face, largest first, at its own

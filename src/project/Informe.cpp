@@ -4,6 +4,7 @@
 
 #include "design/Deflexion.h"
 #include "design/DisenarViga.h"
+#include "project/AvisosInforme.h"
 #include "text/Numeros.h"
 
 namespace korvex {
@@ -26,6 +27,11 @@ class Pagina {
         e.texto = std::move(t);
         e.letra = letra;
         v.push_back(std::move(e));
+    }
+    void Parrafo(double x, double y, double ancho, double alto, std::string t, E::Letra letra) {
+        Caja(E::Parrafo, x, y, ancho, alto);
+        v.back().texto = std::move(t);
+        v.back().letra = letra;
     }
     void Linea(double x, double y, double x2, double y2) { Caja(E::Linea, x, y, x2, y2); }
     void Caja(E::Tipo tipo, double x, double y, double x2, double y2) {
@@ -60,6 +66,8 @@ int PuntosLetra(ElementoInforme::Letra letra, bool imprimiendo) {
             return imprimiendo ? 13 : 6;
         case E::Cierre:
             return 9;
+        case E::Nota:
+            return imprimiendo ? 9 : 4;
     }
     return 9;
 }
@@ -157,6 +165,11 @@ std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, bool imprimiendo) 
     // free line under the deflections (no other item moves).
     pg.Texto(1000, 13300,
              std::string("Carga viva alternada: ") + (e.AlternanciaViva ? "sí" : "no"));
+    // An arrangement that governs and was left out: the notice, in the free
+    // space between that line and the closing rule.
+    if (std::string aviso = AvisoAlternanciaInforme(e); !aviso.empty()) {
+        pg.Parrafo(1000, 13620, 9500, 640, std::move(aviso), E::Nota);
+    }
 
     pg.Linea(1000, 14300, 10500, 14300);
     pg.Texto(1000, 14400, "Korvex 2000 - Programa de Diseño de Vigas Simples", E::Cierre);

@@ -22,6 +22,7 @@ inline constexpr double kAltoCarta = 15840;   // twips, 11 in
 struct ElementoInforme {
     enum Tipo {
         Texto,     // `texto` at (x, y)
+        Parrafo,   // `texto` broken at its blanks into lines x2 wide, at most y2 high
         Linea,     // black line from (x, y) to (x2, y2)
         Cortante,  // shear diagram picture at (x, y), x2 wide and y2 high
         Momento,   // moment diagram picture, same placement
@@ -30,7 +31,8 @@ struct ElementoInforme {
     enum Letra {
         Titulo,  // 13 pt on the preview, 25 pt printed
         Cuerpo,  // 6 pt on the preview, 13 pt printed
-        Cierre   // 9 pt on both
+        Cierre,  // 9 pt on both
+        Nota     // 4 pt on the preview, 9 pt printed: the body's proportion
     };
     Tipo tipo = Texto;
     double x = 0, y = 0;
@@ -47,8 +49,10 @@ int PuntosLetra(ElementoInforme::Letra letra, bool imprimiendo);
 // and zero axes, the extremes, the material and section data, the span (j and
 // k only for a beam with cantilevers), loads 1 to 3, the stirrups, the steel,
 // the deflection and its limit, whether the live load was arranged ("Carga
-// viva alternada: sí" / "no"), and the closing lines. The logo is placed
-// for the printer or the preview as `imprimiendo` says.
+// viva alternada: sí" / "no") and, when the design left out an arrangement
+// that governs, the notice that says so (a paragraph in the free space above
+// the closing lines), and the closing lines. The logo is placed for the
+// printer or the preview as `imprimiendo` says.
 std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, bool imprimiendo);
 
 // The general format of a number printed by itself: " 2.5 ", "-3 ".

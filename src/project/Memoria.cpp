@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "project/BarrasSeccion.h"
 #include "project/MemoriaTexto.h"
 #include "text/Numeros.h"
 
@@ -82,6 +83,7 @@ void Seccion(const Proyecto& p, Redactor& r) {
     f.Ycg = s.Ycg;
     f.recubrimiento = e.Recubrimiento;
     f.d = e.PeralteEfectivo;
+    PonerVarillas(e, f);  // the bars the design proposed for each face
     TablaMemoria t;
     t.encabezado = {"Dimensión", "Valor (cm)"};
     t.numerica = {false, true};
@@ -232,10 +234,12 @@ std::vector<Bloque> ConstruirMemoria(const Proyecto& p, const OpcionesMemoria& o
             "cada valor es el que el programa calculó, escrito con su fórmula.");
     memoria::Datos(p, r);
     memoria::Analisis(p, r);
-    if (!memoria::DisenoFlexion(p, r)) return bloques;
-    memoria::DisenoCortante(p, r);
-    memoria::Varillas(p, r);
-    memoria::Deflexiones(p, r);
+    memoria::Criterios(p, r);
+    // A failure ends the design chapter at its check; the messages follow.
+    if (memoria::DisenoFlexion(p, r) && memoria::DisenoCortante(p, r)) {
+        memoria::Varillas(p, r);
+        memoria::Deflexiones(p, r);
+    }
     memoria::Avisos(p, r);
     return bloques;
 }

@@ -11,6 +11,7 @@
 // Braces hold no blanks, so a text can be broken into lines at its blanks.
 #pragma once
 
+#include <array>
 #include <string>
 #include <variant>
 #include <vector>
@@ -91,6 +92,13 @@ struct FiguraSeccion {
     double recubrimiento = 0;               // cover to the centroid of the tension steel
     double d = 0;                           // effective depth
     std::string titulo;
+    // The bars proposed for each face, counts of 1", 3/4", 1/2" and 3/8"
+    // (the rows of the bar table); all zero after a design failure.
+    std::array<int, 4> barrasInferiores{}, barrasSuperiores{};
+    // Lines under the section: the bars of each face with their label
+    // ("4Ø1\" + 1Ø3/4\"") and, where compression steel was designed, the
+    // note to confine it.
+    std::vector<std::string> leyenda;
 
     bool operator==(const FiguraSeccion&) const = default;
 };
@@ -103,9 +111,11 @@ struct OpcionesMemoria {
     std::string fecha;    // date of the report, as it is to be printed
 };
 
-// The whole report of a calculated project `p`: Datos, Análisis, Diseño a
-// flexión, a cortante, varillas, deflexiones and Avisos. A flexural failure
-// ends the list at the insufficient section, as the design stops there.
+// The whole report of a calculated project `p`: Datos, Análisis, Criterios
+// de diseño, Diseño a flexión, a cortante, Varillas, Deflexiones and Avisos.
+// A failure ends the design chapter at its check (an insufficient section,
+// where the design stops; a shear failure, after which the design goes on
+// with zero steel): no later design step is printed, and Avisos follows.
 // An empty list when `p` holds no calculation (no sampled diagrams).
 std::vector<Bloque> ConstruirMemoria(const Proyecto& p, const OpcionesMemoria& o = {});
 

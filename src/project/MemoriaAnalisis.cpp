@@ -206,7 +206,7 @@ void Extremos(const EstadoProyecto& e, Redactor& r) {
         "suman hacia arriba; momento positivo el que tracciona la fibra inferior. Cada valor es el "
         "de la estación, a su "
         "izquierda; x es la abscisa de la primera estación que lo alcanza.");
-    if (!e.AlternanciaViva && !e.AvisoAlternancia.empty()) r.Nota(e.AvisoAlternancia);
+    if (const std::string aviso = AvisoAlternanciaInforme(e); !aviso.empty()) r.Nota(aviso);
     if (e.Envolvente.tramoNegativo) {
         const ZonasVivas& z = e.Envolvente.vivasTramoNegativo;
         const bool viva = z[0] || z[1] || z[2];

@@ -28,12 +28,12 @@ void SeparacionMaxima(const PasoCortante& c, const std::string& d, Redactor& r) 
 
 }  // namespace
 
-void DisenoCortante(const Proyecto& p, Redactor& r) {
+bool DisenoCortante(const Proyecto& p, Redactor& r) {
     const PasoCortante& c = p.estado.Pasos.cortante;
     r.Parte("Diseño a cortante");
     if (!c.calculado) {
         r.Texto("El cálculo no registró el diseño a cortante.");
-        return;
+        return true;
     }
     const std::string d = Dato(c.d), bv = Dato(c.bv), raiz = "√" + General(c.fc);
     r.Texto(
@@ -51,7 +51,7 @@ void DisenoCortante(const Proyecto& p, Redactor& r) {
         r.Texto("V_{u} = " + Entero(c.Vu) + " ≤ φV_{c}/2 = " + Entero(c.phiVcMedio) +
                 " Kgr: la viga no lleva armadura por cortante; queda a discreción del Ingeniero "
                 "el uso de estribos para facilidad constructiva.");
-        return;
+        return true;
     }
     r.Texto("V_{u} = " + Entero(c.Vu) + " > φV_{c}/2 = " + Entero(c.phiVcMedio) +
             " Kgr: se requieren estribos.");
@@ -63,9 +63,10 @@ void DisenoCortante(const Proyecto& p, Redactor& r) {
                    Entero(c.Vs) + (c.falla ? " > " : " ≤ ") + Entero(c.VsMax) + " Kgr", !c.falla);
     if (c.falla) {
         r.Texto(
-            "La viga falla por cortante, redimensionar sección. El programa anula las cuatro "
-            "áreas de acero; las varillas y la deflexión se calculan con ellas en cero.");
-        return;
+            "V_{s} supera V_{s,máx}: la viga falla por cortante (mensaje \"La viga falla por "
+            "cortante, redimensionar sección\"). El diseño termina en esta comprobación, sin "
+            "varillas ni deflexiones: hay que redimensionar la sección.");
+        return false;
     }
     SeparacionMaxima(c, d, r);
     r.Texto("Estribo de " + c.diametro + "\" de dos ramas: A_{v} = " + Cifras(c.Av) + " " + kCm2 +
@@ -87,6 +88,7 @@ void DisenoCortante(const Proyecto& p, Redactor& r) {
                    F2(c.s) + (c.s <= c.smax ? " ≤ " : " > ") + F2(c.smax) + " cm", c.s <= c.smax);
     r.Texto("Estribos: " + c.texto + " (diámetro " + c.diametro + "\" a " + F2(c.s) +
             " cm, separación truncada a centímetros enteros).");
+    return true;
 }
 
 namespace {
@@ -195,7 +197,12 @@ void Varillas(const Proyecto& p, Redactor& r) {
 }
 
 void Avisos(const Proyecto& p, Redactor& r) {
-    const std::vector<Mensaje>& avisos = p.estado.Pasos.avisos;
+    std::vector<Mensaje> avisos;
+    if (std::string alternancia = AvisoAlternanciaInforme(p.estado); !alternancia.empty()) {
+        avisos.push_back(
+            {std::move(alternancia), "Alternancia de la carga viva", kEstiloInformacion});
+    }
+    for (const Mensaje& m : p.estado.Pasos.avisos) avisos.push_back(m);
     r.Parte("Avisos");
     if (avisos.empty()) {
         r.Texto("El cálculo no dio ningún aviso.");

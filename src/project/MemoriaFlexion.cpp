@@ -1,7 +1,7 @@
 // The part "Diseño a flexión" of the report: each sign of moment in the order
 // the design ran it, every step written with its symbols, the recorded
 // numbers substituted and the recorded result; an insufficient section ends
-// the part, and the report, at its failing check.
+// the part, and the design chapter, at its failing check.
 #include "project/MemoriaTexto.h"
 
 namespace korvex::memoria {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "project/AvisosInforme.h"
 #include "project/Memoria.h"
 
 namespace korvex::memoria {
@@ -79,11 +80,16 @@ class Redactor {
 // record of the calculation and appends its blocks.
 void Datos(const Proyecto& p, Redactor& r);
 void Analisis(const Proyecto& p, Redactor& r);
-// Returns false when a section was insufficient: the report stops there.
+// The rules of the design and how they compare with ACI 318-99.
+void Criterios(const Proyecto& p, Redactor& r);
+// Each returns false when the design stopped at a failure of its part (an
+// insufficient section, a shear failure): the design chapter ends there.
 bool DisenoFlexion(const Proyecto& p, Redactor& r);
-void DisenoCortante(const Proyecto& p, Redactor& r);
+bool DisenoCortante(const Proyecto& p, Redactor& r);
 void Varillas(const Proyecto& p, Redactor& r);
 void Deflexiones(const Proyecto& p, Redactor& r);
+// Every message of the calculation in order, the arrangement notice first
+// (it is found right after the sampling, before the design).
 void Avisos(const Proyecto& p, Redactor& r);
 
 // The four diagrams (shear, moment, rotation, deflection) as figures.

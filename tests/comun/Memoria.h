@@ -1,6 +1,7 @@
 // The calculation report as plain texts, one per block: a heading or a
 // paragraph, a table row (its cells joined by `separador`), a formula step
-// (symbols, substitution and result joined by a blank). Figures have none.
+// (symbols, substitution and result joined by a blank), each legend line of
+// the section figure. The diagrams have none.
 #pragma once
 
 #include <string>
@@ -19,6 +20,9 @@ inline std::vector<std::string> TextosMemoria(const std::vector<Bloque>& bloques
         if (auto* p = std::get_if<Parrafo>(&b)) t.push_back(TextoPlano(p->texto));
         if (auto* f = std::get_if<FormulaMemoria>(&b)) {
             t.push_back(TextoPlano(f->simbolos + " " + f->sustitucion + " " + f->resultado));
+        }
+        if (auto* f = std::get_if<FiguraSeccion>(&b)) {
+            for (const std::string& l : f->leyenda) t.push_back(TextoPlano(l));
         }
         if (auto* x = std::get_if<TablaMemoria>(&b)) {
             for (const auto& fila : x->filas) {

@@ -64,6 +64,12 @@ void DibujarReporte(QPainter& pintor, const Proyecto& p, bool imprimiendo) {
                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
                     QString::fromStdString(e.texto));
                 break;
+            case ElementoInforme::Parrafo:
+                pintor.setPen(Qt::black);
+                pintor.setFont(Letra(e.letra, imprimiendo));
+                pintor.drawText(caja, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                                QString::fromStdString(e.texto));
+                break;
             case ElementoInforme::Linea:
                 pintor.setPen(QPen(Qt::black, kGrosorLinea));
                 pintor.drawLine(QPointF(e.x, e.y), QPointF(e.x2, e.y2));

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "project/BarrasSeccion.h"
 #include "text/Numeros.h"
 
 namespace korvex::ui::memoria {
@@ -88,8 +89,9 @@ double AltoFigura(const FiguraDiagrama& f, const Tipos& t) {
            kAltoGrafico * t.Punto() + Leyenda(f, t) + 4 * t.Punto();
 }
 
-double AltoFigura(const FiguraSeccion&, const Tipos& t) {
-    return kAltoSeccion * t.Punto();
+double AltoFigura(const FiguraSeccion& f, const Tipos& t) {
+    return kAltoSeccion * t.Punto() +
+           static_cast<double>(f.leyenda.size()) * t.AltoLinea(Estilo::Figura);
 }
 
 void DibujarFigura(QPainter& pintor, const FiguraDiagrama& f, const Tipos& t, const QRectF& caja) {
@@ -241,10 +243,12 @@ void DibujarFigura(QPainter& pintor, const FiguraSeccion& f, const Tipos& t, con
     if (!(ancho > 0) || !(alto > 0)) return;
 
     // Scale: the section in a box of about 170 x 140 pt, centred, with room
-    // for the dimensions on both sides.
-    const QRectF zona(
-        caja.left() + 120 * pt, caja.top() + t.AltoLinea(Estilo::FiguraTitulo) + 16 * pt,
-        caja.width() - 240 * pt, caja.height() - t.AltoLinea(Estilo::FiguraTitulo) - 34 * pt);
+    // for the dimensions on both sides and the legend of the bars below.
+    const double leyenda = static_cast<double>(f.leyenda.size()) * t.AltoLinea(Estilo::Figura);
+    const QRectF zona(caja.left() + 120 * pt,
+                      caja.top() + t.AltoLinea(Estilo::FiguraTitulo) + 16 * pt,
+                      caja.width() - 240 * pt,
+                      caja.height() - t.AltoLinea(Estilo::FiguraTitulo) - 34 * pt - leyenda);
     const double s = std::min(zona.width() / ancho, zona.height() / alto);
     const double x0 = zona.center().x() - ancho * s / 2;
     const double y0 = zona.center().y() + alto * s / 2;  // bottom fibre
@@ -268,15 +272,16 @@ void DibujarFigura(QPainter& pintor, const FiguraSeccion& f, const Tipos& t, con
     pintor.setBrush(QColor(225, 225, 225));
     pintor.drawPolygon(forma);
 
-    // Steel levels at the cover from each face, and the centroid.
+    // The bars proposed for each face, to scale unless crowded, and the
+    // centroid.
     const double r = f.recubrimiento;
     const double almaIzq = rect ? 0 : (f.bf - f.bw) / 2, almaDer = rect ? ancho : (f.bf + f.bw) / 2;
-    pintor.setBrush(Qt::black);
-    for (double yv : {r, alto - r}) {
-        const double i0 = rect || (invertida ? yv < f.hf : yv > f.hw) ? 0 : almaIzq;
-        const double i1 = rect || (invertida ? yv < f.hf : yv > f.hw) ? ancho : almaDer;
-        for (int k = 1; k <= 3; ++k) {
-            pintor.drawEllipse(P(i0 + (i1 - i0) * k / 4.0, yv), 1.6 * pt, 1.6 * pt);
+    pintor.setPen(QPen(Qt::black, 0.3 * pt));
+    pintor.setBrush(QColor(60, 60, 60));
+    for (bool inferior : {true, false}) {
+        for (const BarraDibujada& b : DisponerVarillas(f, inferior)) {
+            const double radio = std::max(b.diametro * s / 2, 0.8 * pt);
+            pintor.drawEllipse(P(b.x, b.y), radio, radio);
         }
     }
     pintor.setPen(QPen(QColor(160, 0, 0), 0.6 * pt, Qt::DashLine));
@@ -317,6 +322,13 @@ void DibujarFigura(QPainter& pintor, const FiguraSeccion& f, const Tipos& t, con
          Cm("d", f.d), {-1, 0});
     Cota(pintor, t, P(ancho, 0) + QPointF(lado + 60 * pt, 0),
          P(ancho, r) + QPointF(lado + 60 * pt, 0), Cm("r", r), {1, 0});
+
+    // The legend: each face's bars, the note on compression steel.
+    double y = caja.bottom() - leyenda;
+    for (const std::string& linea : f.leyenda) {
+        t.Dibujar(pintor, linea, Estilo::Figura, caja.left(), y);
+        y += t.AltoLinea(Estilo::Figura);
+    }
 }
 
 }  // namespace korvex::ui::memoria

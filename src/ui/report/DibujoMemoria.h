@@ -1,7 +1,8 @@
 // The figures of the calculation report: a diagram along the beam (axes,
 // a grid in metres, the curve, the envelope, the supports and the labelled
-// extremes) and the cross-section to scale with its dimensions. Everything
-// is drawn inside the given box.
+// extremes) and the cross-section to scale with its dimensions, the bars
+// proposed for each face and their legend. Everything is drawn inside the
+// given box.
 #pragma once
 
 #include <QRectF>

@@ -157,9 +157,7 @@ TEST(AvisosDeLaMemoria, AlternanciaConPalabrasDeInforme) {
 
 // Every text of both reports of every example, with and without the
 // arrangements and after the two failures: nothing addressed to the user of
-// the windows. (The admissible deflection of the part "Deflexiones" still
-// names the screen's rounding: that part is left out of the "en pantalla"
-// search.)
+// the windows.
 TEST(AvisosDeLaMemoria, NingunTextoDeLosInformesHablaDeLaPantalla) {
     std::vector<Proyecto> proyectos;
     for (const char* ejemplo :
@@ -174,17 +172,12 @@ TEST(AvisosDeLaMemoria, NingunTextoDeLosInformesHablaDeLaPantalla) {
     int textos = 0;
     for (const Proyecto& p : proyectos) {
         std::vector<std::string> todo;
-        bool deflexiones = false;
         for (const Bloque& b : ConstruirMemoria(p)) {
-            if (auto* e = std::get_if<Encabezado>(&b); e && e->nivel == 1) {
-                deflexiones = e->texto.ends_with("Deflexiones");
-            }
             for (std::string x : pruebas::TextosMemoria(std::vector<Bloque>{b}, " | ")) {
                 if (auto* f = std::get_if<FormulaMemoria>(&b)) x += " " + f->concepto;
                 if (auto* t = std::get_if<TablaMemoria>(&b)) {
                     for (const std::string& c : t->encabezado) x += " " + c;
                 }
-                if (deflexiones) x = "[deflexiones] " + x;
                 todo.push_back(x);
             }
         }
@@ -192,7 +185,6 @@ TEST(AvisosDeLaMemoria, NingunTextoDeLosInformesHablaDeLaPantalla) {
         for (const std::string& x : todo) {
             ++textos;
             for (const std::string& w : prohibidos) {
-                if (w == "en pantalla" && x.starts_with("[deflexiones] ")) continue;
                 EXPECT_EQ(x.find(w), std::string::npos) << x;
             }
         }

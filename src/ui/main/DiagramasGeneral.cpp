@@ -97,9 +97,15 @@ void frmGeneral::DibujarDiagramas() {
         const QString nombre = zona && e.Pasos.deflexion.zonas.size() > 1
                                    ? QString(" (%1)").arg(NombreZona(zona->zona))
                                    : QString();
-        auto colocar = [this](QLabel* titulo, QLabel* valor, double izquierda) {
-            titulo->adjustSize();
-            const double fin = pct2->ATwips(QPointF(titulo->x() + titulo->width(), 0)).x();
+        auto colocar = [this, &nombre](QLabel* titulo, QLabel* valor, double izquierda) {
+            if (nombre.isEmpty()) {  // the beam's own titles: the values' own places
+                pct2->Colocar(valor, izquierda, pct2->ArribaTwips(valor));
+                return;
+            }
+            // The title's text ends at its size hint (the label itself runs to
+            // the edge of the box).
+            const double fin =
+                pct2->ATwips(QPointF(titulo->x() + titulo->sizeHint().width(), 0)).x();
             pct2->Colocar(valor, std::max(izquierda, fin + 60), pct2->ArribaTwips(valor));
         };
         lblMmaxn->setText(QString::fromUtf8("Deflexión máxima%1:").arg(nombre));

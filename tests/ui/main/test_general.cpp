@@ -221,6 +221,8 @@ TEST_F(General, DiagramasNulosYAEscalaConSusSignosYLecturas) {
     g->optGirDef->click();
     for (QLabel* l : {g->lblQmaxp, g->lblQp, g->lblQmaxn, g->lblQn}) EXPECT_TRUE(l->isHidden());
     EXPECT_EQ(g->lblMmaxn->text(), QString::fromUtf8("Deflexión máxima:"));
+    EXPECT_EQ(g->pct2->IzquierdaTwips(g->lblMn), 1300);
+    EXPECT_EQ(g->pct2->IzquierdaTwips(g->lblMp), 2000);
     const std::vector<double> r = Alturas(g->pct1, kSuperior);
     EXPECT_NEAR(Mayor(r), 937, 0.01);
     EXPECT_NEAR(r.front(), -r.back(), 1.0);
@@ -287,6 +289,30 @@ TEST_F(General, SignosDeCadaDiagramaDelLadoDondeSeDibujan) {
     g->mnuArchivoNuevo->trigger();
     EXPECT_EQ(lado(g->pct2, g->lblPos2), 1);
     EXPECT_EQ(lado(g->pct2, g->lblNeg2), -1);
+}
+
+// ejemplos/viga_t_vuelos.kvx, use 3, arrangements on: the left cantilever
+// governs (its 0.0106 m against 2 x 1.5 / 480 = 0.00625 m, worked by hand in
+// the deflection-by-zone test of the calculation workflow). The labels name
+// it, show its values and each value stands clear of its longer title.
+TEST_F(General, DeflexionDeLaZonaQueGobiernaConSuNombre) {
+    ProyectoActual().materiales.UsoDeflexion = 3;
+    ASSERT_TRUE(g->AbrirArchivo(QString::fromStdString(Ejemplo("viga_t_vuelos.kvx"))));
+    g->chkAlternancia->setChecked(true);  // recalculates
+    ASSERT_TRUE(ProyectoActual().estado.AlternanciaViva);
+    g->optGirDef->click();
+    EXPECT_EQ(g->lblMmaxn->text(), QString::fromUtf8("Deflexión máxima (voladizo izquierdo):"));
+    EXPECT_EQ(g->lblMmaxp->text(),
+              QString::fromUtf8("Deflexión máxima admisible (voladizo izquierdo):"));
+    EXPECT_EQ(g->lblMn->text(), "0.011");
+    EXPECT_EQ(g->lblMp->text(), "0.006");
+    EXPECT_FLOAT_EQ(g->DeflexionAdmisible, 0.006f);
+    // Each title's text ends at its size hint (the label runs to the box's edge).
+    EXPECT_GT(g->lblMn->x(), g->lblMmaxn->x() + g->lblMmaxn->sizeHint().width());
+    EXPECT_GT(g->lblMp->x(), g->lblMmaxp->x() + g->lblMmaxp->sizeHint().width());
+    // The moment diagrams bring back their own titles.
+    g->optMomCor->click();
+    EXPECT_EQ(g->lblMmaxn->text(), "Mmax:");
 }
 
 // ---- The windows against the headless command ---------------------------

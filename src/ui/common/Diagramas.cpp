@@ -141,7 +141,7 @@ void DibujarCurvas(const EstadoProyecto& e, Lienzo* sup, Lienzo* inf, bool momen
         const bool envolvente = ConEnvolvente(e);
         const EnvolventeViva& env = e.Envolvente;
         QVector<QPointF> flecha = {{X1, Y1 - Muestra(e.DiagFlecha, 0) * kf}};
-        QVector<QPointF> gMax, gMin, fMax = flecha, fMin = flecha;
+        QVector<QPointF> gMax, gMin, fMax, fMin;
         for (float x = 0; x <= W && i < muestras; x += s) {
             ++i;
             sup->Linea({X1 + x, Y1}, {X1 + x, Y1 - Muestra(e.DiagGiro, i) * kg}, kColorSuperior);

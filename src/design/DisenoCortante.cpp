@@ -110,4 +110,8 @@ void DisenoCortante(EstadoProyecto& e, const Seccion& s, const Materiales& m, In
     x.texto = e.txtEstribos;
 }
 
+Mensaje MensajeFallaCortante() {
+    return kFallaCortante;
+}
+
 }  // namespace korvex

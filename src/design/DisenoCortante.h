@@ -27,4 +27,7 @@ float EspaciamientoEstribo(float Vs, float Av, double fc, double fy, float bv, f
 // written ("3/8@15": diameter, "@", spacing truncated to whole cm).
 void DisenoCortante(EstadoProyecto& e, const Seccion& s, const Materiales& m, Interfaz& ui);
 
+// The message of a shear failure.
+Mensaje MensajeFallaCortante();
+
 }  // namespace korvex

@@ -104,12 +104,14 @@ void Deflexion(Redactor& r) {
         {"Flecha inmediata δ", "con las cargas de servicio (todas con factor 1.0) e I_{e}"},
         {"Factor de largo plazo (usos 3 y 4)",
          "λ = 2 / (1 + 50 ρ'), ρ' = A'_{s} / (b d) de la sección con más acero de compresión"},
-        {"Uso 1: azoteas sin elementos no estructurales susceptibles de daño", "δ ≤ L/180"},
-        {"Uso 2: entrepisos sin elementos no estructurales susceptibles de daño", "δ ≤ L/360"},
-        {"Uso 3: con elementos no estructurales susceptibles de daño", "λ δ ≤ L/480"},
-        {"Uso 4: con elementos no estructurales no susceptibles de daño", "λ δ ≤ L/240"},
-        {"Luz L de cada zona",
-         "el tramo entre los apoyos, L = K − J; cada vuelo, L = 2 × la longitud del vuelo"},
+        {"Flecha de cada zona",
+         "la mayor |δ·I| de la zona dividida por la menor I_{e} de las dos secciones con momento"},
+        {"Uso 1: azoteas sin elementos no estructurales susceptibles de daño", "δ ≤ l/180"},
+        {"Uso 2: entrepisos sin elementos no estructurales susceptibles de daño", "δ ≤ l/360"},
+        {"Uso 3: con elementos no estructurales susceptibles de daño", "λ δ ≤ l/480"},
+        {"Uso 4: con elementos no estructurales no susceptibles de daño", "λ δ ≤ l/240"},
+        {"Luz l de cada zona",
+         "el tramo entre los apoyos, l = K − J; cada voladizo, l = 2 × su longitud"},
     }));
 }
 
@@ -147,8 +149,23 @@ void ComparacionAci(Redactor& r) {
          "Tabla 9.5(b), 9.5.2.5: λ δ de las cargas sostenidas más δ inmediata de la carga viva "
          "adicional, menos la ocurrida antes de colocar los elementos no estructurales",
          "más conservador mientras λ ≥ 1 (ρ' ≤ 0.02)"},
-        {"Luz de un vuelo en el límite de deflexión", "2 × la longitud del vuelo",
+        {"Luz de un voladizo en el límite de deflexión", "2 × la longitud del voladizo",
          "Tabla 9.5(b): la proyección libre del voladizo", "menos conservador"},
+        {"Inercia efectiva de la flecha", "la menor de las dos secciones, en cada zona",
+         "9.5.2.4: la del centro del vano en un tramo simple, la del apoyo en un voladizo",
+         "más conservador"},
+        {"ρ' del factor de largo plazo", "el de la sección con más acero de compresión",
+         "9.5.2.5: el del centro del vano en un tramo, el del apoyo en un voladizo",
+         "menos conservador (un ρ' mayor da un λ menor)"},
+        {"Tope de la sección a flexión",
+         "R_{n} ≤ 0.425: por encima la sección es insuficiente aun con acero de compresión",
+         "sin tope: 10.3.3 limita el acero de tracción, no la sección doblemente armada",
+         "más conservador (rechaza secciones que se podrían armar)"},
+        {"Acero de compresión de una T",
+         "cuando M_{u} > φM_{nf} + φM_{t}, A_{t} = 0.75 ω_{w} (f'_{c}/f_{y}) b_{w} d + 0.5 "
+         "A_{sf}, con ω_{w} de la demanda del alma",
+         "10.3.3: A_{s} ≤ 0.75 de la cuantía balanceada de la T (con el ala)",
+         "distinto: según la sección lo pide antes o después"},
     };
     r.Tabla(std::move(t));
     r.Nota(

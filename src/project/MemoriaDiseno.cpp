@@ -1,4 +1,5 @@
 // The parts "Diseño a cortante", "Varillas" and "Avisos" of the report.
+#include "design/DisenoCortante.h"
 #include "project/MemoriaTexto.h"
 
 namespace korvex::memoria {
@@ -209,8 +210,16 @@ void Avisos(const Proyecto& p, Redactor& r) {
         return;
     }
     r.Texto("Mensajes del cálculo, en el orden en que se dieron:");
+    // After a shear failure the design goes on with no steel: what its later
+    // steps said (a deflection beyond the limit) is no result of the design.
+    bool trasLaFalla = false;
     for (std::size_t i = 0; i < avisos.size(); ++i) {
-        r.Texto(std::to_string(i + 1) + ". " + avisos[i].titulo + ": " + avisos[i].texto);
+        std::string t = std::to_string(i + 1) + ". " + avisos[i].titulo + ": " + avisos[i].texto;
+        if (trasLaFalla)
+            t += " (paso posterior a la falla, calculado sin acero: no vale como diseño)";
+        r.Texto(t);
+        if (p.estado.Pasos.cortante.falla && avisos[i] == MensajeFallaCortante())
+            trasLaFalla = true;
     }
 }
 

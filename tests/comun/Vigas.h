@@ -3,10 +3,14 @@
 // before a calculation, and the example projects of ejemplos/.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <initializer_list>
 #include <string>
 
 #include "design/Seccion.h"
+#include "model/Interfaz.h"
+#include "project/Calculo.h"
 #include "project/Proyecto.h"
 
 namespace korvex::pruebas {
@@ -57,6 +61,16 @@ inline Proyecto Rectangular(float L, int b, int h, std::initializer_list<Carga> 
 // Full path of an example project.
 inline std::string Ejemplo(const char* nombre) {
     return std::string(KORVEX_EJEMPLOS) + "/" + nombre;
+}
+
+// An example project opened and calculated as the windows open it (use 1,
+// messages recorded), optionally with the live-load arrangements.
+inline Proyecto Abierto(const char* ejemplo, bool alternancia = false) {
+    Proyecto p;
+    InterfazRegistro ui;
+    const ResultadoApertura r = AbrirProyecto(Ejemplo(ejemplo), p, ui, {}, alternancia);
+    EXPECT_TRUE(r.calculo.calculado) << ejemplo;
+    return p;
 }
 
 }  // namespace korvex::pruebas

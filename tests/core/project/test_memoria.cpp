@@ -16,15 +16,9 @@
 namespace korvex {
 namespace {
 
+using pruebas::Abierto;
 using pruebas::Ejemplo;
 
-Proyecto Abierto(const char* ejemplo, bool alternancia = false) {
-    Proyecto p;
-    InterfazRegistro ui;
-    const ResultadoApertura r = AbrirProyecto(Ejemplo(ejemplo), p, ui, {}, alternancia);
-    EXPECT_TRUE(r.calculo.calculado) << ejemplo;
-    return p;
-}
 
 // Index of the first text that contains `buscado` (or ends with it), or -1.
 int Donde(const std::vector<std::string>& t, const std::string& buscado, bool alFinal = false) {

@@ -28,6 +28,8 @@ const FiguraSeccion* Figura(const std::vector<Bloque>& b) {
     }
     return nullptr;
 }
+// A figure of a temporary list would outlive it.
+const FiguraSeccion* Figura(std::vector<Bloque>&&) = delete;
 
 // The column c of the bar table and its area, cm2.
 std::array<int, 4> Columna(const EstadoProyecto& e, int c) {
@@ -156,7 +158,8 @@ TEST(SeccionDeLaMemoria, BarrasDentroDeLaSeccionSinTocarse) {
         Proyecto p;
         InterfazRegistro ui;
         ASSERT_TRUE(AbrirProyecto(Ejemplo(ejemplo), p, ui).calculo.calculado);
-        const FiguraSeccion* f = Figura(ConstruirMemoria(p));
+        const std::vector<Bloque> b = ConstruirMemoria(p);  // the figure lives in it
+        const FiguraSeccion* f = Figura(b);
         ASSERT_NE(f, nullptr);
         ComprobarDibujo(*f, true);
     }

@@ -110,6 +110,17 @@ class Entorno : public ::testing::Test {
         Mensajes::ModoPrueba(true);
         Mensajes::Limpiar();
     }
+    // The program's window of class V, shown and active (nullptr, after a
+    // failure, when it does not become active).
+    template <class V>
+    V* Activa() {
+        V* v = ui::Ventana<V>();
+        v->show();
+        QApplication::setActiveWindow(v);
+        if (QTest::qWaitForWindowActive(v)) return v;
+        ADD_FAILURE() << "la ventana " << V::staticMetaObject.className() << " no se activó";
+        return nullptr;
+    }
 };
 
 // A message box is read ("title: text") and accepted (Cancelar without OK),

@@ -53,10 +53,8 @@ class General : public Entorno {
   protected:
     void SetUp() override {
         Entorno::SetUp();
-        g = Ventana<frmGeneral>();
-        g->show();
-        QApplication::setActiveWindow(g);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(g));
+        g = Activa<frmGeneral>();
+        ASSERT_NE(g, nullptr);
     }
     // A rectangular 25 x 60 section, f'c 210, fy 2800, cover 4, calculated.
     void Calcular(float L, std::initializer_list<Carga> cargas, float J = 0, float K = -1) {

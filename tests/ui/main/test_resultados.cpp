@@ -25,10 +25,8 @@ class Resultados : public Entorno {
   protected:
     void SetUp() override {
         Entorno::SetUp();
-        g = Ventana<frmGeneral>();
-        g->show();
-        QApplication::setActiveWindow(g);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(g));
+        g = Activa<frmGeneral>();
+        ASSERT_NE(g, nullptr);
         impresora_ = frmpreview::ElegirImpresora;
         frmpreview::ElegirImpresora = [](QPrinter&, QWidget*) { return false; };  // cancelled
     }

@@ -174,7 +174,13 @@ impresora o se guarda como PDF con <b>Guardar PDF…</b>. El informe indica
 “Carga viva alternada: sí” o “no”.</p>
 <p><b>Memoria de cálculo…</b> (menú Archivo, disponible después de
 realizar los cálculos) escribe en un PDF de varias páginas todos los pasos
-del análisis y del diseño con los números del programa. El diálogo propone
+del análisis y del diseño con los números del programa: los criterios de
+diseño que aplica y en qué se apartan de ACI 318-99, las reacciones extremas
+de cada apoyo con la carga viva alternada, la sección con las varillas
+propuestas en cada cara y la deflexión de cada zona con su límite; si el
+diseño falla, la memoria termina en esa comprobación y sigue con los avisos.
+El informe de una página dice además la zona que gobierna la deflexión y,
+sin la alternancia, el aviso de la carga viva alternada. El diálogo propone
 el nombre del proyecto con la extensión <i>.pdf</i> en la última carpeta
 usada; si el archivo no puede escribirse, un mensaje dice cuál y por
 qué.</p>

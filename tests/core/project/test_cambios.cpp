@@ -1,6 +1,5 @@
-// What makes the results of a calculation out of date: the data the design
-// reads, the deflection-use category included; never the results a
-// calculation writes.
+// What puts the results out of date: the data the design reads, the use
+// category included; never the results a calculation writes.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -18,8 +17,7 @@ TEST(ResultadosDesactualizados, CadaDatoDelDisenoYNingunResultado) {
     InterfazRegistro ui;
     ASSERT_TRUE(RealizarCalculos(p, ui).calculado);
     const DatosCalculados calculados = DatosCalculadosDe(p);
-    // Calculated again with another use and the use put back: every result
-    // rewritten, the data those of the first calculation.
+    // Calculated again with another use, the use put back: the results rewritten, not the data.
     p.materiales.UsoDeflexion = 3;
     ASSERT_TRUE(RealizarCalculos(p, ui).calculado);
     p.materiales.UsoDeflexion = calculados.UsoDeflexion;
@@ -37,10 +35,9 @@ TEST(ResultadosDesactualizados, CadaDatoDelDisenoYNingunResultado) {
         {"alternancia", [](Proyecto& q) { q.estado.AlternanciaViva = true; }},
     };
     for (const auto& [dato, cambiar] : cambios) {
-        SCOPED_TRACE(dato);
         Proyecto q = p;
         cambiar(q);
-        EXPECT_TRUE(Desactualizado(calculados, q));
+        EXPECT_TRUE(Desactualizado(calculados, q)) << dato;
     }
 }
 

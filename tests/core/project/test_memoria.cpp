@@ -13,12 +13,8 @@
 #include "project/Memoria.h"
 #include "project/MemoriaTexto.h"
 
-namespace korvex {
+namespace korvex::pruebas {
 namespace {
-
-using pruebas::Abierto;
-using pruebas::Ejemplo;
-
 
 // Index of the first text that contains `buscado` (or ends with it), or -1.
 int Donde(const std::vector<std::string>& t, const std::string& buscado, bool alFinal = false) {
@@ -96,9 +92,8 @@ PasosCalculo RegistroT() {
     // The three zones of the example: 1.5 m cantilevers (l = 3 m) and the 5 m span.
     auto zona = [](int z, float largo, float l, float delta, float lp, bool excede) {
         PasoZonaDeflexion x;
-        std::tie(x.zona, x.longitud, x.luzReferencia, x.FlechaEfectiva, x.FlechaComparada) =
-            std::tuple(z, largo, l, delta, lp);
-        std::tie(x.limite, x.excede) = std::tuple(l / 480.0, excede);
+        std::tie(x.zona, x.longitud, x.luzReferencia, x.FlechaEfectiva, x.FlechaComparada, x.limite,
+                 x.excede) = std::tuple(z, largo, l, delta, lp, l / 480.0, excede);
         return x;
     };
     d.zonas = {zona(kVueloIzquierdo, 1.5f, 3, 0.0123f, 0.02423f, true),
@@ -117,7 +112,7 @@ TEST(MemoriaDeCalculo, PartesEnElOrdenDelDisenoConLosNumerosDelRegistro) {
     Proyecto p = Abierto("viga_t_vuelos.kvx");
     p.estado.Pasos = RegistroT();
     const std::vector<Bloque> b = ConstruirMemoria(p);
-    const std::vector<std::string> t = pruebas::TextosMemoria(b, " | ");
+    const std::vector<std::string> t = TextosMemoria(b, " | ");
 
     // The example without the arrangements: their notice is the first warning.
     int anterior = -1;
@@ -178,7 +173,7 @@ TEST(MemoriaDeCalculo, PartesEnElOrdenDelDisenoConLosNumerosDelRegistro) {
 
     // The positive moment designed first is written first.
     p.estado.Pasos.negativaPrimero = false;
-    const std::vector<std::string> t2 = pruebas::TextosMemoria(ConstruirMemoria(p), " | ");
+    const std::vector<std::string> t2 = TextosMemoria(ConstruirMemoria(p), " | ");
     EXPECT_LT(Donde(t2, "4.1 Momento positivo M(+)"), Donde(t2, "4.2 Momento negativo M(−)"));
 }
 
@@ -200,30 +195,19 @@ TEST(MemoriaDeCalculo, UnaSeccionInsuficienteTerminaElDiseno) {
         f.suficiente = false;
         f.parada = parada;
         const std::vector<Bloque> b = ConstruirMemoria(p);
-        const std::vector<std::string> t = pruebas::TextosMemoria(b, " | ");
+        const std::vector<std::string> t = TextosMemoria(b, " | ");
         // The design chapter ends where the warnings begin.
-        std::size_t fin = 0;
-        while (fin < b.size() && !(std::holds_alternative<Encabezado>(b[fin]) &&
-                                   std::get<Encabezado>(b[fin]).texto == "5. Avisos")) {
-            ++fin;
-        }
-        ASSERT_LT(fin, b.size());
-        ASSERT_GE(fin, 2u);
+        const std::size_t fin = IndiceTitulo(b, "5. Avisos");
+        ASSERT_TRUE(fin >= 2 && fin < b.size());
         auto* detiene = std::get_if<Parrafo>(&b[fin - 1]);
-        ASSERT_NE(detiene, nullptr);
-        EXPECT_NE(detiene->texto.find("el diseño se detiene aquí"), std::string::npos);
         auto* prueba = std::get_if<FormulaMemoria>(&b[fin - 2]);
-        ASSERT_NE(prueba, nullptr);
+        ASSERT_TRUE(detiene && prueba);
+        EXPECT_NE(detiene->texto.find("el diseño se detiene aquí"), std::string::npos);
         EXPECT_EQ(TextoPlano(prueba->simbolos), simbolo);
         EXPECT_EQ(prueba->veredicto, Veredicto::NoCumple);
         const char* titulo = primero ? "4.1 Momento negativo M(−)" : "4.2 Momento positivo M(+)";
         EXPECT_GT(Donde(t, titulo), Donde(t, "4. Diseño a flexión"));
-        std::vector<std::string> partes;
-        for (const Bloque& x : b) {
-            if (auto* e = std::get_if<Encabezado>(&x); e && e->nivel == 1)
-                partes.push_back(e->texto);
-        }
-        EXPECT_EQ(partes,
+        EXPECT_EQ(Titulos(b),
                   (std::vector<std::string>{"1. Datos", "2. Análisis", "3. Criterios de diseño",
                                             "4. Diseño a flexión", "5. Avisos"}));
         EXPECT_GE(Donde(t, "2. La viga falla: Primer aviso"), 0);
@@ -237,7 +221,7 @@ TEST(MemoriaDeCalculo, DatosYAnalisisTomadosDelEstado) {
     EstadoProyecto& e = p.estado;
     ASSERT_TRUE(e.AlternanciaViva && e.Envolvente.calculada);
     const std::vector<Bloque> b = ConstruirMemoria(p);
-    const std::vector<std::string> t = pruebas::TextosMemoria(b, " | ");
+    const std::vector<std::string> t = TextosMemoria(b, " | ");
 
     EXPECT_GE(Donde(t, "1 | Distribuida | Muerta | 0 | 8 | 2 | 2 | Tn/m | 1.4"), 0);
     EXPECT_GE(Donde(t, "3 | Puntual | Viva | 0 | — | 3 | — | Tn | 1.7"), 0);
@@ -282,22 +266,20 @@ TEST(MemoriaDeCalculo, DatosYAnalisisTomadosDelEstado) {
               std::tuple(F2(e.DiagX[401]), F2(e.DiagCortante[401]), F2(-e.DiagMomento[401]),
                          F2(-e.Envolvente.MomentoMin[401])));
 
-    // Each support's factored reaction over the arrangements, worked by hand
-    // in the deflection-by-zone test of the calculation workflow: J 25.923 with
-    // live on the left cantilever and the span, 11.728 on the right alone.
+    // Each support's factored reaction over the arrangements, worked by hand in
+    // the calculation workflow's deflection-by-zone test: J 25.923 with live on
+    // the left cantilever and the span, 11.728 on the right alone.
     EXPECT_GE(Donde(t, "J | 25.923 | vuelo izquierdo, tramo | 11.728 | vuelo derecho"), 0);
     EXPECT_GE(Donde(t, "K | 25.973 | tramo, vuelo derecho | 16.878 | vuelo izquierdo"), 0);
 
-    // Every figure's envelope holds its all-loaded curve, each side in its
-    // own sign (no mirrored rotation or deflection).
+    // Every figure's envelope holds its all-loaded curve, each side in its own
+    // sign (no mirrored rotation or deflection).
     ASSERT_EQ(figuras.size(), 4u);
     for (const FiguraDiagrama* f : figuras) {
         EXPECT_EQ(f->x.size(), static_cast<std::size_t>(e.NumEstaciones)) << f->titulo;
-        ASSERT_EQ(f->yMax.size(), f->x.size()) << f->titulo;
-        ASSERT_EQ(f->yMin.size(), f->x.size()) << f->titulo;
+        ASSERT_TRUE(f->yMax.size() == f->x.size() && f->yMin.size() == f->x.size()) << f->titulo;
         for (std::size_t k = 0; k < f->x.size(); ++k) {
-            ASSERT_LE(f->yMin[k], f->y[k]) << f->titulo << " " << k;
-            ASSERT_GE(f->yMax[k], f->y[k]) << f->titulo << " " << k;
+            ASSERT_TRUE(f->yMin[k] <= f->y[k] && f->y[k] <= f->yMax[k]) << f->titulo << " " << k;
         }
     }
     // At x = 4 (hand values of that test, m5): permanent -1.13726e-6, live on
@@ -319,25 +301,22 @@ TEST(MemoriaDeCalculo, DatosYAnalisisTomadosDelEstado) {
 // x 25 / 8 = 2.19 Tn.m of sagging from a dead 0.5 Tn/m (plus the self weight,
 // 1.4 x 0.3 x 25 / 8 = 1.31): the whole span hogs with everything loaded.
 TEST(MemoriaDeCalculo, TramoEnteroEnMomentoNegativo) {
-    using pruebas::Puntual;
-    using pruebas::Uniforme;
-    Proyecto p = pruebas::Rectangular(
+    Proyecto p = Rectangular(
         8, 25, 50,
         {Puntual(0, 10, kViva, 8), Puntual(8, 10, kViva, 8), Uniforme(0, 8, 0.5f, kMuerta, 8)},
         1.5f, 6.5f);
+    // Live load on the span alone: with it or without it (the self weight sags
+    // the span 1.4 x 0.3 x 25 / 8 = 1.31 against 0.47 over the supports) the
+    // middle of the span sags.
+    Proyecto q = Rectangular(8, 25, 50, {Uniforme(1.5f, 5, 2, kViva, 8)}, 1.5f, 6.5f);
     InterfazRegistro ui;
-    ASSERT_TRUE(RealizarCalculos(p, ui).calculado);
+    ASSERT_TRUE(RealizarCalculos(p, ui).calculado && RealizarCalculos(q, ui).calculado);
     const std::string frase =
         "Con carga viva en vuelo izquierdo, vuelo derecho, todo el tramo entre apoyos queda con "
         "momento negativo: el acero superior debe correr sobre todo el tramo.";
-    EXPECT_GE(Donde(pruebas::TextosMemoria(ConstruirMemoria(p), " | "), frase), 0);
-    // Live load on the span alone: with it or without it (the self weight
-    // sags the span 1.4 x 0.3 x 25 / 8 = 1.31 against 0.47 over the
-    // supports) the middle of the span sags.
-    Proyecto q = pruebas::Rectangular(8, 25, 50, {Uniforme(1.5f, 5, 2, kViva, 8)}, 1.5f, 6.5f);
-    ASSERT_TRUE(RealizarCalculos(q, ui).calculado);
-    EXPECT_LT(Donde(pruebas::TextosMemoria(ConstruirMemoria(q), " | "), "todo el tramo"), 0);
+    EXPECT_GE(Donde(TextosMemoria(ConstruirMemoria(p), " | "), frase), 0);
+    EXPECT_LT(Donde(TextosMemoria(ConstruirMemoria(q), " | "), "todo el tramo"), 0);
 }
 
 }  // namespace
-}  // namespace korvex
+}  // namespace korvex::pruebas

@@ -1,9 +1,7 @@
-// The section figure of the calculation report: the bars of each face are
-// those of the bar table the design proposed (bottom: the larger of M(+)
-// tension and M(-) compression; top: the larger of M(-) tension and M(+)
-// compression), labelled with their counts and sizes, with the note on
-// confining compression steel; and the drawn bars lie inside the section at
-// their face without touching one another.
+// The report's section figure: each face carries the bar table's column with
+// more area (bottom: M(+) tension or M(-) compression; top: M(-) tension or
+// M(+) compression), labelled with counts and sizes and the note on confining
+// compression steel; the drawn bars lie inside the section, none touching.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -17,19 +15,17 @@
 #include "project/Calculo.h"
 #include "project/Memoria.h"
 
-namespace korvex {
+namespace korvex::pruebas {
 namespace {
 
-using pruebas::Ejemplo;
-
-const FiguraSeccion* Figura(const std::vector<Bloque>& b) {
-    for (const Bloque& x : b) {
-        if (auto* f = std::get_if<FiguraSeccion>(&x)) return f;
+// The section figure of the project's report.
+FiguraSeccion Figura(const Proyecto& p) {
+    for (const Bloque& x : ConstruirMemoria(p)) {
+        if (auto* f = std::get_if<FiguraSeccion>(&x)) return *f;
     }
-    return nullptr;
+    ADD_FAILURE() << "sin figura";
+    return {};
 }
-// A figure of a temporary list would outlive it.
-const FiguraSeccion* Figura(std::vector<Bloque>&&) = delete;
 
 // The column c of the bar table and its area, cm2.
 std::array<int, 4> Columna(const EstadoProyecto& e, int c) {
@@ -51,45 +47,32 @@ TEST(SeccionDeLaMemoria, EtiquetaDeLasVarillas) {
 }
 
 // The three examples, a doubly reinforced rectangle (25 x 50, 6 m, 7 Tn/m
-// "Otros") and a doubly reinforced cantilever: each face carries the column
-// of the table with more area; the legend names it; compression steel asks
-// for closed stirrups.
+// "Otros") and a doubly reinforced cantilever: the bars and legend of each
+// face; compression steel asks for closed stirrups.
 TEST(SeccionDeLaMemoria, VarillasDeCadaCaraSegunLaTablaDelDiseno) {
     std::vector<Proyecto> proyectos;
-    for (const char* ejemplo :
-         {"viga_rectangular.kvx", "viga_t_vuelos.kvx", "viga_t_invertida.kvx"}) {
-        Proyecto p;
-        InterfazRegistro ui;
-        ASSERT_TRUE(AbrirProyecto(Ejemplo(ejemplo), p, ui).calculo.calculado);
-        proyectos.push_back(p);
-    }
-    Proyecto doble = pruebas::Rectangular(6, 25, 50, {pruebas::Uniforme(0, 6, 7, kOtros, 6)});
-    InterfazRegistro ui;
-    ASSERT_TRUE(RealizarCalculos(doble, ui).calculado);
-    ASSERT_GT(doble.estado.AsCompresionPos, 0);
-    proyectos.push_back(doble);
+    for (const char* ejemplo : kEjemplos) proyectos.push_back(Abierto(ejemplo));
+    proyectos.push_back(Rectangular(6, 25, 50, {Uniforme(0, 6, 7, kOtros, 6)}));
     // A 3.5 m cantilever of a 3.5 m span with 5.5 Tn/m "Otros" on it: no
     // sagging moment, and the compression steel of the hogging one is the
     // bottom face's.
-    Proyecto vuelo =
-        pruebas::Rectangular(7, 25, 50, {pruebas::Uniforme(3.5f, 3.5f, 5.5f, kOtros, 7)}, 0, 3.5f);
-    ASSERT_TRUE(RealizarCalculos(vuelo, ui).calculado);
-    ASSERT_GT(vuelo.estado.AsCompresionNeg, vuelo.estado.AsTraccionPos);
-    proyectos.push_back(vuelo);
+    proyectos.push_back(Rectangular(7, 25, 50, {Uniforme(3.5f, 3.5f, 5.5f, kOtros, 7)}, 0, 3.5f));
+    InterfazRegistro ui;
+    for (std::size_t i : {3, 4}) ASSERT_TRUE(RealizarCalculos(proyectos[i], ui).calculado);
+    ASSERT_GT(proyectos[3].estado.AsCompresionPos, 0);
+    ASSERT_GT(proyectos[4].estado.AsCompresionNeg, proyectos[4].estado.AsTraccionPos);
 
     int conCompresion = 0;
     for (const Proyecto& p : proyectos) {
         SCOPED_TRACE(p.seccion.TipoViga);
         const EstadoProyecto& e = p.estado;
-        const std::vector<Bloque> b = ConstruirMemoria(p);
-        const FiguraSeccion* f = Figura(b);
-        ASSERT_NE(f, nullptr);
+        const FiguraSeccion f = Figura(p);
         // Columns: 0 M(+) tension, 1 M(-) tension, 2 M(+) compression, 3 M(-) compression.
         const int abajo = Area(Columna(e, 0)) >= Area(Columna(e, 3)) ? 0 : 3;
         const int arriba = Area(Columna(e, 1)) >= Area(Columna(e, 2)) ? 1 : 2;
-        EXPECT_EQ(f->barrasInferiores, Columna(e, abajo));
-        EXPECT_EQ(f->barrasSuperiores, Columna(e, arriba));
-        EXPECT_GT(Area(f->barrasInferiores) + Area(f->barrasSuperiores), 0);
+        EXPECT_EQ(f.barrasInferiores, Columna(e, abajo));
+        EXPECT_EQ(f.barrasSuperiores, Columna(e, arriba));
+        EXPECT_GT(Area(f.barrasInferiores) + Area(f.barrasSuperiores), 0);
         const bool compresion = e.AsCompresionPos > 0 || e.AsCompresionNeg > 0;
         conCompresion += compresion;
         // A face without bars (no moment of its sign) says so.
@@ -101,15 +84,14 @@ TEST(SeccionDeLaMemoria, VarillasDeCadaCaraSegunLaTablaDelDiseno) {
             linea("Cara inferior", abajo == 0 ? "M(+) tracción" : "M(−) compresión", abajo),
             linea("Cara superior", arriba == 1 ? "M(−) tracción" : "M(+) compresión", arriba)};
         if (compresion) leyenda.push_back("Acero en compresión: confinar con estribos cerrados");
-        EXPECT_EQ(f->leyenda, leyenda);
+        EXPECT_EQ(f.leyenda, leyenda);
     }
     EXPECT_EQ(conCompresion, 2);
 }
 
-// The bars as drawn: every bar of the face, largest first, at its own
-// diameter when it has room (`aEscala`); inside the section outline at its
-// height; bottom bars in the lower half, top bars in the upper half; no two
-// touching.
+// The bars as drawn: every bar of the face, largest first, at its own diameter
+// when it has room (`aEscala`); inside the outline, in the half of its face; no
+// two touching.
 void ComprobarDibujo(const FiguraSeccion& f, bool aEscala) {
     const bool rectangular = f.TipoViga == kVigaRect;
     const double ancho = rectangular ? f.b : f.bf, alto = rectangular ? f.h : f.hf + f.hw;
@@ -130,8 +112,8 @@ void ComprobarDibujo(const FiguraSeccion& f, bool aEscala) {
         ASSERT_EQ(v.size(), tamanos.size());
         for (std::size_t i = 0; i < v.size(); ++i) {
             const BarraDibujada& x = v[i];
-            EXPECT_EQ(x.tamano, tamanos[i]);
             const double radio = x.diametro / 2;
+            EXPECT_EQ(x.tamano, tamanos[i]);
             if (aEscala) {
                 EXPECT_DOUBLE_EQ(x.diametro, kDiametroVarilla[static_cast<std::size_t>(x.tamano)]);
             }
@@ -150,39 +132,23 @@ void ComprobarDibujo(const FiguraSeccion& f, bool aEscala) {
     }
 }
 
-// The figures of the examples, and crowded faces: nine 1" bars in a 25 cm
-// web, fourteen mixed bars in a 25 cm rectangle, nine in a 50 cm flange.
+// The figures of the examples, and crowded faces: nine 1" bars in a 25 cm web
+// (two rows), fourteen mixed bars in a 25 cm rectangle, nine in a 50 cm flange
+// (one row, in the flange below).
 TEST(SeccionDeLaMemoria, BarrasDentroDeLaSeccionSinTocarse) {
-    for (const char* ejemplo :
-         {"viga_rectangular.kvx", "viga_t_vuelos.kvx", "viga_t_invertida.kvx"}) {
-        Proyecto p;
-        InterfazRegistro ui;
-        ASSERT_TRUE(AbrirProyecto(Ejemplo(ejemplo), p, ui).calculo.calculado);
-        const std::vector<Bloque> b = ConstruirMemoria(p);  // the figure lives in it
-        const FiguraSeccion* f = Figura(b);
-        ASSERT_NE(f, nullptr);
-        ComprobarDibujo(*f, true);
-    }
-    FiguraSeccion rect;
-    rect.TipoViga = kVigaRect;
-    std::tie(rect.b, rect.h, rect.recubrimiento) = std::tuple(25, 50, 4);
-    FiguraSeccion t;
-    t.TipoViga = kVigaT;
-    std::tie(t.bf, t.hf, t.bw, t.hw, t.recubrimiento) = std::tuple(60, 10, 25, 40, 4);
-    FiguraSeccion ti;
-    ti.TipoViga = kVigaTi;
-    std::tie(ti.bf, ti.hf, ti.bw, ti.hw, ti.recubrimiento) = std::tuple(50, 12, 25, 38, 5);
-    const std::tuple<FiguraSeccion, std::array<int, 4>, std::array<int, 4>, bool> casos[] = {
-        {t, {9, 0, 0, 0}, {2, 0, 0, 0}, false},  // two rows in the web
-        {rect, {6, 4, 2, 2}, {0, 0, 3, 1}, false},
-        {ti, {8, 1, 0, 0}, {0, 0, 0, 0}, true},  // one row in the flange below
-    };
-    for (auto [f, abajo, arriba, aEscala] : casos) {
-        f.barrasInferiores = abajo;
-        f.barrasSuperiores = arriba;
-        ComprobarDibujo(f, aEscala);
-    }
+    for (const char* ejemplo : kEjemplos) ComprobarDibujo(Figura(Abierto(ejemplo)), true);
+    FiguraSeccion t, rect, ti;
+    std::tie(t.TipoViga, rect.TipoViga, ti.TipoViga) = std::tuple(kVigaT, kVigaRect, kVigaTi);
+    std::tie(t.bf, t.hf, t.bw, t.hw, t.recubrimiento, t.barrasInferiores, t.barrasSuperiores) =
+        std::tuple(60, 10, 25, 40, 4, std::array{9, 0, 0, 0}, std::array{2, 0, 0, 0});
+    std::tie(rect.b, rect.h, rect.recubrimiento, rect.barrasInferiores, rect.barrasSuperiores) =
+        std::tuple(25, 50, 4, std::array{6, 4, 2, 2}, std::array{0, 0, 3, 1});
+    std::tie(ti.bf, ti.hf, ti.bw, ti.hw, ti.recubrimiento, ti.barrasInferiores) =
+        std::tuple(50, 12, 25, 38, 5, std::array{8, 1, 0, 0});
+    ComprobarDibujo(t, false);
+    ComprobarDibujo(rect, false);
+    ComprobarDibujo(ti, true);
 }
 
 }  // namespace
-}  // namespace korvex
+}  // namespace korvex::pruebas

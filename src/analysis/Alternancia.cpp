@@ -284,7 +284,7 @@ std::string AvisoAlternancia(const EstadoProyecto& e) {
     if (partes.empty()) return {};
     std::string t = "Con carga viva alternada: ";
     for (std::size_t i = 0; i < partes.size(); ++i) t += (i ? ", " : "") + partes[i];
-    return t + ". Active «Alternar carga viva».";
+    return t + "." + kLlamadaAlternancia;
 }
 
 }  // namespace korvex

@@ -82,6 +82,9 @@ void EnvolverReacciones(PasoReacciones& r, const std::vector<int>& zonas,
 // The eight extremes of `e` and their abscissas become those of the envelope.
 void UsarEnvolvente(EstadoProyecto& e);
 
+// What the notice asks of the user of the windows, after its finding.
+inline constexpr const char* kLlamadaAlternancia = " Active «Alternar carga viva».";
+
 // The notice shown when the option is off and an arrangement makes |M(+)|,
 // |M(-)| or the largest |V| worse than the design value by more than
 // 2 % plus 0.01 (Tn or Tn.m); empty otherwise.

@@ -345,6 +345,10 @@ const PasoZonaDeflexion* ZonaGobernante(const EstadoProyecto& e) {
     return &x.zonas[static_cast<std::size_t>(x.gobierna)];
 }
 
+const PasoZonaDeflexion* ZonaNombrada(const EstadoProyecto& e) {
+    return e.Pasos.deflexion.zonas.size() > 1 ? ZonaGobernante(e) : nullptr;
+}
+
 float DeflexionAdmisibleGobernante(const EstadoProyecto& e, int uso) {
     const PasoZonaDeflexion* g = ZonaGobernante(e);
     return DeflexionAdmisible(g ? g->luzReferencia : e.LuzViga, uso);

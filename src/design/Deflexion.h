@@ -87,6 +87,10 @@ float DeflexionAdmisibleGobernante(const EstadoProyecto& e, int uso);
 // The governing zone of the last check, or nullptr when it has not run.
 const PasoZonaDeflexion* ZonaGobernante(const EstadoProyecto& e);
 
+// The governing zone when the beam has cantilevers, which the window and the
+// report name; nullptr for a beam without them (its span is the beam).
+const PasoZonaDeflexion* ZonaNombrada(const EstadoProyecto& e);
+
 // The warning of a deflection beyond the limit: the beam's ("El elemento
 // sobrepasa ...") for a beam without cantilevers, otherwise naming the zones
 // beyond their limits.

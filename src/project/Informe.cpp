@@ -157,8 +157,7 @@ std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, bool imprimiendo) 
         "Deflexión máxima admisible (mts):       " + Num(DeflexionAdmisibleGobernante(e, uso)));
     // On a beam with cantilevers both are those of the governing zone, named
     // beside them.
-    if (const PasoZonaDeflexion* zona = ZonaGobernante(e);
-        zona && e.Pasos.deflexion.zonas.size() > 1) {
+    if (const PasoZonaDeflexion* zona = ZonaNombrada(e)) {
         pg.Texto(5900, 12700, std::string("Zona que gobierna: ") + NombreZona(zona->zona));
     }
     // Whether the design is that of the worst live-load arrangement, on the

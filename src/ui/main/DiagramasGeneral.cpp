@@ -93,10 +93,8 @@ void frmGeneral::DibujarDiagramas() {
         for (QLabel* l : {lblQmaxp, lblQp, lblQmaxn, lblQn}) l->setVisible(false);
         // The governing zone (largest ratio of deflection to limit), named
         // when the beam has cantilevers; each value stands after its title.
-        const PasoZonaDeflexion* zona = ZonaGobernante(e);
-        const QString nombre = zona && e.Pasos.deflexion.zonas.size() > 1
-                                   ? QString(" (%1)").arg(NombreZona(zona->zona))
-                                   : QString();
+        const PasoZonaDeflexion* zona = ZonaNombrada(e);
+        const QString nombre = zona ? QString(" (%1)").arg(NombreZona(zona->zona)) : QString();
         auto colocar = [this, &nombre](QLabel* titulo, QLabel* valor, double izquierda) {
             if (nombre.isEmpty()) {  // the beam's own titles: the values' own places
                 pct2->Colocar(valor, izquierda, pct2->ArribaTwips(valor));

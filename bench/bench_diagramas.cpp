@@ -8,6 +8,7 @@
 #include "analysis/AnalizadorViga.h"
 #include "analysis/Barrido.h"
 #include "analysis/Calculos_Diagramas.h"
+#include "design/Reglas.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ void BM_Barrido(benchmark::State& state) {
     const korvex::EstadoProyecto base = VigaConCargas(L, cargas);
     for (auto _ : state) {
         korvex::EstadoProyecto e = base;
-        korvex::Calculos_Diagramas(e);
+        korvex::Calculos_Diagramas(e, korvex::ReglasPorClave(korvex::kReglasClasicas));
         benchmark::DoNotOptimize(e.MomentoMaxAbs);
     }
     Contadores(state, L, cargas);
@@ -68,7 +69,7 @@ void BM_PorEstacion(benchmark::State& state) {
     const int cargas = static_cast<int>(state.range(1));
     const korvex::EstadoProyecto base = VigaConCargas(L, cargas);
     for (auto _ : state) {
-        const korvex::AnalizadorViga viga(base);
+        const korvex::AnalizadorViga viga(base, korvex::ReglasPorClave(korvex::kReglasClasicas));
         float maximo = 0;
         for (float x : korvex::AbscisasEstaciones(L, 40000)) {
             const korvex::ResultadoPunto r = viga.Evaluar(x);

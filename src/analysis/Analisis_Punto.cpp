@@ -24,8 +24,8 @@ void GuardarPunto(EstadoProyecto& e, const ResultadoPunto& r) {
     e.Flecha = r.Flecha;
 }
 
-void Analisis_Punto(EstadoProyecto& e, float X) {
-    GuardarPunto(e, AnalizadorViga(e).Evaluar(X));
+void Analisis_Punto(EstadoProyecto& e, const ReglasDiseno& reglas, float X) {
+    GuardarPunto(e, AnalizadorViga(e, reglas).Evaluar(X));
     e.XAnalisis = X;
     e.Combinacion = 3;
 }

@@ -14,7 +14,8 @@ int Escalon(float u, int combinacion);
 // Factored shear and moment just left and right of X (cases 1 and 2), service
 // moment, rotation and deflection times inertia (case 3), all in `e`.
 // Requires DistJ < DistK; X is not checked against the beam.
-void Analisis_Punto(EstadoProyecto& e, float X);
+// The factored values are the envelope of the strength combinations of `reglas`.
+void Analisis_Punto(EstadoProyecto& e, const ReglasDiseno& reglas, float X);
 
 // Stores the results of one evaluation as the point values of `e`.
 void GuardarPunto(EstadoProyecto& e, const ResultadoPunto& r);

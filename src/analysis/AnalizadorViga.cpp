@@ -9,10 +9,6 @@ namespace korvex {
 
 namespace {
 
-// Load factors of the strength cases, Single constants.
-constexpr float kFactorViva = 1.7f;
-constexpr float kFactorMuerta = 1.4f;
-
 // Self weight of concrete: 2.4 Tn/m3 times the area in cm2 times 1e-4 m2/cm2.
 constexpr double kPesoPropioPorCm2 = 0.00024;  // Tn/m per cm2
 
@@ -28,20 +24,15 @@ double Pot(float x, float a, int n) {
 
 }  // namespace
 
-double FactorCarga(const Carga& c, int combinacion) {
-    if (combinacion == 3) return 1.0;
-    if (c.Categoria == kViva) return kFactorViva;
-    if (c.Categoria == kMuerta) return kFactorMuerta;
-    return 1.0;
-}
-
-AnalizadorViga::AnalizadorViga(const EstadoProyecto& e)
+AnalizadorViga::AnalizadorViga(const EstadoProyecto& e, const ReglasDiseno& reglas)
     : L_(e.LuzViga),
       J_(e.DistJ),
       K_(e.DistK),
       w_(kPesoPropioPorCm2 * e.AreaSeccion),
       E_(e.ModuloElasticidad),
-      EI_(static_cast<double>(e.ModuloElasticidad) * e.InerciaSeccion) {
+      EI_(static_cast<double>(e.ModuloElasticidad) * e.InerciaSeccion),
+      combinaciones_(reglas.CombinacionesResistencia()),
+      servicio_(reglas.CombinacionServicio()) {
     // Loads 1..NumCargas of the table (element 0 holds no load).
     const int n = std::min<int>(e.NumCargas, static_cast<int>(e.Cargas.size()) - 1);
     std::vector<Carga> cargas;
@@ -49,13 +40,16 @@ AnalizadorViga::AnalizadorViga(const EstadoProyecto& e)
     Preparar(cargas);
 }
 
-AnalizadorViga::AnalizadorViga(const EstadoProyecto& e, std::vector<Carga> cargas, bool pesoPropio)
+AnalizadorViga::AnalizadorViga(const EstadoProyecto& e, const ReglasDiseno& reglas,
+                               std::vector<Carga> cargas, bool pesoPropio)
     : L_(e.LuzViga),
       J_(e.DistJ),
       K_(e.DistK),
       w_(pesoPropio ? kPesoPropioPorCm2 * e.AreaSeccion : 0.0),
       E_(e.ModuloElasticidad),
-      EI_(static_cast<double>(e.ModuloElasticidad) * e.InerciaSeccion) {
+      EI_(static_cast<double>(e.ModuloElasticidad) * e.InerciaSeccion),
+      combinaciones_(reglas.CombinacionesResistencia()),
+      servicio_(reglas.CombinacionServicio()) {
     Preparar(cargas);
 }
 
@@ -156,67 +150,99 @@ ConstantesCarga AnalizadorViga::ConstantesElasticas(double R1, double R2, const 
     return k;
 }
 
+void AnalizadorViga::Sumar(float X, int caso, const CombinacionCargas& u, double& V,
+                           double& M) const {
+    V = 0;
+    M = 0;
+    const double hJ = Escalon(X - J_, caso), hK = Escalon(X - K_, caso);
+    const double mJ = Pot(X, J_, 1), mK = Pot(X, K_, 1);
+    for (size_t i = 0; i < cargas_.size(); ++i) {
+        const Carga& c = cargas_[i];
+        const ConstantesCarga& k = constantes_[i];
+        const double F = u.Factor(c.Categoria);
+        const Terminos t = TerminosCarga(c, X, caso);
+        V += F * (t.Vq - k.R1 * hJ - k.R2 * hK);
+        M += F * (t.Mq - k.R1 * mJ - k.R2 * mK);
+    }
+    // Self weight over the whole length.
+    const double Fs = u.pesoPropio;
+    const Terminos t = TerminosPesoPropio(X);
+    const ConstantesCarga& k = pesoPropio_;
+    V += Fs * (t.Vq - k.R1 * hJ - k.R2 * hK);
+    M += Fs * (t.Mq - k.R1 * mJ - k.R2 * mK);
+}
+
 ValoresPunto AnalizadorViga::EvaluarDoble(float X) const {
     ValoresPunto r;
-    const size_t n = cargas_.size();
-    for (int caso = 1; caso <= 3; ++caso) {
+    for (int caso = 1; caso <= 2; ++caso) {
+        // The envelope of the strength combinations: the largest magnitude
+        // of each quantity, the first combination on a tie.
         double V = 0, M = 0;
-        double giro = 0, flecha = 0;
-        const double hJ = Escalon(X - J_, caso), hK = Escalon(X - K_, caso);
-        const double mJ = Pot(X, J_, 1), mK = Pot(X, K_, 1);
-        for (size_t i = 0; i < n; ++i) {
-            const Carga& c = cargas_[i];
-            const ConstantesCarga& k = constantes_[i];
-            const double F = FactorCarga(c, caso);
-            const Terminos t = TerminosCarga(c, X, caso);
-            V += F * (t.Vq - k.R1 * hJ - k.R2 * hK);
-            M += F * (t.Mq - k.R1 * mJ - k.R2 * mK);
-            if (caso == 3) {
-                // Elastic line of the load alone, unfactored.
-                const double g = t.F1q - k.R1 / 2 * Pot(X, J_, 2) - k.R2 / 2 * Pot(X, K_, 2);
-                const double f = t.F2q - k.R1 / 6 * Pot(X, J_, 3) - k.R2 / 6 * Pot(X, K_, 3);
-                giro += g + k.C1;
-                flecha += f + k.C1 * X + k.C2;
-            }
+        for (std::size_t j = 0; j < combinaciones_.size(); ++j) {
+            double Vj = 0, Mj = 0;
+            Sumar(X, caso, combinaciones_[j], Vj, Mj);
+            if (j == 0 || std::fabs(Vj) > std::fabs(V)) V = Vj;
+            if (j == 0 || std::fabs(Mj) > std::fabs(M)) M = Mj;
         }
-        // Self weight over the whole length.
-        const double Fs = (caso == 3) ? 1.0 : kFactorPesoPropio;
-        const Terminos t = TerminosPesoPropio(X);
-        const ConstantesCarga& k = pesoPropio_;
-        V += Fs * (t.Vq - k.R1 * hJ - k.R2 * hK);
-        M += Fs * (t.Mq - k.R1 * mJ - k.R2 * mK);
         if (caso == 1) {
             r.CortanteDer = V;
             r.MomentoDer = M;
-        } else if (caso == 2) {
+        } else {
             r.CortanteIzq = V;
             r.MomentoIzq = M;
-        } else {
-            giro += t.F1q - k.R1 / 2 * Pot(X, J_, 2) - k.R2 / 2 * Pot(X, K_, 2) + k.C1;
-            flecha += t.F2q - k.R1 / 6 * Pot(X, J_, 3) - k.R2 / 6 * Pot(X, K_, 3) + k.C1 * X + k.C2;
-            r.MomentoServicio = M;
-            // Rotation = slope integral / (E I); Flecha keeps the inertia in
-            // (divided by E only). Without a modulus or a section they are 0.
-            r.Giro = EI_ != 0 ? giro / EI_ : 0.0;
-            r.Flecha = E_ != 0 ? -flecha / E_ : 0.0;
         }
     }
+    // Case 3: the service combination, its moment and the elastic line.
+    double V = 0, M = 0;
+    Sumar(X, 3, servicio_, V, M);
+    double giro = 0, flecha = 0;
+    for (size_t i = 0; i < cargas_.size(); ++i) {
+        const ConstantesCarga& k = constantes_[i];
+        const double F = servicio_.Factor(cargas_[i].Categoria);
+        const Terminos t = TerminosCarga(cargas_[i], X, 3);
+        // Elastic line of each load alone, times its service factor.
+        const double g = t.F1q - k.R1 / 2 * Pot(X, J_, 2) - k.R2 / 2 * Pot(X, K_, 2);
+        const double f = t.F2q - k.R1 / 6 * Pot(X, J_, 3) - k.R2 / 6 * Pot(X, K_, 3);
+        giro += F * (g + k.C1);
+        flecha += F * (f + k.C1 * X + k.C2);
+    }
+    const Terminos t = TerminosPesoPropio(X);
+    const ConstantesCarga& k = pesoPropio_;
+    const double Fs = servicio_.pesoPropio;
+    giro += Fs * (t.F1q - k.R1 / 2 * Pot(X, J_, 2) - k.R2 / 2 * Pot(X, K_, 2) + k.C1);
+    flecha += Fs * (t.F2q - k.R1 / 6 * Pot(X, J_, 3) - k.R2 / 6 * Pot(X, K_, 3) + k.C1 * X + k.C2);
+    r.MomentoServicio = M;
+    // Rotation = slope integral / (E I); Flecha keeps the inertia in
+    // (divided by E only). Without a modulus or a section they are 0.
+    r.Giro = EI_ != 0 ? giro / EI_ : 0.0;
+    r.Flecha = E_ != 0 ? -flecha / E_ : 0.0;
     return r;
 }
 
 PasoReacciones AnalizadorViga::Reacciones() const {
     PasoReacciones r;
     r.PesoPropio = w_;
-    r.R1Factorizada = kFactorPesoPropio * pesoPropio_.R1;
-    r.R2Factorizada = kFactorPesoPropio * pesoPropio_.R2;
-    r.R1Servicio = pesoPropio_.R1;
-    r.R2Servicio = pesoPropio_.R2;
+    const CombinacionCargas& s = servicio_;
+    r.R1Servicio = s.pesoPropio * pesoPropio_.R1;
+    r.R2Servicio = s.pesoPropio * pesoPropio_.R2;
     for (std::size_t i = 0; i < cargas_.size(); ++i) {
-        const double F = FactorCarga(cargas_[i], 1);
-        r.R1Factorizada += F * constantes_[i].R1;
-        r.R2Factorizada += F * constantes_[i].R2;
-        r.R1Servicio += constantes_[i].R1;
-        r.R2Servicio += constantes_[i].R2;
+        const double F = s.Factor(cargas_[i].Categoria);
+        r.R1Servicio += F * constantes_[i].R1;
+        r.R2Servicio += F * constantes_[i].R2;
+    }
+    // Factored: the envelope of the strength combinations, each support's
+    // reaction of the largest magnitude.
+    for (std::size_t j = 0; j < combinaciones_.size(); ++j) {
+        const CombinacionCargas& u = combinaciones_[j];
+        double R1 = u.pesoPropio * pesoPropio_.R1;
+        double R2 = u.pesoPropio * pesoPropio_.R2;
+        for (std::size_t i = 0; i < cargas_.size(); ++i) {
+            const double F = u.Factor(cargas_[i].Categoria);
+            R1 += F * constantes_[i].R1;
+            R2 += F * constantes_[i].R2;
+        }
+        if (j == 0 || std::fabs(R1) > std::fabs(r.R1Factorizada)) r.R1Factorizada = R1;
+        if (j == 0 || std::fabs(R2) > std::fabs(r.R2Factorizada)) r.R2Factorizada = R2;
     }
     return r;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/Estado.h"
+#include "model/ReglasDiseno.h"
 
 namespace korvex {
 
@@ -36,28 +37,27 @@ struct ConstantesCarga {
     double C1 = 0, C2 = 0;
 };
 
-// Load factor of a load in a load case: 1.7 live and 1.4 dead as Single
-// constants in the strength cases 1 and 2, 1.0 otherwise.
-double FactorCarga(const Carga& c, int combinacion);
-
-// Self-weight factor of the strength cases (a double constant).
-inline constexpr double kFactorPesoPropio = 1.4;
-
 class AnalizadorViga {
   public:
     // Reads the beam, the supports, the load table, the section and the
-    // modulus from `e`. Requires DistJ < DistK.
-    explicit AnalizadorViga(const EstadoProyecto& e);
+    // modulus from `e`, and the load combinations from `reglas`: the
+    // factored cases 1 and 2 are the envelope of the strength combinations
+    // (at each abscissa the combination of the largest magnitude, the first
+    // on a tie, for the shear and the moment each), case 3 the service
+    // combination. Requires DistJ < DistK.
+    AnalizadorViga(const EstadoProyecto& e, const ReglasDiseno& reglas);
 
     // The beam of `e` under `cargas` only, with or without its self weight
     // (a part of the loads, for combining load arrangements).
-    AnalizadorViga(const EstadoProyecto& e, std::vector<Carga> cargas, bool pesoPropio);
+    AnalizadorViga(const EstadoProyecto& e, const ReglasDiseno& reglas, std::vector<Carga> cargas,
+                   bool pesoPropio);
 
     ResultadoPunto Evaluar(float X) const;
     ValoresPunto EvaluarDoble(float X) const;
 
     // Reactions of the two supports under all the loads and the self
-    // weight, factored and in service.
+    // weight, factored (the envelope of the strength combinations) and in
+    // service.
     PasoReacciones Reacciones() const;
 
     // What the sweep along the beam needs.
@@ -70,6 +70,8 @@ class AnalizadorViga {
     const std::vector<Carga>& Cargas() const { return cargas_; }
     const std::vector<ConstantesCarga>& Constantes() const { return constantes_; }
     const ConstantesCarga& ConstantesPesoPropio() const { return pesoPropio_; }
+    const std::vector<CombinacionCargas>& Combinaciones() const { return combinaciones_; }
+    const CombinacionCargas& Servicio() const { return servicio_; }
 
   private:
     struct Terminos {  // load terms at one abscissa
@@ -80,11 +82,15 @@ class AnalizadorViga {
     Terminos TerminosCarga(const Carga& c, float x, int combinacion) const;
     Terminos TerminosPesoPropio(float x) const;
     ConstantesCarga ConstantesElasticas(double R1, double R2, const Carga* c) const;
+    // Shear and moment at X in load case 1 or 2 under the combination `u`.
+    void Sumar(float X, int caso, const CombinacionCargas& u, double& V, double& M) const;
 
     float L_, J_, K_;
     double w_;   // Tn/m, self weight
     double E_;   // Tn/m2
     double EI_;  // Tn.m2
+    std::vector<CombinacionCargas> combinaciones_;
+    CombinacionCargas servicio_;
     std::vector<Carga> cargas_;
     std::vector<ConstantesCarga> constantes_;
     ConstantesCarga pesoPropio_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <functional>
 
 namespace korvex {
@@ -47,15 +48,15 @@ struct Acumulador {
         return r;
     }
 
-    // Adds k <x - base>^n to the service quantities of a load and its
-    // factored part to V and M: the moment term k <x>^n brings the slope
-    // integral k/(n+1) <x>^(n+1) and the deflection integral
-    // k/((n+1)(n+2)) <x>^(n+2).
-    void Momento(double F, double k, int n) {
+    // Adds k <x - base>^n to the service quantities of a load (times its
+    // service factor Fs) and its factored part (times F) to V and M: the
+    // moment term k <x>^n brings the slope integral k/(n+1) <x>^(n+1) and
+    // the deflection integral k/((n+1)(n+2)) <x>^(n+2).
+    void Momento(double F, double Fs, double k, int n) {
         p[kM][n] += F * k;
-        p[kMs][n] += k;
-        p[kG][n + 1] += k / (n + 1);
-        p[kD][n + 2] += k / ((n + 1) * (n + 2));
+        p[kMs][n] += Fs * k;
+        p[kG][n + 1] += Fs * k / (n + 1);
+        p[kD][n + 2] += Fs * k / ((n + 1) * (n + 2));
     }
 };
 
@@ -70,14 +71,15 @@ constexpr int kApoyoJ = -1;
 constexpr int kApoyoK = -2;
 
 // Terms of a load that start at its position a (fin false) or at its end e
-// (fin true), with its factor F of the strength cases. The shear term of a
+// (fin true), with its factor F of the strength combination swept and Fs of
+// the service combination. The shear term of a
 // load is the derivative of its moment term: a moment term k <x - p>^n comes
 // with the shear n k <x - p>^(n-1), added through V below.
-void SumarCarga(Acumulador& s, const Carga& c, double F, bool fin) {
+void SumarCarga(Acumulador& s, const Carga& c, double F, double Fs, bool fin) {
     const double P1 = c.P1, P2 = c.P2;
     auto termino = [&](double k, int n) {  // k <x - p>^n in the moment
         if (n >= 1) s.p[kV][n - 1] += F * k * n;
-        s.Momento(F, k, n);
+        s.Momento(F, Fs, k, n);
     };
     if (c.Tipo == kPuntual) {
         if (!fin) termino(P1, 1);  // shear step P, moment P <x - a>
@@ -141,7 +143,8 @@ float SiguienteEstacion(float x) {
 }
 
 void BarrerPartes(const std::vector<const AnalizadorViga*>& partes, const std::vector<float>& X,
-                  const std::function<void(std::size_t, const double*)>& visita) {
+                  const std::function<void(std::size_t, const double*)>& visita,
+                  std::size_t combinacion) {
     const std::size_t P = partes.size();
     if (P == 0) return;
     const AnalizadorViga& viga = *partes[0];  // the beam: supports, modulus, inertia
@@ -176,31 +179,35 @@ void BarrerPartes(const std::vector<const AnalizadorViga*>& partes, const std::v
     std::vector<Acumulador> s(P);
     for (std::size_t p = 0; p < P; ++p) {
         const AnalizadorViga& a = *partes[p];
+        const CombinacionCargas& u = a.Combinaciones()[combinacion];
+        const CombinacionCargas& sv = a.Servicio();
         const ConstantesCarga& kp = a.ConstantesPesoPropio();
         Sumas& g = suma[p];
-        g = {kFactorPesoPropio * kp.R1, kFactorPesoPropio * kp.R2, kp.R1, kp.R2};
-        double C1 = kp.C1, C2 = kp.C2;
+        const double Fp = u.pesoPropio, Fps = sv.pesoPropio;
+        g = {Fp * kp.R1, Fp * kp.R2, Fps * kp.R1, Fps * kp.R2};
+        double C1 = Fps * kp.C1, C2 = Fps * kp.C2;
         const std::vector<Carga>& cargas = a.Cargas();
         const std::vector<ConstantesCarga>& k = a.Constantes();
         for (std::size_t i = 0; i < cargas.size(); ++i) {
-            const double F = FactorCarga(cargas[i], 2);
+            const double F = u.Factor(cargas[i].Categoria);
+            const double Fs = sv.Factor(cargas[i].Categoria);
             g.R1f += F * k[i].R1;
             g.R2f += F * k[i].R2;
-            g.R1 += k[i].R1;
-            g.R2 += k[i].R2;
-            C1 += k[i].C1;
-            C2 += k[i].C2;
+            g.R1 += Fs * k[i].R1;
+            g.R2 += Fs * k[i].R2;
+            C1 += Fs * k[i].C1;
+            C2 += Fs * k[i].C2;
         }
         s[p].p[kG][0] = C1;
         s[p].p[kD][0] = C2;
         s[p].p[kD][1] = C1;
         // Self weight w <x> from x = 0 (its end at L is never passed).
         const double w = a.PesoPropio();
-        s[p].p[kV][1] += kFactorPesoPropio * w;
-        s[p].p[kM][2] += kFactorPesoPropio * w / 2;
-        s[p].p[kMs][2] += w / 2;
-        s[p].p[kG][3] += w / 6;
-        s[p].p[kD][4] += w / 24;
+        s[p].p[kV][1] += Fp * w;
+        s[p].p[kM][2] += Fp * w / 2;
+        s[p].p[kMs][2] += Fps * w / 2;
+        s[p].p[kG][3] += Fps * w / 6;
+        s[p].p[kD][4] += Fps * w / 24;
     }
 
     // Rotation = slope integral / (E I); Flecha keeps the inertia in (divided
@@ -225,7 +232,8 @@ void BarrerPartes(const std::vector<const AnalizadorViga*>& partes, const std::v
                 const auto p = static_cast<std::size_t>(ev.parte);
                 const Carga& c = partes[p]->Cargas()[static_cast<std::size_t>(ev.carga)];
                 s[p].Trasladar(ev.x);
-                SumarCarga(s[p], c, FactorCarga(c, 2), ev.fin);
+                SumarCarga(s[p], c, partes[p]->Combinaciones()[combinacion].Factor(c.Categoria),
+                           partes[p]->Servicio().Factor(c.Categoria), ev.fin);
             }
         }
         for (std::size_t p = 0; p < P; ++p) {
@@ -247,13 +255,25 @@ Estaciones Barrer(const AnalizadorViga& viga, const std::vector<float>& X) {
     for (auto* v : {&r.CortanteIzq, &r.MomentoIzq, &r.MomentoServicio, &r.Giro, &r.Flecha}) {
         v->resize(X.size());
     }
-    BarrerPartes({&viga}, X, [&](std::size_t i, const double* v) {
-        r.CortanteIzq[i] = v[kV];
-        r.MomentoIzq[i] = v[kM];
-        r.MomentoServicio[i] = v[kMs];
-        r.Giro[i] = v[kG];
-        r.Flecha[i] = v[kD];
-    });
+    // Each strength combination swept in turn; at each station the shear and
+    // the moment of the largest magnitude, the first combination on a tie.
+    for (std::size_t u = 0; u < viga.Combinaciones().size(); ++u) {
+        BarrerPartes(
+            {&viga}, X,
+            [&](std::size_t i, const double* v) {
+                if (u == 0 || std::fabs(v[kV]) > std::fabs(r.CortanteIzq[i])) {
+                    r.CortanteIzq[i] = v[kV];
+                }
+                if (u == 0 || std::fabs(v[kM]) > std::fabs(r.MomentoIzq[i])) {
+                    r.MomentoIzq[i] = v[kM];
+                }
+                if (u != 0) return;
+                r.MomentoServicio[i] = v[kMs];
+                r.Giro[i] = v[kG];
+                r.Flecha[i] = v[kD];
+            },
+            u);
+    }
     return r;
 }
 

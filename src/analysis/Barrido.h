@@ -39,7 +39,9 @@ std::vector<float> AbscisasEstaciones(float L, std::size_t maximo);
 // The abscissa that follows `x` in the station accumulation.
 float SiguienteEstacion(float x);
 
-// Evaluates `viga` at the increasing abscissas `X` by the sweep.
+// Evaluates `viga` at the increasing abscissas `X` by the sweep: the factored
+// values are the envelope of its strength combinations (at each station the
+// largest magnitude, the first combination on a tie).
 Estaciones Barrer(const AnalizadorViga& viga, const std::vector<float>& X);
 
 // The same sweep over several parts of one beam (the same supports, section
@@ -47,7 +49,10 @@ Estaciones Barrer(const AnalizadorViga& viga, const std::vector<float>& X);
 // each swept as its own polynomials: at station i, visita(i, v) receives for
 // each part p the values v[5 p .. 5 p + 4]: V, M, Ms, Giro and Flecha, as in
 // Estaciones. Parts that hold the loads of a beam between them add up to it.
+// V and M are those of the strength combination `combinacion` (its index in
+// the parts' list of combinations), the other three of the service one.
 void BarrerPartes(const std::vector<const AnalizadorViga*>& partes, const std::vector<float>& X,
-                  const std::function<void(std::size_t, const double*)>& visita);
+                  const std::function<void(std::size_t, const double*)>& visita,
+                  std::size_t combinacion);
 
 }  // namespace korvex

@@ -73,7 +73,8 @@ void GuardarExtremos(EstadoProyecto& e, const ExtremosDiagramas& x) {
     e.Posiciones = x.x;
 }
 
-void Calculos_Diagramas(EstadoProyecto& e, const std::function<void(int)>& progreso) {
+void Calculos_Diagramas(EstadoProyecto& e, const ReglasDiseno& reglas,
+                        const std::function<void(int)>& progreso) {
     const float L = e.LuzViga;
     // Stations from 0 in Single steps of 0.01 m while x <= L.
     const std::vector<float> X = AbscisasEstaciones(L, kMaxEstaciones);
@@ -92,7 +93,7 @@ void Calculos_Diagramas(EstadoProyecto& e, const std::function<void(int)>& progr
     // One sweep along the beam: the whole beam, and each zone's live loads
     // as parts of their own, whose arrangements give the envelope of the
     // live load.
-    const AnalizadorViga viga(e);
+    const AnalizadorViga viga(e, reglas);
     e.Pasos.reacciones = viga.Reacciones();
     const CargasPorZona porZona = RepartirCargas(e);
     std::vector<AnalizadorViga> vivas;
@@ -101,7 +102,7 @@ void Calculos_Diagramas(EstadoProyecto& e, const std::function<void(int)>& progr
     for (int z = 0; z < kZonas; ++z) {
         const std::vector<Carga>& c = porZona.vivas[static_cast<std::size_t>(z)];
         if (c.empty()) continue;
-        vivas.emplace_back(e, c, false);
+        vivas.emplace_back(e, reglas, c, false);
         zonas.push_back(z);
     }
     std::vector<const AnalizadorViga*> partes{&viga};
@@ -116,9 +117,43 @@ void Calculos_Diagramas(EstadoProyecto& e, const std::function<void(int)>& progr
 
     // The extremes accumulate on top of what the caller left (normally 0).
     ExtremosDiagramas extremos = LeerExtremos(e);
+    // Beyond the first strength combination, the factored V and M of every
+    // part at every station, each combination swept on its own.
+    const std::size_t P = partes.size(), U = viga.Combinaciones().size();
+    std::vector<std::vector<double>> otras(U > 1 ? U - 1 : 0);
+    for (std::size_t u = 1; u < U; ++u) {
+        std::vector<double>& o = otras[u - 1];
+        o.resize(X.size() * P * 2);
+        BarrerPartes(
+            partes, X,
+            [&](std::size_t i, const double* v) {
+                for (std::size_t p = 0; p < P; ++p) {
+                    o[(i * P + p) * 2] = v[5 * p];
+                    o[(i * P + p) * 2 + 1] = v[5 * p + 1];
+                }
+            },
+            u);
+    }
+    std::vector<double> mezcla(U > 1 ? P * 5 : 0);
+    // The values of the station with V and M of the governing combination.
+    auto envolver = [&](std::size_t i, const double* valores) {
+        if (U < 2) return valores;
+        mezcla.assign(valores, valores + P * 5);
+        for (std::size_t q = 0; q < 2; ++q) {
+            double mayor = valores[q];
+            for (const std::vector<double>& o : otras) {
+                const double* v = &o[i * P * 2];
+                if (!(std::fabs(v[q]) > std::fabs(mayor))) continue;
+                mayor = v[q];
+                for (std::size_t p = 0; p < P; ++p) mezcla[5 * p + q] = v[2 * p + q];
+            }
+        }
+        return static_cast<const double*>(mezcla.data());
+    };
     int barra = 20;
     int k = 0;
-    BarrerPartes(partes, X, [&](std::size_t i, const double* valores) {
+    BarrerPartes(partes, X, [&](std::size_t i, const double* barrido) {
+        const double* valores = envolver(i, barrido);
         const float x = X[i];
         // Progress: 30, 40, 50 past a quarter, a half and three quarters.
         const float hechas = static_cast<float>(k);
@@ -145,7 +180,7 @@ void Calculos_Diagramas(EstadoProyecto& e, const std::function<void(int)>& progr
         e.DiagMomentoServicio[k] = -Ms;
         e.DiagX[k] = x;
         envolvente.Estacion(k, x, valores, todas);
-    });
+    }, 0);
     envolvente.Terminar();
     // The point values are those of the last station; XAnalisis is left at
     // the first abscissa beyond the beam, where the station loop stops.

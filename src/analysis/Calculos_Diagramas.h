@@ -7,6 +7,7 @@
 
 #include "model/Estado.h"
 #include "model/Interfaz.h"
+#include "model/ReglasDiseno.h"
 
 namespace korvex {
 
@@ -35,9 +36,14 @@ void GuardarExtremos(EstadoProyecto& e, const ExtremosDiagramas& x);
 // Fills the five station arrays (and DiagX), NumEstaciones, the eight
 // extremes (on top of the values the caller left, normally 0) and their
 // abscissas, the reactions of the record, and the envelope of the live-load
-// arrangements (e.Envolvente, see analysis/Alternancia.h). `progreso`, when given, receives 30, 40
-// and 50 as the sampling passes a quarter, a half and three quarters of the beam.
-void Calculos_Diagramas(EstadoProyecto& e, const std::function<void(int)>& progreso = {});
+// arrangements (e.Envolvente, see analysis/Alternancia.h). The factored
+// values are the envelope of the strength combinations of `reglas`: at each
+// station the shear and the moment of the combination of the largest
+// magnitude of the whole beam (the first on a tie), every part taken from
+// that combination. `progreso`, when given, receives 30, 40 and 50 as the
+// sampling passes a quarter, a half and three quarters of the beam.
+void Calculos_Diagramas(EstadoProyecto& e, const ReglasDiseno& reglas,
+                        const std::function<void(int)>& progreso = {});
 
 // Checks the beam and its loads before a calculation: supports 0 <= J < K <= L,
 // L > 0 and not beyond kLuzMaxima, every load inside the beam, no distributed

@@ -120,7 +120,7 @@ std::string ComoJson(const Resultado& r, const OpcionesCalcular& o) {
     j["InerciaEfectivaPos"] = NumeroJson(e.InerciaEfectivaPos);
     j["InerciaEfectivaNeg"] = NumeroJson(e.InerciaEfectivaNeg);
     j["FlechaEfectiva"] = NumeroJson(e.FlechaEfectiva);
-    j["FlechaLargoPlazo"] = NumeroJson(FlechaLargoPlazo(e, r.p.materiales.UsoDeflexion));
+    j["FlechaLargoPlazo"] = NumeroJson(FlechaLargoPlazo(ReglasCalculo(), e, r.p.materiales.UsoDeflexion));
     j["alternancia"] = e.AlternanciaViva;
     if (r.apertura.calculo.calculado && e.Envolvente.calculada) {
         Json envolvente;
@@ -143,7 +143,7 @@ std::string ComoJson(const Resultado& r, const OpcionesCalcular& o) {
     }
     // The governing zone's limit (the beam's length when the check did not run).
     j["DeflexionAdmisible"] =
-        NumeroJson(DeflexionAdmisibleGobernante(e, r.p.materiales.UsoDeflexion));
+        NumeroJson(DeflexionAdmisibleGobernante(ReglasCalculo(), e, r.p.materiales.UsoDeflexion));
     Json puntos = Json::array();
     for (const Punto& x : r.puntos) {
         puntos.push_back({{"X", NumeroJson(x.X)},
@@ -270,11 +270,11 @@ std::string ComoResumen(const Resultado& r, const OpcionesCalcular& o) {
              " m4, flecha efectiva = " + G(e.FlechaEfectiva) + " m\n";
         if (uso == 3 || uso == 4) {
             t += "           a largo plazo (lambda = " + G(e.LambdaDeflexion) +
-                 ") = " + G(FlechaLargoPlazo(e, uso)) + " m\n";
+                 ") = " + G(FlechaLargoPlazo(ReglasCalculo(), e, uso)) + " m\n";
         }
         if (uso >= 1 && uso <= 4) {
             t += "           admisible para el uso " + std::to_string(uso) + " (" + kRazonUso[uso] +
-                 ") = " + G(DeflexionAdmisibleGobernante(e, uso)) + " m\n";
+                 ") = " + G(DeflexionAdmisibleGobernante(ReglasCalculo(), e, uso)) + " m\n";
         }
         const std::vector<PasoZonaDeflexion>& zonas = e.Pasos.deflexion.zonas;
         if (zonas.size() > 1) {

@@ -14,11 +14,6 @@ using namespace diseno;
 
 namespace {
 
-constexpr double kFactorFr = 2;  // modulus of rupture fr = 2 sqrt(f'c), Kgr/cm2
-
-// Span ratios of the four use categories.
-constexpr double kRelacionLuz[5] = {0, 180, 360, 480, 240};
-
 float Campo(const std::string& t) {
     return static_cast<float>(texto::NumeroCampo(t));
 }
@@ -30,7 +25,8 @@ double Positivo(double x) {
 
 // Long-term factor of the section with more compression steel: rho' = A's /
 // (d b); b is kept in ComportamientoT and lambda in LambdaDeflexion.
-void FactorDeLaSeccion(EstadoProyecto& e, const Seccion& s, PasoDeflexion& x) {
+void FactorDeLaSeccion(EstadoProyecto& e, const Seccion& s, const ReglasDiseno& reglas,
+                       PasoDeflexion& x) {
     const TipoSeccion tipo = TipoDe(s);
     const bool rect = tipo == TipoSeccion::Rect;
     const bool alaPos = e.ComportamientoT == 1.0f;  // flange worked as a rectangle
@@ -43,7 +39,7 @@ void FactorDeLaSeccion(EstadoProyecto& e, const Seccion& s, PasoDeflexion& x) {
         b = rect ? Campo(s.txtB) : (tipo == TipoSeccion::Ti && alaPos) ? s.Bf : s.Bw;
     }
     e.ComportamientoT = b;
-    e.LambdaDeflexion = FactorLargoPlazo(Asc, e.PeralteEfectivo, b);
+    e.LambdaDeflexion = FactorLargoPlazo(reglas, Asc, e.PeralteEfectivo, b);
     x.largoPlazo = true;
     x.AscLargoPlazo = Asc;
     x.bLargoPlazo = b;
@@ -75,8 +71,8 @@ Mensaje MensajeDeflexion() {
 }
 
 InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s,
-                                       const Materiales& m, bool positivo, float Ma,
-                                       PasoInercia* paso) {
+                                       const Materiales& m, const ReglasDiseno& reglas,
+                                       bool positivo, float Ma, PasoInercia* paso) {
     InerciaSeccionFisurada r;
     const double fc = Fc(m);
     const AlaAlma g = DimensionesAla(s);
@@ -86,7 +82,7 @@ InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s
     const double As = positivo ? e.AsTraccionPos : e.AsTraccionNeg;
     const double Asc = positivo ? e.AsCompresionPos : e.AsCompresionNeg;
 
-    const float n = RelacionModular(fc);
+    const float n = RelacionModular(reglas, fc);
     const float bweb = Campo(s.txtB) - g.Bf + g.Bw;  // cm
     const float A = ASimple(bweb * d * d / 2);
 
@@ -128,20 +124,13 @@ InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s
     const float yt = positivo ? s.Ycg : static_cast<float>(Campo(s.txtH) + g.Hw - s.Ycg);
     const double Ig = static_cast<double>(e.InerciaSeccion) * kM4ACm4;  // cm4
     // A section whose tension fibre is not above the centroid counts as cracked.
-    r.Mcr = yt > 0 ? ASimple(kFactorFr * RaizSegura(fc) * Ig / yt) : 0.0f;
+    const double fr = reglas.ModuloRotura(fc);  // Kgr/cm2
+    r.Mcr = yt > 0 ? ASimple(fr * Ig / yt) : 0.0f;
 
     const double MaKgcm = static_cast<double>(Ma) * kTnmAKgcm;
-    const float rel = MaKgcm > 0 ? ASimple(r.Mcr / MaKgcm) : 0.0f;  // Mcr / Ma
-    // An uncracked section (Ma <= Mcr) keeps Ig. Heavily reinforced sections
-    // can have Icr > Ig, where the interpolation beyond r = 1 would fall below
-    // Ig and even below 0.
-    if (rel >= 1) {
-        r.Ie = Ig;
-    } else {
-        const double r3 = static_cast<double>(rel) * rel * rel;
-        r.Ie = r3 * Ig + (1 - r3) * r.Icr;
-        if (!std::isfinite(r.Ie) || Ig < r.Ie) r.Ie = Ig;
-    }
+    const InerciaEfectivaRegla ie = reglas.InerciaEfectiva(r.Mcr, MaKgcm, Ig, r.Icr);
+    const float rel = ie.relacion;  // Mcr / Ma
+    r.Ie = ie.Ie;
     if (paso) {
         PasoInercia& x = *paso;
         x.calculado = true;
@@ -158,7 +147,7 @@ InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s
         x.Icr = r.Icr;
         x.yt = yt;
         x.Ig = Ig;
-        x.fr = static_cast<float>(kFactorFr * RaizSegura(fc));
+        x.fr = static_cast<float>(fr);
         x.Mcr = r.Mcr;
         x.relacion = rel;
         x.Ie = r.Ie;
@@ -166,7 +155,8 @@ InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s
     return r;
 }
 
-void InerciasEfectivas(EstadoProyecto& e, const Seccion& s, const Materiales& m) {
+void InerciasEfectivas(EstadoProyecto& e, const Seccion& s, const Materiales& m,
+                       const ReglasDiseno& reglas) {
     // Tn.m, largest service moments of each sign: of the all-loaded diagram,
     // or of the envelope of the live-load arrangements when it is designed for.
     const bool envolvente = e.AlternanciaViva && e.Envolvente.calculada;
@@ -179,16 +169,17 @@ void InerciasEfectivas(EstadoProyecto& e, const Seccion& s, const Materiales& m)
     }
     PasoDeflexion& x = e.Pasos.deflexion;
     x.calculado = true;
-    x.n = RelacionModular(Fc(m));
+    x.n = RelacionModular(reglas, Fc(m));
     if (MaPos != 0) {
-        e.InerciaEfectivaPos = InerciaEfectiva(e, s, m, true, MaPos, &x.positiva).Ie / kM4ACm4;
+        e.InerciaEfectivaPos = InerciaEfectiva(e, s, m, reglas, true, MaPos, &x.positiva).Ie / kM4ACm4;
     }
     if (MaNeg != 0) {
-        e.InerciaEfectivaNeg = InerciaEfectiva(e, s, m, false, MaNeg, &x.negativa).Ie / kM4ACm4;
+        e.InerciaEfectivaNeg = InerciaEfectiva(e, s, m, reglas, false, MaNeg, &x.negativa).Ie / kM4ACm4;
     }
 }
 
-std::vector<PasoZonaDeflexion> ZonasDeflexion(const EstadoProyecto& e) {
+std::vector<PasoZonaDeflexion> ZonasDeflexion(const EstadoProyecto& e,
+                                              const ReglasDiseno& reglas) {
     const float J = e.DistJ, K = e.DistK, L = e.LuzViga;
     std::vector<PasoZonaDeflexion> zonas;
     auto zona = [&](int z, float longitud, float referencia) {
@@ -198,13 +189,13 @@ std::vector<PasoZonaDeflexion> ZonasDeflexion(const EstadoProyecto& e) {
         x.luzReferencia = referencia;
         zonas.push_back(x);
     };
-    // A cantilever counts as half a span: its limit is that of twice its length.
-    if (J > 0) zona(kVueloIzquierdo, J, 2 * J);
+    // A cantilever's reference length is the rules'.
+    if (J > 0) zona(kVueloIzquierdo, J, reglas.LuzVoladizo(J));
     const float tramo = static_cast<float>(static_cast<double>(K) - J);
     zona(kTramo, tramo, tramo);
     if (K < L) {
         const float vuelo = static_cast<float>(static_cast<double>(L) - K);
-        zona(kVueloDerecho, vuelo, 2 * vuelo);
+        zona(kVueloDerecho, vuelo, reglas.LuzVoladizo(vuelo));
     }
 
     const bool envolvente = e.AlternanciaViva && e.Envolvente.calculada;
@@ -237,13 +228,13 @@ std::vector<PasoZonaDeflexion> ZonasDeflexion(const EstadoProyecto& e) {
     return zonas;
 }
 
-void CalcularFlechaEfectiva(EstadoProyecto& e) {
+void CalcularFlechaEfectiva(EstadoProyecto& e, const ReglasDiseno& reglas) {
     auto flecha = [](float FlechaMax, float momento, double Ie) -> float {
         if (momento == 0 || !(Ie > 0)) return 0.0f;
         return ASimple(FlechaMax / Ie);
     };
     PasoDeflexion& x = e.Pasos.deflexion;
-    x.zonas = ZonasDeflexion(e);
+    x.zonas = ZonasDeflexion(e, reglas);
     x.gobierna = -1;
     e.FlechaEfectiva = 0;
     for (std::size_t i = 0; i < x.zonas.size(); ++i) {
@@ -271,26 +262,29 @@ const char* NombreZona(int zona) {
     }
 }
 
-float RelacionModular(double fc) {
-    return ASimple(kEs / (kEcFactor * RaizSegura(fc)));
+float RelacionModular(const ReglasDiseno& reglas, double fc) {
+    return ASimple(kEs / reglas.ModuloConcreto(fc));
 }
 
-float FactorLargoPlazo(float Asc, float d, float b) {
+float FactorLargoPlazo(const ReglasDiseno& reglas, float Asc, float d, float b) {
     const double bd = static_cast<double>(d) * b;  // cm2
     const double rho = bd > 0 ? Asc / bd : 0;
-    return static_cast<float>(2 / (1 + 50 * rho));
+    return reglas.FactorLargoPlazo(rho);
 }
 
-void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const Materiales& m, Interfaz& ui) {
+void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const Materiales& m,
+                       const ReglasDiseno& reglas, Interfaz& ui) {
     e.LambdaDeflexion = 1;
     const int uso = m.UsoDeflexion;
     PasoDeflexion& x = e.Pasos.deflexion;
     x.uso = uso;
     x.lambda = 1;
     x.FlechaComparada = e.FlechaEfectiva;
-    if (uso < 1 || uso > 4) return;
-    x.relacionLuz = static_cast<float>(kRelacionLuz[uso]);
-    if (uso >= 3) FactorDeLaSeccion(e, s, x);
+    if (uso < 1 || uso > reglas.NumeroUsos()) return;
+    const double relacion = reglas.RelacionLuz(uso);  // span over limit
+    const bool largoPlazo = reglas.UsoLargoPlazo(uso);
+    x.relacionLuz = static_cast<float>(relacion);
+    if (largoPlazo) FactorDeLaSeccion(e, s, reglas, x);
     if (x.zonas.empty()) {
         // Zones not worked out (no sampled diagram): the whole beam as one
         // span with the deflection given.
@@ -307,8 +301,8 @@ void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const Materiales& m,
     for (std::size_t i = 0; i < x.zonas.size(); ++i) {
         PasoZonaDeflexion& z = x.zonas[i];
         z.FlechaComparada =
-            uso >= 3 ? e.LambdaDeflexion * z.FlechaEfectiva : z.FlechaEfectiva;  // m
-        z.limite = z.luzReferencia / kRelacionLuz[uso];                          // m
+            largoPlazo ? e.LambdaDeflexion * z.FlechaEfectiva : z.FlechaEfectiva;  // m
+        z.limite = z.luzReferencia / relacion;                                    // m
         z.excede = z.FlechaComparada > z.limite;
         excede = excede || z.excede;
         const double razon = z.limite > 0            ? z.FlechaComparada / z.limite
@@ -321,19 +315,19 @@ void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const Materiales& m,
     }
     GuardarGobernante(x);
     if (const PasoZonaDeflexion* g = ZonaGobernante(e)) e.FlechaEfectiva = g->FlechaEfectiva;
-    x.limiteMostrado = DeflexionAdmisibleGobernante(e, uso);
+    x.limiteMostrado = DeflexionAdmisibleGobernante(reglas, e, uso);
     x.excede = excede;
     if (excede) ui.MostrarMensaje(MensajeDeflexion(x.zonas));
 }
 
-float FlechaLargoPlazo(const EstadoProyecto& e, int uso) {
-    if (uso != 3 && uso != 4) return e.FlechaEfectiva;
+float FlechaLargoPlazo(const ReglasDiseno& reglas, const EstadoProyecto& e, int uso) {
+    if (!reglas.UsoLargoPlazo(uso)) return e.FlechaEfectiva;
     return e.LambdaDeflexion * e.FlechaEfectiva;
 }
 
-float DeflexionAdmisible(float luz, int uso) {
-    if (uso < 1 || uso > 4) return 0;
-    const float v = static_cast<float>(luz / kRelacionLuz[uso]);
+float DeflexionAdmisible(const ReglasDiseno& reglas, float luz, int uso) {
+    if (uso < 1 || uso > reglas.NumeroUsos()) return 0;
+    const float v = static_cast<float>(luz / reglas.RelacionLuz(uso));
     std::string t = texto::Formato(v, "###,##0.000");
     t.erase(std::remove(t.begin(), t.end(), ','), t.end());
     return static_cast<float>(texto::NumeroCampo(t));
@@ -349,9 +343,9 @@ const PasoZonaDeflexion* ZonaNombrada(const EstadoProyecto& e) {
     return e.Pasos.deflexion.zonas.size() > 1 ? ZonaGobernante(e) : nullptr;
 }
 
-float DeflexionAdmisibleGobernante(const EstadoProyecto& e, int uso) {
+float DeflexionAdmisibleGobernante(const ReglasDiseno& reglas, const EstadoProyecto& e, int uso) {
     const PasoZonaDeflexion* g = ZonaGobernante(e);
-    return DeflexionAdmisible(g ? g->luzReferencia : e.LuzViga, uso);
+    return DeflexionAdmisible(reglas, g ? g->luzReferencia : e.LuzViga, uso);
 }
 
 Mensaje MensajeDeflexion(const std::vector<PasoZonaDeflexion>& zonas) {

@@ -11,6 +11,7 @@
 #include "design/Seccion.h"
 #include "model/Estado.h"
 #include "model/Interfaz.h"
+#include "model/ReglasDiseno.h"
 
 namespace korvex {
 
@@ -27,62 +28,66 @@ struct InerciaSeccionFisurada {
 // section. Uses the flanged form when the flange is in compression (and for
 // a rectangle), the web form otherwise.
 // `paso`, when given, records every quantity of the section.
+// The modulus of rupture and Ie are those of `reglas`.
 InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s,
-                                       const Materiales& m, bool positivo, float Ma,
-                                       PasoInercia* paso = nullptr);
+                                       const Materiales& m, const ReglasDiseno& reglas,
+                                       bool positivo, float Ma, PasoInercia* paso = nullptr);
 
 // InerciaEfectivaPos and InerciaEfectivaNeg (m4) from the largest service
 // moments of each sign; a sign without service moment leaves its value at 0.
-void InerciasEfectivas(EstadoProyecto& e, const Seccion& s, const Materiales& m);
+void InerciasEfectivas(EstadoProyecto& e, const Seccion& s, const Materiales& m,
+                       const ReglasDiseno& reglas);
 
 // The zones of the beam that exist, in the order left cantilever (when
 // J > 0), span, right cantilever (when K < L), each with its length, its
-// reference length for the limit (the span K - J; twice a cantilever's
-// length, a cantilever counting as half a span) and its largest |deflection
+// reference length for the limit (the span K - J; a cantilever's as the
+// rules count it: twice its length in the classic rules) and its largest |deflection
 // x Ig| (m5) and where it occurs: of the all-loaded diagram, or of the
 // envelope of the live-load arrangements when it is designed for. A station
 // belongs to the zone that holds it (x < J left, x > K right, else the span).
-std::vector<PasoZonaDeflexion> ZonasDeflexion(const EstadoProyecto& e);
+std::vector<PasoZonaDeflexion> ZonasDeflexion(const EstadoProyecto& e,
+                                              const ReglasDiseno& reglas);
 
 // The deflection of each zone (m): its FlechaMax divided by the effective
 // inertia of each sign with factored moment, the larger of the two (a sign
 // whose effective inertia was not computed contributes 0). FlechaEfectiva is
 // the largest over the zones until the limit check names the governing one.
-void CalcularFlechaEfectiva(EstadoProyecto& e);
+void CalcularFlechaEfectiva(EstadoProyecto& e, const ReglasDiseno& reglas);
 
 // The zone's name as the reports and the JSON write it: "voladizo
 // izquierdo", "tramo", "voladizo derecho".
 const char* NombreZona(int zona);
 
-// Modular ratio n = Es / Ec with Ec = 15100 sqrt(f'c) (f'c in Kgr/cm2).
-float RelacionModular(double fc);
+// Modular ratio n = Es / Ec with the Ec of `reglas` (f'c in Kgr/cm2).
+float RelacionModular(const ReglasDiseno& reglas, double fc);
 
-// Long-term factor lambda = 2 / (1 + 50 rho') with rho' = A's / (d b).
-float FactorLargoPlazo(float Asc, float d, float b);
+// Long-term factor lambda of `reglas` for rho' = A's / (d b).
+float FactorLargoPlazo(const ReglasDiseno& reglas, float Asc, float d, float b);
 
 // Compares the deflection of each zone (lambda times it for uses 3 and 4)
 // with the limit of m.UsoDeflexion over the zone's reference length
-// (1: /180, 2: /360, 3: /480, 4: /240) and shows one warning naming the
+// (classic rules 1: /180, 2: /360, 3: /480, 4: /240) and shows one warning naming the
 // zones beyond it. For 3 and 4 it first takes rho' from the section with more
 // compression steel (the negative one on a tie), stores its width b (cm) in
 // ComportamientoT and lambda in LambdaDeflexion; otherwise LambdaDeflexion = 1.
 // The governing zone is the one with the largest ratio of deflection to
 // limit; FlechaEfectiva becomes its deflection.
-void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const Materiales& m, Interfaz& ui);
+void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const Materiales& m,
+                       const ReglasDiseno& reglas, Interfaz& ui);
 
 // The deflection the limit check compares, m: lambda FlechaEfectiva for the
 // long-term categories 3 and 4 (lambda as the check left it), FlechaEfectiva
 // for the others. The plot, the report and the headless command show it.
-float FlechaLargoPlazo(const EstadoProyecto& e, int uso);
+float FlechaLargoPlazo(const ReglasDiseno& reglas, const EstadoProyecto& e, int uso);
 
 // Admissible deflection, m, of use category `uso` over the reference length
 // `luz` (m), rounded to 3 decimals as the label shows it; 0 for no category.
-float DeflexionAdmisible(float luz, int uso);
+float DeflexionAdmisible(const ReglasDiseno& reglas, float luz, int uso);
 
 // The admissible deflection shown for the calculated project: over the
 // governing zone's reference length, or the beam's length when the check
 // has not run.
-float DeflexionAdmisibleGobernante(const EstadoProyecto& e, int uso);
+float DeflexionAdmisibleGobernante(const ReglasDiseno& reglas, const EstadoProyecto& e, int uso);
 
 // The governing zone of the last check, or nullptr when it has not run.
 const PasoZonaDeflexion* ZonaGobernante(const EstadoProyecto& e);

@@ -9,7 +9,8 @@
 
 namespace korvex {
 
-void DisenarViga(EstadoProyecto& e, const Seccion& s, const Materiales& m, Interfaz& ui) {
+void DisenarViga(EstadoProyecto& e, const Seccion& s, const Materiales& m,
+                 const ReglasDiseno& reglas, Interfaz& ui) {
     e.LambdaDeflexion = 1;
     // Data the design would divide by are refused here as well, so that a
     // caller that skipped VerificarDiseno still gets no NaN or infinity.
@@ -23,14 +24,14 @@ void DisenarViga(EstadoProyecto& e, const Seccion& s, const Materiales& m, Inter
 
     // The modular ratio belongs to the materials: recorded before any step
     // can stop the design.
-    e.Pasos.n = RelacionModular(diseno::Fc(m));
-    if (!DisenoFlexion(e, s, m, ui)) return;
-    DisenoCortante(e, s, m, ui);
+    e.Pasos.n = RelacionModular(reglas, diseno::Fc(m));
+    if (!DisenoFlexion(e, s, m, reglas, ui)) return;
+    DisenoCortante(e, s, m, reglas, ui);
     TablaVarillas(e);
-    CapacidadVarillas(e);
-    InerciasEfectivas(e, s, m);
-    CalcularFlechaEfectiva(e);
-    Check_base_Deflex(e, s, m, ui);
+    CapacidadVarillas(e, reglas);
+    InerciasEfectivas(e, s, m, reglas);
+    CalcularFlechaEfectiva(e, reglas);
+    Check_base_Deflex(e, s, m, reglas, ui);
 }
 
 }  // namespace korvex

@@ -1,5 +1,6 @@
 #include "design/DisenoCortante.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -11,11 +12,6 @@ using namespace diseno;
 
 namespace {
 
-constexpr double kFactorVc = 0.55;              // Vc = 0.55 sqrt(f'c) bv d
-constexpr double kPhiCortante = 0.85;           // strength reduction factor, shear
-constexpr double kLimiteVs = 2.1;               // Vs <= 2.1 sqrt(f'c) bv d
-constexpr double kBandaVs = 1.1;                // closer spacing above 1.1 sqrt(f'c) bv d
-constexpr double kEstriboMinimo = 3.5;          // Av,min = 3.5 bv s / fy (two legs)
 constexpr float kAreaTresOctavos = 0.7125574f;  // cm2, bar of 0.9525 cm
 constexpr float kAreaMedia = 1.2667687f;        // cm2, bar of 1.27 cm
 
@@ -32,23 +28,17 @@ float AreaEstribo(const std::string& diametro) {
     return diametro == "3/8" ? kAreaTresOctavos : kAreaMedia;
 }
 
-float EspaciamientoEstribo(float Vs, float Av, double fc, double fy, float bv, float d,
-                           PasoCortante* paso) {
+float EspaciamientoEstribo(const ReglasDiseno& reglas, float Vs, float Av, double fc, double fy,
+                           float bv, float d, PasoCortante* paso) {
     PasoCortante local;
     PasoCortante& x = paso ? *paso : local;
-    const double raiz = RaizSegura(fc);
-    float smax;
-    x.VsBanda = ASimple(kBandaVs * raiz * bv * d);
-    x.bandaCerrada = Vs > kBandaVs * raiz * bv * d;
-    if (x.bandaCerrada) {
-        x.smaxGeometrica = d / 4;
-        smax = d / 4 < 30 ? d / 4 : 30;
-    } else {
-        x.smaxGeometrica = d / 2;
-        smax = d / 2 < 60 ? d / 2 : 60;
-    }
+    const BandaEstribos banda = reglas.Banda(Vs, fc, bv, d);
+    x.VsBanda = banda.VsBanda;
+    x.bandaCerrada = banda.cerrada;
+    x.smaxGeometrica = banda.smaxGeometrica;
+    const float smax = banda.smax;
     x.smax = smax;
-    const float smin = ASimple(2 * Av * fy / (kEstriboMinimo * bv));
+    const float smin = reglas.SeparacionEstriboMinimo(Av, fc, fy, bv);
     x.sMinimo = smin;
     float s = smin < smax ? smin : smax;
     if (Vs > 0) {
@@ -62,15 +52,17 @@ float EspaciamientoEstribo(float Vs, float Av, double fc, double fy, float bv, f
     return s;
 }
 
-void DisenoCortante(EstadoProyecto& e, const Seccion& s, const Materiales& m, Interfaz& ui) {
+void DisenoCortante(EstadoProyecto& e, const Seccion& s, const Materiales& m,
+                    const ReglasDiseno& reglas, Interfaz& ui) {
     const double fc = Fc(m);
     const double fy = Fy(m);
     const float d = e.PeralteEfectivo;
     const float bv =
         TipoDe(s) == TipoSeccion::Rect ? static_cast<float>(texto::NumeroCampo(s.txtB)) : s.Bw;
-    const double raizBvD = RaizSegura(fc) * bv * d;  // sqrt(f'c) bv d, Kgr
-
-    const float Vc = ASimple(kFactorVc * raizBvD);  // Kgr
+    // The tension steel of the larger factored moment, for rules whose Vc
+    // depends on it.
+    const float As = std::max(e.AsTraccionPos, e.AsTraccionNeg);  // cm2
+    const float Vc = reglas.Vc(fc, bv, d, As);                   // Kgr
     const float Vu = ASimple(static_cast<double>(e.CortanteMaxAbs) * kTnAKg);
     PasoCortante& x = e.Pasos.cortante;
     x = PasoCortante{};
@@ -82,16 +74,18 @@ void DisenoCortante(EstadoProyecto& e, const Seccion& s, const Materiales& m, In
     x.fc = fc;
     x.fy = fy;
     x.Vc = Vc;
-    x.phiVcMedio = static_cast<float>(kPhiCortante * Vc / 2);
-    if (kPhiCortante * Vc / 2 >= Vu) {
+    const double sinEstribos = reglas.VuSinEstribos(Vc);  // Kgr
+    x.phiVcMedio = static_cast<float>(sinEstribos);
+    if (sinEstribos >= Vu) {
         x.sinEstribos = true;
         ui.MostrarMensaje(kSinEstribos);
         return;
     }
-    const float Vs = ASimple(Vu / kPhiCortante - Vc);  // negative below phi Vc
+    const float Vs = ASimple(Vu / reglas.PhiCortante() - Vc);  // negative below phi Vc
     x.Vs = Vs;
-    x.VsMax = ASimple(kLimiteVs * raizBvD);
-    if (!(Vs <= kLimiteVs * raizBvD)) {
+    const double VsMax = reglas.VsMaximo(fc, bv, d);  // Kgr
+    x.VsMax = ASimple(VsMax);
+    if (!(Vs <= VsMax)) {
         x.falla = true;
         ui.MostrarMensaje(kFallaCortante);
         e.FalloDiseno = 1.0f;
@@ -104,7 +98,7 @@ void DisenoCortante(EstadoProyecto& e, const Seccion& s, const Materiales& m, In
     const std::string diametro = ui.PedirDiametroEstribo();
     x.diametro = diametro;
     x.Av = AreaEstribo(diametro);
-    const float sep = EspaciamientoEstribo(Vs, x.Av, fc, fy, bv, d, &x);
+    const float sep = EspaciamientoEstribo(reglas, Vs, x.Av, fc, fy, bv, d, &x);
     e.EspaciamientoEstribos = sep;
     e.txtEstribos = diametro + "@" + std::to_string(static_cast<long long>(std::trunc(sep)));
     x.texto = e.txtEstribos;

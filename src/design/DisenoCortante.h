@@ -6,6 +6,7 @@
 #include "design/Seccion.h"
 #include "model/Estado.h"
 #include "model/Interfaz.h"
+#include "model/ReglasDiseno.h"
 
 namespace korvex {
 
@@ -13,19 +14,20 @@ namespace korvex {
 float AreaEstribo(const std::string& diametro);
 
 // Spacing s, cm, for a steel shear Vs (Kgr) over a web bv x d with stirrups
-// of leg area Av: the smaller of the minimum-stirrup spacing
-// 2 Av fy / (3.5 bv) and the band limit (d/4 up to 30 cm when
-// Vs > 1.1 sqrt(f'c) bv d, else d/2 up to 60 cm); when Vs > 0 also no more than
-// 2 Av fy d / Vs, so that the stirrups carry Vs.
+// of leg area Av: the smaller of the minimum-stirrup spacing and the largest
+// spacing of the band of Vs (in the classic rules 2 Av fy / (3.5 bv), and
+// d/4 up to 30 cm when Vs > 1.1 sqrt(f'c) bv d, else d/2 up to 60 cm); when
+// Vs > 0 also no more than 2 Av fy d / Vs, so that the stirrups carry Vs.
 // `paso`, when given, records the band, the limits and the chosen spacing.
-float EspaciamientoEstribo(float Vs, float Av, double fc, double fy, float bv, float d,
-                           PasoCortante* paso = nullptr);
+float EspaciamientoEstribo(const ReglasDiseno& reglas, float Vs, float Av, double fc, double fy,
+                           float bv, float d, PasoCortante* paso = nullptr);
 
 // Shear design of the beam from CortanteMaxAbs: the "no stirrups" note, the
 // shear failure (FalloDiseno = 1, the four steel areas to 0), or the stirrup
 // diameter asked through `ui` and EspaciamientoEstribos and txtEstribos
 // written ("3/8@15": diameter, "@", spacing truncated to whole cm).
-void DisenoCortante(EstadoProyecto& e, const Seccion& s, const Materiales& m, Interfaz& ui);
+void DisenoCortante(EstadoProyecto& e, const Seccion& s, const Materiales& m,
+                    const ReglasDiseno& reglas, Interfaz& ui);
 
 // The message of a shear failure.
 Mensaje MensajeFallaCortante();

@@ -10,37 +10,44 @@ using namespace diseno;
 
 namespace {
 
-constexpr double kPhi = 0.9;         // strength reduction factor, flexure
-constexpr double kLimiteRn = 0.425;  // Rn/0.425 <= 1: the block fits the depth
-constexpr double kEcu = 0.003;       // concrete crushing strain
-constexpr double kAlivioMinimo = 4.0 / 3.0;
-
 // Mu = |M| in Kgr.cm (M in Tn.m).
 float MomentoUltimo(float M) {
     return ASimple(std::fabs(static_cast<double>(M)) * kTnmAKgcm);
 }
 
-// Rn = Mu / (0.9 f'c b d^2), dimensionless.
-float Rn(float Mu, float b, const DatosFlexion& p) {
-    return ASimple(Mu / (kPhi * p.fc * b * (static_cast<double>(p.d) * p.d)));
+// phi of flexure: the design keeps the tension steel at or beyond the
+// strain limit eps_s,lim, and takes phi there.
+double Phi(const ReglasDiseno& r, const DatosFlexion& p) {
+    return r.PhiFlexion(r.DeformacionLimite(p.fy));
 }
 
-// Rn / 0.425 held in Single; equal to 1 within its precision passes.
-bool ExcedeCapacidad(float rn) {
-    const float cociente = static_cast<float>(rn / kLimiteRn);
+// Rn = Mu / (phi f'c b d^2), dimensionless.
+float Rn(const ReglasDiseno& r, float Mu, float b, const DatosFlexion& p) {
+    return ASimple(Mu / (Phi(r, p) * p.fc * b * (static_cast<double>(p.d) * p.d)));
+}
+
+// Rn over its limit held in Single; equal to 1 within its precision passes.
+bool ExcedeCapacidad(const ReglasDiseno& r, float rn) {
+    const float cociente = static_cast<float>(rn / r.LimiteRn());
     return !(cociente <= 1);
 }
 
-// 1 - sqrt(1 - Rn/0.425): the stress-block depth ratio a/d divided by 0.85.
-double ProfundidadRelativa(float rn) {
-    return 1 - RaizSegura(1 - rn / kLimiteRn);
+// 1 - sqrt(1 - Rn/(0.85/2)): the stress-block depth ratio a/d divided by the
+// block intensity 0.85.
+double ProfundidadRelativa(const ReglasDiseno& r, float rn) {
+    return 1 - RaizSegura(1 - rn / (r.IntensidadBloque() / 2));
+}
+
+// Strain of the compression steel at d' when the tension steel is at its limit.
+float DeformacionCompresion(const ReglasDiseno& r, const DatosFlexion& p) {
+    const double ecu = r.DeformacionUltimaConcreto();
+    const float eslim = r.DeformacionLimite(p.fy);
+    return static_cast<float>(ecu - (static_cast<double>(p.dp) / p.d) * (eslim + ecu));
 }
 
 // Stress of the compression steel, Kgr/cm2: Es eps's limited to fy.
-float EsfuerzoCompresion(const DatosFlexion& p) {
-    const float eslim = DeformacionLimite(p.fy);
-    const float epsc =
-        static_cast<float>(kEcu - (static_cast<double>(p.dp) / p.d) * (eslim + kEcu));
+float EsfuerzoCompresion(const ReglasDiseno& r, const DatosFlexion& p) {
+    const float epsc = DeformacionCompresion(r, p);
     float fsc = static_cast<float>(epsc * kEs);
     if (p.fy < fsc) fsc = static_cast<float>(p.fy);
     return fsc;
@@ -50,154 +57,147 @@ float EsfuerzoCompresion(const DatosFlexion& p) {
 // (cm2) of the steel couple that takes a moment M (Kgr.cm) beyond the
 // concrete's share. Not possible when the lever arm d - d' is not positive or
 // the steel stress does not exceed the concrete stress it replaces.
-bool AceroDoble(float M, const DatosFlexion& p, double& AsExtra, float& Asc) {
-    const double brazo = static_cast<double>(p.d) - p.dp;     // cm
-    const double neto = EsfuerzoCompresion(p) - 0.85 * p.fc;  // Kgr/cm2
+bool AceroDoble(const ReglasDiseno& r, float M, const DatosFlexion& p, double& AsExtra,
+                float& Asc) {
+    const double brazo = static_cast<double>(p.d) - p.dp;  // cm
+    const double neto =
+        EsfuerzoCompresion(r, p) - r.IntensidadBloque() * p.fc;  // Kgr/cm2
     if (!(brazo > 0) || !(neto > 0)) return false;
-    AsExtra = M / (p.fy * kPhi * brazo);
-    Asc = ASimple(M / (kPhi * neto * brazo));
+    const double phi = Phi(r, p);
+    AsExtra = M / (p.fy * phi * brazo);
+    Asc = ASimple(M / (phi * neto * brazo));
     return true;
 }
 
-// Largest stress-block depth ratio a/d: beta1 times the neutral-axis depth
-// ratio k = 0.003 / (0.003 + eps_s,lim).
-float QMax(double fc, double fy) {
-    const float k = static_cast<float>(kEcu / (kEcu + DeformacionLimite(fy)));
-    return Beta1(fc) * k;
+// Neutral-axis depth ratio at the strain limit: k = eps_cu / (eps_cu + eps_s,lim).
+float EjeNeutroLimite(const ReglasDiseno& r, double fy) {
+    const double ecu = r.DeformacionUltimaConcreto();
+    return static_cast<float>(ecu / (ecu + r.DeformacionLimite(fy)));
 }
 
-float Mayor(double a, double b) {
-    return static_cast<float>(a > b ? a : b);
+// Largest stress-block depth ratio a/d: beta1 times k.
+float QMax(const ReglasDiseno& r, double fc, double fy) {
+    const float k = EjeNeutroLimite(r, fy);
+    return r.Beta1(fc) * k;
 }
 
 }  // namespace
 
-float Beta1(double fc) {
-    float b1 = static_cast<float>(0.85 - (fc - 280) / 1400);
-    if (0.85 < b1) b1 = 0.85f;
-    if (0.65 > b1) b1 = 0.65f;
-    return b1;
+float RnMaximo(const ReglasDiseno& r, double fc, double fy) {
+    const float qmax = QMax(r, fc, fy);
+    return static_cast<float>(r.IntensidadBloque() * qmax * (1 - qmax / 2.0));
 }
 
-float DeformacionLimite(double fy) {
-    const float ey = static_cast<float>(fy / kEs);
-    return static_cast<float>(0.001 + kAlivioMinimo * ey);
-}
-
-float RnMaximo(double fc, double fy) {
-    const float qmax = QMax(fc, fy);
-    return static_cast<float>(0.85 * qmax * (1 - qmax / 2.0));
-}
-
-float AplicarAceroMinimo(float As, float Asmin) {
+float AplicarAceroMinimo(const ReglasDiseno& r, float As, float Asmin) {
     if (!(As < Asmin)) return As;
-    const float alivio = static_cast<float>(kAlivioMinimo * As);
+    const float alivio = static_cast<float>(r.AlivioAceroMinimo() * As);
     return alivio > Asmin ? Asmin : alivio;
 }
 
-float CuantiaBalanceada(double fc, double fy) {
+float CuantiaBalanceada(const ReglasDiseno& r, double fc, double fy) {
     const double ey = fy / kEs;
-    return ASimple(0.85 * Beta1(fc) * (fc / fy) * kEcu / (kEcu + ey));
+    const double ecu = r.DeformacionUltimaConcreto();
+    return ASimple(r.IntensidadBloque() * r.Beta1(fc) * (fc / fy) * ecu / (ecu + ey));
 }
 
-float CuantiaMaxima(double fc, double fy) {
-    return ASimple(0.85 * QMax(fc, fy) * fc / fy);
+float CuantiaMaxima(const ReglasDiseno& r, double fc, double fy) {
+    return ASimple(r.IntensidadBloque() * QMax(r, fc, fy) * fc / fy);
 }
 
 namespace {
 
-// The minimum steel and the 4/3 relief, recorded.
-float AceroFinal(float As, float Asmin, PasoFlexion& x) {
+// The minimum steel and its relief, recorded.
+float AceroFinal(const ReglasDiseno& r, float As, float Asmin, PasoFlexion& x) {
     x.AsRequerido = As;
     x.AsMin = Asmin;
     x.alivio = As < Asmin;
-    if (x.alivio) x.AsCuatroTercios = static_cast<float>(kAlivioMinimo * As);
-    return AplicarAceroMinimo(As, Asmin);
+    if (x.alivio) x.AsCuatroTercios = static_cast<float>(r.AlivioAceroMinimo() * As);
+    return AplicarAceroMinimo(r, As, Asmin);
 }
 
 // The compression steel of a steel couple, recorded.
-void RegistrarAceroDoble(const DatosFlexion& p, PasoFlexion& x) {
-    const float eslim = DeformacionLimite(p.fy);
-    x.epsCompresion = static_cast<float>(kEcu - (static_cast<double>(p.dp) / p.d) * (eslim + kEcu));
-    x.fsCompresion = EsfuerzoCompresion(p);
+void RegistrarAceroDoble(const ReglasDiseno& r, const DatosFlexion& p, PasoFlexion& x) {
+    x.epsCompresion = DeformacionCompresion(r, p);
+    x.fsCompresion = EsfuerzoCompresion(r, p);
 }
 
 }  // namespace
 
-ResultadoFlexion FlexionRectangular(float Mu, float bd, const DatosFlexion& p, float Asmin,
-                                    PasoFlexion* paso) {
+ResultadoFlexion FlexionRectangular(const ReglasDiseno& reglas, float Mu, float bd,
+                                    const DatosFlexion& p, float Asmin, PasoFlexion* paso) {
     PasoFlexion local;
     PasoFlexion& x = paso ? *paso : local;
     ResultadoFlexion r;
     x.b = bd;
-    const float rn = Rn(Mu, bd, p);
+    const float rn = Rn(reglas, Mu, bd, p);
     x.Rn = rn;
-    if (ExcedeCapacidad(rn)) {
+    if (ExcedeCapacidad(reglas, rn)) {
         x.suficiente = false;
         x.parada = Parada::Rn;
         return {false, 0, 0};
     }
 
-    const float qmax = QMax(p.fc, p.fy);
-    const float rnMax = RnMaximo(p.fc, p.fy);
+    const float qmax = QMax(reglas, p.fc, p.fy);
+    const float rnMax = RnMaximo(reglas, p.fc, p.fy);
     const double bdd = static_cast<double>(bd) * p.d;  // cm2
 
     if (rn <= rnMax) {
-        const float w = static_cast<float>(0.85 * ProfundidadRelativa(rn));
+        const float w = static_cast<float>(reglas.IntensidadBloque() * ProfundidadRelativa(reglas, rn));
         x.omega = w;
-        x.a = static_cast<float>(ProfundidadRelativa(rn) * p.d);
+        x.a = static_cast<float>(ProfundidadRelativa(reglas, rn) * p.d);
         r.As = ASimple(w * p.fc / p.fy * bdd);
         r.Asc = 0;
     } else {
         // The concrete takes phi Mn1 at qmax; the rest, M2, takes a steel couple.
         x.dobleArmado = true;
         x.a = qmax * p.d;
-        const float phiMn1 = ASimple(kPhi * p.fc * bdd * p.d * rnMax);
+        const float phiMn1 = ASimple(Phi(reglas, p) * p.fc * bdd * p.d * rnMax);
         const float M2 = Mu - phiMn1;
         x.phiMn1 = phiMn1;
         x.M2 = M2;
-        RegistrarAceroDoble(p, x);
+        RegistrarAceroDoble(reglas, p, x);
         double AsExtra = 0;
-        if (!AceroDoble(M2, p, AsExtra, r.Asc)) {
+        if (!AceroDoble(reglas, M2, p, AsExtra, r.Asc)) {
             x.suficiente = false;
             x.parada = Parada::Acero;
             return {false, 0, 0};
         }
-        r.As = ASimple(AsExtra + 0.85 * qmax * p.fc * bdd / p.fy);
+        r.As = ASimple(AsExtra + reglas.IntensidadBloque() * qmax * p.fc * bdd / p.fy);
     }
-    r.As = AceroFinal(r.As, Asmin, x);
+    r.As = AceroFinal(reglas, r.As, Asmin, x);
     x.As = r.As;
     x.Asc = r.Asc;
     return r;
 }
 
-ResultadoFlexion FlexionT(float Mu, float bf, float bw, float hf, const DatosFlexion& p,
-                          float Asmin, PasoFlexion* paso) {
+ResultadoFlexion FlexionT(const ReglasDiseno& reglas, float Mu, float bf, float bw, float hf,
+                          const DatosFlexion& p, float Asmin, PasoFlexion* paso) {
     PasoFlexion local;
     PasoFlexion& x = paso ? *paso : local;
     ResultadoFlexion r;
     const double bwd = static_cast<double>(bw) * p.d;  // cm2
     // Steel that balances the overhanging flange, and its moment.
-    const float Asf = ASimple(0.85 * p.fc * hf * (static_cast<double>(bf) - bw) / p.fy);
-    const float phiMnf = ASimple(kPhi * Asf * p.fy * (p.d - hf / 2.0));
+    const float Asf = ASimple(reglas.IntensidadBloque() * p.fc * hf * (static_cast<double>(bf) - bw) / p.fy);
+    const float phiMnf = ASimple(Phi(reglas, p) * Asf * p.fy * (p.d - hf / 2.0));
     // The web takes the rest as a rectangle of width bw.
     const float Mw = Mu - phiMnf;
-    const float rnw = Rn(Mw, bw, p);
+    const float rnw = Rn(reglas, Mw, bw, p);
     x.Asf = Asf;
     x.phiMnf = phiMnf;
     x.Mw = Mw;
     x.Rnw = rnw;
-    if (ExcedeCapacidad(rnw)) {
+    if (ExcedeCapacidad(reglas, rnw)) {
         x.suficiente = false;
         x.parada = Parada::Alma;
         return {false, 0, 0};
     }
-    const float ww = static_cast<float>(0.85 * ProfundidadRelativa(rnw));
+    const float ww = static_cast<float>(reglas.IntensidadBloque() * ProfundidadRelativa(reglas, rnw));
     const float Asw = ASimple(ww * p.fc / p.fy * bwd);
     // Trial steel and its capacity.
-    const float At = ASimple((p.fc * 0.75 * ww / p.fy) * bwd + 0.5 * Asf);
-    const float at = ASimple(p.fy * At / (0.85 * p.fc * bw));
-    const float phiMt = ASimple(kPhi * At * p.fy * (p.d - at / 2.0));
+    const float At = ASimple((p.fc * reglas.FactorTanteoAlma() * ww / p.fy) * bwd +
+                             reglas.FactorTanteoAla() * Asf);
+    const float at = ASimple(p.fy * At / (reglas.IntensidadBloque() * p.fc * bw));
+    const float phiMt = ASimple(Phi(reglas, p) * At * p.fy * (p.d - at / 2.0));
     const float phiMcap = phiMnf + phiMt;
     x.omegaW = ww;
     x.Asw = Asw;
@@ -213,9 +213,9 @@ ResultadoFlexion FlexionT(float Mu, float bf, float bw, float hf, const DatosFle
         const float M3 = Mu - phiMcap;
         x.dobleArmado = true;
         x.M3 = M3;
-        RegistrarAceroDoble(p, x);
+        RegistrarAceroDoble(reglas, p, x);
         double AsExtra = 0;
-        if (!AceroDoble(M3, p, AsExtra, r.Asc)) {
+        if (!AceroDoble(reglas, M3, p, AsExtra, r.Asc)) {
             x.suficiente = false;
             x.parada = Parada::Acero;
             return {false, 0, 0};
@@ -224,7 +224,7 @@ ResultadoFlexion FlexionT(float Mu, float bf, float bw, float hf, const DatosFle
         x.As3 = As3;
         r.As = At + Asf + As3;
     }
-    r.As = AceroFinal(r.As, Asmin, x);
+    r.As = AceroFinal(reglas, r.As, Asmin, x);
     x.As = r.As;
     x.Asc = r.Asc;
     return r;
@@ -237,24 +237,24 @@ Mensaje MensajeSeccionInsuficiente() {
 
 namespace {
 
-// Minimum steel, cm2: the larger of c1 sqrt(f'c) b1 d / fy and the second
-// value of the pair (c2 sqrt(f'c) b2 d / fy, or 14.5 b2 d / fy when c2 = 0).
-float AceroMinimo(const DatosFlexion& p, double c1, float b1, double c2, float b2, PasoFlexion& x) {
-    const double raiz = RaizSegura(p.fc);
-    const float a = static_cast<float>(c1 * raiz * b1 * p.d / p.fy);
-    const float b = static_cast<float>((c2 > 0 ? c2 * raiz : 14.5) * b2 * p.d / p.fy);
-    x.AsMin1 = a;
-    x.AsMin2 = b;
-    return Mayor(a, b);
+// Minimum steel, cm2, recorded: of a compression zone of width b, or of a T
+// whose flange bf is in tension over the web b.
+float AceroMinimo(const ReglasDiseno& reglas, const DatosFlexion& p, bool alaEnTraccion, float b,
+                  float bf, PasoFlexion& x) {
+    const AceroMinimoRegla a = reglas.AceroMinimo(alaEnTraccion, p.fc, p.fy, p.d, b, bf);
+    x.AsMin1 = a.primero;
+    x.AsMin2 = a.segundo;
+    return a.gobierna;
 }
 
-// Minimum steel of a rectangular zone of width b: 0.8 sqrt(f'c) and 14.5.
-float AceroMinimoRect(const DatosFlexion& p, float b, PasoFlexion& x) {
-    return AceroMinimo(p, 0.8, b, 0, b, x);
+// Minimum steel of a rectangular compression zone of width b.
+float AceroMinimoRect(const ReglasDiseno& reglas, const DatosFlexion& p, float b, PasoFlexion& x) {
+    return AceroMinimo(reglas, p, false, b, b, x);
 }
 
 // The data of one design that do not depend on its procedure.
-void IniciarPaso(PasoFlexion& x, float M, float Mu, const DatosFlexion& p) {
+void IniciarPaso(const ReglasDiseno& reglas, PasoFlexion& x, float M, float Mu,
+                 const DatosFlexion& p) {
     x = PasoFlexion{};
     x.calculado = true;
     x.M = M;
@@ -263,53 +263,54 @@ void IniciarPaso(PasoFlexion& x, float M, float Mu, const DatosFlexion& p) {
     x.dp = p.dp;
     x.fc = p.fc;
     x.fy = p.fy;
-    x.beta1 = Beta1(p.fc);
+    x.beta1 = reglas.Beta1(p.fc);
     x.epsY = static_cast<float>(p.fy / kEs);
-    x.epsLim = DeformacionLimite(p.fy);
-    x.k = static_cast<float>(kEcu / (kEcu + x.epsLim));
-    x.qmax = QMax(p.fc, p.fy);
-    x.rhoBalanceada = CuantiaBalanceada(p.fc, p.fy);
-    x.rhoMaxima = CuantiaMaxima(p.fc, p.fy);
-    x.RnMax = RnMaximo(p.fc, p.fy);
+    x.epsLim = reglas.DeformacionLimite(p.fy);
+    x.k = EjeNeutroLimite(reglas, p.fy);
+    x.qmax = QMax(reglas, p.fc, p.fy);
+    x.rhoBalanceada = CuantiaBalanceada(reglas, p.fc, p.fy);
+    x.rhoMaxima = CuantiaMaxima(reglas, p.fc, p.fy);
+    x.RnMax = RnMaximo(reglas, p.fc, p.fy);
 }
 
 // Designs the sign whose compression face is the flange of a T (positive
 // moment of a T, negative moment of an inverted T): the flange check decides
 // between a rectangle of width bf and T behaviour.
-ResultadoFlexion FlexionConAla(EstadoProyecto& e, float Mu, const AlaAlma& g, const DatosFlexion& p,
+ResultadoFlexion FlexionConAla(const ReglasDiseno& reglas, EstadoProyecto& e, float Mu, const AlaAlma& g, const DatosFlexion& p,
                                PasoFlexion& x) {
     e.AnchoDiseno = g.Bf;
     x.conAla = true;
     x.hf = g.Hf;
     x.bw = g.Bw;
     x.b = g.Bf;
-    const float rn = Rn(Mu, g.Bf, p);
+    const float rn = Rn(reglas, Mu, g.Bf, p);
     x.RnAla = rn;
     x.Rn = rn;
-    if (ExcedeCapacidad(rn)) {
+    if (ExcedeCapacidad(reglas, rn)) {
         x.suficiente = false;
         x.parada = Parada::Ala;
         return {false, 0, 0};
     }
-    const float a = static_cast<float>(ProfundidadRelativa(rn) * p.d);  // cm, block depth
+    const float a = static_cast<float>(ProfundidadRelativa(reglas, rn) * p.d);  // cm, block depth
     x.aAla = a;
     x.a = a;
     if (g.Hf < a) {
         e.ComportamientoT = 2.0f;
         x.comportamiento = Comportamiento::T;
-        return FlexionT(Mu, g.Bf, g.Bw, g.Hf, p, AceroMinimoRect(p, g.Bw, x), &x);
+        return FlexionT(reglas, Mu, g.Bf, g.Bw, g.Hf, p, AceroMinimoRect(reglas, p, g.Bw, x), &x);
     }
     e.ComportamientoT = 1.0f;
     x.comportamiento = Comportamiento::AlaRectangular;
-    return FlexionRectangular(Mu, g.Bf, p, AceroMinimoRect(p, g.Bf, x), &x);
+    return FlexionRectangular(reglas, Mu, g.Bf, p, AceroMinimoRect(reglas, p, g.Bf, x), &x);
 }
 
 // Designs the sign whose compression face is the web of a T (negative moment
 // of a T, positive moment of an inverted T).
-ResultadoFlexion FlexionEnAlma(EstadoProyecto& e, float Mu, const AlaAlma& g, const DatosFlexion& p,
+ResultadoFlexion FlexionEnAlma(const ReglasDiseno& reglas, EstadoProyecto& e, float Mu, const AlaAlma& g, const DatosFlexion& p,
                                PasoFlexion& x) {
     e.AnchoDiseno = g.Bw;
-    return FlexionRectangular(Mu, g.Bw, p, AceroMinimo(p, 1.6, g.Bw, 0.8, g.Bf, x), &x);
+    return FlexionRectangular(reglas, Mu, g.Bw, p, AceroMinimo(reglas, p, true, g.Bw, g.Bf, x),
+                              &x);
 }
 
 void Guardar(const ResultadoFlexion& r, float& As, float& Asc) {
@@ -319,7 +320,8 @@ void Guardar(const ResultadoFlexion& r, float& As, float& Asc) {
 
 }  // namespace
 
-bool DisenoFlexion(EstadoProyecto& e, const Seccion& s, const Materiales& m, Interfaz& ui) {
+bool DisenoFlexion(EstadoProyecto& e, const Seccion& s, const Materiales& m,
+                   const ReglasDiseno& reglas, Interfaz& ui) {
     const DatosFlexion p{Fc(m), Fy(m), e.PeralteEfectivo, e.Recubrimiento};
     const float MuPos = MomentoUltimo(e.MomentoPosMax);
     const float MuNeg = MomentoUltimo(-e.MomentoNegMax);
@@ -332,17 +334,17 @@ bool DisenoFlexion(EstadoProyecto& e, const Seccion& s, const Materiales& m, Int
         e.FalloDiseno = 1.0f;
         return false;
     };
-    auto positiva = [&](ResultadoFlexion (*diseno)(EstadoProyecto&, float, const AlaAlma&,
+    auto positiva = [&](ResultadoFlexion (*diseno)(const ReglasDiseno&, EstadoProyecto&, float, const AlaAlma&,
                                                    const DatosFlexion&, PasoFlexion&)) {
-        IniciarPaso(xPos, e.MomentoPosMax, MuPos, p);
-        const ResultadoFlexion r = diseno(e, MuPos, g, p, xPos);
+        IniciarPaso(reglas, xPos, e.MomentoPosMax, MuPos, p);
+        const ResultadoFlexion r = diseno(reglas, e, MuPos, g, p, xPos);
         if (r.suficiente) Guardar(r, e.AsTraccionPos, e.AsCompresionPos);
         return r.suficiente;
     };
-    auto negativa = [&](ResultadoFlexion (*diseno)(EstadoProyecto&, float, const AlaAlma&,
+    auto negativa = [&](ResultadoFlexion (*diseno)(const ReglasDiseno&, EstadoProyecto&, float, const AlaAlma&,
                                                    const DatosFlexion&, PasoFlexion&)) {
-        IniciarPaso(xNeg, e.MomentoNegMax, MuNeg, p);
-        const ResultadoFlexion r = diseno(e, MuNeg, g, p, xNeg);
+        IniciarPaso(reglas, xNeg, e.MomentoNegMax, MuNeg, p);
+        const ResultadoFlexion r = diseno(reglas, e, MuNeg, g, p, xNeg);
         if (r.suficiente) Guardar(r, e.AsTraccionNeg, e.AsCompresionNeg);
         return r.suficiente;
     };
@@ -352,10 +354,10 @@ bool DisenoFlexion(EstadoProyecto& e, const Seccion& s, const Materiales& m, Int
             e.ComportamientoT = 1.0f;
             e.Pasos.negativaPrimero = true;
             // Both signs are the same rectangle of width b.
-            auto rectangulo = [](EstadoProyecto& q, float Mu, const AlaAlma&, const DatosFlexion& d,
+            auto rectangulo = [](const ReglasDiseno& rg, EstadoProyecto& q, float Mu, const AlaAlma&, const DatosFlexion& d,
                                  PasoFlexion& x) {
                 const float b = q.AnchoDiseno;
-                return FlexionRectangular(Mu, b, d, AceroMinimoRect(d, b, x), &x);
+                return FlexionRectangular(rg, Mu, b, d, AceroMinimoRect(rg, d, b, x), &x);
             };
             if (!negativa(rectangulo)) return fallo();
             if (!positiva(rectangulo)) return fallo();

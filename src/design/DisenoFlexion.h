@@ -11,6 +11,7 @@
 #include "design/Seccion.h"
 #include "model/Estado.h"
 #include "model/Interfaz.h"
+#include "model/ReglasDiseno.h"
 
 namespace korvex {
 
@@ -28,44 +29,42 @@ struct ResultadoFlexion {
     float Asc = 0;           // cm2, compression steel A's
 };
 
-// Stress-block depth factor: 0.85 - (f'c - 280)/1400, kept within 0.65..0.85.
-float Beta1(double fc);
-
-// Steel strain limit eps_s,lim = 0.001 + 4/3 fy/Es (0.75 of the balanced
-// neutral-axis depth).
-float DeformacionLimite(double fy);
-
 // Largest Rn of a singly reinforced section: 0.85 qmax (1 - qmax/2), with
-// qmax = beta1 * 0.003 / (0.003 + eps_s,lim).
-float RnMaximo(double fc, double fy);
+// qmax = beta1 k, k = eps_cu / (eps_cu + eps_s,lim) (the block intensity,
+// beta1, eps_cu and eps_s,lim of `reglas`).
+float RnMaximo(const ReglasDiseno& reglas, double fc, double fy);
 
-// Minimum steel with the 4/3 relief: a required As below Asmin becomes
-// the smaller of 4/3 As and Asmin (so a zero As stays 0).
-float AplicarAceroMinimo(float As, float Asmin);
+// Minimum steel with its relief: a required As below Asmin becomes the
+// smaller of the relief (4/3 As in the classic rules) and Asmin (so a zero As
+// stays 0).
+float AplicarAceroMinimo(const ReglasDiseno& reglas, float As, float Asmin);
 
-// Balanced steel ratio 0.85 beta1 (f'c/fy) 0.003/(0.003 + fy/Es) and the
+// Balanced steel ratio 0.85 beta1 (f'c/fy) eps_cu/(eps_cu + fy/Es) and the
 // largest ratio of a singly reinforced section 0.85 qmax f'c/fy.
-float CuantiaBalanceada(double fc, double fy);
-float CuantiaMaxima(double fc, double fy);
+float CuantiaBalanceada(const ReglasDiseno& reglas, double fc, double fy);
+float CuantiaMaxima(const ReglasDiseno& reglas, double fc, double fy);
 
 // Rectangular compression zone of width bd: singly or doubly reinforced,
-// then the minimum steel. Not sufficient when Rn/0.425 > 1, and when the
-// compression steel would be needed but cannot work: f's <= 0.85 f'c or
-// d - d' <= 0. `paso`, when given, records every quantity computed.
-ResultadoFlexion FlexionRectangular(float Mu, float bd, const DatosFlexion& p, float Asmin,
+// then the minimum steel. Not sufficient when Rn exceeds the rules' limit,
+// and when the compression steel would be needed but cannot work:
+// f's <= 0.85 f'c or d - d' <= 0. `paso`, when given, records every quantity
+// computed.
+ResultadoFlexion FlexionRectangular(const ReglasDiseno& reglas, float Mu, float bd,
+                                    const DatosFlexion& p, float Asmin,
                                     PasoFlexion* paso = nullptr);
 
 // T behaviour (flange bf x hf in compression, web bw, stress block below the
 // flange): overhang steel Asf, web steel, trial capacity, compression steel
 // when the trial capacity falls short, then the minimum steel.
-ResultadoFlexion FlexionT(float Mu, float bf, float bw, float hf, const DatosFlexion& p,
-                          float Asmin, PasoFlexion* paso = nullptr);
+ResultadoFlexion FlexionT(const ReglasDiseno& reglas, float Mu, float bf, float bw, float hf,
+                          const DatosFlexion& p, float Asmin, PasoFlexion* paso = nullptr);
 
 // Flexural design of the beam in the order of the section type (the sign
 // whose compression face is the web first). Writes the four steel areas,
 // AnchoDiseno and ComportamientoT. On an insufficient section shows the
 // failure message, sets FalloDiseno = 1 and returns false at once.
-bool DisenoFlexion(EstadoProyecto& e, const Seccion& s, const Materiales& m, Interfaz& ui);
+bool DisenoFlexion(EstadoProyecto& e, const Seccion& s, const Materiales& m,
+                   const ReglasDiseno& reglas, Interfaz& ui);
 
 // The failure message of an insufficient section.
 Mensaje MensajeSeccionInsuficiente();

@@ -15,6 +15,7 @@ Mensaje MensajeBfMax(float bfMax);
 // The refusal when the number in txtB exceeds BfMax(s, LuzViga) (equal
 // passes); nothing otherwise. The windows apply it only when the project has
 // at least one load.
-std::optional<Mensaje> VerificarBfMax(const Seccion& s, float LuzViga);
+std::optional<Mensaje> VerificarBfMax(const ReglasDiseno& reglas, const Seccion& s,
+                                      float LuzViga);
 
 }  // namespace korvex

@@ -79,12 +79,10 @@ void Calculos_Geom(Seccion& s, EstadoProyecto& e) {
     e.InerciaSeccion = static_cast<float>(e.InerciaSeccion / kCm4AM4);
 }
 
-float BfMax(const Seccion& s, float LuzViga) {
-    const float L4 = static_cast<float>(LuzViga / 4.0 * 100);  // cm, a quarter of the span
-    const float W16 = static_cast<float>(16.0 * s.Hf + s.Bw);  // cm
+float BfMax(const ReglasDiseno& reglas, const Seccion& s, float LuzViga) {
     const TipoSeccion tipo = TipoDe(s);
-    if ((tipo == TipoSeccion::T || tipo == TipoSeccion::Ti) && W16 < L4) return W16;
-    return L4;
+    const bool conAla = tipo == TipoSeccion::T || tipo == TipoSeccion::Ti;
+    return reglas.AnchoAlaMaximo(conAla, s.Hf, s.Bw, LuzViga);
 }
 
 }  // namespace korvex

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "model/Estado.h"
+#include "model/ReglasDiseno.h"
 
 namespace korvex {
 
@@ -47,8 +48,8 @@ struct Materiales {
 // for a rectangle) into `e`. An unknown type computes nothing.
 void Calculos_Geom(Seccion& s, EstadoProyecto& e);
 
-// Largest admissible flange width, cm: min(LuzViga/4 in cm, 16 hf + bw) for a
-// T or inverted T, LuzViga/4 in cm otherwise.
-float BfMax(const Seccion& s, float LuzViga);
+// Largest admissible flange width, cm, of `reglas` (classic: min(LuzViga/4
+// in cm, 16 hf + bw) for a T or inverted T, LuzViga/4 in cm otherwise).
+float BfMax(const ReglasDiseno& reglas, const Seccion& s, float LuzViga);
 
 }  // namespace korvex

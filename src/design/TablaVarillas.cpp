@@ -58,8 +58,8 @@ void TablaVarillas(EstadoProyecto& e) {
     }
 }
 
-void CapacidadVarillas(EstadoProyecto& e) {
-    constexpr double kPhi = 0.9;
+void CapacidadVarillas(EstadoProyecto& e, const ReglasDiseno& reglas) {
+    const double bloque = reglas.IntensidadBloque();
     for (int col = 0; col < 2; ++col) {
         const PasoFlexion& f = col == 0 ? e.Pasos.flexionPos : e.Pasos.flexionNeg;
         PasoVarillas& x = e.Pasos.varillas[static_cast<std::size_t>(col)];
@@ -68,20 +68,20 @@ void CapacidadVarillas(EstadoProyecto& e) {
         // Compression bars at their net stress f's - 0.85 f'c (Kgr/cm2).
         const double Asc =
             f.dobleArmado ? e.Pasos.varillas[static_cast<std::size_t>(col + 2)].AsProvisto : 0.0;
-        const double Cs = Asc * std::max(0.0, f.fsCompresion - 0.85 * f.fc);  // Kgr
+        const double Cs = Asc * std::max(0.0, f.fsCompresion - bloque * f.fc);  // Kgr
         const double T = As * f.fy;                                           // Kgr
         const double d = f.d, dp = f.dp;
-        double a = std::max(0.0, (T - Cs) / (0.85 * f.fc * f.b));  // cm
+        double a = std::max(0.0, (T - Cs) / (bloque * f.fc * f.b));  // cm
         double Mn = (T - Cs) * (d - a / 2) + Cs * (d - dp);        // Kgr.cm
         if (f.conAla && a > f.hf && f.bw > 0) {
             // The block reaches below the flange: the overhangs and the web.
-            const double Cf = 0.85 * f.fc * (static_cast<double>(f.b) - f.bw) * f.hf;
-            a = std::max(0.0, (T - Cs - Cf) / (0.85 * f.fc * f.bw));
+            const double Cf = bloque * f.fc * (static_cast<double>(f.b) - f.bw) * f.hf;
+            a = std::max(0.0, (T - Cs - Cf) / (bloque * f.fc * f.bw));
             Mn = Cf * (d - f.hf / 2.0) + (T - Cs - Cf) * (d - a / 2) + Cs * (d - dp);
         }
         x.conCapacidad = true;
         x.aProvisto = a;
-        x.phiMn = kPhi * Mn;
+        x.phiMn = reglas.PhiFlexion(f.epsLim) * Mn;
         x.resiste = x.phiMn >= f.Mu;
     }
 }

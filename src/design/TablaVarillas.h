@@ -4,6 +4,7 @@
 #include <array>
 
 #include "model/Estado.h"
+#include "model/ReglasDiseno.h"
 
 namespace korvex {
 
@@ -33,7 +34,8 @@ void TablaVarillas(EstadoProyecto& e);
 // design needed compression steel, the suggested compression bars at the
 // stress the design gave them (Es eps's up to fy, less 0.85 f'c); a
 // rectangular stress block 0.85 f'c of width b, or of the flange and the web
-// when it falls below a flange in compression; phi = 0.9.
-void CapacidadVarillas(EstadoProyecto& e);
+// when it falls below a flange in compression; phi, the block intensity and
+// the strain limit of `reglas`.
+void CapacidadVarillas(EstadoProyecto& e, const ReglasDiseno& reglas);
 
 }  // namespace korvex

@@ -6,6 +6,7 @@
 #include "analysis/Alternancia.h"
 #include "analysis/Calculos_Diagramas.h"
 #include "design/DisenarViga.h"
+#include "design/Reglas.h"
 #include "project/ArchivoKvx.h"
 #include "text/Numeros.h"
 
@@ -30,9 +31,9 @@ std::function<void(int)> Muestreo(const Progreso& progreso) {
     };
 }
 
-// Concrete modulus, Tn/m2: Ec = 15100 sqrt(f'c) Kgr/cm2, times 10 (Kgr/cm2 -> Tn/m2).
-float Modulo(double fc) {
-    return static_cast<float>(std::sqrt(std::max(fc, 0.0)) * 15100.0 * 10.0);
+// Concrete modulus, Tn/m2: Ec of the rules in Kgr/cm2, times 10 (Kgr/cm2 -> Tn/m2).
+float Modulo(const ReglasDiseno& reglas, double fc) {
+    return static_cast<float>(reglas.ModuloConcreto(fc) * 10.0);
 }
 
 // Passes every message and the stirrup question on, and keeps the messages
@@ -52,6 +53,10 @@ class InterfazRegistrada : public Interfaz {
 };
 
 }  // namespace
+
+const ReglasDiseno& ReglasCalculo() {
+    return ReglasPorClave(kReglasClasicas);
+}
 
 float PeralteSeccion(const Seccion& s, float recubrimiento) {
     if (s.TipoViga == kVigaRect) return s.H - recubrimiento;
@@ -75,22 +80,23 @@ float DistMinCarga(const EstadoProyecto& e) {
     return minima;
 }
 
-std::optional<Mensaje> AdvertenciaGranPeralte(float DistJ, float DistK, float distMinCarga,
-                                              float d) {
+std::optional<Mensaje> AdvertenciaGranPeralte(const ReglasDiseno& reglas, float DistJ, float DistK,
+                                              float distMinCarga, float d) {
     if (!(d > 0)) return std::nullopt;
     const float r1 = static_cast<float>((static_cast<double>(DistK) - DistJ) * kCmPorM / d);
     const float r2 = static_cast<float>(distMinCarga * kCmPorM / d);
-    if (r1 >= 5 && r2 >= 2.5f) return std::nullopt;
+    if (!reglas.GranPeralte(r1, r2)) return std::nullopt;
     return Mensaje{
         "Elemento de gran peralte. Requiere de cálculos adicionales a los realizados por Korvex "
         "2000",
         "Advertencia", kEstiloInformacion};
 }
 
-std::optional<Mensaje> AdvertenciaAceroPiel(float d) {
-    if (!(d > 90)) return std::nullopt;
-    const double s = d / 6.0 <= 30 ? d / 6.0 : 30.0;   // cm, spacing up the side faces
-    const double area = (d - 75.0) * 0.1 * s / 100.0;  // cm2 at each spacing
+std::optional<Mensaje> AdvertenciaAceroPiel(const ReglasDiseno& reglas, float d) {
+    const std::optional<AceroLateral> piel = reglas.AceroPiel(d);
+    if (!piel) return std::nullopt;
+    const double s = piel->separacion;  // cm, spacing up the side faces
+    const double area = piel->area;     // cm2 at each spacing
     return Mensaje{"La viga lleva acero longitudinal: " + texto::Formato(area, "###,###.00") +
                        " cm2 a cada " + texto::Formato(s, "###,###.00") +
                        " cm de altura en ambas caras laterales del elemento",
@@ -102,6 +108,7 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
     EstadoProyecto& e = p.estado;
     const Seccion& s = p.seccion;
     const Materiales& m = p.materiales;
+    const ReglasDiseno& reglas = ReglasCalculo();
 
     // 1. Precondition: silently nothing without loads or without f'c.
     if (e.NumCargas < 1 || m.txtFc.empty()) {
@@ -125,14 +132,14 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
     e.txtEstribos.clear();
     // From here every message is also kept in the record of the calculation.
     InterfazRegistrada registro(ui, e.Pasos.avisos);
-    e.ModuloElasticidad = Modulo(texto::NumeroCampo(m.txtFc));
+    e.ModuloElasticidad = Modulo(reglas, texto::NumeroCampo(m.txtFc));
 
     // 4. Diagrams.
     Avanzar(progreso, EtapaCalculo::Limpio);
     // The sampling evaluates the live-load arrangements as well, so that the
     // notice can say when one of them governs; with the option on they are
     // designed for.
-    Calculos_Diagramas(e, Muestreo(progreso));
+    Calculos_Diagramas(e, reglas, Muestreo(progreso));
     e.AvisoAlternancia = AvisoAlternancia(e);
     if (e.AlternanciaViva) UsarEnvolvente(e);
     Avanzar(progreso, EtapaCalculo::Diagramas);
@@ -141,7 +148,7 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
     e.Recubrimiento = static_cast<float>(texto::NumeroCampo(m.txtRec));
     e.PeralteEfectivo = PeralteSeccion(s, e.Recubrimiento);
     Avanzar(progreso, EtapaCalculo::Peralte);
-    DisenarViga(e, s, m, registro);
+    DisenarViga(e, s, m, reglas, registro);
     Avanzar(progreso, EtapaCalculo::Diseno);
     Avanzar(progreso, EtapaCalculo::Resultados);
 
@@ -150,10 +157,10 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
     r.FalloDiseno = e.FalloDiseno;
     if (e.FalloDiseno != 1.0f) {
         const float d = e.PeralteEfectivo;
-        if (auto x = AdvertenciaGranPeralte(e.DistJ, e.DistK, r.DistMinCarga, d)) {
+        if (auto x = AdvertenciaGranPeralte(reglas, e.DistJ, e.DistK, r.DistMinCarga, d)) {
             registro.MostrarMensaje(*x);
         }
-        if (auto x = AdvertenciaAceroPiel(d)) registro.MostrarMensaje(*x);
+        if (auto x = AdvertenciaAceroPiel(reglas, d)) registro.MostrarMensaje(*x);
     }
     e.FalloDiseno = 0;
     r.calculado = true;

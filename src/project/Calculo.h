@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/Interfaz.h"
+#include "model/ReglasDiseno.h"
 #include "project/Proyecto.h"
 
 namespace korvex {
@@ -34,7 +35,12 @@ struct ResultadoCalculo {
     float DistMinCarga = 0;  // m, smallest distance from a point load to a support
 };
 
-// Runs one calculation on `p`:
+// The design rules of the calculation: the classic ones (ACI 318-99,
+// 1.4 D + 1.7 L). The windows, the reports and the headless command show the
+// limits of these rules.
+const ReglasDiseno& ReglasCalculo();
+
+// Runs one calculation on `p` with the rules of ReglasCalculo():
 //  1. precondition: at least one load and the f'c text not empty; otherwise
 //     nothing but the stage Fin;
 //  2. the beam and design checks; a refusal shows its messages and changes
@@ -55,15 +61,16 @@ float PeralteSeccion(const Seccion& s, float recubrimiento);
 // the beam has no point load.
 float DistMinCarga(const EstadoProyecto& e);
 
-// Deep-member warning: shown unless the clear span over d is at least 5 and
-// the distance of the nearest point load over d at least 2.5 (spans in m,
-// d in cm).
-std::optional<Mensaje> AdvertenciaGranPeralte(float DistJ, float DistK, float distMinCarga,
-                                              float d);
+// Deep-member warning as `reglas` decide it from the clear span over d and
+// the distance of the nearest point load over d (classic: shown unless they
+// are at least 5 and 2.5; spans in m, d in cm).
+std::optional<Mensaje> AdvertenciaGranPeralte(const ReglasDiseno& reglas, float DistJ, float DistK,
+                                              float distMinCarga, float d);
 
-// Side-face (skin) steel for d > 90 cm: area (d - 75) * 0.1 * s / 100 cm2 at a
-// spacing s = min(d / 6, 30) cm on both side faces.
-std::optional<Mensaje> AdvertenciaAceroPiel(float d);
+// Side-face (skin) steel of `reglas` (classic: for d > 90 cm, area
+// (d - 75) * 0.1 * s / 100 cm2 at a spacing s = min(d / 6, 30) cm) on both
+// side faces.
+std::optional<Mensaje> AdvertenciaAceroPiel(const ReglasDiseno& reglas, float d);
 
 // Opening a project: the file is read (all or nothing; a refusal is shown
 // through `ui` and leaves `p` as it was), the load window's refresh sets the

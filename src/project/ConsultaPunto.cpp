@@ -4,6 +4,7 @@
 
 #include "analysis/Analisis_Punto.h"
 #include "analysis/Calculos_Diagramas.h"
+#include "project/Calculo.h"
 #include "text/Numeros.h"
 
 namespace korvex {
@@ -75,7 +76,7 @@ ConsultaPunto ConsultarPunto(EstadoProyecto& e, std::string_view txtX, Interfaz&
 
     const Punto antes(e);
     e.XAnalisis = X;
-    Analisis_Punto(e, e.XAnalisis);
+    Analisis_Punto(e, ReglasCalculo(), e.XAnalisis);
     if (!Punto::Finito(e)) {
         antes.Restaurar(e);
         ui.MostrarMensaje({"Los valores de las cargas son demasiado grandes: el resultado en X = " +

@@ -5,6 +5,7 @@
 #include "design/Deflexion.h"
 #include "design/DisenarViga.h"
 #include "project/AvisosInforme.h"
+#include "project/Calculo.h"
 #include "text/Numeros.h"
 
 namespace korvex {
@@ -151,10 +152,10 @@ std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, bool imprimiendo) 
     pg.Texto(5900, 12300, NumeroImpreso(e.AsCompresionNeg));
     // The deflection the check compared with the admissible one.
     const int uso = p.materiales.UsoDeflexion;
-    pg.Texto(1000, 12700, "Deflexión máxima (mts):    " + Num(FlechaLargoPlazo(e, uso)));
+    pg.Texto(1000, 12700, "Deflexión máxima (mts):    " + Num(FlechaLargoPlazo(ReglasCalculo(), e, uso)));
     pg.Texto(
         1000, 13000,
-        "Deflexión máxima admisible (mts):       " + Num(DeflexionAdmisibleGobernante(e, uso)));
+        "Deflexión máxima admisible (mts):       " + Num(DeflexionAdmisibleGobernante(ReglasCalculo(), e, uso)));
     // On a beam with cantilevers both are those of the governing zone, named
     // beside them.
     if (const PasoZonaDeflexion* zona = ZonaNombrada(e)) {

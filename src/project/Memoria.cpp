@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "project/BarrasSeccion.h"
+#include "project/Calculo.h"
 #include "project/MemoriaTexto.h"
 #include "text/Numeros.h"
 
@@ -24,14 +25,6 @@ std::string Palabra(const char* w) {
     return *w ? w : "—";
 }
 
-// Load factor of the factored case for a category (1.7 live, 1.4 dead,
-// 1.0 anything else), as the analysis applies it.
-const char* FactorCategoria(float categoria) {
-    if (categoria == kViva) return "1.7";
-    if (categoria == kMuerta) return "1.4";
-    return "1.0";
-}
-
 const char* UnidadCarga(float tipo) {
     if (tipo == kPuntual) return "Tn";
     if (tipo == kDistribuida) return "Tn/m";
@@ -39,7 +32,7 @@ const char* UnidadCarga(float tipo) {
     return "";
 }
 
-void Materiales(const Proyecto& p, Redactor& r) {
+void Materiales(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) {
     const EstadoProyecto& e = p.estado;
     const double fc = texto::NumeroCampo(p.materiales.txtFc);
     const double fy = texto::NumeroCampo(p.materiales.cboFy);
@@ -58,12 +51,14 @@ void Materiales(const Proyecto& p, Redactor& r) {
     t.filas.push_back({"Recubrimiento", "r", Dato(e.Recubrimiento), "cm"});
     r.Tabla(std::move(t));
 
-    r.Paso("Módulo de elasticidad del hormigón", "E_{c} = 15100 √f'_{c}", "15100 × √" + General(fc),
+    const TextoRegla ec = reglas.Texto(Regla::ModuloConcreto);
+    const std::string ecValor = Sustituir(ec.sustitucion, {{"fc", General(fc)}});
+    r.Paso("Módulo de elasticidad del hormigón", "E_{c} = " + ec.formula, ecValor,
            Entero(Ec) + " " + kKgCm2 + " (" + Entero(e.ModuloElasticidad) +
                " Tn/m^{2} en el análisis)");
     if (n > 0) {
-        r.Paso("Relación modular", "n = E_{s} / E_{c} = E_{s} / (15100 √f'_{c})",
-               std::string(kEs) + " / (15100 × √" + General(fc) + ")", Cifras(n));
+        r.Paso("Relación modular", "n = E_{s} / E_{c} = E_{s} / (" + ec.formula + ")",
+               std::string(kEs) + " / (" + ecValor + ")", Cifras(n));
     }
 }
 
@@ -172,14 +167,14 @@ void VigaYApoyos(const Proyecto& p, Redactor& r) {
     }
 }
 
-void Cargas(const Proyecto& p, Redactor& r) {
+void Cargas(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) {
     const EstadoProyecto& e = p.estado;
     r.Apartado("Cargas");
     r.Texto("Tabla completa de cargas (" + std::to_string(e.NumCargas) +
             (e.NumCargas == 1 ? " carga). " : " cargas). ") +
             "a: abscisa del punto de aplicación o del inicio de la carga distribuida; b: "
             "longitud cargada; P_{1} y P_{2}: intensidades en a y en a + b. Factor: el de la "
-            "combinación factorizada (en servicio todas las cargas van con 1.0).");
+            "combinación factorizada (" + reglas.Texto(Regla::FactorServicio).texto + ").");
     TablaMemoria t;
     t.encabezado = {"N°",    "Tipo",  "Categoría", "a (m)", "b (m)",
                     "P_{1}", "P_{2}", "Unidad",    "Factor"};
@@ -192,7 +187,7 @@ void Cargas(const Proyecto& p, Redactor& r) {
                            Palabra(PalabraCategoria(c.Categoria)), Dato(c.A),
                            distribuida ? Dato(c.B) : "—", Dato(c.P1),
                            distribuida ? Dato(c.P2) : "—", UnidadCarga(c.Tipo),
-                           FactorCategoria(c.Categoria)});
+                           reglas.TextoFactor(c.Categoria)});
     }
     r.Tabla(std::move(t));
     r.Nota(
@@ -202,12 +197,12 @@ void Cargas(const Proyecto& p, Redactor& r) {
 
 }  // namespace
 
-void Datos(const Proyecto& p, Redactor& r) {
+void Datos(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) {
     r.Parte("Datos");
-    Materiales(p, r);
+    Materiales(p, reglas, r);
     Seccion(p, r);
     VigaYApoyos(p, r);
-    Cargas(p, r);
+    Cargas(p, reglas, r);
 }
 
 }  // namespace memoria
@@ -232,13 +227,14 @@ std::vector<Bloque> ConstruirMemoria(const Proyecto& p, const OpcionesMemoria& o
     r.Texto(portada +
             ". Cálculo y diseño por el método de resistencia con Korvex 2000; "
             "cada valor es el que el programa calculó, escrito con su fórmula.");
-    memoria::Datos(p, r);
-    memoria::Analisis(p, r);
-    memoria::Criterios(p, r);
+    const ReglasDiseno& reglas = ReglasCalculo();
+    memoria::Datos(p, reglas, r);
+    memoria::Analisis(p, reglas, r);
+    memoria::Criterios(p, reglas, r);
     // A failure ends the design chapter at its check; the messages follow.
-    if (memoria::DisenoFlexion(p, r) && memoria::DisenoCortante(p, r)) {
-        memoria::Varillas(p, r);
-        memoria::Deflexiones(p, r);
+    if (memoria::DisenoFlexion(p, reglas, r) && memoria::DisenoCortante(p, reglas, r)) {
+        memoria::Varillas(p, reglas, r);
+        memoria::Deflexiones(p, reglas, r);
     }
     memoria::Avisos(p, r);
     return bloques;

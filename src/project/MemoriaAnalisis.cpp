@@ -253,17 +253,16 @@ void Decimos(const EstadoProyecto& e, Redactor& r) {
 
 }  // namespace
 
-void Analisis(const Proyecto& p, Redactor& r) {
+void Analisis(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) {
     const EstadoProyecto& e = p.estado;
     const PasoReacciones& q = e.Pasos.reacciones;
     r.Parte("Análisis");
 
     r.Apartado("Casos de carga");
     r.Texto(
-        "Análisis de la viga isostática por superposición. Caso factorizado: 1.7 × viva + "
-        "1.4 × muerta + 1.0 × otros + 1.4 × peso propio. Caso de servicio: todas las cargas "
-        "y el peso propio con factor 1.0. Cortante, momento, giro y deflexión se muestrean "
-        "cada centímetro (" +
+        "Análisis de la viga isostática por superposición. " +
+        reglas.Texto(Regla::Combinaciones).texto +
+        " Cortante, momento, giro y deflexión se muestrean cada centímetro (" +
         std::to_string(e.NumEstaciones) + " estaciones).");
     r.Paso("Peso propio (hormigón de 2.4 Tn/m^{3}; A en cm^{2})", "w = 0.00024 A",
            "0.00024 × " + F2(e.AreaSeccion), Cifras(q.PesoPropio) + " Tn/m");

@@ -247,7 +247,7 @@ void Control(const Proyecto& p, const PasoDeflexion& d, Redactor& r) {
 
 }  // namespace
 
-void Deflexiones(const Proyecto& p, Redactor& r) {
+void Deflexiones(const Proyecto& p, const ReglasDiseno&, Redactor& r) {
     const PasoDeflexion& d = p.estado.Pasos.deflexion;
     r.Parte("Deflexiones");
     if (!d.calculado) {

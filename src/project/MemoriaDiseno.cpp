@@ -10,26 +10,30 @@ std::string Kg(double v) {
     return Entero(v) + " Kgr";
 }
 
-void SeparacionMaxima(const PasoCortante& c, const std::string& d, Redactor& r) {
+// A rule's step: its formula and its substitution with `valores`.
+void PasoRegla(Redactor& r, const ReglasDiseno& reglas, Regla regla, const std::string& concepto,
+               const std::vector<std::pair<std::string_view, std::string>>& valores,
+               const std::string& resultado) {
+    const TextoRegla t = reglas.Texto(regla);
+    r.Paso(concepto, t.formula, Sustituir(t.sustitucion, valores), resultado);
+}
+
+void SeparacionMaxima(const PasoCortante& c, const std::string& d, const ReglasDiseno& reglas,
+                      Redactor& r) {
     const std::string raiz = "√" + General(c.fc);
-    r.Paso("Límite de la banda de separación", "V_{s,banda} = 1.1 √f'_{c} b_{v} d",
-           "1.1 × " + raiz + " × " + Dato(c.bv) + " × " + d, Kg(c.VsBanda));
-    if (c.bandaCerrada) {
-        r.Texto("V_{s} = " + Entero(c.Vs) + " > V_{s,banda} = " + Entero(c.VsBanda) +
-                " Kgr: separación máxima d/4, sin pasar de 30 cm.");
-        r.Paso("Separación máxima", "s_{máx} = mín(d/4, 30 cm)",
-               "mín(" + d + "/4, 30) = mín(" + F2(c.smaxGeometrica) + ", 30)", F2(c.smax) + " cm");
-    } else {
-        r.Texto("V_{s} = " + Entero(c.Vs) + " ≤ V_{s,banda} = " + Entero(c.VsBanda) +
-                " Kgr: separación máxima d/2, sin pasar de 60 cm.");
-        r.Paso("Separación máxima", "s_{máx} = mín(d/2, 60 cm)",
-               "mín(" + d + "/2, 60) = mín(" + F2(c.smaxGeometrica) + ", 60)", F2(c.smax) + " cm");
-    }
+    PasoRegla(r, reglas, Regla::VsBanda, "Límite de la banda de separación",
+              {{"raiz", raiz}, {"bv", Dato(c.bv)}, {"d", d}}, Kg(c.VsBanda));
+    const Regla banda =
+        c.bandaCerrada ? Regla::SeparacionBandaCerrada : Regla::SeparacionBandaAbierta;
+    r.Texto("V_{s} = " + Entero(c.Vs) + (c.bandaCerrada ? " > " : " ≤ ") +
+            "V_{s,banda} = " + Entero(c.VsBanda) + " Kgr: " + reglas.Texto(banda).texto);
+    PasoRegla(r, reglas, banda, "Separación máxima", {{"d", d}, {"sg", F2(c.smaxGeometrica)}},
+              F2(c.smax) + " cm");
 }
 
 }  // namespace
 
-bool DisenoCortante(const Proyecto& p, Redactor& r) {
+bool DisenoCortante(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) {
     const PasoCortante& c = p.estado.Pasos.cortante;
     r.Parte("Diseño a cortante");
     if (!c.calculado) {
@@ -41,13 +45,13 @@ bool DisenoCortante(const Proyecto& p, Redactor& r) {
         "Una sola separación de estribos para toda la viga, con el mayor cortante absoluto "
         "del diagrama factorizado, |V|_{máx} = " +
         F2(c.VuTn) + " Tn en x = " + F2(p.estado.Posiciones.CortanteMaxAbs) +
-        " m; φ = 0.85. Datos: b_{v} = " + bv + " cm (ancho del alma), d = " + d + " cm, f'_{c} = " +
+        " m; " + reglas.Texto(Regla::PhiCortante).formula + ". Datos: b_{v} = " + bv + " cm (ancho del alma), d = " + d + " cm, f'_{c} = " +
         General(c.fc) + " " + kKgCm2 + ", f_{y} = " + General(c.fy) + " " + kKgCm2 + ".");
     r.Paso("Cortante último", "V_{u} = |V|_{máx} × 1000", General(c.VuTn) + " × 1000", Kg(c.Vu));
-    r.Paso("Resistencia del hormigón", "V_{c} = 0.55 √f'_{c} b_{v} d",
-           "0.55 × " + raiz + " × " + bv + " × " + d, Kg(c.Vc));
-    r.Paso("Cortante que no requiere estribos", "φV_{c}/2 = 0.85 V_{c} / 2",
-           "0.85 × " + Entero(c.Vc) + " / 2", Kg(c.phiVcMedio));
+    PasoRegla(r, reglas, Regla::Vc, "Resistencia del hormigón",
+              {{"raiz", raiz}, {"bv", bv}, {"d", d}}, Kg(c.Vc));
+    PasoRegla(r, reglas, Regla::PhiVcMedio, "Cortante que no requiere estribos",
+              {{"Vc", Entero(c.Vc)}}, Kg(c.phiVcMedio));
     if (c.sinEstribos) {
         r.Texto("V_{u} = " + Entero(c.Vu) + " ≤ φV_{c}/2 = " + Entero(c.phiVcMedio) +
                 " Kgr: la viga no lleva armadura por cortante; queda a discreción del Ingeniero "
@@ -56,10 +60,10 @@ bool DisenoCortante(const Proyecto& p, Redactor& r) {
     }
     r.Texto("V_{u} = " + Entero(c.Vu) + " > φV_{c}/2 = " + Entero(c.phiVcMedio) +
             " Kgr: se requieren estribos.");
-    r.Paso("Cortante que toman los estribos", "V_{s} = V_{u} / 0.85 − V_{c}",
-           Entero(c.Vu) + " / 0.85 − " + Entero(c.Vc), Kg(c.Vs));
-    r.Paso("Mayor cortante de los estribos", "V_{s,máx} = 2.1 √f'_{c} b_{v} d",
-           "2.1 × " + raiz + " × " + bv + " × " + d, Kg(c.VsMax));
+    PasoRegla(r, reglas, Regla::Vs, "Cortante que toman los estribos",
+              {{"Vu", Entero(c.Vu)}, {"Vc", Entero(c.Vc)}}, Kg(c.Vs));
+    PasoRegla(r, reglas, Regla::VsMaximo, "Mayor cortante de los estribos",
+              {{"raiz", raiz}, {"bv", bv}, {"d", d}}, Kg(c.VsMax));
     r.Comprobacion("La sección resiste el cortante", "V_{s} ≤ V_{s,máx}",
                    Entero(c.Vs) + (c.falla ? " > " : " ≤ ") + Entero(c.VsMax) + " Kgr", !c.falla);
     if (c.falla) {
@@ -69,12 +73,11 @@ bool DisenoCortante(const Proyecto& p, Redactor& r) {
             "varillas ni deflexiones: hay que redimensionar la sección.");
         return false;
     }
-    SeparacionMaxima(c, d, r);
+    SeparacionMaxima(c, d, reglas, r);
     r.Texto("Estribo de " + c.diametro + "\" de dos ramas: A_{v} = " + Cifras(c.Av) + " " + kCm2 +
             " por rama.");
-    r.Paso("Separación que da el refuerzo mínimo", "s_{mín} = 2 A_{v} f_{y} / (3.5 b_{v})",
-           "2 × " + Cifras(c.Av) + " × " + General(c.fy) + " / (3.5 × " + bv + ")",
-           F2(c.sMinimo) + " cm");
+    PasoRegla(r, reglas, Regla::SeparacionMinima, "Separación que da el refuerzo mínimo",
+              {{"Av", Cifras(c.Av)}, {"fy", General(c.fy)}, {"bv", bv}}, F2(c.sMinimo) + " cm");
     std::string eleccion = "mín(s_{máx}, s_{mín}",
                 valores = "mín(" + F2(c.smax) + ", " + F2(c.sMinimo);
     if (c.conResistencia) {
@@ -159,7 +162,7 @@ void Capacidad(const PasoVarillas& v, const PasoFlexion& f, bool positivo, Redac
 
 }  // namespace
 
-void Varillas(const Proyecto& p, Redactor& r) {
+void Varillas(const Proyecto& p, const ReglasDiseno&, Redactor& r) {
     const PasosCalculo& s = p.estado.Pasos;
     r.Parte("Varillas");
     r.Texto(

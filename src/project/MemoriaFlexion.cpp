@@ -313,7 +313,7 @@ bool Flexion::Signo(const PasoFlexion& f, bool positivo) {
 
 }  // namespace
 
-bool DisenoFlexion(const Proyecto& p, Redactor& r) {
+bool DisenoFlexion(const Proyecto& p, const ReglasDiseno&, Redactor& r) {
     const PasosCalculo& s = p.estado.Pasos;
     r.Parte("Diseño a flexión");
     r.Texto(std::string("Método de resistencia: φ = 0.9, bloque rectangular de compresiones de "

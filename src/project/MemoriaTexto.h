@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/ReglasDiseno.h"
 #include "project/AvisosInforme.h"
 #include "project/Memoria.h"
 
@@ -78,16 +79,18 @@ class Redactor {
 
 // The parts of the report, in their order. Each reads the project and the
 // record of the calculation and appends its blocks.
-void Datos(const Proyecto& p, Redactor& r);
-void Analisis(const Proyecto& p, Redactor& r);
-// The rules of the design and how they compare with ACI 318-99.
-void Criterios(const Proyecto& p, Redactor& r);
+// The texts of each rule (formulas, factors, criteria) are those of `reglas`,
+// the rules the calculation used.
+void Datos(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r);
+void Analisis(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r);
+// The rules of the design and how they compare with the code.
+void Criterios(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r);
 // Each returns false when the design stopped at a failure of its part (an
 // insufficient section, a shear failure): the design chapter ends there.
-bool DisenoFlexion(const Proyecto& p, Redactor& r);
-bool DisenoCortante(const Proyecto& p, Redactor& r);
-void Varillas(const Proyecto& p, Redactor& r);
-void Deflexiones(const Proyecto& p, Redactor& r);
+bool DisenoFlexion(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r);
+bool DisenoCortante(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r);
+void Varillas(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r);
+void Deflexiones(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r);
 // Every message of the calculation in order, the arrangement notice first
 // (it is found right after the sampling, before the design).
 void Avisos(const Proyecto& p, Redactor& r);

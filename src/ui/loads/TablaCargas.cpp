@@ -11,6 +11,7 @@
 
 #include "design/LimiteAla.h"
 #include "design/Seccion.h"
+#include "project/Calculo.h"
 #include "project/ConsultaPunto.h"
 #include "ui/common/Avisos.h"
 #include "ui/common/Colores.h"
@@ -217,7 +218,7 @@ void frmCargas::cmdCargasOk_Click() {
     // Without loads the beam length is still 0 and so would be the limit: the
     // flange is checked once there is a beam.
     if (calculable) {
-        BfMax = korvex::BfMax(p.seccion, p.estado.LuzViga);
+        BfMax = korvex::BfMax(korvex::ReglasCalculo(), p.seccion, p.estado.LuzViga);
         if (p.seccion.TipoViga != kVigaRect && p.seccion.Bf > BfMax) {
             Adaptador().MostrarMensaje(MensajeBfMax(BfMax));
             Ventana<frmSeccion>()->CorregirAncho(BfMax);

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "design/Deflexion.h"
+#include "project/Calculo.h"
 #include "text/Numeros.h"
 #include "ui/common/Diagramas.h"
 #include "ui/common/Lienzo.h"
@@ -85,7 +86,7 @@ void frmGeneral::DibujarDiagramas() {
         lblMn->setText(Q(texto::Formato(e.MomentoNegMax, "###,##0.00")));
         lblMmaxn->setText("Mmax:");
         lblMmaxp->setText("Mmax:");
-        DeflexionAdmisible = DeflexionAdmisibleGobernante(e, uso);
+        DeflexionAdmisible = DeflexionAdmisibleGobernante(ReglasCalculo(), e, uso);
         lblMp->setText(Q(texto::Formato(e.MomentoPosMax, "###,##0.00")));
         pct1->setToolTip("Dibujo a escala del Diagrama de Cortante");
         pct2->setToolTip("Dibujo a escala del Diagrama de Momento");
@@ -109,10 +110,10 @@ void frmGeneral::DibujarDiagramas() {
         lblMmaxn->setText(QString::fromUtf8("Deflexión máxima%1:").arg(nombre));
         colocar(lblMmaxn, lblMn, 1300);
         // The deflection the check compared with the limit.
-        lblMn->setText(Q(texto::Formato(FlechaLargoPlazo(e, uso), "###,##0.000")));
+        lblMn->setText(Q(texto::Formato(FlechaLargoPlazo(ReglasCalculo(), e, uso), "###,##0.000")));
         lblMmaxp->setText(QString::fromUtf8("Deflexión máxima admisible%1:").arg(nombre));
         colocar(lblMmaxp, lblMp, 2000);
-        DeflexionAdmisible = DeflexionAdmisibleGobernante(e, uso);
+        DeflexionAdmisible = DeflexionAdmisibleGobernante(ReglasCalculo(), e, uso);
         lblMp->setText(Q(texto::Formato(DeflexionAdmisible, "###,##0.000")));
         pct1->setToolTip("Dibujo a escala del Diagrama de Giros");
         pct2->setToolTip("Dibujo a escala del Diagrama de Deflexiones");
@@ -162,7 +163,7 @@ QString frmGeneral::Lectura(const Lienzo* caja, double xTwips) const {
     // The deflection line in m: deflection x inertia times the factor of the
     // governing zone's deflection (lambda / Ie, the same in every zone).
     const PasoZonaDeflexion* zona = ZonaGobernante(e);
-    const float flecha = FlechaLargoPlazo(e, ProyectoActual().materiales.UsoDeflexion);
+    const float flecha = FlechaLargoPlazo(ReglasCalculo(), e, ProyectoActual().materiales.UsoDeflexion);
     const float referencia = zona ? zona->FlechaMax : e.FlechaMax;
     const double escala = referencia != 0 ? flecha / referencia : 0.0;
     return abscisa + QString::fromUtf8("δ = ") +

@@ -6,6 +6,7 @@
 
 #include "design/LimiteAla.h"
 #include "design/Seccion.h"
+#include "project/Calculo.h"
 #include "text/Numeros.h"
 #include "ui/common/Avisos.h"
 #include "ui/common/Eventos.h"
@@ -257,7 +258,7 @@ void frmSeccion::cmdSeccionOk_Click() {
     Calculos_Geom();
     const Proyecto& p = ProyectoActual();
     if (p.estado.NumCargas >= 1) {
-        if (std::optional<Mensaje> m = VerificarBfMax(p.seccion, p.estado.LuzViga)) {
+        if (std::optional<Mensaje> m = VerificarBfMax(ReglasCalculo(), p.seccion, p.estado.LuzViga)) {
             Adaptador().MostrarMensaje(*m);
             Seleccionar(txtB);
             return;

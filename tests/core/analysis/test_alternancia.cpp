@@ -6,9 +6,15 @@
 #include <cmath>
 #include <string>
 
+#include "design/Reglas.h"
 #include "VigasAnalisis.h"
 #include "analysis/Alternancia.h"
 #include "analysis/Calculos_Diagramas.h"
+
+// The rules of every calculation of these tests.
+namespace {
+const korvex::ReglasDiseno& kReglas = korvex::ReglasPorClave(korvex::kReglasClasicas);
+}  // namespace
 
 namespace korvex::pruebas {
 namespace {
@@ -27,7 +33,7 @@ namespace {
 TEST(Alternancia, VigaConDosVuelosResueltaAMano) {
     EstadoProyecto e =
         Viga(8, 1.5f, 6.5f, {Distribuida(0, 8, 2, 2, kMuerta), Distribuida(0, 8, 1, 1, kViva)});
-    Calculos_Diagramas(e);
+    Calculos_Diagramas(e, kReglas);
     EXPECT_NEAR(e.MomentoPosMax, 9.0, 1e-3);
     EXPECT_NEAR(e.MomentoNegMax, -5.0625, 1e-3);
     EXPECT_NEAR(e.CortanteMaxAbs, 11.25, 0.05);
@@ -85,7 +91,7 @@ TEST(Alternancia, LaEnvolventeContieneLaVigaCargadaEnteraYEnLuzSimpleEsElla) {
     for (int n = 0; n < 250; ++n) {
         const bool simple = n % 5 >= 3;  // 100 simple spans under downward loads
         EstadoProyecto e = VigaAleatoria(g, !simple && n % 2 == 0, simple);
-        Calculos_Diagramas(e);
+        Calculos_Diagramas(e, kReglas);
         SCOPED_TRACE("viga " + std::to_string(n));
         const EnvolventeViva& v = e.Envolvente;
         for (int k = 1; k <= e.NumEstaciones; ++k) {
@@ -135,7 +141,7 @@ TEST(Alternancia, GirosYFlechasDeUnaLuzSimpleSinReflejo) {
     EstadoProyecto e =
         Viga(6, 0, 6, {Distribuida(0, 6, 2, 2, kMuerta), Distribuida(0, 6, 1, 1, kViva)}, 0, 2e6f,
              0.005f);
-    Calculos_Diagramas(e);
+    Calculos_Diagramas(e, kReglas);
     const EnvolventeViva& v = e.Envolvente;
     const double EI = 2e6 * 0.005;  // Tn.m2
     // End rotation q L^3 / (24 EI), midspan deflection x I 5 q L^4 / (384 E).
@@ -163,7 +169,7 @@ TEST(Alternancia, GirosYFlechasDeUnaLuzSimpleSinReflejo) {
 TEST(Alternancia, ReaccionesExtremasDeUnaVigaConDosVuelos) {
     EstadoProyecto e =
         Viga(8, 1.5f, 6.5f, {Distribuida(0, 8, 2, 2, kMuerta), Distribuida(0, 8, 1, 1, kViva)});
-    Calculos_Diagramas(e);
+    Calculos_Diagramas(e, kReglas);
     const PasoReacciones& r = e.Pasos.reacciones;
     ASSERT_TRUE(r.envolvente);
     // Single loads and factors: 1e-6 Tn.
@@ -178,7 +184,7 @@ TEST(Alternancia, ReaccionesExtremasDeUnaVigaConDosVuelos) {
     EXPECT_EQ(r.K.vivasMin, (ZonasVivas{true, false, false}));
     // Without live load the extremes are the reactions themselves.
     EstadoProyecto m = Viga(8, 1.5f, 6.5f, {Distribuida(0, 8, 2, 2, kMuerta)});
-    Calculos_Diagramas(m);
+    Calculos_Diagramas(m, kReglas);
     EXPECT_EQ(m.Pasos.reacciones.J.max, m.Pasos.reacciones.R1Factorizada);
     EXPECT_EQ(m.Pasos.reacciones.K.min, m.Pasos.reacciones.R2Factorizada);
     EXPECT_EQ(m.Pasos.reacciones.J.vivasMax, (ZonasVivas{false, false, false}));
@@ -195,14 +201,14 @@ TEST(Alternancia, TramoEnteroEnMomentoNegativo) {
     EstadoProyecto a = Viga(
         8, 1.5f, 6.5f,
         {Puntual(0, 10, kViva), Puntual(8, 10, kViva), Distribuida(0, 8, 0.5f, 0.5f, kMuerta)});
-    Calculos_Diagramas(a);
+    Calculos_Diagramas(a, kReglas);
     EXPECT_TRUE(a.Envolvente.tramoNegativo);
     EXPECT_EQ(a.Envolvente.vivasTramoNegativo, (ZonasVivas{true, false, true}));
     // A moment of -2 Tn.m at the right tip sags the end of that cantilever;
     // the span still hogs (25.5 - 2 over K), and only the span counts.
     EstadoProyecto d = a;
     AgregarCarga(d, Momento(8, -2, kMuerta));
-    Calculos_Diagramas(d);
+    Calculos_Diagramas(d, kReglas);
     ASSERT_GT(d.MomentoPosMax, 1.0f);
     ASSERT_GT(d.Posiciones.MomentoPosMax, 6.5f);
     EXPECT_TRUE(d.Envolvente.tramoNegativo);
@@ -210,7 +216,7 @@ TEST(Alternancia, TramoEnteroEnMomentoNegativo) {
     EstadoProyecto b =
         Viga(8, 1.5f, 6.5f,
              {Puntual(0, 10, kMuerta), Puntual(8, 10, kMuerta), Distribuida(1.5f, 5, 5, 5, kViva)});
-    Calculos_Diagramas(b);
+    Calculos_Diagramas(b, kReglas);
     EXPECT_GT(b.MomentoPosMax, 5.0f);
     EXPECT_TRUE(b.Envolvente.tramoNegativo);
     EXPECT_EQ(b.Envolvente.vivasTramoNegativo, (ZonasVivas{false, false, false}));
@@ -218,7 +224,7 @@ TEST(Alternancia, TramoEnteroEnMomentoNegativo) {
     // A light tip load leaves the span sagging in every arrangement.
     EstadoProyecto c =
         Viga(8, 1.5f, 6.5f, {Puntual(0, 1, kViva), Distribuida(1.5f, 5, 5, 5, kMuerta)});
-    Calculos_Diagramas(c);
+    Calculos_Diagramas(c, kReglas);
     EXPECT_FALSE(c.Envolvente.tramoNegativo);
 }
 
@@ -230,8 +236,8 @@ TEST(Alternancia, VigaEspejo) {
     for (int n = 0; n < 40; ++n) {
         SCOPED_TRACE("viga " + std::to_string(n));
         EstadoProyecto e = VigaAleatoria(h, true, true), m = Espejo(e);
-        Calculos_Diagramas(e);
-        Calculos_Diagramas(m);
+        Calculos_Diagramas(e, kReglas);
+        Calculos_Diagramas(m, kReglas);
         const ExtremosEnvolvente &c = e.Envolvente.Extremos, &d = m.Envolvente.Extremos;
         auto espejo = [](ZonasVivas z) { return ZonasVivas{z[2], z[1], z[0]}; };
         // Sampled a centimetre apart near the ends, hence 1 % on the values.

@@ -7,9 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "design/Reglas.h"
 #include "VigasAnalisis.h"
 #include "analysis/Analisis_Punto.h"
 #include "analysis/Calculos_Diagramas.h"
+
+// The rules of every calculation of these tests.
+namespace {
+const korvex::ReglasDiseno& kReglas = korvex::ReglasPorClave(korvex::kReglasClasicas);
+}  // namespace
 
 namespace korvex::pruebas {
 namespace {
@@ -41,7 +47,7 @@ TEST(AnalisisPunto, ValoresResueltosVigaDeSeisMetros) {
     for (const auto& c : casos) {
         SCOPED_TRACE(c.caso);
         EstadoProyecto e = Viga(6, c.J, c.K, {c.carga}, c.area);
-        Analisis_Punto(e, c.X);
+        Analisis_Punto(e, kReglas, c.X);
         EXPECT_NEAR(e.CortanteIzq, c.Vizq, 5e-5);
         EXPECT_NEAR(e.CortanteDer, c.Vder, 5e-5);
         EXPECT_NEAR(e.MomentoIzq, c.Mizq, 5e-5);
@@ -49,12 +55,12 @@ TEST(AnalisisPunto, ValoresResueltosVigaDeSeisMetros) {
     }
     // Self weight (double factor 1.4) is not factored in the service moment.
     EstadoProyecto p = Viga(6, 0, 6, {}, 1250);
-    Analisis_Punto(p, 3);
+    Analisis_Punto(p, kReglas, 3);
     EXPECT_NEAR(p.MomentoServicio, -1.35, 5e-5);
     // Mended: before any section exists (I or E zero) no inf/NaN.
     for (float E : {1.0f, 0.0f}) {
         EstadoProyecto e = Viga(6, 0, 6, {Puntual(2, 5)}, 0, E, 0);
-        Analisis_Punto(e, 3);
+        Analisis_Punto(e, kReglas, 3);
         EXPECT_EQ(e.Giro, 0.0f) << E;
         EXPECT_TRUE(E == 0 ? e.Flecha == 0 : std::isfinite(e.Flecha)) << E;
     }
@@ -110,7 +116,7 @@ TEST(CalculosDiagramas, EstacionesEnPrecisionSimpleYProgreso) {
         SCOPED_TRACE(c.L);
         EstadoProyecto e = Viga(c.L, 0, c.L, {Puntual(c.L / 2, 1)});
         std::vector<int> progreso;
-        Calculos_Diagramas(e, [&](int v) { progreso.push_back(v); });
+        Calculos_Diagramas(e, kReglas, [&](int v) { progreso.push_back(v); });
         EXPECT_EQ(e.DiagMomento.size(), c.asignadas);
         EXPECT_EQ(e.NumEstaciones, c.estaciones);
         EXPECT_GT(e.XAnalisis, c.L);  // the first abscissa beyond the beam
@@ -122,7 +128,7 @@ TEST(CalculosDiagramas, EstacionesEnPrecisionSimpleYProgreso) {
 
 TEST(CalculosDiagramas, ExtremosSignosYComparacionesEstrictas) {
     EstadoProyecto e = Viga(6, 0, 6, {Puntual(2, 10, kMuerta)}, 1250);
-    Calculos_Diagramas(e);
+    Calculos_Diagramas(e, kReglas);
     EXPECT_EQ(e.MomentoNegMax, 0.0f);
     EXPECT_FALSE(std::signbit(e.MomentoNegMax));  // the final sign change gives no "-0"
     EXPECT_EQ(e.CortanteMaxAbs, std::max(e.CortanteMax, -e.CortanteMin));
@@ -134,13 +140,13 @@ TEST(CalculosDiagramas, ExtremosSignosYComparacionesEstrictas) {
     // Four-point bending, live loads: M = 1.7 x 5 x 2 from 2 to 4; strictly beyond
     // replaces, so the diagrams and the envelope keep the first station.
     EstadoProyecto f = Viga(6, 0, 6, {Puntual(2, 5, kViva), Puntual(4, 5, kViva)});
-    Calculos_Diagramas(f);
+    Calculos_Diagramas(f, kReglas);
     EXPECT_NEAR(f.MomentoPosMax, 17, 1e-3);
     EXPECT_LT(f.Posiciones.MomentoPosMax, 2.1);
     EXPECT_NEAR(f.Envolvente.Extremos.MomentoPosMax.valor, 17, 1e-3);
     EXPECT_LT(f.Envolvente.Extremos.MomentoPosMax.x, 2.1f);
     f.MomentoMaxAbs = 100;  // clearing the extremes is the caller's step
-    Calculos_Diagramas(f);
+    Calculos_Diagramas(f, kReglas);
     EXPECT_EQ(f.MomentoMaxAbs, 100.0f);
 }
 
@@ -168,14 +174,14 @@ TEST(InvariantesAnalisis, EquilibrioFlechaNulaEnApoyosYEspejo) {
         }
         const double carga = 1 + std::fabs(P) + std::fabs(Mo), E = e.ModuloElasticidad;
         // Beyond the right end shear and moment vanish.
-        Analisis_Punto(e, L + 0.5f);
+        Analisis_Punto(e, kReglas, L + 0.5f);
         EXPECT_NEAR(e.CortanteDer, 0, 2e-5 * carga);
         EXPECT_NEAR(e.MomentoDer, 0, 2e-4 * carga);
         // The shear jumps at the supports (the reactions) carry the whole load.
-        Analisis_Punto(e, e.DistJ);
+        Analisis_Punto(e, kReglas, e.DistJ);
         const double R1 = e.CortanteIzq - e.CortanteDer;
         EXPECT_NEAR(e.Flecha, 0, 1e-9 * carga * L * L * L);
-        Analisis_Punto(e, e.DistK);
+        Analisis_Punto(e, kReglas, e.DistK);
         const double R2 = e.CortanteIzq - e.CortanteDer;
         EXPECT_NEAR(e.Flecha, 0, 1e-9 * carga * L * L * L);
         if (!sobreApoyo) {
@@ -183,8 +189,8 @@ TEST(InvariantesAnalisis, EquilibrioFlechaNulaEnApoyosYEspejo) {
         }
         for (int j = 0; j < 5; ++j) {
             const float x = g.U(0, L);
-            Analisis_Punto(e, x);
-            Analisis_Punto(m, L - x);
+            Analisis_Punto(e, kReglas, x);
+            Analisis_Punto(m, kReglas, L - x);
             const double escala = 1 + std::fabs(e.MomentoIzq) + std::fabs(m.MomentoDer);
             EXPECT_NEAR(m.MomentoDer, e.MomentoIzq, 5e-4 * escala);
             EXPECT_NEAR(m.CortanteDer, -e.CortanteIzq, 5e-4 * escala);
@@ -203,13 +209,13 @@ TEST(InvariantesAnalisis, UniformeSobreLuzSimple) {
         for (float w : {0.5f, 2.0f, 7.25f}) {
             SCOPED_TRACE(testing::Message() << L << " " << w);
             EstadoProyecto e = Viga(L, 0, L, {Distribuida(0, L, w, w)}, 0, E, I);
-            Analisis_Punto(e, L / 2);
+            Analisis_Punto(e, kReglas, L / 2);
             const double M = w * L * L / 8.0;
             EXPECT_NEAR(e.MomentoServicio, -M, 1e-5 * M);
             const double f = -5.0 * w * std::pow(L, 4) / (384.0 * E);
             EXPECT_NEAR(e.Flecha, f, 1e-5 * std::fabs(f));
             const double giro0 = w * std::pow(L, 3) / (24.0 * E * I);  // clockwise positive
-            Analisis_Punto(e, 0);
+            Analisis_Punto(e, kReglas, 0);
             EXPECT_NEAR(e.Giro, giro0, 1e-5 * giro0);
         }
     }

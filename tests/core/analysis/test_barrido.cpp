@@ -7,9 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "design/Reglas.h"
 #include "VigasAnalisis.h"
 #include "analysis/Barrido.h"
 #include "analysis/Calculos_Diagramas.h"
+
+// The rules of every calculation of these tests.
+namespace {
+const korvex::ReglasDiseno& kReglas = korvex::ReglasPorClave(korvex::kReglasClasicas);
+}  // namespace
 
 namespace korvex::pruebas {
 namespace {
@@ -35,7 +41,7 @@ float Cantidad(int k, const Cinco& v) {
 // the sampled diagrams agree as well (plus the rounding to Single), and their
 // abscissas except at a tie, where the reference reaches the same extreme.
 void Comparar(EstadoProyecto e, bool extremos) {
-    const AnalizadorViga viga(e);
+    const AnalizadorViga viga(e, kReglas);
     const std::vector<float> X = AbscisasEstaciones(e.LuzViga, 40000);
     const Estaciones s = Barrer(viga, X);
     std::vector<Cinco> ref(X.size());
@@ -61,7 +67,7 @@ void Comparar(EstadoProyecto e, bool extremos) {
         }
     }
     if (!extremos) return;
-    Calculos_Diagramas(e);
+    Calculos_Diagramas(e, kReglas);
     const PosicionExtremos& p = e.Posiciones;
     const float valor[8] = {e.CortanteMaxAbs, e.CortanteMax,   -e.CortanteMin, e.MomentoPosMax,
                             -e.MomentoNegMax, e.MomentoMaxAbs, e.GiroMax,      e.FlechaMax};
@@ -142,8 +148,8 @@ TEST(Barrido, CargasQueEmpiezanOTerminanJustoEnUnaEstacionOUnApoyo) {
     AgregarCarga(e, Puntual(e.LuzViga, 2, kMuerta));
     Comparar(e, true);
     // The point values left by the sampling are those of the last station.
-    Calculos_Diagramas(e);
-    EXPECT_EQ(e.CortanteDer, AnalizadorViga(e).Evaluar(e.DiagX[e.NumEstaciones]).CortanteDer);
+    Calculos_Diagramas(e, kReglas);
+    EXPECT_EQ(e.CortanteDer, AnalizadorViga(e, kReglas).Evaluar(e.DiagX[e.NumEstaciones]).CortanteDer);
 }
 
 }  // namespace

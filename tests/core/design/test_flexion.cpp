@@ -4,10 +4,16 @@
 #include <array>
 #include <tuple>
 
+#include "design/Reglas.h"
 #include "Casos.h"
 #include "design/DisenoCortante.h"
 #include "design/DisenoFlexion.h"
 #include "design/TablaVarillas.h"
+
+// The rules of every calculation of these tests.
+namespace {
+const korvex::ReglasDiseno& kReglas = korvex::ReglasPorClave(korvex::kReglasClasicas);
+}  // namespace
 
 namespace korvex::pruebas {
 namespace {
@@ -35,7 +41,7 @@ TEST(CalculosGeom, EjemplosTYTInvertidaYLimiteDelAla) {
         s.TipoViga = tipo;
         s.Hf = hf;
         s.Bw = bw;
-        EXPECT_FLOAT_EQ(BfMax(s, L), limite) << tipo;
+        EXPECT_FLOAT_EQ(BfMax(kReglas, s, L), limite) << tipo;
     }
 }
 
@@ -43,14 +49,14 @@ TEST(CalculosGeom, EjemplosTYTInvertidaYLimiteDelAla) {
 bool Flexion(Caso& c, float M, InterfazRegistro& ui) {
     c.e.MomentoPosMax = std::max(M, 0.0f);
     c.e.MomentoNegMax = std::min(M, 0.0f);
-    return DisenoFlexion(c.e, c.s, c.m, ui);
+    return DisenoFlexion(c.e, c.s, c.m, kReglas, ui);
 }
 
 // 30 x 50, d = 45: M = 10 -> 6.22; M = 1 -> required 0.591, 4/3 relief 0.788;
 // M = 30 -> Rn beyond Rn,max = 0.2606, doubly reinforced. Asmin: 14.5 b d / fy
 // governs at 210 (4.66), 0.8 sqrt(f'c) b d / fy at 400 (5.14).
 TEST(DisenoFlexion, EjemploRectangular30x50AceroMinimoYLimiteRn) {
-    EXPECT_NEAR(RnMaximo(210, 4200), 0.2606, 1e-4);
+    EXPECT_NEAR(RnMaximo(kReglas, 210, 4200), 0.2606, 1e-4);
     const struct {
         double fc;
         float M;
@@ -72,20 +78,20 @@ TEST(DisenoFlexion, EjemploRectangular30x50AceroMinimoYLimiteRn) {
     // Rn/0.425 = 1 is the last sufficient section (and sqrt(1 - Rn/0.425) stays real).
     const DatosFlexion p{210, 4200, 45, 5};
     const double limite = 0.425 * 0.9 * 210 * 30 * 45 * 45;  // Kgr.cm
-    const ResultadoFlexion en = FlexionRectangular(static_cast<float>(limite), 30, p, 4.66f);
+    const ResultadoFlexion en = FlexionRectangular(kReglas, static_cast<float>(limite), 30, p, 4.66f);
     EXPECT_TRUE(en.suficiente && std::isfinite(en.As) && std::isfinite(en.Asc));
-    EXPECT_FALSE(FlexionRectangular(static_cast<float>(limite * 1.00001), 30, p, 4.66f).suficiente);
+    EXPECT_FALSE(FlexionRectangular(kReglas, static_cast<float>(limite * 1.00001), 30, p, 4.66f).suficiente);
 }
 
 TEST(DisenoFlexion, Beta1YAlivioCuatroTerciosEnSusLimites) {
     const std::pair<double, float> beta[] = {{210, 0.85f}, {280, 0.85f},     {281, 0.849286f},
                                              {350, 0.80f}, {559, 0.650714f}, {560, 0.65f},
                                              {600, 0.65f}};
-    for (const auto& [fc, b1] : beta) EXPECT_NEAR(Beta1(fc), b1, 2e-6) << fc;
+    for (const auto& [fc, b1] : beta) EXPECT_NEAR(kReglas.Beta1(fc), b1, 2e-6) << fc;
     // Against Asmin = 3: 4/3 x 2.0; 4/3 x 2.5 exceeds Asmin; 3.2 above it unchanged.
     const std::pair<float, float> alivio[] = {{2.0f, 2.6666667f}, {2.5f, 3.0f}, {3.2f, 3.2f},
                                               {2.25f, 3.0f},      {3.0f, 3.0f}, {0, 0}};
-    for (const auto& [As, esp] : alivio) EXPECT_NEAR(AplicarAceroMinimo(As, 3), esp, 1e-6) << As;
+    for (const auto& [As, esp] : alivio) EXPECT_NEAR(AplicarAceroMinimo(kReglas, As, 3), esp, 1e-6) << As;
 }
 
 // d = 46; M of the T. The inverted T is the T upside down: the same steel
@@ -147,7 +153,7 @@ TEST(DisenoFlexion, SeccionInsuficienteDetieneElDisenoEnSuOrden) {
         InterfazRegistro ui;
         k.c.e.MomentoPosMax = k.Mpos;
         k.c.e.MomentoNegMax = k.Mneg;
-        EXPECT_FALSE(DisenoFlexion(k.c.e, k.c.s, k.c.m, ui));
+        EXPECT_FALSE(DisenoFlexion(k.c.e, k.c.s, k.c.m, kReglas, ui));
         EXPECT_EQ(ui.mensajes, std::vector<Mensaje>{esperado});
         EXPECT_EQ(k.c.e.FalloDiseno, 1.0f);
         EXPECT_EQ(k.c.e.AsTraccionPos + k.c.e.AsCompresionPos, 0);
@@ -174,11 +180,11 @@ TEST(DisenoCortante, BandasDeEspaciamiento) {
         {41250, kAv12, 150, 2 * kAv12 * 4200 * 150 / 41250.0f},
     };
     for (const auto& c : casos) {
-        EXPECT_NEAR(EspaciamientoEstribo(c.Vs, c.Av, 100, 4200, 25, c.d), c.s, 1e-4)
+        EXPECT_NEAR(EspaciamientoEstribo(kReglas, c.Vs, c.Av, 100, 4200, 25, c.d), c.s, 1e-4)
             << c.Vs << " d=" << c.d;
     }
     // smin = 2 x 0.7125574 x 4200 / (3.5 bv): 34.2 at bv = 50.
-    EXPECT_NEAR(EspaciamientoEstribo(-1, kAv38, 210, 4200, 50, 137), 34.2, 0.03);
+    EXPECT_NEAR(EspaciamientoEstribo(kReglas, -1, kAv38, 210, 4200, 50, 137), 34.2, 0.03);
 }
 
 // Stirrups at their edges: a note up to 0.85 Vc / 2, the failure beyond Vs =
@@ -222,7 +228,7 @@ TEST(DisenoCortante, EstribosEnSusLimites) {
         k.c.e.CortanteMaxAbs = k.Vmax;
         k.c.e.AsTraccionPos = 3;
         k.c.e.AnchoDiseno = 60;
-        DisenoCortante(k.c.e, k.c.s, k.c.m, ui);
+        DisenoCortante(k.c.e, k.c.s, k.c.m, kReglas, ui);
         EXPECT_EQ(k.c.e.txtEstribos, k.texto);
         EXPECT_EQ(ui.mensajes, k.mensajes);
         EXPECT_EQ(ui.preguntasEstribo, k.mensajes.empty() ? 1 : 0);

@@ -5,10 +5,16 @@
 #include <initializer_list>
 #include <tuple>
 
+#include "design/Reglas.h"
 #include "comun/Vigas.h"
 #include "design/Deflexion.h"
 #include "project/Calculo.h"
 #include "project/ConsultaPunto.h"
+
+// The rules of every calculation of these tests.
+namespace {
+const korvex::ReglasDiseno& kReglas = korvex::ReglasPorClave(korvex::kReglasClasicas);
+}  // namespace
 
 namespace korvex::pruebas {
 namespace {
@@ -73,11 +79,11 @@ TEST(FlujoDeCalculo, EjemploRectangularContraElCalculoAMano) {
 
 TEST(FlujoDeCalculo, AvisosDeCodigoYDistanciaDeCargaEnSusValoresLimite) {
     // Side-face steel: none up to d = 90; s = d / 6 up to 30 cm.
-    EXPECT_FALSE(AdvertenciaAceroPiel(90));
+    EXPECT_FALSE(AdvertenciaAceroPiel(kReglas, 90));
     for (const auto& [d, area, s] :
          {std::tuple{120.0f, ".90", "20.00"}, {240.0f, "4.95", "30.00"}, {96.0f, ".34", "16.00"}}) {
         EXPECT_EQ(
-            AdvertenciaAceroPiel(d),
+            AdvertenciaAceroPiel(kReglas, d),
             (Mensaje{std::string("La viga lleva acero longitudinal: ") + area + " cm2 a cada " + s +
                          " cm de altura en ambas caras laterales del elemento",
                      "Información", kEstiloInformacion}));
@@ -89,7 +95,7 @@ TEST(FlujoDeCalculo, AvisosDeCodigoYDistanciaDeCargaEnSusValoresLimite) {
                                                {0.0f, 6.0f, 1.125f, 45.0f, false},
                                                {0.0f, 6.0f, 1.12f, 45.0f, true},
                                                {1.5f, 6.5f, 1.5f, 46.0f, false}}) {
-        EXPECT_EQ(AdvertenciaGranPeralte(J, K, dist, d),
+        EXPECT_EQ(AdvertenciaGranPeralte(kReglas, J, K, dist, d),
                   aviso ? std::optional<Mensaje>(kGranPeralte) : std::nullopt)
             << K << " " << dist << " " << d;
     }
@@ -112,7 +118,7 @@ TEST(FlujoDeCalculo, AvisosDeCodigoYDistanciaDeCargaEnSusValoresLimite) {
 // r2 = 300 / 120 = 2.5, the skin steel only; at 2.9 m r2 = 2.4, the deep
 // member first. Both come after the design.
 TEST(FlujoDeCalculo, AceroDePielYGranPeralteDespuesDelDisenoYEnEseOrden) {
-    const Mensaje piel = *AdvertenciaAceroPiel(120);
+    const Mensaje piel = *AdvertenciaAceroPiel(kReglas, 120);
     for (const auto& [a, avisos] :
          {std::pair{3.0f, std::vector{piel}}, std::pair{2.9f, std::vector{kGranPeralte, piel}}}) {
         Proyecto p = Rectangular(6, 30, 124, {Puntual(a, 20, kOtros, 6)});
@@ -251,7 +257,7 @@ TEST(DeflexionPorZonas, EjemploConVuelosContraElCalculoAMano) {
     EXPECT_NEAR(d.positiva.Ie, 168430, 5);
     EXPECT_NEAR(d.FlechaComparada, 2 * 8.93381e-6 / 168430e-8, 2e-6);
     EXPECT_EQ(p.estado.FlechaEfectiva, d.zonas[0].FlechaEfectiva);
-    EXPECT_FLOAT_EQ(DeflexionAdmisibleGobernante(p.estado, 3), 0.006f);  // 0.00625 as shown
+    EXPECT_FLOAT_EQ(DeflexionAdmisibleGobernante(kReglas, p.estado, 3), 0.006f);  // 0.00625 as shown
     ASSERT_FALSE(ui.mensajes.empty());
     EXPECT_EQ(ui.mensajes.back().texto,
               "El voladizo izquierdo y el voladizo derecho sobrepasan la deflexión máxima "
@@ -283,7 +289,7 @@ TEST(DeflexionPorZonas, SinVuelosLaVigaEntera) {
             EXPECT_EQ(d.zonas[0].luzReferencia, e.LuzViga);
             EXPECT_EQ(d.limite, e.LuzViga / razon[uso]);
             EXPECT_EQ(d.zonas[0].FlechaMax, e.FlechaMax);
-            EXPECT_EQ(DeflexionAdmisibleGobernante(e, uso), DeflexionAdmisible(e.LuzViga, uso));
+            EXPECT_EQ(DeflexionAdmisibleGobernante(kReglas, e, uso), DeflexionAdmisible(kReglas, e.LuzViga, uso));
             const float esperada =
                 uso >= 3 ? e.LambdaDeflexion * e.FlechaEfectiva : e.FlechaEfectiva;
             EXPECT_EQ(d.FlechaComparada, esperada);

@@ -1,0 +1,189 @@
+// The design rules of a beam as one object: the load combinations the
+// analysis envelopes, the strength reduction factors, the constants and
+// formulas of flexure, shear, minimum steel, stirrup spacing, effective
+// inertia, long-term deflection and the deflection limits, the code warnings,
+// and for each rule the text the calculation report prints.
+//
+// Units are those of the design: Kgr, cm, Kgr/cm2 (sqrt(f'c) with f'c in
+// Kgr/cm2), moments in Kgr.cm; spans in m where said. Where a rule is a
+// formula it is a virtual function, so that another set of rules can differ
+// in form and not only in its numbers. The analysis receives the rules from
+// here and never sees the design.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace korvex {
+
+// One load combination: the factor of each load category and of the self
+// weight. The analysis sums the loads with these factors; a list of strength
+// combinations is enveloped station by station.
+struct CombinacionCargas {
+    double viva = 1;        // live load
+    double muerta = 1;      // dead load
+    double otros = 1;       // "Otros": loads given already factored
+    double pesoPropio = 1;  // self weight of the beam
+
+    // The factor of a load of category `categoria` (model/Estado.h).
+    double Factor(float categoria) const;
+};
+
+// The stirrup spacing band of a steel shear Vs: its limit, whether Vs lies
+// above it, and the largest spacing there, cm.
+struct BandaEstribos {
+    float VsBanda = 0;          // Kgr, the band limit as recorded
+    bool cerrada = false;       // Vs above the limit: the closer spacing
+    float smaxGeometrica = 0;   // cm, the spacing limit in terms of d
+    float smax = 0;             // cm, that limit with its absolute cap
+};
+
+// The two values of the minimum tension steel and the one that governs, cm2.
+struct AceroMinimoRegla {
+    float primero = 0;
+    float segundo = 0;
+    float gobierna = 0;
+};
+
+// The effective moment of inertia of one sign, cm4, and Mcr/Ma as recorded.
+struct InerciaEfectivaRegla {
+    float relacion = 0;  // Mcr / Ma
+    double Ie = 0;       // cm4
+};
+
+// Side-face steel: area (cm2) at each spacing s (cm) up both faces.
+struct AceroLateral {
+    double area = 0;
+    double separacion = 0;
+};
+
+// One block of text of the design criteria in the calculation report: a
+// heading, a paragraph, a note or a table.
+struct BloqueCriterio {
+    enum class Tipo { Apartado, Texto, Nota, Tabla };
+    Tipo tipo = Tipo::Texto;
+    std::string texto;                             // heading, paragraph or note
+    std::vector<std::string> encabezado;           // table columns
+    std::vector<std::vector<std::string>> filas;   // table rows
+};
+
+// The rules whose formula the step-by-step report prints. The substitution
+// is a template: "{nombre}" stands for a value the report fills in, named in
+// the comment of each rule.
+enum class Regla {
+    Combinaciones,          // texto: the factored and service cases, in words
+    FactorServicio,         // texto: the factor of every load in service
+    ModuloConcreto,         // Ec, the expression only: {fc}
+    PhiCortante,            // formula: "φ = ..." of shear
+    Vc,                     // {raiz} {bv} {d}
+    PhiVcMedio,             // {Vc}
+    Vs,                     // {Vu} {Vc}
+    VsMaximo,               // {raiz} {bv} {d}
+    VsBanda,                // {raiz} {bv} {d}
+    SeparacionBandaCerrada, // texto after Vs > band; {d} {sg}
+    SeparacionBandaAbierta, // texto after Vs <= band; {d} {sg}
+    SeparacionMinima,       // {Av} {fy} {bv}
+};
+
+// A formula as the report prints it, its substitution template and, where
+// the rule has one, the sentence that states it.
+struct TextoRegla {
+    std::string formula;
+    std::string sustitucion;
+    std::string texto;
+};
+
+class ReglasDiseno {
+  public:
+    virtual ~ReglasDiseno() = default;
+
+    // The key under which the rules are registered and their name.
+    virtual std::string_view Clave() const = 0;
+    virtual std::string_view Nombre() const = 0;
+
+    // --- Loads -----------------------------------------------------------
+    // The strength combinations (at least one); the analysis envelopes them.
+    virtual std::vector<CombinacionCargas> CombinacionesResistencia() const = 0;
+    // The service combination of the deflections.
+    virtual CombinacionCargas CombinacionServicio() const = 0;
+
+    // --- Strength reduction factors --------------------------------------
+    // phi of flexure for a net tensile strain eps_t of the tension steel.
+    virtual double PhiFlexion(double epsT) const = 0;
+    virtual double PhiCortante() const = 0;
+
+    // --- Flexure ---------------------------------------------------------
+    virtual double IntensidadBloque() const = 0;         // 0.85 f'c of the stress block
+    virtual double DeformacionUltimaConcreto() const = 0;  // eps_cu
+    virtual float Beta1(double fc) const = 0;
+    // Smallest strain of the tension steel a singly reinforced design allows.
+    virtual float DeformacionLimite(double fy) const = 0;
+    // Largest Rn = Mu / (phi f'c b d^2) a section may take.
+    virtual double LimiteRn() const = 0;
+    // Trial steel of a T: A_t = c_w omega_w (f'c/fy) bw d + c_f Asf.
+    virtual double FactorTanteoAlma() const = 0;
+    virtual double FactorTanteoAla() const = 0;
+
+    // --- Minimum steel ---------------------------------------------------
+    // Minimum tension steel of a compression zone of width b (alaEnTraccion
+    // false), or of a T whose flange bf is in tension over a web b.
+    virtual AceroMinimoRegla AceroMinimo(bool alaEnTraccion, double fc, double fy, float d,
+                                         float b, float bf) const = 0;
+    // A required As below the minimum is raised to no more than this times As.
+    virtual double AlivioAceroMinimo() const = 0;
+
+    // --- Shear -----------------------------------------------------------
+    // Vc, Kgr, of a web bv x d with tension steel As (cm2).
+    virtual float Vc(double fc, float bv, float d, float As) const = 0;
+    // Largest Vs, Kgr, before the section fails in shear.
+    virtual double VsMaximo(double fc, float bv, float d) const = 0;
+    // Whether no stirrups are needed: Vu (Kgr) against Vc.
+    virtual double VuSinEstribos(float Vc) const = 0;
+    // The spacing band of Vs and its spacing limits.
+    virtual BandaEstribos Banda(float Vs, double fc, float bv, float d) const = 0;
+    // Spacing, cm, that gives the minimum shear steel with two legs of Av.
+    virtual float SeparacionEstriboMinimo(float Av, double fc, double fy, float bv) const = 0;
+
+    // --- Deflection ------------------------------------------------------
+    virtual double ModuloConcreto(double fc) const = 0;  // Ec, Kgr/cm2
+    virtual double ModuloRotura(double fc) const = 0;    // fr, Kgr/cm2
+    // Ie of one sign from Mcr and Ma (Kgr.cm), Ig and Icr (cm4).
+    virtual InerciaEfectivaRegla InerciaEfectiva(float Mcr, double Ma, double Ig,
+                                                 float Icr) const = 0;
+    // The long-term factor lambda for rho' = A's / (b d).
+    virtual float FactorLargoPlazo(double rhoCompresion) const = 0;
+    // Number of use categories (1..n) and whether a use takes lambda.
+    virtual int NumeroUsos() const = 0;
+    virtual bool UsoLargoPlazo(int uso) const = 0;
+    // Span over deflection limit of a use (180 for l/180).
+    virtual double RelacionLuz(int uso) const = 0;
+    // The span of a cantilever of length `longitud` in its deflection limit.
+    virtual float LuzVoladizo(float longitud) const = 0;
+
+    // --- Flange width and code warnings ---------------------------------
+    // Largest flange width, cm, of a T (web bw, flange hf) on a span (m).
+    virtual float AnchoAlaMaximo(bool conAla, float hf, float bw, float luz) const = 0;
+    // Deep member: clear span over d and nearest point load over d (both
+    // in cm over cm).
+    virtual bool GranPeralte(float luzSobreD, float cargaSobreD) const = 0;
+    // Side-face steel of an effective depth d, cm, when it needs it.
+    virtual std::optional<AceroLateral> AceroPiel(float d) const = 0;
+
+    // --- Texts of the calculation report ---------------------------------
+    // The formula of a rule and its substitution template.
+    virtual TextoRegla Texto(Regla r) const = 0;
+    // The load factor of a category, as the report prints it ("1.7").
+    virtual std::string TextoFactor(float categoria) const = 0;
+    // The part "Criterios de diseño": the rules, their constants and the
+    // clauses of the code where they depart from it.
+    virtual std::vector<BloqueCriterio> Criterios() const = 0;
+};
+
+// The template `t` with each "{nombre}" replaced by its value.
+std::string Sustituir(std::string t,
+                      const std::vector<std::pair<std::string_view, std::string>>& valores);
+
+}  // namespace korvex

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "analysis/AnalizadorViga.h"
+#include "analysis/Calculos_Diagramas.h"
 #include "design/Deflexion.h"
 #include "design/DisenarViga.h"
 #include "design/Reglas.h"
@@ -170,4 +171,103 @@ TEST(ReglasClasicas, TextosDeLaMemoria) {
     EXPECT_EQ(kReglas.TextoFactor(kOtros), "1.0");
     // A name used twice is replaced twice; an unknown one is left.
     EXPECT_EQ(Sustituir("{a} + {a} = {b}", {{"a", "1"}}), "1 + 1 = {b}");
+}
+
+namespace {
+
+// The classic rules with the strength combinations U = 1.4 D and
+// U = 1.2 D + 1.6 L ("Otros" and the self weight as dead load), to check
+// that the analysis envelopes a list of combinations station by station.
+class DosCombinaciones : public ReglasDiseno {
+  public:
+    explicit DosCombinaciones(const ReglasDiseno& base) : b_(base) {}
+    std::vector<CombinacionCargas> CombinacionesResistencia() const override {
+        return {{0.0, 1.4, 1.4, 1.4}, {1.6, 1.2, 1.2, 1.2}};
+    }
+    std::string_view Clave() const override { return "prueba"; }
+    std::string_view Nombre() const override { return "prueba"; }
+    CombinacionCargas CombinacionServicio() const override { return b_.CombinacionServicio(); }
+    double PhiFlexion(double e) const override { return b_.PhiFlexion(e); }
+    double PhiCortante() const override { return b_.PhiCortante(); }
+    double IntensidadBloque() const override { return b_.IntensidadBloque(); }
+    double DeformacionUltimaConcreto() const override { return b_.DeformacionUltimaConcreto(); }
+    float Beta1(double fc) const override { return b_.Beta1(fc); }
+    float DeformacionLimite(double fy) const override { return b_.DeformacionLimite(fy); }
+    double LimiteRn() const override { return b_.LimiteRn(); }
+    double FactorTanteoAlma() const override { return b_.FactorTanteoAlma(); }
+    double FactorTanteoAla() const override { return b_.FactorTanteoAla(); }
+    AceroMinimoRegla AceroMinimo(bool t, double fc, double fy, float d, float b,
+                                 float bf) const override {
+        return b_.AceroMinimo(t, fc, fy, d, b, bf);
+    }
+    double AlivioAceroMinimo() const override { return b_.AlivioAceroMinimo(); }
+    float Vc(double fc, float bv, float d, float As) const override {
+        return b_.Vc(fc, bv, d, As);
+    }
+    double VsMaximo(double fc, float bv, float d) const override { return b_.VsMaximo(fc, bv, d); }
+    double VuSinEstribos(float Vc) const override { return b_.VuSinEstribos(Vc); }
+    BandaEstribos Banda(float Vs, double fc, float bv, float d) const override {
+        return b_.Banda(Vs, fc, bv, d);
+    }
+    float SeparacionEstriboMinimo(float Av, double fc, double fy, float bv) const override {
+        return b_.SeparacionEstriboMinimo(Av, fc, fy, bv);
+    }
+    double ModuloConcreto(double fc) const override { return b_.ModuloConcreto(fc); }
+    double ModuloRotura(double fc) const override { return b_.ModuloRotura(fc); }
+    InerciaEfectivaRegla InerciaEfectiva(float Mcr, double Ma, double Ig,
+                                         float Icr) const override {
+        return b_.InerciaEfectiva(Mcr, Ma, Ig, Icr);
+    }
+    float FactorLargoPlazo(double rho) const override { return b_.FactorLargoPlazo(rho); }
+    int NumeroUsos() const override { return b_.NumeroUsos(); }
+    bool UsoLargoPlazo(int uso) const override { return b_.UsoLargoPlazo(uso); }
+    double RelacionLuz(int uso) const override { return b_.RelacionLuz(uso); }
+    float LuzVoladizo(float l) const override { return b_.LuzVoladizo(l); }
+    float AnchoAlaMaximo(bool a, float hf, float bw, float luz) const override {
+        return b_.AnchoAlaMaximo(a, hf, bw, luz);
+    }
+    bool GranPeralte(float a, float b) const override { return b_.GranPeralte(a, b); }
+    std::optional<AceroLateral> AceroPiel(float d) const override { return b_.AceroPiel(d); }
+    TextoRegla Texto(Regla r) const override { return b_.Texto(r); }
+    std::string TextoFactor(float c) const override { return b_.TextoFactor(c); }
+    std::vector<BloqueCriterio> Criterios() const override { return b_.Criterios(); }
+
+  private:
+    const ReglasDiseno& b_;
+};
+
+}  // namespace
+
+TEST(ReglasDeDosCombinaciones, LaEnvolventeTomaLaMayorEnCadaEstacion) {
+    const DosCombinaciones reglas(kReglas);
+    // 4 m span, dead 2 Tn/m over the whole span and live 3 Tn/m over the
+    // right half. Left half: 1.4 x 2 = 2.8 against 1.2 x 2 + 1.6 x 3 = 7.2.
+    // At x = 1 m: 1.4 D gives R1 = 5.6, V = 5.6 - 2.8 = 2.8 Tn and
+    // M = 5.6 - 1.4 = 4.2 Tn.m; 1.2 D + 1.6 L gives R1 = 4.8 + 9.6 x 1 / 4
+    // = 7.2 (the live 9.6 Tn at 3 m), V = 7.2 - 2.4 = 4.8 and
+    // M = 7.2 - 1.2 = 6.0.
+    EstadoProyecto e = Simple(4);
+    AgregarCarga(e, Uniforme(4, 2, kMuerta));
+    AgregarCarga(e, {2, 2, 0, 3, 3, 4, kDistribuida, kViva});
+    const ResultadoPunto r = AnalizadorViga(e, reglas).Evaluar(1);
+    EXPECT_NEAR(r.MomentoIzq, -6.0, 1e-5);
+    EXPECT_NEAR(r.CortanteIzq, -4.8, 1e-5);
+    // Without live load 1.4 D governs everywhere: M(2 m) = 2.8 x 16 / 8.
+    EstadoProyecto d = Simple(4);
+    AgregarCarga(d, Uniforme(4, 2, kMuerta));
+    EXPECT_NEAR(AnalizadorViga(d, reglas).Evaluar(2).MomentoIzq, -5.6, 1e-5);
+
+    // The sampled diagrams envelope the same way, station by station.
+    Calculos_Diagramas(e, reglas);
+    const std::size_t k = 101;  // x = 1.00 m
+    ASSERT_NEAR(e.DiagX[k], 1.0, 1e-4);
+    EXPECT_NEAR(e.DiagMomento[k], -6.0, 1e-3);
+    EXPECT_NEAR(e.DiagCortante[k], 4.8, 1e-2);
+    // The largest moment of 1.2 D + 1.6 L where V = 16.8 - 7.2 x = 0,
+    // x = 7/3 m: M = 7.2 x - 1.2 x^2 - 2.4 (x - 2)^2 = 10.0 Tn.m.
+    EXPECT_NEAR(e.MomentoPosMax, 10.0, 1e-3);
+    // Dead load alone: 1.4 D governs, 2.8 x 16 / 8 = 5.6 Tn.m and V = 5.6 Tn.
+    Calculos_Diagramas(d, reglas);
+    EXPECT_NEAR(d.MomentoPosMax, 5.6, 1e-3);
+    EXPECT_NEAR(d.CortanteMaxAbs, 5.6, 1e-3);
 }

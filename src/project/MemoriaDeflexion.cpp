@@ -247,7 +247,7 @@ void Control(const Proyecto& p, const PasoDeflexion& d, Redactor& r) {
 
 }  // namespace
 
-void Deflexiones(const Proyecto& p, const ReglasDiseno&, Redactor& r) {
+void Deflexiones(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) {
     const PasoDeflexion& d = p.estado.Pasos.deflexion;
     r.Parte("Deflexiones");
     if (!d.calculado) {
@@ -258,8 +258,9 @@ void Deflexiones(const Proyecto& p, const ReglasDiseno&, Redactor& r) {
         "Inercia efectiva de cada sección crítica con la inercia fisurada I_{cr}, el momento "
         "de fisuración M_{cr} y el mayor momento de servicio M_{a} de su signo; I_{g} = " +
         Entero(d.positiva.calculado ? d.positiva.Ig : d.negativa.Ig) + " " + kCm4 + ".");
-    r.Paso("Relación modular", "n = E_{s} / (15100 √f'_{c})",
-           "2,040,000 / (15100 × √" + Fc(p) + ")", Cifras(d.n));
+    const TextoRegla ec = reglas.Texto(Regla::ModuloConcreto);
+    r.Paso("Relación modular", "n = E_{s} / (" + ec.formula + ")",
+           "2,040,000 / (" + Sustituir(ec.sustitucion, {{"fc", Fc(p)}}) + ")", Cifras(d.n));
     Inercias inercias(p, d, r);
     inercias.Seccion(d.positiva, true);
     inercias.Seccion(d.negativa, false);

@@ -204,6 +204,27 @@ TextoRegla ReglasClasicas::Texto(Regla r) const {
             return {{}, {}, "en servicio todas las cargas van con 1.0"};
         case Regla::ModuloConcreto:
             return {"15100 √f'_{c}", "15100 × √{fc}", {}};
+        case Regla::MetodoFlexion:
+            return {{}, {},
+                    "φ = 0.9, bloque rectangular de compresiones de 0.85 f'_{c}, ε_{cu} = 0.003, "
+                    "E_{s} = 2,040,000 "};
+        case Regla::LimiteRn:
+            return {"0.425", {}, {}};
+        case Regla::DeformacionLimite:
+            return {"ε_{s,lím} = 0.001 + (4/3) ε_{y}", "0.001 + 4/3 × {epsY}", {}};
+        case Regla::EjeNeutroLimite:
+            return {"k = 0.003 / (0.003 + ε_{s,lím})", "0.003 / (0.003 + {epsLim})", {}};
+        case Regla::Beta1:
+            return {"β_{1} = 0.85 − (f'_{c} − 280) / 1400, entre 0.65 y 0.85",
+                    "0.85 − ({fc} − 280) / 1400, entre 0.65 y 0.85", {}};
+        case Regla::CuantiaBalanceada:
+            return {"ρ_{b} = 0.85 β_{1} (f'_{c} / f_{y}) 0.003 / (0.003 + ε_{y})",
+                    "0.85 × {beta1} × ({fc} / {fy}) × 0.003 / (0.003 + {epsY})", {}};
+        case Regla::CuantiaMaxima:
+            return {"ρ_{máx} = 0.85 q_{máx} f'_{c} / f_{y}", "0.85 × {qmax} × {fc} / {fy}", {}};
+        case Regla::RnMaximo:
+            return {"R_{n,máx} = 0.85 q_{máx} (1 − q_{máx}/2)", "0.85 × {qmax} × (1 − {qmax}/2)",
+                    {}};
         case Regla::PhiCortante:
             return {"φ = 0.85", {}, {}};
         case Regla::Vc:

@@ -77,6 +77,14 @@ enum class Regla {
     Combinaciones,          // texto: the factored and service cases, in words
     FactorServicio,         // texto: the factor of every load in service
     ModuloConcreto,         // Ec, the expression only: {fc}
+    MetodoFlexion,          // texto: phi, the stress block, eps_cu and Es of flexure
+    LimiteRn,               // formula: the largest Rn as printed
+    DeformacionLimite,      // {epsY}
+    EjeNeutroLimite,        // {epsLim}
+    Beta1,                  // {fc}
+    CuantiaBalanceada,      // {beta1} {fc} {fy} {epsY}
+    CuantiaMaxima,          // {qmax} {fc} {fy}
+    RnMaximo,               // {qmax}
     PhiCortante,            // formula: "φ = ..." of shear
     Vc,                     // {raiz} {bv} {d}
     PhiVcMedio,             // {Vc}

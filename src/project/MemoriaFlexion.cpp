@@ -10,7 +10,8 @@ namespace {
 
 class Flexion {
   public:
-    Flexion(const Proyecto& p, Redactor& r) : p_(p), r_(r) {}
+    Flexion(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r)
+        : p_(p), reglas_(reglas), r_(r) {}
 
     // Writes the design of one sign; false when it was insufficient.
     bool Signo(const PasoFlexion& f, bool positivo);
@@ -28,8 +29,16 @@ class Flexion {
 
     std::string fc() const { return General(fc_); }
     std::string fy() const { return General(fy_); }
+    // The step of a rule: its formula and its substitution with `valores`.
+    void Regla(korvex::Regla regla, const std::string& concepto,
+               const std::vector<std::pair<std::string_view, std::string>>& valores,
+               const std::string& resultado) {
+        const TextoRegla t = reglas_.Texto(regla);
+        r_.Paso(concepto, t.formula, Sustituir(t.sustitucion, valores), resultado);
+    }
 
     const Proyecto& p_;
+    const ReglasDiseno& reglas_;
     Redactor& r_;
     double fc_ = 0, fy_ = 0;
     std::string d_, dp_, Mu_;
@@ -45,9 +54,13 @@ void Flexion::Detener(const std::string& causa) {
 
 bool Flexion::Capacidad(const std::string& concepto, const std::string& simbolo, float rn,
                         bool falla) {
-    r_.Comprobacion(concepto, simbolo + " ≤ 0.425", Cifras(rn) + (falla ? " > 0.425" : " ≤ 0.425"),
-                    !falla);
-    if (falla) Detener(simbolo + " supera 0.425: el bloque de compresiones no cabe en el peralte.");
+    const std::string limite = reglas_.Texto(korvex::Regla::LimiteRn).formula;
+    r_.Comprobacion(concepto, simbolo + " ≤ " + limite,
+                    Cifras(rn) + (falla ? " > " : " ≤ ") + limite, !falla);
+    if (falla) {
+        Detener(simbolo + " supera " + limite +
+                ": el bloque de compresiones no cabe en el peralte.");
+    }
     return !falla;
 }
 
@@ -79,23 +92,21 @@ void Flexion::Constantes(const PasoFlexion& f) {
     constantes_ = true;
     r_.Paso("Deformación de fluencia del acero", "ε_{y} = f_{y} / E_{s}", fy() + " / 2,040,000",
             Cifras(f.epsY));
-    r_.Paso("Deformación límite del acero de tracción", "ε_{s,lím} = 0.001 + (4/3) ε_{y}",
-            "0.001 + 4/3 × " + Cifras(f.epsY), Cifras(f.epsLim));
-    r_.Paso("Profundidad relativa del eje neutro", "k = 0.003 / (0.003 + ε_{s,lím})",
-            "0.003 / (0.003 + " + Cifras(f.epsLim) + ")", Cifras(f.k));
-    r_.Paso("Factor del bloque de compresiones",
-            "β_{1} = 0.85 − (f'_{c} − 280) / 1400, entre 0.65 y 0.85",
-            "0.85 − (" + fc() + " − 280) / 1400, entre 0.65 y 0.85", Cifras(f.beta1));
+    Regla(korvex::Regla::DeformacionLimite, "Deformación límite del acero de tracción",
+          {{"epsY", Cifras(f.epsY)}}, Cifras(f.epsLim));
+    Regla(korvex::Regla::EjeNeutroLimite, "Profundidad relativa del eje neutro",
+          {{"epsLim", Cifras(f.epsLim)}}, Cifras(f.k));
+    Regla(korvex::Regla::Beta1, "Factor del bloque de compresiones", {{"fc", fc()}},
+          Cifras(f.beta1));
     r_.Paso("Mayor profundidad relativa del bloque, a/d", "q_{máx} = β_{1} k",
             Cifras(f.beta1) + " × " + Cifras(f.k), Cifras(f.qmax));
-    r_.Paso("Cuantía balanceada", "ρ_{b} = 0.85 β_{1} (f'_{c} / f_{y}) 0.003 / (0.003 + ε_{y})",
-            "0.85 × " + Cifras(f.beta1) + " × (" + fc() + " / " + fy() + ") × 0.003 / (0.003 + " +
-                Cifras(f.epsY) + ")",
-            Cifras(f.rhoBalanceada));
-    r_.Paso("Cuantía máxima", "ρ_{máx} = 0.85 q_{máx} f'_{c} / f_{y}",
-            "0.85 × " + Cifras(f.qmax) + " × " + fc() + " / " + fy(), Cifras(f.rhoMaxima));
-    r_.Paso("Mayor R_{n} sin acero de compresión", "R_{n,máx} = 0.85 q_{máx} (1 − q_{máx}/2)",
-            "0.85 × " + Cifras(f.qmax) + " × (1 − " + Cifras(f.qmax) + "/2)", Cifras(f.RnMax));
+    Regla(korvex::Regla::CuantiaBalanceada, "Cuantía balanceada",
+          {{"beta1", Cifras(f.beta1)}, {"fc", fc()}, {"fy", fy()}, {"epsY", Cifras(f.epsY)}},
+          Cifras(f.rhoBalanceada));
+    Regla(korvex::Regla::CuantiaMaxima, "Cuantía máxima",
+          {{"qmax", Cifras(f.qmax)}, {"fc", fc()}, {"fy", fy()}}, Cifras(f.rhoMaxima));
+    Regla(korvex::Regla::RnMaximo, "Mayor R_{n} sin acero de compresión",
+          {{"qmax", Cifras(f.qmax)}}, Cifras(f.RnMax));
 }
 
 bool Flexion::Ala(const PasoFlexion& f) {
@@ -313,14 +324,12 @@ bool Flexion::Signo(const PasoFlexion& f, bool positivo) {
 
 }  // namespace
 
-bool DisenoFlexion(const Proyecto& p, const ReglasDiseno&, Redactor& r) {
+bool DisenoFlexion(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) {
     const PasosCalculo& s = p.estado.Pasos;
     r.Parte("Diseño a flexión");
-    r.Texto(std::string("Método de resistencia: φ = 0.9, bloque rectangular de compresiones de "
-                        "0.85 f'_{c}, ε_{cu} = 0.003, E_{s} = 2,040,000 ") +
-            kKgCm2 + ". Se diseña primero el momento " +
+    r.Texto("Método de resistencia: " + reglas.Texto(Regla::MetodoFlexion).texto + kKgCm2 + ". Se diseña primero el momento " +
             (s.negativaPrimero ? "negativo" : "positivo") + ", como lo hace el programa.");
-    Flexion flexion(p, r);
+    Flexion flexion(p, reglas, r);
     const bool negPrimero = s.negativaPrimero;
     const PasoFlexion& primero = negPrimero ? s.flexionNeg : s.flexionPos;
     const PasoFlexion& segundo = negPrimero ? s.flexionPos : s.flexionNeg;

@@ -71,7 +71,7 @@ void frmGeneral::cboFy_Click() {
 void frmGeneral::chkAlternancia_Click() {
     // The box shows the project's option: a window bringing it up to date
     // (an opening, the reset) changes nothing.
-    Proyecto& p = ProyectoActual();
+    Proyecto& p = documento_.proyecto();
     const bool activa = chkAlternancia->isChecked();
     if (p.estado.AlternanciaViva == activa) return;
     p.estado.AlternanciaViva = activa;
@@ -80,7 +80,7 @@ void frmGeneral::chkAlternancia_Click() {
 }
 
 void frmGeneral::MostrarAviso() {
-    const std::string& aviso = ProyectoActual().estado.AvisoAlternancia;
+    const std::string& aviso = documento_.proyecto().estado.AvisoAlternancia;
     lblAlternancia->setText(Q(aviso));
     lblAlternancia->setVisible(!aviso.empty());
 }
@@ -104,7 +104,7 @@ int ValorBarra(EtapaCalculo etapa) {
 void frmGeneral::Calcular(bool abierto) {
     if (calculando_) return;  // a change of fy while the stirrup question is open
     calculando_ = true;
-    Proyecto& p = ProyectoActual();
+    Proyecto& p = documento_.proyecto();
     // The workflow reports each stage; the window does its own part of the
     // stage there, so the order of a calculation is kept exactly.
     auto etapa = [this, &p](EtapaCalculo etapa) {
@@ -132,7 +132,7 @@ void frmGeneral::Calcular(bool abierto) {
                               Q(texto::Formato(p.estado.AsCompresionPos, "###,###.00")));
                 EscribirCelda(grdAcero, 2, 2,
                               Q(texto::Formato(p.estado.AsCompresionNeg, "###,###.00")));
-                Registro::Instancia().Ventana<frmVarillas>()->TablaVarillas();
+                Ventana<frmVarillas>()->TablaVarillas();
                 break;
             case EtapaCalculo::Resultados:
                 cmdVarillas->setEnabled(true);

@@ -69,7 +69,7 @@ class Resultados : public Entorno {
     }
     // The load window opened by the user, a row clicked (twice: to modify it).
     frmCargas* CargasEnFila(int fila, bool doble) {
-        frmCargas* c = Ventana<frmCargas>();
+        frmCargas* c = g->Ventana<frmCargas>();
         c->show();
         ProcesarEventos();
         const QPoint centro = c->grid->visualRect(c->grid->model()->index(fila, 2)).center();
@@ -113,7 +113,7 @@ TEST_F(Resultados, CadaCambioLosDesactualizaHastaElSiguienteCalculo) {
     cambio("una carga modificada", true, [&] {
         frmCargas* c = CargasEnFila(1, true);
         ASSERT_EQ(c->cmdAnadir->text(), "Modificar");
-        c->txtP1->setText(QString::number(ProyectoActual().estado.Cargas[1].P1 + 3));
+        c->txtP1->setText(QString::number(g->documento().proyecto().estado.Cargas[1].P1 + 3));
         c->cmdAnadir->click();
         // At once, the load window still up.
         EXPECT_TRUE(!g->lblDesactualizado->isHidden() && !g->mnuArchivoImprimir->isEnabled());
@@ -126,7 +126,7 @@ TEST_F(Resultados, CadaCambioLosDesactualizaHastaElSiguienteCalculo) {
         c->cmdCargasOk->click();
     });
     cambio("el recubrimiento", true, [&] { Teclear(g->txtRec, "6"); });
-    cambio("el uso", false, [&] { Ventana<frmUsos>()->Option3->click(); });
+    cambio("el uso", false, [&] { g->Ventana<frmUsos>()->Option3->click(); });
     cambio("f'c", true, [&] { Teclear(g->txtFc, "280"); });
 
     // fy and the option recalculate at once: never out of date.
@@ -150,9 +150,9 @@ TEST_F(Resultados, CadaCambioLosDesactualizaHastaElSiguienteCalculo) {
     ExpectVigentes(false, blanco);
     Teclear(g->txtFc, fc);
     ExpectVigentes(true, blanco);
-    Ventana<frmUsos>()->Option2->click();
+    g->Ventana<frmUsos>()->Option2->click();
     ExpectVigentes(false, blanco);
-    Ventana<frmUsos>()->Option3->click();
+    g->Ventana<frmUsos>()->Option3->click();
     ExpectVigentes(true, blanco);
 }
 
@@ -185,20 +185,21 @@ TEST_F(Resultados, AbrirNuevoYReiniciarQuitanLaMarca) {
 // A new project designs for the worst live-load arrangement and is no change to
 // be saved; a file decides for itself (without the option record: off).
 TEST_F(Resultados, AlternanciaMarcadaEnUnProyectoNuevoYLaDelArchivoAlAbrir) {
+    Proyecto& p = g->documento().proyecto();
     for (const char* cuando : {"al iniciar", "tras Nuevo", "tras Reiniciar"}) {
         SCOPED_TRACE(cuando);
         const std::string c = cuando;
         // A file without the option record first (at start: none yet).
         if (c != "al iniciar") {
             ASSERT_TRUE(g->AbrirArchivo(Ruta("viga_t_vuelos.kvx")));
-            EXPECT_FALSE(g->chkAlternancia->isChecked() || ProyectoActual().estado.AlternanciaViva);
+            EXPECT_FALSE(g->chkAlternancia->isChecked() || p.estado.AlternanciaViva);
             EXPECT_FALSE(g->lblAlternancia->isHidden()) << "its notice: designed without it";
         }
         Mensajes::Limpiar();
         if (c == "tras Nuevo") g->mnuArchivoNuevo->trigger();
         if (c == "tras Reiniciar") QTest::mouseClick(g->cmdReiniciar2, Qt::LeftButton);
-        EXPECT_TRUE(g->chkAlternancia->isChecked() && ProyectoActual().estado.AlternanciaViva);
-        EXPECT_FALSE(g->Cambiado());
+        EXPECT_TRUE(g->chkAlternancia->isChecked() && p.estado.AlternanciaViva);
+        EXPECT_FALSE(g->documento().Cambiado());
         ProcesarEventos();
         EXPECT_EQ(g->windowTitle().toStdString(), frmGeneral::kTitulo);
         // Opening then asks nothing about saving: only New's own question.
@@ -213,7 +214,6 @@ TEST_F(Resultados, AlternanciaMarcadaEnUnProyectoNuevoYLaDelArchivoAlAbrir) {
 
     // A new project with live load over two cantilevers: designed for its worst
     // arrangement, no notice; unticked, the notice says an arrangement governs.
-    Proyecto& p = ProyectoActual();
     PonerSeccion(p, kVigaRect, "30", "60");
     PonerViga(p.estado, 8, {Uniforme(0, 8, 2, kViva, 8)}, 1.5f, 6.5f);
     g->cmdCalculos_Click();

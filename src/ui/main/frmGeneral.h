@@ -246,6 +246,10 @@ class frmGeneral : public QMainWindow {
     // The calculation of the button, or (abierto) the one that follows the
     // opening of a project.
     void Calcular(bool abierto);
+    // The results of a calculation that ran to its end: diagrams, their
+    // titles and values, stirrups, steel, the bar table and the commands
+    // that need results.
+    void MostrarResultados();
     void Titulos();
     // The sign labels of the lower box on the side where each sign is drawn.
     void ColocarSignos();

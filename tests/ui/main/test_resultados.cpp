@@ -156,6 +156,53 @@ TEST_F(Resultados, CadaCambioLosDesactualizaHastaElSiguienteCalculo) {
     ExpectVigentes(true, blanco);
 }
 
+// During a calculation only the progress bar moves: the results on screen
+// (the stirrup question and the warnings come in the middle of it) stay as
+// they were until the calculation has returned, then show its own.
+TEST_F(Resultados, SeMuestranAlTerminarElCalculoNuncaAMedias) {
+    auto pantalla = [&] {
+        QStringList t = {g->txtEstribos->text(), g->lblMp->text(), g->lblQp->text(),
+                         g->lbl1->text(), g->cmdVarillas->isEnabled() ? "varillas" : ""};
+        for (int k = 0; k < 4; ++k) t << Celda(g->grdAcero, 1 + k / 2, 1 + k % 2);
+        for (const Lienzo* caja : {g->pct1, g->pct2})
+            t << QString::number(caja->Primitivas().size());
+        return t.join(" | ").toStdString();
+    };
+    // Notes the screen and the bar each time the calculation tells or asks something.
+    struct Testigo : Interfaz {
+        std::function<void()> ver;
+        int MostrarMensaje(const Mensaje&) override { return ver(), kRespuestaOk; }
+        std::string PedirDiametroEstribo() override { return ver(), "3/8"; }
+    } testigo;
+    std::vector<std::string> vistas;
+    std::vector<int> barras;
+    testigo.ver = [&] {
+        vistas.push_back(pantalla());
+        barras.push_back(g->PBar->value());
+    };
+    FijarAdaptador(&testigo);
+    // 25 x 60 on 2 m: a deep member (200 / 56 < 5), warned after the design.
+    Proyecto& p = g->documento().proyecto();
+    PonerSeccion(p, kVigaRect, "25", "60");
+    PonerViga(p.estado, 2, {Uniforme(0, 2, 30, kMuerta, 2)});
+    for (float w : {30.0f, 45.0f}) {
+        SCOPED_TRACE(w);
+        p.estado.Cargas[1].P1 = p.estado.Cargas[1].P2 = w;
+        const std::string antes = pantalla();
+        vistas.clear();
+        barras.clear();
+        g->cmdCalculos_Click();
+        ASSERT_FALSE(vistas.empty()) << "the warning comes during the calculation";
+        for (std::size_t i = 0; i < vistas.size(); ++i) {
+            EXPECT_EQ(vistas[i], antes) << i;
+            EXPECT_GT(barras[i], 0) << "the bar advances meanwhile";
+        }
+        EXPECT_NE(pantalla(), antes);
+        EXPECT_EQ(g->Estado(), frmGeneral::EstadoVentana::Calculado);
+    }
+    Mensajes::ModoPrueba(true);
+}
+
 // Out of date, then opened again, New or the reset: no mark is left.
 TEST_F(Resultados, AbrirNuevoYReiniciarQuitanLaMarca) {
     // A project with its section and no loads yet: opened, nothing calculated.

@@ -20,7 +20,7 @@ void Documento::FijarCalculados(bool calculados) {
 }
 
 void Documento::BorrarResultados() {
-    if (calculados_) borrados_ = true;
+    borrados_ = true;  // forgotten by the next FijarCalculados
 }
 
 bool Documento::Desactualizado() const {

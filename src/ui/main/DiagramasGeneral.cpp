@@ -85,7 +85,6 @@ void frmGeneral::DibujarDiagramas() {
         lblMn->setText(Q(texto::Formato(e.MomentoNegMax, "###,##0.00")));
         lblMmaxn->setText("Mmax:");
         lblMmaxp->setText("Mmax:");
-        DeflexionAdmisible = DeflexionAdmisibleGobernante(e, uso);
         lblMp->setText(Q(texto::Formato(e.MomentoPosMax, "###,##0.00")));
         pct1->setToolTip("Dibujo a escala del Diagrama de Cortante");
         pct2->setToolTip("Dibujo a escala del Diagrama de Momento");
@@ -112,8 +111,7 @@ void frmGeneral::DibujarDiagramas() {
         lblMn->setText(Q(texto::Formato(FlechaLargoPlazo(e, uso), "###,##0.000")));
         lblMmaxp->setText(QString::fromUtf8("Deflexión máxima admisible%1:").arg(nombre));
         colocar(lblMmaxp, lblMp, 2000);
-        DeflexionAdmisible = DeflexionAdmisibleGobernante(e, uso);
-        lblMp->setText(Q(texto::Formato(DeflexionAdmisible, "###,##0.000")));
+        lblMp->setText(Q(texto::Formato(DeflexionAdmisibleGobernante(e, uso), "###,##0.000")));
         pct1->setToolTip("Dibujo a escala del Diagrama de Giros");
         pct2->setToolTip("Dibujo a escala del Diagrama de Deflexiones");
     }

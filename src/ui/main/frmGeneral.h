@@ -99,9 +99,6 @@ class frmGeneral : public QMainWindow {
     // The titles of the diagram boxes before a calculation.
     static constexpr const char* kEscala = "Diagrama a Escala";
 
-    // Admissible deflection of the last plot, m, rounded to 3 decimals.
-    float DeflexionAdmisible = 0;
-
     // Material fields.
     QLabel *lblesp, *lblFc, *lblUnd, *lblFy, *lblUnd2, *lblRec, *lblRecu;
     QLineEdit* txtFc;

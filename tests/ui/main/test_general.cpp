@@ -306,7 +306,6 @@ TEST_F(General, DeflexionDeLaZonaQueGobiernaConSuNombre) {
               QString::fromUtf8("Deflexión máxima admisible (voladizo izquierdo):"));
     EXPECT_EQ(g->lblMn->text(), "0.011");
     EXPECT_EQ(g->lblMp->text(), "0.006");
-    EXPECT_FLOAT_EQ(g->DeflexionAdmisible, 0.006f);
     // Each title's text ends at its size hint (the label runs to the box's edge).
     EXPECT_GT(g->lblMn->x(), g->lblMmaxn->x() + g->lblMmaxn->sizeHint().width());
     EXPECT_GT(g->lblMp->x(), g->lblMmaxp->x() + g->lblMmaxp->sizeHint().width());

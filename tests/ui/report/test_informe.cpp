@@ -119,6 +119,15 @@ TEST_F(Informe, ImprimirTrasGirosSigueMostrandoCortanteYMomento) {
     const QString momentos = dir.filePath("momentos.pdf"), giros = dir.filePath("giros.pdf");
     ImprimirEn(momentos);
     g->Barrah_ButtonClick("Imprimir");
+    // The preview's sheet shows the page of the main window's document.
+    HojaInforme* vista = g->Ventana<frmpreview>()->Hoja;
+    HojaInforme copia;
+    copia.resize(vista->size());
+    copia.FijarProyecto(g->documento().proyecto());
+    auto imagen = [](HojaInforme* h) {
+        return h->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    EXPECT_TRUE(imagen(vista) == imagen(&copia));
     g->optGirDef->click();
     ImprimirEn(giros);
     g->mnuArchivoImprimir->trigger();

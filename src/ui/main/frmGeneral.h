@@ -22,9 +22,9 @@
 // The project shown has a file (the one opened or saved last; none after
 // New, the reset or at start) and is "changed" while its data (DatosProyecto:
 // what the engineer typed or chose and the file keeps) differ from those of
-// that moment (the document's saved image). The title names the file, with an asterisk while
-// changed; closing, New and every way of opening another project first ask whether to save the
-// changes.
+// that moment (the document's saved image). The title names the file, with
+// an asterisk while changed; closing, New and every way of opening another
+// project first ask whether to save the changes.
 //
 // The results on screen are "out of date" while the data differ from those
 // they were calculated with (DatosCalculados, taken when a calculation runs

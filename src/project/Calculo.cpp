@@ -7,6 +7,7 @@
 #include "analysis/Calculos_Diagramas.h"
 #include "design/DisenarViga.h"
 #include "project/ArchivoKvx.h"
+#include "project/DatosProyecto.h"
 #include "text/Numeros.h"
 
 namespace korvex {
@@ -61,16 +62,14 @@ float PeralteSeccion(const Seccion& s, float recubrimiento) {
     return 0;
 }
 
-float DistMinCarga(const EstadoProyecto& e) {
-    float minima = e.LuzViga;
-    const int n = std::min<int>(e.NumCargas, static_cast<int>(e.Cargas.size()) - 1);
-    for (int i = 1; i <= n; ++i) {
-        const Carga& c = e.Cargas[static_cast<std::size_t>(i)];
-        if (c.Tipo != kPuntual) continue;
-        const float dJ = std::fabs(c.A - e.DistJ);
-        const float dK = std::fabs(c.A - e.DistK);
-        const float d = std::min(dJ, dK);
-        if (d < minima) minima = d;
+float DistMinCarga(const DatosViga& d) {
+    float minima = d.longitud;
+    for (const CargaViga& c : d.cargas) {
+        if (c.tipo != TipoCarga::Puntual) continue;
+        for (float apoyo : d.apoyos) {
+            const float dist = std::fabs(c.a - apoyo);
+            if (dist < minima) minima = dist;
+        }
     }
     return minima;
 }
@@ -101,10 +100,11 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
     ResultadoCalculo r;
     EstadoProyecto& e = p.estado;
     const Seccion& s = p.seccion;
-    const Materiales& m = p.materiales;
+    // The input read once from the project's field texts.
+    const DatosViga datos = DatosVigaDe(p);
 
     // 1. Precondition: silently nothing without loads or without f'c.
-    if (e.NumCargas < 1 || m.txtFc.empty()) {
+    if (e.NumCargas < 1 || !datos.materiales.fc) {
         Avanzar(progreso, EtapaCalculo::Fin);
         return r;
     }
@@ -112,7 +112,7 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
     // 2. Checks of the beam and of the section and material; a refusal
     //    leaves the previous results in place.
     std::vector<Mensaje> rechazos = VerificarViga(e);
-    for (Mensaje& x : VerificarDiseno(e, s, m)) rechazos.push_back(std::move(x));
+    for (Mensaje& x : VerificarDiseno(e, s, p.materiales)) rechazos.push_back(std::move(x));
     if (!rechazos.empty()) {
         for (const Mensaje& x : rechazos) ui.MostrarMensaje(x);
         r.rechazado = true;
@@ -125,7 +125,7 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
     e.txtEstribos.clear();
     // From here every message is also kept in the record of the calculation.
     InterfazRegistrada registro(ui, e.Pasos.avisos);
-    e.ModuloElasticidad = Modulo(texto::NumeroCampo(m.txtFc));
+    e.ModuloElasticidad = Modulo(*datos.materiales.fc);
 
     // 4. Diagrams.
     Avanzar(progreso, EtapaCalculo::Limpio);
@@ -138,19 +138,20 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
     Avanzar(progreso, EtapaCalculo::Diagramas);
 
     // 5. Cover, effective depth and the design.
-    e.Recubrimiento = static_cast<float>(texto::NumeroCampo(m.txtRec));
+    e.Recubrimiento = static_cast<float>(datos.materiales.recubrimiento);
     e.PeralteEfectivo = PeralteSeccion(s, e.Recubrimiento);
     Avanzar(progreso, EtapaCalculo::Peralte);
-    DisenarViga(e, s, m, registro);
+    DisenarViga(e, s, p.materiales, registro);
     Avanzar(progreso, EtapaCalculo::Diseno);
     Avanzar(progreso, EtapaCalculo::Resultados);
 
     // 6. Distance of the point loads to the supports and the code warnings.
-    r.DistMinCarga = DistMinCarga(e);
+    r.DistMinCarga = DistMinCarga(datos);
     r.FalloDiseno = e.FalloDiseno;
     if (e.FalloDiseno != 1.0f) {
         const float d = e.PeralteEfectivo;
-        if (auto x = AdvertenciaGranPeralte(e.DistJ, e.DistK, r.DistMinCarga, d)) {
+        if (auto x = AdvertenciaGranPeralte(datos.ApoyoIzquierdo(), datos.ApoyoDerecho(),
+                                            r.DistMinCarga, d)) {
             registro.MostrarMensaje(*x);
         }
         if (auto x = AdvertenciaAceroPiel(d)) registro.MostrarMensaje(*x);

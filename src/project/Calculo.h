@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "model/DatosViga.h"
 #include "model/Interfaz.h"
 #include "project/Proyecto.h"
 
@@ -51,9 +52,9 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
 // or an inverted T; 0 for an unknown section type.
 float PeralteSeccion(const Seccion& s, float recubrimiento);
 
-// Smallest distance (m) from a point load to the nearer support; LuzViga when
-// the beam has no point load.
-float DistMinCarga(const EstadoProyecto& e);
+// Smallest distance (m) from a point load to the nearest support; the
+// beam's length when it has no point load.
+float DistMinCarga(const DatosViga& d);
 
 // Deep-member warning: shown unless the clear span over d is at least 5 and
 // the distance of the nearest point load over d at least 2.5 (spans in m,

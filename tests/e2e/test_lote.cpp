@@ -3,11 +3,13 @@
 // call's output for that file with the same options made compact; a refused
 // file gives its object with the reader's message and the others still come
 // (status 1 then); without --json each summary under a line naming its file.
-// The files: the examples and generated projects (ProyectosGenerados.h) of
-// every class. Timing is not tested here.
+// The files: the examples, generated projects (ProyectosGenerados.h: some
+// designs fail, some data the checks refuse), generated projects spoilt so
+// that the reader refuses them, and a missing file. Timing is not tested here.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -62,6 +64,23 @@ std::vector<std::string> Mas(std::vector<std::string> a, const std::vector<std::
     return a;
 }
 
+// Generated project `n` spoilt so that the reader refuses it: a load record
+// more than the header declares, a field that is not a number, or a header of
+// 41 fields.
+std::string RechazadoPorElLector(int n) {
+    std::string k = GenerarProyecto(n).kvx;
+    switch (n % 3) {
+        case 0:
+            return k + "1,0,1,1,0,1,1,1\r\n";
+        case 1:
+            k.replace(k.find(','), 1, ";");
+            return k;
+        default:
+            k.erase(k.find(",#FALSE#\r\n"), 8);
+            return k;
+    }
+}
+
 class Lote : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -70,12 +89,27 @@ class Lote : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    // The three examples and `n` generated projects of every class, mixed.
-    std::vector<std::string> Archivos(int n) const {
+    std::string Escribir(const std::string& nombre, const std::string& bytes) const {
+        const fs::path p = dir_ / nombre;
+        std::ofstream(p, std::ios::binary) << bytes;
+        return p.string();
+    }
+    std::string Generado(int n) const {
+        return Escribir("generado" + std::to_string(n) + ".kvx", GenerarProyecto(n).kvx);
+    }
+    std::string Malo(int n) const {
+        return Escribir("malo" + std::to_string(n) + ".kvx", RechazadoPorElLector(n));
+    }
+
+    // The three examples, the generated projects desde .. hasta - 1 with a
+    // spoilt one and a missing file among them.
+    std::vector<std::string> Archivos(int desde, int hasta) const {
         std::vector<std::string> v = {Ejemplo("viga_rectangular.kvx"), Ejemplo("viga_t_vuelos.kvx"),
                                       Ejemplo("viga_t_invertida.kvx")};
-        for (const std::string& r : EscribirProyectos(dir_, GenerarProyectos(n, false))) {
-            v.push_back(r);
+        for (int n = desde; n < hasta; ++n) {
+            v.push_back(Generado(n));
+            if (n == desde + 2) v.push_back(Malo(n));
+            if (n == desde + 5) v.push_back((dir_ / "no_existe.kvx").string());
         }
         return v;
     }
@@ -123,67 +157,50 @@ class Lote : public ::testing::Test {
     fs::path dir_;
 };
 
+// Projects 0 to 29 hold refused data (13, 27 and 7), a failing design and
+// the live-load option saved in the file.
 TEST_F(Lote, CadaLineaEsLaLlamadaSolaCompacta) {
-    const std::vector<std::string> archivos = Archivos(20);
-    ComoLlamadasSolas(archivos, {"--json"});
+    ComoLlamadasSolas(Archivos(0, 30), {"--json"});
 }
 
 TEST_F(Lote, CadaLineaEsLaLlamadaSolaCompactaConTodasLasOpciones) {
-    const std::vector<std::string> archivos = Archivos(10);
-    ComoLlamadasSolas(archivos, {"--json", "--diagramas", "--punto", "2", "--punto", "0.5",
-                                 "--punto", "40", "--alternancia", "--uso", "3", "--estribo",
-                                 "1/2"});
+    ComoLlamadasSolas(Archivos(30, 42), {"--json", "--diagramas", "--punto", "2", "--punto", "0.5",
+                                         "--punto", "40", "--alternancia", "--uso", "3",
+                                         "--estribo", "1/2"});
 }
 
-// The generated classes behave as declared, in the order of the arguments:
-// calculated, a failing design, refused by the checks, refused by the reader.
-TEST_F(Lote, OrdenYClasesDeLosProyectosGenerados) {
-    const std::vector<ProyectoGenerado> g = GenerarProyectos(40, false);
+// Each line is its own project's, in the order of the arguments: what each
+// generated project is (section, cantilevers, the saved option, refused
+// data) is known beforehand and found on its line. The set holds every
+// section, failing designs and refused data.
+TEST_F(Lote, CadaProyectoGeneradoEnSuLinea) {
+    constexpr int kN = 100;
     std::vector<std::string> args = {"--json", "--calcular"};
-    for (const std::string& r : EscribirProyectos(dir_, g)) args.push_back(r);
+    for (int n = 0; n < kN; ++n) args.push_back(Generado(n));
     const Ejecucion e = Correr(args);
-    EXPECT_EQ(e.estado, 1);
+    EXPECT_EQ(e.estado, 0) << e.error;
+    EXPECT_TRUE(e.error.empty()) << e.error;
     const std::vector<std::string> lineas = Lineas(e.salida);
-    ASSERT_EQ(lineas.size(), g.size());
-    int secciones[3] = {0, 0, 0}, vuelos = 0, alternancia = 0;
-    for (std::size_t i = 0; i < g.size(); ++i) {
-        SCOPED_TRACE(g[i].nombre + "\n" + g[i].contenido);
-        const json j = json::parse(lineas[i]);
-        switch (g[i].clase) {
-            case ClaseProyecto::Calculado:
-                EXPECT_TRUE(j["calculado"]);
-                EXPECT_EQ(j["FalloDiseno"], 0);
-                EXPECT_EQ(j["TipoViga"], g[i].seccion);
-                EXPECT_EQ(j["alternancia"], g[i].alternancia);
-                EXPECT_EQ(j["DistJ"] > 0 || j["DistK"] < j["LuzViga"], g[i].vuelos);
-                ++secciones[g[i].seccion == "Viga_Rect" ? 0 : g[i].seccion == "Viga_T" ? 1 : 2];
-                vuelos += g[i].vuelos;
-                alternancia += g[i].alternancia;
-                break;
-            case ClaseProyecto::DisenoFalla:
-                EXPECT_TRUE(j["calculado"]);
-                EXPECT_EQ(j["FalloDiseno"], 1);
-                break;
-            case ClaseProyecto::DatosRechazados:
-                EXPECT_FALSE(j["calculado"]);
-                EXPECT_TRUE(j.contains("LuzViga"));
-                ASSERT_FALSE(j["mensajes"].empty());
-                EXPECT_EQ(j["mensajes"][0]["titulo"], "Datos Incorrectos");
-                break;
-            case ClaseProyecto::ArchivoRechazado:
-                EXPECT_EQ(j["leido"], false);
-                EXPECT_NE(e.error.find(g[i].nombre + ": Error al abrir el proyecto: "),
-                          std::string::npos);
-                break;
+    ASSERT_EQ(lineas.size(), static_cast<std::size_t>(kN));
+    const char* tipos[] = {"Viga_Rect", "Viga_T", "Viga_Ti"};
+    int fallos = 0, rechazados = 0;
+    for (int n = 0; n < kN; ++n) {
+        SCOPED_TRACE(n);
+        const json j = json::parse(lineas[static_cast<std::size_t>(n)]);
+        EXPECT_EQ(j["TipoViga"], n % 50 == 7 ? "" : tipos[n % 3]);
+        EXPECT_EQ(j["DistJ"] > 0 || j["DistK"] < j["LuzViga"], n % 2 == 1);
+        EXPECT_EQ(j["calculado"], !DatosRechazados(n));
+        if (DatosRechazados(n)) {
+            ++rechazados;
+            ASSERT_FALSE(j["mensajes"].empty());
+            EXPECT_EQ(j["mensajes"][0]["titulo"], "Datos Incorrectos");
+            continue;
         }
+        EXPECT_EQ(j["alternancia"], n % 4 == 1);
+        fallos += j["FalloDiseno"] == 1;
     }
-    // Every section, with and without cantilevers, the option in some.
-    EXPECT_GT(secciones[0], 0);
-    EXPECT_GT(secciones[1], 0);
-    EXPECT_GT(secciones[2], 0);
-    EXPECT_GT(vuelos, 0);
-    EXPECT_LT(vuelos, secciones[0] + secciones[1] + secciones[2]);
-    EXPECT_GT(alternancia, 0);
+    EXPECT_GT(fallos, 0);
+    EXPECT_EQ(rechazados, 7);  // 7, 13, 27, 53, 57, 67, 93
 }
 
 // A file that cannot be read and one whose data the reader refuses, in the
@@ -192,8 +209,7 @@ TEST_F(Lote, OrdenYClasesDeLosProyectosGenerados) {
 TEST_F(Lote, UnRechazadoEnMedio) {
     const std::string rect = Ejemplo("viga_rectangular.kvx"), t = Ejemplo("viga_t_vuelos.kvx");
     const std::string falta = (dir_ / "no_existe.kvx").string();
-    const std::string malo = EscribirProyectos(
-        dir_, {GenerarProyecto(9, ClaseProyecto::ArchivoRechazado)})[0];
+    const std::string malo = Malo(9);
     const Ejecucion e = Correr({"--calcular", rect, falta, t, malo, rect, "--json"});
     EXPECT_EQ(e.estado, 1);
     const std::vector<std::string> l = Lineas(e.salida);
@@ -242,8 +258,7 @@ TEST_F(Lote, LaLineaDeOrdenes) {
 // between files; a refused file's messages under its line.
 TEST_F(Lote, ResumenesLegibles) {
     const std::string rect = Ejemplo("viga_rectangular.kvx"), ti = Ejemplo("viga_t_invertida.kvx");
-    const std::string malo = EscribirProyectos(
-        dir_, {GenerarProyecto(19, ClaseProyecto::ArchivoRechazado)})[0];
+    const std::string malo = Malo(19);
     const Ejecucion e = Correr({"--calcular", rect, malo, ti, "--punto", "3"});
     EXPECT_EQ(e.estado, 1);
     const std::string solaRect = Correr({"--calcular", rect, "--punto", "3"}).salida;

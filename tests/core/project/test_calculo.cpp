@@ -8,6 +8,7 @@
 #include "comun/Vigas.h"
 #include "design/Deflexion.h"
 #include "project/Calculo.h"
+#include "project/DatosProyecto.h"
 #include "project/ConsultaPunto.h"
 
 namespace korvex::pruebas {
@@ -104,7 +105,7 @@ TEST(FlujoDeCalculo, AvisosDeCodigoYDistanciaDeCargaEnSusValoresLimite) {
         for (float x : {a, b}) {
             if (x >= 0) AgregarCarga(p.estado, Puntual(x, 1, kViva, 6));
         }
-        EXPECT_NEAR(DistMinCarga(p.estado), esperada, 1e-6) << esperada;
+        EXPECT_NEAR(DistMinCarga(DatosVigaDe(p)), esperada, 1e-6) << esperada;
     }
 }
 

@@ -1,0 +1,83 @@
+// What the engineer gave for one beam, as numbers and enumerations: the
+// length, the supports, the loads, the section, the materials and the
+// options. Field texts are read into these values once, where text enters
+// (the project file reader, the windows' fields); the calculation reads only
+// these values.
+//
+// Units as in the project state: lengths along the beam in m (x = 0 at the
+// left end), section dimensions and cover in cm, f'c and fy in Kgr/cm2,
+// forces in Tn, distributed loads in Tn/m, moments in Tn.m.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace korvex {
+
+enum class TipoCarga : std::uint8_t { Puntual = 1, Distribuida = 2, Momento = 3 };
+enum class CategoriaCarga : std::uint8_t { Viva = 1, Muerta = 2, Otros = 3 };
+
+// One load as the load table holds it. The positions keep the Single values
+// the table stores, since the stations and the steps of the loads depend on
+// them.
+struct CargaViga {
+    TipoCarga tipo = TipoCarga::Puntual;
+    CategoriaCarga categoria = CategoriaCarga::Viva;
+    float a = 0;    // m, position (start of a distributed load)
+    float b = 0;    // m, loaded length of a distributed load; 0 otherwise
+    float c = 0;    // m, L - a - b when the load was added
+    float p1 = 0;   // Tn, Tn/m or Tn.m: force, intensity at a, or moment
+    float p2 = 0;   // Tn/m, intensity at a + b of a distributed load
+    float fin = 0;  // m, a + b
+
+    bool operator==(const CargaViga&) const = default;
+};
+
+enum class FormaSeccion : std::uint8_t { SinDefinir, Rectangular, T, TInvertida };
+
+// The section as typed: for a rectangle b and h; for a T or an inverted T
+// the flange (b = bf, h = hf) and the web (bw, hw). Each dimension is the
+// Single its field reads as.
+struct SeccionViga {
+    FormaSeccion forma = FormaSeccion::SinDefinir;
+    float b = 0, h = 0, bw = 0, hw = 0;  // cm
+
+    bool operator==(const SeccionViga&) const = default;
+};
+
+struct MaterialesViga {
+    std::optional<double> fc;  // Kgr/cm2; empty when the field was left empty
+    double fy = 0;             // Kgr/cm2
+    double recubrimiento = 0;  // cm, face to the centroid of the tension steel
+
+    bool operator==(const MaterialesViga&) const = default;
+};
+
+enum class DiametroEstribo : std::uint8_t { SinElegir, TresOctavos, MedioPulgada };
+
+struct OpcionesViga {
+    bool alternancia = false;  // design for the worst arrangement of the live load
+    int usoDeflexion = 1;      // deflection-use category 1..4 (0: none chosen)
+    DiametroEstribo estribo = DiametroEstribo::SinElegir;  // asked when not chosen
+
+    bool operator==(const OpcionesViga&) const = default;
+};
+
+struct DatosViga {
+    float longitud = 0;          // m
+    std::vector<float> apoyos;   // m, abscissas of the supports, left to right
+    std::vector<CargaViga> cargas;
+    SeccionViga seccion;
+    MaterialesViga materiales;
+    OpcionesViga opciones;
+
+    // The first and the last support: the ends of the span between supports;
+    // 0 and 0 when no support was given.
+    float ApoyoIzquierdo() const { return apoyos.empty() ? 0.0f : apoyos.front(); }
+    float ApoyoDerecho() const { return apoyos.empty() ? 0.0f : apoyos.back(); }
+
+    bool operator==(const DatosViga&) const = default;
+};
+
+}  // namespace korvex

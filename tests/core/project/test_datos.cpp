@@ -1,0 +1,79 @@
+// The typed input read from a project record: every value of the example
+// files as the engineer typed it, and the readings the calculation relies on
+// (an empty f'c, an unknown section key, rows marked for removal, a
+// rectangle that keeps the flange of an earlier T in its stored fields).
+#include <gtest/gtest.h>
+
+#include "comun/Vigas.h"
+#include "project/ArchivoKvx.h"
+#include "project/DatosProyecto.h"
+
+namespace korvex {
+namespace {
+
+using pruebas::Ejemplo;
+
+Proyecto Leido(const char* ejemplo) {
+    Proyecto p;
+    EXPECT_FALSE(LeerArchivoKvx(Ejemplo(ejemplo), p)) << ejemplo;
+    return p;
+}
+
+TEST(DatosViga, EjemploTConVuelosTalComoSeEscribio) {
+    // 8,"210","4200","4","60","25","10","40",... "Viga_T" ... 1.5, 6.5 and
+    // six loads (see the file).
+    const DatosViga d = DatosVigaDe(Leido("viga_t_vuelos.kvx"));
+    EXPECT_EQ(d.longitud, 8.0f);
+    EXPECT_EQ(d.apoyos, (std::vector<float>{1.5f, 6.5f}));
+    EXPECT_EQ(d.ApoyoIzquierdo(), 1.5f);
+    EXPECT_EQ(d.ApoyoDerecho(), 6.5f);
+    EXPECT_EQ(d.seccion, (SeccionViga{FormaSeccion::T, 60, 10, 25, 40}));
+    ASSERT_TRUE(d.materiales.fc.has_value());
+    EXPECT_EQ(*d.materiales.fc, 210.0);
+    EXPECT_EQ(d.materiales.fy, 4200.0);
+    EXPECT_EQ(d.materiales.recubrimiento, 4.0);
+    ASSERT_EQ(d.cargas.size(), 6u);
+    // "3,0,5,-1.5,0,3,3,2": a moment of -1.5 Tn.m at 3 m, dead.
+    EXPECT_EQ(d.cargas[5], (CargaViga{TipoCarga::Momento, CategoriaCarga::Muerta, 3, 0, 5, -1.5f,
+                                      0, 3}));
+    // "0,0,8,3,0,0,1,1": a live point load of 3 Tn at the left tip.
+    EXPECT_EQ(d.cargas[2].tipo, TipoCarga::Puntual);
+    EXPECT_EQ(d.cargas[2].categoria, CategoriaCarga::Viva);
+    EXPECT_EQ(d.cargas[2].p1, 3.0f);
+    // "4,0,4,2,0,4,3,3": a moment already factored.
+    EXPECT_EQ(d.cargas[4].categoria, CategoriaCarga::Otros);
+    EXPECT_FALSE(d.opciones.alternancia);
+    EXPECT_EQ(d.opciones.estribo, DiametroEstribo::SinElegir);
+}
+
+TEST(DatosViga, RectanguloCampoVacioYFilasMarcadas) {
+    Proyecto p = Leido("viga_rectangular.kvx");
+    // A rectangle keeps the flange of a T defined before it in its stored
+    // fields; its typed section is b and h only.
+    p.seccion.txtBw = "30";
+    p.seccion.txtHw = "12";
+    p.seccion.Bf = 90;
+    p.materiales.txtFc = "";
+    p.materiales.cboFy = " 4200 ";
+    p.materiales.txtRec = "4,5";  // not a number in the period notation
+    p.materiales.UsoDeflexion = 3;
+    p.estado.AlternanciaViva = true;
+    p.estado.Cargas[2].Tipo = 0;  // marked for removal
+    const DatosViga d = DatosVigaDe(p);
+    EXPECT_EQ(d.seccion, (SeccionViga{FormaSeccion::Rectangular, 25, 50, 0, 0}));
+    EXPECT_FALSE(d.materiales.fc.has_value());
+    EXPECT_EQ(d.materiales.fy, 4200.0);
+    EXPECT_EQ(d.materiales.recubrimiento, 4.0);  // read up to the comma
+    EXPECT_EQ(d.opciones.usoDeflexion, 3);
+    EXPECT_TRUE(d.opciones.alternancia);
+    ASSERT_EQ(static_cast<int>(d.cargas.size()), p.estado.NumCargas - 1);
+    EXPECT_EQ(d.cargas[1].a, p.estado.Cargas[3].A);
+
+    p.seccion.TipoViga = "Viga_X";
+    EXPECT_EQ(DatosVigaDe(p).seccion, SeccionViga{});
+    EXPECT_EQ(FormaDe("Viga_Ti"), FormaSeccion::TInvertida);
+    EXPECT_EQ(FormaDe(""), FormaSeccion::SinDefinir);
+}
+
+}  // namespace
+}  // namespace korvex

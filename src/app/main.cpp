@@ -244,8 +244,8 @@ int main(int argc, char** argv) {
     }
     if (p.values(calcular).size() > 1) {
         return ErrorDeOrden(
-            "--calcular se indica una sola vez: los demás proyectos se escriben después del "
-            "primero");
+            "--calcular se indica una sola vez: los demás proyectos se escriben sin la "
+            "opción");
     }
 
     korvex::lote::Salida s;
@@ -262,7 +262,8 @@ int main(int argc, char** argv) {
         o.diagramas = p.isSet(diagramas);
         o.alternancia = p.isSet(alternancia);
         if (o.diagramas && !o.json) return ErrorDeOrden("--diagramas requiere --json");
-        const QStringList archivos = ArchivosCalcular(argumentos, todas, p.value(calcular), sueltos);
+        const QStringList archivos =
+            ArchivosCalcular(argumentos, todas, p.value(calcular), sueltos);
         if (archivos.size() == 1) {
             s = korvex::lote::Calcular(o);
         } else {

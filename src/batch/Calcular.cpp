@@ -179,7 +179,9 @@ std::string ComoJson(const Resultado& r, const OpcionesCalcular& o) {
             d["EnvolventeFlechaMin"] = JsonSerie(v.FlechaMin, n);
         }
     }
-    return j.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+    std::string t = j.dump(2, ' ', false, Json::error_handler_t::replace);
+    t += '\n';
+    return t;
 }
 
 std::string F2(double v) {
@@ -305,10 +307,6 @@ std::string ComoResumen(const Resultado& r, const OpcionesCalcular& o) {
     return t;
 }
 
-}  // namespace
-
-namespace {
-
 // The file read and calculated, then each point queried after the
 // calculation with its modulus and inertia; false when the file was refused.
 bool Ejecutar(const OpcionesCalcular& o, Resultado& r) {
@@ -366,8 +364,12 @@ Salida CalcularParte(const OpcionesCalcular& o) {
         }
         return s;
     }
-    s.salida = o.json ? CompactarJson(ComoJson(r, o)) + "\n"
-                      : "==> " + o.archivo + " <==\n" + ComoResumen(r, o);
+    if (o.json) {
+        s.salida = CompactarJson(ComoJson(r, o));
+        s.salida += '\n';
+    } else {
+        s.salida = "==> " + o.archivo + " <==\n" + ComoResumen(r, o);
+    }
     return s;
 }
 

@@ -1,5 +1,7 @@
 // korvex --calcular A.kvx B.kvx ...: the files calculated on a pool of
 // threads, their parts written in the order of the arguments.
+#include "batch/Lote.h"
+
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
@@ -7,8 +9,6 @@
 #include <mutex>
 #include <optional>
 #include <thread>
-
-#include "batch/Lote.h"
 
 namespace korvex::lote {
 

@@ -146,8 +146,8 @@ class Lote : public ::testing::Test {
             const json& m = j["mensajes"][0];
             EXPECT_EQ(m["titulo"], "Error al abrir el proyecto");
             EXPECT_EQ(m["estilo"], 16);
-            EXPECT_EQ(sola.error, m["titulo"].get<std::string>() + ": " +
-                                      m["texto"].get<std::string>() + "\n");
+            EXPECT_EQ(sola.error,
+                      m["titulo"].get<std::string>() + ": " + m["texto"].get<std::string>() + "\n");
             errores += archivos[i] + ": " + sola.error;
         }
         EXPECT_EQ(lote.estado, rechazados > 0 ? 1 : 0);
@@ -164,9 +164,9 @@ TEST_F(Lote, CadaLineaEsLaLlamadaSolaCompacta) {
 }
 
 TEST_F(Lote, CadaLineaEsLaLlamadaSolaCompactaConTodasLasOpciones) {
-    ComoLlamadasSolas(Archivos(30, 42), {"--json", "--diagramas", "--punto", "2", "--punto", "0.5",
-                                         "--punto", "40", "--alternancia", "--uso", "3",
-                                         "--estribo", "1/2"});
+    ComoLlamadasSolas(Archivos(30, 42),
+                      {"--json", "--diagramas", "--punto", "2", "--punto", "0.5", "--punto", "40",
+                       "--alternancia", "--uso", "3", "--estribo", "1/2"});
 }
 
 // Each line is its own project's, in the order of the arguments: what each

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "batch/Lote.h"
 
@@ -27,9 +28,11 @@ constexpr const char* kUso =
     "Uso:\n"
     "  korvex [ARCHIVO.kvx]\n"
     "      abre Korvex en sus ventanas (con el proyecto indicado)\n"
-    "  korvex --calcular ARCHIVO.kvx [--json] [--uso 1|2|3|4] [--estribo 3/8|1/2]\n"
-    "         [--punto X]... [--diagramas] [--alternancia]\n"
-    "      lee el proyecto y realiza los cálculos sin abrir ventanas\n"
+    "  korvex --calcular ARCHIVO.kvx [ARCHIVO.kvx]... [--json] [--uso 1|2|3|4]\n"
+    "         [--estribo 3/8|1/2] [--punto X]... [--diagramas] [--alternancia]\n"
+    "      lee cada proyecto y realiza los cálculos sin abrir ventanas; varios\n"
+    "      proyectos se calculan a la vez en todos los núcleos y se escriben en el\n"
+    "      orden dado\n"
     "  korvex --poligono ARCHIVO [--json]\n"
     "      área, centro de gravedad e inercia de un polígono\n"
     "  korvex --informe SALIDA.pdf ARCHIVO.kvx [--uso 1|2|3|4] [--estribo 3/8|1/2]\n"
@@ -43,8 +46,14 @@ constexpr const char* kUso =
     "  korvex --help | --version\n"
     "\n"
     "Opciones:\n"
-    "  --calcular ARCHIVO  proyecto .kvx que se calcula\n"
-    "  --json              resultado como un objeto JSON (UTF-8)\n"
+    "  --calcular ARCHIVO  proyecto .kvx que se calcula; los demás archivos de la\n"
+    "                      orden son más proyectos, calculados con las mismas\n"
+    "                      opciones y escritos en el orden en que aparecen\n"
+    "  --json              resultado como un objeto JSON (UTF-8); con varios\n"
+    "                      proyectos, un objeto compacto por línea (JSON Lines) y,\n"
+    "                      para un proyecto rechazado, {\"calculado\":false,\n"
+    "                      \"leido\":false,\"mensajes\":[...]}; sin --json, cada\n"
+    "                      resumen bajo la línea \"==> ARCHIVO <==\"\n"
     "  --uso N             uso de la viga para el control de deflexiones, de 1 a 4\n"
     "                      (1 azoteas, 2 entrepisos, 3 y 4 con elementos no\n"
     "                      estructurales); por omisión 1\n"
@@ -65,7 +74,8 @@ constexpr const char* kUso =
     "  -h, --help          muestra esta ayuda\n"
     "  -v, --version       muestra la versión\n"
     "\n"
-    "Estado de salida: 0 archivo leído, 1 archivo rechazado, 2 orden incorrecta.\n";
+    "Estado de salida: 0 archivo leído (con varios, todos), 1 archivo rechazado\n"
+    "(con varios, alguno; los demás se calculan igual), 2 orden incorrecta.\n";
 
 void Escribir(std::FILE* f, const std::string& t) {
     std::fwrite(t.data(), 1, t.size(), f);
@@ -149,6 +159,28 @@ int Informe(const QCommandLineParser& p, const QCommandLineOption& informe,
 #endif
 }
 
+// The projects of --calcular in the order of the arguments: the files named
+// before the option, its value, the files after it. The files before it are
+// found by parsing the arguments that precede it (the first "--calcular"
+// that is not the value of another option).
+QStringList ArchivosCalcular(const QStringList& argumentos, const QList<QCommandLineOption>& todas,
+                             const QString& valor, const QStringList& sueltos) {
+    qsizetype antes = 0;
+    for (qsizetype i = 1; i < argumentos.size(); ++i) {
+        const QString& a = argumentos[i];
+        if (a == "--") break;
+        if (a != "--calcular" && !a.startsWith("--calcular=")) continue;
+        QCommandLineParser q;
+        q.addOptions(todas);
+        if (!q.parse(argumentos.mid(0, i)) || q.isSet("calcular")) continue;
+        antes = q.positionalArguments().size();
+        break;
+    }
+    QStringList r = sueltos.mid(0, antes);
+    r << valor << sueltos.mid(antes);
+    return r;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -168,8 +200,10 @@ int main(int argc, char** argv) {
     const QCommandLineOption informe("informe", "informe en PDF", "SALIDA");
     const QCommandLineOption alternancia("alternancia", "carga viva alternada");
     const QCommandLineOption memoria("memoria", "memoria de cálculo en PDF", "SALIDA");
-    p.addOptions({ayuda, version, calcular, poligono, json, uso, estribo, punto, diagramas, informe,
-                  alternancia, memoria});
+    const QList<QCommandLineOption> todas = {ayuda,     version, calcular,    poligono,
+                                             json,      uso,     estribo,     punto,
+                                             diagramas, informe, alternancia, memoria};
+    p.addOptions(todas);
     p.addPositionalArgument("archivo", "proyecto que se abre en las ventanas", "[ARCHIVO.kvx]");
 
     if (!p.parse(argumentos)) return ErrorDeOrden(RazonEnEspanol(p));
@@ -204,11 +238,14 @@ int main(int argc, char** argv) {
         return Informe(p, informe, uso, estribo, alternancia, {&json, &punto, &diagramas}, argc,
                        argv);
     }
-    if (p.isSet(calcular) || p.isSet(poligono)) {
+    if (p.isSet(poligono)) {
         if (!sueltos.isEmpty()) return ErrorDeOrden("argumento de más: " + sueltos.first());
-        if (p.values(calcular).size() > 1 || p.values(poligono).size() > 1) {
-            return ErrorDeOrden("indique un solo archivo");
-        }
+        if (p.values(poligono).size() > 1) return ErrorDeOrden("indique un solo archivo");
+    }
+    if (p.values(calcular).size() > 1) {
+        return ErrorDeOrden(
+            "--calcular se indica una sola vez: los demás proyectos se escriben sin la "
+            "opción");
     }
 
     korvex::lote::Salida s;
@@ -225,7 +262,18 @@ int main(int argc, char** argv) {
         o.diagramas = p.isSet(diagramas);
         o.alternancia = p.isSet(alternancia);
         if (o.diagramas && !o.json) return ErrorDeOrden("--diagramas requiere --json");
-        s = korvex::lote::Calcular(o);
+        const QStringList archivos =
+            ArchivosCalcular(argumentos, todas, p.value(calcular), sueltos);
+        if (archivos.size() == 1) {
+            s = korvex::lote::Calcular(o);
+        } else {
+            std::vector<std::string> rutas;
+            for (const QString& a : archivos) rutas.push_back(Ruta(a));
+            return korvex::lote::CalcularLote(o, rutas, [](const korvex::lote::Salida& parte) {
+                Escribir(stdout, parte.salida);
+                Escribir(stderr, parte.error);
+            });
+        }
     } else if (p.isSet(poligono)) {
         for (const QCommandLineOption* o : {&uso, &estribo, &punto, &diagramas, &alternancia}) {
             if (p.isSet(*o)) {

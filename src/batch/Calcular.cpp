@@ -179,7 +179,9 @@ std::string ComoJson(const Resultado& r, const OpcionesCalcular& o) {
             d["EnvolventeFlechaMin"] = JsonSerie(v.FlechaMin, n);
         }
     }
-    return j.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+    std::string t = j.dump(2, ' ', false, Json::error_handler_t::replace);
+    t += '\n';
+    return t;
 }
 
 std::string F2(double v) {
@@ -305,19 +307,12 @@ std::string ComoResumen(const Resultado& r, const OpcionesCalcular& o) {
     return t;
 }
 
-}  // namespace
-
-Salida Calcular(const OpcionesCalcular& o) {
-    Salida s;
-    Resultado r(o.estribo);
+// The file read and calculated, then each point queried after the
+// calculation with its modulus and inertia; false when the file was refused.
+bool Ejecutar(const OpcionesCalcular& o, Resultado& r) {
     r.p.materiales.UsoDeflexion = o.uso;
     r.apertura = AbrirProyecto(o.archivo, r.p, r.ui, {}, o.alternancia);
-    if (!r.apertura.leido) {
-        s.estado = kSalidaRechazado;
-        for (const Mensaje& m : r.ui.mensajes) s.error += m.titulo + ": " + m.texto + "\n";
-        return s;
-    }
-    // Each point after the calculation, with its modulus and inertia.
+    if (!r.apertura.leido) return false;
     for (const std::string& x : o.puntos) {
         const ConsultaPunto q = ConsultarPunto(r.p.estado, x, r.ui);
         if (q.resultado != ConsultaPunto::Resultado::Calculada) continue;
@@ -325,7 +320,56 @@ Salida Calcular(const OpcionesCalcular& o) {
         r.puntos.push_back({e.XAnalisis, e.CortanteIzq, e.CortanteDer, e.MomentoIzq, e.MomentoDer,
                             e.MomentoServicio, e.Giro, e.Flecha});
     }
+    return true;
+}
+
+// The messages of a refused file, one a line, each after `prefijo`.
+std::string Errores(const std::vector<Mensaje>& mensajes, const std::string& prefijo) {
+    std::string t;
+    for (const Mensaje& m : mensajes) t += prefijo + m.titulo + ": " + m.texto + "\n";
+    return t;
+}
+
+}  // namespace
+
+Salida Calcular(const OpcionesCalcular& o) {
+    Salida s;
+    Resultado r(o.estribo);
+    if (!Ejecutar(o, r)) {
+        s.estado = kSalidaRechazado;
+        s.error = Errores(r.ui.mensajes, "");
+        return s;
+    }
     s.salida = o.json ? ComoJson(r, o) : ComoResumen(r, o);
+    return s;
+}
+
+Salida CalcularParte(const OpcionesCalcular& o) {
+    Salida s;
+    Resultado r(o.estribo);
+    if (!Ejecutar(o, r)) {
+        s.estado = kSalidaRechazado;
+        s.error = Errores(r.ui.mensajes, o.archivo + ": ");
+        if (o.json) {
+            Json j;
+            j["calculado"] = false;
+            j["leido"] = false;
+            j["mensajes"] = JsonMensajes(r.ui.mensajes);
+            s.salida = j.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
+        } else {
+            s.salida = "==> " + o.archivo + " <==\nNo se leyó el proyecto.\n";
+            for (const Mensaje& x : r.ui.mensajes) {
+                s.salida += "  [" + x.titulo + "] " + x.texto + "\n";
+            }
+        }
+        return s;
+    }
+    if (o.json) {
+        s.salida = CompactarJson(ComoJson(r, o));
+        s.salida += '\n';
+    } else {
+        s.salida = "==> " + o.archivo + " <==\n" + ComoResumen(r, o);
+    }
     return s;
 }
 

@@ -126,4 +126,11 @@ inline ProyectoGenerado GenerarProyecto(int n) {
     return p;
 }
 
+// Whether the checks refuse project `n` (read, not calculated): the three
+// cases GenerarProyecto plants, a load off the beam, crossed supports and no
+// section type. Every other project is calculated.
+inline bool DatosRechazados(int n) {
+    return n % 40 == 13 || n % 40 == 27 || n % 50 == 7;
+}
+
 }  // namespace korvex::pruebas

@@ -37,10 +37,6 @@ std::int32_t CodigoFondo(const QWidget* w) {
     return v.isValid() ? v.toInt() : kCodigoFondoVentana;
 }
 
-bool EsFondoVentana(const QWidget* w) {
-    return CodigoFondo(w) != kCodigoFondoBoton;
-}
-
 void AplicarCodigoFondo(QWidget* w, std::int32_t codigo) {
     if (codigo == kCodigoFondoBoton) {
         FondoBoton(w);

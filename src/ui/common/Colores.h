@@ -16,7 +16,6 @@ inline constexpr std::int32_t kCodigoFondoVentana = -2147483643;  // &H80000005
 // Field background: button face (QPalette::Button) or window (QPalette::Base).
 void FondoBoton(QWidget* w);
 void FondoVentana(QWidget* w);
-bool EsFondoVentana(const QWidget* w);
 
 // The code of a field's background, and the background of a code (any code
 // other than the button face gives the window background).

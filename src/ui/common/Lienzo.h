@@ -82,7 +82,6 @@ class Lienzo : public QWidget {
     // A grey veil over the box on the screen (a drawing out of date); the
     // primitives and Pintar() are not touched.
     void Atenuar(bool si);
-    bool Atenuado() const { return atenuado_; }
 
     // Replays the image into `destino` (device coordinates of `p`).
     void Pintar(QPainter& p, const QRectF& destino) const;

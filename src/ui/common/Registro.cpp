@@ -19,7 +19,6 @@ void Registro::Vaciar() {
     auto ventanas = std::move(ventanas_);
     ventanas_.clear();
     for (auto& [tipo, v] : ventanas) Eliminar(v);
-    proyecto_ = Proyecto{};
 }
 
 }  // namespace korvex::ui

@@ -1,18 +1,18 @@
-// The window registry and the one project of the running program.
+// The window registry of the running program.
 //
-// Every window exists once. Ventana<T>() hands out the window of class T,
-// creating it (with no parent) on first use, so a window can be asked to do
-// something before it was ever shown. SiExiste<T>() answers nullptr for a
-// window not created yet.
+// Every window exists once. Ventana<T>(args...) hands out the window of class
+// T, creating it (with no parent, from `args`: the document, for a window
+// that reads or writes the project) on first use, so a window can be asked
+// to do something before it was ever shown; the arguments are not used for
+// a window that exists. SiExiste<T>() answers nullptr for a window not
+// created yet.
 // Descargar<T>() unloads a window (its close box, for the windows whose
 // close box unloads them): it is hidden, deleted as soon as control returns
 // to the event loop, and the next Ventana<T>() builds a fresh one, which runs
 // its load code again.
 //
-// proyecto() is the project every window, the calculation workflow, the
-// file writer and the report read: beam, loads, results (estado), section
-// (seccion), material fields (materiales) and the saved load-window
-// controls (ventana). A window reaches it only through ProyectoActual().
+// The registry holds no project: the main window owns the document and hands
+// it to the windows it opens.
 #pragma once
 
 #include <QPointer>
@@ -20,8 +20,7 @@
 #include <map>
 #include <typeindex>
 #include <typeinfo>
-
-#include "project/Proyecto.h"
+#include <utility>
 
 namespace korvex::ui {
 
@@ -29,12 +28,10 @@ class Registro {
   public:
     static Registro& Instancia();
 
-    Proyecto& proyecto() { return proyecto_; }
-
-    template <class T>
-    T* Ventana() {
+    template <class T, class... Args>
+    T* Ventana(Args&&... args) {
         if (T* v = SiExiste<T>()) return v;
-        T* nueva = new T();
+        T* nueva = new T(std::forward<Args>(args)...);
         ventanas_[std::type_index(typeid(T))] = nueva;
         return nueva;
     }
@@ -55,25 +52,20 @@ class Registro {
         Eliminar(v);
     }
 
-    // Unloads every window and starts a new empty project (program end and
-    // test set-up).
+    // Unloads every window (program end and test set-up).
     void Vaciar();
 
   private:
     Registro() = default;
     static void Eliminar(QPointer<QWidget> v);
 
-    Proyecto proyecto_;
     std::map<std::type_index, QPointer<QWidget>> ventanas_;
 };
 
-// The project of the running program, and the window of class T.
-inline korvex::Proyecto& ProyectoActual() {
-    return Registro::Instancia().proyecto();
-}
-template <class T>
-T* Ventana() {
-    return Registro::Instancia().Ventana<T>();
+// The window of class T.
+template <class T, class... Args>
+T* Ventana(Args&&... args) {
+    return Registro::Instancia().Ventana<T>(std::forward<Args>(args)...);
 }
 
 }  // namespace korvex::ui

@@ -6,7 +6,6 @@
 #include <QRadioButton>
 
 #include "ui/common/Eventos.h"
-#include "ui/common/Registro.h"
 #include "ui/loads/Campos.h"
 #include "ui/loads/frmCargas.h"
 
@@ -64,8 +63,7 @@ std::optional<bool> frmCargas::ReglaAnadir(const QLineEdit* campo) const {
 
 void frmCargas::FijarLuz() {
     // Truncated to whole centimetres; the 1e-12 keeps 2.3 from becoming 2.29.
-    ProyectoActual().estado.LuzViga =
-        static_cast<float>(std::trunc((Numero(txtL) + 1e-12) * 100.0) / 100.0);
+    estado().LuzViga = static_cast<float>(std::trunc((Numero(txtL) + 1e-12) * 100.0) / 100.0);
 }
 
 void frmCargas::Campo_LostFocus(QLineEdit* campo) {
@@ -91,7 +89,7 @@ void frmCargas::Campo_LostFocus(QLineEdit* campo) {
 }
 
 void frmCargas::RangoCampo(QLineEdit* campo) {
-    const float luz = ProyectoActual().estado.LuzViga;  // m, as truncated
+    const float luz = estado().LuzViga;  // m, as truncated
     const double L = Numero(txtL), a = Numero(txtA), b = Numero(txtB);
     if (campo == txtL) {
         if (L > 0 && L < 0.01) {
@@ -100,7 +98,7 @@ void frmCargas::RangoCampo(QLineEdit* campo) {
             Seleccionar(txtL);
         } else {
             FijarLuz();
-            txtK->setText(Simple(ProyectoActual().estado.LuzViga));
+            txtK->setText(Simple(estado().LuzViga));
         }
     } else if (campo == txtJ) {
         if (Numero(txtK) <= Numero(txtJ)) {

@@ -6,7 +6,6 @@
 
 #include "ui/common/Colores.h"
 #include "ui/common/Lienzo.h"
-#include "ui/common/Registro.h"
 #include "ui/loads/Campos.h"
 #include "ui/loads/frmCargas.h"
 
@@ -109,7 +108,7 @@ void frmCargas::LimpiarCroquis() {
 }
 
 void frmCargas::DibujarCargas() {
-    const EstadoProyecto& e = ProyectoActual().estado;
+    const EstadoProyecto& e = estado();
     const float X1 = static_cast<float>(kLineaX1), Y1 = static_cast<float>(kLineaY1);
     const float Lb = static_cast<float>(kLineaX2) - X1;
     const float L = e.LuzViga;
@@ -163,8 +162,8 @@ void frmCargas::DibujarCargas() {
     }
 }
 
-QString frmCargas::Descripcion(int i) {
-    const EstadoProyecto& e = ProyectoActual().estado;
+QString frmCargas::Descripcion(int i) const {
+    const EstadoProyecto& e = estado();
     if (i < 1 || i > e.NumCargas || i >= static_cast<int>(e.Cargas.size())) return {};
     const Carga& c = e.Cargas[i];
     const QString palabra = PalabraTipoCarga(c.Tipo);

@@ -15,7 +15,6 @@
 
 #include "ui/common/Avisos.h"
 #include "ui/common/Eventos.h"
-#include "ui/common/Registro.h"
 #include "ui/loads/Campos.h"
 #include "ui/loads/frmCargas.h"
 
@@ -33,7 +32,7 @@ constexpr const char* kAyudaModificar = "Reemplaza la carga seleccionada";
 }  // namespace
 
 void frmCargas::EditarCarga(int fila) {
-    const EstadoProyecto& e = ProyectoActual().estado;
+    const EstadoProyecto& e = estado();
     if (fila < 1 || fila > e.NumCargas || fila >= static_cast<int>(e.Cargas.size())) return;
     const Carga c = e.Cargas[static_cast<std::size_t>(fila)];
     QRadioButton* tipo = c.Tipo == kPuntual       ? optPuntual
@@ -67,7 +66,7 @@ void frmCargas::EditarCarga(int fila) {
 }
 
 void frmCargas::ModificarCarga() {
-    EstadoProyecto& e = ProyectoActual().estado;
+    EstadoProyecto& e = estado();
     const int fila = filaEdicion_;
     TerminarEdicion();
     if (fila < 1 || fila > e.NumCargas) return;

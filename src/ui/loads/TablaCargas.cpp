@@ -78,7 +78,7 @@ void frmCargas::VaciarEntrada() {
 }
 
 void frmCargas::cmdAnadir_Click() {
-    EstadoProyecto& e = ProyectoActual().estado;
+    EstadoProyecto& e = estado();
     if (!CamposAceptables()) return;
     if (filaEdicion_ > 0) {
         ModificarCarga();
@@ -115,7 +115,7 @@ void frmCargas::cmdAnadir_Click() {
 }
 
 void frmCargas::Llenar_Tabla() {
-    const EstadoProyecto& e = ProyectoActual().estado;
+    const EstadoProyecto& e = estado();
     FijarFilas(grid, 1);
     for (int r = 1; r <= e.NumCargas; ++r) {
         const Carga& c = e.Cargas[r];
@@ -139,7 +139,7 @@ void frmCargas::LimpiarConsulta() {
 
 void frmCargas::cmdBorrar_Click() {
     CancelarEdicion();  // the rows are about to move
-    EstadoProyecto& e = ProyectoActual().estado;
+    EstadoProyecto& e = estado();
     if (e.NumCargas < 1) {
         LimpiarCroquis();
         return;
@@ -171,7 +171,7 @@ void frmCargas::cmdBorrar_Click() {
 }
 
 void frmCargas::cmdReiniciar_Click() {
-    ReiniciarCargas(ProyectoActual().estado);
+    ReiniciarCargas(estado());
     for (QLineEdit* c : {txtL, txtA, txtB, txtP1, txtP2, txtJ, txtK, txtX}) c->clear();
     LiberarViga();
     txtL->setFocus(Qt::OtherFocusReason);
@@ -206,14 +206,14 @@ void frmCargas::LiberarViga() {
 
 void frmCargas::Cerrar_Cargas() {
     CancelarEdicion();  // an edit not confirmed with "Modificar" is dropped
-    ProyectoActual().estado.VueloGuardado = Check_Vuelo->isChecked() ? 1 : 0;
+    estado().VueloGuardado = Check_Vuelo->isChecked() ? 1 : 0;
     hide();
     Sincronizar();
 }
 
 void frmCargas::cmdCargasOk_Click() {
     Cerrar_Cargas();
-    const Proyecto& p = ProyectoActual();
+    const Proyecto& p = documento_.proyecto();
     bool calculable = p.estado.NumCargas >= 1;
     // Without loads the beam length is still 0 and so would be the limit: the
     // flange is checked once there is a beam.
@@ -221,7 +221,7 @@ void frmCargas::cmdCargasOk_Click() {
         BfMax = korvex::BfMax(korvex::ReglasCalculo(), p.seccion, p.estado.LuzViga);
         if (p.seccion.TipoViga != kVigaRect && p.seccion.Bf > BfMax) {
             Adaptador().MostrarMensaje(MensajeBfMax(BfMax));
-            Ventana<frmSeccion>()->CorregirAncho(BfMax);
+            Ventana<frmSeccion>(documento_)->CorregirAncho(BfMax);
             calculable = false;
         }
     }
@@ -231,7 +231,7 @@ void frmCargas::cmdCargasOk_Click() {
 void frmCargas::reject() {
     Cerrar_Cargas();
     // The close box accepts the loads as Ok does, without the flange check.
-    if (ProyectoActual().estado.NumCargas >= 1) emit Avisos::Instancia().CargasAceptadas(true);
+    if (estado().NumCargas >= 1) emit Avisos::Instancia().CargasAceptadas(true);
     QDialog::reject();
     Registro::Instancia().Descargar<frmCargas>();
 }
@@ -244,7 +244,7 @@ bool frmCargas::RestaurarTabla(bool fondoBoton) {
     } else {
         optDistribuida->setChecked(true);
     }
-    EstadoProyecto& e = ProyectoActual().estado;
+    EstadoProyecto& e = estado();
     e.ModuloElasticidad = 1.0f;
     // The symbols of a project opened before this one must not remain.
     LimpiarCroquis();
@@ -265,7 +265,7 @@ void frmCargas::Form_Load() {
     const bool conCargas = RestaurarTabla(true);
     Check_Vuelo_Click();
     if (!conCargas) return;
-    const EstadoProyecto& e = ProyectoActual().estado;
+    const EstadoProyecto& e = estado();
     Check_Vuelo->setChecked(e.VueloGuardado != 0);
     Check_Vuelo_Click();
     if (Check_Vuelo->isChecked()) {
@@ -354,13 +354,13 @@ void frmCargas::AplicarEstadoControles(const EstadoVentanaCargas& estado) {
 }
 
 void frmCargas::Sincronizar() {
-    ProyectoActual().ventana = EstadoControles();
+    documento_.proyecto().ventana = EstadoControles();
 }
 
 // ---- Point query ---------------------------------------------------------------
 
 void frmCargas::cmdCalc_Click() {
-    const ConsultaPunto r = ConsultarPunto(ProyectoActual().estado, Texto(txtX), Adaptador());
+    const ConsultaPunto r = ConsultarPunto(estado(), Texto(txtX), Adaptador());
     if (r.resultado == ConsultaPunto::Resultado::Rechazada) {
         Seleccionar(txtX);
         return;

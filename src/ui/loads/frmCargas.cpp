@@ -24,7 +24,7 @@
 
 namespace korvex::ui {
 
-frmCargas::frmCargas(QWidget* padre) : QDialog(padre) {
+frmCargas::frmCargas(Documento& documento, QWidget* padre) : QDialog(padre), documento_(documento) {
     setObjectName("frmCargas");
     setWindowTitle("Cargas");
     setModal(true);

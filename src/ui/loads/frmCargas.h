@@ -30,7 +30,7 @@
 #include <optional>
 #include <vector>
 
-#include "project/Proyecto.h"
+#include "project/Documento.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -49,7 +49,7 @@ class frmCargas : public QDialog {
     Q_OBJECT
 
   public:
-    explicit frmCargas(QWidget* padre = nullptr);
+    explicit frmCargas(Documento& documento, QWidget* padre = nullptr);
 
     // Entry fields and their labels.
     QLabel *lblL, *lblj, *lblk, *lblA, *lblB, *lblP1, *lblP2;
@@ -123,7 +123,7 @@ class frmCargas : public QDialog {
     // P2 = 3"); empty when there is none.
     QString DescripcionEn(double xTwips, double yTwips) const;
     // Description of load i of the table.
-    static QString Descripcion(int i);
+    QString Descripcion(int i) const;
 
   public slots:
     void reject() override;  // the close box (Form_Unload)
@@ -172,6 +172,10 @@ class frmCargas : public QDialog {
     void AlEntrar(QLineEdit* campo);  // txtJ / txtK got-focus rule
     void Siguiente(QLineEdit* campo);
 
+    EstadoProyecto& estado() { return documento_.proyecto().estado; }
+    const EstadoProyecto& estado() const { return documento_.proyecto().estado; }
+
+    Documento& documento_;
     std::vector<Simbolo> simbolos_;
     int filaEdicion_ = 0;  // row of the load being edited, 0 for none
 };

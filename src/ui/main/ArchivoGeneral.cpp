@@ -101,13 +101,14 @@ void frmGeneral::mnuArchivoSalvarcomo_Click() {
 }
 
 bool frmGeneral::GuardarComo() {
-    const QString propuesto = archivo_.isEmpty() ? QString() : QFileInfo(archivo_).fileName();
+    const QString actual = Archivo();
+    const QString propuesto = actual.isEmpty() ? QString() : QFileInfo(actual).fileName();
     const QString archivo = Elegir(this, kGuardar, propuesto);
     return !archivo.isEmpty() && GuardarEn(archivo);
 }
 
 bool frmGeneral::GuardarEn(const QString& archivo) {
-    Proyecto& p = ProyectoActual();
+    Proyecto& p = documento_.proyecto();
     if (frmCargas* c = Registro::Instancia().SiExiste<frmCargas>()) {
         p.ventana = c->EstadoControles();
     }
@@ -122,11 +123,12 @@ bool frmGeneral::GuardarEn(const QString& archivo) {
 }
 
 void frmGeneral::mnuArchivoMemoria_Click() {
-    const QString base = archivo_.isEmpty() ? "memoria" : QFileInfo(archivo_).completeBaseName();
+    const QString actual = Archivo();
+    const QString base = actual.isEmpty() ? "memoria" : QFileInfo(actual).completeBaseName();
     const QString ruta = Elegir(this, kMemoria, base + ".pdf");
     if (ruta.isEmpty()) return;
-    const QString nombre = archivo_.isEmpty() ? QString() : QFileInfo(archivo_).fileName();
-    const QString error = EscribirMemoria(ProyectoActual(), ruta, nombre);
+    const QString nombre = actual.isEmpty() ? QString() : QFileInfo(actual).fileName();
+    const QString error = EscribirMemoria(documento_.proyecto(), ruta, nombre);
     if (!error.isEmpty()) {
         MostrarMensaje(error.toStdString(), kTituloMemoria, kEstiloCritico);
         return;
@@ -135,12 +137,12 @@ void frmGeneral::mnuArchivoMemoria_Click() {
 }
 
 bool frmGeneral::AbrirArchivo(const QString& archivo) {
-    Proyecto leido = ProyectoActual();
+    Proyecto leido = documento_.proyecto();
     if (std::optional<Mensaje> m = LeerArchivoKvx(archivo.toStdString(), leido)) {
         Adaptador().MostrarMensaje(*m);
         return false;
     }
-    ProyectoActual() = std::move(leido);
+    documento_.proyecto() = std::move(leido);
     ProyectoAbierto();
     // The project as opened (and recalculated) is the file's.
     RecordarCarpeta(archivo);
@@ -153,13 +155,13 @@ void frmGeneral::ProyectoAbierto() {
     // Another project: the results on screen are compared with nothing until
     // its own calculation has run.
     FijarCalculados(false);
-    const Proyecto& p = ProyectoActual();
+    const Proyecto& p = documento_.proyecto();
     const Materiales m = p.materiales;  // each text written back updates the project
     txtFc->setText(Q(m.txtFc));
     cboFy->setCurrentText(Q(m.cboFy));
     txtRec->setText(Q(m.txtRec));
     chkAlternancia->setChecked(p.estado.AlternanciaViva);
-    frmSeccion* sec = Registro::Instancia().Ventana<frmSeccion>();
+    frmSeccion* sec = Ventana<frmSeccion>();
     sec->CargarSeccion();
 
     // The file holds a section: the window as after the section's OK, with
@@ -168,7 +170,7 @@ void frmGeneral::ProyectoAbierto() {
     cmdCalculos->setEnabled(true);
     optMomCor->setEnabled(true);
     optGirDef->setEnabled(true);
-    frmCargas* cargas = Registro::Instancia().Ventana<frmCargas>();
+    frmCargas* cargas = Ventana<frmCargas>();
     cargas->AplicarEstadoControles(p.ventana);
     cargas->frmcargasload();
     // Nothing of the previous project may stay on screen: a project without
@@ -200,7 +202,7 @@ void frmGeneral::mnuArchivoNuevo_Click() {
 }
 
 void frmGeneral::Reiniciar() {
-    Proyecto& p = ProyectoActual();
+    Proyecto& p = documento_.proyecto();
     ReiniciarGeneral(p.estado);
     p.estado.AvisoAlternancia.clear();  // no results, no notice
     p.seccion.TipoViga.clear();
@@ -230,7 +232,7 @@ void frmGeneral::ControlesIniciales() {
     // A new project designs for the worst live-load arrangement: the option
     // on in the project, then on the box (which then changes nothing more),
     // and no notice.
-    ProyectoActual().estado.AlternanciaViva = true;
+    documento_.proyecto().estado.AlternanciaViva = true;
     chkAlternancia->setChecked(true);
     MostrarAviso();
     lblTipo->setText("Tipo de Viga: ");
@@ -259,7 +261,7 @@ void frmGeneral::ControlesIniciales() {
 
 frmGeneral::EstadoVentana frmGeneral::Estado() const {
     // Results on screen, current or greyed while out of date.
-    const bool resultados = cmdVarillas->isEnabled() || Desactualizado();
+    const bool resultados = cmdVarillas->isEnabled() || documento_.Desactualizado();
     if (mnuArchivoSalvarcomo->isEnabled() && optMomCor->isEnabled() && resultados) {
         return EstadoVentana::Calculado;
     }

@@ -8,7 +8,6 @@
 
 #include "design/Seccion.h"
 #include "ui/common/Colores.h"
-#include "ui/common/Registro.h"
 #include "ui/main/frmGeneral.h"
 
 namespace korvex::ui {
@@ -27,7 +26,7 @@ void frmGeneral::SeccionAceptada() {
     txtRec->setEnabled(true);
     TextoVentana(txtRec);
     Datos_Seccion();
-    if (ProyectoActual().estado.NumCargas >= 1) cmdCalculos->setEnabled(true);
+    if (documento_.proyecto().estado.NumCargas >= 1) cmdCalculos->setEnabled(true);
 }
 
 void frmGeneral::SeccionDescartada() {
@@ -42,7 +41,7 @@ void frmGeneral::CargasAceptadas(bool calculable) {
 void frmGeneral::CargasVaciadas(bool reinicio) {
     // The diagrams and extremes go: the results stay out of date until the
     // next calculation, whatever the loads become.
-    if (calculados_) borrados_ = true;
+    documento_.BorrarResultados();
     LimpiarDiagramas();
     if (reinicio) {
         optMomCor->setEnabled(false);
@@ -51,7 +50,7 @@ void frmGeneral::CargasVaciadas(bool reinicio) {
 }
 
 void frmGeneral::Datos_Seccion() {
-    const Seccion& s = ProyectoActual().seccion;
+    const Seccion& s = documento_.proyecto().seccion;
     const QString b = Q(s.txtB), h = Q(s.txtH);
     if (s.TipoViga == kVigaT || s.TipoViga == kVigaTi) {
         lblB->setText("bf: " + b);

@@ -1,6 +1,7 @@
 // frmGeneral: the checks of the material fields and the calculation, run
-// through the core's workflow, with the window's part of each stage and the
-// progress bar; the live-load arrangements option and its notice.
+// through the core's workflow with the progress bar following its stages and
+// the results shown once it has returned; the live-load arrangements option
+// and its notice.
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -71,7 +72,7 @@ void frmGeneral::cboFy_Click() {
 void frmGeneral::chkAlternancia_Click() {
     // The box shows the project's option: a window bringing it up to date
     // (an opening, the reset) changes nothing.
-    Proyecto& p = ProyectoActual();
+    Proyecto& p = documento_.proyecto();
     const bool activa = chkAlternancia->isChecked();
     if (p.estado.AlternanciaViva == activa) return;
     p.estado.AlternanciaViva = activa;
@@ -80,7 +81,7 @@ void frmGeneral::chkAlternancia_Click() {
 }
 
 void frmGeneral::MostrarAviso() {
-    const std::string& aviso = ProyectoActual().estado.AvisoAlternancia;
+    const std::string& aviso = documento_.proyecto().estado.AvisoAlternancia;
     lblAlternancia->setText(Q(aviso));
     lblAlternancia->setVisible(!aviso.empty());
 }
@@ -104,61 +105,45 @@ int ValorBarra(EtapaCalculo etapa) {
 void frmGeneral::Calcular(bool abierto) {
     if (calculando_) return;  // a change of fy while the stirrup question is open
     calculando_ = true;
-    Proyecto& p = ProyectoActual();
-    // The workflow reports each stage; the window does its own part of the
-    // stage there, so the order of a calculation is kept exactly.
-    auto etapa = [this, &p](EtapaCalculo etapa) {
-        switch (etapa) {
-            case EtapaCalculo::Limpio:  // diagram choice available, boxes blank
-                txtEstribos->clear();
-                MostrarAviso();
-                optMomCor->setEnabled(true);
-                optGirDef->setEnabled(true);
-                pct1->Limpiar();
-                pct2->Limpiar();
-                break;
-            case EtapaCalculo::Diagramas:
-                Titulos();
-                break;
-            case EtapaCalculo::Diseno:
-                txtEstribos->setText(Q(p.estado.txtEstribos));
-                MostrarAviso();
-                DibujarDiagramas();
-                EscribirCelda(grdAcero, 1, 1,
-                              Q(texto::Formato(p.estado.AsTraccionPos, "###,###.00")));
-                EscribirCelda(grdAcero, 1, 2,
-                              Q(texto::Formato(p.estado.AsTraccionNeg, "###,###.00")));
-                EscribirCelda(grdAcero, 2, 1,
-                              Q(texto::Formato(p.estado.AsCompresionPos, "###,###.00")));
-                EscribirCelda(grdAcero, 2, 2,
-                              Q(texto::Formato(p.estado.AsCompresionNeg, "###,###.00")));
-                Registro::Instancia().Ventana<frmVarillas>()->TablaVarillas();
-                break;
-            case EtapaCalculo::Resultados:
-                cmdVarillas->setEnabled(true);
-                Boton("Salvar")->setEnabled(true);
-                Boton("Imprimir")->setEnabled(true);
-                mnuArchivoSalvarcomo->setEnabled(true);
-                mnuArchivoImprimir->setEnabled(true);
-                // Complete: the results follow the data as they stand, also
-                // under the code warnings that may still be shown.
-                FijarCalculados(true);
-                break;
-            default:
-                break;
-        }
+    Proyecto& p = documento_.proyecto();
+    // During the calculation only the progress bar follows its stages: the
+    // results are drawn once it has returned, never half made.
+    auto etapa = [this](EtapaCalculo etapa) {
         PBar->setValue(ValorBarra(etapa));
         PBar->repaint();
     };
+    const ResultadoCalculo r = abierto ? RecalcularAbierto(p, Adaptador(), etapa)
+                                       : RealizarCalculos(p, Adaptador(), etapa);
     // A calculation refused or not run leaves the results and their mark as
     // they were.
-    if (abierto) {
-        RecalcularAbierto(p, Adaptador(), etapa);
-    } else {
-        RealizarCalculos(p, Adaptador(), etapa);
-    }
+    if (r.calculado) MostrarResultados();
     PBar->setValue(100);
     calculando_ = false;
+}
+
+void frmGeneral::MostrarResultados() {
+    const EstadoProyecto& e = documento_.proyecto().estado;
+    // The diagram choice available, the boxes drawn afresh under their titles.
+    optMomCor->setEnabled(true);
+    optGirDef->setEnabled(true);
+    pct1->Limpiar();
+    pct2->Limpiar();
+    Titulos();
+    txtEstribos->setText(Q(e.txtEstribos));
+    MostrarAviso();
+    DibujarDiagramas();
+    EscribirCelda(grdAcero, 1, 1, Q(texto::Formato(e.AsTraccionPos, "###,###.00")));
+    EscribirCelda(grdAcero, 1, 2, Q(texto::Formato(e.AsTraccionNeg, "###,###.00")));
+    EscribirCelda(grdAcero, 2, 1, Q(texto::Formato(e.AsCompresionPos, "###,###.00")));
+    EscribirCelda(grdAcero, 2, 2, Q(texto::Formato(e.AsCompresionNeg, "###,###.00")));
+    Ventana<frmVarillas>()->TablaVarillas();
+    cmdVarillas->setEnabled(true);
+    Boton("Salvar")->setEnabled(true);
+    Boton("Imprimir")->setEnabled(true);
+    mnuArchivoSalvarcomo->setEnabled(true);
+    mnuArchivoImprimir->setEnabled(true);
+    // The results follow the data as they stand.
+    FijarCalculados(true);
 }
 
 }  // namespace korvex::ui

@@ -27,7 +27,6 @@
 #include "ui/common/Avisos.h"
 #include "ui/common/Lienzo.h"
 #include "ui/common/Mensajes.h"
-#include "ui/common/Registro.h"
 #include "ui/main/frmGeneral.h"
 
 namespace korvex::ui {
@@ -66,20 +65,19 @@ void frmGeneral::SeguirCambios() {
 }
 
 void frmGeneral::FijarArchivo(const QString& archivo) {
-    archivo_ = archivo;
-    base_ = DatosDe(ProyectoActual());
+    documento_.FijarArchivo(archivo.toStdString());
     ActualizarTitulo();
 }
 
-bool frmGeneral::Cambiado() const {
-    return korvex::Cambiado(base_, ProyectoActual());
+QString frmGeneral::Archivo() const {
+    return QString::fromStdString(documento_.archivo());
 }
 
 void frmGeneral::ActualizarTitulo() {
     QString t = kTitulo;
-    if (!archivo_.isEmpty()) {
-        t += "- " + QFileInfo(archivo_).fileName();
-        if (Cambiado()) t += "*";
+    if (const QString archivo = Archivo(); !archivo.isEmpty()) {
+        t += "- " + QFileInfo(archivo).fileName();
+        if (documento_.Cambiado()) t += "*";
     }
     // Qt reads "[*]" in a title as its own mark; a file name may hold it.
     t.replace("[*]", "[*][*]");
@@ -87,19 +85,12 @@ void frmGeneral::ActualizarTitulo() {
 }
 
 void frmGeneral::FijarCalculados(bool calculados) {
-    calculados_.reset();
-    if (calculados) calculados_ = DatosCalculadosDe(ProyectoActual());
-    borrados_ = false;
+    documento_.FijarCalculados(calculados);
     MarcarDesactualizado();
 }
 
-bool frmGeneral::Desactualizado() const {
-    return calculados_.has_value() &&
-           (borrados_ || korvex::Desactualizado(*calculados_, ProyectoActual()));
-}
-
 void frmGeneral::MarcarDesactualizado() {
-    const bool fuera = Desactualizado();
+    const bool fuera = documento_.Desactualizado();
     lblDesactualizado->setVisible(fuera);
     for (Lienzo* caja : {pct1, pct2}) caja->Atenuar(fuera);
     for (QWidget* w :
@@ -109,7 +100,7 @@ void frmGeneral::MarcarDesactualizado() {
     }
     // After a calculation: the bar table and printing (the calculation
     // report and an open preview follow it) only for current results.
-    if (calculados_) {
+    if (documento_.HayCalculados()) {
         cmdVarillas->setEnabled(!fuera);
         Boton("Imprimir")->setEnabled(!fuera);
         mnuArchivoImprimir->setEnabled(!fuera);
@@ -117,12 +108,14 @@ void frmGeneral::MarcarDesactualizado() {
 }
 
 bool frmGeneral::ConfirmarDescarte() {
-    if (!Cambiado()) return true;
+    if (!documento_.Cambiado()) return true;
     switch (MostrarMensaje(kPreguntaGuardar, kTituloPregunta, kEstiloSiNoCancelar)) {
-        case kRespuestaSi:
+        case kRespuestaSi: {
             // Through the save dialog when the project has no file yet; the
             // command goes on only when the project was saved.
-            return archivo_.isEmpty() ? GuardarComo() : GuardarEn(archivo_);
+            const QString archivo = Archivo();
+            return archivo.isEmpty() ? GuardarComo() : GuardarEn(archivo);
+        }
         case kRespuestaNo:
             return true;
         default:

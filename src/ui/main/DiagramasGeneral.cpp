@@ -12,7 +12,6 @@
 #include "text/Numeros.h"
 #include "ui/common/Diagramas.h"
 #include "ui/common/Lienzo.h"
-#include "ui/common/Registro.h"
 #include "ui/main/frmGeneral.h"
 
 namespace korvex::ui {
@@ -69,14 +68,15 @@ void frmGeneral::optGirDef_Click() {
 }
 
 void frmGeneral::DibujarDiagramas() {
-    const EstadoProyecto& e = ProyectoActual().estado;
+    const Proyecto& p = documento_.proyecto();
+    const EstadoProyecto& e = p.estado;
     const float L = e.LuzViga;
     if (L == 0 || !std::isfinite(L)) return;
 
     const bool momentos = optMomCor->isChecked();
     DibujarCurvas(e, pct1, pct2, momentos);
 
-    const int uso = ProyectoActual().materiales.UsoDeflexion;
+    const int uso = p.materiales.UsoDeflexion;
     if (momentos) {
         lblQp->setText(Q(texto::Formato(e.CortanteMax, "###,##0.00")));
         lblQn->setText(Q(texto::Formato(e.CortanteMin, "###,##0.00")));
@@ -86,7 +86,6 @@ void frmGeneral::DibujarDiagramas() {
         lblMn->setText(Q(texto::Formato(e.MomentoNegMax, "###,##0.00")));
         lblMmaxn->setText("Mmax:");
         lblMmaxp->setText("Mmax:");
-        DeflexionAdmisible = DeflexionAdmisibleGobernante(ReglasCalculo(), e, uso);
         lblMp->setText(Q(texto::Formato(e.MomentoPosMax, "###,##0.00")));
         pct1->setToolTip("Dibujo a escala del Diagrama de Cortante");
         pct2->setToolTip("Dibujo a escala del Diagrama de Momento");
@@ -113,8 +112,8 @@ void frmGeneral::DibujarDiagramas() {
         lblMn->setText(Q(texto::Formato(FlechaLargoPlazo(ReglasCalculo(), e, uso), "###,##0.000")));
         lblMmaxp->setText(QString::fromUtf8("Deflexión máxima admisible%1:").arg(nombre));
         colocar(lblMmaxp, lblMp, 2000);
-        DeflexionAdmisible = DeflexionAdmisibleGobernante(ReglasCalculo(), e, uso);
-        lblMp->setText(Q(texto::Formato(DeflexionAdmisible, "###,##0.000")));
+        lblMp->setText(Q(
+            texto::Formato(DeflexionAdmisibleGobernante(ReglasCalculo(), e, uso), "###,##0.000")));
         pct1->setToolTip("Dibujo a escala del Diagrama de Giros");
         pct2->setToolTip("Dibujo a escala del Diagrama de Deflexiones");
     }
@@ -127,7 +126,8 @@ void frmGeneral::LimpiarDiagramas() {
 }
 
 QString frmGeneral::Lectura(const Lienzo* caja, double xTwips) const {
-    const EstadoProyecto& e = ProyectoActual().estado;
+    const Proyecto& p = documento_.proyecto();
+    const EstadoProyecto& e = p.estado;
     if (!optMomCor->isEnabled() || e.NumEstaciones < 1 || e.LuzViga <= 0) return {};
     if (caja != pct1 && caja != pct2) return {};
     const double W = diagrama::kLineaX2 - diagrama::kLineaX1;
@@ -163,7 +163,7 @@ QString frmGeneral::Lectura(const Lienzo* caja, double xTwips) const {
     // The deflection line in m: deflection x inertia times the factor of the
     // governing zone's deflection (lambda / Ie, the same in every zone).
     const PasoZonaDeflexion* zona = ZonaGobernante(e);
-    const float flecha = FlechaLargoPlazo(ReglasCalculo(), e, ProyectoActual().materiales.UsoDeflexion);
+    const float flecha = FlechaLargoPlazo(ReglasCalculo(), e, p.materiales.UsoDeflexion);
     const float referencia = zona ? zona->FlechaMax : e.FlechaMax;
     const double escala = referencia != 0 ? flecha / referencia : 0.0;
     return abscisa + QString::fromUtf8("δ = ") +

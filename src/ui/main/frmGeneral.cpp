@@ -94,7 +94,7 @@ frmGeneral::frmGeneral(QWidget* padre) : QMainWindow(padre) {
 
     // Form_Load: fy 2800 and the first deflection-use category.
     cboFy->setCurrentText("2800");
-    Registro::Instancia().Ventana<frmUsos>()->ElegirUso(1);
+    Ventana<frmUsos>()->ElegirUso(1);
     // The stirrup question of the calculations run from this window.
     FijarPreguntaEstribo(PreguntarEstribo);
 
@@ -389,14 +389,15 @@ void frmGeneral::Disponer() {
 void frmGeneral::Conectar() {
     AlPerderFoco(txtFc, [this] { txtFc_LostFocus(); });
     AlPerderFoco(txtRec, [this] { txtRec_LostFocus(); });
+    Materiales& m = documento_.proyecto().materiales;
     connect(txtFc, &QLineEdit::textChanged, this,
-            [](const QString& t) { ProyectoActual().materiales.txtFc = t.toStdString(); });
-    connect(txtRec, &QLineEdit::textChanged, this, [this](const QString& t) {
-        ProyectoActual().materiales.txtRec = t.toStdString();
+            [&m](const QString& t) { m.txtFc = t.toStdString(); });
+    connect(txtRec, &QLineEdit::textChanged, this, [this, &m](const QString& t) {
+        m.txtRec = t.toStdString();
         txtRec_Change();
     });
     connect(cboFy, &QComboBox::currentTextChanged, this,
-            [](const QString& t) { ProyectoActual().materiales.cboFy = t.toStdString(); });
+            [&m](const QString& t) { m.cboFy = t.toStdString(); });
     connect(cboFy, &QComboBox::activated, this, [this](int) { cboFy_Click(); });
     connect(chkAlternancia, &QCheckBox::toggled, this, &frmGeneral::chkAlternancia_Click);
     connect(cmdCalculos, &QPushButton::clicked, this, &frmGeneral::cmdCalculos_Click);
@@ -411,7 +412,7 @@ void frmGeneral::Conectar() {
     connect(mnuArchivoNuevo, &QAction::triggered, this, &frmGeneral::mnuArchivoNuevo_Click);
     connect(mnuArchivoSalvarcomo, &QAction::triggered, this,
             &frmGeneral::mnuArchivoSalvarcomo_Click);
-    connect(mnuArchivoImprimir, &QAction::triggered, this, [] { MostrarInforme(); });
+    connect(mnuArchivoImprimir, &QAction::triggered, this, [this] { MostrarInforme(documento_); });
     // The report is available exactly when printing is, and so is the output
     // of an open preview.
     connect(mnuArchivoImprimir, &QAction::enabledChanged, mnuArchivoMemoria, &QAction::setEnabled);
@@ -461,11 +462,11 @@ void frmGeneral::Barrah_ButtonClick(const QString& clave) {
     } else if (clave == "Salvar") {
         mnuArchivoSalvarcomo->trigger();
     } else if (clave == "Imprimir") {
-        MostrarInforme();
+        MostrarInforme(documento_);
     } else if (clave == "Cargas") {
-        MostrarModal(Registro::Instancia().Ventana<frmCargas>());
+        MostrarModal(Ventana<frmCargas>());
     } else if (clave == "Secciones") {
-        Registro::Instancia().Ventana<frmSecciones>()->exec();
+        Ventana<frmSecciones>()->exec();
     } else if (clave == "Ayuda") {
         MostrarAyuda(1);
     }
@@ -474,11 +475,11 @@ void frmGeneral::Barrah_ButtonClick(const QString& clave) {
 // ---- Other commands -------------------------------------------------------
 
 void frmGeneral::cmdUsos_Click() {
-    Registro::Instancia().Ventana<frmUsos>()->exec();
+    Ventana<frmUsos>()->exec();
 }
 
 void frmGeneral::cmdVarillas_Click() {
-    frmVarillas* v = Registro::Instancia().Ventana<frmVarillas>();
+    frmVarillas* v = Ventana<frmVarillas>();
     v->show();
     v->raise();
     v->TablaVarillas();

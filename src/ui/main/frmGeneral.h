@@ -9,6 +9,11 @@
 // Calculado (a calculation passed its precondition: diagram options, bar
 // table, save and print available).
 //
+// The window owns the document of the running program (Documento: the
+// project, its file, the saved image of its data and the data of the last
+// calculation's results) and hands it to every window it opens that reads
+// or writes the project (Ventana<T>()).
+//
 // The material fields are the truth for their texts; every edit is copied
 // at once into the project (materiales.txtFc, .cboFy, .txtRec), which the
 // workflow, the file writer and the report read. The section and load
@@ -17,9 +22,9 @@
 // The project shown has a file (the one opened or saved last; none after
 // New, the reset or at start) and is "changed" while its data (DatosProyecto:
 // what the engineer typed or chose and the file keeps) differ from those of
-// that moment. The title names the file, with an asterisk while changed;
-// closing, New and every way of opening another project first ask whether
-// to save the changes.
+// that moment (the document's saved image). The title names the file, with
+// an asterisk while changed; closing, New and every way of opening another
+// project first ask whether to save the changes.
 //
 // The results on screen are "out of date" while the data differ from those
 // they were calculated with (DatosCalculados, taken when a calculation runs
@@ -47,9 +52,9 @@
 #include <QString>
 #include <QStringList>
 #include <array>
-#include <optional>
 
-#include "project/Cambios.h"
+#include "project/Documento.h"
+#include "ui/common/Registro.h"
 
 class QAction;
 class QCheckBox;
@@ -80,13 +85,19 @@ class frmGeneral : public QMainWindow {
 
     explicit frmGeneral(QWidget* padre = nullptr);
 
+    // The document of the running program.
+    Documento& documento() { return documento_; }
+    // The window of class T that works on this window's document, created
+    // with it on first use.
+    template <class T>
+    T* Ventana() {
+        return Registro::Instancia().Ventana<T>(documento_);
+    }
+
     // The window's caption; the title adds the project's file to it.
     static constexpr const char* kTitulo = "Korvex 2000 v1.0 ";
     // The titles of the diagram boxes before a calculation.
     static constexpr const char* kEscala = "Diagrama a Escala";
-
-    // Admissible deflection of the last plot, m, rounded to 3 decimals.
-    float DeflexionAdmisible = 0;
 
     // Material fields.
     QLabel *lblesp, *lblFc, *lblUnd, *lblFy, *lblUnd2, *lblRec, *lblRecu;
@@ -161,7 +172,7 @@ class frmGeneral : public QMainWindow {
     // The full reset of the program (also New after OK).
     void Reiniciar();
 
-    // After a project was read into the registry's project: writes the
+    // After a project was read into the document: writes the
     // material fields, the section window and the load window from it,
     // enables "Cargas", the calculation and the diagram options, shows the
     // section and runs the core's recalculation of an opened project.
@@ -181,10 +192,6 @@ class frmGeneral : public QMainWindow {
     // to save the changes first, then as "Abrir" does.
     bool AbrirOtro(const QString& archivo);
 
-    // The project's file ("" when none) and whether its data changed since it
-    // was opened, saved or started.
-    const QString& ArchivoProyecto() const { return archivo_; }
-    bool Cambiado() const;
     // The question "¿Desea guardar los cambios del proyecto?" when the
     // project changed: true to go on (Sí and a save that succeeded, or No),
     // false to leave everything as it was (Cancelar, or the save failed or
@@ -198,9 +205,6 @@ class frmGeneral : public QMainWindow {
     bool GuardarComo();
     // The caption and the file's name, with "*" while changed.
     void ActualizarTitulo();
-    // Whether results are on screen whose data have changed since their
-    // calculation.
-    bool Desactualizado() const;
     // Shows the results as current or out of date (notice, greyed results,
     // printing and the calculation report).
     void MarcarDesactualizado();
@@ -239,6 +243,10 @@ class frmGeneral : public QMainWindow {
     // The calculation of the button, or (abierto) the one that follows the
     // opening of a project.
     void Calcular(bool abierto);
+    // The results of a calculation that ran to its end: diagrams, their
+    // titles and values, stirrups, steel, the bar table and the commands
+    // that need results.
+    void MostrarResultados();
     void Titulos();
     // The sign labels of the lower box on the side where each sign is drawn.
     void ColocarSignos();
@@ -246,13 +254,17 @@ class frmGeneral : public QMainWindow {
     void ControlesIniciales();
     // The notice of the arrangements from the project's state.
     void MostrarAviso();
-    // The project is now the one of `archivo` ("" none), as it stands.
+    // The project is now the one of `archivo` ("" none), as it stands; the
+    // title follows.
     void FijarArchivo(const QString& archivo);
+    // The project's file ("" when none).
+    QString Archivo() const;
     // The title and the results' mark follow the user's input and what the
     // other windows announce.
     void SeguirCambios();
     // The results on screen were calculated with the project's data as they
-    // stand (`calculados`), or there are none to compare (false).
+    // stand (`calculados`), or there are none to compare (false); the mark
+    // follows.
     void FijarCalculados(bool calculados);
     void AgregarReciente(const QString& archivo);
     void ActualizarRecientes();
@@ -261,14 +273,8 @@ class frmGeneral : public QMainWindow {
     // A .kvx dragged over one of the window's fields, taken by the window.
     bool ArrastreEnCampo(QObject* objeto, QEvent* e);
 
+    Documento documento_;
     bool calculando_ = false;
-    QString archivo_;
-    DatosProyecto base_;
-    // The data of the results on screen: none before a calculation, after
-    // an opening, New or the reset; results the load window cleared stay
-    // out of date until the next calculation.
-    std::optional<DatosCalculados> calculados_;
-    bool borrados_ = false;
     QTimer* titulo_;  // the title brought up to date after the user's input
 };
 

@@ -5,8 +5,8 @@
 
 namespace korvex::ui {
 
-void MostrarInforme() {
-    frmpreview* v = Registro::Instancia().Ventana<frmpreview>();
+void MostrarInforme(Documento& documento) {
+    frmpreview* v = Registro::Instancia().Ventana<frmpreview>(documento);
     v->Form_Load();
     v->show();
     v->raise();

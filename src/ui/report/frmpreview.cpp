@@ -18,7 +18,6 @@
 #include "project/Informe.h"
 #include "text/Numeros.h"
 #include "ui/common/Mensajes.h"
-#include "ui/common/Registro.h"
 #include "ui/report/DibujarReporte.h"
 
 namespace korvex::ui {
@@ -101,7 +100,8 @@ void HojaInforme::mouseMoveEvent(QMouseEvent* e) {
 
 // ---- The window ----------------------------------------------------------------
 
-frmpreview::frmpreview(QWidget* padre) : QMainWindow(padre) {
+frmpreview::frmpreview(Documento& documento, QWidget* padre)
+    : QMainWindow(padre), documento_(documento) {
     setObjectName("frmpreview");
     setWindowTitle(QString::fromUtf8("Vista Previa  a Impresión"));
 
@@ -144,7 +144,7 @@ frmpreview::frmpreview(QWidget* padre) : QMainWindow(padre) {
 }
 
 void frmpreview::Form_Load() {
-    Hoja->FijarProyecto(ProyectoActual());
+    Hoja->FijarProyecto(documento_.proyecto());
 }
 
 void frmpreview::Print_btn_Click() {
@@ -154,7 +154,7 @@ void frmpreview::Print_btn_Click() {
     impresora.setPageOrientation(QPageLayout::Portrait);
     impresora.setDocName("Korvex 2000 - Informe");
     if (!ElegirImpresora || !ElegirImpresora(impresora, this)) return;
-    if (!ImprimirPagina(impresora, ProyectoActual())) {
+    if (!ImprimirPagina(impresora, documento_.proyecto())) {
         MostrarMensaje("No se pudo imprimir el informe: la impresora elegida no está disponible.",
                        "Imprimir", 16);
     }
@@ -163,7 +163,7 @@ void frmpreview::Print_btn_Click() {
 void frmpreview::cmdPdf_Click() {
     const QString ruta = ElegirPdf ? ElegirPdf(this) : QString();
     if (ruta.isEmpty()) return;
-    const QString error = EscribirPdf(ProyectoActual(), ruta);
+    const QString error = EscribirPdf(documento_.proyecto(), ruta);
     if (!error.isEmpty()) {
         MostrarMensaje(error.toStdString(), "Guardar PDF", 16);
         return;

@@ -1,5 +1,5 @@
 // frmpreview: the print preview "Vista Previa  a Impresión". The sheet
-// `Hoja` shows the report page of the current project, scaled to the
+// `Hoja` shows the report page of the document's project, scaled to the
 // window with its proportions kept, and the status bar tells the position
 // of the mouse on the page in twips. "Imprime" prints the page on the
 // printer the user chooses; "Guardar PDF…" writes it to a PDF file.
@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "project/Proyecto.h"
+#include "project/Documento.h"
 
 class QLabel;
 class QPrinter;
@@ -43,7 +43,7 @@ class HojaInforme : public QWidget {
 class frmpreview : public QMainWindow {
     Q_OBJECT
   public:
-    explicit frmpreview(QWidget* padre = nullptr);
+    explicit frmpreview(Documento& documento, QWidget* padre = nullptr);
 
     HojaInforme* Hoja;
     QPushButton* Print_btn;
@@ -57,7 +57,7 @@ class frmpreview : public QMainWindow {
     // The PDF file choice; by default a save dialog. Empty when cancelled.
     static std::function<QString(QWidget*)> ElegirPdf;
 
-    // Draws the page of the current project on the sheet.
+    // Draws the page of the document's project on the sheet.
     void Form_Load();
     void Print_btn_Click();
     void cmdPdf_Click();
@@ -65,6 +65,9 @@ class frmpreview : public QMainWindow {
     // window may print (results calculated and current).
     void PermitirSalida(bool si);
     void Hoja_MouseMove(double x, double y);
+
+  private:
+    Documento& documento_;
 };
 
 }  // namespace korvex::ui

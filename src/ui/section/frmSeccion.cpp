@@ -12,7 +12,6 @@
 #include "ui/common/Eventos.h"
 #include "ui/common/Lienzo.h"
 #include "ui/common/Mensajes.h"
-#include "ui/common/Registro.h"
 
 namespace korvex::ui {
 
@@ -81,7 +80,8 @@ Lienzo* Dibujo(const char* nombre, double alto, QWidget* padre) {
 
 }  // namespace
 
-frmSeccion::frmSeccion(QWidget* padre) : QDialog(padre) {
+frmSeccion::frmSeccion(Documento& documento, QWidget* padre)
+    : QDialog(padre), documento_(documento) {
     setObjectName("frmSeccion");
     setWindowTitle(QString::fromUtf8("Datos de la Sección"));
     setModal(true);
@@ -129,7 +129,7 @@ frmSeccion::frmSeccion(QWidget* padre) : QDialog(padre) {
     setTabOrder(txtBw, txtHw);
     setTabOrder(txtHw, cmdSeccionOk);
 
-    const Seccion& s = ProyectoActual().seccion;
+    const Seccion& s = seccion();
     txtB->setText(QString::fromStdString(s.txtB));
     txtH->setText(QString::fromStdString(s.txtH));
     txtBw->setText(QString::fromStdString(s.txtBw));
@@ -144,7 +144,7 @@ frmSeccion::frmSeccion(QWidget* padre) : QDialog(padre) {
         QLineEdit* c = e.campo;
         auto miembro = e.texto;
         connect(c, &QLineEdit::textChanged, this, [this, miembro](const QString& t) {
-            ProyectoActual().seccion.*miembro = t.toStdString();
+            seccion().*miembro = t.toStdString();
             Campo_Change();
         });
         connect(c, &QLineEdit::returnPressed, this, [this, c] { Campo_KeyPress(c); });
@@ -157,12 +157,12 @@ frmSeccion::frmSeccion(QWidget* padre) : QDialog(padre) {
 }
 
 bool frmSeccion::EsRectangular() const {
-    const std::string& t = ProyectoActual().seccion.TipoViga;
+    const std::string& t = seccion().TipoViga;
     return t != kVigaT && t != kVigaTi;
 }
 
 void frmSeccion::Disponer(bool conAlma) {
-    const std::string& tipo = ProyectoActual().seccion.TipoViga;
+    const std::string& tipo = seccion().TipoViga;
     pctViga_Rect->setVisible(!conAlma);
     pctViga_T->setVisible(conAlma && tipo == kVigaT);
     pctViga_Ti->setVisible(conAlma && tipo == kVigaTi);
@@ -193,7 +193,7 @@ void frmSeccion::Disponer(bool conAlma) {
 }
 
 void frmSeccion::AjustarAlTipo() {
-    const Seccion& s = ProyectoActual().seccion;
+    const Seccion& s = seccion();
     const bool conAlma = s.TipoViga == kVigaT || s.TipoViga == kVigaTi;
     if (conAlma) {
         lblBase->setText("bf:");
@@ -207,19 +207,19 @@ void frmSeccion::AjustarAlTipo() {
 
 void frmSeccion::Preparar() {
     AjustarAlTipo();
-    Seccion& s = ProyectoActual().seccion;
+    Seccion& s = seccion();
     s.Hf = s.Bf = s.Hw = s.Bw = 0;
     for (QLineEdit* c : {txtB, txtH, txtBw, txtHw}) c->clear();
     txtB->setFocus();
 }
 
 void frmSeccion::Calculos_Geom() {
-    korvex::Calculos_Geom(ProyectoActual().seccion, ProyectoActual().estado);
+    korvex::Calculos_Geom(seccion(), documento_.proyecto().estado);
 }
 
 void frmSeccion::CargarSeccion() {
     AjustarAlTipo();
-    const Seccion s = ProyectoActual().seccion;  // each text written back updates the project
+    const Seccion s = seccion();  // each text written back updates the project
     txtB->setText(QString::fromStdString(s.txtB));
     txtBw->setText(QString::fromStdString(s.txtBw));
     txtH->setText(QString::fromStdString(s.txtH));
@@ -256,7 +256,7 @@ int frmSeccion::Validar_Seccion() {
 void frmSeccion::cmdSeccionOk_Click() {
     if (Validar_Seccion() == 1) return;
     Calculos_Geom();
-    const Proyecto& p = ProyectoActual();
+    const Proyecto& p = documento_.proyecto();
     if (p.estado.NumCargas >= 1) {
         if (std::optional<Mensaje> m = VerificarBfMax(ReglasCalculo(), p.seccion, p.estado.LuzViga)) {
             Adaptador().MostrarMensaje(*m);

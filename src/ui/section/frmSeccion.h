@@ -14,6 +14,8 @@
 
 #include <QDialog>
 
+#include "project/Documento.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -26,7 +28,7 @@ class frmSeccion : public QDialog {
     Q_OBJECT
 
   public:
-    explicit frmSeccion(QWidget* padre = nullptr);
+    explicit frmSeccion(Documento& documento, QWidget* padre = nullptr);
 
     QLabel *lblBase, *lblH, *lblbw, *lblhw, *lblUnd;
     QLineEdit *txtB, *txtH, *txtBw, *txtHw;
@@ -69,6 +71,10 @@ class frmSeccion : public QDialog {
     int Validar_Seccion();
     void Disponer(bool conAlma);
     bool EsRectangular() const;
+    Seccion& seccion() { return documento_.proyecto().seccion; }
+    const Seccion& seccion() const { return documento_.proyecto().seccion; }
+
+    Documento& documento_;
 };
 
 }  // namespace korvex::ui

@@ -12,7 +12,8 @@
 
 namespace korvex::ui {
 
-frmSecciones::frmSecciones(QWidget* padre) : QDialog(padre) {
+frmSecciones::frmSecciones(Documento& documento, QWidget* padre)
+    : QDialog(padre), documento_(documento) {
     setObjectName("frmSecciones");
     setWindowTitle(QString::fromUtf8("Secciones Típicas"));
     setModal(true);
@@ -54,10 +55,10 @@ QAction* frmSecciones::Boton(const QString& clave) const {
 
 void frmSecciones::Toolbar1_ButtonClick(const QString& clave) {
     const std::string tipo = clave.toStdString();
-    ProyectoActual().seccion.TipoViga = tipo;
+    documento_.proyecto().seccion.TipoViga = tipo;
     if (tipo != kVigaRect && tipo != kVigaT && tipo != kVigaTi) return;
     hide();
-    frmSeccion* s = Registro::Instancia().Ventana<frmSeccion>();
+    frmSeccion* s = Registro::Instancia().Ventana<frmSeccion>(documento_);
     s->Preparar();
     s->exec();
 }

@@ -1,11 +1,14 @@
 // frmSecciones: the section type chooser ("Secciones Típicas"). Its toolbar
 // Toolbar1 holds one button per type, keyed "Viga_Rect", "Viga_T" and
 // "Viga_Ti"; choosing one stores the key in the project's seccion.TipoViga,
-// hides the chooser and shows frmSeccion modally, prepared for that type.
+// hides the chooser and shows frmSeccion (on the same document) modally,
+// prepared for that type.
 #pragma once
 
 #include <QDialog>
 #include <QString>
+
+#include "project/Documento.h"
 
 class QAction;
 class QLabel;
@@ -17,7 +20,7 @@ class frmSecciones : public QDialog {
     Q_OBJECT
 
   public:
-    explicit frmSecciones(QWidget* padre = nullptr);
+    explicit frmSecciones(Documento& documento, QWidget* padre = nullptr);
 
     QToolBar* Toolbar1;
     QLabel* lblElija;
@@ -27,6 +30,9 @@ class frmSecciones : public QDialog {
 
     // The button click: a key other than the three is only stored.
     void Toolbar1_ButtonClick(const QString& clave);
+
+  private:
+    Documento& documento_;
 };
 
 }  // namespace korvex::ui

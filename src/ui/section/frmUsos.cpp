@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 
 #include "ui/common/Avisos.h"
-#include "ui/common/Registro.h"
 #include "ui/section/OpcionLarga.h"
 
 namespace korvex::ui {
@@ -22,7 +21,7 @@ OpcionLarga* NuevaOpcion(const char* nombre, const char* texto, QWidget* padre) 
 
 }  // namespace
 
-frmUsos::frmUsos(QWidget* padre) : QDialog(padre) {
+frmUsos::frmUsos(Documento& documento, QWidget* padre) : QDialog(padre), documento_(documento) {
     setObjectName("frmUsos");
     setWindowTitle("Tipo de Elemento");
     setModal(true);
@@ -63,13 +62,13 @@ frmUsos::frmUsos(QWidget* padre) : QDialog(padre) {
 
     Option1->setChecked(true);
     for (int uso = 1; uso <= 4; ++uso) {
-        connect(Opcion(uso), &QRadioButton::toggled, this, [uso](bool elegido) {
+        connect(Opcion(uso), &QRadioButton::toggled, this, [this, uso](bool elegido) {
             if (!elegido) return;
-            ProyectoActual().materiales.UsoDeflexion = uso;
+            documento_.proyecto().materiales.UsoDeflexion = uso;
             emit Avisos::Instancia().UsoCambiado();
         });
     }
-    ProyectoActual().materiales.UsoDeflexion = 1;
+    documento_.proyecto().materiales.UsoDeflexion = 1;
     connect(cmdFrmUsosOk, &QPushButton::clicked, this, &frmUsos::cmdFrmUsosOk_Click);
 }
 
@@ -105,7 +104,7 @@ void frmUsos::ElegirUso(int uso) {
         Opcion(u)->setChecked(false);
         Opcion(u)->setAutoExclusive(true);
     }
-    ProyectoActual().materiales.UsoDeflexion = 0;
+    documento_.proyecto().materiales.UsoDeflexion = 0;
     emit Avisos::Instancia().UsoCambiado();
 }
 

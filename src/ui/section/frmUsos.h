@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include "project/Documento.h"
+
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -17,7 +19,7 @@ class frmUsos : public QDialog {
     Q_OBJECT
 
   public:
-    explicit frmUsos(QWidget* padre = nullptr);
+    explicit frmUsos(Documento& documento, QWidget* padre = nullptr);
 
     QLabel* Label1;
     QRadioButton* Option1;
@@ -35,6 +37,8 @@ class frmUsos : public QDialog {
 
   private:
     QRadioButton* Opcion(int uso) const;
+
+    Documento& documento_;
 };
 
 }  // namespace korvex::ui

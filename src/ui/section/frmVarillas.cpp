@@ -5,12 +5,12 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "ui/common/Registro.h"
 #include "ui/common/Rejilla.h"
 
 namespace korvex::ui {
 
-frmVarillas::frmVarillas(QWidget* padre) : QWidget(padre, Qt::Window) {
+frmVarillas::frmVarillas(Documento& documento, QWidget* padre)
+    : QWidget(padre, Qt::Window), documento_(documento) {
     setObjectName("frmVarillas");
     setWindowTitle("Posibles Varillas a Utilizar");
 
@@ -45,7 +45,7 @@ frmVarillas::frmVarillas(QWidget* padre) : QWidget(padre, Qt::Window) {
 }
 
 void frmVarillas::TablaVarillas() {
-    const EstadoProyecto& e = ProyectoActual().estado;
+    const EstadoProyecto& e = documento_.proyecto().estado;
     for (int c = 1; c <= 4; ++c) {
         for (int r = 1; r <= 4; ++r) {
             EscribirCelda(grdVarillas, r, c, QString::number(e.Varillas[r - 1][c - 1]));

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include "project/Documento.h"
+
 class QLabel;
 class QTableWidget;
 
@@ -16,13 +18,16 @@ class frmVarillas : public QWidget {
     Q_OBJECT
 
   public:
-    explicit frmVarillas(QWidget* padre = nullptr);
+    explicit frmVarillas(Documento& documento, QWidget* padre = nullptr);
 
     QTableWidget* grdVarillas;
     QLabel* lblNota;
 
     // Fills the count cells from the project's bar table, each centred.
     void TablaVarillas();
+
+  private:
+    Documento& documento_;
 };
 
 }  // namespace korvex::ui

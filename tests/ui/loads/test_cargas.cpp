@@ -44,11 +44,13 @@ class Cargas : public Entorno {
   protected:
     void SetUp() override {
         Entorno::SetUp();
+        g = Ventana<frmGeneral>();
         Mostrar();
     }
-    // Shown (loaded if it was not) and active, as the main window's button leaves it.
+    // Shown (loaded if it was not, on the main window's document) and active,
+    // as the main window's button leaves it.
     void Mostrar() {
-        c = Ventana<frmCargas>();
+        c = g->Ventana<frmCargas>();
         c->show();
         QApplication::setActiveWindow(c);
         ProcesarEventos();
@@ -79,7 +81,7 @@ class Cargas : public Entorno {
         for (int k = 0; k < 7; ++k) f << Celda(c->grid, r, k);
         return f;
     }
-    EstadoProyecto& E() { return ProyectoActual().estado; }
+    EstadoProyecto& E() { return g->documento().proyecto().estado; }
     void Pasos(std::initializer_list<Paso> pasos) {
         for (const Paso& p : pasos) {
             SCOPED_TRACE(p.campo->objectName().toStdString() + " = " + p.texto);
@@ -116,6 +118,7 @@ class Cargas : public Entorno {
     // The caption and tool tip of "Añadir", which reads "Modificar" during an edit.
     QString Boton() const { return c->cmdAnadir->text() + " / " + c->cmdAnadir->toolTip(); }
 
+    frmGeneral* g = nullptr;
     frmCargas* c = nullptr;
 };
 
@@ -325,7 +328,6 @@ TEST_F(Cargas, BorrarLaSeleccionadaLaUltimaYLaUnicaYAceptarComprobandoElAla) {
     // figures are released.
     c->cmdBorrar->click();
     E().MomentoPosMax = 9;
-    frmGeneral* g = Ventana<frmGeneral>();
     g->lblMp->setText("9.00");
     c->cmdBorrar->click();
     EXPECT_EQ(std::tuple(E().NumCargas, E().LuzViga, E().MomentoPosMax), std::tuple(0, 0.0f, 0.0f));
@@ -337,7 +339,7 @@ TEST_F(Cargas, BorrarLaSeleccionadaLaUltimaYLaUnicaYAceptarComprobandoElAla) {
 
     // Ok with no load: no check (the limit of a 0 m beam would refuse any
     // flange), and the calculation stays unavailable.
-    PonerSeccion(ProyectoActual(), kVigaT, "200", "10", "25", "40");
+    PonerSeccion(g->documento().proyecto(), kVigaT, "200", "10", "25", "40");
     g->cmdCalculos->setEnabled(true);
     c->cmdCargasOk->click();
     EXPECT_TRUE(Vistos().empty() && !g->cmdCalculos->isEnabled() && !c->isVisible());
@@ -350,13 +352,13 @@ TEST_F(Cargas, BorrarLaSeleccionadaLaUltimaYLaUnicaYAceptarComprobandoElAla) {
     c->cmdCargasOk->click();
     ProcesarEventos();
     EXPECT_EQ(Vistos().at(0).titulo, "Dimensión insuficiente");
-    frmSeccion* s = Ventana<frmSeccion>();
+    frmSeccion* s = g->Ventana<frmSeccion>();
     EXPECT_TRUE(s->isVisible());
     EXPECT_EQ(s->txtB->selectedText(), "150");
     EXPECT_FALSE(g->cmdCalculos->isEnabled());
     // Within the limit: accepted, the calculation available.
     s->hide();
-    PonerSeccion(ProyectoActual(), kVigaT, "150", "10", "25", "40");
+    PonerSeccion(g->documento().proyecto(), kVigaT, "150", "10", "25", "40");
     c->show();
     c->cmdCargasOk->click();
     EXPECT_TRUE(g->cmdCalculos->isEnabled());
@@ -367,7 +369,7 @@ TEST_F(Cargas, BorrarLaSeleccionadaLaUltimaYLaUnicaYAceptarComprobandoElAla) {
 TEST_F(Cargas, EdicionEnSuFilaReaperturaTrasElCuadroDeCierreYLoQueDejaLaFila) {
     // An 8 m beam on supports at 1.5 and 6.5 m: a uniform dead load, a point
     // load typed wrong (30 Tn live at 4 m) and a moment.
-    PonerSeccion(ProyectoActual(), kVigaRect, "25", "60");
+    PonerSeccion(g->documento().proyecto(), kVigaRect, "25", "60");
     c->Check_Vuelo->click();
     Pasos({{c->txtL, "8", {}}, {c->txtJ, "1.5", {}}, {c->txtK, "6.5", {}}});
     Anadir(c->optDistribuida, c->optMuerta, "0", "8", "2", "2");
@@ -389,10 +391,10 @@ TEST_F(Cargas, EdicionEnSuFilaReaperturaTrasElCuadroDeCierreYLoQueDejaLaFila) {
     // The close box accepts as "Ok" does and unloads; reopened, the window is
     // restored (the supports to scale on the 2872-twip beam starting at 360).
     const QStringList fila2 = Fila(2);
-    Ventana<frmGeneral>()->cmdCalculos->setEnabled(false);
+    g->cmdCalculos->setEnabled(false);
     c->close();
     ProcesarEventos();
-    EXPECT_TRUE(Ventana<frmGeneral>()->cmdCalculos->isEnabled());
+    EXPECT_TRUE(g->cmdCalculos->isEnabled());
     EXPECT_EQ(Registro::Instancia().SiExiste<frmCargas>(), nullptr);
     Mostrar();
     EXPECT_EQ(Fila(2), fila2);

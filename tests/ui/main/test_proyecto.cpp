@@ -111,7 +111,7 @@ TEST_F(Proyectos, MemoriaYAlternanciaQueRecalculaDibujaLaEnvolventeYAvisaSoloSin
         EXPECT_NEAR(mayor, diagrama::kAlturaMaxima, 0.5);
     }
     // The read-out adds the envelope: at the largest sagging moment, to 8.78.
-    const EstadoProyecto& e = ProyectoActual().estado;
+    const EstadoProyecto& e = g->documento().proyecto().estado;
     const double x = diagrama::kLineaX1 + e.Posiciones.MomentoPosMax / e.LuzViga *
                                               (diagrama::kLineaX2 - diagrama::kLineaX1);
     const QString lectura = g->Lectura(g->pct2, x);
@@ -138,7 +138,7 @@ TEST_F(Proyectos, PreguntaDeGuardarCancelarNoYSi) {
     const QString ruta = Copia("viga_rectangular.kvx", "r.kvx");
     const QString otra = Copia("viga_t_invertida.kvx", "t.kvx");
     const QByteArray original = Bytes(ruta);
-    EXPECT_FALSE(g->Cambiado()) << "a fresh window has nothing to save";
+    EXPECT_FALSE(g->documento().Cambiado()) << "a fresh window has nothing to save";
     ASSERT_TRUE(g->AbrirArchivo(ruta));
     const Mensaje pregunta{"¿Desea guardar los cambios del proyecto?", "Guardar cambios",
                            kEstiloSiNoCancelar};

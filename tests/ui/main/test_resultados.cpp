@@ -69,7 +69,7 @@ class Resultados : public Entorno {
     }
     // The load window opened by the user, a row clicked (twice: to modify it).
     frmCargas* CargasEnFila(int fila, bool doble) {
-        frmCargas* c = Ventana<frmCargas>();
+        frmCargas* c = g->Ventana<frmCargas>();
         c->show();
         ProcesarEventos();
         const QPoint centro = c->grid->visualRect(c->grid->model()->index(fila, 2)).center();
@@ -113,7 +113,7 @@ TEST_F(Resultados, CadaCambioLosDesactualizaHastaElSiguienteCalculo) {
     cambio("una carga modificada", true, [&] {
         frmCargas* c = CargasEnFila(1, true);
         ASSERT_EQ(c->cmdAnadir->text(), "Modificar");
-        c->txtP1->setText(QString::number(ProyectoActual().estado.Cargas[1].P1 + 3));
+        c->txtP1->setText(QString::number(g->documento().proyecto().estado.Cargas[1].P1 + 3));
         c->cmdAnadir->click();
         // At once, the load window still up.
         EXPECT_TRUE(!g->lblDesactualizado->isHidden() && !g->mnuArchivoImprimir->isEnabled());
@@ -126,7 +126,7 @@ TEST_F(Resultados, CadaCambioLosDesactualizaHastaElSiguienteCalculo) {
         c->cmdCargasOk->click();
     });
     cambio("el recubrimiento", true, [&] { Teclear(g->txtRec, "6"); });
-    cambio("el uso", false, [&] { Ventana<frmUsos>()->Option3->click(); });
+    cambio("el uso", false, [&] { g->Ventana<frmUsos>()->Option3->click(); });
     cambio("f'c", true, [&] { Teclear(g->txtFc, "280"); });
 
     // fy and the option recalculate at once: never out of date.
@@ -150,10 +150,57 @@ TEST_F(Resultados, CadaCambioLosDesactualizaHastaElSiguienteCalculo) {
     ExpectVigentes(false, blanco);
     Teclear(g->txtFc, fc);
     ExpectVigentes(true, blanco);
-    Ventana<frmUsos>()->Option2->click();
+    g->Ventana<frmUsos>()->Option2->click();
     ExpectVigentes(false, blanco);
-    Ventana<frmUsos>()->Option3->click();
+    g->Ventana<frmUsos>()->Option3->click();
     ExpectVigentes(true, blanco);
+}
+
+// During a calculation only the progress bar moves: the results on screen
+// (the stirrup question and the warnings come in the middle of it) stay as
+// they were until the calculation has returned, then show its own.
+TEST_F(Resultados, SeMuestranAlTerminarElCalculoNuncaAMedias) {
+    auto pantalla = [&] {
+        QStringList t = {g->txtEstribos->text(), g->lblMp->text(), g->lblQp->text(),
+                         g->lbl1->text(), g->cmdVarillas->isEnabled() ? "varillas" : ""};
+        for (int k = 0; k < 4; ++k) t << Celda(g->grdAcero, 1 + k / 2, 1 + k % 2);
+        for (const Lienzo* caja : {g->pct1, g->pct2})
+            t << QString::number(caja->Primitivas().size());
+        return t.join(" | ").toStdString();
+    };
+    // Notes the screen and the bar each time the calculation tells or asks something.
+    struct Testigo : Interfaz {
+        std::function<void()> ver;
+        int MostrarMensaje(const Mensaje&) override { return ver(), kRespuestaOk; }
+        std::string PedirDiametroEstribo() override { return ver(), "3/8"; }
+    } testigo;
+    std::vector<std::string> vistas;
+    std::vector<int> barras;
+    testigo.ver = [&] {
+        vistas.push_back(pantalla());
+        barras.push_back(g->PBar->value());
+    };
+    FijarAdaptador(&testigo);
+    // 25 x 60 on 2 m: a deep member (200 / 56 < 5), warned after the design.
+    Proyecto& p = g->documento().proyecto();
+    PonerSeccion(p, kVigaRect, "25", "60");
+    PonerViga(p.estado, 2, {Uniforme(0, 2, 30, kMuerta, 2)});
+    for (float w : {30.0f, 45.0f}) {
+        SCOPED_TRACE(w);
+        p.estado.Cargas[1].P1 = p.estado.Cargas[1].P2 = w;
+        const std::string antes = pantalla();
+        vistas.clear();
+        barras.clear();
+        g->cmdCalculos_Click();
+        ASSERT_FALSE(vistas.empty()) << "the warning comes during the calculation";
+        for (std::size_t i = 0; i < vistas.size(); ++i) {
+            EXPECT_EQ(vistas[i], antes) << i;
+            EXPECT_GT(barras[i], 0) << "the bar advances meanwhile";
+        }
+        EXPECT_NE(pantalla(), antes);
+        EXPECT_EQ(g->Estado(), frmGeneral::EstadoVentana::Calculado);
+    }
+    Mensajes::ModoPrueba(true);
 }
 
 // Out of date, then opened again, New or the reset: no mark is left.
@@ -185,20 +232,21 @@ TEST_F(Resultados, AbrirNuevoYReiniciarQuitanLaMarca) {
 // A new project designs for the worst live-load arrangement and is no change to
 // be saved; a file decides for itself (without the option record: off).
 TEST_F(Resultados, AlternanciaMarcadaEnUnProyectoNuevoYLaDelArchivoAlAbrir) {
+    Proyecto& p = g->documento().proyecto();
     for (const char* cuando : {"al iniciar", "tras Nuevo", "tras Reiniciar"}) {
         SCOPED_TRACE(cuando);
         const std::string c = cuando;
         // A file without the option record first (at start: none yet).
         if (c != "al iniciar") {
             ASSERT_TRUE(g->AbrirArchivo(Ruta("viga_t_vuelos.kvx")));
-            EXPECT_FALSE(g->chkAlternancia->isChecked() || ProyectoActual().estado.AlternanciaViva);
+            EXPECT_FALSE(g->chkAlternancia->isChecked() || p.estado.AlternanciaViva);
             EXPECT_FALSE(g->lblAlternancia->isHidden()) << "its notice: designed without it";
         }
         Mensajes::Limpiar();
         if (c == "tras Nuevo") g->mnuArchivoNuevo->trigger();
         if (c == "tras Reiniciar") QTest::mouseClick(g->cmdReiniciar2, Qt::LeftButton);
-        EXPECT_TRUE(g->chkAlternancia->isChecked() && ProyectoActual().estado.AlternanciaViva);
-        EXPECT_FALSE(g->Cambiado());
+        EXPECT_TRUE(g->chkAlternancia->isChecked() && p.estado.AlternanciaViva);
+        EXPECT_FALSE(g->documento().Cambiado());
         ProcesarEventos();
         EXPECT_EQ(g->windowTitle().toStdString(), frmGeneral::kTitulo);
         // Opening then asks nothing about saving: only New's own question.
@@ -213,7 +261,6 @@ TEST_F(Resultados, AlternanciaMarcadaEnUnProyectoNuevoYLaDelArchivoAlAbrir) {
 
     // A new project with live load over two cantilevers: designed for its worst
     // arrangement, no notice; unticked, the notice says an arrangement governs.
-    Proyecto& p = ProyectoActual();
     PonerSeccion(p, kVigaRect, "30", "60");
     PonerViga(p.estado, 8, {Uniforme(0, 8, 2, kViva, 8)}, 1.5f, 6.5f);
     g->cmdCalculos_Click();

@@ -385,14 +385,15 @@ class Mono : public QObject {
                 }
             }
         }
+        // The page of the main window's document, which the preview shows.
+        auto* g = ui::Registro::Instancia().SiExiste<ui::frmGeneral>();
         auto* v = ui::Registro::Instancia().SiExiste<ui::frmpreview>();
-        if (v && v->isVisible()) {
-            for (const ElementoInforme& e : PaginaInforme(ui::ProyectoActual(), true)) {
+        if (g && v && v->isVisible()) {
+            for (const ElementoInforme& e : PaginaInforme(g->documento().proyecto(), true)) {
                 Ver("la página del informe", QString::fromStdString(e.texto));
             }
         }
         // Results out of date are never printed nor reported, and always saved.
-        auto* g = ui::Registro::Instancia().SiExiste<ui::frmGeneral>();
         if (g && !g->lblDesactualizado->isHidden()) {
             for (QAction* a : {g->Boton("Imprimir"), g->mnuArchivoImprimir, g->mnuArchivoMemoria}) {
                 if (a->isEnabled())

@@ -22,17 +22,18 @@ namespace {
 
 using namespace pruebas;
 
-std::string Bytes() {
+// The project file of the main window's document.
+std::string Bytes(frmGeneral* g) {
     std::string b;
-    EXPECT_FALSE(EscribirKvx(ProyectoActual(), b).has_value());
+    EXPECT_FALSE(EscribirKvx(g->documento().proyecto(), b).has_value());
     return b;
 }
 
 // What the user sees: the main window's results and the load window's grid.
-QStringList Pantalla(const frmGeneral* g) {
+QStringList Pantalla(frmGeneral* g) {
     QStringList t = {g->lblMp->text(), g->lblMn->text(), g->lblQp->text(), g->lblQn->text(),
                      g->txtEstribos->text()};
-    const QTableWidget* grid = Ventana<frmCargas>()->grid;
+    const QTableWidget* grid = g->Ventana<frmCargas>()->grid;
     for (int r = 0; r < grid->rowCount(); ++r) {
         for (int k = 0; k < grid->columnCount(); ++k) t << Celda(grid, r, k);
     }
@@ -47,7 +48,7 @@ TEST_F(Archivo, GuardarYAbrirDanLoMismoYUnArchivoMaloNoCambiaNada) {
     Robot r;
     r.archivos = {QString::fromStdString(Ejemplo("viga_t_vuelos.kvx")), dir.filePath("copia")};
     g->mnuArchivoAbrir->trigger();
-    const std::string original = Bytes();
+    const std::string original = Bytes(g);
     const QStringList pantalla = Pantalla(g);
     ASSERT_FALSE(pantalla[0].isEmpty());
     g->mnuArchivoSalvarcomo->trigger();  // saved without extension: the dialog adds .kvx
@@ -61,7 +62,7 @@ TEST_F(Archivo, GuardarYAbrirDanLoMismoYUnArchivoMaloNoCambiaNada) {
     for (int i = 0; i < 3; ++i) {
         Mensajes::Limpiar();
         g->mnuArchivoAbrir->trigger();
-        EXPECT_EQ(Bytes(), original) << i;
+        EXPECT_EQ(Bytes(g), original) << i;
         EXPECT_EQ(Pantalla(g), pantalla) << i;
         EXPECT_EQ(UltimoMensaje().titulo, i == 1 ? kTituloAbrir : "") << i;
     }
@@ -75,7 +76,7 @@ TEST_F(Archivo, GuardarYAbrirDanLoMismoYUnArchivoMaloNoCambiaNada) {
     PonerSeccion(vacio, kVigaRect, "25", "50");
     ASSERT_FALSE(GuardarArchivoKvx(dir.filePath("sin_cargas.kvx").toStdString(), vacio));
     ASSERT_TRUE(g->AbrirArchivo(dir.filePath("sin_cargas.kvx")));
-    EXPECT_EQ(Ventana<frmCargas>()->grid->rowCount(), 1);
+    EXPECT_EQ(g->Ventana<frmCargas>()->grid->rowCount(), 1);
     EXPECT_TRUE(g->lblMp->text().isEmpty() && g->pct1->Primitivas().empty());
     EXPECT_FALSE(g->mnuArchivoImprimir->isEnabled());
 }
@@ -118,6 +119,15 @@ TEST_F(Informe, ImprimirTrasGirosSigueMostrandoCortanteYMomento) {
     const QString momentos = dir.filePath("momentos.pdf"), giros = dir.filePath("giros.pdf");
     ImprimirEn(momentos);
     g->Barrah_ButtonClick("Imprimir");
+    // The preview's sheet shows the page of the main window's document.
+    HojaInforme* vista = g->Ventana<frmpreview>()->Hoja;
+    HojaInforme copia;
+    copia.resize(vista->size());
+    copia.FijarProyecto(g->documento().proyecto());
+    auto imagen = [](HojaInforme* h) {
+        return h->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    EXPECT_TRUE(imagen(vista) == imagen(&copia));
     g->optGirDef->click();
     ImprimirEn(giros);
     g->mnuArchivoImprimir->trigger();
@@ -132,7 +142,7 @@ TEST_F(Informe, ImprimirTrasGirosSigueMostrandoCortanteYMomento) {
     {
         QPainter pintor(&hoja);
         pintor.scale(612.0 / 12240, 792.0 / 15840);
-        DibujarReporte(pintor, ProyectoActual(), true);
+        DibujarReporte(pintor, g->documento().proyecto(), true);
     }
     int oliva = 0;
     for (int y = 2450 / 20; y < (2450 + 2700) / 20; ++y) {
@@ -156,8 +166,9 @@ TEST_F(Informe, ImprimirTrasGirosSigueMostrandoCortanteYMomento) {
 // the old file keeps its bytes, no temporary file is left.
 TEST_F(Informe, PdfQueNoSePuedeEscribirNoPierdeNada) {
     namespace fs = std::filesystem;
-    ASSERT_TRUE(Ventana<frmGeneral>()->AbrirArchivo(
-        QString::fromStdString(Ejemplo("viga_rectangular.kvx"))));
+    frmGeneral* g = Ventana<frmGeneral>();
+    ASSERT_TRUE(g->AbrirArchivo(QString::fromStdString(Ejemplo("viga_rectangular.kvx"))));
+    const Proyecto& p = g->documento().proyecto();
     QTemporaryDir tmp;
     const fs::path dir = tmp.path().toStdString(), pdf = dir / "m.pdf";
     const std::string previo = "%PDF-1.4 anterior";
@@ -182,13 +193,13 @@ TEST_F(Informe, PdfQueNoSePuedeEscribirNoPierdeNada) {
         disco::Etapa etapa;
         int error;
         const char* causa;
-    } escritores[] = {{[](const QString& r) { return EscribirPdf(ProyectoActual(), r); },
-                       disco::Etapa::Escribir, ENOSPC, "el disco está lleno"},
-                      {[](const QString& r) { return EscribirMemoria(ProyectoActual(), r); },
+    } escritores[] = {{[&p](const QString& r) { return EscribirPdf(p, r); }, disco::Etapa::Escribir,
+                       ENOSPC, "el disco está lleno"},
+                      {[&p](const QString& r) { return EscribirMemoria(p, r); },
                        disco::Etapa::Renombrar, EIO, "entrada y salida"},
-                      {[](const QString& r) {  // the preview's "Guardar PDF…"
+                      {[g](const QString& r) {  // the preview's "Guardar PDF…"
                            frmpreview::ElegirPdf = [r](QWidget*) { return r; };
-                           Ventana<frmpreview>()->cmdPdf_Click();
+                           g->Ventana<frmpreview>()->cmdPdf_Click();
                            return QString::fromStdString(UltimoMensaje().texto);
                        },
                        disco::Etapa::Crear, EACCES, "no tiene permiso"}};

@@ -23,6 +23,7 @@ class Secciones : public Entorno {
         g = Ventana<frmGeneral>();
         g->show();
     }
+    Proyecto& P() { return g->documento().proyecto(); }
     // Presses the chooser's button `clave`; `enSeccion` runs while the modal
     // frmSeccion is open (its close box is pressed if it stays open).
     void Elegir(const char* clave, const std::function<void(frmSeccion*)>& enSeccion) {
@@ -30,13 +31,13 @@ class Secciones : public Entorno {
         Robot r;
         r.Responder("korvex::ui::frmSeccion", [&](QWidget* w) {
             auto* s = static_cast<frmSeccion*>(w);
-            EXPECT_FALSE(Ventana<frmSecciones>()->isVisible()) << "the chooser hides itself";
+            EXPECT_FALSE(g->Ventana<frmSecciones>()->isVisible()) << "the chooser hides itself";
             visto = true;
             QApplication::setActiveWindow(s);
             enSeccion(s);
             if (s->isVisible()) s->reject();
         });
-        QTest::mouseClick(Hijo<QToolButton>(Ventana<frmSecciones>()->Toolbar1, clave),
+        QTest::mouseClick(Hijo<QToolButton>(g->Ventana<frmSecciones>()->Toolbar1, clave),
                           Qt::LeftButton);
         EXPECT_TRUE(visto);
     }
@@ -62,7 +63,7 @@ TEST_F(Secciones, CadaTipoPreparaSuVentanaYSuOkLlegaALaPrincipal) {
                                                {"Viga_Ti", true, "Tipo de Viga: T Invertida"},
                                                {"Viga_Rect", false, "Tipo de Viga: Rectangular"}}) {
         SCOPED_TRACE(clave);
-        Seccion& s = ProyectoActual().seccion;
+        Seccion& s = P().seccion;
         s.Hf = s.Bw = 7;
         Elegir(clave, [&](frmSeccion* v) {
             EXPECT_EQ(s.Bw + s.Hf, 0.0f);
@@ -70,7 +71,7 @@ TEST_F(Secciones, CadaTipoPreparaSuVentanaYSuOkLlegaALaPrincipal) {
             QTest::mouseClick(v->cmdSeccionOk, Qt::LeftButton);
         });
         EXPECT_TRUE(Mensajes::Registrados().empty());
-        EXPECT_NEAR(ProyectoActual().estado.AreaSeccion, alma ? 1600 : 600, 0.01);
+        EXPECT_NEAR(P().estado.AreaSeccion, alma ? 1600 : 600, 0.01);
         EXPECT_EQ(g->lblTipo->text(), lblTipo);
         EXPECT_EQ(g->lblB->text(), alma ? "bf: 60" : "b: 60");
         EXPECT_EQ(g->lblhw->isVisible(), alma);
@@ -100,7 +101,7 @@ TEST_F(Secciones, ReglasDeLosCamposComoPasosTecleados) {
         EXPECT_TRUE(Ok(s, {"0", "0", "0", "0"}).empty());
         EXPECT_FALSE(s->isVisible());
     });
-    EXPECT_EQ(ProyectoActual().estado.AreaSeccion, 0.0f);
+    EXPECT_EQ(P().estado.AreaSeccion, 0.0f);
 }
 
 // The flange limit on OK with a load on 4 m (hf = 5, bw = 20: 16 hf + bw =
@@ -111,7 +112,7 @@ TEST_F(Secciones, LimiteDelAlaYCierreSinOk) {
                                                         {"Viga_T", "100", true, false}}) {
         SCOPED_TRACE(std::string(clave) + " " + b);
         SetUp();  // a fresh program
-        if (conCarga) PonerViga(ProyectoActual().estado, 4, {Puntual(2, 5, kViva, 4)});
+        if (conCarga) PonerViga(P().estado, 4, {Puntual(2, 5, kViva, 4)});
         Elegir(clave, [&](frmSeccion* s) {
             EXPECT_EQ(Ok(s, {b, "5", "20", "40"}).size(), rechazado ? 1u : 0u);
             EXPECT_EQ(s->isVisible(), rechazado);
@@ -125,7 +126,7 @@ TEST_F(Secciones, LimiteDelAlaYCierreSinOk) {
         EXPECT_EQ(g->Estado(), conCarga && !rechazado ? frmGeneral::EstadoVentana::Listo
                                                       : frmGeneral::EstadoVentana::Inicio);
     }
-    const float ycg = ProyectoActual().seccion.Ycg;
+    const float ycg = P().seccion.Ycg;
     Mensajes::Limpiar();
     Elegir("Viga_T", [&](frmSeccion* s) {
         Escribir(s, {"70", "12", "30", "45"});
@@ -138,7 +139,7 @@ TEST_F(Secciones, LimiteDelAlaYCierreSinOk) {
                                      "Datos no Introducidos", kEstiloExclamacion}}));
     EXPECT_EQ(g->lblB->text(), "bf: ");
     EXPECT_FALSE(g->cmdCalculos->isEnabled());
-    EXPECT_EQ(ProyectoActual().seccion.Ycg, ycg) << "the stored dimensions of the last OK stay";
+    EXPECT_EQ(P().seccion.Ycg, ycg) << "the stored dimensions of the last OK stay";
 }
 
 // Stirrups: Ok answers the option shown (3/8 when first shown); the close

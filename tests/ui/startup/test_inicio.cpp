@@ -31,7 +31,8 @@ TEST_F(Inicio, LaPrincipalLlegaAlFinDeLaPresentacionYAbreElProyecto) {
         const qint64 t = reloj.elapsed();
         if (!tecla && t >= 50) {
             tecla = true;
-            EXPECT_EQ(ProyectoActual().estado.NumCargas, 0);
+            // The project is the main window's: nothing is opened before it.
+            EXPECT_EQ(Registro::Instancia().SiExiste<frmGeneral>(), nullptr);
             // A lone Shift is no key; A closes the splash.
             for (auto [tecla, queda] : {std::pair{Qt::Key_Shift, true}, {Qt::Key_A, false}}) {
                 QTest::keyClick(Ventana<frmSplash>(), tecla);

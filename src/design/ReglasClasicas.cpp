@@ -213,26 +213,99 @@ TextoRegla ReglasClasicas::Texto(Regla r) const {
         case Regla::DeformacionLimite:
             return {"ε_{s,lím} = 0.001 + (4/3) ε_{y}", "0.001 + 4/3 × {epsY}", {}};
         case Regla::EjeNeutroLimite:
-            return {"k = 0.003 / (0.003 + ε_{s,lím})", "0.003 / (0.003 + {epsLim})", {}};
+            return {"k = 0.003 / (0.003 + ε_{s,lím})", "{ecu} / ({ecu} + {epsLim})", {}};
         case Regla::Beta1:
             return {"β_{1} = 0.85 − (f'_{c} − 280) / 1400, entre 0.65 y 0.85",
                     "0.85 − ({fc} − 280) / 1400, entre 0.65 y 0.85", {}};
         case Regla::CuantiaBalanceada:
             return {"ρ_{b} = 0.85 β_{1} (f'_{c} / f_{y}) 0.003 / (0.003 + ε_{y})",
-                    "0.85 × {beta1} × ({fc} / {fy}) × 0.003 / (0.003 + {epsY})", {}};
+                    "{bloque} × {beta1} × ({fc} / {fy}) × {ecu} / ({ecu} + {epsY})", {}};
         case Regla::CuantiaMaxima:
-            return {"ρ_{máx} = 0.85 q_{máx} f'_{c} / f_{y}", "0.85 × {qmax} × {fc} / {fy}", {}};
-        case Regla::RnMaximo:
-            return {"R_{n,máx} = 0.85 q_{máx} (1 − q_{máx}/2)", "0.85 × {qmax} × (1 − {qmax}/2)",
+            return {"ρ_{máx} = 0.85 q_{máx} f'_{c} / f_{y}", "{bloque} × {qmax} × {fc} / {fy}",
                     {}};
+        case Regla::RnMaximo:
+            return {"R_{n,máx} = 0.85 q_{máx} (1 − q_{máx}/2)",
+                    "{bloque} × {qmax} × (1 − {qmax}/2)", {}};
+        case Regla::CoeficienteResistencia:
+            return {"R_{n} = M_{u} / (0.9 f'_{c} {ancho} d^{2})",
+                    "{Mu} / ({phi} × {fc} × {b} × {d}^{2})", {}};
+        case Regla::ProfundidadBloque:
+            return {"a = (1 − √(1 − R_{n}/0.425)) d", "(1 − √(1 − {Rn}/{mitadBloque})) × {d}", {}};
+        case Regla::IndiceRefuerzo:
+            return {"ω = 0.85 (1 − √(1 − R_{n}/0.425))",
+                    "{bloque} × (1 − √(1 − {Rn}/{mitadBloque}))", {}};
+        case Regla::MomentoHormigon:
+            return {"φM_{n1} = 0.9 f'_{c} {ancho} d^{2} R_{n,máx}",
+                    "{phi} × {fc} × {b} × {d}^{2} × {RnMax}", {}};
+        case Regla::AceroDobleArmado:
+            return {"A_{s} = M_{2} / (0.9 f_{y} (d − d')) + 0.85 q_{máx} f'_{c} {ancho} d / f_{y}",
+                    "{M2} / ({phi} × {fy} × ({d} − {dp})) + {bloque} × {qmax} × {fc} × {b} × {d} / "
+                    "{fy}",
+                    {}};
+        case Regla::DeformacionCompresion:
+            return {"ε'_{s} = 0.003 − (d'/d) (ε_{s,lím} + 0.003)",
+                    "{ecu} − ({dp}/{d}) × ({epsLim} + {ecu})", {}};
+        case Regla::ParAceros:
+            return {"f'_{s} > 0.85 f'_{c} y d > d'", "{fs} ≤ {bloque} × {fc} o d ≤ d'", {}};
+        case Regla::AceroCompresion:
+            return {"A'_{s} = {momento} / (0.9 (f'_{s} − 0.85 f'_{c}) (d − d'))",
+                    "{M} / ({phi} × ({fs} − {bloque} × {fc}) × ({d} − {dp}))", {}};
+        case Regla::AceroAlas:
+            return {"A_{sf} = 0.85 f'_{c} h_{f} (b_{f} − b_{w}) / f_{y}",
+                    "{bloque} × {fc} × {hf} × ({bf} − {bw}) / {fy}", {}};
+        case Regla::MomentoAlas:
+            return {"φM_{nf} = 0.9 A_{sf} f_{y} (d − h_{f}/2)",
+                    "{phi} × {Asf} × {fy} × ({d} − {hf}/2)", {}};
+        case Regla::CoeficienteResistenciaAlma:
+            return {"R_{nw} = M_{w} / (0.9 f'_{c} b_{w} d^{2})",
+                    "{Mw} / ({phi} × {fc} × {bw} × {d}^{2})", {}};
+        case Regla::IndiceRefuerzoAlma:
+            return {"ω_{w} = 0.85 (1 − √(1 − R_{nw}/0.425))",
+                    "{bloque} × (1 − √(1 − {Rnw}/{mitadBloque}))", {}};
+        case Regla::AceroTanteo:
+            return {"A_{t} = 0.75 ω_{w} (f'_{c} / f_{y}) b_{w} d + 0.5 A_{sf}",
+                    "{tanteoAlma} × {omegaW} × ({fc} / {fy}) × {bw} × {d} + {tanteoAla} × {Asf}",
+                    {}};
+        case Regla::BloqueTanteo:
+            return {"a_{t} = f_{y} A_{t} / (0.85 f'_{c} b_{w})",
+                    "{fy} × {At} / ({bloque} × {fc} × {bw})", {}};
+        case Regla::MomentoTanteo:
+            return {"φM_{t} = 0.9 A_{t} f_{y} (d − a_{t}/2)",
+                    "{phi} × {At} × {fy} × ({d} − {at}/2)", {}};
+        case Regla::AceroPar:
+            return {"A_{s3} = M_{3} / (0.9 f_{y} (d − d'))", "{M3} / ({phi} × {fy} × ({d} − {dp}))",
+                    {}};
+        case Regla::AceroMinimo1:
+            return {"A_{s,mín1} = 0.8 √f'_{c} {ancho} d / f_{y}", "0.8 × {raiz} × {b} × {d} / {fy}",
+                    {}};
+        case Regla::AceroMinimo2:
+            return {"A_{s,mín2} = 14.5 {ancho} d / f_{y}", "14.5 × {b} × {d} / {fy}", {}};
+        case Regla::AceroMinimoAlaTraccion1:
+            return {"A_{s,mín1} = 1.6 √f'_{c} b_{w} d / f_{y}", "1.6 × {raiz} × {bw} × {d} / {fy}",
+                    {}};
+        case Regla::AceroMinimoAlaTraccion2:
+            return {"A_{s,mín2} = 0.8 √f'_{c} b_{f} d / f_{y}", "0.8 × {raiz} × {bf} × {d} / {fy}",
+                    {}};
+        case Regla::AlivioAceroMinimo:
+            return {"A_{s} = mín(4/3 A_{s,req}, A_{s,mín})", "mín(4/3 × {AsReq}, {AsMin})",
+                    "alivio de 4/3"};
+        case Regla::FuerzaAceroCompresion:
+            return {"A'_{s} (f'_{s} − 0.85 f'_{c})", "{Asc} × ({fs} − {bloque} × {fc})", {}};
+        case Regla::FuerzaAlas:
+            return {"0.85 f'_{c} (b_{f} − b_{w}) h_{f}", "{bloque} × {fc} × ({bf} − {bw}) × {hf}",
+                    {}};
+        case Regla::BloqueVarillas:
+            return {"a = {neta} / (0.85 f'_{c} {ancho})", "{neta} / ({bloque} × {fc} × {b})", {}};
+        case Regla::MomentoVarillas:
+            return {"φM_{n} = 0.9 {momento}", "{phi} × {momento}", {}};
         case Regla::PhiCortante:
             return {"φ = 0.85", {}, {}};
         case Regla::Vc:
             return {"V_{c} = 0.55 √f'_{c} b_{v} d", "0.55 × {raiz} × {bv} × {d}", {}};
         case Regla::PhiVcMedio:
-            return {"φV_{c}/2 = 0.85 V_{c} / 2", "0.85 × {Vc} / 2", {}};
+            return {"φV_{c}/2 = 0.85 V_{c} / 2", "{phi} × {Vc} / 2", {}};
         case Regla::Vs:
-            return {"V_{s} = V_{u} / 0.85 − V_{c}", "{Vu} / 0.85 − {Vc}", {}};
+            return {"V_{s} = V_{u} / 0.85 − V_{c}", "{Vu} / {phi} − {Vc}", {}};
         case Regla::VsMaximo:
             return {"V_{s,máx} = 2.1 √f'_{c} b_{v} d", "2.1 × {raiz} × {bv} × {d}", {}};
         case Regla::VsBanda:
@@ -246,6 +319,20 @@ TextoRegla ReglasClasicas::Texto(Regla r) const {
         case Regla::SeparacionMinima:
             return {"s_{mín} = 2 A_{v} f_{y} / (3.5 b_{v})", "2 × {Av} × {fy} / (3.5 × {bv})",
                     {}};
+        case Regla::ModuloRotura:
+            return {"f_{r} = 2 √f'_{c}", "2 × √{fc}", {}};
+        case Regla::InerciaEfectiva:
+            return {"I_{e} = (M_{cr}/M_{a})^{3} I_{g} + [1 − (M_{cr}/M_{a})^{3}] I_{cr} ≤ I_{g}",
+                    "{relacion}^{3} × {Ig} + (1 − {relacion}^{3}) × {Icr}", {}};
+        case Regla::InerciaSinFisurar:
+            return {"I_{e} = I_{g}", {},
+                    "M_{cr} ≥ M_{a}: la sección no se fisura con las cargas de servicio."};
+        case Regla::FactorLargoPlazo:
+            return {"λ = 2 / (1 + 50 ρ')", "2 / (1 + 50 × {rho})", {}};
+        case Regla::LuzVoladizo:
+            return {"l = 2 × longitud del voladizo", "2 × {longitud}",
+                    "el doble de su longitud para cada voladizo (un voladizo cuenta como medio "
+                    "tramo)"};
     }
     return {};
 }

@@ -72,19 +72,59 @@ struct BloqueCriterio {
 
 // The rules whose formula the step-by-step report prints. The substitution
 // is a template: "{nombre}" stands for a value the report fills in, named in
-// the comment of each rule.
+// the comment of each rule; "formula {x}" names a symbol the report fills in
+// the formula the same way (the width b, b_{f} or b_{w} of the step).
+//
+// A factor that the rules hold as a number is printed from that number, not
+// written in the template: the report fills {phi} (PhiFlexion at eps_s,lim in
+// flexure, PhiCortante in shear), {bloque} (IntensidadBloque), {mitadBloque}
+// (half of it, the Rn at which a reaches d), {ecu} (DeformacionUltimaConcreto),
+// {tanteoAlma} and {tanteoAla} (FactorTanteoAlma, FactorTanteoAla) in every
+// step of flexure and of the bars' capacity, {phi} in every step of shear,
+// and in flexure also the data {fc} {fy} {d} {dp} and {Mu}. A coefficient the
+// rules use only inside one computation (0.55 of Vc, the minimum steel's) is
+// written in that rule's template.
 enum class Regla {
-    Combinaciones,          // texto: the factored and service cases, in words
-    FactorServicio,         // texto: the factor of every load in service
-    ModuloConcreto,         // Ec, the expression only: {fc}
-    MetodoFlexion,          // texto: phi, the stress block, eps_cu and Es of flexure
-    LimiteRn,               // formula: the largest Rn as printed
-    DeformacionLimite,      // {epsY}
-    EjeNeutroLimite,        // {epsLim}
-    Beta1,                  // {fc}
-    CuantiaBalanceada,      // {beta1} {fc} {fy} {epsY}
-    CuantiaMaxima,          // {qmax} {fc} {fy}
-    RnMaximo,               // {qmax}
+    Combinaciones,                // texto: the factored and service cases, in words
+    FactorServicio,               // texto: the factor of every load in service
+    ModuloConcreto,               // Ec, the expression only: {fc}
+    // --- Flexure ---
+    MetodoFlexion,                // texto: phi, the stress block, eps_cu and Es of flexure
+    LimiteRn,                     // formula: the largest Rn as printed
+    DeformacionLimite,            // {epsY}
+    EjeNeutroLimite,              // {epsLim}
+    Beta1,                        // {fc}
+    CuantiaBalanceada,            // {beta1} {fc} {fy} {epsY}
+    CuantiaMaxima,                // {qmax} {fc} {fy}
+    RnMaximo,                     // {qmax}
+    CoeficienteResistencia,       // formula {ancho}; {Mu} {b}: Rn of the width b
+    ProfundidadBloque,      // {Rn}: a of a singly reinforced width
+    IndiceRefuerzo,         // {Rn}: omega
+    MomentoHormigon,        // formula {ancho}; {b} {RnMax}: phi Mn1 at Rn,max
+    AceroDobleArmado,       // formula {ancho}; {M2} {qmax} {b}: As of a doubly reinforced width
+    DeformacionCompresion,  // {epsLim}: eps's at d'
+    ParAceros,              // formula: the check that a steel couple works; the
+                            // substitution is its failure: {fs}
+    AceroCompresion,        // formula {momento}; {M} {fs}: A's of a steel couple
+    AceroAlas,              // {hf} {bf} {bw}: Asf of the overhangs of a T
+    MomentoAlas,            // {Asf} {hf}: phi Mnf
+    CoeficienteResistenciaAlma,  // {Mw} {bw}: Rnw of the web of a T
+    IndiceRefuerzoAlma,     // {Rnw}: omega_w
+    AceroTanteo,            // {omegaW} {bw} {Asf}: the trial steel A_t of a T
+    BloqueTanteo,           // {At} {bw}: a_t
+    MomentoTanteo,          // {At} {at}: phi M_t
+    AceroPar,               // {M3}: As3 of the couple of a T
+    AceroMinimo1,           // formula {ancho}; {raiz} {b}: compression zone of width b
+    AceroMinimo2,           // formula {ancho}; {b}
+    AceroMinimoAlaTraccion1,  // {raiz} {bw}: flange in tension
+    AceroMinimoAlaTraccion2,  // {raiz} {bf}
+    AlivioAceroMinimo,      // {AsReq} {AsMin}; texto: the relief's name
+    // --- Capacity of the suggested bars ---
+    FuerzaAceroCompresion,  // {Asc} {fs} {fc}: the net force of the compression bars
+    FuerzaAlas,             // {fc} {bf} {bw} {hf}: the force of the overhangs
+    BloqueVarillas,         // formula {neta} {ancho}; {neta} {fc} {b}: a of the bars
+    MomentoVarillas,        // formula {momento}; {momento}: phi Mn of the bars
+    // --- Shear ---
     PhiCortante,            // formula: "φ = ..." of shear
     Vc,                     // {raiz} {bv} {d}
     PhiVcMedio,             // {Vc}
@@ -94,6 +134,12 @@ enum class Regla {
     SeparacionBandaCerrada, // texto after Vs > band; {d} {sg}
     SeparacionBandaAbierta, // texto after Vs <= band; {d} {sg}
     SeparacionMinima,       // {Av} {fy} {bv}
+    // --- Deflection ---
+    ModuloRotura,           // {fc}
+    InerciaEfectiva,        // {relacion} {Ig} {Icr}: Ie of a cracked section
+    InerciaSinFisurar,      // formula; texto: the section does not crack (Mcr / Ma >= 1)
+    FactorLargoPlazo,       // {rho}
+    LuzVoladizo,            // {longitud}; texto: the span of a cantilever, in words
 };
 
 // A formula as the report prints it, its substitution template and, where

@@ -24,7 +24,8 @@ const char* const kUsos[] = {
 
 class Inercias {
   public:
-    Inercias(const Proyecto& p, const PasoDeflexion& d, Redactor& r) : p_(p), d_(d), r_(r) {}
+    Inercias(const Proyecto& p, const PasoDeflexion& d, const ReglasDiseno& reglas, Redactor& r)
+        : p_(p), d_(d), reglas_(reglas), r_(r) {}
     void Seccion(const PasoInercia& i, bool positivo);
 
   private:
@@ -33,6 +34,7 @@ class Inercias {
 
     const Proyecto& p_;
     const PasoDeflexion& d_;
+    const ReglasDiseno& reglas_;
     Redactor& r_;
     std::string n_, d_t_, dp_;
     std::string bw_ = "b_{w}";  // the web width's symbol: b for a rectangle
@@ -123,7 +125,8 @@ void Inercias::Seccion(const PasoInercia& i, bool positivo) {
         rect ? Dato(p_.seccion.H) : Dato(p_.seccion.Hf) + " + " + Dato(p_.seccion.Hw);
     r_.Paso("Distancia del centro de gravedad a la fibra traccionada", yt,
             positivo ? "" : h + " − " + General(p_.seccion.Ycg), Cifras(i.yt) + " cm");
-    r_.Paso("Módulo de rotura", "f_{r} = 2 √f'_{c}", "2 × √" + Fc(p_), Cifras(i.fr) + " " + kKgCm2);
+    PasoRegla(r_, reglas_, Regla::ModuloRotura, "Módulo de rotura", {{"fc", Fc(p_)}},
+              Cifras(i.fr) + " " + kKgCm2);
     r_.Paso("Momento de fisuración", "M_{cr} = f_{r} I_{g} / y_{t}",
             Cifras(i.fr) + " × " + Entero(i.Ig) + " / " + Cifras(i.yt),
             Entero(i.Mcr) + " " + kKgCm);
@@ -132,15 +135,13 @@ void Inercias::Seccion(const PasoInercia& i, bool positivo) {
     const std::string Ie =
         Entero(i.Ie) + " " + kCm4 + " = " + Cifras(i.Ie * kCm4AM4, 5) + " " + kM4;
     if (i.relacion >= 1) {
-        r_.Texto("M_{cr} ≥ M_{a}: la sección no se fisura con las cargas de servicio.");
-        r_.Paso("Inercia efectiva", "I_{e} = I_{g}", "", Ie);
+        const TextoRegla entera = reglas_.Texto(Regla::InerciaSinFisurar);
+        r_.Texto(entera.texto);
+        r_.Paso("Inercia efectiva", entera.formula, "", Ie);
         return;
     }
-    r_.Paso("Inercia efectiva",
-            "I_{e} = (M_{cr}/M_{a})^{3} I_{g} + [1 − (M_{cr}/M_{a})^{3}] I_{cr} ≤ I_{g}",
-            Cifras(i.relacion) + "^{3} × " + Entero(i.Ig) + " + (1 − " + Cifras(i.relacion) +
-                "^{3}) × " + Entero(i.Icr),
-            Ie);
+    PasoRegla(r_, reglas_, Regla::InerciaEfectiva, "Inercia efectiva",
+              {{"relacion", Cifras(i.relacion)}, {"Ig", Entero(i.Ig)}, {"Icr", Entero(i.Icr)}}, Ie);
 }
 
 // The zone's name with its extent on the beam ("voladizo derecho, de x = 6.5
@@ -189,7 +190,21 @@ void Flecha(const Proyecto& p, const PasoDeflexion& d, Redactor& r) {
     }
 }
 
-void Control(const Proyecto& p, const PasoDeflexion& d, Redactor& r) {
+// The uses that compare the long-term deflection ("Usos 3 y 4").
+std::string UsosLargoPlazo(const ReglasDiseno& reglas) {
+    std::vector<int> usos;
+    for (int u = 1; u <= reglas.NumeroUsos(); ++u) {
+        if (reglas.UsoLargoPlazo(u)) usos.push_back(u);
+    }
+    std::string t = usos.size() == 1 ? "Uso " : "Usos ";
+    for (std::size_t i = 0; i < usos.size(); ++i) {
+        if (i > 0) t += i + 1 == usos.size() ? " y " : ", ";
+        t += std::to_string(usos[i]);
+    }
+    return t;
+}
+
+void Control(const Proyecto& p, const PasoDeflexion& d, const ReglasDiseno& reglas, Redactor& r) {
     const EstadoProyecto& e = p.estado;
     const bool vuelos = d.zonas.size() > 1;
     r.Apartado("Control de la deflexión");
@@ -198,31 +213,34 @@ void Control(const Proyecto& p, const PasoDeflexion& d, Redactor& r) {
         return;
     }
     const std::string razon = General(d.relacionLuz);
+    const TextoRegla voladizo = reglas.Texto(Regla::LuzVoladizo);
     r.Texto("Uso " + std::to_string(d.uso) + ": " + kUsos[d.uso] + ". Límite l/" + razon +
-            (vuelos ? ", con l la luz entre apoyos para el tramo y el doble de su longitud "
-                      "para cada voladizo (un voladizo cuenta como medio tramo)."
-                    : ", con l la luz entre apoyos."));
+            (vuelos ? ", con l la luz entre apoyos para el tramo y " + voladizo.texto + "."
+                    : std::string(", con l la luz entre apoyos.")));
     if (d.largoPlazo) {
-        r.Texto(
-            "Usos 3 y 4: se compara la deflexión a largo plazo. Acero de compresión de la "
-            "sección que tiene más: A'_{s} = " +
-            F3(d.AscLargoPlazo) + " " + kCm2 + ", con b = " + Dato(d.bLargoPlazo) +
-            " cm y d = " + Dato(e.PeralteEfectivo) + " cm.");
+        r.Texto(UsosLargoPlazo(reglas) +
+                ": se compara la deflexión a largo plazo. Acero de compresión de la "
+                "sección que tiene más: A'_{s} = " +
+                F3(d.AscLargoPlazo) + " " + kCm2 + ", con b = " + Dato(d.bLargoPlazo) +
+                " cm y d = " + Dato(e.PeralteEfectivo) + " cm.");
         r.Paso("Cuantía del acero de compresión", "ρ' = A'_{s} / (b d)",
                F3(d.AscLargoPlazo) + " / (" + Dato(d.bLargoPlazo) + " × " +
                    Dato(e.PeralteEfectivo) + ")",
                Cifras(d.rhoCompresion));
-        r.Paso("Factor de largo plazo", "λ = 2 / (1 + 50 ρ')",
-               "2 / (1 + 50 × " + Cifras(d.rhoCompresion) + ")", Cifras(d.lambda));
+        PasoRegla(r, reglas, Regla::FactorLargoPlazo, "Factor de largo plazo",
+                  {{"rho", Cifras(d.rhoCompresion)}}, Cifras(d.lambda));
     }
     const std::string simbolo = d.largoPlazo ? "δ_{lp} ≤ δ_{adm}" : "δ ≤ δ_{adm}";
     for (const PasoZonaDeflexion& z : d.zonas) {
         if (vuelos) r.Texto("Zona: " + Zona(e, z) + ".");
         const std::string l = Dato(z.luzReferencia);
-        r.Paso("Luz de referencia",
-               z.zona == kTramo ? "l = K − J" : "l = 2 × longitud del voladizo",
-               z.zona == kTramo ? Dato(e.DistK) + " − " + Dato(e.DistJ) : "2 × " + Dato(z.longitud),
-               l + " m");
+        if (z.zona == kTramo) {
+            r.Paso("Luz de referencia", "l = K − J", Dato(e.DistK) + " − " + Dato(e.DistJ),
+                   l + " m");
+        } else {
+            PasoRegla(r, reglas, Regla::LuzVoladizo, "Luz de referencia",
+                      {{"longitud", Dato(z.longitud)}}, l + " m");
+        }
         r.Paso("Deflexión admisible", "δ_{adm} = l / " + razon, l + " / " + razon,
                Cifras(z.limite) + " m");
         if (d.largoPlazo) {
@@ -261,11 +279,11 @@ void Deflexiones(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) {
     const TextoRegla ec = reglas.Texto(Regla::ModuloConcreto);
     r.Paso("Relación modular", "n = E_{s} / (" + ec.formula + ")",
            "2,040,000 / (" + Sustituir(ec.sustitucion, {{"fc", Fc(p)}}) + ")", Cifras(d.n));
-    Inercias inercias(p, d, r);
+    Inercias inercias(p, d, reglas, r);
     inercias.Seccion(d.positiva, true);
     inercias.Seccion(d.negativa, false);
     Flecha(p, d, r);
-    Control(p, d, r);
+    Control(p, d, reglas, r);
 }
 
 }  // namespace korvex::memoria

@@ -10,25 +10,26 @@ std::string Kg(double v) {
     return Entero(v) + " Kgr";
 }
 
-// A rule's step: its formula and its substitution with `valores`.
-void PasoRegla(Redactor& r, const ReglasDiseno& reglas, Regla regla, const std::string& concepto,
-               const std::vector<std::pair<std::string_view, std::string>>& valores,
-               const std::string& resultado) {
-    const TextoRegla t = reglas.Texto(regla);
-    r.Paso(concepto, t.formula, Sustituir(t.sustitucion, valores), resultado);
+// A step of shear: the rule's formula and its substitution with `valores`
+// and the factor {phi} of shear.
+void PasoCortanteRegla(Redactor& r, const ReglasDiseno& reglas, Regla regla,
+                       const std::string& concepto, const Valores& valores,
+                       const std::string& resultado) {
+    PasoRegla(r, reglas, regla, concepto, Unir(valores, {{"phi", General(reglas.PhiCortante())}}),
+              resultado);
 }
 
 void SeparacionMaxima(const PasoCortante& c, const std::string& d, const ReglasDiseno& reglas,
                       Redactor& r) {
     const std::string raiz = "√" + General(c.fc);
-    PasoRegla(r, reglas, Regla::VsBanda, "Límite de la banda de separación",
-              {{"raiz", raiz}, {"bv", Dato(c.bv)}, {"d", d}}, Kg(c.VsBanda));
+    PasoCortanteRegla(r, reglas, Regla::VsBanda, "Límite de la banda de separación",
+                      {{"raiz", raiz}, {"bv", Dato(c.bv)}, {"d", d}}, Kg(c.VsBanda));
     const Regla banda =
         c.bandaCerrada ? Regla::SeparacionBandaCerrada : Regla::SeparacionBandaAbierta;
     r.Texto("V_{s} = " + Entero(c.Vs) + (c.bandaCerrada ? " > " : " ≤ ") +
             "V_{s,banda} = " + Entero(c.VsBanda) + " Kgr: " + reglas.Texto(banda).texto);
-    PasoRegla(r, reglas, banda, "Separación máxima", {{"d", d}, {"sg", F2(c.smaxGeometrica)}},
-              F2(c.smax) + " cm");
+    PasoCortanteRegla(r, reglas, banda, "Separación máxima",
+                      {{"d", d}, {"sg", F2(c.smaxGeometrica)}}, F2(c.smax) + " cm");
 }
 
 }  // namespace
@@ -48,10 +49,10 @@ bool DisenoCortante(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) 
         " m; " + reglas.Texto(Regla::PhiCortante).formula + ". Datos: b_{v} = " + bv + " cm (ancho del alma), d = " + d + " cm, f'_{c} = " +
         General(c.fc) + " " + kKgCm2 + ", f_{y} = " + General(c.fy) + " " + kKgCm2 + ".");
     r.Paso("Cortante último", "V_{u} = |V|_{máx} × 1000", General(c.VuTn) + " × 1000", Kg(c.Vu));
-    PasoRegla(r, reglas, Regla::Vc, "Resistencia del hormigón",
-              {{"raiz", raiz}, {"bv", bv}, {"d", d}}, Kg(c.Vc));
-    PasoRegla(r, reglas, Regla::PhiVcMedio, "Cortante que no requiere estribos",
-              {{"Vc", Entero(c.Vc)}}, Kg(c.phiVcMedio));
+    PasoCortanteRegla(r, reglas, Regla::Vc, "Resistencia del hormigón",
+                      {{"raiz", raiz}, {"bv", bv}, {"d", d}}, Kg(c.Vc));
+    PasoCortanteRegla(r, reglas, Regla::PhiVcMedio, "Cortante que no requiere estribos",
+                      {{"Vc", Entero(c.Vc)}}, Kg(c.phiVcMedio));
     if (c.sinEstribos) {
         r.Texto("V_{u} = " + Entero(c.Vu) + " ≤ φV_{c}/2 = " + Entero(c.phiVcMedio) +
                 " Kgr: la viga no lleva armadura por cortante; queda a discreción del Ingeniero "
@@ -60,10 +61,10 @@ bool DisenoCortante(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) 
     }
     r.Texto("V_{u} = " + Entero(c.Vu) + " > φV_{c}/2 = " + Entero(c.phiVcMedio) +
             " Kgr: se requieren estribos.");
-    PasoRegla(r, reglas, Regla::Vs, "Cortante que toman los estribos",
-              {{"Vu", Entero(c.Vu)}, {"Vc", Entero(c.Vc)}}, Kg(c.Vs));
-    PasoRegla(r, reglas, Regla::VsMaximo, "Mayor cortante de los estribos",
-              {{"raiz", raiz}, {"bv", bv}, {"d", d}}, Kg(c.VsMax));
+    PasoCortanteRegla(r, reglas, Regla::Vs, "Cortante que toman los estribos",
+                      {{"Vu", Entero(c.Vu)}, {"Vc", Entero(c.Vc)}}, Kg(c.Vs));
+    PasoCortanteRegla(r, reglas, Regla::VsMaximo, "Mayor cortante de los estribos",
+                      {{"raiz", raiz}, {"bv", bv}, {"d", d}}, Kg(c.VsMax));
     r.Comprobacion("La sección resiste el cortante", "V_{s} ≤ V_{s,máx}",
                    Entero(c.Vs) + (c.falla ? " > " : " ≤ ") + Entero(c.VsMax) + " Kgr", !c.falla);
     if (c.falla) {
@@ -76,8 +77,9 @@ bool DisenoCortante(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) 
     SeparacionMaxima(c, d, reglas, r);
     r.Texto("Estribo de " + c.diametro + "\" de dos ramas: A_{v} = " + Cifras(c.Av) + " " + kCm2 +
             " por rama.");
-    PasoRegla(r, reglas, Regla::SeparacionMinima, "Separación que da el refuerzo mínimo",
-              {{"Av", Cifras(c.Av)}, {"fy", General(c.fy)}, {"bv", bv}}, F2(c.sMinimo) + " cm");
+    PasoCortanteRegla(r, reglas, Regla::SeparacionMinima, "Separación que da el refuerzo mínimo",
+                      {{"Av", Cifras(c.Av)}, {"fy", General(c.fy)}, {"bv", bv}},
+                      F2(c.sMinimo) + " cm");
     std::string eleccion = "mín(s_{máx}, s_{mín}",
                 valores = "mín(" + F2(c.smax) + ", " + F2(c.sMinimo);
     if (c.conResistencia) {
@@ -101,19 +103,28 @@ namespace {
 // suggested compression bars of a doubly reinforced design at f's - 0.85 f'c;
 // when the block of a flange in compression reaches below it, the overhangs
 // take 0.85 f'c (bf - bw) hf and the web the rest.
-void Capacidad(const PasoVarillas& v, const PasoFlexion& f, bool positivo, Redactor& r) {
+void Capacidad(const PasoVarillas& v, const PasoFlexion& f, bool positivo,
+               const ReglasDiseno& reglas, Redactor& r) {
     const double Asc = v.AscUsado;
     const bool alma = v.bajoElAla;
     const std::string fc = General(f.fc), fy = General(f.fy), d = Dato(f.d), dp = Dato(f.dp);
     const std::string As = F3(v.AsProvisto), a = Cifras(v.aProvisto);
+    const Valores factores = FactoresFlexion(reglas, f.epsLim);
     // The net tension force, in symbols and in numbers: the bars' A_s f_y
     // less the compression bars' and the overhangs' forces when they act.
     std::string neta = "A_{s} f_{y}", netaN = As + " × " + fy;
-    const std::string Cs = "A'_{s} (f'_{s} − 0.85 f'_{c})",
-                      cs = F3(Asc) + " × (" + Cifras(f.fsCompresion, 5) + " − 0.85 × " + fc + ")";
-    const std::string Cf = "0.85 f'_{c} (b_{f} − b_{w}) h_{f}",
-                      cf = "0.85 × " + fc + " × (" + Dato(f.b) + " − " + Dato(f.bw) + ") × " +
-                           Dato(f.hf);
+    const std::string Cs = FormulaRegla(reglas, Regla::FuerzaAceroCompresion),
+                      cs = SustitucionRegla(
+                          reglas, Regla::FuerzaAceroCompresion,
+                          Unir({{"Asc", F3(Asc)}, {"fs", Cifras(f.fsCompresion, 5)}, {"fc", fc}},
+                               factores));
+    const std::string Cf = FormulaRegla(reglas, Regla::FuerzaAlas),
+                      cf = SustitucionRegla(reglas, Regla::FuerzaAlas,
+                                            Unir({{"fc", fc},
+                                                  {"bf", Dato(f.b)},
+                                                  {"bw", Dato(f.bw)},
+                                                  {"hf", Dato(f.hf)}},
+                                                 factores));
     const bool simple = Asc == 0 && !alma;
     if (Asc > 0) {
         neta += " − " + Cs;
@@ -143,18 +154,17 @@ void Capacidad(const PasoVarillas& v, const PasoFlexion& f, bool positivo, Redac
 
     r.Apartado(std::string("Capacidad de las varillas de la sección M(") + (positivo ? "+" : "−") +
                ")");
-    r.Texto("Varillas sugeridas: A_{s} = " + As + " " + kCm2 + " en tracción" +
-            (Asc > 0 ? " y A'_{s} = " + F3(Asc) + " " + kCm2 + " en compresión" : "") +
-            "; b = " + Dato(f.b) + " cm, d = " + d + " cm, d' = " + dp + " cm." +
-            (alma ? " El bloque baja del ala (a > h_{f}): las alas toman 0.85 f'_{c} (b_{f} − "
-                    "b_{w}) h_{f} y el alma el resto."
-                  : ""));
-    const std::string ancho = alma ? "b_{w}" : "b";
-    r.Paso("Profundidad del bloque de compresiones",
-           "a = " + neta + " / (0.85 f'_{c} " + ancho + ")",
-           netaN + " / (0.85 × " + fc + " × " + Dato(alma ? f.bw : f.b) + ")", a + " cm");
-    r.Paso("Momento resistente de las varillas", "φM_{n} = 0.9 " + m, "0.9 × " + mn,
-           Entero(v.phiMn) + " " + kKgCm);
+    r.Texto(
+        "Varillas sugeridas: A_{s} = " + As + " " + kCm2 + " en tracción" +
+        (Asc > 0 ? " y A'_{s} = " + F3(Asc) + " " + kCm2 + " en compresión" : "") +
+        "; b = " + Dato(f.b) + " cm, d = " + d + " cm, d' = " + dp + " cm." +
+        (alma ? " El bloque baja del ala (a > h_{f}): las alas toman " + Cf + " y el alma el resto."
+              : ""));
+    PasoRegla(r, reglas, Regla::BloqueVarillas, "Profundidad del bloque de compresiones",
+              Unir({{"neta", netaN}, {"fc", fc}, {"b", Dato(alma ? f.bw : f.b)}}, factores),
+              a + " cm", {{"neta", neta}, {"ancho", alma ? "b_{w}" : "b"}});
+    PasoRegla(r, reglas, Regla::MomentoVarillas, "Momento resistente de las varillas",
+              Unir({{"momento", mn}}, factores), Entero(v.phiMn) + " " + kKgCm, {{"momento", m}});
     r.Comprobacion("Las varillas sugeridas resisten el momento último", "φM_{n} ≥ M_{u}",
                    Entero(v.phiMn) + (v.resiste ? " ≥ " : " < ") + Entero(f.Mu) + " " + kKgCm,
                    v.resiste);
@@ -162,7 +172,7 @@ void Capacidad(const PasoVarillas& v, const PasoFlexion& f, bool positivo, Redac
 
 }  // namespace
 
-void Varillas(const Proyecto& p, const ReglasDiseno&, Redactor& r) {
+void Varillas(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) {
     const PasosCalculo& s = p.estado.Pasos;
     r.Parte("Varillas");
     r.Texto(
@@ -196,7 +206,7 @@ void Varillas(const Proyecto& p, const ReglasDiseno&, Redactor& r) {
     // Capacity of the suggested tension bars of each sign against Mu.
     const PasoFlexion* flexion[] = {&s.flexionPos, &s.flexionNeg};
     for (std::size_t i = 0; i < 2; ++i) {
-        if (s.varillas[i].conCapacidad) Capacidad(s.varillas[i], *flexion[i], i == 0, r);
+        if (s.varillas[i].conCapacidad) Capacidad(s.varillas[i], *flexion[i], i == 0, reglas, r);
     }
 }
 

@@ -25,16 +25,29 @@ class Flexion {
     bool Capacidad(const std::string& concepto, const std::string& simbolo, float rn, bool falla);
     void CompresionAcero(const PasoFlexion& f, const std::string& M, const std::string& valorM);
     void AceroMinimo(const PasoFlexion& f, bool positivo);
+    // The relief of the minimum steel with the recorded areas.
+    std::string Alivio(const PasoFlexion& f) const {
+        return Sustitucion(korvex::Regla::AlivioAceroMinimo,
+                           {{"AsReq", F3(f.AsRequerido)}, {"AsMin", F3(f.AsMin)}});
+    }
     void Detener(const std::string& causa);
 
     std::string fc() const { return General(fc_); }
     std::string fy() const { return General(fy_); }
-    // The step of a rule: its formula and its substitution with `valores`.
-    void Regla(korvex::Regla regla, const std::string& concepto,
-               const std::vector<std::pair<std::string_view, std::string>>& valores,
-               const std::string& resultado) {
-        const TextoRegla t = reglas_.Texto(regla);
-        r_.Paso(concepto, t.formula, Sustituir(t.sustitucion, valores), resultado);
+    // The values of every step: the data of the design and the factors of
+    // the rules.
+    Valores Comunes() const {
+        return Unir({{"fc", fc()}, {"fy", fy()}, {"d", d_}, {"dp", dp_}, {"Mu", Mu_}}, factores_);
+    }
+    // The substitution of a rule with `valores` and the common values.
+    std::string Sustitucion(korvex::Regla regla, const Valores& valores) const {
+        return SustitucionRegla(reglas_, regla, Unir(valores, Comunes()));
+    }
+    // The step of a rule: its formula with `simbolos`, its substitution with
+    // `valores` and the common values.
+    void Regla(korvex::Regla regla, const std::string& concepto, const Valores& valores,
+               const std::string& resultado, const Valores& simbolos = {}) {
+        PasoRegla(r_, reglas_, regla, concepto, Unir(valores, Comunes()), resultado, simbolos);
     }
 
     const Proyecto& p_;
@@ -42,6 +55,7 @@ class Flexion {
     Redactor& r_;
     double fc_ = 0, fy_ = 0;
     std::string d_, dp_, Mu_;
+    Valores factores_;
     bool constantes_ = false;
 };
 
@@ -71,6 +85,7 @@ void Flexion::Datos(const PasoFlexion& f, bool positivo) {
     d_ = Dato(f.d);
     dp_ = Dato(f.dp);
     Mu_ = Entero(f.Mu);
+    factores_ = FactoresFlexion(reglas_, f.epsLim);
     const float x = positivo ? e.Posiciones.MomentoPosMax : e.Posiciones.MomentoNegMax;
     r_.Texto(std::string("Momento de diseño M = ") + F2(f.M) + " " + kTnM + ", el mayor " +
              (positivo ? "positivo" : "negativo") + " del diagrama factorizado" +
@@ -113,15 +128,14 @@ bool Flexion::Ala(const PasoFlexion& f) {
     const std::string bf = Dato(p_.seccion.Bf);
     r_.Texto("El ala queda en compresión (b_{f} = " + bf + " cm, h_{f} = " + Dato(f.hf) +
              " cm): se comprueba si el bloque de compresiones cabe en el ala.");
-    r_.Paso("Coeficiente de resistencia con el ancho del ala",
-            "R_{n} = M_{u} / (0.9 f'_{c} b_{f} d^{2})",
-            Mu_ + " / (0.9 × " + fc() + " × " + bf + " × " + d_ + "^{2})", Cifras(f.RnAla));
+    Regla(korvex::Regla::CoeficienteResistencia, "Coeficiente de resistencia con el ancho del ala",
+          {{"b", bf}}, Cifras(f.RnAla), {{"ancho", "b_{f}"}});
     if (!Capacidad("Capacidad con el ancho del ala", "R_{n}", f.RnAla,
                    f.parada == korvex::Parada::Ala)) {
         return false;
     }
-    r_.Paso("Profundidad del bloque de compresiones", "a = (1 − √(1 − R_{n}/0.425)) d",
-            "(1 − √(1 − " + Cifras(f.RnAla) + "/0.425)) × " + d_, Cifras(f.aAla) + " cm");
+    Regla(korvex::Regla::ProfundidadBloque, "Profundidad del bloque de compresiones",
+          {{"Rn", Cifras(f.RnAla)}}, Cifras(f.aAla) + " cm");
     if (f.comportamiento == Comportamiento::T) {
         r_.Texto("a = " + Cifras(f.aAla) + " cm > h_{f} = " + Dato(f.hf) +
                  " cm: el bloque baja al alma y la sección trabaja como T.");
@@ -135,38 +149,36 @@ bool Flexion::Ala(const PasoFlexion& f) {
 
 void Flexion::CompresionAcero(const PasoFlexion& f, const std::string& M,
                               const std::string& valorM) {
-    r_.Paso("Deformación del acero de compresión", "ε'_{s} = 0.003 − (d'/d) (ε_{s,lím} + 0.003)",
-            "0.003 − (" + dp_ + "/" + d_ + ") × (" + Cifras(f.epsLim) + " + 0.003)",
-            Cifras(f.epsCompresion));
+    Regla(korvex::Regla::DeformacionCompresion, "Deformación del acero de compresión",
+          {{"epsLim", Cifras(f.epsLim)}}, Cifras(f.epsCompresion));
     r_.Paso("Esfuerzo del acero de compresión", "f'_{s} = E_{s} ε'_{s} ≤ f_{y}",
             "2,040,000 × " + Cifras(f.epsCompresion) + ", con el límite " + fy(),
             Cifras(f.fsCompresion, 5) + " " + kKgCm2);
+    const std::string fs = Cifras(f.fsCompresion, 5);
     if (!f.suficiente) {
         r_.Comprobacion("El acero de compresión trabaja por encima del hormigón que reemplaza",
-                        "f'_{s} > 0.85 f'_{c} y d > d'",
-                        Cifras(f.fsCompresion, 5) + " ≤ 0.85 × " + fc() + " o d ≤ d'", false);
+                        FormulaRegla(reglas_, korvex::Regla::ParAceros),
+                        Sustitucion(korvex::Regla::ParAceros, {{"fs", fs}}), false);
         Detener("El par de aceros no puede tomar el momento que excede al hormigón.");
         return;
     }
-    r_.Paso("Acero de compresión", "A'_{s} = " + M + " / (0.9 (f'_{s} − 0.85 f'_{c}) (d − d'))",
-            valorM + " / (0.9 × (" + Cifras(f.fsCompresion, 5) + " − 0.85 × " + fc() + ") × (" +
-                d_ + " − " + dp_ + "))",
-            F3(f.Asc) + " " + kCm2);
+    Regla(korvex::Regla::AceroCompresion, "Acero de compresión", {{"M", valorM}, {"fs", fs}},
+          F3(f.Asc) + " " + kCm2, {{"momento", M}});
 }
 
 bool Flexion::Rectangular(const PasoFlexion& f, const std::string& b, const std::string& bv) {
-    r_.Paso("Coeficiente de resistencia", "R_{n} = M_{u} / (0.9 f'_{c} " + b + " d^{2})",
-            Mu_ + " / (0.9 × " + fc() + " × " + bv + " × " + d_ + "^{2})", Cifras(f.Rn));
+    Regla(korvex::Regla::CoeficienteResistencia, "Coeficiente de resistencia", {{"b", bv}},
+          Cifras(f.Rn), {{"ancho", b}});
     if (!Capacidad("Capacidad de la sección", "R_{n}", f.Rn, f.parada == korvex::Parada::Rn))
         return false;
     Constantes(f);
     if (!f.dobleArmado) {
-        r_.Paso("Profundidad del bloque de compresiones", "a = (1 − √(1 − R_{n}/0.425)) d",
-                "(1 − √(1 − " + Cifras(f.Rn) + "/0.425)) × " + d_, Cifras(f.a) + " cm");
+        Regla(korvex::Regla::ProfundidadBloque, "Profundidad del bloque de compresiones",
+              {{"Rn", Cifras(f.Rn)}}, Cifras(f.a) + " cm");
         r_.Texto("R_{n} = " + Cifras(f.Rn) + " ≤ R_{n,máx} = " + Cifras(f.RnMax) +
                  ": sección simplemente armada, A'_{s} = 0.");
-        r_.Paso("Índice de refuerzo (cuantía mecánica)", "ω = 0.85 (1 − √(1 − R_{n}/0.425))",
-                "0.85 × (1 − √(1 − " + Cifras(f.Rn) + "/0.425))", Cifras(f.omega));
+        Regla(korvex::Regla::IndiceRefuerzo, "Índice de refuerzo (cuantía mecánica)",
+              {{"Rn", Cifras(f.Rn)}}, Cifras(f.omega));
         r_.Paso("Acero de tracción requerido", "A_{s} = ω (f'_{c} / f_{y}) " + b + " d",
                 Cifras(f.omega) + " × (" + fc() + " / " + fy() + ") × " + bv + " × " + d_,
                 F3(f.AsRequerido) + " " + kCm2);
@@ -177,49 +189,41 @@ bool Flexion::Rectangular(const PasoFlexion& f, const std::string& b, const std:
              "aceros toma el resto, M_{2}.");
     r_.Paso("Profundidad del bloque de compresiones", "a = q_{máx} d", Cifras(f.qmax) + " × " + d_,
             Cifras(f.a) + " cm");
-    r_.Paso("Momento que toma el hormigón", "φM_{n1} = 0.9 f'_{c} " + b + " d^{2} R_{n,máx}",
-            "0.9 × " + fc() + " × " + bv + " × " + d_ + "^{2} × " + Cifras(f.RnMax),
-            Entero(f.phiMn1) + " " + kKgCm);
+    Regla(korvex::Regla::MomentoHormigon, "Momento que toma el hormigón",
+          {{"b", bv}, {"RnMax", Cifras(f.RnMax)}}, Entero(f.phiMn1) + " " + kKgCm, {{"ancho", b}});
     r_.Paso("Momento del par de aceros", "M_{2} = M_{u} − φM_{n1}", Mu_ + " − " + Entero(f.phiMn1),
             Entero(f.M2) + " " + kKgCm);
-    r_.Paso("Acero de tracción requerido",
-            "A_{s} = M_{2} / (0.9 f_{y} (d − d')) + 0.85 q_{máx} f'_{c} " + b + " d / f_{y}",
-            Entero(f.M2) + " / (0.9 × " + fy() + " × (" + d_ + " − " + dp_ + ")) + 0.85 × " +
-                Cifras(f.qmax) + " × " + fc() + " × " + bv + " × " + d_ + " / " + fy(),
-            F3(f.AsRequerido) + " " + kCm2);
+    Regla(korvex::Regla::AceroDobleArmado, "Acero de tracción requerido",
+          {{"M2", Entero(f.M2)}, {"qmax", Cifras(f.qmax)}, {"b", bv}},
+          F3(f.AsRequerido) + " " + kCm2, {{"ancho", b}});
     CompresionAcero(f, "M_{2}", Entero(f.M2));
     return f.suficiente;
 }
 
 bool Flexion::T(const PasoFlexion& f) {
     const std::string bf = Dato(p_.seccion.Bf), bw = Dato(f.bw), hf = Dato(f.hf);
-    r_.Paso("Acero que equilibra las alas", "A_{sf} = 0.85 f'_{c} h_{f} (b_{f} − b_{w}) / f_{y}",
-            "0.85 × " + fc() + " × " + hf + " × (" + bf + " − " + bw + ") / " + fy(),
-            F3(f.Asf) + " " + kCm2);
-    r_.Paso("Momento de las alas", "φM_{nf} = 0.9 A_{sf} f_{y} (d − h_{f}/2)",
-            "0.9 × " + F3(f.Asf) + " × " + fy() + " × (" + d_ + " − " + hf + "/2)",
-            Entero(f.phiMnf) + " " + kKgCm);
+    const std::string Asf = F3(f.Asf), omegaW = Cifras(f.omegaW), At = F3(f.At);
+    Regla(korvex::Regla::AceroAlas, "Acero que equilibra las alas",
+          {{"hf", hf}, {"bf", bf}, {"bw", bw}}, Asf + " " + kCm2);
+    Regla(korvex::Regla::MomentoAlas, "Momento de las alas", {{"Asf", Asf}, {"hf", hf}},
+          Entero(f.phiMnf) + " " + kKgCm);
     r_.Paso("Momento que toma el alma", "M_{w} = M_{u} − φM_{nf}", Mu_ + " − " + Entero(f.phiMnf),
             Entero(f.Mw) + " " + kKgCm);
-    r_.Paso("Coeficiente de resistencia del alma", "R_{nw} = M_{w} / (0.9 f'_{c} b_{w} d^{2})",
-            Entero(f.Mw) + " / (0.9 × " + fc() + " × " + bw + " × " + d_ + "^{2})", Cifras(f.Rnw));
+    Regla(korvex::Regla::CoeficienteResistenciaAlma, "Coeficiente de resistencia del alma",
+          {{"Mw", Entero(f.Mw)}, {"bw", bw}}, Cifras(f.Rnw));
     if (!Capacidad("Capacidad del alma", "R_{nw}", f.Rnw, f.parada == korvex::Parada::Alma))
         return false;
-    r_.Paso("Índice de refuerzo del alma", "ω_{w} = 0.85 (1 − √(1 − R_{nw}/0.425))",
-            "0.85 × (1 − √(1 − " + Cifras(f.Rnw) + "/0.425))", Cifras(f.omegaW));
+    Regla(korvex::Regla::IndiceRefuerzoAlma, "Índice de refuerzo del alma",
+          {{"Rnw", Cifras(f.Rnw)}}, omegaW);
     r_.Paso("Acero del alma", "A_{sw} = ω_{w} (f'_{c} / f_{y}) b_{w} d",
-            Cifras(f.omegaW) + " × (" + fc() + " / " + fy() + ") × " + bw + " × " + d_,
+            omegaW + " × (" + fc() + " / " + fy() + ") × " + bw + " × " + d_,
             F3(f.Asw) + " " + kCm2);
-    r_.Paso("Acero de tanteo", "A_{t} = 0.75 ω_{w} (f'_{c} / f_{y}) b_{w} d + 0.5 A_{sf}",
-            "0.75 × " + Cifras(f.omegaW) + " × (" + fc() + " / " + fy() + ") × " + bw + " × " + d_ +
-                " + 0.5 × " + F3(f.Asf),
-            F3(f.At) + " " + kCm2);
-    r_.Paso("Bloque de compresiones del tanteo", "a_{t} = f_{y} A_{t} / (0.85 f'_{c} b_{w})",
-            fy() + " × " + F3(f.At) + " / (0.85 × " + fc() + " × " + bw + ")",
-            Cifras(f.at) + " cm");
-    r_.Paso("Momento del tanteo", "φM_{t} = 0.9 A_{t} f_{y} (d − a_{t}/2)",
-            "0.9 × " + F3(f.At) + " × " + fy() + " × (" + d_ + " − " + Cifras(f.at) + "/2)",
-            Entero(f.phiMt) + " " + kKgCm);
+    Regla(korvex::Regla::AceroTanteo, "Acero de tanteo",
+          {{"omegaW", omegaW}, {"bw", bw}, {"Asf", Asf}}, At + " " + kCm2);
+    Regla(korvex::Regla::BloqueTanteo, "Bloque de compresiones del tanteo",
+          {{"At", At}, {"bw", bw}}, Cifras(f.at) + " cm");
+    Regla(korvex::Regla::MomentoTanteo, "Momento del tanteo", {{"At", At}, {"at", Cifras(f.at)}},
+          Entero(f.phiMt) + " " + kKgCm);
     r_.Paso("Capacidad sin acero de compresión", "φM_{cap} = φM_{nf} + φM_{t}",
             Entero(f.phiMnf) + " + " + Entero(f.phiMt), Entero(f.phiMcap) + " " + kKgCm);
     if (f.Asc == 0 && f.suficiente) {
@@ -233,9 +237,8 @@ bool Flexion::T(const PasoFlexion& f) {
              ": un par de aceros toma el exceso M_{3}.");
     r_.Paso("Exceso de momento", "M_{3} = M_{u} − φM_{cap}", Mu_ + " − " + Entero(f.phiMcap),
             Entero(f.M3) + " " + kKgCm);
-    r_.Paso("Acero de tracción del par", "A_{s3} = M_{3} / (0.9 f_{y} (d − d'))",
-            Entero(f.M3) + " / (0.9 × " + fy() + " × (" + d_ + " − " + dp_ + "))",
-            F3(f.As3) + " " + kCm2);
+    Regla(korvex::Regla::AceroPar, "Acero de tracción del par", {{"M3", Entero(f.M3)}},
+          F3(f.As3) + " " + kCm2);
     CompresionAcero(f, "M_{3}", Entero(f.M3));
     if (!f.suficiente) return false;
     r_.Paso("Acero de tracción requerido", "A_{s} = A_{t} + A_{sf} + A_{s3}",
@@ -248,32 +251,29 @@ void Flexion::AceroMinimo(const PasoFlexion& f, bool positivo) {
     const bool rect = s.TipoViga == kVigaRect;
     const bool alma = !rect && !f.conAla;  // the web of a T in compression
     const std::string raiz = "√" + fc();
-    std::string s1, v1, s2, v2;
     if (alma) {
-        s1 = "1.6 √f'_{c} b_{w} d / f_{y}";
-        v1 = "1.6 × " + raiz + " × " + Dato(s.Bw) + " × " + d_ + " / " + fy();
-        s2 = "0.8 √f'_{c} b_{f} d / f_{y}";
-        v2 = "0.8 × " + raiz + " × " + Dato(s.Bf) + " × " + d_ + " / " + fy();
+        const Valores v = {{"raiz", raiz}, {"bw", Dato(s.Bw)}, {"bf", Dato(s.Bf)}};
+        Regla(korvex::Regla::AceroMinimoAlaTraccion1, "Acero mínimo, primer valor", v,
+              F3(f.AsMin1) + " " + kCm2);
+        Regla(korvex::Regla::AceroMinimoAlaTraccion2, "Acero mínimo, segundo valor", v,
+              F3(f.AsMin2) + " " + kCm2);
     } else {
         // Width of the minimum steel: b, bf for a flange working as a
         // rectangle, bw for T behaviour.
         const bool conT = f.comportamiento == Comportamiento::T;
-        const std::string b = rect ? "b" : conT ? "b_{w}" : "b_{f}";
-        const std::string bv = Dato(rect ? f.b : conT ? s.Bw : s.Bf);
-        s1 = "0.8 √f'_{c} " + b + " d / f_{y}";
-        v1 = "0.8 × " + raiz + " × " + bv + " × " + d_ + " / " + fy();
-        s2 = "14.5 " + b + " d / f_{y}";
-        v2 = "14.5 × " + bv + " × " + d_ + " / " + fy();
+        const Valores ancho = {{"ancho", rect ? "b" : conT ? "b_{w}" : "b_{f}"}};
+        const Valores v = {{"raiz", raiz}, {"b", Dato(rect ? f.b : conT ? s.Bw : s.Bf)}};
+        Regla(korvex::Regla::AceroMinimo1, "Acero mínimo, primer valor", v,
+              F3(f.AsMin1) + " " + kCm2, ancho);
+        Regla(korvex::Regla::AceroMinimo2, "Acero mínimo, segundo valor", v,
+              F3(f.AsMin2) + " " + kCm2, ancho);
     }
-    r_.Paso("Acero mínimo, primer valor", "A_{s,mín1} = " + s1, v1, F3(f.AsMin1) + " " + kCm2);
-    r_.Paso("Acero mínimo, segundo valor", "A_{s,mín2} = " + s2, v2, F3(f.AsMin2) + " " + kCm2);
     r_.Paso("Acero mínimo", "A_{s,mín} = máx(A_{s,mín1}, A_{s,mín2})",
             "máx(" + F3(f.AsMin1) + ", " + F3(f.AsMin2) + ")", F3(f.AsMin) + " " + kCm2);
     if (f.alivio) {
-        r_.Paso("A_{s} requerido menor que el mínimo: alivio de 4/3",
-                "A_{s} = mín(4/3 A_{s,req}, A_{s,mín})",
-                "mín(4/3 × " + F3(f.AsRequerido) + ", " + F3(f.AsMin) + ") = mín(" +
-                    F3(f.AsCuatroTercios) + ", " + F3(f.AsMin) + ")",
+        const TextoRegla alivio = reglas_.Texto(korvex::Regla::AlivioAceroMinimo);
+        r_.Paso("A_{s} requerido menor que el mínimo: " + alivio.texto, alivio.formula,
+                Alivio(f) + " = mín(" + F3(f.AsCuatroTercios) + ", " + F3(f.AsMin) + ")",
                 F3(f.As) + " " + kCm2);
     } else {
         r_.Texto("A_{s,req} = " + F3(f.AsRequerido) + " ≥ A_{s,mín} = " + F3(f.AsMin) +
@@ -293,9 +293,8 @@ bool Flexion::Signo(const PasoFlexion& f, bool positivo) {
         Constantes(f);
         r_.Texto("Sin momento de este signo: R_{n} = 0, ω = 0 y A_{s,req} = " + F3(f.AsRequerido) +
                  " " + kCm2 + ". A_{s,mín} = máx(" + F3(f.AsMin1) + ", " + F3(f.AsMin2) + ") = " +
-                 F3(f.AsMin) + " " + kCm2 + "; como A_{s,req} < A_{s,mín}, A_{s} = mín(4/3 × " +
-                 F3(f.AsRequerido) + ", " + F3(f.AsMin) + ") = " + F3(f.As) + " " + kCm2 +
-                 " y A'_{s} = " + F3(f.Asc) + " " + kCm2 + ".");
+                 F3(f.AsMin) + " " + kCm2 + "; como A_{s,req} < A_{s,mín}, A_{s} = " + Alivio(f) +
+                 " = " + F3(f.As) + " " + kCm2 + " y A'_{s} = " + F3(f.Asc) + " " + kCm2 + ".");
         r_.Texto(std::string("Resultado, sección M(") + (positivo ? "+" : "−") +
                  "): A_{s} = " + F3(f.As) + " " + kCm2 + " en tracción y A'_{s} = " + F3(f.Asc) +
                  " " + kCm2 + " en compresión.");

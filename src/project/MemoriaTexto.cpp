@@ -127,4 +127,32 @@ void Redactor::Figura(Bloque figura) {
     bloques_.push_back(std::move(figura));
 }
 
+Valores Unir(Valores a, const Valores& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+std::string FormulaRegla(const ReglasDiseno& reglas, Regla regla, const Valores& simbolos) {
+    return Sustituir(reglas.Texto(regla).formula, simbolos);
+}
+
+std::string SustitucionRegla(const ReglasDiseno& reglas, Regla regla, const Valores& valores) {
+    return Sustituir(reglas.Texto(regla).sustitucion, valores);
+}
+
+void PasoRegla(Redactor& r, const ReglasDiseno& reglas, Regla regla, const std::string& concepto,
+               const Valores& valores, const std::string& resultado, const Valores& simbolos) {
+    const TextoRegla t = reglas.Texto(regla);
+    r.Paso(concepto, Sustituir(t.formula, simbolos), Sustituir(t.sustitucion, valores), resultado);
+}
+
+Valores FactoresFlexion(const ReglasDiseno& reglas, float epsLim) {
+    return {{"phi", General(reglas.PhiFlexion(epsLim))},
+            {"bloque", General(reglas.IntensidadBloque())},
+            {"mitadBloque", General(reglas.IntensidadBloque() / 2)},
+            {"ecu", General(reglas.DeformacionUltimaConcreto())},
+            {"tanteoAlma", General(reglas.FactorTanteoAlma())},
+            {"tanteoAla", General(reglas.FactorTanteoAla())}};
+}
+
 }  // namespace korvex::memoria

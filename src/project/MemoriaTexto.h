@@ -5,6 +5,8 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/ReglasDiseno.h"
@@ -76,6 +78,26 @@ class Redactor {
     std::vector<Bloque>& bloques_;
     int parte_ = 0, apartado_ = 0;
 };
+
+// The values of the slots of a rule's texts, by name (ReglasDiseno.h).
+using Valores = std::vector<std::pair<std::string_view, std::string>>;
+
+// `a` followed by `b`: where both name a slot, `a`'s value is the one used.
+Valores Unir(Valores a, const Valores& b);
+
+// The formula of `regla` with its symbols filled from `simbolos`, and its
+// substitution with its values filled from `valores`.
+std::string FormulaRegla(const ReglasDiseno& reglas, Regla regla, const Valores& simbolos = {});
+std::string SustitucionRegla(const ReglasDiseno& reglas, Regla regla, const Valores& valores);
+
+// The step of a rule: its formula and its substitution.
+void PasoRegla(Redactor& r, const ReglasDiseno& reglas, Regla regla, const std::string& concepto,
+               const Valores& valores, const std::string& resultado, const Valores& simbolos = {});
+
+// The factors of flexure as the substitutions print them: {phi} at the
+// strain limit `epsLim` of the design, {bloque}, {mitadBloque}, {ecu},
+// {tanteoAlma} and {tanteoAla}.
+Valores FactoresFlexion(const ReglasDiseno& reglas, float epsLim);
 
 // The parts of the report, in their order. Each reads the project and the
 // record of the calculation and appends its blocks.

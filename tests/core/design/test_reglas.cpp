@@ -171,6 +171,26 @@ TEST(ReglasClasicas, TextosDeLaMemoria) {
     EXPECT_EQ(kReglas.TextoFactor(kOtros), "1.0");
     // A name used twice is replaced twice; an unknown one is left.
     EXPECT_EQ(Sustituir("{a} + {a} = {b}", {{"a", "1"}}), "1 + 1 = {b}");
+
+    // The texts state what the rules compute, with the hand cases above: the
+    // minimum steel of a flange of 60 in tension over a web of 25 (5.5205 and
+    // 6.6246 cm2), Branson with Mcr / Ma = 0.5 (300 cm4) and lambda at
+    // rho' = 0.01 (4/3).
+    const TextoRegla ala1 = kReglas.Texto(Regla::AceroMinimoAlaTraccion1);
+    const TextoRegla ala2 = kReglas.Texto(Regla::AceroMinimoAlaTraccion2);
+    const std::vector<std::pair<std::string_view, std::string>> ala = {
+        {"raiz", "√210"}, {"bw", "25"}, {"bf", "60"}, {"d", "40"}, {"fy", "4200"}};
+    EXPECT_EQ(ala1.formula, "A_{s,mín1} = 1.6 √f'_{c} b_{w} d / f_{y}");
+    EXPECT_EQ(Sustituir(ala1.sustitucion, ala), "1.6 × √210 × 25 × 40 / 4200");
+    EXPECT_EQ(Sustituir(ala2.sustitucion, ala), "0.8 × √210 × 60 × 40 / 4200");
+    const TextoRegla branson = kReglas.Texto(Regla::InerciaEfectiva);
+    EXPECT_EQ(branson.formula,
+              "I_{e} = (M_{cr}/M_{a})^{3} I_{g} + [1 − (M_{cr}/M_{a})^{3}] I_{cr} ≤ I_{g}");
+    EXPECT_EQ(Sustituir(branson.sustitucion, {{"relacion", "0.5"}, {"Ig", "1000"}, {"Icr", "200"}}),
+              "0.5^{3} × 1000 + (1 − 0.5^{3}) × 200");
+    const TextoRegla lambda = kReglas.Texto(Regla::FactorLargoPlazo);
+    EXPECT_EQ(lambda.formula, "λ = 2 / (1 + 50 ρ')");
+    EXPECT_EQ(Sustituir(lambda.sustitucion, {{"rho", "0.01"}}), "2 / (1 + 50 × 0.01)");
 }
 
 namespace {

@@ -61,7 +61,6 @@ class AnalizadorViga {
     PasoReacciones Reacciones() const;
 
     // What the sweep along the beam needs.
-    float Luz() const { return L_; }
     float ApoyoJ() const { return J_; }
     float ApoyoK() const { return K_; }
     double PesoPropio() const { return w_; }  // Tn/m, 0 without self weight

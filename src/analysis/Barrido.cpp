@@ -120,17 +120,6 @@ void SumarReaccion(Acumulador& s, double RFactorizada, double R) {
 
 }  // namespace
 
-void Estaciones::Sumar(const Estaciones& otra) {
-    auto suma = [](std::vector<double>& a, const std::vector<double>& b) {
-        for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) a[i] += b[i];
-    };
-    suma(CortanteIzq, otra.CortanteIzq);
-    suma(MomentoIzq, otra.MomentoIzq);
-    suma(MomentoServicio, otra.MomentoServicio);
-    suma(Giro, otra.Giro);
-    suma(Flecha, otra.Flecha);
-}
-
 std::vector<float> AbscisasEstaciones(float L, std::size_t maximo) {
     std::vector<float> X;
     X.reserve(std::min(maximo, static_cast<std::size_t>(std::max(0.0f, L) * 100 + 2)));

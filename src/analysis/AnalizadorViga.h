@@ -37,6 +37,12 @@ struct ConstantesCarga {
     double C1 = 0, C2 = 0;
 };
 
+// Reactions of the two supports J and K under a set of loads, Tn, upward
+// positive.
+struct ReaccionesApoyos {
+    double R1 = 0, R2 = 0;
+};
+
 class AnalizadorViga {
   public:
     // Reads the beam, the supports, the load table, the section and the
@@ -59,6 +65,12 @@ class AnalizadorViga {
     // weight, factored (the envelope of the strength combinations) and in
     // service.
     PasoReacciones Reacciones() const;
+
+    // Reactions under all the loads and the self weight, each times its
+    // factor of `u`: the one sum of the reactions, which the record above and
+    // the sweep along the beam both take, so that they agree to the bit (the
+    // self weight first, then the loads in the order of the table).
+    ReaccionesApoyos ReaccionesCombinacion(const CombinacionCargas& u) const;
 
     // What the sweep along the beam needs.
     float ApoyoJ() const { return J_; }

@@ -141,8 +141,9 @@ TEST(VerificarViga, RechazaLoQueElAnalisisDivide) {
 
 // n = L x 100 + 1 rounded half to even in Single, abscissas accumulated in
 // Single (at 295.09 m they fall behind 0.01 k: 29512 stations up to 295.087 m
-// where n is 29510; all are kept); progress 30/40/50 as the sampling passes a
-// quarter, a half, 3/4.
+// where n is 29510; all are kept); the stages of a quarter, a half and three
+// quarters of the beam, each as the count of stations stored first exceeds
+// n/4, n/2 and 3n/4 (a beam of two stations passes the quarter only).
 TEST(CalculosDiagramas, EstacionesEnPrecisionSimpleYProgreso) {
     const struct {
         float L;
@@ -153,14 +154,29 @@ TEST(CalculosDiagramas, EstacionesEnPrecisionSimpleYProgreso) {
     for (const auto& c : casos) {
         SCOPED_TRACE(c.L);
         EstadoProyecto e = Viga(c.L, 0, c.L, {Puntual(c.L / 2, 1)});
-        std::vector<int> progreso;
-        Calculos_Diagramas(e, kReglas, [&](int v) { progreso.push_back(v); });
+        std::vector<EtapaCalculo> progreso;
+        std::vector<int> hechas;  // stations stored when each stage came
+        Calculos_Diagramas(e, kReglas, [&](EtapaCalculo v) {
+            progreso.push_back(v);
+            // The first station (x = 0) is stored before any stage; each one
+            // after it has a nonzero abscissa.
+            int k = 1;
+            while (k + 1 < static_cast<int>(e.DiagX.size()) && e.DiagX[k + 1] != 0) ++k;
+            hechas.push_back(k);
+        });
         EXPECT_EQ(e.DiagMomento.size(), c.asignadas);
         EXPECT_EQ(e.NumEstaciones, c.estaciones);
         EXPECT_GT(e.XAnalisis, c.L);  // the first abscissa beyond the beam
         EXPECT_LE(e.DiagX[e.NumEstaciones], c.L);
         EXPECT_GT(e.DiagX[e.NumEstaciones], c.L - 0.01f);
-        EXPECT_EQ(progreso, (c.L < 0.1f ? std::vector<int>{30} : std::vector<int>{30, 40, 50}));
+        using enum EtapaCalculo;
+        EXPECT_EQ(progreso, (c.L < 0.1f ? std::vector{CuartoDeViga}
+                                        : std::vector{CuartoDeViga, MitadDeViga, TresCuartosDeViga}));
+        const float n = c.L * 100 + 1;
+        for (std::size_t i = 0; i < hechas.size(); ++i) {
+            const float parte = static_cast<float>(i + 1) * n / 4;
+            EXPECT_EQ(hechas[i], static_cast<int>(std::floor(parte)) + 1) << i;
+        }
     }
 }
 

@@ -111,7 +111,7 @@ std::string ComoJson(const Resultado& r, const OpcionesCalcular& o) {
     j["AsCompresionPos"] = NumeroJson(e.AsCompresionPos);
     j["AsTraccionNeg"] = NumeroJson(e.AsTraccionNeg);
     j["AsCompresionNeg"] = NumeroJson(e.AsCompresionNeg);
-    j["FalloDiseno"] = NumeroJson(r.apertura.calculo.FalloDiseno);
+    j["FalloDiseno"] = NumeroJson(r.apertura.calculo.disenoFallido ? 1.0f : 0.0f);
     j["txtEstribos"] = e.txtEstribos;
     j["EspaciamientoEstribos"] = NumeroJson(e.EspaciamientoEstribos);
     Json varillas = Json::array();
@@ -120,7 +120,8 @@ std::string ComoJson(const Resultado& r, const OpcionesCalcular& o) {
     j["InerciaEfectivaPos"] = NumeroJson(e.InerciaEfectivaPos);
     j["InerciaEfectivaNeg"] = NumeroJson(e.InerciaEfectivaNeg);
     j["FlechaEfectiva"] = NumeroJson(e.FlechaEfectiva);
-    j["FlechaLargoPlazo"] = NumeroJson(FlechaLargoPlazo(ReglasCalculo(), e, r.p.materiales.UsoDeflexion));
+    j["FlechaLargoPlazo"] =
+        NumeroJson(FlechaLargoPlazo(ReglasCalculo(), e, r.p.materiales.UsoDeflexion));
     j["alternancia"] = e.AlternanciaViva;
     if (r.apertura.calculo.calculado && e.Envolvente.calculada) {
         Json envolvente;
@@ -244,7 +245,7 @@ std::string ComoResumen(const Resultado& r, const OpcionesCalcular& o) {
              Columna(F2(e.AsTraccionNeg), 16, true) + "\n";
         t += Columna("  Compresión", 16) + Columna(F2(e.AsCompresionPos), 16, true) +
              Columna(F2(e.AsCompresionNeg), 16, true) + "\n";
-        if (c.FalloDiseno == 1.0f) t += "  El diseño falló: vea los mensajes.\n";
+        if (c.disenoFallido) t += "  El diseño falló: vea los mensajes.\n";
 
         t += "\nEstribos: " +
              (e.txtEstribos.empty()

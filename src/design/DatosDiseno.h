@@ -1,5 +1,5 @@
 // Inputs of the design steps as the formulas use them: the section type, the
-// flange and web dimensions, f'c and fy read from the field texts, and the
+// flange and web dimensions, f'c and fy, and the
 // conversions between the units of the project state and of the design.
 #pragma once
 
@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "design/Seccion.h"
-#include "text/Numeros.h"
+#include "model/DatosViga.h"
 
 namespace korvex::diseno {
 
@@ -38,12 +38,12 @@ inline AlaAlma DimensionesAla(const Seccion& s) {
     return {s.Bf, s.Bw, s.Hf, s.Hw};
 }
 
-// Material strengths, Kgr/cm2, read from the field texts at every use.
-inline double Fc(const Materiales& m) {
-    return texto::NumeroCampo(m.txtFc);
+// Material strengths, Kgr/cm2, of the typed input (f'c 0 when not given).
+inline double Fc(const DatosViga& datos) {
+    return datos.materiales.fc.value_or(0.0);
 }
-inline double Fy(const Materiales& m) {
-    return texto::NumeroCampo(m.cboFy);
+inline double Fy(const DatosViga& datos) {
+    return datos.materiales.fy;
 }
 
 // Square root that never yields NaN: a negative radicand (reachable only by

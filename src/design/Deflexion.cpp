@@ -7,6 +7,7 @@
 
 #include "design/DatosDiseno.h"
 #include "design/DisenarViga.h"
+#include "text/Numeros.h"
 
 namespace korvex {
 
@@ -14,31 +15,30 @@ using namespace diseno;
 
 namespace {
 
-float Campo(const std::string& t) {
-    return static_cast<float>(texto::NumeroCampo(t));
-}
-
 // <x>: x when positive, else 0.
 double Positivo(double x) {
     return x > 0 ? x : 0;
 }
 
 // Long-term factor of the section with more compression steel: rho' = A's /
-// (d b); b is kept in ComportamientoT and lambda in LambdaDeflexion.
-void FactorDeLaSeccion(EstadoProyecto& e, const Seccion& s, const ReglasDiseno& reglas,
-                       PasoDeflexion& x) {
+// (d b), b the width of the compression zone that steel sits in (the flange
+// of a T when its sign worked as a rectangle of width bf, else the web).
+void FactorDeLaSeccion(EstadoProyecto& e, const Seccion& s, const DatosViga& datos,
+                       const ReglasDiseno& reglas, PasoDeflexion& x) {
     const TipoSeccion tipo = TipoDe(s);
     const bool rect = tipo == TipoSeccion::Rect;
-    const bool alaPos = e.ComportamientoT == 1.0f;  // flange worked as a rectangle
+    // The sign whose compression face is the flange: positive for a T,
+    // negative for an inverted T.
+    const PasoFlexion& conAla = tipo == TipoSeccion::T ? e.Pasos.flexionPos : e.Pasos.flexionNeg;
+    const bool alaRectangular = conAla.comportamiento == Comportamiento::AlaRectangular;
     float Asc, b;
     if (e.AsCompresionPos > e.AsCompresionNeg) {
         Asc = e.AsCompresionPos;
-        b = rect ? Campo(s.txtB) : (tipo == TipoSeccion::T && alaPos) ? s.Bf : s.Bw;
+        b = rect ? datos.seccion.b : (tipo == TipoSeccion::T && alaRectangular) ? s.Bf : s.Bw;
     } else {
         Asc = e.AsCompresionNeg;
-        b = rect ? Campo(s.txtB) : (tipo == TipoSeccion::Ti && alaPos) ? s.Bf : s.Bw;
+        b = rect ? datos.seccion.b : (tipo == TipoSeccion::Ti && alaRectangular) ? s.Bf : s.Bw;
     }
-    e.ComportamientoT = b;
     e.LambdaDeflexion = FactorLargoPlazo(reglas, Asc, e.PeralteEfectivo, b);
     x.largoPlazo = true;
     x.AscLargoPlazo = Asc;
@@ -71,10 +71,10 @@ Mensaje MensajeDeflexion() {
 }
 
 InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s,
-                                       const Materiales& m, const ReglasDiseno& reglas,
+                                       const DatosViga& datos, const ReglasDiseno& reglas,
                                        bool positivo, float Ma, PasoInercia* paso) {
     InerciaSeccionFisurada r;
-    const double fc = Fc(m);
+    const double fc = Fc(datos);
     const AlaAlma g = DimensionesAla(s);
     const TipoSeccion tipo = TipoDe(s);
     const double d = e.PeralteEfectivo;
@@ -83,7 +83,7 @@ InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s
     const double Asc = positivo ? e.AsCompresionPos : e.AsCompresionNeg;
 
     const float n = RelacionModular(reglas, fc);
-    const float bweb = Campo(s.txtB) - g.Bf + g.Bw;  // cm
+    const float bweb = datos.seccion.b - g.Bf + g.Bw;  // cm
     const float A = ASimple(bweb * d * d / 2);
 
     // Flange in compression: positive moment of a T, negative of an inverted
@@ -121,7 +121,7 @@ InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s
     r.Icr = ASimple(Icr);
 
     // Tension fibre: the bottom for the positive moment, the top otherwise.
-    const float yt = positivo ? s.Ycg : static_cast<float>(Campo(s.txtH) + g.Hw - s.Ycg);
+    const float yt = positivo ? s.Ycg : static_cast<float>(datos.seccion.h + g.Hw - s.Ycg);
     const double Ig = static_cast<double>(e.InerciaSeccion) * kM4ACm4;  // cm4
     // A section whose tension fibre is not above the centroid counts as cracked.
     const double fr = reglas.ModuloRotura(fc);  // Kgr/cm2
@@ -155,7 +155,7 @@ InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s
     return r;
 }
 
-void InerciasEfectivas(EstadoProyecto& e, const Seccion& s, const Materiales& m,
+void InerciasEfectivas(EstadoProyecto& e, const Seccion& s, const DatosViga& datos,
                        const ReglasDiseno& reglas) {
     // Tn.m, largest service moments of each sign: of the all-loaded diagram,
     // or of the envelope of the live-load arrangements when it is designed for.
@@ -169,17 +169,18 @@ void InerciasEfectivas(EstadoProyecto& e, const Seccion& s, const Materiales& m,
     }
     PasoDeflexion& x = e.Pasos.deflexion;
     x.calculado = true;
-    x.n = RelacionModular(reglas, Fc(m));
+    x.n = RelacionModular(reglas, Fc(datos));
     if (MaPos != 0) {
-        e.InerciaEfectivaPos = InerciaEfectiva(e, s, m, reglas, true, MaPos, &x.positiva).Ie / kM4ACm4;
+        e.InerciaEfectivaPos =
+            InerciaEfectiva(e, s, datos, reglas, true, MaPos, &x.positiva).Ie / kM4ACm4;
     }
     if (MaNeg != 0) {
-        e.InerciaEfectivaNeg = InerciaEfectiva(e, s, m, reglas, false, MaNeg, &x.negativa).Ie / kM4ACm4;
+        e.InerciaEfectivaNeg =
+            InerciaEfectiva(e, s, datos, reglas, false, MaNeg, &x.negativa).Ie / kM4ACm4;
     }
 }
 
-std::vector<PasoZonaDeflexion> ZonasDeflexion(const EstadoProyecto& e,
-                                              const ReglasDiseno& reglas) {
+std::vector<PasoZonaDeflexion> ZonasDeflexion(const EstadoProyecto& e, const ReglasDiseno& reglas) {
     const float J = e.DistJ, K = e.DistK, L = e.LuzViga;
     std::vector<PasoZonaDeflexion> zonas;
     auto zona = [&](int z, float longitud, float referencia) {
@@ -272,10 +273,10 @@ float FactorLargoPlazo(const ReglasDiseno& reglas, float Asc, float d, float b) 
     return reglas.FactorLargoPlazo(rho);
 }
 
-void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const Materiales& m,
+void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const DatosViga& datos,
                        const ReglasDiseno& reglas, Interfaz& ui) {
     e.LambdaDeflexion = 1;
-    const int uso = m.UsoDeflexion;
+    const int uso = datos.opciones.usoDeflexion;
     PasoDeflexion& x = e.Pasos.deflexion;
     x.uso = uso;
     x.lambda = 1;
@@ -284,7 +285,7 @@ void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const Materiales& m,
     const double relacion = reglas.RelacionLuz(uso);  // span over limit
     const bool largoPlazo = reglas.UsoLargoPlazo(uso);
     x.relacionLuz = static_cast<float>(relacion);
-    if (largoPlazo) FactorDeLaSeccion(e, s, reglas, x);
+    if (largoPlazo) FactorDeLaSeccion(e, s, datos, reglas, x);
     if (x.zonas.empty()) {
         // Zones not worked out (no sampled diagram): the whole beam as one
         // span with the deflection given.
@@ -302,7 +303,7 @@ void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const Materiales& m,
         PasoZonaDeflexion& z = x.zonas[i];
         z.FlechaComparada =
             largoPlazo ? e.LambdaDeflexion * z.FlechaEfectiva : z.FlechaEfectiva;  // m
-        z.limite = z.luzReferencia / relacion;                                    // m
+        z.limite = z.luzReferencia / relacion;                                     // m
         z.excede = z.FlechaComparada > z.limite;
         excede = excede || z.excede;
         const double razon = z.limite > 0            ? z.FlechaComparada / z.limite

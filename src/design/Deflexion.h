@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "design/Seccion.h"
+#include "model/DatosViga.h"
 #include "model/Estado.h"
 #include "model/Interfaz.h"
 #include "model/ReglasDiseno.h"
@@ -30,12 +31,12 @@ struct InerciaSeccionFisurada {
 // `paso`, when given, records every quantity of the section.
 // The modulus of rupture and Ie are those of `reglas`.
 InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s,
-                                       const Materiales& m, const ReglasDiseno& reglas,
+                                       const DatosViga& datos, const ReglasDiseno& reglas,
                                        bool positivo, float Ma, PasoInercia* paso = nullptr);
 
 // InerciaEfectivaPos and InerciaEfectivaNeg (m4) from the largest service
 // moments of each sign; a sign without service moment leaves its value at 0.
-void InerciasEfectivas(EstadoProyecto& e, const Seccion& s, const Materiales& m,
+void InerciasEfectivas(EstadoProyecto& e, const Seccion& s, const DatosViga& datos,
                        const ReglasDiseno& reglas);
 
 // The zones of the beam that exist, in the order left cantilever (when
@@ -45,8 +46,7 @@ void InerciasEfectivas(EstadoProyecto& e, const Seccion& s, const Materiales& m,
 // x Ig| (m5) and where it occurs: of the all-loaded diagram, or of the
 // envelope of the live-load arrangements when it is designed for. A station
 // belongs to the zone that holds it (x < J left, x > K right, else the span).
-std::vector<PasoZonaDeflexion> ZonasDeflexion(const EstadoProyecto& e,
-                                              const ReglasDiseno& reglas);
+std::vector<PasoZonaDeflexion> ZonasDeflexion(const EstadoProyecto& e, const ReglasDiseno& reglas);
 
 // The deflection of each zone (m): its FlechaMax divided by the effective
 // inertia of each sign with factored moment, the larger of the two (a sign
@@ -65,14 +65,14 @@ float RelacionModular(const ReglasDiseno& reglas, double fc);
 float FactorLargoPlazo(const ReglasDiseno& reglas, float Asc, float d, float b);
 
 // Compares the deflection of each zone (lambda times it for uses 3 and 4)
-// with the limit of m.UsoDeflexion over the zone's reference length
+// with the limit of datos.opciones.usoDeflexion over the zone's reference length
 // (classic rules 1: /180, 2: /360, 3: /480, 4: /240) and shows one warning naming the
 // zones beyond it. For 3 and 4 it first takes rho' from the section with more
-// compression steel (the negative one on a tie), stores its width b (cm) in
-// ComportamientoT and lambda in LambdaDeflexion; otherwise LambdaDeflexion = 1.
+// compression steel (the negative one on a tie), records its width b (cm) in
+// the step and lambda in LambdaDeflexion; otherwise LambdaDeflexion = 1.
 // The governing zone is the one with the largest ratio of deflection to
 // limit; FlechaEfectiva becomes its deflection.
-void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const Materiales& m,
+void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const DatosViga& datos,
                        const ReglasDiseno& reglas, Interfaz& ui);
 
 // The deflection the limit check compares, m: lambda FlechaEfectiva for the

@@ -9,29 +9,29 @@
 
 namespace korvex {
 
-void DisenarViga(EstadoProyecto& e, const Seccion& s, const Materiales& m,
+void DisenarViga(EstadoProyecto& e, const Seccion& s, const DatosViga& datos,
                  const ReglasDiseno& reglas, Interfaz& ui) {
     e.LambdaDeflexion = 1;
     // Data the design would divide by are refused here as well, so that a
     // caller that skipped VerificarDiseno still gets no NaN or infinity.
     const std::vector<Mensaje> rechazos =
-        VerificarDatosDiseno(e, s, m, e.Recubrimiento, e.PeralteEfectivo);
+        VerificarDatosDiseno(e, s, datos, e.Recubrimiento, e.PeralteEfectivo);
     if (!rechazos.empty()) {
         for (const Mensaje& msg : rechazos) ui.MostrarMensaje(msg);
-        e.FalloDiseno = 1.0f;
+        e.DisenoFallido = true;
         return;
     }
 
     // The modular ratio belongs to the materials: recorded before any step
     // can stop the design.
-    e.Pasos.n = RelacionModular(reglas, diseno::Fc(m));
-    if (!DisenoFlexion(e, s, m, reglas, ui)) return;
-    DisenoCortante(e, s, m, reglas, ui);
+    e.Pasos.n = RelacionModular(reglas, diseno::Fc(datos));
+    if (!DisenoFlexion(e, s, datos, reglas, ui)) return;
+    DisenoCortante(e, s, datos, reglas, ui);
     TablaVarillas(e);
     CapacidadVarillas(e, reglas);
-    InerciasEfectivas(e, s, m, reglas);
+    InerciasEfectivas(e, s, datos, reglas);
     CalcularFlechaEfectiva(e, reglas);
-    Check_base_Deflex(e, s, m, reglas, ui);
+    Check_base_Deflex(e, s, datos, reglas, ui);
 }
 
 }  // namespace korvex

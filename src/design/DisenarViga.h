@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "design/Seccion.h"
+#include "model/DatosViga.h"
 #include "model/Estado.h"
 #include "model/Interfaz.h"
 #include "model/ReglasDiseno.h"
@@ -16,7 +17,7 @@ namespace korvex {
 // areas cleared by the caller. Every factor, limit and formula of a rule is
 // that of `reglas`. Results go to `e`; messages and the stirrup question go
 // through `ui`.
-void DisenarViga(EstadoProyecto& e, const Seccion& s, const Materiales& m,
+void DisenarViga(EstadoProyecto& e, const Seccion& s, const DatosViga& datos,
                  const ReglasDiseno& reglas, Interfaz& ui);
 
 // Admissible deflection, m, of a use category (classic rules 1: L/180,
@@ -28,6 +29,6 @@ float DeflexionAdmisible(const ReglasDiseno& reglas, float LuzViga, int uso);
 // positive, the dimensions of the section type non-zero, a known type.
 // Returns the refusals (style 16); empty when the design can run.
 std::vector<Mensaje> VerificarDiseno(const EstadoProyecto& e, const Seccion& s,
-                                     const Materiales& m);
+                                     const DatosViga& datos);
 
 }  // namespace korvex

@@ -52,17 +52,16 @@ float EspaciamientoEstribo(const ReglasDiseno& reglas, float Vs, float Av, doubl
     return s;
 }
 
-void DisenoCortante(EstadoProyecto& e, const Seccion& s, const Materiales& m,
+void DisenoCortante(EstadoProyecto& e, const Seccion& s, const DatosViga& datos,
                     const ReglasDiseno& reglas, Interfaz& ui) {
-    const double fc = Fc(m);
-    const double fy = Fy(m);
+    const double fc = Fc(datos);
+    const double fy = Fy(datos);
     const float d = e.PeralteEfectivo;
-    const float bv =
-        TipoDe(s) == TipoSeccion::Rect ? static_cast<float>(texto::NumeroCampo(s.txtB)) : s.Bw;
+    const float bv = TipoDe(s) == TipoSeccion::Rect ? datos.seccion.b : s.Bw;
     // The tension steel of the larger factored moment, for rules whose Vc
     // depends on it.
     const float As = std::max(e.AsTraccionPos, e.AsTraccionNeg);  // cm2
-    const float Vc = reglas.Vc(fc, bv, d, As);                   // Kgr
+    const float Vc = reglas.Vc(fc, bv, d, As);                    // Kgr
     const float Vu = ASimple(static_cast<double>(e.CortanteMaxAbs) * kTnAKg);
     PasoCortante& x = e.Pasos.cortante;
     x = PasoCortante{};
@@ -88,7 +87,7 @@ void DisenoCortante(EstadoProyecto& e, const Seccion& s, const Materiales& m,
     if (!(Vs <= VsMax)) {
         x.falla = true;
         ui.MostrarMensaje(kFallaCortante);
-        e.FalloDiseno = 1.0f;
+        e.DisenoFallido = true;
         e.AsTraccionPos = 0;
         e.AsCompresionPos = 0;
         e.AsTraccionNeg = 0;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "design/Seccion.h"
+#include "model/DatosViga.h"
 #include "model/Estado.h"
 #include "model/Interfaz.h"
 #include "model/ReglasDiseno.h"
@@ -23,10 +24,10 @@ float EspaciamientoEstribo(const ReglasDiseno& reglas, float Vs, float Av, doubl
                            float bv, float d, PasoCortante* paso = nullptr);
 
 // Shear design of the beam from CortanteMaxAbs: the "no stirrups" note, the
-// shear failure (FalloDiseno = 1, the four steel areas to 0), or the stirrup
+// shear failure (the design marked failed, the four steel areas to 0), or the stirrup
 // diameter asked through `ui` and EspaciamientoEstribos and txtEstribos
 // written ("3/8@15": diameter, "@", spacing truncated to whole cm).
-void DisenoCortante(EstadoProyecto& e, const Seccion& s, const Materiales& m,
+void DisenoCortante(EstadoProyecto& e, const Seccion& s, const DatosViga& datos,
                     const ReglasDiseno& reglas, Interfaz& ui);
 
 // The message of a shear failure.

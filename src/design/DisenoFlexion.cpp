@@ -59,9 +59,8 @@ float EsfuerzoCompresion(const ReglasDiseno& r, const DatosFlexion& p) {
 // the steel stress does not exceed the concrete stress it replaces.
 bool AceroDoble(const ReglasDiseno& r, float M, const DatosFlexion& p, double& AsExtra,
                 float& Asc) {
-    const double brazo = static_cast<double>(p.d) - p.dp;  // cm
-    const double neto =
-        EsfuerzoCompresion(r, p) - r.IntensidadBloque() * p.fc;  // Kgr/cm2
+    const double brazo = static_cast<double>(p.d) - p.dp;                        // cm
+    const double neto = EsfuerzoCompresion(r, p) - r.IntensidadBloque() * p.fc;  // Kgr/cm2
     if (!(brazo > 0) || !(neto > 0)) return false;
     const double phi = Phi(r, p);
     AsExtra = M / (p.fy * phi * brazo);
@@ -142,7 +141,8 @@ ResultadoFlexion FlexionRectangular(const ReglasDiseno& reglas, float Mu, float 
     const double bdd = static_cast<double>(bd) * p.d;  // cm2
 
     if (rn <= rnMax) {
-        const float w = static_cast<float>(reglas.IntensidadBloque() * ProfundidadRelativa(reglas, rn));
+        const float w =
+            static_cast<float>(reglas.IntensidadBloque() * ProfundidadRelativa(reglas, rn));
         x.omega = w;
         x.a = static_cast<float>(ProfundidadRelativa(reglas, rn) * p.d);
         r.As = ASimple(w * p.fc / p.fy * bdd);
@@ -177,7 +177,8 @@ ResultadoFlexion FlexionT(const ReglasDiseno& reglas, float Mu, float bf, float 
     ResultadoFlexion r;
     const double bwd = static_cast<double>(bw) * p.d;  // cm2
     // Steel that balances the overhanging flange, and its moment.
-    const float Asf = ASimple(reglas.IntensidadBloque() * p.fc * hf * (static_cast<double>(bf) - bw) / p.fy);
+    const float Asf =
+        ASimple(reglas.IntensidadBloque() * p.fc * hf * (static_cast<double>(bf) - bw) / p.fy);
     const float phiMnf = ASimple(Phi(reglas, p) * Asf * p.fy * (p.d - hf / 2.0));
     // The web takes the rest as a rectangle of width bw.
     const float Mw = Mu - phiMnf;
@@ -191,7 +192,8 @@ ResultadoFlexion FlexionT(const ReglasDiseno& reglas, float Mu, float bf, float 
         x.parada = Parada::Alma;
         return {false, 0, 0};
     }
-    const float ww = static_cast<float>(reglas.IntensidadBloque() * ProfundidadRelativa(reglas, rnw));
+    const float ww =
+        static_cast<float>(reglas.IntensidadBloque() * ProfundidadRelativa(reglas, rnw));
     const float Asw = ASimple(ww * p.fc / p.fy * bwd);
     // Trial steel and its capacity.
     const float At = ASimple((p.fc * reglas.FactorTanteoAlma() * ww / p.fy) * bwd +
@@ -276,9 +278,8 @@ void IniciarPaso(const ReglasDiseno& reglas, PasoFlexion& x, float M, float Mu,
 // Designs the sign whose compression face is the flange of a T (positive
 // moment of a T, negative moment of an inverted T): the flange check decides
 // between a rectangle of width bf and T behaviour.
-ResultadoFlexion FlexionConAla(const ReglasDiseno& reglas, EstadoProyecto& e, float Mu, const AlaAlma& g, const DatosFlexion& p,
-                               PasoFlexion& x) {
-    e.AnchoDiseno = g.Bf;
+ResultadoFlexion FlexionConAla(const ReglasDiseno& reglas, const EstadoProyecto&, float Mu,
+                               const AlaAlma& g, const DatosFlexion& p, PasoFlexion& x) {
     x.conAla = true;
     x.hf = g.Hf;
     x.bw = g.Bw;
@@ -295,22 +296,18 @@ ResultadoFlexion FlexionConAla(const ReglasDiseno& reglas, EstadoProyecto& e, fl
     x.aAla = a;
     x.a = a;
     if (g.Hf < a) {
-        e.ComportamientoT = 2.0f;
         x.comportamiento = Comportamiento::T;
         return FlexionT(reglas, Mu, g.Bf, g.Bw, g.Hf, p, AceroMinimoRect(reglas, p, g.Bw, x), &x);
     }
-    e.ComportamientoT = 1.0f;
     x.comportamiento = Comportamiento::AlaRectangular;
     return FlexionRectangular(reglas, Mu, g.Bf, p, AceroMinimoRect(reglas, p, g.Bf, x), &x);
 }
 
 // Designs the sign whose compression face is the web of a T (negative moment
 // of a T, positive moment of an inverted T).
-ResultadoFlexion FlexionEnAlma(const ReglasDiseno& reglas, EstadoProyecto& e, float Mu, const AlaAlma& g, const DatosFlexion& p,
-                               PasoFlexion& x) {
-    e.AnchoDiseno = g.Bw;
-    return FlexionRectangular(reglas, Mu, g.Bw, p, AceroMinimo(reglas, p, true, g.Bw, g.Bf, x),
-                              &x);
+ResultadoFlexion FlexionEnAlma(const ReglasDiseno& reglas, const EstadoProyecto&, float Mu,
+                               const AlaAlma& g, const DatosFlexion& p, PasoFlexion& x) {
+    return FlexionRectangular(reglas, Mu, g.Bw, p, AceroMinimo(reglas, p, true, g.Bw, g.Bf, x), &x);
 }
 
 void Guardar(const ResultadoFlexion& r, float& As, float& Asc) {
@@ -320,9 +317,9 @@ void Guardar(const ResultadoFlexion& r, float& As, float& Asc) {
 
 }  // namespace
 
-bool DisenoFlexion(EstadoProyecto& e, const Seccion& s, const Materiales& m,
+bool DisenoFlexion(EstadoProyecto& e, const Seccion& s, const DatosViga& datos,
                    const ReglasDiseno& reglas, Interfaz& ui) {
-    const DatosFlexion p{Fc(m), Fy(m), e.PeralteEfectivo, e.Recubrimiento};
+    const DatosFlexion p{Fc(datos), Fy(datos), e.PeralteEfectivo, e.Recubrimiento};
     const float MuPos = MomentoUltimo(e.MomentoPosMax);
     const float MuNeg = MomentoUltimo(-e.MomentoNegMax);
     const AlaAlma g = DimensionesAla(s);
@@ -331,18 +328,20 @@ bool DisenoFlexion(EstadoProyecto& e, const Seccion& s, const Materiales& m,
 
     auto fallo = [&] {
         ui.MostrarMensaje(MensajeSeccionInsuficiente());
-        e.FalloDiseno = 1.0f;
+        e.DisenoFallido = true;
         return false;
     };
-    auto positiva = [&](ResultadoFlexion (*diseno)(const ReglasDiseno&, EstadoProyecto&, float, const AlaAlma&,
-                                                   const DatosFlexion&, PasoFlexion&)) {
+    auto positiva = [&](ResultadoFlexion (*diseno)(const ReglasDiseno&, const EstadoProyecto&,
+                                                   float, const AlaAlma&, const DatosFlexion&,
+                                                   PasoFlexion&)) {
         IniciarPaso(reglas, xPos, e.MomentoPosMax, MuPos, p);
         const ResultadoFlexion r = diseno(reglas, e, MuPos, g, p, xPos);
         if (r.suficiente) Guardar(r, e.AsTraccionPos, e.AsCompresionPos);
         return r.suficiente;
     };
-    auto negativa = [&](ResultadoFlexion (*diseno)(const ReglasDiseno&, EstadoProyecto&, float, const AlaAlma&,
-                                                   const DatosFlexion&, PasoFlexion&)) {
+    auto negativa = [&](ResultadoFlexion (*diseno)(const ReglasDiseno&, const EstadoProyecto&,
+                                                   float, const AlaAlma&, const DatosFlexion&,
+                                                   PasoFlexion&)) {
         IniciarPaso(reglas, xNeg, e.MomentoNegMax, MuNeg, p);
         const ResultadoFlexion r = diseno(reglas, e, MuNeg, g, p, xNeg);
         if (r.suficiente) Guardar(r, e.AsTraccionNeg, e.AsCompresionNeg);
@@ -351,12 +350,11 @@ bool DisenoFlexion(EstadoProyecto& e, const Seccion& s, const Materiales& m,
 
     switch (TipoDe(s)) {
         case TipoSeccion::Rect: {
-            e.ComportamientoT = 1.0f;
             e.Pasos.negativaPrimero = true;
             // Both signs are the same rectangle of width b.
-            auto rectangulo = [](const ReglasDiseno& rg, EstadoProyecto& q, float Mu, const AlaAlma&, const DatosFlexion& d,
-                                 PasoFlexion& x) {
-                const float b = q.AnchoDiseno;
+            auto rectangulo = [](const ReglasDiseno& rg, const EstadoProyecto& q, float Mu,
+                                 const AlaAlma&, const DatosFlexion& d, PasoFlexion& x) {
+                const float b = q.AnchoRectangulo;
                 return FlexionRectangular(rg, Mu, b, d, AceroMinimoRect(rg, d, b, x), &x);
             };
             if (!negativa(rectangulo)) return fallo();

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "design/Seccion.h"
+#include "model/DatosViga.h"
 #include "model/Estado.h"
 #include "model/Interfaz.h"
 #include "model/ReglasDiseno.h"
@@ -60,10 +61,10 @@ ResultadoFlexion FlexionT(const ReglasDiseno& reglas, float Mu, float bf, float 
                           const DatosFlexion& p, float Asmin, PasoFlexion* paso = nullptr);
 
 // Flexural design of the beam in the order of the section type (the sign
-// whose compression face is the web first). Writes the four steel areas,
-// AnchoDiseno and ComportamientoT. On an insufficient section shows the
-// failure message, sets FalloDiseno = 1 and returns false at once.
-bool DisenoFlexion(EstadoProyecto& e, const Seccion& s, const Materiales& m,
+// whose compression face is the web first). Writes the four steel areas and
+// records each sign's behaviour in its step. On an insufficient section shows
+// the failure message, marks the design failed and returns false at once.
+bool DisenoFlexion(EstadoProyecto& e, const Seccion& s, const DatosViga& datos,
                    const ReglasDiseno& reglas, Interfaz& ui);
 
 // The failure message of an insufficient section.

@@ -13,10 +13,9 @@ Mensaje MensajeBfMax(float bfMax) {
             "Dimensión insuficiente", kEstiloCritico};
 }
 
-std::optional<Mensaje> VerificarBfMax(const ReglasDiseno& reglas, const Seccion& s,
+std::optional<Mensaje> VerificarBfMax(const ReglasDiseno& reglas, const Seccion& s, float b,
                                       float LuzViga) {
     const float limite = BfMax(reglas, s, LuzViga);
-    const float b = static_cast<float>(texto::NumeroCampo(s.txtB));
     if (b > limite) return MensajeBfMax(limite);
     return std::nullopt;
 }

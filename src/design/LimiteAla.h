@@ -12,10 +12,10 @@ namespace korvex {
 // in its plain shortest decimal form.
 Mensaje MensajeBfMax(float bfMax);
 
-// The refusal when the number in txtB exceeds BfMax(s, LuzViga) (equal
-// passes); nothing otherwise. The windows apply it only when the project has
-// at least one load.
-std::optional<Mensaje> VerificarBfMax(const ReglasDiseno& reglas, const Seccion& s,
+// The refusal when the width b (cm) typed as b or bf exceeds BfMax(s,
+// LuzViga) (equal passes); nothing otherwise. The windows apply it only when
+// the project has at least one load.
+std::optional<Mensaje> VerificarBfMax(const ReglasDiseno& reglas, const Seccion& s, float b,
                                       float LuzViga);
 
 }  // namespace korvex

@@ -38,7 +38,7 @@ void Calculos_Geom(Seccion& s, EstadoProyecto& e) {
     if (tipo == TipoSeccion::Rect) {
         const float b = Campo(s.txtB);
         const float h = Campo(s.txtH);
-        e.AnchoDiseno = b;
+        e.AnchoRectangulo = b;
         s.H = h;
         e.AreaSeccion = static_cast<float>(static_cast<double>(b) * h);
         const double I = static_cast<double>(h) * h * h * b / 12;  // cm4

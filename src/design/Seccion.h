@@ -44,7 +44,7 @@ struct Materiales {
 };
 
 // Gross section properties from the four field texts: writes the stored
-// dimensions and Ycg into `s`, AreaSeccion, InerciaSeccion (and AnchoDiseno
+// dimensions and Ycg into `s`, AreaSeccion, InerciaSeccion (and AnchoRectangulo
 // for a rectangle) into `e`. An unknown type computes nothing.
 void Calculos_Geom(Seccion& s, EstadoProyecto& e);
 

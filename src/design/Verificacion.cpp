@@ -16,10 +16,6 @@ namespace {
 
 constexpr const char* kTitulo = "Datos Incorrectos";
 
-float Campo(const std::string& t) {
-    return static_cast<float>(texto::NumeroCampo(t));
-}
-
 // Total height of the section, cm.
 float AlturaTotal(const Seccion& s) {
     return TipoDe(s) == TipoSeccion::Rect ? s.H : static_cast<float>(s.Hw + s.Hf);
@@ -28,14 +24,14 @@ float AlturaTotal(const Seccion& s) {
 }  // namespace
 
 std::vector<Mensaje> VerificarDatosDiseno(const EstadoProyecto& e, const Seccion& s,
-                                          const Materiales& m, float recubrimiento, float d) {
+                                          const DatosViga& datos, float recubrimiento, float d) {
     std::vector<Mensaje> r;
     auto rechazar = [&](std::string t) { r.push_back({std::move(t), kTitulo, kEstiloCritico}); };
 
-    if (!(Fc(m) > 0)) {
+    if (!(Fc(datos) > 0)) {
         rechazar("La resistencia f'c del hormigón debe ser mayor que 0 Kgr/cm2. Corrija f'c.");
     }
-    if (!(Fy(m) > 0)) {
+    if (!(Fy(datos) > 0)) {
         rechazar("La resistencia fy del acero debe ser mayor que 0 Kgr/cm2. Elija fy 2800 o 4200.");
     }
     if (!(recubrimiento > 0)) {
@@ -57,13 +53,13 @@ std::vector<Mensaje> VerificarDatosDiseno(const EstadoProyecto& e, const Seccion
                  " de la sección debe ser mayor que 0 cm. Defina de nuevo la sección.");
     };
     if (tipo == TipoSeccion::Rect) {
-        exigir(Campo(s.txtB), "b");
-        exigir(Campo(s.txtH), "h");
-        if (Campo(s.txtB) > 0) exigir(e.AnchoDiseno, "b");
-        if (Campo(s.txtH) > 0) exigir(s.H, "h");
+        exigir(datos.seccion.b, "b");
+        exigir(datos.seccion.h, "h");
+        if (datos.seccion.b > 0) exigir(e.AnchoRectangulo, "b");
+        if (datos.seccion.h > 0) exigir(s.H, "h");
     } else {
-        exigir(Campo(s.txtB) > 0 ? s.Bf : 0, "bf");
-        exigir(Campo(s.txtH) > 0 ? s.Hf : 0, "hf");
+        exigir(datos.seccion.b > 0 ? s.Bf : 0, "bf");
+        exigir(datos.seccion.h > 0 ? s.Hf : 0, "hf");
         exigir(s.Bw, "bw");
         exigir(s.Hw, "hw");
     }
@@ -78,10 +74,10 @@ std::vector<Mensaje> VerificarDatosDiseno(const EstadoProyecto& e, const Seccion
 }
 
 std::vector<Mensaje> VerificarDiseno(const EstadoProyecto& e, const Seccion& s,
-                                     const Materiales& m) {
-    const float rec = Campo(m.txtRec);
+                                     const DatosViga& datos) {
+    const float rec = static_cast<float>(datos.materiales.recubrimiento);
     const float d = AlturaTotal(s) - rec;
-    return VerificarDatosDiseno(e, s, m, rec, d);
+    return VerificarDatosDiseno(e, s, datos, rec, d);
 }
 
 }  // namespace korvex

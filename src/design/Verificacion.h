@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "design/Seccion.h"
+#include "model/DatosViga.h"
 #include "model/Estado.h"
 #include "model/Interfaz.h"
 
@@ -13,6 +14,6 @@ namespace korvex {
 // section type, a width or height of the section not above 0, and an
 // effective depth d (cm) not above 0. `recubrimiento` is the cover in cm.
 std::vector<Mensaje> VerificarDatosDiseno(const EstadoProyecto& e, const Seccion& s,
-                                          const Materiales& m, float recubrimiento, float d);
+                                          const DatosViga& datos, float recubrimiento, float d);
 
 }  // namespace korvex

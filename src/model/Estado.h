@@ -122,7 +122,7 @@ struct EstadoProyecto {
     // 3. Section and material.
     float AreaSeccion = 0;        // cm2, gross area
     float InerciaSeccion = 0;     // m4, gross inertia about the centroidal axis
-    float AnchoDiseno = 0;        // cm, width used by the flexural design in progress
+    float AnchoRectangulo = 0;    // cm, width b of a rectangular section as its geometry read it
     float Recubrimiento = 0;      // cm, cover to the centroid of the tension steel
     float PeralteEfectivo = 0;    // cm, effective depth d
     float ModuloElasticidad = 0;  // Tn/m2, Ec = 15100 * sqrt(f'c) * 10
@@ -161,9 +161,8 @@ struct EstadoProyecto {
     double InerciaEfectivaPos = 0;    // m4
     double InerciaEfectivaNeg = 0;    // m4
     float EspaciamientoEstribos = 0;  // cm, stirrup spacing before truncation
-    float FalloDiseno = 0;            // 1.0 when the design failed
-    float ComportamientoT = 0;  // 1.0 rectangle of width bf, 2.0 T; later the width b for rho'
-    float AsVarillas = 0;       // cm2, area being distributed in bars
+    bool DisenoFallido = false;       // the design stopped (section insufficient, shear failure)
+    float AsVarillas = 0;             // cm2, area being distributed in bars
     float AsTraccionNeg = 0, AsCompresionNeg = 0;  // cm2
     float AsTraccionPos = 0, AsCompresionPos = 0;  // cm2
     std::string txtEstribos;                       // stirrup text, e.g. "3/8@15"; empty when none

@@ -108,7 +108,7 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
     // 2. Checks of the beam and of the section and material; a refusal
     //    leaves the previous results in place.
     std::vector<Mensaje> rechazos = VerificarViga(e);
-    for (Mensaje& x : VerificarDiseno(e, s, p.materiales)) rechazos.push_back(std::move(x));
+    for (Mensaje& x : VerificarDiseno(e, s, datos)) rechazos.push_back(std::move(x));
     if (!rechazos.empty()) {
         for (const Mensaje& x : rechazos) ui.MostrarMensaje(x);
         r.rechazado = true;
@@ -137,14 +137,14 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
     e.Recubrimiento = static_cast<float>(datos.materiales.recubrimiento);
     e.PeralteEfectivo = PeralteSeccion(s, e.Recubrimiento);
     Avanzar(progreso, EtapaCalculo::Peralte);
-    DisenarViga(e, s, p.materiales, reglas, registro);
+    DisenarViga(e, s, datos, reglas, registro);
     Avanzar(progreso, EtapaCalculo::Diseno);
     Avanzar(progreso, EtapaCalculo::Resultados);
 
     // 6. Distance of the point loads to the supports and the code warnings.
     r.DistMinCarga = DistMinCarga(datos);
-    r.FalloDiseno = e.FalloDiseno;
-    if (e.FalloDiseno != 1.0f) {
+    r.disenoFallido = e.DisenoFallido;
+    if (!e.DisenoFallido) {
         const float d = e.PeralteEfectivo;
         if (auto x = AdvertenciaGranPeralte(reglas, datos.ApoyoIzquierdo(), datos.ApoyoDerecho(),
                                             r.DistMinCarga, d)) {
@@ -152,7 +152,7 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
         }
         if (auto x = AdvertenciaAceroPiel(reglas, d)) registro.MostrarMensaje(*x);
     }
-    e.FalloDiseno = 0;
+    e.DisenoFallido = false;
     r.calculado = true;
     Avanzar(progreso, EtapaCalculo::Fin);
     return r;

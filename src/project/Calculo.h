@@ -15,10 +15,10 @@
 namespace korvex {
 
 struct ResultadoCalculo {
-    bool calculado = false;  // the calculation ran to its end
-    bool rechazado = false;  // the checks refused the data; the previous results stay
-    float FalloDiseno = 0;   // 1 when the design failed, as the design left it
-    float DistMinCarga = 0;  // m, smallest distance from a point load to a support
+    bool calculado = false;      // the calculation ran to its end
+    bool rechazado = false;      // the checks refused the data; the previous results stay
+    bool disenoFallido = false;  // the design stopped: section insufficient or shear failure
+    float DistMinCarga = 0;      // m, smallest distance from a point load to a support
 };
 
 // The design rules of the calculation: the classic ones (ACI 318-99,
@@ -35,7 +35,7 @@ const ReglasDiseno& ReglasCalculo();
 //  4. diagrams sampled (the three quarters of the beam), then Diagramas;
 //  5. cover and effective depth, Peralte; the design run, Diseno; Resultados;
 //  6. DistMinCarga and, unless the design failed, the deep-member and
-//     side-face steel warnings; FalloDiseno back to 0; Fin.
+//     side-face steel warnings; the design's failure mark cleared; Fin.
 // Messages and the stirrup question go through `ui`.
 ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& progreso = {});
 

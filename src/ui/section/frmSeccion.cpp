@@ -258,7 +258,9 @@ void frmSeccion::cmdSeccionOk_Click() {
     Calculos_Geom();
     const Proyecto& p = documento_.proyecto();
     if (p.estado.NumCargas >= 1) {
-        if (std::optional<Mensaje> m = VerificarBfMax(ReglasCalculo(), p.seccion, p.estado.LuzViga)) {
+        const float b = static_cast<float>(texto::NumeroCampo(p.seccion.txtB));
+        if (std::optional<Mensaje> m =
+                VerificarBfMax(ReglasCalculo(), p.seccion, b, p.estado.LuzViga)) {
             Adaptador().MostrarMensaje(*m);
             Seleccionar(txtB);
             return;

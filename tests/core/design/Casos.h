@@ -9,6 +9,7 @@
 
 #include "comun/Vigas.h"
 #include "model/Interfaz.h"
+#include "project/DatosProyecto.h"
 #include "text/Numeros.h"
 
 namespace korvex::pruebas {
@@ -17,6 +18,15 @@ struct Caso {
     EstadoProyecto e;
     Seccion s;
     Materiales m;
+
+    // The typed input the design reads: the section and material fields read
+    // as the project reads them.
+    DatosViga d() const {
+        Proyecto p;
+        p.seccion = s;
+        p.materiales = m;
+        return DatosVigaDe(p);
+    }
 };
 
 using Cuentas = std::array<int, 4>;  // bars of 1", 3/4", 1/2", 3/8"

@@ -4,10 +4,6 @@
 
 namespace korvex {
 
-float Macaulay(float u) {
-    return u > 0 ? u : 0.0f;
-}
-
 int Escalon(float u, int combinacion) {
     if (u < 0) return 0;
     if (u > 0) return 1;

@@ -6,9 +6,8 @@
 
 namespace korvex {
 
-// Singularity functions: <u> and the unit step H(u). H(0) is 1 in load case 1
+// The unit step H(u) of the singularity functions. H(0) is 1 in load case 1
 // (jumps at X included) and 0 in cases 2 and 3.
-float Macaulay(float u);
 int Escalon(float u, int combinacion);
 
 // Factored shear and moment just left and right of X (cases 1 and 2), service

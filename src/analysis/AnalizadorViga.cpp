@@ -219,30 +219,30 @@ ValoresPunto AnalizadorViga::EvaluarDoble(float X) const {
     return r;
 }
 
+ReaccionesApoyos AnalizadorViga::ReaccionesCombinacion(const CombinacionCargas& u) const {
+    ReaccionesApoyos r;
+    r.R1 = u.pesoPropio * pesoPropio_.R1;
+    r.R2 = u.pesoPropio * pesoPropio_.R2;
+    for (std::size_t i = 0; i < cargas_.size(); ++i) {
+        const double F = u.Factor(cargas_[i].Categoria);
+        r.R1 += F * constantes_[i].R1;
+        r.R2 += F * constantes_[i].R2;
+    }
+    return r;
+}
+
 PasoReacciones AnalizadorViga::Reacciones() const {
     PasoReacciones r;
     r.PesoPropio = w_;
-    const CombinacionCargas& s = servicio_;
-    r.R1Servicio = s.pesoPropio * pesoPropio_.R1;
-    r.R2Servicio = s.pesoPropio * pesoPropio_.R2;
-    for (std::size_t i = 0; i < cargas_.size(); ++i) {
-        const double F = s.Factor(cargas_[i].Categoria);
-        r.R1Servicio += F * constantes_[i].R1;
-        r.R2Servicio += F * constantes_[i].R2;
-    }
+    const ReaccionesApoyos s = ReaccionesCombinacion(servicio_);
+    r.R1Servicio = s.R1;
+    r.R2Servicio = s.R2;
     // Factored: the envelope of the strength combinations, each support's
-    // reaction of the largest magnitude.
+    // reaction of the largest magnitude (the first combination on a tie).
     for (std::size_t j = 0; j < combinaciones_.size(); ++j) {
-        const CombinacionCargas& u = combinaciones_[j];
-        double R1 = u.pesoPropio * pesoPropio_.R1;
-        double R2 = u.pesoPropio * pesoPropio_.R2;
-        for (std::size_t i = 0; i < cargas_.size(); ++i) {
-            const double F = u.Factor(cargas_[i].Categoria);
-            R1 += F * constantes_[i].R1;
-            R2 += F * constantes_[i].R2;
-        }
-        if (j == 0 || std::fabs(R1) > std::fabs(r.R1Factorizada)) r.R1Factorizada = R1;
-        if (j == 0 || std::fabs(R2) > std::fabs(r.R2Factorizada)) r.R2Factorizada = R2;
+        const ReaccionesApoyos u = ReaccionesCombinacion(combinaciones_[j]);
+        if (j == 0 || std::fabs(u.R1) > std::fabs(r.R1Factorizada)) r.R1Factorizada = u.R1;
+        if (j == 0 || std::fabs(u.R2) > std::fabs(r.R2Factorizada)) r.R2Factorizada = u.R2;
     }
     return r;
 }

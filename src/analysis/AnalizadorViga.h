@@ -37,6 +37,12 @@ struct ConstantesCarga {
     double C1 = 0, C2 = 0;
 };
 
+// Reactions of the two supports J and K under a set of loads, Tn, upward
+// positive.
+struct ReaccionesApoyos {
+    double R1 = 0, R2 = 0;
+};
+
 class AnalizadorViga {
   public:
     // Reads the beam, the supports, the load table, the section and the
@@ -60,8 +66,13 @@ class AnalizadorViga {
     // service.
     PasoReacciones Reacciones() const;
 
+    // Reactions under all the loads and the self weight, each times its
+    // factor of `u`: the one sum of the reactions, which the record above and
+    // the sweep along the beam both take, so that they agree to the bit (the
+    // self weight first, then the loads in the order of the table).
+    ReaccionesApoyos ReaccionesCombinacion(const CombinacionCargas& u) const;
+
     // What the sweep along the beam needs.
-    float Luz() const { return L_; }
     float ApoyoJ() const { return J_; }
     float ApoyoK() const { return K_; }
     double PesoPropio() const { return w_; }  // Tn/m, 0 without self weight

@@ -120,17 +120,6 @@ void SumarReaccion(Acumulador& s, double RFactorizada, double R) {
 
 }  // namespace
 
-void Estaciones::Sumar(const Estaciones& otra) {
-    auto suma = [](std::vector<double>& a, const std::vector<double>& b) {
-        for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) a[i] += b[i];
-    };
-    suma(CortanteIzq, otra.CortanteIzq);
-    suma(MomentoIzq, otra.MomentoIzq);
-    suma(MomentoServicio, otra.MomentoServicio);
-    suma(Giro, otra.Giro);
-    suma(Flecha, otra.Flecha);
-}
-
 std::vector<float> AbscisasEstaciones(float L, std::size_t maximo) {
     std::vector<float> X;
     X.reserve(std::min(maximo, static_cast<std::size_t>(std::max(0.0f, L) * 100 + 2)));
@@ -172,29 +161,21 @@ void BarrerPartes(const std::vector<const AnalizadorViga*>& partes, const std::v
 
     // Reactions of each part (factored and service) and the elastic-line
     // constants, which act along the whole beam; each part's self weight.
-    struct Sumas {
-        double R1f = 0, R2f = 0, R1 = 0, R2 = 0;
-    };
-    std::vector<Sumas> suma(P);
+    std::vector<ReaccionesApoyos> factorizadas(P), servicio(P);
     std::vector<Acumulador> s(P);
     for (std::size_t p = 0; p < P; ++p) {
         const AnalizadorViga& a = *partes[p];
         const CombinacionCargas& u = a.Combinaciones()[combinacion];
         const CombinacionCargas& sv = a.Servicio();
         const ConstantesCarga& kp = a.ConstantesPesoPropio();
-        Sumas& g = suma[p];
+        factorizadas[p] = a.ReaccionesCombinacion(u);
+        servicio[p] = a.ReaccionesCombinacion(sv);
         const double Fp = u.pesoPropio, Fps = sv.pesoPropio;
-        g = {Fp * kp.R1, Fp * kp.R2, Fps * kp.R1, Fps * kp.R2};
         double C1 = Fps * kp.C1, C2 = Fps * kp.C2;
         const std::vector<Carga>& cargas = a.Cargas();
         const std::vector<ConstantesCarga>& k = a.Constantes();
         for (std::size_t i = 0; i < cargas.size(); ++i) {
-            const double F = u.Factor(cargas[i].Categoria);
             const double Fs = sv.Factor(cargas[i].Categoria);
-            g.R1f += F * k[i].R1;
-            g.R2f += F * k[i].R2;
-            g.R1 += Fs * k[i].R1;
-            g.R2 += Fs * k[i].R2;
             C1 += Fs * k[i].C1;
             C2 += Fs * k[i].C2;
         }
@@ -225,8 +206,12 @@ void BarrerPartes(const std::vector<const AnalizadorViga*>& partes, const std::v
             if (ev.carga == kApoyoJ || ev.carga == kApoyoK) {
                 for (std::size_t p = 0; p < P; ++p) {
                     s[p].Trasladar(ev.x);
-                    if (ev.carga == kApoyoJ) SumarReaccion(s[p], suma[p].R1f, suma[p].R1);
-                    if (ev.carga == kApoyoK) SumarReaccion(s[p], suma[p].R2f, suma[p].R2);
+                    if (ev.carga == kApoyoJ) {
+                        SumarReaccion(s[p], factorizadas[p].R1, servicio[p].R1);
+                    }
+                    if (ev.carga == kApoyoK) {
+                        SumarReaccion(s[p], factorizadas[p].R2, servicio[p].R2);
+                    }
                 }
             } else {
                 const auto p = static_cast<std::size_t>(ev.parte);

@@ -26,10 +26,6 @@ struct Estaciones {
     std::vector<double> MomentoServicio;  // Tn.m
     std::vector<double> Giro;             // rad
     std::vector<double> Flecha;           // m5
-
-    std::size_t size() const { return CortanteIzq.size(); }
-    // Adds another set of the same stations (superposition of loads).
-    void Sumar(const Estaciones& otra);
 };
 
 // Station abscissas: from 0 in Single steps of 0.01 m while x <= L (the end

@@ -74,7 +74,7 @@ void GuardarExtremos(EstadoProyecto& e, const ExtremosDiagramas& x) {
 }
 
 void Calculos_Diagramas(EstadoProyecto& e, const ReglasDiseno& reglas,
-                        const std::function<void(int)>& progreso) {
+                        const Progreso& progreso) {
     const float L = e.LuzViga;
     // Stations from 0 in Single steps of 0.01 m while x <= L.
     const std::vector<float> X = AbscisasEstaciones(L, kMaxEstaciones);
@@ -150,20 +150,23 @@ void Calculos_Diagramas(EstadoProyecto& e, const ReglasDiseno& reglas,
         }
         return static_cast<const double*>(mezcla.data());
     };
-    int barra = 20;
+    // The stage reached along the beam; before a quarter, that of the
+    // calculation before the sampling.
+    EtapaCalculo etapa = EtapaCalculo::Limpio;
     int k = 0;
     BarrerPartes(partes, X, [&](std::size_t i, const double* barrido) {
         const double* valores = envolver(i, barrido);
         const float x = X[i];
-        // Progress: 30, 40, 50 past a quarter, a half and three quarters.
+        // Progress: the stations done past a quarter, a half and three
+        // quarters of the allocated count.
         const float hechas = static_cast<float>(k);
-        const int nueva = hechas > 3 * total / 4 ? 50
-                          : hechas > total / 2   ? 40
-                          : hechas > total / 4   ? 30
-                                                 : barra;
-        if (nueva != barra) {
-            barra = nueva;
-            if (progreso) progreso(barra);
+        const EtapaCalculo nueva = hechas > 3 * total / 4 ? EtapaCalculo::TresCuartosDeViga
+                                   : hechas > total / 2   ? EtapaCalculo::MitadDeViga
+                                   : hechas > total / 4   ? EtapaCalculo::CuartoDeViga
+                                                          : etapa;
+        if (nueva != etapa) {
+            etapa = nueva;
+            if (progreso) progreso(etapa);
         }
 
         const float todas[5] = {static_cast<float>(valores[0]), static_cast<float>(valores[1]),

@@ -1,11 +1,11 @@
 // Sampling of the analysis along the beam every centimetre.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "model/Estado.h"
+#include "model/Etapas.h"
 #include "model/Interfaz.h"
 #include "model/ReglasDiseno.h"
 
@@ -40,10 +40,11 @@ void GuardarExtremos(EstadoProyecto& e, const ExtremosDiagramas& x);
 // values are the envelope of the strength combinations of `reglas`: at each
 // station the shear and the moment of the combination of the largest
 // magnitude of the whole beam (the first on a tie), every part taken from
-// that combination. `progreso`, when given, receives 30, 40 and 50 as the
-// sampling passes a quarter, a half and three quarters of the beam.
+// that combination. `progreso`, when given, receives the stages
+// CuartoDeViga, MitadDeViga and TresCuartosDeViga as the sampling passes a
+// quarter, a half and three quarters of the beam, each once as it is reached.
 void Calculos_Diagramas(EstadoProyecto& e, const ReglasDiseno& reglas,
-                        const std::function<void(int)>& progreso = {});
+                        const Progreso& progreso = {});
 
 // Checks the beam and its loads before a calculation: supports 0 <= J < K <= L,
 // L > 0 and not beyond kLuzMaxima, every load inside the beam, no distributed

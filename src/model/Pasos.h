@@ -37,10 +37,13 @@ struct ReaccionEnvolvente {
     bool operator==(const ReaccionEnvolvente&) const = default;
 };
 
-// Reactions of the supports J and K, Tn, upward positive.
+// Reactions of the supports J and K, Tn, upward positive, under every load
+// and the self weight, each load times its factor of the design rules.
 struct PasoReacciones {
-    double R1Factorizada = 0, R2Factorizada = 0;  // strength case (1.7 L, 1.4 D, 1.4 self weight)
-    double R1Servicio = 0, R2Servicio = 0;        // service case (every factor 1)
+    // Strength: of the strength combinations, each support's reaction of the
+    // largest magnitude (classic rules: 1.7 L, 1.4 D, 1.4 self weight).
+    double R1Factorizada = 0, R2Factorizada = 0;
+    double R1Servicio = 0, R2Servicio = 0;  // service combination (classic: every factor 1)
     double PesoPropio = 0;                        // Tn/m, w = 0.00024 x area
     // Factored reactions over the live-load arrangements (set by the sampling).
     bool envolvente = false;

@@ -21,17 +21,6 @@ void Avanzar(const Progreso& progreso, EtapaCalculo etapa) {
     if (progreso) progreso(etapa);
 }
 
-// The sampling reports 30, 40 and 50 as it passes a quarter, a half and three
-// quarters of the beam.
-std::function<void(int)> Muestreo(const Progreso& progreso) {
-    if (!progreso) return {};
-    return [progreso](int avance) {
-        progreso(avance < 40   ? EtapaCalculo::CuartoDeViga
-                 : avance < 50 ? EtapaCalculo::MitadDeViga
-                               : EtapaCalculo::TresCuartosDeViga);
-    };
-}
-
 // Concrete modulus, Tn/m2: Ec of the rules in Kgr/cm2, times 10 (Kgr/cm2 -> Tn/m2).
 float Modulo(const ReglasDiseno& reglas, double fc) {
     return static_cast<float>(reglas.ModuloConcreto(fc) * 10.0);
@@ -139,7 +128,7 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
     // The sampling evaluates the live-load arrangements as well, so that the
     // notice can say when one of them governs; with the option on they are
     // designed for.
-    Calculos_Diagramas(e, reglas, Muestreo(progreso));
+    Calculos_Diagramas(e, reglas, progreso);
     e.AvisoAlternancia = AvisoAlternancia(e);
     if (e.AlternanciaViva) UsarEnvolvente(e);
     Avanzar(progreso, EtapaCalculo::Diagramas);

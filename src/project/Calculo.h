@@ -3,31 +3,16 @@
 // always in the same order, so that both give the same results and messages.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 
 #include "model/DatosViga.h"
+#include "model/Etapas.h"
 #include "model/Interfaz.h"
 #include "model/ReglasDiseno.h"
 #include "project/Proyecto.h"
 
 namespace korvex {
-
-// The stages a calculation passes, in order; a window shows them as it
-// likes (the main window's progress bar).
-enum class EtapaCalculo {
-    Limpio,             // results cleared and the concrete modulus set
-    CuartoDeViga,       // the sampling has passed a quarter of the beam
-    MitadDeViga,        // ... half of it
-    TresCuartosDeViga,  // ... three quarters of it
-    Diagramas,          // the diagrams and their extremes are ready
-    Peralte,            // cover and effective depth set
-    Diseno,             // the design has run: steel, stirrups, bars, deflection
-    Resultados,         // the results are complete
-    Fin                 // the calculation ended (also when it did not run)
-};
-using Progreso = std::function<void(EtapaCalculo)>;
 
 struct ResultadoCalculo {
     bool calculado = false;      // the calculation ran to its end

@@ -1,4 +1,5 @@
-// Analysis at a point, the diagrams, the pre-calculation check, invariants over generated beams.
+// Analysis at a point, the reactions, the diagrams, the pre-calculation check, invariants over
+// generated beams.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,6 +10,7 @@
 
 #include "design/Reglas.h"
 #include "VigasAnalisis.h"
+#include "analysis/AnalizadorViga.h"
 #include "analysis/Analisis_Punto.h"
 #include "analysis/Calculos_Diagramas.h"
 
@@ -66,6 +68,42 @@ TEST(AnalisisPunto, ValoresResueltosVigaDeSeisMetros) {
     }
 }
 
+// Supports at 1 and 6 of an 8 m beam (span 5), each category its own factor.
+// Alone, each load gives (R_J, R_K):
+//   self weight 0.24 Tn/m x 8 = 1.92 Tn at 4:          (0.768, 1.152)
+//   dead 10 Tn at 3:                                    (6, 4)
+//   live trapezoid 1 -> 3 Tn/m from 6 to 8 (4 Tn, 2 at
+//   7 and 2 at 7.3333): R_K = (12 + 12.6667) / 5       (-0.93333, 4.93333)
+//   "Otros" clockwise couple 5 Tn.m at 2:               (-1, 1)
+// Factored 1.3 / 1.2 / 1.6 / 1.1: R_J = 5.605067, R_K = 15.290933 (together
+// 1.3 x 1.92 + 1.2 x 10 + 1.6 x 4 = 20.896); in service 4.834667 and
+// 11.085333 (15.92). The record takes the classic rules: 1.4 / 1.4 / 1.7 / 1.
+TEST(Reacciones, SumaFactorizadaYDeServicioResueltaAMano) {
+    const EstadoProyecto e = Viga(8, 1, 6,
+                                  {Puntual(3, 10, kMuerta), Distribuida(6, 2, 1, 3, kViva),
+                                   Momento(2, 5, kOtros)},
+                                  1000);
+    const AnalizadorViga viga(e, kReglas);
+    CombinacionCargas u;
+    u.pesoPropio = 1.3;
+    u.muerta = 1.2;
+    u.viva = 1.6;
+    u.otros = 1.1;
+    const ReaccionesApoyos f = viga.ReaccionesCombinacion(u);
+    EXPECT_NEAR(f.R1, 5.605067, 1e-5);
+    EXPECT_NEAR(f.R2, 15.290933, 1e-5);
+    const ReaccionesApoyos s = viga.ReaccionesCombinacion(CombinacionCargas{});
+    EXPECT_NEAR(s.R1, 4.834667, 1e-5);
+    EXPECT_NEAR(s.R2, 11.085333, 1e-5);
+
+    const PasoReacciones r = viga.Reacciones();
+    EXPECT_NEAR(r.PesoPropio, 0.24, 1e-7);
+    EXPECT_NEAR(r.R1Factorizada, 1.4 * 0.768 + 1.4 * 6 - 1.7 * 0.933333 - 1, 1e-5);
+    EXPECT_NEAR(r.R2Factorizada, 1.4 * 1.152 + 1.4 * 4 + 1.7 * 4.933333 + 1, 1e-5);
+    EXPECT_NEAR(r.R1Servicio, 4.834667, 1e-5);
+    EXPECT_NEAR(r.R2Servicio, 11.085333, 1e-5);
+}
+
 // Refusals before a calculation (equal supports and b = 0 also go through
 // the workflow tests): L is bounded by the station count, a load may
 // overrun L by Single rounding only (0.5 mm), and nothing may be non-finite.
@@ -103,8 +141,9 @@ TEST(VerificarViga, RechazaLoQueElAnalisisDivide) {
 
 // n = L x 100 + 1 rounded half to even in Single, abscissas accumulated in
 // Single (at 295.09 m they fall behind 0.01 k: 29512 stations up to 295.087 m
-// where n is 29510; all are kept); progress 30/40/50 as the sampling passes a
-// quarter, a half, 3/4.
+// where n is 29510; all are kept); the stages of a quarter, a half and three
+// quarters of the beam, each as the count of stations stored first exceeds
+// n/4, n/2 and 3n/4 (a beam of two stations passes the quarter only).
 TEST(CalculosDiagramas, EstacionesEnPrecisionSimpleYProgreso) {
     const struct {
         float L;
@@ -115,14 +154,29 @@ TEST(CalculosDiagramas, EstacionesEnPrecisionSimpleYProgreso) {
     for (const auto& c : casos) {
         SCOPED_TRACE(c.L);
         EstadoProyecto e = Viga(c.L, 0, c.L, {Puntual(c.L / 2, 1)});
-        std::vector<int> progreso;
-        Calculos_Diagramas(e, kReglas, [&](int v) { progreso.push_back(v); });
+        std::vector<EtapaCalculo> progreso;
+        std::vector<int> hechas;  // stations stored when each stage came
+        Calculos_Diagramas(e, kReglas, [&](EtapaCalculo v) {
+            progreso.push_back(v);
+            // The first station (x = 0) is stored before any stage; each one
+            // after it has a nonzero abscissa.
+            int k = 1;
+            while (k + 1 < static_cast<int>(e.DiagX.size()) && e.DiagX[k + 1] != 0) ++k;
+            hechas.push_back(k);
+        });
         EXPECT_EQ(e.DiagMomento.size(), c.asignadas);
         EXPECT_EQ(e.NumEstaciones, c.estaciones);
         EXPECT_GT(e.XAnalisis, c.L);  // the first abscissa beyond the beam
         EXPECT_LE(e.DiagX[e.NumEstaciones], c.L);
         EXPECT_GT(e.DiagX[e.NumEstaciones], c.L - 0.01f);
-        EXPECT_EQ(progreso, (c.L < 0.1f ? std::vector<int>{30} : std::vector<int>{30, 40, 50}));
+        using enum EtapaCalculo;
+        EXPECT_EQ(progreso, (c.L < 0.1f ? std::vector{CuartoDeViga}
+                                        : std::vector{CuartoDeViga, MitadDeViga, TresCuartosDeViga}));
+        const float n = c.L * 100 + 1;
+        for (std::size_t i = 0; i < hechas.size(); ++i) {
+            const float parte = static_cast<float>(i + 1) * n / 4;
+            EXPECT_EQ(hechas[i], static_cast<int>(std::floor(parte)) + 1) << i;
+        }
     }
 }
 

@@ -10,6 +10,7 @@
 #include <set>
 #include <sstream>
 
+#include "comun/Carpeta.h"
 #include "comun/Proceso.h"
 #include "comun/Vigas.h"
 
@@ -39,14 +40,8 @@ const std::set<std::string> kTextos = Palabras(
     "calculado mensajes TipoViga txtEstribos varillas puntos PosicionExtremos alternancia "
     "envolvente pasos avisoAlternancia reacciones deflexiones");
 
-class Korvex : public ::testing::Test {
+class Korvex : public ConCarpeta {
   protected:
-    void SetUp() override {
-        std::string plantilla = (fs::temp_directory_path() / "korvex_e2e_XXXXXX").string();
-        dir_ = ::mkdtemp(plantilla.data());
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     static Ejecucion Correr(const std::vector<std::string>& args) {
         return Ejecutar(KORVEX_EXE, args);
     }
@@ -62,7 +57,6 @@ class Korvex : public ::testing::Test {
         return p.string();
     }
 
-    fs::path dir_;
 };
 
 // Header of a rectangular beam 25 x 50 on end supports of 6 m with n loads.

@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "ProyectosGenerados.h"
+#include "comun/Carpeta.h"
 #include "comun/Proceso.h"
 #include "comun/Vigas.h"
 
@@ -81,14 +82,8 @@ std::string RechazadoPorElLector(int n) {
     }
 }
 
-class Lote : public ::testing::Test {
+class Lote : public ConCarpeta {
   protected:
-    void SetUp() override {
-        std::string plantilla = (fs::temp_directory_path() / "korvex_lote_XXXXXX").string();
-        dir_ = ::mkdtemp(plantilla.data());
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     std::string Escribir(const std::string& nombre, const std::string& bytes) const {
         const fs::path p = dir_ / nombre;
         std::ofstream(p, std::ios::binary) << bytes;
@@ -154,7 +149,6 @@ class Lote : public ::testing::Test {
         EXPECT_EQ(lote.error, errores);  // each refusal named by its file, in order
     }
 
-    fs::path dir_;
 };
 
 // Projects 0 to 29 hold refused data (13, 27 and 7), a failing design and

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "comun/Memoria.h"
+#include "comun/Carpeta.h"
 #include "comun/Proceso.h"
 #include "comun/Vigas.h"
 #include "project/ArchivoKvx.h"
@@ -29,14 +30,8 @@ std::string Leer(const fs::path& p) {
     return s.str();
 }
 
-class Memoria : public ::testing::Test {
+class Memoria : public ConCarpeta {
   protected:
-    void SetUp() override {
-        std::string plantilla = (fs::temp_directory_path() / "korvex_memoria_XXXXXX").string();
-        dir_ = ::mkdtemp(plantilla.data());
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     // pdftotext in content order (`-raw`), laid out or with word boxes;
     // pages end with \f.
     static std::string Texto(const std::string& pdf, const char* modo = "-raw") {
@@ -51,7 +46,6 @@ class Memoria : public ::testing::Test {
         return ruta;
     }
 
-    fs::path dir_;
 };
 
 // A rectangular beam 30 x 60, f'c 210, fy 4200, cover 5, on supports J, K.

@@ -64,6 +64,18 @@ struct OpcionesViga {
     bool operator==(const OpcionesViga&) const = default;
 };
 
+// What the section's geometry and the concrete give the analysis and the
+// design: the gross properties computed when the section was accepted and the
+// modulus of the concrete.
+struct PropiedadesSeccion {
+    float area = 0;             // cm2, gross area (the self weight)
+    float inercia = 0;          // m4, gross inertia about the centroidal axis
+    float anchoRectangulo = 0;  // cm, width b of a rectangle as its geometry read it
+    float modulo = 0;           // Tn/m2, modulus of elasticity of the concrete
+
+    bool operator==(const PropiedadesSeccion&) const = default;
+};
+
 struct DatosViga {
     float longitud = 0;          // m
     std::vector<float> apoyos;   // m, abscissas of the supports, left to right

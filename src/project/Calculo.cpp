@@ -130,7 +130,8 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
     // designed for.
     Calculos_Diagramas(e, reglas, progreso);
     e.AvisoAlternancia = AvisoAlternancia(e);
-    if (e.AlternanciaViva) UsarEnvolvente(e);
+    e.UsaEnvolvente = e.AlternanciaViva;
+    if (e.UsaEnvolvente) UsarEnvolvente(e);
     Avanzar(progreso, EtapaCalculo::Diagramas);
 
     // 5. Cover, effective depth and the design.

@@ -60,4 +60,9 @@ DatosViga DatosVigaDe(const Proyecto& p) {
     return d;
 }
 
+PropiedadesSeccion PropiedadesDe(const EstadoProyecto& e) {
+    return PropiedadesSeccion{e.AreaSeccion, e.InerciaSeccion, e.AnchoRectangulo,
+                              e.ModuloElasticidad};
+}
+
 }  // namespace korvex

@@ -5,6 +5,7 @@
 
 #include "analysis/Alternancia.h"
 #include "analysis/Calculos_Diagramas.h"
+#include "design/Deflexion.h"
 #include "design/DisenarViga.h"
 #include "design/Reglas.h"
 #include "project/ArchivoKvx.h"
@@ -48,12 +49,16 @@ const ReglasDiseno& ReglasCalculo() {
     return ReglasPorClave(kReglasClasicas);
 }
 
-float PeralteSeccion(const Seccion& s, float recubrimiento) {
-    if (s.TipoViga == kVigaRect) return s.H - recubrimiento;
-    if (s.TipoViga == kVigaT || s.TipoViga == kVigaTi) {
-        return static_cast<float>(static_cast<double>(s.Hw) + s.Hf - recubrimiento);
-    }
-    return 0;
+void Calculos_Geom(Seccion& s, EstadoProyecto& e) {
+    const PropiedadesSeccion g = Calculos_Geom(s, PropiedadesDe(e));
+    e.AreaSeccion = g.area;
+    e.InerciaSeccion = g.inercia;
+    e.AnchoRectangulo = g.anchoRectangulo;
+}
+
+float DeflexionAdmisibleGobernante(const ReglasDiseno& reglas, const EstadoProyecto& e, int uso) {
+    return DeflexionAdmisibleGobernante(reglas, static_cast<const ResultadoDiseno&>(e), e.LuzViga,
+                                        uso);
 }
 
 float DistMinCarga(const DatosViga& d) {
@@ -108,7 +113,7 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
     // 2. Checks of the beam and of the section and material; a refusal
     //    leaves the previous results in place.
     std::vector<Mensaje> rechazos = VerificarViga(e);
-    for (Mensaje& x : VerificarDiseno(e, s, datos)) rechazos.push_back(std::move(x));
+    for (Mensaje& x : VerificarDiseno(datos, s, PropiedadesDe(e))) rechazos.push_back(std::move(x));
     if (!rechazos.empty()) {
         for (const Mensaje& x : rechazos) ui.MostrarMensaje(x);
         r.rechazado = true;
@@ -134,11 +139,13 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
     if (e.UsaEnvolvente) UsarEnvolvente(e);
     Avanzar(progreso, EtapaCalculo::Diagramas);
 
-    // 5. Cover, effective depth and the design.
-    e.Recubrimiento = static_cast<float>(datos.materiales.recubrimiento);
-    e.PeralteEfectivo = PeralteSeccion(s, e.Recubrimiento);
+    // 5. Cover, effective depth and the design. The record keeps the
+    //    reactions of the analysis and every message raised so far.
     Avanzar(progreso, EtapaCalculo::Peralte);
-    DisenarViga(e, s, datos, reglas, registro);
+    ResultadoDiseno diseno = DisenarViga(datos, s, PropiedadesDe(e), e, reglas, registro);
+    diseno.Pasos.reacciones = e.Pasos.reacciones;
+    diseno.Pasos.avisos = std::move(e.Pasos.avisos);
+    static_cast<ResultadoDiseno&>(e) = std::move(diseno);
     Avanzar(progreso, EtapaCalculo::Diseno);
     Avanzar(progreso, EtapaCalculo::Resultados);
 

@@ -39,9 +39,16 @@ const ReglasDiseno& ReglasCalculo();
 // Messages and the stirrup question go through `ui`.
 ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& progreso = {});
 
-// Effective depth d, cm: H - cover for a rectangle, Hw + Hf - cover for a T
-// or an inverted T; 0 for an unknown section type.
-float PeralteSeccion(const Seccion& s, float recubrimiento);
+// The section's gross properties computed from its four field texts
+// (design/Seccion.h, where PeralteSeccion is as well) stored into the
+// project state: AreaSeccion, InerciaSeccion and, for a rectangle,
+// AnchoRectangulo. An unknown type changes nothing.
+void Calculos_Geom(Seccion& s, EstadoProyecto& e);
+
+// The admissible deflection shown for the project's last calculation: over
+// the governing zone's reference length, or the beam's length when the check
+// has not run.
+float DeflexionAdmisibleGobernante(const ReglasDiseno& reglas, const EstadoProyecto& e, int uso);
 
 // Smallest distance (m) from a point load to the nearest support; the
 // beam's length when it has no point load.

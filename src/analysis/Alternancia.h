@@ -15,20 +15,22 @@
 #include <string>
 #include <vector>
 
-#include "model/Estado.h"
+#include "model/DatosViga.h"
+#include "model/Pasos.h"
+#include "model/Resultados.h"
 
 namespace korvex {
 
 struct CargasPorZona {
-    std::vector<Carga> permanentes;                // dead, "Otros" and any other category
-    std::array<std::vector<Carga>, kZonas> vivas;  // live loads of each zone
+    std::vector<CargaViga> permanentes;                // dead, "Otros" and any other category
+    std::array<std::vector<CargaViga>, kZonas> vivas;  // live loads of each zone
 };
 
 // Splits the load table. A point load or moment belongs to the zone that
 // holds it (x < J left, x > K right, otherwise the span, supports included);
 // a live distributed load that crosses a support is cut there into pieces, a
 // trapezoid into trapezoids with the intensity interpolated at the support.
-CargasPorZona RepartirCargas(const EstadoProyecto& e);
+CargasPorZona RepartirCargas(const DatosViga& datos);
 
 // The envelope of every arrangement of the zones that carry live load (at
 // most 8), built station by station while the diagrams are sampled: at each
@@ -79,15 +81,8 @@ class EnvolventeEnCurso {
 void EnvolverReacciones(PasoReacciones& r, const std::vector<int>& zonas,
                         const std::vector<PasoReacciones>& partes);
 
-// The eight extremes of `e` and their abscissas become those of the envelope.
-void UsarEnvolvente(EstadoProyecto& e);
-
-// What the notice asks of the user of the windows, after its finding.
+// What the notice of the arrangements (ResultadoAnalisis::AvisoAlternancia)
+// asks of the user of the windows, after its finding.
 inline constexpr const char* kLlamadaAlternancia = " Active «Alternar carga viva».";
-
-// The notice shown when the option is off and an arrangement makes |M(+)|,
-// |M(-)| or the largest |V| worse than the design value by more than
-// 2 % plus 0.01 (Tn or Tn.m); empty otherwise.
-std::string AvisoAlternancia(const EstadoProyecto& e);
 
 }  // namespace korvex

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "Casos.h"
-#include "analysis/Calculos_Diagramas.h"
 #include "design/Deflexion.h"
 #include "design/DisenarViga.h"
 #include "design/Reglas.h"
@@ -262,7 +261,7 @@ Caso VigaUniforme(float b, float h, float L, float w) {
     Caso c = Rect(b, h, 5);
     PonerViga(c.e, L, {Uniforme(0, L, w, kOtros, L)});
     c.e.ModuloElasticidad = static_cast<float>(std::sqrt(210.0) * 15100 * 10);
-    Calculos_Diagramas(c.e, kReglas);
+    Analizar(c.e, kReglas);
     return c;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <utility>
 
 #include "analysis/AnalizadorViga.h"
 #include "analysis/Barrido.h"
@@ -11,18 +12,13 @@ namespace korvex {
 
 namespace {
 
-int ZonaDe(float x, float J, float K) {
-    if (x < J) return kVueloIzquierdo;
-    if (x > K) return kVueloDerecho;
-    return kTramo;
-}
-
 // The pieces of a distributed load between its cuts at the supports, each
 // in the zone that holds it, with the intensity interpolated at each cut.
-void CortarDistribuida(const CargaViga& c, float J, float K, CargasPorZona& z) {
+void CortarDistribuida(const CargaViga& c, const std::vector<float>& apoyos,
+                       const std::vector<ZonaViga>& zonas, CargasPorZona& z) {
     const double largo = static_cast<double>(c.fin) - c.a;  // m, over which P1 -> P2
     std::vector<float> puntos{c.a};
-    for (float apoyo : {J, K}) {
+    for (float apoyo : apoyos) {
         if (largo > 0 && c.a < apoyo && apoyo < c.fin) puntos.push_back(apoyo);
     }
     puntos.push_back(c.fin);
@@ -34,7 +30,7 @@ void CortarDistribuida(const CargaViga& c, float J, float K, CargasPorZona& z) {
     // Each piece lies in the zone of its midpoint (a load from K to L is on
     // the right cantilever although K itself belongs to the span).
     auto zona = [&](float s, float t) {
-        return static_cast<std::size_t>(ZonaDe(s + (t - s) / 2, J, K));
+        return static_cast<std::size_t>(ZonaDe(s + (t - s) / 2, zonas));
     };
     if (puntos.size() == 2) {
         z.vivas[zona(c.a, c.fin)].push_back(c);
@@ -61,25 +57,43 @@ ExtremoEnvolvente Registro(float valor, float x, unsigned vivas) {
 
 }  // namespace
 
+std::vector<ZonaViga> ZonasViga(float L, const std::vector<float>& apoyos) {
+    if (apoyos.empty()) return {};
+    const float primero = apoyos.front(), ultimo = apoyos.back();
+    std::vector<ZonaViga> zonas;
+    if (primero > 0) zonas.push_back({kVueloIzquierdo, 0, primero});
+    zonas.push_back({kTramo, primero, ultimo});
+    if (ultimo < L) zonas.push_back({kVueloDerecho, ultimo, L});
+    return zonas;
+}
+
+int ZonaDe(float x, const std::vector<ZonaViga>& zonas) {
+    for (const ZonaViga& z : zonas) {
+        if (z.zona != kTramo) continue;
+        if (x < z.desde) return kVueloIzquierdo;
+        if (x > z.hasta) return kVueloDerecho;
+    }
+    return kTramo;
+}
+
 CargasPorZona RepartirCargas(const DatosViga& datos) {
     CargasPorZona z;
-    const ApoyosIsostaticos apoyos = DosApoyos(datos.apoyos);
-    const float J = apoyos.J, K = apoyos.K;
+    const std::vector<ZonaViga> zonas = ZonasViga(datos.longitud, datos.apoyos);
     for (const CargaViga& c : datos.cargas) {
         if (c.categoria != CategoriaCarga::Viva) {
             z.permanentes.push_back(c);
         } else if (c.tipo == TipoCarga::Distribuida) {
-            CortarDistribuida(c, J, K, z);
+            CortarDistribuida(c, datos.apoyos, zonas, z);
         } else {
-            z.vivas[static_cast<std::size_t>(ZonaDe(c.a, J, K))].push_back(c);
+            z.vivas[static_cast<std::size_t>(ZonaDe(c.a, zonas))].push_back(c);
         }
     }
     return z;
 }
 
 EnvolventeEnCurso::EnvolventeEnCurso(EnvolventeViva& env, const std::vector<int>& zonas,
-                                     int estaciones, float J, float K)
-    : env_(env), zonas_(zonas), J_(J), K_(K) {
+                                     int estaciones, std::vector<ZonaViga> zonasViga)
+    : env_(env), zonas_(zonas), zonasViga_(std::move(zonasViga)) {
     env_ = EnvolventeViva{};
     for (int z : zonas_) cargadas_ |= 1u << z;
     comba_.assign(std::size_t{1} << zonas_.size(), false);
@@ -172,7 +186,7 @@ void EnvolventeEnCurso::Estacion(int k, float x, const double* partes, const flo
     subir(GMax_, std::fabs(giroBajo ? bajo[3] : alto[3]), 3, !giroBajo);
     subir(FMax_, std::fabs(flechaBajo ? bajo[4] : alto[4]), 4, !flechaBajo);
 
-    if (x >= J_ && x <= K_) SignosEnTramo(partes);
+    if (ZonaDe(x, zonasViga_) == kTramo) SignosEnTramo(partes);
 }
 
 unsigned EnvolventeEnCurso::ZonasDe(unsigned partes) const {

@@ -155,8 +155,8 @@ ResultadoAnalisis AnalizarViga(const DatosViga& datos, const PropiedadesSeccion&
         reacciones.push_back(a.Reacciones());
     }
     EnvolverReacciones(r.Reacciones, zonas, reacciones);
-    EnvolventeEnCurso envolvente(r.Envolvente, zonas, static_cast<int>(X.size()), viga.ApoyoJ(),
-                                 viga.ApoyoK());
+    EnvolventeEnCurso envolvente(r.Envolvente, zonas, static_cast<int>(X.size()),
+                                 ZonasViga(L, datos.apoyos));
 
     ExtremosDiagramas extremos;
     // Beyond the first strength combination, the factored V and M of every

@@ -65,6 +65,22 @@ TEST(Alternancia, VigaConDosVuelosResueltaAMano) {
     EXPECT_EQ(a.DiagMomento, e.DiagMomento);
 }
 
+// A cantilever exists where a support stands short of an end; the supports
+// belong to the span.
+TEST(Alternancia, ZonasSegunLosApoyos) {
+    using Z = std::vector<ZonaViga>;
+    const ZonaViga izquierdo{kVueloIzquierdo, 0, 1.5f}, derecho{kVueloDerecho, 6.5f, 8};
+    EXPECT_EQ(ZonasViga(8, {0, 8}), (Z{{kTramo, 0, 8}}));
+    EXPECT_EQ(ZonasViga(8, {1.5f, 8}), (Z{izquierdo, {kTramo, 1.5f, 8}}));
+    EXPECT_EQ(ZonasViga(8, {0, 6.5f}), (Z{{kTramo, 0, 6.5f}, derecho}));
+    const Z ambos = ZonasViga(8, {1.5f, 6.5f});
+    EXPECT_EQ(ambos, (Z{izquierdo, {kTramo, 1.5f, 6.5f}, derecho}));
+    EXPECT_EQ(ZonaDe(1.49f, ambos), kVueloIzquierdo);
+    EXPECT_EQ(ZonaDe(1.5f, ambos), kTramo);
+    EXPECT_EQ(ZonaDe(6.5f, ambos), kTramo);
+    EXPECT_EQ(ZonaDe(6.51f, ambos), kVueloDerecho);
+}
+
 // A live trapezoid crossing both supports is cut there with the intensity
 // interpolated; loads on a support belong to the span.
 TEST(Alternancia, RepartoPorZonas) {

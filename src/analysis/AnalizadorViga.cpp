@@ -24,15 +24,21 @@ double Pot(float x, float a, int n) {
     return r;
 }
 
-}  // namespace
-
-ApoyosIsostaticos DosApoyos(const std::vector<float>& apoyos) {
+// The supports J and K, m. The analysis finds the reactions by statics alone
+// (two equations of equilibrium, two unknowns) and the elastic line by making
+// the deflection zero at both: it solves a beam on exactly two supports.
+struct Apoyos {
+    float J = 0, K = 0;
+};
+Apoyos DosApoyos(const std::vector<float>& apoyos) {
     if (apoyos.size() != 2) {
         throw std::invalid_argument(std::to_string(apoyos.size()) +
                                     " apoyos: el análisis resuelve una viga isostática de dos.");
     }
     return {apoyos.front(), apoyos.back()};
 }
+
+}  // namespace
 
 AnalizadorViga::AnalizadorViga(const DatosViga& datos, const PropiedadesSeccion& seccion,
                                const ReglasDiseno& reglas)

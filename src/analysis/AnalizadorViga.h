@@ -44,25 +44,16 @@ struct ReaccionesApoyos {
     double R1 = 0, R2 = 0;
 };
 
-// The supports of the statically determinate beam, m: the analysis finds
-// the reactions by statics alone (two equations of equilibrium, two
-// unknowns) and the elastic line by making the deflection zero at both, so
-// it solves a beam on exactly two supports, J < K.
-struct ApoyosIsostaticos {
-    float J = 0, K = 0;
-};
-// J and K from the supports of the typed input (left to right). Throws
-// std::invalid_argument unless there are exactly two.
-ApoyosIsostaticos DosApoyos(const std::vector<float>& apoyos);
-
 class AnalizadorViga {
   public:
-    // Reads the length, the supports (DosApoyos) and the loads of `datos`,
-    // the area, inertia and modulus of `seccion` and the load combinations
-    // of `reglas`: the factored cases 1 and 2 are the envelope of the
-    // strength combinations (at each abscissa the combination of the largest
+    // Reads the length, the supports and the loads of `datos`, the area,
+    // inertia and modulus of `seccion` and the load combinations of
+    // `reglas`: the factored cases 1 and 2 are the envelope of the strength
+    // combinations (at each abscissa the combination of the largest
     // magnitude, the first on a tie, for the shear and the moment each),
-    // case 3 the service combination. Requires J < K.
+    // case 3 the service combination. The beam is statically determinate:
+    // throws std::invalid_argument unless `datos.apoyos` holds exactly two
+    // supports, J < K.
     AnalizadorViga(const DatosViga& datos, const PropiedadesSeccion& seccion,
                    const ReglasDiseno& reglas);
 

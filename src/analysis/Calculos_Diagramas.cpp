@@ -15,6 +15,23 @@ namespace {
 // Stations of the longest beam accepted (kLuzMaxima), with room to spare.
 constexpr std::size_t kMaxEstaciones = 40000;
 
+// The eight extremes of sampled diagrams and the abscissas where each was
+// first reached.
+struct ExtremosDiagramas {
+    float CortanteMaxAbs = 0, CortanteMax = 0, CortanteMin = 0;
+    float MomentoPosMax = 0, MomentoNegMax = 0, MomentoMaxAbs = 0;
+    float GiroMax = 0, FlechaMax = 0;
+    PosicionExtremos x;
+
+    // One station, analysis sign: CortanteMax and MomentoPosMax collect the
+    // smallest shear and moment, CortanteMin and MomentoNegMax the largest.
+    // An extreme is replaced only by a value strictly beyond it, so the first
+    // station keeps a tie.
+    void Agregar(float V, float M, float giro, float flecha, float abscisa);
+    // Turns the four signed extremes into the displayed sign.
+    void SignoMostrado();
+};
+
 // Replaces `extremo` (and its abscissa) when `valor` lies strictly beyond it.
 inline void Mayor(float valor, float& extremo, float& posicion, float x) {
     if (valor > extremo) {
@@ -94,8 +111,6 @@ std::string Aviso(const ResultadoAnalisis& r) {
     return t + "." + kLlamadaAlternancia;
 }
 
-}  // namespace
-
 void ExtremosDiagramas::Agregar(float V, float M, float giro, float flecha, float abscisa) {
     MayorAbs(V, CortanteMaxAbs, x.CortanteMaxAbs, abscisa);
     Menor(V, CortanteMax, x.CortanteMax, abscisa);
@@ -114,6 +129,8 @@ void ExtremosDiagramas::SignoMostrado() {
     MomentoPosMax = -MomentoPosMax + 0.0f;
     MomentoNegMax = -MomentoNegMax + 0.0f;
 }
+
+}  // namespace
 
 ResultadoAnalisis AnalizarViga(const DatosViga& datos, const PropiedadesSeccion& seccion,
                                const ReglasDiseno& reglas, const Progreso& progreso) {

@@ -9,28 +9,12 @@
 #include "model/Etapas.h"
 #include "model/Interfaz.h"
 #include "model/ReglasDiseno.h"
+#include "model/Resultados.h"
 
 namespace korvex {
 
 // Longest beam accepted by a calculation, m (a 16-bit station count).
 inline constexpr float kLuzMaxima = 327.67f;
-
-// The eight extremes of sampled diagrams and the abscissas where each was
-// first reached.
-struct ExtremosDiagramas {
-    float CortanteMaxAbs = 0, CortanteMax = 0, CortanteMin = 0;
-    float MomentoPosMax = 0, MomentoNegMax = 0, MomentoMaxAbs = 0;
-    float GiroMax = 0, FlechaMax = 0;
-    PosicionExtremos x;
-
-    // One station, analysis sign: CortanteMax and MomentoPosMax collect the
-    // smallest shear and moment, CortanteMin and MomentoNegMax the largest.
-    // An extreme is replaced only by a value strictly beyond it, so the first
-    // station keeps a tie.
-    void Agregar(float V, float M, float giro, float flecha, float abscisa);
-    // Turns the four signed extremes into the displayed sign.
-    void SignoMostrado();
-};
 
 // The analysis of the beam of `datos` (length, two supports, loads, the
 // arrangements option) with the section `seccion`, a function of these

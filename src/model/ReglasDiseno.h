@@ -30,8 +30,9 @@ struct CombinacionCargas {
     double otros = 1;       // "Otros": loads given already factored
     double pesoPropio = 1;  // self weight of the beam
 
-    // The factor of a load of category `categoria` (model/Estado.h), or of
-    // the typed input; any other category takes the factor of "Otros".
+    // The factor of a load of category `categoria`, coded as the project
+    // state codes it (model/Estado.h) or as the typed input does; any other
+    // category takes the factor of "Otros".
     double Factor(float categoria) const;
     double Factor(CategoriaCarga categoria) const;
 };

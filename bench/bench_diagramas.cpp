@@ -1,6 +1,6 @@
 // Cost of sampling the diagrams, two ways side by side: the evaluation of
 // every load at every station (stations x loads) and the sweep along the beam
-// that Calculos_Diagramas uses (stations + loads).
+// that AnalizarViga uses (stations + loads).
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -12,37 +12,35 @@
 
 namespace {
 
-korvex::EstadoProyecto VigaConCargas(float L, int cargas) {
-    korvex::EstadoProyecto e;
-    e.LuzViga = L;
-    e.DistJ = 0;
-    e.DistK = L;
-    e.AreaSeccion = 1250;
-    e.InerciaSeccion = 0.0026042f;
-    e.ModuloElasticidad = 2.188e6f;
+const korvex::PropiedadesSeccion kSeccion{1250, 0.0026042f, 25, 2.188e6f};
+
+korvex::DatosViga VigaConCargas(float L, int cargas) {
+    korvex::DatosViga d;
+    d.longitud = L;
+    d.apoyos = {0, L};
     std::mt19937 rng(7);
     std::uniform_real_distribution<float> pos(0, L);
     for (int i = 0; i < cargas; ++i) {
-        korvex::Carga c;
-        c.A = pos(rng);
-        c.Categoria = static_cast<float>(1 + i % 3);
-        c.P1 = 1 + static_cast<float>(i % 5);
+        korvex::CargaViga c;
+        c.a = pos(rng);
+        c.categoria = static_cast<korvex::CategoriaCarga>(1 + i % 3);
+        c.p1 = 1 + static_cast<float>(i % 5);
         switch (i % 3) {
             case 0:
-                c.Tipo = korvex::kPuntual;
+                c.tipo = korvex::TipoCarga::Puntual;
                 break;
             case 1:
-                c.Tipo = korvex::kMomento;
+                c.tipo = korvex::TipoCarga::Momento;
                 break;
             default:
-                c.Tipo = korvex::kDistribuida;
-                c.B = (L - c.A) / 2;
-                c.P2 = c.P1 + 1;
+                c.tipo = korvex::TipoCarga::Distribuida;
+                c.b = (L - c.a) / 2;
+                c.p2 = c.p1 + 1;
         }
-        c.Fin = c.A + c.B;
-        korvex::AgregarCarga(e, c);
+        c.fin = c.a + c.b;
+        d.cargas.push_back(c);
     }
-    return e;
+    return d;
 }
 
 void Contadores(benchmark::State& state, float L, int cargas) {
@@ -54,11 +52,11 @@ void Contadores(benchmark::State& state, float L, int cargas) {
 void BM_Barrido(benchmark::State& state) {
     const float L = static_cast<float>(state.range(0));
     const int cargas = static_cast<int>(state.range(1));
-    const korvex::EstadoProyecto base = VigaConCargas(L, cargas);
+    const korvex::DatosViga base = VigaConCargas(L, cargas);
     for (auto _ : state) {
-        korvex::EstadoProyecto e = base;
-        korvex::Calculos_Diagramas(e, korvex::ReglasPorClave(korvex::kReglasClasicas));
-        benchmark::DoNotOptimize(e.MomentoMaxAbs);
+        const korvex::ResultadoAnalisis r =
+            korvex::AnalizarViga(base, kSeccion, korvex::ReglasPorClave(korvex::kReglasClasicas));
+        benchmark::DoNotOptimize(r.MomentoMaxAbs);
     }
     Contadores(state, L, cargas);
 }
@@ -67,9 +65,10 @@ void BM_Barrido(benchmark::State& state) {
 void BM_PorEstacion(benchmark::State& state) {
     const float L = static_cast<float>(state.range(0));
     const int cargas = static_cast<int>(state.range(1));
-    const korvex::EstadoProyecto base = VigaConCargas(L, cargas);
+    const korvex::DatosViga base = VigaConCargas(L, cargas);
     for (auto _ : state) {
-        const korvex::AnalizadorViga viga(base, korvex::ReglasPorClave(korvex::kReglasClasicas));
+        const korvex::AnalizadorViga viga(base, kSeccion,
+                                          korvex::ReglasPorClave(korvex::kReglasClasicas));
         float maximo = 0;
         for (float x : korvex::AbscisasEstaciones(L, 40000)) {
             const korvex::ResultadoPunto r = viga.Evaluar(x);

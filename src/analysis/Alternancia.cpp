@@ -3,54 +3,48 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <utility>
 
 #include "analysis/AnalizadorViga.h"
 #include "analysis/Barrido.h"
-#include "analysis/Calculos_Diagramas.h"
-#include "text/Numeros.h"
 
 namespace korvex {
 
 namespace {
 
-int ZonaDe(float x, float J, float K) {
-    if (x < J) return kVueloIzquierdo;
-    if (x > K) return kVueloDerecho;
-    return kTramo;
-}
-
 // The pieces of a distributed load between its cuts at the supports, each
 // in the zone that holds it, with the intensity interpolated at each cut.
-void CortarDistribuida(const Carga& c, float J, float K, CargasPorZona& z) {
-    const double largo = static_cast<double>(c.Fin) - c.A;  // m, over which P1 -> P2
-    std::vector<float> puntos{c.A};
-    for (float apoyo : {J, K}) {
-        if (largo > 0 && c.A < apoyo && apoyo < c.Fin) puntos.push_back(apoyo);
+void CortarDistribuida(const CargaViga& c, const std::vector<float>& apoyos,
+                       const std::vector<ZonaViga>& zonas, CargasPorZona& z) {
+    const double largo = static_cast<double>(c.fin) - c.a;  // m, over which P1 -> P2
+    std::vector<float> puntos{c.a};
+    for (float apoyo : apoyos) {
+        if (largo > 0 && c.a < apoyo && apoyo < c.fin) puntos.push_back(apoyo);
     }
-    puntos.push_back(c.Fin);
+    puntos.push_back(c.fin);
     auto intensidad = [&](float x) {  // Tn/m at x
-        if (x == c.A) return c.P1;
-        if (x == c.Fin) return c.P2;
-        return static_cast<float>(c.P1 + (static_cast<double>(c.P2) - c.P1) * (x - c.A) / largo);
+        if (x == c.a) return c.p1;
+        if (x == c.fin) return c.p2;
+        return static_cast<float>(c.p1 + (static_cast<double>(c.p2) - c.p1) * (x - c.a) / largo);
     };
     // Each piece lies in the zone of its midpoint (a load from K to L is on
     // the right cantilever although K itself belongs to the span).
     auto zona = [&](float s, float t) {
-        return static_cast<std::size_t>(ZonaDe(s + (t - s) / 2, J, K));
+        return static_cast<std::size_t>(ZonaDe(s + (t - s) / 2, zonas));
     };
     if (puntos.size() == 2) {
-        z.vivas[zona(c.A, c.Fin)].push_back(c);
+        z.vivas[zona(c.a, c.fin)].push_back(c);
         return;
     }
     for (std::size_t i = 0; i + 1 < puntos.size(); ++i) {
         const float s = puntos[i], t = puntos[i + 1];
-        Carga pieza = c;
-        pieza.A = s;
-        pieza.Fin = t;
-        pieza.B = t - s;
-        pieza.C = c.C + (c.Fin - t);
-        pieza.P1 = intensidad(s);
-        pieza.P2 = intensidad(t);
+        CargaViga pieza = c;
+        pieza.a = s;
+        pieza.fin = t;
+        pieza.b = t - s;
+        pieza.c = c.c + (c.fin - t);
+        pieza.p1 = intensidad(s);
+        pieza.p2 = intensidad(t);
         z.vivas[zona(s, t)].push_back(pieza);
     }
 }
@@ -63,25 +57,43 @@ ExtremoEnvolvente Registro(float valor, float x, unsigned vivas) {
 
 }  // namespace
 
-CargasPorZona RepartirCargas(const EstadoProyecto& e) {
+std::vector<ZonaViga> ZonasViga(float L, const std::vector<float>& apoyos) {
+    if (apoyos.empty()) return {};
+    const float primero = apoyos.front(), ultimo = apoyos.back();
+    std::vector<ZonaViga> zonas;
+    if (primero > 0) zonas.push_back({kVueloIzquierdo, 0, primero});
+    zonas.push_back({kTramo, primero, ultimo});
+    if (ultimo < L) zonas.push_back({kVueloDerecho, ultimo, L});
+    return zonas;
+}
+
+int ZonaDe(float x, const std::vector<ZonaViga>& zonas) {
+    for (const ZonaViga& z : zonas) {
+        if (z.zona != kTramo) continue;
+        if (x < z.desde) return kVueloIzquierdo;
+        if (x > z.hasta) return kVueloDerecho;
+    }
+    return kTramo;
+}
+
+CargasPorZona RepartirCargas(const DatosViga& datos) {
     CargasPorZona z;
-    const int n = std::min<int>(e.NumCargas, static_cast<int>(e.Cargas.size()) - 1);
-    for (int i = 1; i <= n; ++i) {
-        const Carga& c = e.Cargas[static_cast<std::size_t>(i)];
-        if (c.Categoria != kViva) {
+    const std::vector<ZonaViga> zonas = ZonasViga(datos.longitud, datos.apoyos);
+    for (const CargaViga& c : datos.cargas) {
+        if (c.categoria != CategoriaCarga::Viva) {
             z.permanentes.push_back(c);
-        } else if (c.Tipo == kDistribuida) {
-            CortarDistribuida(c, e.DistJ, e.DistK, z);
+        } else if (c.tipo == TipoCarga::Distribuida) {
+            CortarDistribuida(c, datos.apoyos, zonas, z);
         } else {
-            z.vivas[static_cast<std::size_t>(ZonaDe(c.A, e.DistJ, e.DistK))].push_back(c);
+            z.vivas[static_cast<std::size_t>(ZonaDe(c.a, zonas))].push_back(c);
         }
     }
     return z;
 }
 
 EnvolventeEnCurso::EnvolventeEnCurso(EnvolventeViva& env, const std::vector<int>& zonas,
-                                     int estaciones, float J, float K)
-    : env_(env), zonas_(zonas), J_(J), K_(K) {
+                                     int estaciones, std::vector<ZonaViga> zonasViga)
+    : env_(env), zonas_(zonas), zonasViga_(std::move(zonasViga)) {
     env_ = EnvolventeViva{};
     for (int z : zonas_) cargadas_ |= 1u << z;
     comba_.assign(std::size_t{1} << zonas_.size(), false);
@@ -174,7 +186,7 @@ void EnvolventeEnCurso::Estacion(int k, float x, const double* partes, const flo
     subir(GMax_, std::fabs(giroBajo ? bajo[3] : alto[3]), 3, !giroBajo);
     subir(FMax_, std::fabs(flechaBajo ? bajo[4] : alto[4]), 4, !flechaBajo);
 
-    if (x >= J_ && x <= K_) SignosEnTramo(partes);
+    if (ZonaDe(x, zonasViga_) == kTramo) SignosEnTramo(partes);
 }
 
 unsigned EnvolventeEnCurso::ZonasDe(unsigned partes) const {
@@ -242,49 +254,6 @@ void EnvolverReacciones(PasoReacciones& r, const std::vector<int>& zonas,
     r.J = envolver(r.R1Factorizada, &PasoReacciones::R1Factorizada);
     r.K = envolver(r.R2Factorizada, &PasoReacciones::R2Factorizada);
     r.envolvente = true;
-}
-
-void UsarEnvolvente(EstadoProyecto& e) {
-    const ExtremosEnvolvente& x = e.Envolvente.Extremos;
-    ExtremosDiagramas d;
-    d.CortanteMaxAbs = x.CortanteMaxAbs.valor;
-    d.CortanteMax = x.CortanteMax.valor;
-    d.CortanteMin = x.CortanteMin.valor;
-    d.MomentoPosMax = x.MomentoPosMax.valor;
-    d.MomentoNegMax = x.MomentoNegMax.valor;
-    d.MomentoMaxAbs = x.MomentoMaxAbs.valor;
-    d.GiroMax = x.GiroMax.valor;
-    d.FlechaMax = x.FlechaMax.valor;
-    d.x = {x.CortanteMaxAbs.x, x.CortanteMax.x,   x.CortanteMin.x, x.MomentoPosMax.x,
-           x.MomentoNegMax.x,  x.MomentoMaxAbs.x, x.GiroMax.x,     x.FlechaMax.x};
-    GuardarExtremos(e, d);
-}
-
-std::string AvisoAlternancia(const EstadoProyecto& e) {
-    if (!e.Envolvente.calculada || e.AlternanciaViva) return {};
-    const ExtremosEnvolvente& x = e.Envolvente.Extremos;
-    // Worse by more than 2 % plus 0.01 of the design value.
-    auto peor = [](float alternada, float diseno) {
-        return std::fabs(alternada) > std::fabs(diseno) * 1.02 + 0.01;
-    };
-    auto dos = [](float v) { return texto::Formato(v, "###,##0.00"); };
-    std::vector<std::string> partes;
-    if (peor(x.MomentoPosMax.valor, e.MomentoPosMax)) {
-        partes.push_back("M(+) = " + dos(x.MomentoPosMax.valor) +
-                         " Tn.m (diseño: " + dos(e.MomentoPosMax) + ")");
-    }
-    if (peor(x.MomentoNegMax.valor, e.MomentoNegMax)) {
-        partes.push_back("M(-) = " + dos(x.MomentoNegMax.valor) +
-                         " Tn.m (diseño: " + dos(e.MomentoNegMax) + ")");
-    }
-    if (peor(x.CortanteMaxAbs.valor, e.CortanteMaxAbs)) {
-        partes.push_back("V = " + dos(x.CortanteMaxAbs.valor) +
-                         " Tn (diseño: " + dos(e.CortanteMaxAbs) + ")");
-    }
-    if (partes.empty()) return {};
-    std::string t = "Con carga viva alternada: ";
-    for (std::size_t i = 0; i < partes.size(); ++i) t += (i ? ", " : "") + partes[i];
-    return t + "." + kLlamadaAlternancia;
 }
 
 }  // namespace korvex

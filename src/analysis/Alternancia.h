@@ -3,10 +3,10 @@
 // Putting every live load everywhere at once is not the worst case of a beam
 // with cantilevers: live load on the span alone gives the largest sagging
 // moment, live load on a cantilever alone the largest hogging moment over its
-// support and the largest tip deflection. The beam has up to three zones, the
-// left cantilever (0..J, when J > 0), the span (J..K) and the right
-// cantilever (K..L, when K < L); an arrangement says which zones carry their
-// live loads. Dead loads, "Otros" and the self weight always act. Each zone's
+// support and the largest tip deflection. The beam has up to three zones
+// (ZonasViga), the left cantilever (0..J, when J > 0), the span (J..K) and
+// the right cantilever (K..L, when K < L); an arrangement says which zones
+// carry their live loads. Dead loads, "Otros" and the self weight always act. Each zone's
 // live part is swept once, the permanent part once, and every arrangement is
 // their sum, so that the envelope costs little more than one calculation.
 #pragma once
@@ -15,20 +15,44 @@
 #include <string>
 #include <vector>
 
-#include "model/Estado.h"
+#include "model/DatosViga.h"
+#include "model/Pasos.h"
+#include "model/Resultados.h"
 
 namespace korvex {
 
-struct CargasPorZona {
-    std::vector<Carga> permanentes;                // dead, "Otros" and any other category
-    std::array<std::vector<Carga>, kZonas> vivas;  // live loads of each zone
+// One zone of the arrangements and its bounds.
+struct ZonaViga {
+    int zona = kTramo;           // kVueloIzquierdo, kTramo or kVueloDerecho
+    float desde = 0, hasta = 0;  // m
+
+    bool operator==(const ZonaViga&) const = default;
 };
 
-// Splits the load table. A point load or moment belongs to the zone that
-// holds it (x < J left, x > K right, otherwise the span, supports included);
-// a live distributed load that crosses a support is cut there into pieces, a
-// trapezoid into trapezoids with the intensity interpolated at the support.
-CargasPorZona RepartirCargas(const EstadoProyecto& e);
+// The zones that exist on a beam of length L on `apoyos` (left to right), in
+// this order: the left cantilever from 0 to the first support when that lies
+// beyond 0, the span from the first support to the last, the right cantilever
+// from the last support to L when that lies short of L; none without
+// supports. The one place where the zones follow from the supports.
+std::vector<ZonaViga> ZonasViga(float L, const std::vector<float>& apoyos);
+
+// The zone of `zonas` (ZonasViga) that holds x: before the span the left
+// cantilever, beyond it the right one, otherwise the span (its supports
+// included). A point beyond L on a beam without a right cantilever (a load
+// that overruns L by Single rounding, as VerificarViga tolerates) thus counts
+// as on one.
+int ZonaDe(float x, const std::vector<ZonaViga>& zonas);
+
+struct CargasPorZona {
+    std::vector<CargaViga> permanentes;                // dead, "Otros" and any other category
+    std::array<std::vector<CargaViga>, kZonas> vivas;  // live loads of each zone
+};
+
+// Splits the loads. A point load or moment belongs to the zone that holds it
+// (ZonaDe); a live distributed load that crosses a support is cut there into
+// pieces, each in the zone of its midpoint, a trapezoid into trapezoids with
+// the intensity interpolated at the support.
+CargasPorZona RepartirCargas(const DatosViga& datos);
 
 // The envelope of every arrangement of the zones that carry live load (at
 // most 8), built station by station while the diagrams are sampled: at each
@@ -42,9 +66,9 @@ CargasPorZona RepartirCargas(const EstadoProyecto& e);
 class EnvolventeEnCurso {
   public:
     // `zonas`: the zone of each live part, in the order the parts follow the
-    // whole beam; J and K (m) bound the span.
-    EnvolventeEnCurso(EnvolventeViva& env, const std::vector<int>& zonas, int estaciones, float J,
-                      float K);
+    // whole beam; `zonasViga` the zones of the beam (ZonasViga).
+    EnvolventeEnCurso(EnvolventeViva& env, const std::vector<int>& zonas, int estaciones,
+                      std::vector<ZonaViga> zonasViga);
     // Station k (1..N) at x: `partes` holds V, M, Ms, Giro, Flecha of the
     // whole beam then of each zone (5 each, analysis sign, before rounding);
     // `todas` the whole beam's values as the diagrams store them, which the
@@ -65,7 +89,7 @@ class EnvolventeEnCurso {
 
     EnvolventeViva& env_;
     std::vector<int> zonas_;
-    float J_, K_;
+    std::vector<ZonaViga> zonasViga_;
     unsigned cargadas_ = 0;  // the all-loaded arrangement
     Extremo VAbs_, VMax_, VMin_, MPos_, MNeg_, MAbs_, GMax_, FMax_;
     // Per arrangement of the parts (bit p: part p loaded; at most 8).
@@ -79,15 +103,8 @@ class EnvolventeEnCurso {
 void EnvolverReacciones(PasoReacciones& r, const std::vector<int>& zonas,
                         const std::vector<PasoReacciones>& partes);
 
-// The eight extremes of `e` and their abscissas become those of the envelope.
-void UsarEnvolvente(EstadoProyecto& e);
-
-// What the notice asks of the user of the windows, after its finding.
+// What the notice of the arrangements (ResultadoAnalisis::AvisoAlternancia)
+// asks of the user of the windows, after its finding.
 inline constexpr const char* kLlamadaAlternancia = " Active «Alternar carga viva».";
-
-// The notice shown when the option is off and an arrangement makes |M(+)|,
-// |M(-)| or the largest |V| worse than the design value by more than
-// 2 % plus 0.01 (Tn or Tn.m); empty otherwise.
-std::string AvisoAlternancia(const EstadoProyecto& e);
 
 }  // namespace korvex

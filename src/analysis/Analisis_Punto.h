@@ -2,6 +2,7 @@
 #pragma once
 
 #include "analysis/AnalizadorViga.h"
+#include "model/DatosViga.h"
 #include "model/Estado.h"
 
 namespace korvex {
@@ -11,9 +12,19 @@ namespace korvex {
 int Escalon(float u, int combinacion);
 
 // Factored shear and moment just left and right of X (cases 1 and 2), service
-// moment, rotation and deflection times inertia (case 3), all in `e`.
-// Requires DistJ < DistK; X is not checked against the beam.
-// The factored values are the envelope of the strength combinations of `reglas`.
+// moment, rotation and deflection times inertia (case 3) of the beam of
+// `datos` with the section `seccion`. Requires two supports J < K; X is not
+// checked against the beam. The factored values are the envelope of the
+// strength combinations of `reglas`.
+ResultadoPunto AnalizarPunto(const DatosViga& datos, const PropiedadesSeccion& seccion,
+                             const ReglasDiseno& reglas, float X);
+
+// The point query of the project state, which holds the input of the point
+// query (project/ConsultaPunto.cpp): AnalizarPunto of its beam, supports,
+// loads 1..NumCargas (a load whose type or category code is not 1, 2 or 3 is
+// left out, as the typed input of a calculation leaves it) and section, its
+// results stored as the point values of `e` with XAnalisis = X and
+// Combinacion = 3.
 void Analisis_Punto(EstadoProyecto& e, const ReglasDiseno& reglas, float X);
 
 // Stores the results of one evaluation as the point values of `e`.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
+#include <string>
 
 #include "analysis/Analisis_Punto.h"
 
@@ -22,56 +24,59 @@ double Pot(float x, float a, int n) {
     return r;
 }
 
-}  // namespace
-
-AnalizadorViga::AnalizadorViga(const EstadoProyecto& e, const ReglasDiseno& reglas)
-    : L_(e.LuzViga),
-      J_(e.DistJ),
-      K_(e.DistK),
-      w_(kPesoPropioPorCm2 * e.AreaSeccion),
-      E_(e.ModuloElasticidad),
-      EI_(static_cast<double>(e.ModuloElasticidad) * e.InerciaSeccion),
-      combinaciones_(reglas.CombinacionesResistencia()),
-      servicio_(reglas.CombinacionServicio()) {
-    // Loads 1..NumCargas of the table (element 0 holds no load).
-    const int n = std::min<int>(e.NumCargas, static_cast<int>(e.Cargas.size()) - 1);
-    std::vector<Carga> cargas;
-    if (n > 0) cargas.assign(e.Cargas.begin() + 1, e.Cargas.begin() + 1 + n);
-    Preparar(cargas);
+// The supports J and K, m. The analysis finds the reactions by statics alone
+// (two equations of equilibrium, two unknowns) and the elastic line by making
+// the deflection zero at both: it solves a beam on exactly two supports.
+struct Apoyos {
+    float J = 0, K = 0;
+};
+Apoyos DosApoyos(const std::vector<float>& apoyos) {
+    if (apoyos.size() != 2) {
+        throw std::invalid_argument(std::to_string(apoyos.size()) +
+                                    " apoyos: el análisis resuelve una viga isostática de dos.");
+    }
+    return {apoyos.front(), apoyos.back()};
 }
 
-AnalizadorViga::AnalizadorViga(const EstadoProyecto& e, const ReglasDiseno& reglas,
-                               std::vector<Carga> cargas, bool pesoPropio)
-    : L_(e.LuzViga),
-      J_(e.DistJ),
-      K_(e.DistK),
-      w_(pesoPropio ? kPesoPropioPorCm2 * e.AreaSeccion : 0.0),
-      E_(e.ModuloElasticidad),
-      EI_(static_cast<double>(e.ModuloElasticidad) * e.InerciaSeccion),
+}  // namespace
+
+AnalizadorViga::AnalizadorViga(const DatosViga& datos, const PropiedadesSeccion& seccion,
+                               const ReglasDiseno& reglas)
+    : AnalizadorViga(datos, seccion, reglas, datos.cargas, true) {}
+
+AnalizadorViga::AnalizadorViga(const DatosViga& datos, const PropiedadesSeccion& seccion,
+                               const ReglasDiseno& reglas, std::vector<CargaViga> cargas,
+                               bool pesoPropio)
+    : L_(datos.longitud),
+      J_(DosApoyos(datos.apoyos).J),
+      K_(DosApoyos(datos.apoyos).K),
+      w_(pesoPropio ? kPesoPropioPorCm2 * seccion.area : 0.0),
+      E_(seccion.modulo),
+      EI_(static_cast<double>(seccion.modulo) * seccion.inercia),
       combinaciones_(reglas.CombinacionesResistencia()),
       servicio_(reglas.CombinacionServicio()) {
     Preparar(cargas);
 }
 
 // Reactions and elastic-line constants of every load and of the self weight.
-void AnalizadorViga::Preparar(const std::vector<Carga>& cargas) {
+void AnalizadorViga::Preparar(const std::vector<CargaViga>& cargas) {
     const double luzApoyos = static_cast<double>(K_) - J_;
     cargas_.reserve(cargas.size());
     constantes_.reserve(cargas.size());
-    for (const Carga& c : cargas) {
+    for (const CargaViga& c : cargas) {
         double R1 = 0, R2 = 0;
-        const double a = c.A, b = c.B;
-        if (c.Tipo == kPuntual) {
-            R1 = c.P1 * (K_ - a) / luzApoyos;
-            R2 = c.P1 * (a - J_) / luzApoyos;
-        } else if (c.Tipo == kMomento) {
-            R1 = -c.P1 / luzApoyos;
-            R2 = c.P1 / luzApoyos;
-        } else if (c.Tipo == kDistribuida) {
+        const double a = c.a, b = c.b;
+        if (c.tipo == TipoCarga::Puntual) {
+            R1 = c.p1 * (K_ - a) / luzApoyos;
+            R2 = c.p1 * (a - J_) / luzApoyos;
+        } else if (c.tipo == TipoCarga::Momento) {
+            R1 = -c.p1 / luzApoyos;
+            R2 = c.p1 / luzApoyos;
+        } else if (c.tipo == TipoCarga::Distribuida) {
             // A uniform load P2 over b plus a triangle of height P1 - P2 at a.
-            const double d = static_cast<double>(c.P1) - c.P2;
-            R1 = (d * (b / 2) * (K_ - a - b / 3) + c.P2 * b * (K_ - a - b / 2)) / luzApoyos;
-            R2 = (d * (b / 2) * (a + b / 3 - J_) + c.P2 * b * (a - J_ + b / 2)) / luzApoyos;
+            const double d = static_cast<double>(c.p1) - c.p2;
+            R1 = (d * (b / 2) * (K_ - a - b / 3) + c.p2 * b * (K_ - a - b / 2)) / luzApoyos;
+            R2 = (d * (b / 2) * (a + b / 3 - J_) + c.p2 * b * (a - J_ + b / 2)) / luzApoyos;
         }
         cargas_.push_back(c);
         constantes_.push_back(ConstantesElasticas(R1, R2, &c));
@@ -81,30 +86,30 @@ void AnalizadorViga::Preparar(const std::vector<Carga>& cargas) {
     pesoPropio_ = ConstantesElasticas(R1, R2, nullptr);
 }
 
-AnalizadorViga::Terminos AnalizadorViga::TerminosCarga(const Carga& c, float x,
+AnalizadorViga::Terminos AnalizadorViga::TerminosCarga(const CargaViga& c, float x,
                                                        int combinacion) const {
     Terminos t;
-    const double P1 = c.P1, P2 = c.P2;
-    if (c.Tipo == kPuntual) {
-        t.Vq = P1 * Escalon(x - c.A, combinacion);
-        t.Mq = P1 * Pot(x, c.A, 1);
-        t.F1q = P1 / 2 * Pot(x, c.A, 2);
-        t.F2q = P1 / 6 * Pot(x, c.A, 3);
-    } else if (c.Tipo == kMomento) {
-        t.Mq = -P1 * Escalon(x - c.A, combinacion);
-        t.F1q = -P1 * Pot(x, c.A, 1);
-        t.F2q = -P1 / 2 * Pot(x, c.A, 2);
-    } else if (c.Tipo == kDistribuida) {
-        const float a = c.A, e = c.Fin;
-        const double b = c.B;
+    const double P1 = c.p1, P2 = c.p2;
+    if (c.tipo == TipoCarga::Puntual) {
+        t.Vq = P1 * Escalon(x - c.a, combinacion);
+        t.Mq = P1 * Pot(x, c.a, 1);
+        t.F1q = P1 / 2 * Pot(x, c.a, 2);
+        t.F2q = P1 / 6 * Pot(x, c.a, 3);
+    } else if (c.tipo == TipoCarga::Momento) {
+        t.Mq = -P1 * Escalon(x - c.a, combinacion);
+        t.F1q = -P1 * Pot(x, c.a, 1);
+        t.F2q = -P1 / 2 * Pot(x, c.a, 2);
+    } else if (c.tipo == TipoCarga::Distribuida) {
+        const float a = c.a, e = c.fin;
+        const double b = c.b;
         auto dif = [&](int n) { return Pot(x, a, n) - Pot(x, e, n); };
         // Uniform part: P1 when the load is uniform or increasing, P2 when decreasing.
-        const double w = (c.P1 <= c.P2) ? P1 : P2;
+        const double w = (c.p1 <= c.p2) ? P1 : P2;
         t.Vq = w * dif(1);
         t.Mq = w / 2 * dif(2);
         t.F1q = w / 6 * dif(3);
         t.F2q = w / 24 * dif(4);
-        if (c.P1 < c.P2) {
+        if (c.p1 < c.p2) {
             // Increasing: a triangle rising from 0 at a to P2 - P1 at e.
             const double s = (P2 - P1) / b;
             const double h = P2 - P1;
@@ -112,7 +117,7 @@ AnalizadorViga::Terminos AnalizadorViga::TerminosCarga(const Carga& c, float x,
             t.Mq += s / 6 * dif(3) - h / 2 * Pot(x, e, 2);
             t.F1q += s / 24 * dif(4) - h / 6 * Pot(x, e, 3);
             t.F2q += s / 120 * dif(5) - h / 24 * Pot(x, e, 4);
-        } else if (c.P1 > c.P2) {
+        } else if (c.p1 > c.p2) {
             // Decreasing: a triangle falling from P1 - P2 at a to 0 at e.
             const double d = P1 - P2;
             t.Vq += d * Pot(x, a, 1) - d / (2 * b) * dif(2);
@@ -136,7 +141,8 @@ AnalizadorViga::Terminos AnalizadorViga::TerminosPesoPropio(float x) const {
 // C1 and C2 make the deflection zero at both supports:
 // f(x) = F2q(x) - R1/6 <x - J>^3 - R2/6 <x - K>^3,
 // C1 = (f(J) - f(K)) / (K - J), C2 = -f(J) - C1 J.
-ConstantesCarga AnalizadorViga::ConstantesElasticas(double R1, double R2, const Carga* c) const {
+ConstantesCarga AnalizadorViga::ConstantesElasticas(double R1, double R2,
+                                                    const CargaViga* c) const {
     auto f = [&](float x) {
         const double F2 = c ? TerminosCarga(*c, x, 3).F2q : TerminosPesoPropio(x).F2q;
         return F2 - R1 / 6 * Pot(x, J_, 3) - R2 / 6 * Pot(x, K_, 3);
@@ -157,9 +163,9 @@ void AnalizadorViga::Sumar(float X, int caso, const CombinacionCargas& u, double
     const double hJ = Escalon(X - J_, caso), hK = Escalon(X - K_, caso);
     const double mJ = Pot(X, J_, 1), mK = Pot(X, K_, 1);
     for (size_t i = 0; i < cargas_.size(); ++i) {
-        const Carga& c = cargas_[i];
+        const CargaViga& c = cargas_[i];
         const ConstantesCarga& k = constantes_[i];
-        const double F = u.Factor(c.Categoria);
+        const double F = u.Factor(c.categoria);
         const Terminos t = TerminosCarga(c, X, caso);
         V += F * (t.Vq - k.R1 * hJ - k.R2 * hK);
         M += F * (t.Mq - k.R1 * mJ - k.R2 * mK);
@@ -198,7 +204,7 @@ ValoresPunto AnalizadorViga::EvaluarDoble(float X) const {
     double giro = 0, flecha = 0;
     for (size_t i = 0; i < cargas_.size(); ++i) {
         const ConstantesCarga& k = constantes_[i];
-        const double F = servicio_.Factor(cargas_[i].Categoria);
+        const double F = servicio_.Factor(cargas_[i].categoria);
         const Terminos t = TerminosCarga(cargas_[i], X, 3);
         // Elastic line of each load alone, times its service factor.
         const double g = t.F1q - k.R1 / 2 * Pot(X, J_, 2) - k.R2 / 2 * Pot(X, K_, 2);
@@ -224,7 +230,7 @@ ReaccionesApoyos AnalizadorViga::ReaccionesCombinacion(const CombinacionCargas& 
     r.R1 = u.pesoPropio * pesoPropio_.R1;
     r.R2 = u.pesoPropio * pesoPropio_.R2;
     for (std::size_t i = 0; i < cargas_.size(); ++i) {
-        const double F = u.Factor(cargas_[i].Categoria);
+        const double F = u.Factor(cargas_[i].categoria);
         r.R1 += F * constantes_[i].R1;
         r.R2 += F * constantes_[i].R2;
     }

@@ -6,7 +6,8 @@
 
 #include <vector>
 
-#include "model/Estado.h"
+#include "model/DatosViga.h"
+#include "model/Pasos.h"
 #include "model/ReglasDiseno.h"
 
 namespace korvex {
@@ -45,18 +46,21 @@ struct ReaccionesApoyos {
 
 class AnalizadorViga {
   public:
-    // Reads the beam, the supports, the load table, the section and the
-    // modulus from `e`, and the load combinations from `reglas`: the
-    // factored cases 1 and 2 are the envelope of the strength combinations
-    // (at each abscissa the combination of the largest magnitude, the first
-    // on a tie, for the shear and the moment each), case 3 the service
-    // combination. Requires DistJ < DistK.
-    AnalizadorViga(const EstadoProyecto& e, const ReglasDiseno& reglas);
+    // Reads the length, the supports and the loads of `datos`, the area,
+    // inertia and modulus of `seccion` and the load combinations of
+    // `reglas`: the factored cases 1 and 2 are the envelope of the strength
+    // combinations (at each abscissa the combination of the largest
+    // magnitude, the first on a tie, for the shear and the moment each),
+    // case 3 the service combination. The beam is statically determinate:
+    // throws std::invalid_argument unless `datos.apoyos` holds exactly two
+    // supports, J < K.
+    AnalizadorViga(const DatosViga& datos, const PropiedadesSeccion& seccion,
+                   const ReglasDiseno& reglas);
 
-    // The beam of `e` under `cargas` only, with or without its self weight
-    // (a part of the loads, for combining load arrangements).
-    AnalizadorViga(const EstadoProyecto& e, const ReglasDiseno& reglas, std::vector<Carga> cargas,
-                   bool pesoPropio);
+    // The same beam under `cargas` only, with or without its self weight (a
+    // part of the loads, for combining load arrangements).
+    AnalizadorViga(const DatosViga& datos, const PropiedadesSeccion& seccion,
+                   const ReglasDiseno& reglas, std::vector<CargaViga> cargas, bool pesoPropio);
 
     ResultadoPunto Evaluar(float X) const;
     ValoresPunto EvaluarDoble(float X) const;
@@ -78,7 +82,7 @@ class AnalizadorViga {
     double PesoPropio() const { return w_; }  // Tn/m, 0 without self weight
     double Modulo() const { return E_; }      // Tn/m2
     double Rigidez() const { return EI_; }    // Tn.m2
-    const std::vector<Carga>& Cargas() const { return cargas_; }
+    const std::vector<CargaViga>& Cargas() const { return cargas_; }
     const std::vector<ConstantesCarga>& Constantes() const { return constantes_; }
     const ConstantesCarga& ConstantesPesoPropio() const { return pesoPropio_; }
     const std::vector<CombinacionCargas>& Combinaciones() const { return combinaciones_; }
@@ -89,10 +93,10 @@ class AnalizadorViga {
         double Vq = 0, Mq = 0, F1q = 0, F2q = 0;
     };
 
-    void Preparar(const std::vector<Carga>& cargas);
-    Terminos TerminosCarga(const Carga& c, float x, int combinacion) const;
+    void Preparar(const std::vector<CargaViga>& cargas);
+    Terminos TerminosCarga(const CargaViga& c, float x, int combinacion) const;
     Terminos TerminosPesoPropio(float x) const;
-    ConstantesCarga ConstantesElasticas(double R1, double R2, const Carga* c) const;
+    ConstantesCarga ConstantesElasticas(double R1, double R2, const CargaViga* c) const;
     // Shear and moment at X in load case 1 or 2 under the combination `u`.
     void Sumar(float X, int caso, const CombinacionCargas& u, double& V, double& M) const;
 
@@ -102,7 +106,7 @@ class AnalizadorViga {
     double EI_;  // Tn.m2
     std::vector<CombinacionCargas> combinaciones_;
     CombinacionCargas servicio_;
-    std::vector<Carga> cargas_;
+    std::vector<CargaViga> cargas_;
     std::vector<ConstantesCarga> constantes_;
     ConstantesCarga pesoPropio_;
 };

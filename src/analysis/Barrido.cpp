@@ -75,33 +75,33 @@ constexpr int kApoyoK = -2;
 // the service combination. The shear term of a
 // load is the derivative of its moment term: a moment term k <x - p>^n comes
 // with the shear n k <x - p>^(n-1), added through V below.
-void SumarCarga(Acumulador& s, const Carga& c, double F, double Fs, bool fin) {
-    const double P1 = c.P1, P2 = c.P2;
+void SumarCarga(Acumulador& s, const CargaViga& c, double F, double Fs, bool fin) {
+    const double P1 = c.p1, P2 = c.p2;
     auto termino = [&](double k, int n) {  // k <x - p>^n in the moment
         if (n >= 1) s.p[kV][n - 1] += F * k * n;
         s.Momento(F, Fs, k, n);
     };
-    if (c.Tipo == kPuntual) {
+    if (c.tipo == TipoCarga::Puntual) {
         if (!fin) termino(P1, 1);  // shear step P, moment P <x - a>
         return;
     }
-    if (c.Tipo == kMomento) {
+    if (c.tipo == TipoCarga::Momento) {
         if (!fin) termino(-P1, 0);  // moment step -M0
         return;
     }
-    if (c.Tipo != kDistribuida) return;
-    const double b = c.B;
+    if (c.tipo != TipoCarga::Distribuida) return;
+    const double b = c.b;
     const double sg = fin ? -1.0 : 1.0;  // the end cancels what the start began
     // Uniform part: P1 when uniform or increasing, P2 when decreasing.
-    const double w = (c.P1 <= c.P2) ? P1 : P2;
+    const double w = (c.p1 <= c.p2) ? P1 : P2;
     termino(sg * w / 2, 2);
-    if (c.P1 < c.P2) {
+    if (c.p1 < c.p2) {
         // Increasing triangle, slope s = (P2 - P1) / b; at the end the step
         // of its height h = P2 - P1 closes it.
         const double pendiente = (P2 - P1) / b;
         termino(sg * pendiente / 6, 3);
         if (fin) termino(-(P2 - P1) / 2, 2);
-    } else if (c.P1 > c.P2) {
+    } else if (c.p1 > c.p2) {
         // Decreasing triangle of height d = P1 - P2 at a.
         const double d = P1 - P2;
         if (!fin) termino(d / 2, 2);
@@ -127,10 +127,6 @@ std::vector<float> AbscisasEstaciones(float L, std::size_t maximo) {
     return X;
 }
 
-float SiguienteEstacion(float x) {
-    return x + kPaso;
-}
-
 void BarrerPartes(const std::vector<const AnalizadorViga*>& partes, const std::vector<float>& X,
                   const std::function<void(std::size_t, const double*)>& visita,
                   std::size_t combinacion) {
@@ -146,13 +142,16 @@ void BarrerPartes(const std::vector<const AnalizadorViga*>& partes, const std::v
     eventos.push_back({viga.ApoyoJ(), kApoyoJ, 0, false});
     eventos.push_back({viga.ApoyoK(), kApoyoK, 0, false});
     for (std::size_t p = 0; p < P; ++p) {
-        const std::vector<Carga>& cargas = partes[p]->Cargas();
+        const std::vector<CargaViga>& cargas = partes[p]->Cargas();
         for (std::size_t i = 0; i < cargas.size(); ++i) {
-            const Carga& c = cargas[i];
-            if (c.Tipo != kPuntual && c.Tipo != kMomento && c.Tipo != kDistribuida) continue;
-            eventos.push_back({c.A, static_cast<int>(i), static_cast<int>(p), false});
-            if (c.Tipo == kDistribuida) {
-                eventos.push_back({c.Fin, static_cast<int>(i), static_cast<int>(p), true});
+            const CargaViga& c = cargas[i];
+            if (c.tipo != TipoCarga::Puntual && c.tipo != TipoCarga::Momento &&
+                c.tipo != TipoCarga::Distribuida) {
+                continue;
+            }
+            eventos.push_back({c.a, static_cast<int>(i), static_cast<int>(p), false});
+            if (c.tipo == TipoCarga::Distribuida) {
+                eventos.push_back({c.fin, static_cast<int>(i), static_cast<int>(p), true});
             }
         }
     }
@@ -172,10 +171,10 @@ void BarrerPartes(const std::vector<const AnalizadorViga*>& partes, const std::v
         servicio[p] = a.ReaccionesCombinacion(sv);
         const double Fp = u.pesoPropio, Fps = sv.pesoPropio;
         double C1 = Fps * kp.C1, C2 = Fps * kp.C2;
-        const std::vector<Carga>& cargas = a.Cargas();
+        const std::vector<CargaViga>& cargas = a.Cargas();
         const std::vector<ConstantesCarga>& k = a.Constantes();
         for (std::size_t i = 0; i < cargas.size(); ++i) {
-            const double Fs = sv.Factor(cargas[i].Categoria);
+            const double Fs = sv.Factor(cargas[i].categoria);
             C1 += Fs * k[i].C1;
             C2 += Fs * k[i].C2;
         }
@@ -215,10 +214,10 @@ void BarrerPartes(const std::vector<const AnalizadorViga*>& partes, const std::v
                 }
             } else {
                 const auto p = static_cast<std::size_t>(ev.parte);
-                const Carga& c = partes[p]->Cargas()[static_cast<std::size_t>(ev.carga)];
+                const CargaViga& c = partes[p]->Cargas()[static_cast<std::size_t>(ev.carga)];
                 s[p].Trasladar(ev.x);
-                SumarCarga(s[p], c, partes[p]->Combinaciones()[combinacion].Factor(c.Categoria),
-                           partes[p]->Servicio().Factor(c.Categoria), ev.fin);
+                SumarCarga(s[p], c, partes[p]->Combinaciones()[combinacion].Factor(c.categoria),
+                           partes[p]->Servicio().Factor(c.categoria), ev.fin);
             }
         }
         for (std::size_t p = 0; p < P; ++p) {

@@ -32,9 +32,6 @@ struct Estaciones {
 // taken once), at most `maximo` of them.
 std::vector<float> AbscisasEstaciones(float L, std::size_t maximo);
 
-// The abscissa that follows `x` in the station accumulation.
-float SiguienteEstacion(float x);
-
 // Evaluates `viga` at the increasing abscissas `X` by the sweep: the factored
 // values are the envelope of its strength combinations (at each station the
 // largest magnitude, the first combination on a tie).

@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "analysis/Alternancia.h"
-#include "analysis/Analisis_Punto.h"
 #include "analysis/AnalizadorViga.h"
 #include "analysis/Barrido.h"
+#include "text/Numeros.h"
 
 namespace korvex {
 
@@ -14,6 +14,23 @@ namespace {
 
 // Stations of the longest beam accepted (kLuzMaxima), with room to spare.
 constexpr std::size_t kMaxEstaciones = 40000;
+
+// The eight extremes of sampled diagrams and the abscissas where each was
+// first reached.
+struct ExtremosDiagramas {
+    float CortanteMaxAbs = 0, CortanteMax = 0, CortanteMin = 0;
+    float MomentoPosMax = 0, MomentoNegMax = 0, MomentoMaxAbs = 0;
+    float GiroMax = 0, FlechaMax = 0;
+    PosicionExtremos x;
+
+    // One station, analysis sign: CortanteMax and MomentoPosMax collect the
+    // smallest shear and moment, CortanteMin and MomentoNegMax the largest.
+    // An extreme is replaced only by a value strictly beyond it, so the first
+    // station keeps a tie.
+    void Agregar(float V, float M, float giro, float flecha, float abscisa);
+    // Turns the four signed extremes into the displayed sign.
+    void SignoMostrado();
+};
 
 // Replaces `extremo` (and its abscissa) when `valor` lies strictly beyond it.
 inline void Mayor(float valor, float& extremo, float& posicion, float x) {
@@ -35,7 +52,64 @@ inline void MayorAbs(float valor, float& extremo, float& posicion, float x) {
     }
 }
 
-}  // namespace
+// The eight extremes and their abscissas as the result holds them.
+void Guardar(ResultadoAnalisis& r, const ExtremosDiagramas& x) {
+    r.CortanteMaxAbs = x.CortanteMaxAbs;
+    r.CortanteMax = x.CortanteMax;
+    r.CortanteMin = x.CortanteMin;
+    r.MomentoPosMax = x.MomentoPosMax;
+    r.MomentoNegMax = x.MomentoNegMax;
+    r.MomentoMaxAbs = x.MomentoMaxAbs;
+    r.GiroMax = x.GiroMax;
+    r.FlechaMax = x.FlechaMax;
+    r.Posiciones = x.x;
+}
+
+// The eight extremes of the envelope and their abscissas.
+ExtremosDiagramas ExtremosDe(const ExtremosEnvolvente& x) {
+    ExtremosDiagramas d;
+    d.CortanteMaxAbs = x.CortanteMaxAbs.valor;
+    d.CortanteMax = x.CortanteMax.valor;
+    d.CortanteMin = x.CortanteMin.valor;
+    d.MomentoPosMax = x.MomentoPosMax.valor;
+    d.MomentoNegMax = x.MomentoNegMax.valor;
+    d.MomentoMaxAbs = x.MomentoMaxAbs.valor;
+    d.GiroMax = x.GiroMax.valor;
+    d.FlechaMax = x.FlechaMax.valor;
+    d.x = {x.CortanteMaxAbs.x, x.CortanteMax.x,   x.CortanteMin.x, x.MomentoPosMax.x,
+           x.MomentoNegMax.x,  x.MomentoMaxAbs.x, x.GiroMax.x,     x.FlechaMax.x};
+    return d;
+}
+
+// The notice of the arrangements against the all-loaded extremes of `r`:
+// the values an arrangement makes worse by more than 2 % plus 0.01; empty
+// when there are none.
+std::string Aviso(const ResultadoAnalisis& r) {
+    if (!r.Envolvente.calculada) return {};
+    const ExtremosEnvolvente& x = r.Envolvente.Extremos;
+    // Worse by more than 2 % plus 0.01 of the design value.
+    auto peor = [](float alternada, float diseno) {
+        return std::fabs(alternada) > std::fabs(diseno) * 1.02 + 0.01;
+    };
+    auto dos = [](float v) { return texto::Formato(v, "###,##0.00"); };
+    std::vector<std::string> partes;
+    if (peor(x.MomentoPosMax.valor, r.MomentoPosMax)) {
+        partes.push_back("M(+) = " + dos(x.MomentoPosMax.valor) +
+                         " Tn.m (diseño: " + dos(r.MomentoPosMax) + ")");
+    }
+    if (peor(x.MomentoNegMax.valor, r.MomentoNegMax)) {
+        partes.push_back("M(-) = " + dos(x.MomentoNegMax.valor) +
+                         " Tn.m (diseño: " + dos(r.MomentoNegMax) + ")");
+    }
+    if (peor(x.CortanteMaxAbs.valor, r.CortanteMaxAbs)) {
+        partes.push_back("V = " + dos(x.CortanteMaxAbs.valor) +
+                         " Tn (diseño: " + dos(r.CortanteMaxAbs) + ")");
+    }
+    if (partes.empty()) return {};
+    std::string t = "Con carga viva alternada: ";
+    for (std::size_t i = 0; i < partes.size(); ++i) t += (i ? ", " : "") + partes[i];
+    return t + "." + kLlamadaAlternancia;
+}
 
 void ExtremosDiagramas::Agregar(float V, float M, float giro, float flecha, float abscisa) {
     MayorAbs(V, CortanteMaxAbs, x.CortanteMaxAbs, abscisa);
@@ -56,26 +130,12 @@ void ExtremosDiagramas::SignoMostrado() {
     MomentoNegMax = -MomentoNegMax + 0.0f;
 }
 
-ExtremosDiagramas LeerExtremos(const EstadoProyecto& e) {
-    return {e.CortanteMaxAbs, e.CortanteMax, e.CortanteMin, e.MomentoPosMax, e.MomentoNegMax,
-            e.MomentoMaxAbs,  e.GiroMax,     e.FlechaMax,   e.Posiciones};
-}
+}  // namespace
 
-void GuardarExtremos(EstadoProyecto& e, const ExtremosDiagramas& x) {
-    e.CortanteMaxAbs = x.CortanteMaxAbs;
-    e.CortanteMax = x.CortanteMax;
-    e.CortanteMin = x.CortanteMin;
-    e.MomentoPosMax = x.MomentoPosMax;
-    e.MomentoNegMax = x.MomentoNegMax;
-    e.MomentoMaxAbs = x.MomentoMaxAbs;
-    e.GiroMax = x.GiroMax;
-    e.FlechaMax = x.FlechaMax;
-    e.Posiciones = x.x;
-}
-
-void Calculos_Diagramas(EstadoProyecto& e, const ReglasDiseno& reglas,
-                        const Progreso& progreso) {
-    const float L = e.LuzViga;
+ResultadoAnalisis AnalizarViga(const DatosViga& datos, const PropiedadesSeccion& seccion,
+                               const ReglasDiseno& reglas, const Progreso& progreso) {
+    ResultadoAnalisis r;
+    const float L = datos.longitud;
     // Stations from 0 in Single steps of 0.01 m while x <= L.
     const std::vector<float> X = AbscisasEstaciones(L, kMaxEstaciones);
 
@@ -85,24 +145,24 @@ void Calculos_Diagramas(EstadoProyecto& e, const ReglasDiseno& reglas,
     // so that the diagrams reach the right end of the beam.
     const float total = L * 100.0f + 1.0f;
     const long n = std::max({1L, std::lrint(total), static_cast<long>(X.size())});
-    for (auto* v : {&e.DiagCortante, &e.DiagMomento, &e.DiagGiro, &e.DiagFlecha,
-                    &e.DiagMomentoServicio, &e.DiagX}) {
+    for (auto* v : {&r.DiagCortante, &r.DiagMomento, &r.DiagGiro, &r.DiagFlecha,
+                    &r.DiagMomentoServicio, &r.DiagX}) {
         v->assign(static_cast<size_t>(n) + 1, 0.0f);
     }
 
     // One sweep along the beam: the whole beam, and each zone's live loads
     // as parts of their own, whose arrangements give the envelope of the
     // live load.
-    const AnalizadorViga viga(e, reglas);
-    e.Pasos.reacciones = viga.Reacciones();
-    const CargasPorZona porZona = RepartirCargas(e);
+    const AnalizadorViga viga(datos, seccion, reglas);
+    r.Reacciones = viga.Reacciones();
+    const CargasPorZona porZona = RepartirCargas(datos);
     std::vector<AnalizadorViga> vivas;
     std::vector<int> zonas;
     vivas.reserve(kZonas);
     for (int z = 0; z < kZonas; ++z) {
-        const std::vector<Carga>& c = porZona.vivas[static_cast<std::size_t>(z)];
+        const std::vector<CargaViga>& c = porZona.vivas[static_cast<std::size_t>(z)];
         if (c.empty()) continue;
-        vivas.emplace_back(e, reglas, c, false);
+        vivas.emplace_back(datos, seccion, reglas, c, false);
         zonas.push_back(z);
     }
     std::vector<const AnalizadorViga*> partes{&viga};
@@ -111,12 +171,11 @@ void Calculos_Diagramas(EstadoProyecto& e, const ReglasDiseno& reglas,
         partes.push_back(&a);
         reacciones.push_back(a.Reacciones());
     }
-    EnvolverReacciones(e.Pasos.reacciones, zonas, reacciones);
-    EnvolventeEnCurso envolvente(e.Envolvente, zonas, static_cast<int>(X.size()), e.DistJ,
-                                 e.DistK);
+    EnvolverReacciones(r.Reacciones, zonas, reacciones);
+    EnvolventeEnCurso envolvente(r.Envolvente, zonas, static_cast<int>(X.size()),
+                                 ZonasViga(L, datos.apoyos));
 
-    // The extremes accumulate on top of what the caller left (normally 0).
-    ExtremosDiagramas extremos = LeerExtremos(e);
+    ExtremosDiagramas extremos;
     // Beyond the first strength combination, the factored V and M of every
     // part at every station, each combination swept on its own.
     const std::size_t P = partes.size(), U = viga.Combinaciones().size();
@@ -176,24 +235,27 @@ void Calculos_Diagramas(EstadoProyecto& e, const ReglasDiseno& reglas,
         extremos.Agregar(V, M, giro, flecha, x);
 
         ++k;
-        e.DiagCortante[k] = -V;
-        e.DiagMomento[k] = M;
-        e.DiagGiro[k] = giro;
-        e.DiagFlecha[k] = flecha;
-        e.DiagMomentoServicio[k] = -Ms;
-        e.DiagX[k] = x;
+        r.DiagCortante[k] = -V;
+        r.DiagMomento[k] = M;
+        r.DiagGiro[k] = giro;
+        r.DiagFlecha[k] = flecha;
+        r.DiagMomentoServicio[k] = -Ms;
+        r.DiagX[k] = x;
         envolvente.Estacion(k, x, valores, todas);
     }, 0);
     envolvente.Terminar();
-    // The point values are those of the last station; XAnalisis is left at
-    // the first abscissa beyond the beam, where the station loop stops.
-    if (!X.empty()) GuardarPunto(e, viga.Evaluar(X.back()));
-    e.XAnalisis = X.empty() ? 0.0f : SiguienteEstacion(X.back());
-    e.Combinacion = 3;
-    e.NumEstaciones = k;
+    r.NumEstaciones = k;
 
     extremos.SignoMostrado();
-    GuardarExtremos(e, extremos);
+    Guardar(r, extremos);
+    // With the option on the design takes the worst arrangement.
+    r.UsaEnvolvente = datos.opciones.alternancia;
+    if (r.UsaEnvolvente) {
+        Guardar(r, ExtremosDe(r.Envolvente.Extremos));
+    } else {
+        r.AvisoAlternancia = Aviso(r);
+    }
+    return r;
 }
 
 }  // namespace korvex

@@ -10,6 +10,12 @@ double CombinacionCargas::Factor(float categoria) const {
     return otros;  // "Otros" and any other category
 }
 
+double CombinacionCargas::Factor(CategoriaCarga categoria) const {
+    if (categoria == CategoriaCarga::Viva) return viva;
+    if (categoria == CategoriaCarga::Muerta) return muerta;
+    return otros;  // "Otros" and any other category
+}
+
 std::string Sustituir(std::string t,
                       const std::vector<std::pair<std::string_view, std::string>>& valores) {
     for (const auto& [nombre, valor] : valores) {

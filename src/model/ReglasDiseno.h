@@ -17,6 +17,8 @@
 #include <utility>
 #include <vector>
 
+#include "model/DatosViga.h"
+
 namespace korvex {
 
 // One load combination: the factor of each load category and of the self
@@ -28,8 +30,11 @@ struct CombinacionCargas {
     double otros = 1;       // "Otros": loads given already factored
     double pesoPropio = 1;  // self weight of the beam
 
-    // The factor of a load of category `categoria` (model/Estado.h).
+    // The factor of a load of category `categoria`, coded as the project
+    // state codes it (model/Estado.h) or as the typed input does; any other
+    // category takes the factor of "Otros".
     double Factor(float categoria) const;
+    double Factor(CategoriaCarga categoria) const;
 };
 
 // The stirrup spacing band of a steel shear Vs: its limit, whether Vs lies

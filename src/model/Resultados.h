@@ -101,6 +101,10 @@ struct ResultadoAnalisis {
     EnvolventeViva Envolvente;
     std::string AvisoAlternancia;  // empty when there is nothing to say
 
+    // The reactions of the supports under every load and the self weight,
+    // with their extremes over the live-load arrangements.
+    PasoReacciones Reacciones;
+
     bool operator==(const ResultadoAnalisis&) const = default;
 };
 

@@ -133,10 +133,8 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
     // The sampling evaluates the live-load arrangements as well, so that the
     // notice can say when one of them governs; with the option on they are
     // designed for.
-    Calculos_Diagramas(e, reglas, progreso);
-    e.AvisoAlternancia = AvisoAlternancia(e);
-    e.UsaEnvolvente = e.AlternanciaViva;
-    if (e.UsaEnvolvente) UsarEnvolvente(e);
+    static_cast<ResultadoAnalisis&>(e) = AnalizarViga(datos, PropiedadesDe(e), reglas, progreso);
+    e.Pasos.reacciones = e.Reacciones;
     Avanzar(progreso, EtapaCalculo::Diagramas);
 
     // 5. Cover, effective depth and the design. The record keeps the

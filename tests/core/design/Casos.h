@@ -7,6 +7,7 @@
 #include <cmath>
 #include <string>
 
+#include "analysis/Calculos_Diagramas.h"
 #include "comun/Vigas.h"
 #include "model/Interfaz.h"
 #include "project/DatosProyecto.h"
@@ -36,6 +37,20 @@ struct Caso {
         return DatosVigaDe(q);
     }
 };
+
+// The typed input of the beam, supports and loads of a project state.
+inline DatosViga DatosDe(const EstadoProyecto& e) {
+    Proyecto p;
+    p.estado = e;
+    return DatosVigaDe(p);
+}
+
+// The analysis of the beam of `e` with its section and modulus, stored in it
+// as a calculation stores it.
+inline void Analizar(EstadoProyecto& e, const ReglasDiseno& reglas) {
+    static_cast<ResultadoAnalisis&>(e) = AnalizarViga(DatosDe(e), PropiedadesDe(e), reglas);
+    e.Pasos.reacciones = e.Reacciones;
+}
 
 using Cuentas = std::array<int, 4>;  // bars of 1", 3/4", 1/2", 3/8"
 

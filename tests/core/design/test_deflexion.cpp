@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "Casos.h"
-#include "analysis/Calculos_Diagramas.h"
 #include "design/Deflexion.h"
 #include "design/DisenarViga.h"
 #include "design/Reglas.h"
@@ -267,7 +266,7 @@ Caso VigaUniforme(float b, float h, float L, float w) {
     PonerSeccion(p, kVigaRect, T(b).c_str(), T(h).c_str());
     PonerViga(p.estado, L, {Uniforme(0, L, w, kOtros, L)});
     p.estado.ModuloElasticidad = static_cast<float>(std::sqrt(210.0) * 15100 * 10);
-    Calculos_Diagramas(p.estado, kReglas);
+    Analizar(p.estado, kReglas);
     c.a = p.estado;
     c.p = PropiedadesDe(p.estado);
     return c;

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "Casos.h"
 #include "analysis/AnalizadorViga.h"
-#include "analysis/Calculos_Diagramas.h"
 #include "design/Deflexion.h"
 #include "design/DisenarViga.h"
 #include "design/Reglas.h"
@@ -54,7 +54,7 @@ TEST(ReglasClasicas, CargaFactorizadaDeUnaVivaYUnaMuerta) {
     EstadoProyecto e = Simple(4);
     AgregarCarga(e, Uniforme(4, 2, kMuerta));
     AgregarCarga(e, Uniforme(4, 1, kViva));
-    const AnalizadorViga viga(e, kReglas);
+    const AnalizadorViga viga(pruebas::DatosDe(e), PropiedadesDe(e), kReglas);
     const ResultadoPunto r = viga.Evaluar(2);
     EXPECT_NEAR(r.MomentoIzq, -9.0, 1e-5);  // analysis sign: sagging negative
     EXPECT_NEAR(r.MomentoServicio, -6.0, 1e-5);
@@ -269,16 +269,18 @@ TEST(ReglasDeDosCombinaciones, LaEnvolventeTomaLaMayorEnCadaEstacion) {
     EstadoProyecto e = Simple(4);
     AgregarCarga(e, Uniforme(4, 2, kMuerta));
     AgregarCarga(e, {2, 2, 0, 3, 3, 4, kDistribuida, kViva});
-    const ResultadoPunto r = AnalizadorViga(e, reglas).Evaluar(1);
+    const ResultadoPunto r =
+        AnalizadorViga(pruebas::DatosDe(e), PropiedadesDe(e), reglas).Evaluar(1);
     EXPECT_NEAR(r.MomentoIzq, -6.0, 1e-5);
     EXPECT_NEAR(r.CortanteIzq, -4.8, 1e-5);
     // Without live load 1.4 D governs everywhere: M(2 m) = 2.8 x 16 / 8.
     EstadoProyecto d = Simple(4);
     AgregarCarga(d, Uniforme(4, 2, kMuerta));
-    EXPECT_NEAR(AnalizadorViga(d, reglas).Evaluar(2).MomentoIzq, -5.6, 1e-5);
+    EXPECT_NEAR(AnalizadorViga(pruebas::DatosDe(d), PropiedadesDe(d), reglas).Evaluar(2).MomentoIzq,
+                -5.6, 1e-5);
 
     // The sampled diagrams envelope the same way, station by station.
-    Calculos_Diagramas(e, reglas);
+    pruebas::Analizar(e, reglas);
     const std::size_t k = 101;  // x = 1.00 m
     ASSERT_NEAR(e.DiagX[k], 1.0, 1e-4);
     EXPECT_NEAR(e.DiagMomento[k], -6.0, 1e-3);
@@ -287,7 +289,7 @@ TEST(ReglasDeDosCombinaciones, LaEnvolventeTomaLaMayorEnCadaEstacion) {
     // x = 7/3 m: M = 7.2 x - 1.2 x^2 - 2.4 (x - 2)^2 = 10.0 Tn.m.
     EXPECT_NEAR(e.MomentoPosMax, 10.0, 1e-3);
     // Dead load alone: 1.4 D governs, 2.8 x 16 / 8 = 5.6 Tn.m and V = 5.6 Tn.
-    Calculos_Diagramas(d, reglas);
+    pruebas::Analizar(d, reglas);
     EXPECT_NEAR(d.MomentoPosMax, 5.6, 1e-3);
     EXPECT_NEAR(d.CortanteMaxAbs, 5.6, 1e-3);
 }

@@ -11,22 +11,17 @@
 #include "model/Interfaz.h"
 #include "model/ReglasDiseno.h"
 #include "project/Proyecto.h"
+#include "project/ResultadoCalculo.h"
 
 namespace korvex {
-
-struct ResultadoCalculo {
-    bool calculado = false;      // the calculation ran to its end
-    bool rechazado = false;      // the checks refused the data; the previous results stay
-    bool disenoFallido = false;  // the design stopped: section insufficient or shear failure
-    float DistMinCarga = 0;      // m, smallest distance from a point load to a support
-};
 
 // The design rules of the calculation: the classic ones (ACI 318-99,
 // 1.4 D + 1.7 L). The windows, the reports and the headless command show the
 // limits of these rules.
 const ReglasDiseno& ReglasCalculo();
 
-// Runs one calculation on `p` with the rules of ReglasCalculo():
+// Runs one calculation of `p` with the rules of ReglasCalculo() and returns
+// its result:
 //  1. precondition: at least one load and the f'c text not empty; otherwise
 //     nothing but the stage Fin;
 //  2. the beam and design checks; a refusal shows its messages and changes
@@ -36,8 +31,15 @@ const ReglasDiseno& ReglasCalculo();
 //  5. cover and effective depth, Peralte; the design run, Diseno; Resultados;
 //  6. DistMinCarga and, unless the design failed, the deep-member and
 //     side-face steel warnings; the design's failure mark cleared; Fin.
-// Messages and the stirrup question go through `ui`.
-ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& progreso = {});
+// Messages and the stirrup question go through `ui`. Only a calculation that
+// ran (`calculado`) has results; the others return just their flags. Of the
+// project's state a calculation that ran sets the concrete modulus, the
+// effective depth (the project file keeps it) and the values of the analysis
+// at a point (those of the last station). `anterior`, the result on screen,
+// gives what a design that stops early leaves as it was (the bar table, the
+// stirrup spacing).
+ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& progreso = {},
+                                  const ResultadoCalculo* anterior = nullptr);
 
 // Effective depth d, cm: H - cover for a rectangle, Hw + Hf - cover for a T
 // or an inverted T; 0 for an unknown section type.
@@ -72,6 +74,7 @@ ResultadoApertura AbrirProyecto(const std::string& ruta, Proyecto& p, Interfaz& 
 
 // The steps of an opening after the file was read: modulus 1, Calculos_Geom,
 // the calculation.
-ResultadoCalculo RecalcularAbierto(Proyecto& p, Interfaz& ui, const Progreso& progreso = {});
+ResultadoCalculo RecalcularAbierto(Proyecto& p, Interfaz& ui, const Progreso& progreso = {},
+                                   const ResultadoCalculo* anterior = nullptr);
 
 }  // namespace korvex

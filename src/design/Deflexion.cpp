@@ -23,30 +23,30 @@ double Positivo(double x) {
 // Long-term factor of the section with more compression steel: rho' = A's /
 // (d b), b the width of the compression zone that steel sits in (the flange
 // of a T when its sign worked as a rectangle of width bf, else the web).
-void FactorDeLaSeccion(EstadoProyecto& e, const Seccion& s, const DatosViga& datos,
+void FactorDeLaSeccion(ResultadoDiseno& r, const Seccion& s, const DatosViga& datos,
                        const ReglasDiseno& reglas, PasoDeflexion& x) {
     const TipoSeccion tipo = TipoDe(s);
     const bool rect = tipo == TipoSeccion::Rect;
     // The sign whose compression face is the flange: positive for a T,
     // negative for an inverted T.
-    const PasoFlexion& conAla = tipo == TipoSeccion::T ? e.Pasos.flexionPos : e.Pasos.flexionNeg;
+    const PasoFlexion& conAla = tipo == TipoSeccion::T ? r.Pasos.flexionPos : r.Pasos.flexionNeg;
     const bool alaRectangular = conAla.comportamiento == Comportamiento::AlaRectangular;
     float Asc, b;
-    if (e.AsCompresionPos > e.AsCompresionNeg) {
-        Asc = e.AsCompresionPos;
+    if (r.AsCompresionPos > r.AsCompresionNeg) {
+        Asc = r.AsCompresionPos;
         b = rect ? datos.seccion.b : (tipo == TipoSeccion::T && alaRectangular) ? s.Bf : s.Bw;
     } else {
-        Asc = e.AsCompresionNeg;
+        Asc = r.AsCompresionNeg;
         b = rect ? datos.seccion.b : (tipo == TipoSeccion::Ti && alaRectangular) ? s.Bf : s.Bw;
     }
-    e.LambdaDeflexion = FactorLargoPlazo(reglas, Asc, e.PeralteEfectivo, b);
+    r.LambdaDeflexion = FactorLargoPlazo(reglas, Asc, r.PeralteEfectivo, b);
     x.largoPlazo = true;
     x.AscLargoPlazo = Asc;
     x.bLargoPlazo = b;
-    x.rhoCompresion = e.PeralteEfectivo * b > 0
-                          ? static_cast<float>(Asc / (static_cast<double>(e.PeralteEfectivo) * b))
+    x.rhoCompresion = r.PeralteEfectivo * b > 0
+                          ? static_cast<float>(Asc / (static_cast<double>(r.PeralteEfectivo) * b))
                           : 0.0f;
-    x.lambda = e.LambdaDeflexion;
+    x.lambda = r.LambdaDeflexion;
 }
 
 // The scalar values of the record become those of the governing zone.
@@ -70,17 +70,19 @@ Mensaje MensajeDeflexion() {
         "Advertencia", kEstiloInformacion};
 }
 
-InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s,
-                                       const DatosViga& datos, const ReglasDiseno& reglas,
-                                       bool positivo, float Ma, PasoInercia* paso) {
+InerciaSeccionFisurada InerciaEfectiva(const ResultadoDiseno& resultado, const Seccion& s,
+                                       const DatosViga& datos,
+                                       const PropiedadesSeccion& propiedades,
+                                       const ReglasDiseno& reglas, bool positivo, float Ma,
+                                       PasoInercia* paso) {
     InerciaSeccionFisurada r;
     const double fc = Fc(datos);
     const AlaAlma g = DimensionesAla(s);
     const TipoSeccion tipo = TipoDe(s);
-    const double d = e.PeralteEfectivo;
-    const double dp = e.Recubrimiento;
-    const double As = positivo ? e.AsTraccionPos : e.AsTraccionNeg;
-    const double Asc = positivo ? e.AsCompresionPos : e.AsCompresionNeg;
+    const double d = resultado.PeralteEfectivo;
+    const double dp = resultado.Recubrimiento;
+    const double As = positivo ? resultado.AsTraccionPos : resultado.AsTraccionNeg;
+    const double Asc = positivo ? resultado.AsCompresionPos : resultado.AsCompresionNeg;
 
     const float n = RelacionModular(reglas, fc);
     const float bweb = datos.seccion.b - g.Bf + g.Bw;  // cm
@@ -122,7 +124,7 @@ InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s
 
     // Tension fibre: the bottom for the positive moment, the top otherwise.
     const float yt = positivo ? s.Ycg : static_cast<float>(datos.seccion.h + g.Hw - s.Ycg);
-    const double Ig = static_cast<double>(e.InerciaSeccion) * kM4ACm4;  // cm4
+    const double Ig = static_cast<double>(propiedades.inercia) * kM4ACm4;  // cm4
     // A section whose tension fibre is not above the centroid counts as cracked.
     const double fr = reglas.ModuloRotura(fc);  // Kgr/cm2
     r.Mcr = yt > 0 ? ASimple(fr * Ig / yt) : 0.0f;
@@ -155,33 +157,37 @@ InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s
     return r;
 }
 
-void InerciasEfectivas(EstadoProyecto& e, const Seccion& s, const DatosViga& datos,
+void InerciasEfectivas(ResultadoDiseno& r, const ResultadoAnalisis& analisis, const Seccion& s,
+                       const DatosViga& datos, const PropiedadesSeccion& propiedades,
                        const ReglasDiseno& reglas) {
     // Tn.m, largest service moments of each sign: of the all-loaded diagram,
     // or of the envelope of the live-load arrangements when it is designed for.
-    const bool envolvente = e.AlternanciaViva && e.Envolvente.calculada;
+    const bool envolvente = analisis.UsaEnvolvente && analisis.Envolvente.calculada;
     float MaPos = 0, MaNeg = 0;
-    for (float v : envolvente ? e.Envolvente.ServicioMax : e.DiagMomentoServicio) {
+    for (float v : envolvente ? analisis.Envolvente.ServicioMax : analisis.DiagMomentoServicio) {
         MaPos = std::max(MaPos, v);
     }
-    for (float v : envolvente ? e.Envolvente.ServicioMin : e.DiagMomentoServicio) {
+    for (float v : envolvente ? analisis.Envolvente.ServicioMin : analisis.DiagMomentoServicio) {
         MaNeg = std::max(MaNeg, -v);
     }
-    PasoDeflexion& x = e.Pasos.deflexion;
+    PasoDeflexion& x = r.Pasos.deflexion;
     x.calculado = true;
     x.n = RelacionModular(reglas, Fc(datos));
     if (MaPos != 0) {
-        e.InerciaEfectivaPos =
-            InerciaEfectiva(e, s, datos, reglas, true, MaPos, &x.positiva).Ie / kM4ACm4;
+        r.InerciaEfectivaPos =
+            InerciaEfectiva(r, s, datos, propiedades, reglas, true, MaPos, &x.positiva).Ie /
+            kM4ACm4;
     }
     if (MaNeg != 0) {
-        e.InerciaEfectivaNeg =
-            InerciaEfectiva(e, s, datos, reglas, false, MaNeg, &x.negativa).Ie / kM4ACm4;
+        r.InerciaEfectivaNeg =
+            InerciaEfectiva(r, s, datos, propiedades, reglas, false, MaNeg, &x.negativa).Ie /
+            kM4ACm4;
     }
 }
 
-std::vector<PasoZonaDeflexion> ZonasDeflexion(const EstadoProyecto& e, const ReglasDiseno& reglas) {
-    const float J = e.DistJ, K = e.DistK, L = e.LuzViga;
+std::vector<PasoZonaDeflexion> ZonasDeflexion(const ResultadoAnalisis& analisis,
+                                              const DatosViga& datos, const ReglasDiseno& reglas) {
+    const float J = datos.ApoyoIzquierdo(), K = datos.ApoyoDerecho(), L = datos.longitud;
     std::vector<PasoZonaDeflexion> zonas;
     auto zona = [&](int z, float longitud, float referencia) {
         PasoZonaDeflexion x;
@@ -199,21 +205,22 @@ std::vector<PasoZonaDeflexion> ZonasDeflexion(const EstadoProyecto& e, const Reg
         zona(kVueloDerecho, vuelo, reglas.LuzVoladizo(vuelo));
     }
 
-    const bool envolvente = e.AlternanciaViva && e.Envolvente.calculada;
-    const EnvolventeViva& v = e.Envolvente;
-    if (e.NumEstaciones < 1) {
+    const bool envolvente = analisis.UsaEnvolvente && analisis.Envolvente.calculada;
+    const EnvolventeViva& v = analisis.Envolvente;
+    if (analisis.NumEstaciones < 1) {
         // No sampled diagram: the whole beam as one span with its extreme.
         PasoZonaDeflexion z;
         z.longitud = z.luzReferencia = L;
-        z.FlechaMax = e.FlechaMax;
-        z.x = e.Posiciones.FlechaMax;
+        z.FlechaMax = analisis.FlechaMax;
+        z.x = analisis.Posiciones.FlechaMax;
         return {z};
     }
-    const std::size_t n = std::min({static_cast<std::size_t>(std::max(e.NumEstaciones, 0)) + 1,
-                                    e.DiagX.size(), e.DiagFlecha.size()});
+    const std::size_t n =
+        std::min({static_cast<std::size_t>(std::max(analisis.NumEstaciones, 0)) + 1,
+                  analisis.DiagX.size(), analisis.DiagFlecha.size()});
     for (std::size_t k = 1; k < n; ++k) {
-        const float x = e.DiagX[k];
-        float f = std::fabs(e.DiagFlecha[k]);  // m5
+        const float x = analisis.DiagX[k];
+        float f = std::fabs(analisis.DiagFlecha[k]);  // m5
         if (envolvente && k < v.FlechaMax.size() && k < v.FlechaMin.size()) {
             f = std::max(std::fabs(v.FlechaMax[k]), std::fabs(v.FlechaMin[k]));
         }
@@ -229,24 +236,25 @@ std::vector<PasoZonaDeflexion> ZonasDeflexion(const EstadoProyecto& e, const Reg
     return zonas;
 }
 
-void CalcularFlechaEfectiva(EstadoProyecto& e, const ReglasDiseno& reglas) {
+void CalcularFlechaEfectiva(ResultadoDiseno& r, const ResultadoAnalisis& analisis,
+                            const DatosViga& datos, const ReglasDiseno& reglas) {
     auto flecha = [](float FlechaMax, float momento, double Ie) -> float {
         if (momento == 0 || !(Ie > 0)) return 0.0f;
         return ASimple(FlechaMax / Ie);
     };
-    PasoDeflexion& x = e.Pasos.deflexion;
-    x.zonas = ZonasDeflexion(e, reglas);
+    PasoDeflexion& x = r.Pasos.deflexion;
+    x.zonas = ZonasDeflexion(analisis, datos, reglas);
     x.gobierna = -1;
-    e.FlechaEfectiva = 0;
+    r.FlechaEfectiva = 0;
     for (std::size_t i = 0; i < x.zonas.size(); ++i) {
         PasoZonaDeflexion& z = x.zonas[i];
-        z.deltaPos = flecha(z.FlechaMax, e.MomentoPosMax, e.InerciaEfectivaPos);
-        z.deltaNeg = flecha(z.FlechaMax, e.MomentoNegMax, e.InerciaEfectivaNeg);
+        z.deltaPos = flecha(z.FlechaMax, analisis.MomentoPosMax, r.InerciaEfectivaPos);
+        z.deltaNeg = flecha(z.FlechaMax, analisis.MomentoNegMax, r.InerciaEfectivaNeg);
         z.FlechaEfectiva = z.deltaPos > z.deltaNeg ? z.deltaPos : z.deltaNeg;
         z.FlechaComparada = z.FlechaEfectiva;
-        if (x.gobierna < 0 || z.FlechaEfectiva > e.FlechaEfectiva) {
+        if (x.gobierna < 0 || z.FlechaEfectiva > r.FlechaEfectiva) {
             x.gobierna = static_cast<int>(i);
-            e.FlechaEfectiva = z.FlechaEfectiva;
+            r.FlechaEfectiva = z.FlechaEfectiva;
         }
     }
     GuardarGobernante(x);
@@ -273,25 +281,25 @@ float FactorLargoPlazo(const ReglasDiseno& reglas, float Asc, float d, float b) 
     return reglas.FactorLargoPlazo(rho);
 }
 
-void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const DatosViga& datos,
+void Check_base_Deflex(ResultadoDiseno& r, const Seccion& s, const DatosViga& datos,
                        const ReglasDiseno& reglas, Interfaz& ui) {
-    e.LambdaDeflexion = 1;
+    r.LambdaDeflexion = 1;
     const int uso = datos.opciones.usoDeflexion;
-    PasoDeflexion& x = e.Pasos.deflexion;
+    PasoDeflexion& x = r.Pasos.deflexion;
     x.uso = uso;
     x.lambda = 1;
-    x.FlechaComparada = e.FlechaEfectiva;
+    x.FlechaComparada = r.FlechaEfectiva;
     if (uso < 1 || uso > reglas.NumeroUsos()) return;
     const double relacion = reglas.RelacionLuz(uso);  // span over limit
     const bool largoPlazo = reglas.UsoLargoPlazo(uso);
     x.relacionLuz = static_cast<float>(relacion);
-    if (largoPlazo) FactorDeLaSeccion(e, s, datos, reglas, x);
+    if (largoPlazo) FactorDeLaSeccion(r, s, datos, reglas, x);
     if (x.zonas.empty()) {
         // Zones not worked out (no sampled diagram): the whole beam as one
         // span with the deflection given.
         PasoZonaDeflexion z;
-        z.longitud = z.luzReferencia = e.LuzViga;
-        z.FlechaEfectiva = e.FlechaEfectiva;
+        z.longitud = z.luzReferencia = datos.longitud;
+        z.FlechaEfectiva = r.FlechaEfectiva;
         x.zonas.push_back(z);
     }
 
@@ -302,7 +310,7 @@ void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const DatosViga& dat
     for (std::size_t i = 0; i < x.zonas.size(); ++i) {
         PasoZonaDeflexion& z = x.zonas[i];
         z.FlechaComparada =
-            largoPlazo ? e.LambdaDeflexion * z.FlechaEfectiva : z.FlechaEfectiva;  // m
+            largoPlazo ? r.LambdaDeflexion * z.FlechaEfectiva : z.FlechaEfectiva;  // m
         z.limite = z.luzReferencia / relacion;                                     // m
         z.excede = z.FlechaComparada > z.limite;
         excede = excede || z.excede;
@@ -315,15 +323,15 @@ void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const DatosViga& dat
         }
     }
     GuardarGobernante(x);
-    if (const PasoZonaDeflexion* g = ZonaGobernante(e)) e.FlechaEfectiva = g->FlechaEfectiva;
-    x.limiteMostrado = DeflexionAdmisibleGobernante(reglas, e, uso);
+    if (const PasoZonaDeflexion* g = ZonaGobernante(r)) r.FlechaEfectiva = g->FlechaEfectiva;
+    x.limiteMostrado = DeflexionAdmisibleGobernante(reglas, r, datos.longitud, uso);
     x.excede = excede;
     if (excede) ui.MostrarMensaje(MensajeDeflexion(x.zonas));
 }
 
-float FlechaLargoPlazo(const ReglasDiseno& reglas, const EstadoProyecto& e, int uso) {
-    if (!reglas.UsoLargoPlazo(uso)) return e.FlechaEfectiva;
-    return e.LambdaDeflexion * e.FlechaEfectiva;
+float FlechaLargoPlazo(const ReglasDiseno& reglas, const ResultadoDiseno& r, int uso) {
+    if (!reglas.UsoLargoPlazo(uso)) return r.FlechaEfectiva;
+    return r.LambdaDeflexion * r.FlechaEfectiva;
 }
 
 float DeflexionAdmisible(const ReglasDiseno& reglas, float luz, int uso) {
@@ -334,19 +342,20 @@ float DeflexionAdmisible(const ReglasDiseno& reglas, float luz, int uso) {
     return static_cast<float>(texto::NumeroCampo(t));
 }
 
-const PasoZonaDeflexion* ZonaGobernante(const EstadoProyecto& e) {
-    const PasoDeflexion& x = e.Pasos.deflexion;
+const PasoZonaDeflexion* ZonaGobernante(const ResultadoDiseno& r) {
+    const PasoDeflexion& x = r.Pasos.deflexion;
     if (x.gobierna < 0 || x.gobierna >= static_cast<int>(x.zonas.size())) return nullptr;
     return &x.zonas[static_cast<std::size_t>(x.gobierna)];
 }
 
-const PasoZonaDeflexion* ZonaNombrada(const EstadoProyecto& e) {
-    return e.Pasos.deflexion.zonas.size() > 1 ? ZonaGobernante(e) : nullptr;
+const PasoZonaDeflexion* ZonaNombrada(const ResultadoDiseno& r) {
+    return r.Pasos.deflexion.zonas.size() > 1 ? ZonaGobernante(r) : nullptr;
 }
 
-float DeflexionAdmisibleGobernante(const ReglasDiseno& reglas, const EstadoProyecto& e, int uso) {
-    const PasoZonaDeflexion* g = ZonaGobernante(e);
-    return DeflexionAdmisible(reglas, g ? g->luzReferencia : e.LuzViga, uso);
+float DeflexionAdmisibleGobernante(const ReglasDiseno& reglas, const ResultadoDiseno& r,
+                                   float LuzViga, int uso) {
+    const PasoZonaDeflexion* g = ZonaGobernante(r);
+    return DeflexionAdmisible(reglas, g ? g->luzReferencia : LuzViga, uso);
 }
 
 Mensaje MensajeDeflexion(const std::vector<PasoZonaDeflexion>& zonas) {

@@ -10,9 +10,9 @@
 
 #include "design/Seccion.h"
 #include "model/DatosViga.h"
-#include "model/Estado.h"
 #include "model/Interfaz.h"
 #include "model/ReglasDiseno.h"
+#include "model/Resultados.h"
 
 namespace korvex {
 
@@ -26,33 +26,42 @@ struct InerciaSeccionFisurada {
 
 // The section of the positive moment (positivo = true) or of the negative
 // moment under the service moment Ma (Tn.m, > 0), with the steel of that
-// section. Uses the flanged form when the flange is in compression (and for
-// a rectangle), the web form otherwise.
+// section (the steel, d and the cover of `resultado`; the gross inertia of
+// `propiedades`). Uses the flanged form when the flange is in compression (and
+// for a rectangle), the web form otherwise.
 // `paso`, when given, records every quantity of the section.
 // The modulus of rupture and Ie are those of `reglas`.
-InerciaSeccionFisurada InerciaEfectiva(const EstadoProyecto& e, const Seccion& s,
-                                       const DatosViga& datos, const ReglasDiseno& reglas,
-                                       bool positivo, float Ma, PasoInercia* paso = nullptr);
+InerciaSeccionFisurada InerciaEfectiva(const ResultadoDiseno& resultado, const Seccion& s,
+                                       const DatosViga& datos,
+                                       const PropiedadesSeccion& propiedades,
+                                       const ReglasDiseno& reglas, bool positivo, float Ma,
+                                       PasoInercia* paso = nullptr);
 
-// InerciaEfectivaPos and InerciaEfectivaNeg (m4) from the largest service
-// moments of each sign; a sign without service moment leaves its value at 0.
-void InerciasEfectivas(EstadoProyecto& e, const Seccion& s, const DatosViga& datos,
+// InerciaEfectivaPos and InerciaEfectivaNeg (m4) of `r` from the largest
+// service moments of each sign of the analysis (of the envelope of the
+// live-load arrangements when it is designed for); a sign without service
+// moment leaves its value at 0.
+void InerciasEfectivas(ResultadoDiseno& r, const ResultadoAnalisis& analisis, const Seccion& s,
+                       const DatosViga& datos, const PropiedadesSeccion& propiedades,
                        const ReglasDiseno& reglas);
 
-// The zones of the beam that exist, in the order left cantilever (when
-// J > 0), span, right cantilever (when K < L), each with its length, its
+// The zones of the beam that exist (J and K the first and the last support,
+// L the length), in the order left cantilever (when J > 0), span, right
+// cantilever (when K < L), each with its length, its
 // reference length for the limit (the span K - J; a cantilever's as the
 // rules count it: twice its length in the classic rules) and its largest |deflection
 // x Ig| (m5) and where it occurs: of the all-loaded diagram, or of the
 // envelope of the live-load arrangements when it is designed for. A station
 // belongs to the zone that holds it (x < J left, x > K right, else the span).
-std::vector<PasoZonaDeflexion> ZonasDeflexion(const EstadoProyecto& e, const ReglasDiseno& reglas);
+std::vector<PasoZonaDeflexion> ZonasDeflexion(const ResultadoAnalisis& analisis,
+                                              const DatosViga& datos, const ReglasDiseno& reglas);
 
 // The deflection of each zone (m): its FlechaMax divided by the effective
-// inertia of each sign with factored moment, the larger of the two (a sign
-// whose effective inertia was not computed contributes 0). FlechaEfectiva is
-// the largest over the zones until the limit check names the governing one.
-void CalcularFlechaEfectiva(EstadoProyecto& e, const ReglasDiseno& reglas);
+// inertia of `r` of each sign with factored moment, the larger of the two (a
+// sign whose effective inertia was not computed contributes 0). FlechaEfectiva
+// is the largest over the zones until the limit check names the governing one.
+void CalcularFlechaEfectiva(ResultadoDiseno& r, const ResultadoAnalisis& analisis,
+                            const DatosViga& datos, const ReglasDiseno& reglas);
 
 // The zone's name as the reports and the JSON write it: "voladizo
 // izquierdo", "tramo", "voladizo derecho".
@@ -72,29 +81,30 @@ float FactorLargoPlazo(const ReglasDiseno& reglas, float Asc, float d, float b);
 // the step and lambda in LambdaDeflexion; otherwise LambdaDeflexion = 1.
 // The governing zone is the one with the largest ratio of deflection to
 // limit; FlechaEfectiva becomes its deflection.
-void Check_base_Deflex(EstadoProyecto& e, const Seccion& s, const DatosViga& datos,
+void Check_base_Deflex(ResultadoDiseno& r, const Seccion& s, const DatosViga& datos,
                        const ReglasDiseno& reglas, Interfaz& ui);
 
 // The deflection the limit check compares, m: lambda FlechaEfectiva for the
 // long-term categories 3 and 4 (lambda as the check left it), FlechaEfectiva
 // for the others. The plot, the report and the headless command show it.
-float FlechaLargoPlazo(const ReglasDiseno& reglas, const EstadoProyecto& e, int uso);
+float FlechaLargoPlazo(const ReglasDiseno& reglas, const ResultadoDiseno& r, int uso);
 
 // Admissible deflection, m, of use category `uso` over the reference length
 // `luz` (m), rounded to 3 decimals as the label shows it; 0 for no category.
 float DeflexionAdmisible(const ReglasDiseno& reglas, float luz, int uso);
 
-// The admissible deflection shown for the calculated project: over the
-// governing zone's reference length, or the beam's length when the check
-// has not run.
-float DeflexionAdmisibleGobernante(const ReglasDiseno& reglas, const EstadoProyecto& e, int uso);
+// The admissible deflection shown for a design: over the governing zone's
+// reference length, or the beam's length `LuzViga` (m) when the check has
+// not run.
+float DeflexionAdmisibleGobernante(const ReglasDiseno& reglas, const ResultadoDiseno& r,
+                                   float LuzViga, int uso);
 
 // The governing zone of the last check, or nullptr when it has not run.
-const PasoZonaDeflexion* ZonaGobernante(const EstadoProyecto& e);
+const PasoZonaDeflexion* ZonaGobernante(const ResultadoDiseno& r);
 
 // The governing zone when the beam has cantilevers, which the window and the
 // report name; nullptr for a beam without them (its span is the beam).
-const PasoZonaDeflexion* ZonaNombrada(const EstadoProyecto& e);
+const PasoZonaDeflexion* ZonaNombrada(const ResultadoDiseno& r);
 
 // The warning of a deflection beyond the limit: the beam's ("El elemento
 // sobrepasa ...") for a beam without cantilevers, otherwise naming the zones

@@ -9,29 +9,36 @@
 
 namespace korvex {
 
-void DisenarViga(EstadoProyecto& e, const Seccion& s, const DatosViga& datos,
-                 const ReglasDiseno& reglas, Interfaz& ui) {
-    e.LambdaDeflexion = 1;
+ResultadoDiseno DisenarViga(const DatosViga& datos, const Seccion& s,
+                            const PropiedadesSeccion& propiedades,
+                            const ResultadoAnalisis& analisis, const ReglasDiseno& reglas,
+                            Interfaz& ui) {
+    ResultadoDiseno r;
+    // The cover of the input in Single precision and the effective depth from it.
+    r.Recubrimiento = static_cast<float>(datos.materiales.recubrimiento);
+    r.PeralteEfectivo = PeralteSeccion(s, r.Recubrimiento);
+    r.LambdaDeflexion = 1;
     // Data the design would divide by are refused here as well, so that a
     // caller that skipped VerificarDiseno still gets no NaN or infinity.
     const std::vector<Mensaje> rechazos =
-        VerificarDatosDiseno(e, s, datos, e.Recubrimiento, e.PeralteEfectivo);
+        VerificarDatosDiseno(s, datos, propiedades, r.Recubrimiento, r.PeralteEfectivo);
     if (!rechazos.empty()) {
         for (const Mensaje& msg : rechazos) ui.MostrarMensaje(msg);
-        e.DisenoFallido = true;
-        return;
+        r.DisenoFallido = true;
+        return r;
     }
 
     // The modular ratio belongs to the materials: recorded before any step
     // can stop the design.
-    e.Pasos.n = RelacionModular(reglas, diseno::Fc(datos));
-    if (!DisenoFlexion(e, s, datos, reglas, ui)) return;
-    DisenoCortante(e, s, datos, reglas, ui);
-    TablaVarillas(e);
-    CapacidadVarillas(e, reglas);
-    InerciasEfectivas(e, s, datos, reglas);
-    CalcularFlechaEfectiva(e, reglas);
-    Check_base_Deflex(e, s, datos, reglas, ui);
+    r.Pasos.n = RelacionModular(reglas, diseno::Fc(datos));
+    if (!DisenoFlexion(r, analisis, s, datos, propiedades, reglas, ui)) return r;
+    DisenoCortante(r, analisis, s, datos, reglas, ui);
+    TablaVarillas(r);
+    CapacidadVarillas(r, reglas);
+    InerciasEfectivas(r, analisis, s, datos, propiedades, reglas);
+    CalcularFlechaEfectiva(r, analisis, datos, reglas);
+    Check_base_Deflex(r, s, datos, reglas, ui);
+    return r;
 }
 
 }  // namespace korvex

@@ -52,21 +52,21 @@ float EspaciamientoEstribo(const ReglasDiseno& reglas, float Vs, float Av, doubl
     return s;
 }
 
-void DisenoCortante(EstadoProyecto& e, const Seccion& s, const DatosViga& datos,
-                    const ReglasDiseno& reglas, Interfaz& ui) {
+void DisenoCortante(ResultadoDiseno& resultado, const ResultadoAnalisis& analisis, const Seccion& s,
+                    const DatosViga& datos, const ReglasDiseno& reglas, Interfaz& ui) {
     const double fc = Fc(datos);
     const double fy = Fy(datos);
-    const float d = e.PeralteEfectivo;
+    const float d = resultado.PeralteEfectivo;
     const float bv = TipoDe(s) == TipoSeccion::Rect ? datos.seccion.b : s.Bw;
     // The tension steel of the larger factored moment, for rules whose Vc
     // depends on it.
-    const float As = std::max(e.AsTraccionPos, e.AsTraccionNeg);  // cm2
-    const float Vc = reglas.Vc(fc, bv, d, As);                    // Kgr
-    const float Vu = ASimple(static_cast<double>(e.CortanteMaxAbs) * kTnAKg);
-    PasoCortante& x = e.Pasos.cortante;
+    const float As = std::max(resultado.AsTraccionPos, resultado.AsTraccionNeg);  // cm2
+    const float Vc = reglas.Vc(fc, bv, d, As);                                    // Kgr
+    const float Vu = ASimple(static_cast<double>(analisis.CortanteMaxAbs) * kTnAKg);
+    PasoCortante& x = resultado.Pasos.cortante;
     x = PasoCortante{};
     x.calculado = true;
-    x.VuTn = e.CortanteMaxAbs;
+    x.VuTn = analisis.CortanteMaxAbs;
     x.Vu = Vu;
     x.bv = bv;
     x.d = d;
@@ -87,20 +87,21 @@ void DisenoCortante(EstadoProyecto& e, const Seccion& s, const DatosViga& datos,
     if (!(Vs <= VsMax)) {
         x.falla = true;
         ui.MostrarMensaje(kFallaCortante);
-        e.DisenoFallido = true;
-        e.AsTraccionPos = 0;
-        e.AsCompresionPos = 0;
-        e.AsTraccionNeg = 0;
-        e.AsCompresionNeg = 0;
+        resultado.DisenoFallido = true;
+        resultado.AsTraccionPos = 0;
+        resultado.AsCompresionPos = 0;
+        resultado.AsTraccionNeg = 0;
+        resultado.AsCompresionNeg = 0;
         return;
     }
     const std::string diametro = ui.PedirDiametroEstribo();
     x.diametro = diametro;
     x.Av = AreaEstribo(diametro);
     const float sep = EspaciamientoEstribo(reglas, Vs, x.Av, fc, fy, bv, d, &x);
-    e.EspaciamientoEstribos = sep;
-    e.txtEstribos = diametro + "@" + std::to_string(static_cast<long long>(std::trunc(sep)));
-    x.texto = e.txtEstribos;
+    resultado.EspaciamientoEstribos = sep;
+    resultado.txtEstribos =
+        diametro + "@" + std::to_string(static_cast<long long>(std::trunc(sep)));
+    x.texto = resultado.txtEstribos;
 }
 
 Mensaje MensajeFallaCortante() {

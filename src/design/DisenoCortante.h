@@ -5,9 +5,9 @@
 
 #include "design/Seccion.h"
 #include "model/DatosViga.h"
-#include "model/Estado.h"
 #include "model/Interfaz.h"
 #include "model/ReglasDiseno.h"
+#include "model/Resultados.h"
 
 namespace korvex {
 
@@ -23,12 +23,13 @@ float AreaEstribo(const std::string& diametro);
 float EspaciamientoEstribo(const ReglasDiseno& reglas, float Vs, float Av, double fc, double fy,
                            float bv, float d, PasoCortante* paso = nullptr);
 
-// Shear design of the beam from CortanteMaxAbs: the "no stirrups" note, the
-// shear failure (the design marked failed, the four steel areas to 0), or the stirrup
-// diameter asked through `ui` and EspaciamientoEstribos and txtEstribos
-// written ("3/8@15": diameter, "@", spacing truncated to whole cm).
-void DisenoCortante(EstadoProyecto& e, const Seccion& s, const DatosViga& datos,
-                    const ReglasDiseno& reglas, Interfaz& ui);
+// Shear design of the beam from the CortanteMaxAbs of the analysis, with d
+// and the tension steel of `resultado`: the "no stirrups" note, the shear
+// failure (the design marked failed, the four steel areas to 0), or the
+// stirrup diameter asked through `ui` and EspaciamientoEstribos and
+// txtEstribos written ("3/8@15": diameter, "@", spacing truncated to whole cm).
+void DisenoCortante(ResultadoDiseno& resultado, const ResultadoAnalisis& analisis, const Seccion& s,
+                    const DatosViga& datos, const ReglasDiseno& reglas, Interfaz& ui);
 
 // The message of a shear failure.
 Mensaje MensajeFallaCortante();

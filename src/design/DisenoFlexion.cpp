@@ -278,7 +278,7 @@ void IniciarPaso(const ReglasDiseno& reglas, PasoFlexion& x, float M, float Mu,
 // Designs the sign whose compression face is the flange of a T (positive
 // moment of a T, negative moment of an inverted T): the flange check decides
 // between a rectangle of width bf and T behaviour.
-ResultadoFlexion FlexionConAla(const ReglasDiseno& reglas, const EstadoProyecto&, float Mu,
+ResultadoFlexion FlexionConAla(const ReglasDiseno& reglas, const PropiedadesSeccion&, float Mu,
                                const AlaAlma& g, const DatosFlexion& p, PasoFlexion& x) {
     x.conAla = true;
     x.hf = g.Hf;
@@ -305,7 +305,7 @@ ResultadoFlexion FlexionConAla(const ReglasDiseno& reglas, const EstadoProyecto&
 
 // Designs the sign whose compression face is the web of a T (negative moment
 // of a T, positive moment of an inverted T).
-ResultadoFlexion FlexionEnAlma(const ReglasDiseno& reglas, const EstadoProyecto&, float Mu,
+ResultadoFlexion FlexionEnAlma(const ReglasDiseno& reglas, const PropiedadesSeccion&, float Mu,
                                const AlaAlma& g, const DatosFlexion& p, PasoFlexion& x) {
     return FlexionRectangular(reglas, Mu, g.Bw, p, AceroMinimo(reglas, p, true, g.Bw, g.Bf, x), &x);
 }
@@ -317,44 +317,45 @@ void Guardar(const ResultadoFlexion& r, float& As, float& Asc) {
 
 }  // namespace
 
-bool DisenoFlexion(EstadoProyecto& e, const Seccion& s, const DatosViga& datos,
+bool DisenoFlexion(ResultadoDiseno& resultado, const ResultadoAnalisis& analisis, const Seccion& s,
+                   const DatosViga& datos, const PropiedadesSeccion& propiedades,
                    const ReglasDiseno& reglas, Interfaz& ui) {
-    const DatosFlexion p{Fc(datos), Fy(datos), e.PeralteEfectivo, e.Recubrimiento};
-    const float MuPos = MomentoUltimo(e.MomentoPosMax);
-    const float MuNeg = MomentoUltimo(-e.MomentoNegMax);
+    const DatosFlexion p{Fc(datos), Fy(datos), resultado.PeralteEfectivo, resultado.Recubrimiento};
+    const float MuPos = MomentoUltimo(analisis.MomentoPosMax);
+    const float MuNeg = MomentoUltimo(-analisis.MomentoNegMax);
     const AlaAlma g = DimensionesAla(s);
-    PasoFlexion& xPos = e.Pasos.flexionPos;
-    PasoFlexion& xNeg = e.Pasos.flexionNeg;
+    PasoFlexion& xPos = resultado.Pasos.flexionPos;
+    PasoFlexion& xNeg = resultado.Pasos.flexionNeg;
 
     auto fallo = [&] {
         ui.MostrarMensaje(MensajeSeccionInsuficiente());
-        e.DisenoFallido = true;
+        resultado.DisenoFallido = true;
         return false;
     };
-    auto positiva = [&](ResultadoFlexion (*diseno)(const ReglasDiseno&, const EstadoProyecto&,
+    auto positiva = [&](ResultadoFlexion (*diseno)(const ReglasDiseno&, const PropiedadesSeccion&,
                                                    float, const AlaAlma&, const DatosFlexion&,
                                                    PasoFlexion&)) {
-        IniciarPaso(reglas, xPos, e.MomentoPosMax, MuPos, p);
-        const ResultadoFlexion r = diseno(reglas, e, MuPos, g, p, xPos);
-        if (r.suficiente) Guardar(r, e.AsTraccionPos, e.AsCompresionPos);
+        IniciarPaso(reglas, xPos, analisis.MomentoPosMax, MuPos, p);
+        const ResultadoFlexion r = diseno(reglas, propiedades, MuPos, g, p, xPos);
+        if (r.suficiente) Guardar(r, resultado.AsTraccionPos, resultado.AsCompresionPos);
         return r.suficiente;
     };
-    auto negativa = [&](ResultadoFlexion (*diseno)(const ReglasDiseno&, const EstadoProyecto&,
+    auto negativa = [&](ResultadoFlexion (*diseno)(const ReglasDiseno&, const PropiedadesSeccion&,
                                                    float, const AlaAlma&, const DatosFlexion&,
                                                    PasoFlexion&)) {
-        IniciarPaso(reglas, xNeg, e.MomentoNegMax, MuNeg, p);
-        const ResultadoFlexion r = diseno(reglas, e, MuNeg, g, p, xNeg);
-        if (r.suficiente) Guardar(r, e.AsTraccionNeg, e.AsCompresionNeg);
+        IniciarPaso(reglas, xNeg, analisis.MomentoNegMax, MuNeg, p);
+        const ResultadoFlexion r = diseno(reglas, propiedades, MuNeg, g, p, xNeg);
+        if (r.suficiente) Guardar(r, resultado.AsTraccionNeg, resultado.AsCompresionNeg);
         return r.suficiente;
     };
 
     switch (TipoDe(s)) {
         case TipoSeccion::Rect: {
-            e.Pasos.negativaPrimero = true;
+            resultado.Pasos.negativaPrimero = true;
             // Both signs are the same rectangle of width b.
-            auto rectangulo = [](const ReglasDiseno& rg, const EstadoProyecto& q, float Mu,
+            auto rectangulo = [](const ReglasDiseno& rg, const PropiedadesSeccion& q, float Mu,
                                  const AlaAlma&, const DatosFlexion& d, PasoFlexion& x) {
-                const float b = q.AnchoRectangulo;
+                const float b = q.anchoRectangulo;
                 return FlexionRectangular(rg, Mu, b, d, AceroMinimoRect(rg, d, b, x), &x);
             };
             if (!negativa(rectangulo)) return fallo();
@@ -362,12 +363,12 @@ bool DisenoFlexion(EstadoProyecto& e, const Seccion& s, const DatosViga& datos,
             return true;
         }
         case TipoSeccion::T:
-            e.Pasos.negativaPrimero = true;
+            resultado.Pasos.negativaPrimero = true;
             if (!negativa(FlexionEnAlma)) return fallo();
             if (!positiva(FlexionConAla)) return fallo();
             return true;
         case TipoSeccion::Ti:
-            e.Pasos.negativaPrimero = false;
+            resultado.Pasos.negativaPrimero = false;
             if (!positiva(FlexionEnAlma)) return fallo();
             if (!negativa(FlexionConAla)) return fallo();
             return true;

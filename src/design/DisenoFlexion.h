@@ -10,9 +10,9 @@
 
 #include "design/Seccion.h"
 #include "model/DatosViga.h"
-#include "model/Estado.h"
 #include "model/Interfaz.h"
 #include "model/ReglasDiseno.h"
+#include "model/Resultados.h"
 
 namespace korvex {
 
@@ -60,11 +60,13 @@ ResultadoFlexion FlexionRectangular(const ReglasDiseno& reglas, float Mu, float 
 ResultadoFlexion FlexionT(const ReglasDiseno& reglas, float Mu, float bf, float bw, float hf,
                           const DatosFlexion& p, float Asmin, PasoFlexion* paso = nullptr);
 
-// Flexural design of the beam in the order of the section type (the sign
-// whose compression face is the web first). Writes the four steel areas and
-// records each sign's behaviour in its step. On an insufficient section shows
-// the failure message, marks the design failed and returns false at once.
-bool DisenoFlexion(EstadoProyecto& e, const Seccion& s, const DatosViga& datos,
+// Flexural design of the beam for the largest moments of the analysis, in the
+// order of the section type (the sign whose compression face is the web
+// first), with the cover and d of `resultado`. Writes the four steel areas
+// into `resultado` and records each sign's behaviour in its step. On an insufficient section
+// shows the failure message, marks the design failed and returns false at once.
+bool DisenoFlexion(ResultadoDiseno& resultado, const ResultadoAnalisis& analisis, const Seccion& s,
+                   const DatosViga& datos, const PropiedadesSeccion& propiedades,
                    const ReglasDiseno& reglas, Interfaz& ui);
 
 // The failure message of an insufficient section.

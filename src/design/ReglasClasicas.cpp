@@ -192,8 +192,9 @@ class ReglasClasicas final : public ReglasDiseno {
 
     TextoRegla Texto(Regla r) const override;
     std::string TextoFactor(float categoria) const override {
-        if (categoria == kViva) return "1.7";
-        if (categoria == kMuerta) return "1.4";
+        // The category codes of the load table are those of CategoriaCarga.
+        if (categoria == static_cast<float>(CategoriaCarga::Viva)) return "1.7";
+        if (categoria == static_cast<float>(CategoriaCarga::Muerta)) return "1.4";
         return "1.0";
     }
     std::vector<BloqueCriterio> Criterios() const override;

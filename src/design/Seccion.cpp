@@ -31,20 +31,20 @@ float Centroide(double momento, float area) {
 
 }  // namespace
 
-void Calculos_Geom(Seccion& s, EstadoProyecto& e) {
+PropiedadesSeccion Calculos_Geom(Seccion& s, PropiedadesSeccion p) {
     const TipoSeccion tipo = TipoDe(s);
-    if (tipo == TipoSeccion::Desconocida) return;
+    if (tipo == TipoSeccion::Desconocida) return p;
 
     if (tipo == TipoSeccion::Rect) {
         const float b = Campo(s.txtB);
         const float h = Campo(s.txtH);
-        e.AnchoRectangulo = b;
+        p.anchoRectangulo = b;
         s.H = h;
-        e.AreaSeccion = static_cast<float>(static_cast<double>(b) * h);
+        p.area = static_cast<float>(static_cast<double>(b) * h);
         const double I = static_cast<double>(h) * h * h * b / 12;  // cm4
-        e.InerciaSeccion = static_cast<float>(I / kCm4AM4);
+        p.inercia = static_cast<float>(I / kCm4AM4);
         s.Ycg = static_cast<float>(h / 2.0);
-        return;
+        return p;
     }
 
     const float bf = Campo(s.txtB);
@@ -57,7 +57,7 @@ void Calculos_Geom(Seccion& s, EstadoProyecto& e) {
     s.Hw = hw;
     const double alaArea = static_cast<double>(bf) * hf;  // cm2
     const double almaArea = static_cast<double>(hw) * bw;
-    e.AreaSeccion = static_cast<float>(alaArea + almaArea);
+    p.area = static_cast<float>(alaArea + almaArea);
 
     // Heights of the centroids of flange and web above the bottom fibre, cm.
     double yAla, yAlma;
@@ -68,15 +68,24 @@ void Calculos_Geom(Seccion& s, EstadoProyecto& e) {
         yAla = hf / 2.0;
         yAlma = hw / 2.0 + hf;
     }
-    s.Ycg = Centroide(yAla * alaArea + almaArea * yAlma, e.AreaSeccion);
+    s.Ycg = Centroide(yAla * alaArea + almaArea * yAlma, p.area);
 
     const double ycg = s.Ycg;
     const double I = (ycg - yAla) * (ycg - yAla) * alaArea +
                      static_cast<double>(hf) * hf * hf * bf / 12 +
                      static_cast<double>(hw) * hw * hw * bw / 12 +
                      (ycg - yAlma) * (ycg - yAlma) * almaArea;  // cm4
-    e.InerciaSeccion = static_cast<float>(I);
-    e.InerciaSeccion = static_cast<float>(e.InerciaSeccion / kCm4AM4);
+    p.inercia = static_cast<float>(I);
+    p.inercia = static_cast<float>(p.inercia / kCm4AM4);
+    return p;
+}
+
+float PeralteSeccion(const Seccion& s, float recubrimiento) {
+    if (s.TipoViga == kVigaRect) return s.H - recubrimiento;
+    if (s.TipoViga == kVigaT || s.TipoViga == kVigaTi) {
+        return static_cast<float>(static_cast<double>(s.Hw) + s.Hf - recubrimiento);
+    }
+    return 0;
 }
 
 float BfMax(const ReglasDiseno& reglas, const Seccion& s, float LuzViga) {

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "model/Estado.h"
+#include "model/DatosViga.h"
 #include "model/ReglasDiseno.h"
 
 namespace korvex {
@@ -44,9 +44,14 @@ struct Materiales {
 };
 
 // Gross section properties from the four field texts: writes the stored
-// dimensions and Ycg into `s`, AreaSeccion, InerciaSeccion (and AnchoRectangulo
-// for a rectangle) into `e`. An unknown type computes nothing.
-void Calculos_Geom(Seccion& s, EstadoProyecto& e);
+// dimensions and Ycg into `s` and returns `p` with the area and the inertia
+// (and for a rectangle the width b) of the section; the other values are left
+// as they are. An unknown type computes nothing and returns `p`.
+PropiedadesSeccion Calculos_Geom(Seccion& s, PropiedadesSeccion p);
+
+// Effective depth d, cm: H - cover for a rectangle, Hw + Hf - cover for a T
+// or an inverted T; 0 for an unknown section type.
+float PeralteSeccion(const Seccion& s, float recubrimiento);
 
 // Largest admissible flange width, cm, of `reglas` (classic: min(LuzViga/4
 // in cm, 16 hf + bw) for a T or inverted T, LuzViga/4 in cm otherwise).

@@ -42,37 +42,37 @@ void ComprobarFaltante(double area, std::array<int, 4>& c) {
     if (area - provista > kHolgura && c[3] < std::numeric_limits<int>::max()) ++c[3];
 }
 
-void TablaVarillas(EstadoProyecto& e) {
-    const float areas[4] = {e.AsTraccionPos, e.AsTraccionNeg, e.AsCompresionPos, e.AsCompresionNeg};
+void TablaVarillas(ResultadoDiseno& r) {
+    const float areas[4] = {r.AsTraccionPos, r.AsTraccionNeg, r.AsCompresionPos, r.AsCompresionNeg};
     for (int col = 0; col < 4; ++col) {
-        const std::array<int, 4> c = ContarVarillas(areas[col], &e.AsVarillas);
-        PasoVarillas& x = e.Pasos.varillas[static_cast<std::size_t>(col)];
+        const std::array<int, 4> c = ContarVarillas(areas[col], &r.AsVarillas);
+        PasoVarillas& x = r.Pasos.varillas[static_cast<std::size_t>(col)];
         x = PasoVarillas{};
         x.As = areas[col];
-        x.AsVarillas = e.AsVarillas;
+        x.AsVarillas = r.AsVarillas;
         x.cuenta = c;
-        for (int r = 0; r < 4; ++r) {
-            e.Varillas[r][col] = c[r];
-            x.AsProvisto += c[r] * kAreaVarilla[r];
+        for (int fila = 0; fila < 4; ++fila) {
+            r.Varillas[fila][col] = c[fila];
+            x.AsProvisto += c[fila] * kAreaVarilla[fila];
         }
     }
 }
 
-void CapacidadVarillas(EstadoProyecto& e, const ReglasDiseno& reglas) {
+void CapacidadVarillas(ResultadoDiseno& r, const ReglasDiseno& reglas) {
     const double bloque = reglas.IntensidadBloque();
     for (int col = 0; col < 2; ++col) {
-        const PasoFlexion& f = col == 0 ? e.Pasos.flexionPos : e.Pasos.flexionNeg;
-        PasoVarillas& x = e.Pasos.varillas[static_cast<std::size_t>(col)];
+        const PasoFlexion& f = col == 0 ? r.Pasos.flexionPos : r.Pasos.flexionNeg;
+        PasoVarillas& x = r.Pasos.varillas[static_cast<std::size_t>(col)];
         const double As = x.AsProvisto;  // cm2
         if (!f.calculado || !f.suficiente || As <= 0 || f.b <= 0 || f.fc <= 0) continue;
         // Compression bars at their net stress f's - 0.85 f'c (Kgr/cm2).
         const double Asc =
-            f.dobleArmado ? e.Pasos.varillas[static_cast<std::size_t>(col + 2)].AsProvisto : 0.0;
+            f.dobleArmado ? r.Pasos.varillas[static_cast<std::size_t>(col + 2)].AsProvisto : 0.0;
         const double Cs = Asc * std::max(0.0, f.fsCompresion - bloque * f.fc);  // Kgr
-        const double T = As * f.fy;                                           // Kgr
+        const double T = As * f.fy;                                             // Kgr
         const double d = f.d, dp = f.dp;
         double a = std::max(0.0, (T - Cs) / (bloque * f.fc * f.b));  // cm
-        double Mn = (T - Cs) * (d - a / 2) + Cs * (d - dp);        // Kgr.cm
+        double Mn = (T - Cs) * (d - a / 2) + Cs * (d - dp);          // Kgr.cm
         if (f.conAla && a > f.hf && f.bw > 0) {
             // The block reaches below the flange: the overhangs and the web.
             const double Cf = bloque * f.fc * (static_cast<double>(f.b) - f.bw) * f.hf;

@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "model/Estado.h"
 #include "model/ReglasDiseno.h"
+#include "model/Resultados.h"
 
 namespace korvex {
 
@@ -24,10 +24,10 @@ std::array<int, 4> ContarVarillas(float As, float* asVarillas = nullptr);
 // ties; this check settles those.
 void ComprobarFaltante(double area, std::array<int, 4>& c);
 
-// Fills e.Varillas (rows: bar sizes; columns: AsTraccionPos, AsTraccionNeg,
+// Fills r.Varillas (rows: bar sizes; columns: AsTraccionPos, AsTraccionNeg,
 // AsCompresionPos, AsCompresionNeg) and leaves AsVarillas at the area of the
-// last column. Records each column in e.Pasos.varillas.
-void TablaVarillas(EstadoProyecto& e);
+// last column. Records each column in r.Pasos.varillas.
+void TablaVarillas(ResultadoDiseno& r);
 
 // Design strength phi Mn (Kgr.cm) of the suggested bars of each section,
 // recorded with its check phi Mn >= Mu: the tension bars with, where the
@@ -36,6 +36,6 @@ void TablaVarillas(EstadoProyecto& e);
 // rectangular stress block 0.85 f'c of width b, or of the flange and the web
 // when it falls below a flange in compression; phi, the block intensity and
 // the strain limit of `reglas`.
-void CapacidadVarillas(EstadoProyecto& e, const ReglasDiseno& reglas);
+void CapacidadVarillas(ResultadoDiseno& r, const ReglasDiseno& reglas);
 
 }  // namespace korvex

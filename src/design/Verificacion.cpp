@@ -23,8 +23,9 @@ float AlturaTotal(const Seccion& s) {
 
 }  // namespace
 
-std::vector<Mensaje> VerificarDatosDiseno(const EstadoProyecto& e, const Seccion& s,
-                                          const DatosViga& datos, float recubrimiento, float d) {
+std::vector<Mensaje> VerificarDatosDiseno(const Seccion& s, const DatosViga& datos,
+                                          const PropiedadesSeccion& propiedades,
+                                          float recubrimiento, float d) {
     std::vector<Mensaje> r;
     auto rechazar = [&](std::string t) { r.push_back({std::move(t), kTitulo, kEstiloCritico}); };
 
@@ -55,7 +56,7 @@ std::vector<Mensaje> VerificarDatosDiseno(const EstadoProyecto& e, const Seccion
     if (tipo == TipoSeccion::Rect) {
         exigir(datos.seccion.b, "b");
         exigir(datos.seccion.h, "h");
-        if (datos.seccion.b > 0) exigir(e.AnchoRectangulo, "b");
+        if (datos.seccion.b > 0) exigir(propiedades.anchoRectangulo, "b");
         if (datos.seccion.h > 0) exigir(s.H, "h");
     } else {
         exigir(datos.seccion.b > 0 ? s.Bf : 0, "bf");
@@ -73,11 +74,11 @@ std::vector<Mensaje> VerificarDatosDiseno(const EstadoProyecto& e, const Seccion
     return r;
 }
 
-std::vector<Mensaje> VerificarDiseno(const EstadoProyecto& e, const Seccion& s,
-                                     const DatosViga& datos) {
+std::vector<Mensaje> VerificarDiseno(const DatosViga& datos, const Seccion& s,
+                                     const PropiedadesSeccion& propiedades) {
     const float rec = static_cast<float>(datos.materiales.recubrimiento);
     const float d = AlturaTotal(s) - rec;
-    return VerificarDatosDiseno(e, s, datos, rec, d);
+    return VerificarDatosDiseno(s, datos, propiedades, rec, d);
 }
 
 }  // namespace korvex

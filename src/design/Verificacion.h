@@ -5,15 +5,16 @@
 
 #include "design/Seccion.h"
 #include "model/DatosViga.h"
-#include "model/Estado.h"
 #include "model/Interfaz.h"
 
 namespace korvex {
 
 // The refusals (style 16) for f'c, fy or cover not above 0, an unknown
 // section type, a width or height of the section not above 0, and an
-// effective depth d (cm) not above 0. `recubrimiento` is the cover in cm.
-std::vector<Mensaje> VerificarDatosDiseno(const EstadoProyecto& e, const Seccion& s,
-                                          const DatosViga& datos, float recubrimiento, float d);
+// effective depth d (cm) not above 0. `recubrimiento` is the cover in cm;
+// the width of a rectangle is also checked as its geometry read it.
+std::vector<Mensaje> VerificarDatosDiseno(const Seccion& s, const DatosViga& datos,
+                                          const PropiedadesSeccion& propiedades,
+                                          float recubrimiento, float d);
 
 }  // namespace korvex

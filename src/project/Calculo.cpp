@@ -5,6 +5,7 @@
 
 #include "analysis/Alternancia.h"
 #include "analysis/Calculos_Diagramas.h"
+#include "design/Deflexion.h"
 #include "design/DisenarViga.h"
 #include "design/Reglas.h"
 #include "project/ArchivoKvx.h"
@@ -66,12 +67,11 @@ const ReglasDiseno& ReglasCalculo() {
     return ReglasPorClave(kReglasClasicas);
 }
 
-float PeralteSeccion(const Seccion& s, float recubrimiento) {
-    if (s.TipoViga == kVigaRect) return s.H - recubrimiento;
-    if (s.TipoViga == kVigaT || s.TipoViga == kVigaTi) {
-        return static_cast<float>(static_cast<double>(s.Hw) + s.Hf - recubrimiento);
-    }
-    return 0;
+void Calculos_Geom(Seccion& s, EstadoProyecto& e) {
+    const PropiedadesSeccion g = Calculos_Geom(s, PropiedadesDe(e));
+    e.AreaSeccion = g.area;
+    e.InerciaSeccion = g.inercia;
+    e.AnchoRectangulo = g.anchoRectangulo;
 }
 
 float DistMinCarga(const DatosViga& d) {
@@ -109,8 +109,7 @@ std::optional<Mensaje> AdvertenciaAceroPiel(const ReglasDiseno& reglas, float d)
                    "Información", kEstiloInformacion};
 }
 
-ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& progreso,
-                                  const ResultadoCalculo* anterior) {
+ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& progreso) {
     ResultadoCalculo r;
     const Seccion& s = p.seccion;
     const ReglasDiseno& reglas = ReglasCalculo();
@@ -126,7 +125,9 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
     // 2. Checks of the beam and of the section and material; a refusal
     //    leaves the previous results in place.
     std::vector<Mensaje> rechazos = VerificarViga(p.estado);
-    for (Mensaje& x : VerificarDiseno(p.estado, s, datos)) rechazos.push_back(std::move(x));
+    for (Mensaje& x : VerificarDiseno(datos, s, PropiedadesDe(p.estado))) {
+        rechazos.push_back(std::move(x));
+    }
     if (!rechazos.empty()) {
         for (const Mensaje& x : rechazos) ui.MostrarMensaje(x);
         r.rechazado = true;
@@ -134,14 +135,9 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
         return r;
     }
 
-    // The steps work on a copy of the state, which starts from the results
-    // on screen: a design that stops early leaves the bar table and the
-    // stirrup spacing as they were.
+    // The steps work on a copy of the state; the project's state takes only
+    // what GuardarEnEstado says.
     EstadoProyecto e = p.estado;
-    if (anterior) {
-        static_cast<ResultadoAnalisis&>(e) = *anterior;
-        static_cast<ResultadoDiseno&>(e) = *anterior;
-    }
 
     // 3. Clearing and the concrete modulus.
     IniciarCalculo(e);
@@ -161,11 +157,13 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
     if (e.UsaEnvolvente) UsarEnvolvente(e);
     Avanzar(progreso, EtapaCalculo::Diagramas);
 
-    // 5. Cover, effective depth and the design.
-    e.Recubrimiento = static_cast<float>(datos.materiales.recubrimiento);
-    e.PeralteEfectivo = PeralteSeccion(s, e.Recubrimiento);
+    // 5. Cover, effective depth and the design. The record keeps the
+    //    reactions of the analysis and every message raised so far.
     Avanzar(progreso, EtapaCalculo::Peralte);
-    DisenarViga(e, s, datos, reglas, registro);
+    ResultadoDiseno diseno = DisenarViga(datos, s, PropiedadesDe(e), e, reglas, registro);
+    diseno.Pasos.reacciones = e.Pasos.reacciones;
+    diseno.Pasos.avisos = std::move(e.Pasos.avisos);
+    static_cast<ResultadoDiseno&>(e) = std::move(diseno);
     Avanzar(progreso, EtapaCalculo::Diseno);
     Avanzar(progreso, EtapaCalculo::Resultados);
 
@@ -191,11 +189,10 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
     return r;
 }
 
-ResultadoCalculo RecalcularAbierto(Proyecto& p, Interfaz& ui, const Progreso& progreso,
-                                   const ResultadoCalculo* anterior) {
+ResultadoCalculo RecalcularAbierto(Proyecto& p, Interfaz& ui, const Progreso& progreso) {
     p.estado.ModuloElasticidad = 1.0f;
     Calculos_Geom(p.seccion, p.estado);
-    return RealizarCalculos(p, ui, progreso, anterior);
+    return RealizarCalculos(p, ui, progreso);
 }
 
 ResultadoApertura AbrirProyecto(const std::string& ruta, Proyecto& p, Interfaz& ui,

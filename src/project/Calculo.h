@@ -35,15 +35,14 @@ const ReglasDiseno& ReglasCalculo();
 // ran (`calculado`) has results; the others return just their flags. Of the
 // project's state a calculation that ran sets the concrete modulus, the
 // effective depth (the project file keeps it) and the values of the analysis
-// at a point (those of the last station). `anterior`, the result on screen,
-// gives what a design that stops early leaves as it was (the bar table, the
-// stirrup spacing).
-ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& progreso = {},
-                                  const ResultadoCalculo* anterior = nullptr);
+// at a point (those of the last station).
+ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& progreso = {});
 
-// Effective depth d, cm: H - cover for a rectangle, Hw + Hf - cover for a T
-// or an inverted T; 0 for an unknown section type.
-float PeralteSeccion(const Seccion& s, float recubrimiento);
+// The section's gross properties computed from its four field texts
+// (design/Seccion.h, where PeralteSeccion is as well) stored into the
+// project state: AreaSeccion, InerciaSeccion and, for a rectangle,
+// AnchoRectangulo. An unknown type changes nothing.
+void Calculos_Geom(Seccion& s, EstadoProyecto& e);
 
 // Smallest distance (m) from a point load to the nearest support; the
 // beam's length when it has no point load.
@@ -74,7 +73,6 @@ ResultadoApertura AbrirProyecto(const std::string& ruta, Proyecto& p, Interfaz& 
 
 // The steps of an opening after the file was read: modulus 1, Calculos_Geom,
 // the calculation.
-ResultadoCalculo RecalcularAbierto(Proyecto& p, Interfaz& ui, const Progreso& progreso = {},
-                                   const ResultadoCalculo* anterior = nullptr);
+ResultadoCalculo RecalcularAbierto(Proyecto& p, Interfaz& ui, const Progreso& progreso = {});
 
 }  // namespace korvex

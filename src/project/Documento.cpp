@@ -12,8 +12,8 @@ const ResultadoCalculo& Documento::resultado() const {
 }
 
 bool Documento::Calcular(Interfaz& ui, const Progreso& progreso, bool abierto) {
-    ResultadoCalculo r = abierto ? RecalcularAbierto(proyecto_, ui, progreso, resultado_.get())
-                                 : RealizarCalculos(proyecto_, ui, progreso, resultado_.get());
+    ResultadoCalculo r = abierto ? RecalcularAbierto(proyecto_, ui, progreso)
+                                 : RealizarCalculos(proyecto_, ui, progreso);
     if (!r.calculado) return false;
     FijarResultado(std::move(r));
     return true;

@@ -39,9 +39,9 @@ class Documento {
     const ResultadoCalculo& resultado() const;
     // The same result, shared with whoever must keep it; null before any.
     std::shared_ptr<const ResultadoCalculo> resultadoCompartido() const { return resultado_; }
-    // Runs the workflow on the project (`abierto`: the steps of an opening)
-    // from the result on screen; a calculation that ran replaces it, one
-    // refused or not run leaves it. Returns whether it ran.
+    // Runs the workflow on the project (`abierto`: the steps of an opening):
+    // a calculation that ran replaces the result on screen, one refused or
+    // not run leaves it. Returns whether it ran.
     bool Calcular(Interfaz& ui, const Progreso& progreso = {}, bool abierto = false);
     // `r` becomes the result on screen.
     void FijarResultado(ResultadoCalculo r);

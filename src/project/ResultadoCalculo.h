@@ -5,8 +5,6 @@
 // input.
 #pragma once
 
-#include "model/Pasos.h"
-#include "model/ReglasDiseno.h"
 #include "model/Resultados.h"
 
 namespace korvex {
@@ -27,21 +25,5 @@ ResultadoCalculo TrasReiniciarCargas(ResultadoCalculo r);
 // What they show after the main window's reset (New): the six shear and
 // moment extremes, the four steel areas and the arrangement notice cleared.
 ResultadoCalculo TrasReiniciarGeneral(ResultadoCalculo r);
-
-// The deflection the limit check compared, m: lambda FlechaEfectiva for the
-// long-term use categories of `reglas`, FlechaEfectiva for the others.
-float FlechaLargoPlazo(const ReglasDiseno& reglas, const ResultadoCalculo& r, int uso);
-
-// The governing zone of the deflection check, or nullptr when it has not run.
-const PasoZonaDeflexion* ZonaGobernante(const ResultadoCalculo& r);
-
-// The governing zone when the beam has cantilevers (the window and the
-// reports name it); nullptr for a beam without them.
-const PasoZonaDeflexion* ZonaNombrada(const ResultadoCalculo& r);
-
-// The admissible deflection, m, over the governing zone's reference length,
-// or over the beam's length `LuzViga` (m) when the check has not run.
-float DeflexionAdmisibleGobernante(const ReglasDiseno& reglas, const ResultadoCalculo& r,
-                                   float LuzViga, int uso);
 
 }  // namespace korvex

@@ -100,7 +100,7 @@ inline ProyectoCalculado AlmaDelgada(const char* bw) {
     ProyectoCalculado p = Abierto("viga_t_vuelos.kvx");
     p.seccion.txtBw = bw;
     InterfazRegistro ui;
-    p.r = RecalcularAbierto(p, ui, {}, &p.r);
+    p.r = RecalcularAbierto(p, ui);
     EXPECT_TRUE(p.r.calculado) << bw;
     return p;
 }

@@ -14,18 +14,26 @@
 
 namespace korvex::pruebas {
 
+// What the design reads (the section, its fields, its gross properties, the
+// analysis, the beam and its supports) and what its steps write.
 struct Caso {
-    EstadoProyecto e;
     Seccion s;
     Materiales m;
+    PropiedadesSeccion p;
+    ResultadoAnalisis a;
+    ResultadoDiseno r;          // cover and d set as the design sets them
+    float L = 0, J = 0, K = 0;  // m, the beam and its first and last support
 
-    // The typed input the design reads: the section and material fields read
-    // as the project reads them.
+    // The typed input the design reads: the beam and the section and material
+    // fields read as the project reads them.
     DatosViga d() const {
-        Proyecto p;
-        p.seccion = s;
-        p.materiales = m;
-        return DatosVigaDe(p);
+        Proyecto q;
+        q.seccion = s;
+        q.materiales = m;
+        q.estado.LuzViga = L;
+        q.estado.DistJ = J;
+        q.estado.DistK = K;
+        return DatosVigaDe(q);
     }
 };
 
@@ -41,9 +49,12 @@ inline Caso Definir(const char* tipo, float b, float h, float cover, double fc, 
     Proyecto p;
     const bool rect = std::string(tipo) == kVigaRect;
     PonerSeccion(p, tipo, T(b).c_str(), T(h).c_str(), rect ? "" : "25", rect ? "" : "40");
-    Caso c{p.estado, p.seccion, {T(fc), T(fy), T(cover), 1}};
-    c.e.Recubrimiento = cover;
-    c.e.PeralteEfectivo = (rect ? c.s.H : c.s.Hw + c.s.Hf) - cover;
+    Caso c;
+    c.s = p.seccion;
+    c.m = {T(fc), T(fy), T(cover), 1};
+    c.p = PropiedadesDe(p.estado);
+    c.r.Recubrimiento = cover;
+    c.r.PeralteEfectivo = (rect ? c.s.H : c.s.Hw + c.s.Hf) - cover;
     return c;
 }
 inline Caso Rect(float b, float h, float cover = 5, double fc = 210, double fy = 4200) {

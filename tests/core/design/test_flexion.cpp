@@ -23,16 +23,14 @@ namespace {
 TEST(CalculosGeom, EjemplosTYTInvertidaYLimiteDelAla) {
     for (const auto& [tipo, ycg] : {std::pair{kVigaT, 29.375f}, std::pair{kVigaTi, 20.625f}}) {
         const Caso c = Ala(tipo);
-        EXPECT_FLOAT_EQ(c.e.AreaSeccion, 1600) << tipo;
+        EXPECT_FLOAT_EQ(c.p.area, 1600) << tipo;
         EXPECT_FLOAT_EQ(c.s.Ycg, ycg) << tipo;
-        EXPECT_NEAR(c.e.InerciaSeccion * 1e8, 372708.33, 0.05) << tipo;
+        EXPECT_NEAR(c.p.inercia * 1e8, 372708.33, 0.05) << tipo;
     }
     Seccion t;  // a T with empty fields: centroid 0 instead of 0/0
     t.TipoViga = kVigaT;
-    EstadoProyecto e;
-    Calculos_Geom(t, e);
+    EXPECT_EQ(Calculos_Geom(t, {}).inercia, 0);
     EXPECT_EQ(t.Ycg, 0);
-    EXPECT_EQ(e.InerciaSeccion, 0);
     // bf <= min(L/4, 16 hf + bw); a rectangle ignores stale flange fields; L/4 in Single.
     for (const auto& [tipo, hf, bw, L, limite] : {std::tuple{kVigaT, 5.0f, 10.0f, 4.0f, 90.0f},
                                                   {kVigaTi, 5.0f, 10.0f, 4.0f, 90.0f},
@@ -47,9 +45,9 @@ TEST(CalculosGeom, EjemplosTYTInvertidaYLimiteDelAla) {
 
 // M in Tn.m: positive sagging, negative hogging.
 bool Flexion(Caso& c, float M, InterfazRegistro& ui) {
-    c.e.MomentoPosMax = std::max(M, 0.0f);
-    c.e.MomentoNegMax = std::min(M, 0.0f);
-    return DisenoFlexion(c.e, c.s, c.d(), kReglas, ui);
+    c.a.MomentoPosMax = std::max(M, 0.0f);
+    c.a.MomentoNegMax = std::min(M, 0.0f);
+    return DisenoFlexion(c.r, c.a, c.s, c.d(), c.p, kReglas, ui);
 }
 
 // 30 x 50, d = 45: M = 10 -> 6.22; M = 1 -> required 0.591, 4/3 relief 0.788;
@@ -71,9 +69,9 @@ TEST(DisenoFlexion, EjemploRectangular30x50AceroMinimoYLimiteRn) {
         ASSERT_TRUE(Flexion(c, k.M, ui));
         EXPECT_TRUE(ui.mensajes.empty());
         const bool pos = k.M >= 0;
-        Area3(pos ? c.e.AsTraccionPos : c.e.AsTraccionNeg, k.As);
-        Area3(pos ? c.e.AsCompresionPos : c.e.AsCompresionNeg, k.Asc);
-        EXPECT_EQ(pos ? c.e.AsTraccionNeg : c.e.AsTraccionPos, 0);
+        Area3(pos ? c.r.AsTraccionPos : c.r.AsTraccionNeg, k.As);
+        Area3(pos ? c.r.AsCompresionPos : c.r.AsCompresionNeg, k.Asc);
+        EXPECT_EQ(pos ? c.r.AsTraccionNeg : c.r.AsTraccionPos, 0);
     }
     // Rn/0.425 = 1 is the last sufficient section (and sqrt(1 - Rn/0.425) stays real).
     const DatosFlexion p{210, 4200, 45, 5};
@@ -119,17 +117,17 @@ TEST(DisenoFlexion, TYTInvertidaConBloqueEnElAlaYBajoElAla) {
         ASSERT_TRUE(Flexion(ti, -k.M, ui));
         // The flange is compressed by sagging in a T, by hogging in an
         // inverted T; its sign is worked as a rectangle of width bf or as a T.
-        const PasoFlexion& ala = t.e.Pasos.flexionPos;
+        const PasoFlexion& ala = t.r.Pasos.flexionPos;
         EXPECT_EQ(ala.comportamiento,
                   k.compT == 1.0f ? Comportamiento::AlaRectangular : Comportamiento::T);
-        EXPECT_EQ(ti.e.Pasos.flexionNeg.comportamiento, ala.comportamiento);
+        EXPECT_EQ(ti.r.Pasos.flexionNeg.comportamiento, ala.comportamiento);
         EXPECT_EQ(ala.b, 60);
         const bool pos = k.M > 0;
-        Area3(pos ? t.e.AsTraccionPos : t.e.AsTraccionNeg, k.As);
-        EXPECT_EQ(pos ? ti.e.AsTraccionNeg : ti.e.AsTraccionPos,
-                  pos ? t.e.AsTraccionPos : t.e.AsTraccionNeg);
-        EXPECT_EQ(ti.e.AsCompresionNeg, t.e.AsCompresionPos);
-        EXPECT_LE(Relativo(t.e.AsCompresionPos, k.Asc), k.Asc == 0 ? 0 : 0.01);
+        Area3(pos ? t.r.AsTraccionPos : t.r.AsTraccionNeg, k.As);
+        EXPECT_EQ(pos ? ti.r.AsTraccionNeg : ti.r.AsTraccionPos,
+                  pos ? t.r.AsTraccionPos : t.r.AsTraccionNeg);
+        EXPECT_EQ(ti.r.AsCompresionNeg, t.r.AsCompresionPos);
+        EXPECT_LE(Relativo(t.r.AsCompresionPos, k.Asc), k.Asc == 0 ? 0 : 0.01);
     }
 }
 
@@ -158,13 +156,13 @@ TEST(DisenoFlexion, SeccionInsuficienteDetieneElDisenoEnSuOrden) {
     for (auto k : casos) {
         SCOPED_TRACE(k.caso);
         InterfazRegistro ui;
-        k.c.e.MomentoPosMax = k.Mpos;
-        k.c.e.MomentoNegMax = k.Mneg;
-        EXPECT_FALSE(DisenoFlexion(k.c.e, k.c.s, k.c.d(), kReglas, ui));
+        k.c.a.MomentoPosMax = k.Mpos;
+        k.c.a.MomentoNegMax = k.Mneg;
+        EXPECT_FALSE(DisenoFlexion(k.c.r, k.c.a, k.c.s, k.c.d(), k.c.p, kReglas, ui));
         EXPECT_EQ(ui.mensajes, std::vector<Mensaje>{esperado});
-        EXPECT_TRUE(k.c.e.DisenoFallido);
-        EXPECT_EQ(k.c.e.AsTraccionPos + k.c.e.AsCompresionPos, 0);
-        EXPECT_NEAR(k.c.e.AsTraccionNeg, k.AsNeg, 0.005 * k.AsNeg);
+        EXPECT_TRUE(k.c.r.DisenoFallido);
+        EXPECT_EQ(k.c.r.AsTraccionPos + k.c.r.AsCompresionPos, 0);
+        EXPECT_NEAR(k.c.r.AsTraccionNeg, k.AsNeg, 0.005 * k.AsNeg);
     }
 }
 
@@ -231,13 +229,13 @@ TEST(DisenoCortante, EstribosEnSusLimites) {
     for (auto k : casos) {
         SCOPED_TRACE(testing::Message() << k.Vmax << " " << k.c.m.txtFc << " " << k.diam);
         InterfazRegistro ui(k.diam);
-        k.c.e.CortanteMaxAbs = k.Vmax;
-        k.c.e.AsTraccionPos = 3;
-        DisenoCortante(k.c.e, k.c.s, k.c.d(), kReglas, ui);
-        EXPECT_EQ(k.c.e.txtEstribos, k.texto);
+        k.c.a.CortanteMaxAbs = k.Vmax;
+        k.c.r.AsTraccionPos = 3;
+        DisenoCortante(k.c.r, k.c.a, k.c.s, k.c.d(), kReglas, ui);
+        EXPECT_EQ(k.c.r.txtEstribos, k.texto);
         EXPECT_EQ(ui.mensajes, k.mensajes);
         EXPECT_EQ(ui.preguntasEstribo, k.mensajes.empty() ? 1 : 0);
-        EXPECT_EQ(k.c.e.AsTraccionPos, k.mensajes == std::vector<Mensaje>{falla} ? 0.0f : 3.0f);
+        EXPECT_EQ(k.c.r.AsTraccionPos, k.mensajes == std::vector<Mensaje>{falla} ? 0.0f : 3.0f);
     }
 }
 
@@ -248,7 +246,7 @@ TEST(TablaVarillas, EjemplosYColumnas) {
     float av = -1;
     EXPECT_EQ(ContarVarillas(0, &av), (Cuentas{0, 0, 0, 0}));
     EXPECT_EQ(av, 0);  // no steel, no allowance
-    EstadoProyecto e;
+    ResultadoDiseno e;
     e.AsTraccionPos = 5.0f;
     e.AsTraccionNeg = e.AsCompresionNeg = 3.6f;
     e.AsCompresionPos = 0.5f;

@@ -86,21 +86,5 @@ TEST(Documento, ResultadoDelUltimoCalculoQueCorrio) {
     EXPECT_EQ(d.resultado(), general);
 }
 
-// A design that stops at flexure leaves the bar table of the result on
-// screen, as it was before the calculation.
-TEST(Documento, UnDisenoQueSeDetieneDejaLasVarillasDelResultadoAnterior) {
-    Documento d;
-    d.proyecto() = Rectangular(6, 25, 50, {Uniforme(0, 6, 2, kMuerta, 6)});
-    InterfazRegistro ui;
-    ASSERT_TRUE(d.Calcular(ui));
-    const auto varillas = d.resultado().Varillas;
-    ASSERT_GT(varillas[0][0] + varillas[1][0] + varillas[2][0] + varillas[3][0], 0);
-    d.proyecto().seccion.txtH = "20";
-    Calculos_Geom(d.proyecto().seccion, d.proyecto().estado);
-    ASSERT_TRUE(d.Calcular(ui));
-    ASSERT_FALSE(d.resultado().Pasos.flexionPos.suficiente);
-    EXPECT_EQ(d.resultado().Varillas, varillas);
-}
-
 }  // namespace
 }  // namespace korvex::pruebas

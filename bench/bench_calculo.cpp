@@ -45,8 +45,8 @@ void BM_Calculo(benchmark::State& state) {
     for (auto _ : state) {
         korvex::Proyecto p = base;
         korvex::InterfazRegistro ui;
-        korvex::RealizarCalculos(p, ui);
-        benchmark::DoNotOptimize(p.estado.AsTraccionPos);
+        const korvex::ResultadoCalculo r = korvex::RealizarCalculos(p, ui);
+        benchmark::DoNotOptimize(r.AsTraccionPos);
     }
     state.counters["alternancia"] = static_cast<double>(state.range(2));
 }

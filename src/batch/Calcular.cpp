@@ -24,34 +24,33 @@ struct Extremo {
     const char* nombre;
     const char* descripcion;  // for the summary
     const char* unidad;
-    float EstadoProyecto::*valor;
+    float ResultadoAnalisis::*valor;
     float PosicionExtremos::*posicion;
     ExtremoEnvolvente ExtremosEnvolvente::*envolvente;
 };
 
 constexpr Extremo kExtremos[] = {
-    {"CortanteMaxAbs", "Cortante máximo absoluto", "Tn", &EstadoProyecto::CortanteMaxAbs,
+    {"CortanteMaxAbs", "Cortante máximo absoluto", "Tn", &ResultadoAnalisis::CortanteMaxAbs,
      &PosicionExtremos::CortanteMaxAbs, &ExtremosEnvolvente::CortanteMaxAbs},
-    {"CortanteMax", "Cortante máximo", "Tn", &EstadoProyecto::CortanteMax,
+    {"CortanteMax", "Cortante máximo", "Tn", &ResultadoAnalisis::CortanteMax,
      &PosicionExtremos::CortanteMax, &ExtremosEnvolvente::CortanteMax},
-    {"CortanteMin", "Cortante mínimo", "Tn", &EstadoProyecto::CortanteMin,
+    {"CortanteMin", "Cortante mínimo", "Tn", &ResultadoAnalisis::CortanteMin,
      &PosicionExtremos::CortanteMin, &ExtremosEnvolvente::CortanteMin},
-    {"MomentoPosMax", "Momento positivo máximo", "Tn.m", &EstadoProyecto::MomentoPosMax,
+    {"MomentoPosMax", "Momento positivo máximo", "Tn.m", &ResultadoAnalisis::MomentoPosMax,
      &PosicionExtremos::MomentoPosMax, &ExtremosEnvolvente::MomentoPosMax},
-    {"MomentoNegMax", "Momento negativo máximo", "Tn.m", &EstadoProyecto::MomentoNegMax,
+    {"MomentoNegMax", "Momento negativo máximo", "Tn.m", &ResultadoAnalisis::MomentoNegMax,
      &PosicionExtremos::MomentoNegMax, &ExtremosEnvolvente::MomentoNegMax},
-    {"MomentoMaxAbs", "Momento máximo absoluto", "Tn.m", &EstadoProyecto::MomentoMaxAbs,
+    {"MomentoMaxAbs", "Momento máximo absoluto", "Tn.m", &ResultadoAnalisis::MomentoMaxAbs,
      &PosicionExtremos::MomentoMaxAbs, &ExtremosEnvolvente::MomentoMaxAbs},
-    {"GiroMax", "Giro máximo absoluto", "rad", &EstadoProyecto::GiroMax, &PosicionExtremos::GiroMax,
-     &ExtremosEnvolvente::GiroMax},
-    {"FlechaMax", "Flecha x inercia máxima", "m5", &EstadoProyecto::FlechaMax,
+    {"GiroMax", "Giro máximo absoluto", "rad", &ResultadoAnalisis::GiroMax,
+     &PosicionExtremos::GiroMax, &ExtremosEnvolvente::GiroMax},
+    {"FlechaMax", "Flecha x inercia máxima", "m5", &ResultadoAnalisis::FlechaMax,
      &PosicionExtremos::FlechaMax, &ExtremosEnvolvente::FlechaMax},
 };
 
 constexpr const char* kFilasVarillas[] = {"1\"", "3/4\"", "1/2\"", "3/8\""};
 constexpr const char* kColumnasVarillas[] = {"M(+) Tracción", "M(-) Tracción", "M(+) Compresión",
                                              "M(-) Compresión"};
-constexpr const char* kRazonUso[] = {"", "L/180", "L/360", "L/480", "L/240"};
 
 // One point of --punto, in the analysis sign as the state holds it.
 struct Punto {
@@ -85,9 +84,10 @@ Json JsonSerie(const std::vector<float>& v, int n) {
 
 std::string ComoJson(const Resultado& r, const OpcionesCalcular& o) {
     const EstadoProyecto& e = r.p.estado;
+    const ResultadoCalculo& c = r.apertura.calculo;
     const Seccion& s = r.p.seccion;
     Json j;
-    j["calculado"] = r.apertura.calculo.calculado;
+    j["calculado"] = c.calculado;
     j["mensajes"] = JsonMensajes(r.ui.mensajes);
     j["LuzViga"] = NumeroJson(e.LuzViga);
     j["DistJ"] = NumeroJson(e.DistJ);
@@ -98,53 +98,54 @@ std::string ComoJson(const Resultado& r, const OpcionesCalcular& o) {
     j["InerciaSeccion"] = NumeroJson(e.InerciaSeccion);
     j["Ycg"] = NumeroJson(s.Ycg);
     j["ModuloElasticidad"] = NumeroJson(e.ModuloElasticidad);
-    j["Recubrimiento"] = NumeroJson(e.Recubrimiento);
+    j["Recubrimiento"] = NumeroJson(c.Recubrimiento);
+    // The state's d: that of the calculation, or the file's when none ran.
     j["PeralteEfectivo"] = NumeroJson(e.PeralteEfectivo);
-    j["NumEstaciones"] = e.NumEstaciones;
+    j["NumEstaciones"] = c.NumEstaciones;
     Json posiciones;
     for (const Extremo& x : kExtremos) {
-        j[x.nombre] = NumeroJson(e.*x.valor);
-        posiciones[x.nombre] = NumeroJson(e.Posiciones.*x.posicion);
+        j[x.nombre] = NumeroJson(c.*x.valor);
+        posiciones[x.nombre] = NumeroJson(c.Posiciones.*x.posicion);
     }
     j["PosicionExtremos"] = posiciones;
-    j["AsTraccionPos"] = NumeroJson(e.AsTraccionPos);
-    j["AsCompresionPos"] = NumeroJson(e.AsCompresionPos);
-    j["AsTraccionNeg"] = NumeroJson(e.AsTraccionNeg);
-    j["AsCompresionNeg"] = NumeroJson(e.AsCompresionNeg);
-    j["FalloDiseno"] = NumeroJson(r.apertura.calculo.disenoFallido ? 1.0f : 0.0f);
-    j["txtEstribos"] = e.txtEstribos;
-    j["EspaciamientoEstribos"] = NumeroJson(e.EspaciamientoEstribos);
+    j["AsTraccionPos"] = NumeroJson(c.AsTraccionPos);
+    j["AsCompresionPos"] = NumeroJson(c.AsCompresionPos);
+    j["AsTraccionNeg"] = NumeroJson(c.AsTraccionNeg);
+    j["AsCompresionNeg"] = NumeroJson(c.AsCompresionNeg);
+    j["FalloDiseno"] = NumeroJson(c.disenoFallido ? 1.0f : 0.0f);
+    j["txtEstribos"] = c.txtEstribos;
+    j["EspaciamientoEstribos"] = NumeroJson(c.EspaciamientoEstribos);
     Json varillas = Json::array();
-    for (const auto& fila : e.Varillas) varillas.push_back(Json(fila));
+    for (const auto& fila : c.Varillas) varillas.push_back(Json(fila));
     j["varillas"] = varillas;
-    j["InerciaEfectivaPos"] = NumeroJson(e.InerciaEfectivaPos);
-    j["InerciaEfectivaNeg"] = NumeroJson(e.InerciaEfectivaNeg);
-    j["FlechaEfectiva"] = NumeroJson(e.FlechaEfectiva);
+    j["InerciaEfectivaPos"] = NumeroJson(c.InerciaEfectivaPos);
+    j["InerciaEfectivaNeg"] = NumeroJson(c.InerciaEfectivaNeg);
+    j["FlechaEfectiva"] = NumeroJson(c.FlechaEfectiva);
     j["FlechaLargoPlazo"] =
-        NumeroJson(FlechaLargoPlazo(ReglasCalculo(), e, r.p.materiales.UsoDeflexion));
+        NumeroJson(FlechaLargoPlazo(ReglasCalculo(), c, r.p.materiales.UsoDeflexion));
     j["alternancia"] = e.AlternanciaViva;
-    if (r.apertura.calculo.calculado && e.Envolvente.calculada) {
+    if (c.calculado && c.Envolvente.calculada) {
         Json envolvente;
         for (const Extremo& x : kExtremos) {
-            const ExtremoEnvolvente& v = e.Envolvente.Extremos.*x.envolvente;
+            const ExtremoEnvolvente& v = c.Envolvente.Extremos.*x.envolvente;
             envolvente[x.nombre] = {
                 {"valor", NumeroJson(v.valor)}, {"x", NumeroJson(v.x)}, {"vivas", Json(v.vivas)}};
         }
         j["envolvente"] = envolvente;
     }
-    if (!e.AvisoAlternancia.empty()) j["avisoAlternancia"] = e.AvisoAlternancia;
-    if (r.apertura.calculo.calculado) {
-        j["reacciones"] = JsonReacciones(e.Pasos.reacciones);
+    if (!c.AvisoAlternancia.empty()) j["avisoAlternancia"] = c.AvisoAlternancia;
+    if (c.calculado) {
+        j["reacciones"] = JsonReacciones(c.Pasos.reacciones);
         Json deflexiones = Json::array();
-        for (const PasoZonaDeflexion& z : e.Pasos.deflexion.zonas) {
+        for (const PasoZonaDeflexion& z : c.Pasos.deflexion.zonas) {
             deflexiones.push_back(JsonZonaDeflexion(z));
         }
         j["deflexiones"] = deflexiones;
-        j["pasos"] = JsonPasos(e.Pasos);
+        j["pasos"] = JsonPasos(c.Pasos);
     }
     // The governing zone's limit (the beam's length when the check did not run).
-    j["DeflexionAdmisible"] =
-        NumeroJson(DeflexionAdmisibleGobernante(ReglasCalculo(), e, r.p.materiales.UsoDeflexion));
+    j["DeflexionAdmisible"] = NumeroJson(
+        DeflexionAdmisibleGobernante(ReglasCalculo(), c, e.LuzViga, r.p.materiales.UsoDeflexion));
     Json puntos = Json::array();
     for (const Punto& x : r.puntos) {
         puntos.push_back({{"X", NumeroJson(x.X)},
@@ -158,15 +159,15 @@ std::string ComoJson(const Resultado& r, const OpcionesCalcular& o) {
     }
     j["puntos"] = puntos;
     if (o.diagramas) {
-        const int n = e.NumEstaciones;
-        j["diagramas"] = {{"X", JsonSerie(e.DiagX, n)},
-                          {"DiagCortante", JsonSerie(e.DiagCortante, n)},
-                          {"DiagMomento", JsonSerie(e.DiagMomento, n)},
-                          {"DiagGiro", JsonSerie(e.DiagGiro, n)},
-                          {"DiagFlecha", JsonSerie(e.DiagFlecha, n)},
-                          {"DiagMomentoServicio", JsonSerie(e.DiagMomentoServicio, n)}};
-        if (e.Envolvente.calculada) {
-            const EnvolventeViva& v = e.Envolvente;
+        const int n = c.NumEstaciones;
+        j["diagramas"] = {{"X", JsonSerie(c.DiagX, n)},
+                          {"DiagCortante", JsonSerie(c.DiagCortante, n)},
+                          {"DiagMomento", JsonSerie(c.DiagMomento, n)},
+                          {"DiagGiro", JsonSerie(c.DiagGiro, n)},
+                          {"DiagFlecha", JsonSerie(c.DiagFlecha, n)},
+                          {"DiagMomentoServicio", JsonSerie(c.DiagMomentoServicio, n)}};
+        if (c.Envolvente.calculada) {
+            const EnvolventeViva& v = c.Envolvente;
             Json& d = j["diagramas"];
             d["EnvolventeCortanteMax"] = JsonSerie(v.CortanteMax, n);
             d["EnvolventeCortanteMin"] = JsonSerie(v.CortanteMin, n);
@@ -201,6 +202,7 @@ std::string ComoResumen(const Resultado& r, const OpcionesCalcular& o) {
     const EstadoProyecto& e = r.p.estado;
     const Seccion& s = r.p.seccion;
     const Materiales& m = r.p.materiales;
+    const ResultadoCalculo& c = r.apertura.calculo;
     std::string t;
     t += "Proyecto: " + o.archivo + "\n";
     t += "Viga: L = " + G(e.LuzViga) + " m, apoyos en j = " + G(e.DistJ) +
@@ -211,7 +213,6 @@ std::string ComoResumen(const Resultado& r, const OpcionesCalcular& o) {
     t += "Materiales: f'c = " + m.txtFc + " Kgr/cm2, fy = " + m.cboFy + " Kgr/cm2, recubrimiento " +
          m.txtRec + " cm\n";
 
-    const ResultadoCalculo& c = r.apertura.calculo;
     if (!c.calculado) {
         t += c.rechazado ? "\nNo se realizó el cálculo: los datos fueron rechazados (vea los "
                            "mensajes).\n"
@@ -219,38 +220,38 @@ std::string ComoResumen(const Resultado& r, const OpcionesCalcular& o) {
                            "vacío.\n";
     } else {
         t += "Peralte efectivo d = " + G(e.PeralteEfectivo) +
-             " cm, Ec = " + G(e.ModuloElasticidad) + " Tn/m2, " + std::to_string(e.NumEstaciones) +
+             " cm, Ec = " + G(e.ModuloElasticidad) + " Tn/m2, " + std::to_string(c.NumEstaciones) +
              " estaciones\n";
 
         t += "\n" + Columna("Extremos (signo mostrado)", 36) + Columna("valor", 16, true) +
              Columna("x (m)", 10, true) + "\n";
         for (const Extremo& x : kExtremos) {
-            const float v = e.*x.valor;
+            const float v = c.*x.valor;
             const bool pequeno =
-                x.valor == &EstadoProyecto::GiroMax || x.valor == &EstadoProyecto::FlechaMax;
+                x.valor == &ResultadoAnalisis::GiroMax || x.valor == &ResultadoAnalisis::FlechaMax;
             t += Columna(std::string("  ") + x.descripcion + " (" + x.unidad + ")", 36) +
                  Columna(pequeno ? G(v) : F2(v), 16, true) +
-                 Columna(F2(e.Posiciones.*x.posicion), 10, true) + "\n";
+                 Columna(F2(c.Posiciones.*x.posicion), 10, true) + "\n";
         }
 
         if (e.AlternanciaViva) {
             t += "  (carga viva alternada: extremos de la envolvente de " +
-                 std::to_string(e.Envolvente.arreglos) + " disposiciones)\n";
+                 std::to_string(c.Envolvente.arreglos) + " disposiciones)\n";
         }
-        if (!e.AvisoAlternancia.empty()) t += "  " + e.AvisoAlternancia + "\n";
+        if (!c.AvisoAlternancia.empty()) t += "  " + c.AvisoAlternancia + "\n";
 
         t += "\n" + Columna("Acero (cm2)", 16) + Columna("Sección M(+)", 16, true) +
              Columna("Sección M(-)", 16, true) + "\n";
-        t += Columna("  Tracción", 16) + Columna(F2(e.AsTraccionPos), 16, true) +
-             Columna(F2(e.AsTraccionNeg), 16, true) + "\n";
-        t += Columna("  Compresión", 16) + Columna(F2(e.AsCompresionPos), 16, true) +
-             Columna(F2(e.AsCompresionNeg), 16, true) + "\n";
+        t += Columna("  Tracción", 16) + Columna(F2(c.AsTraccionPos), 16, true) +
+             Columna(F2(c.AsTraccionNeg), 16, true) + "\n";
+        t += Columna("  Compresión", 16) + Columna(F2(c.AsCompresionPos), 16, true) +
+             Columna(F2(c.AsCompresionNeg), 16, true) + "\n";
         if (c.disenoFallido) t += "  El diseño falló: vea los mensajes.\n";
 
         t += "\nEstribos: " +
-             (e.txtEstribos.empty()
+             (c.txtEstribos.empty()
                   ? std::string("no se requieren")
-                  : e.txtEstribos + " (espaciamiento " + G(e.EspaciamientoEstribos) + " cm)") +
+                  : c.txtEstribos + " (espaciamiento " + G(c.EspaciamientoEstribos) + " cm)") +
              "\n";
 
         t += "\n" + Columna("Varillas", 10);
@@ -261,25 +262,27 @@ std::string ComoResumen(const Resultado& r, const OpcionesCalcular& o) {
             for (int k = 0; k < 4; ++k) {
                 t += Columna(
                     std::to_string(
-                        e.Varillas[static_cast<std::size_t>(f)][static_cast<std::size_t>(k)]),
+                        c.Varillas[static_cast<std::size_t>(f)][static_cast<std::size_t>(k)]),
                     17, true);
             }
             t += "\n";
         }
 
         const int uso = m.UsoDeflexion;
-        t += "\nDeflexión: Ie(+) = " + G(e.InerciaEfectivaPos) +
-             " m4, Ie(-) = " + G(e.InerciaEfectivaNeg) +
-             " m4, flecha efectiva = " + G(e.FlechaEfectiva) + " m\n";
+        t += "\nDeflexión: Ie(+) = " + G(c.InerciaEfectivaPos) +
+             " m4, Ie(-) = " + G(c.InerciaEfectivaNeg) +
+             " m4, flecha efectiva = " + G(c.FlechaEfectiva) + " m\n";
         if (uso == 3 || uso == 4) {
-            t += "           a largo plazo (lambda = " + G(e.LambdaDeflexion) +
-                 ") = " + G(FlechaLargoPlazo(ReglasCalculo(), e, uso)) + " m\n";
+            t += "           a largo plazo (lambda = " + G(c.LambdaDeflexion) +
+                 ") = " + G(FlechaLargoPlazo(ReglasCalculo(), c, uso)) + " m\n";
         }
         if (uso >= 1 && uso <= 4) {
-            t += "           admisible para el uso " + std::to_string(uso) + " (" + kRazonUso[uso] +
-                 ") = " + G(DeflexionAdmisibleGobernante(ReglasCalculo(), e, uso)) + " m\n";
+            t += "           admisible para el uso " + std::to_string(uso) + " (" +
+                 ReglasCalculo().TextoLimiteUso(uso) +
+                 ") = " + G(DeflexionAdmisibleGobernante(ReglasCalculo(), c, e.LuzViga, uso)) +
+                 " m\n";
         }
-        const std::vector<PasoZonaDeflexion>& zonas = e.Pasos.deflexion.zonas;
+        const std::vector<PasoZonaDeflexion>& zonas = c.Pasos.deflexion.zonas;
         if (zonas.size() > 1) {
             for (const PasoZonaDeflexion& z : zonas) {
                 t += "           " + Columna(NombreZona(z.zona), 20) +

@@ -2,6 +2,7 @@
 // factored combination 1.4 D + 1.7 L, in the units of the design (Kgr, cm,
 // Kgr/cm2). Their departures from the code are stated in Criterios().
 #include <cmath>
+#include <string>
 
 #include "design/DatosDiseno.h"
 #include "design/Reglas.h"
@@ -164,6 +165,10 @@ class ReglasClasicas final : public ReglasDiseno {
     bool UsoLargoPlazo(int uso) const override { return uso == 3 || uso == 4; }
     double RelacionLuz(int uso) const override {
         return uso >= 1 && uso <= 4 ? kRelacionLuz[uso] : 0.0;
+    }
+    std::string TextoLimiteUso(int uso) const override {
+        if (uso < 1 || uso > 4) return {};
+        return "L/" + std::to_string(static_cast<int>(kRelacionLuz[uso]));
     }
     // A cantilever counts as half a span: its limit is that of twice its length.
     float LuzVoladizo(float longitud) const override { return 2 * longitud; }

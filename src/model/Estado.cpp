@@ -46,16 +46,10 @@ void ReiniciarCargas(EstadoProyecto& e) {
     e.LuzViga = 0;
     e.DistJ = 0;
     e.DistK = 0;
-    AnularExtremosCortanteMomento(e);
 }
 
 void ReiniciarGeneral(EstadoProyecto& e) {
-    VaciarTabla(e);
-    e.LuzViga = 0;
-    e.DistJ = 0;
-    e.DistK = 0;
-    AnularAceros(e);
-    AnularExtremosCortanteMomento(e);
+    ReiniciarCargas(e);
     e.AlternanciaViva = false;
 }
 

@@ -88,12 +88,12 @@ struct EstadoProyecto : ResultadoAnalisis, ResultadoDiseno {
     bool operator==(const EstadoProyecto&) const = default;
 };
 
-// Load-window reset: clears the table, the beam and the six shear and moment
-// extremes; GiroMax and FlechaMax are kept.
+// Load-window reset: clears the table and the beam. (What the windows show
+// of the last result after it is the document's: Documento::ReiniciarCargas.)
 void ReiniciarCargas(EstadoProyecto& e);
 
-// Main-window reset: clears the table, the beam, the six shear and moment
-// extremes, the four steel areas and the arrangements option.
+// Main-window reset: clears the table, the beam and the arrangements option
+// (the result on screen: Documento::ReiniciarGeneral).
 void ReiniciarGeneral(EstadoProyecto& e);
 
 // Start of a calculation: every extreme, FlechaEfectiva, the four point

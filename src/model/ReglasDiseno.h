@@ -219,6 +219,8 @@ class ReglasDiseno {
     virtual bool UsoLargoPlazo(int uso) const = 0;
     // Span over deflection limit of a use (180 for l/180).
     virtual double RelacionLuz(int uso) const = 0;
+    // The limit of a use as the summary names it ("L/180"); empty for no use.
+    virtual std::string TextoLimiteUso(int uso) const = 0;
     // The span of a cantilever of length `longitud` in its deflection limit.
     virtual float LuzVoladizo(float longitud) const = 0;
 

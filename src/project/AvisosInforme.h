@@ -5,16 +5,17 @@
 
 #include <string>
 
-#include "model/Estado.h"
+#include "project/Proyecto.h"
+#include "project/ResultadoCalculo.h"
 
 namespace korvex {
 
 // The live-load arrangement notice of a design made without the
 // arrangements: the values an arrangement makes worse than the design's, as
-// the screen notice finds them (EstadoProyecto::AvisoAlternancia), followed
+// the screen notice of the result `r` finds them (AvisoAlternancia), followed
 // by "El diseño no considera la alternancia de la carga viva." instead of
-// the screen's call to turn the option on. Empty when the option is on or
-// no arrangement governs.
-std::string AvisoAlternanciaInforme(const EstadoProyecto& e);
+// the screen's call to turn the option on. Empty when the option is on in
+// the project `p` or no arrangement governs.
+std::string AvisoAlternanciaInforme(const Proyecto& p, const ResultadoCalculo& r);
 
 }  // namespace korvex

@@ -38,7 +38,7 @@ std::string TextoVarillas(const std::array<int, 4>& cuenta) {
     return t;
 }
 
-void PonerVarillas(const EstadoProyecto& e, FiguraSeccion& f) {
+void PonerVarillas(const ResultadoDiseno& e, FiguraSeccion& f) {
     const PasosCalculo& s = e.Pasos;
     f.barrasInferiores = {};
     f.barrasSuperiores = {};

@@ -20,14 +20,14 @@ inline constexpr std::array<double, 4> kDiametroVarilla = {2.54, 1.905, 1.27, 0.
 // there is no bar.
 std::string TextoVarillas(const std::array<int, 4>& cuenta);
 
-// Puts the recorded bar table of a calculated project on the section figure:
+// Puts the recorded bar table of a design on the section figure:
 // the bottom face takes the column with more area of M(+) tension and M(-)
 // compression, the top face that of M(-) tension and M(+) compression; the
 // legend names each face's bars and, when compression steel was designed
 // (AsCompresionPos or AsCompresionNeg above 0), asks to confine it. After a
 // design failure (an insufficient section, a shear failure) no bar is put
 // and the legend says why.
-void PonerVarillas(const EstadoProyecto& e, FiguraSeccion& f);
+void PonerVarillas(const ResultadoDiseno& e, FiguraSeccion& f);
 
 // One bar as drawn: its centre, the diameter drawn (to scale, or smaller
 // when the face is crowded) and its row of the bar table (0 for 1").

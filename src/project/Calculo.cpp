@@ -43,6 +43,24 @@ class InterfazRegistrada : public Interfaz {
     std::vector<Mensaje>& avisos_;
 };
 
+// What the project's state keeps of a calculation made on its copy
+// `trabajo`: the concrete modulus (the point query analyses with it), the
+// effective depth (the project file stores it), and the values of the
+// analysis at a point, the last station's.
+void GuardarEnEstado(const EstadoProyecto& trabajo, EstadoProyecto& estado) {
+    estado.ModuloElasticidad = trabajo.ModuloElasticidad;
+    estado.PeralteEfectivo = trabajo.PeralteEfectivo;
+    estado.XAnalisis = trabajo.XAnalisis;
+    estado.Combinacion = trabajo.Combinacion;
+    estado.CortanteDer = trabajo.CortanteDer;
+    estado.MomentoDer = trabajo.MomentoDer;
+    estado.CortanteIzq = trabajo.CortanteIzq;
+    estado.MomentoIzq = trabajo.MomentoIzq;
+    estado.Giro = trabajo.Giro;
+    estado.Flecha = trabajo.Flecha;
+    estado.MomentoServicio = trabajo.MomentoServicio;
+}
+
 }  // namespace
 
 const ReglasDiseno& ReglasCalculo() {
@@ -54,11 +72,6 @@ void Calculos_Geom(Seccion& s, EstadoProyecto& e) {
     e.AreaSeccion = g.area;
     e.InerciaSeccion = g.inercia;
     e.AnchoRectangulo = g.anchoRectangulo;
-}
-
-float DeflexionAdmisibleGobernante(const ReglasDiseno& reglas, const EstadoProyecto& e, int uso) {
-    return DeflexionAdmisibleGobernante(reglas, static_cast<const ResultadoDiseno&>(e), e.LuzViga,
-                                        uso);
 }
 
 float DistMinCarga(const DatosViga& d) {
@@ -98,28 +111,33 @@ std::optional<Mensaje> AdvertenciaAceroPiel(const ReglasDiseno& reglas, float d)
 
 ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& progreso) {
     ResultadoCalculo r;
-    EstadoProyecto& e = p.estado;
     const Seccion& s = p.seccion;
     const ReglasDiseno& reglas = ReglasCalculo();
     // The input read once from the project's field texts.
     const DatosViga datos = DatosVigaDe(p);
 
     // 1. Precondition: silently nothing without loads or without f'c.
-    if (e.NumCargas < 1 || !datos.materiales.fc) {
+    if (p.estado.NumCargas < 1 || !datos.materiales.fc) {
         Avanzar(progreso, EtapaCalculo::Fin);
         return r;
     }
 
     // 2. Checks of the beam and of the section and material; a refusal
     //    leaves the previous results in place.
-    std::vector<Mensaje> rechazos = VerificarViga(e);
-    for (Mensaje& x : VerificarDiseno(datos, s, PropiedadesDe(e))) rechazos.push_back(std::move(x));
+    std::vector<Mensaje> rechazos = VerificarViga(p.estado);
+    for (Mensaje& x : VerificarDiseno(datos, s, PropiedadesDe(p.estado))) {
+        rechazos.push_back(std::move(x));
+    }
     if (!rechazos.empty()) {
         for (const Mensaje& x : rechazos) ui.MostrarMensaje(x);
         r.rechazado = true;
         Avanzar(progreso, EtapaCalculo::Fin);
         return r;
     }
+
+    // The steps work on a copy of the state; the project's state takes only
+    // what GuardarEnEstado says.
+    EstadoProyecto e = p.estado;
 
     // 3. Clearing and the concrete modulus.
     IniciarCalculo(e);
@@ -160,6 +178,11 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
     }
     e.DisenoFallido = false;
     r.calculado = true;
+
+    // The result, and what the state keeps of the calculation.
+    static_cast<ResultadoAnalisis&>(r) = e;
+    static_cast<ResultadoDiseno&>(r) = e;
+    GuardarEnEstado(e, p.estado);
     Avanzar(progreso, EtapaCalculo::Fin);
     return r;
 }

@@ -11,22 +11,17 @@
 #include "model/Interfaz.h"
 #include "model/ReglasDiseno.h"
 #include "project/Proyecto.h"
+#include "project/ResultadoCalculo.h"
 
 namespace korvex {
-
-struct ResultadoCalculo {
-    bool calculado = false;      // the calculation ran to its end
-    bool rechazado = false;      // the checks refused the data; the previous results stay
-    bool disenoFallido = false;  // the design stopped: section insufficient or shear failure
-    float DistMinCarga = 0;      // m, smallest distance from a point load to a support
-};
 
 // The design rules of the calculation: the classic ones (ACI 318-99,
 // 1.4 D + 1.7 L). The windows, the reports and the headless command show the
 // limits of these rules.
 const ReglasDiseno& ReglasCalculo();
 
-// Runs one calculation on `p` with the rules of ReglasCalculo():
+// Runs one calculation of `p` with the rules of ReglasCalculo() and returns
+// its result:
 //  1. precondition: at least one load and the f'c text not empty; otherwise
 //     nothing but the stage Fin;
 //  2. the beam and design checks; a refusal shows its messages and changes
@@ -36,7 +31,11 @@ const ReglasDiseno& ReglasCalculo();
 //  5. cover and effective depth, Peralte; the design run, Diseno; Resultados;
 //  6. DistMinCarga and, unless the design failed, the deep-member and
 //     side-face steel warnings; the design's failure mark cleared; Fin.
-// Messages and the stirrup question go through `ui`.
+// Messages and the stirrup question go through `ui`. Only a calculation that
+// ran (`calculado`) has results; the others return just their flags. Of the
+// project's state a calculation that ran sets the concrete modulus, the
+// effective depth (the project file keeps it) and the values of the analysis
+// at a point (those of the last station).
 ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& progreso = {});
 
 // The section's gross properties computed from its four field texts
@@ -44,11 +43,6 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
 // project state: AreaSeccion, InerciaSeccion and, for a rectangle,
 // AnchoRectangulo. An unknown type changes nothing.
 void Calculos_Geom(Seccion& s, EstadoProyecto& e);
-
-// The admissible deflection shown for the project's last calculation: over
-// the governing zone's reference length, or the beam's length when the check
-// has not run.
-float DeflexionAdmisibleGobernante(const ReglasDiseno& reglas, const EstadoProyecto& e, int uso);
 
 // Smallest distance (m) from a point load to the nearest support; the
 // beam's length when it has no point load.

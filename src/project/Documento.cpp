@@ -2,7 +2,44 @@
 
 #include <utility>
 
+#include "project/Calculo.h"
+
 namespace korvex {
+
+const ResultadoCalculo& Documento::resultado() const {
+    static const ResultadoCalculo ninguno;
+    return resultado_ ? *resultado_ : ninguno;
+}
+
+bool Documento::Calcular(Interfaz& ui, const Progreso& progreso, bool abierto) {
+    ResultadoCalculo r = abierto ? RecalcularAbierto(proyecto_, ui, progreso)
+                                 : RealizarCalculos(proyecto_, ui, progreso);
+    if (!r.calculado) return false;
+    FijarResultado(std::move(r));
+    return true;
+}
+
+void Documento::FijarResultado(ResultadoCalculo r) {
+    resultado_ = std::make_shared<const ResultadoCalculo>(std::move(r));
+}
+
+void Documento::AnularExtremos() {
+    if (resultado_) {
+        resultado_ = std::make_shared<const ResultadoCalculo>(TrasReiniciarCargas(*resultado_));
+    }
+}
+
+void Documento::ReiniciarCargas() {
+    korvex::ReiniciarCargas(proyecto_.estado);
+    AnularExtremos();
+}
+
+void Documento::ReiniciarGeneral() {
+    korvex::ReiniciarGeneral(proyecto_.estado);
+    if (resultado_) {
+        resultado_ = std::make_shared<const ResultadoCalculo>(TrasReiniciarGeneral(*resultado_));
+    }
+}
 
 void Documento::FijarArchivo(std::string archivo) {
     archivo_ = std::move(archivo);

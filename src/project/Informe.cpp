@@ -77,7 +77,8 @@ std::string NumeroImpreso(float v) {
     return (v < 0 ? "" : " ") + Num(v) + " ";
 }
 
-std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, bool imprimiendo) {
+std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, const ResultadoCalculo& r,
+                                          bool imprimiendo) {
     const EstadoProyecto& e = p.estado;
     const Seccion& s = p.seccion;
     Pagina pg;
@@ -98,13 +99,13 @@ std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, bool imprimiendo) 
     pg.Linea(6453.333, 3846.356, 10346.6, 3846.356);
 
     pg.Texto(1440, 5000, "Qmax (+):");
-    pg.Texto(3200, 5000, NumeroImpreso(e.CortanteMax));
+    pg.Texto(3200, 5000, NumeroImpreso(r.CortanteMax));
     pg.Texto(6453.333, 5000, "Mmax (-):");
-    pg.Texto(8185, 5000, NumeroImpreso(e.MomentoNegMax));
+    pg.Texto(8185, 5000, NumeroImpreso(r.MomentoNegMax));
     pg.Texto(1440, 5550, "Qmax (-):");
-    pg.Texto(3200, 5550, NumeroImpreso(e.CortanteMin));
+    pg.Texto(3200, 5550, NumeroImpreso(r.CortanteMin));
     pg.Texto(6453.33, 5550, "Mmax (+):");
-    pg.Texto(8185, 5550, NumeroImpreso(e.MomentoPosMax));
+    pg.Texto(8185, 5550, NumeroImpreso(r.MomentoPosMax));
 
     pg.Texto(1000, 6400, "ESPECIFICACIONES TECNICAS:");
     pg.Texto(1000, 6900, "F'c(Kgr/cm2):");
@@ -143,22 +144,22 @@ std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, bool imprimiendo) 
     for (int i = 1; i <= filas; ++i) FilaCarga(pg, e, i, 9700 + 300.0 * (i - 1));
 
     pg.Texto(5210, 11000, "RESULTADOS:");
-    pg.Texto(1000, 11350, "Espaciamiento máximo de estribos(cms):      " + e.txtEstribos);
+    pg.Texto(1000, 11350, "Espaciamiento máximo de estribos(cms):      " + r.txtEstribos);
     pg.Texto(1000, 11700,
              "   Acero (Cm2)              Sección M(+)               Sección M(-)      ");
-    pg.Texto(1000, 12000, "   Tracción                     " + Num(e.AsTraccionPos));
-    pg.Texto(5900, 12000, NumeroImpreso(e.AsTraccionNeg));
-    pg.Texto(1000, 12300, "   Compresión                 " + Num(e.AsCompresionPos));
-    pg.Texto(5900, 12300, NumeroImpreso(e.AsCompresionNeg));
+    pg.Texto(1000, 12000, "   Tracción                     " + Num(r.AsTraccionPos));
+    pg.Texto(5900, 12000, NumeroImpreso(r.AsTraccionNeg));
+    pg.Texto(1000, 12300, "   Compresión                 " + Num(r.AsCompresionPos));
+    pg.Texto(5900, 12300, NumeroImpreso(r.AsCompresionNeg));
     // The deflection the check compared with the admissible one.
     const int uso = p.materiales.UsoDeflexion;
-    pg.Texto(1000, 12700, "Deflexión máxima (mts):    " + Num(FlechaLargoPlazo(ReglasCalculo(), e, uso)));
+    pg.Texto(1000, 12700, "Deflexión máxima (mts):    " + Num(FlechaLargoPlazo(ReglasCalculo(), r, uso)));
     pg.Texto(
         1000, 13000,
-        "Deflexión máxima admisible (mts):       " + Num(DeflexionAdmisibleGobernante(ReglasCalculo(), e, uso)));
+        "Deflexión máxima admisible (mts):       " + Num(DeflexionAdmisibleGobernante(ReglasCalculo(), r, e.LuzViga, uso)));
     // On a beam with cantilevers both are those of the governing zone, named
     // beside them.
-    if (const PasoZonaDeflexion* zona = ZonaNombrada(e)) {
+    if (const PasoZonaDeflexion* zona = ZonaNombrada(r)) {
         pg.Texto(5900, 12700, std::string("Zona que gobierna: ") + NombreZona(zona->zona));
     }
     // Whether the design is that of the worst live-load arrangement, on the
@@ -167,7 +168,7 @@ std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, bool imprimiendo) 
              std::string("Carga viva alternada: ") + (e.AlternanciaViva ? "sí" : "no"));
     // An arrangement that governs and was left out: the notice, in the free
     // space between that line and the closing rule.
-    if (std::string aviso = AvisoAlternanciaInforme(e); !aviso.empty()) {
+    if (std::string aviso = AvisoAlternanciaInforme(p, r); !aviso.empty()) {
         pg.Parrafo(1000, 13620, 9500, 640, std::move(aviso), E::Nota);
     }
 

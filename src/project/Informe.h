@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "project/Proyecto.h"
+#include "project/ResultadoCalculo.h"
 
 namespace korvex {
 
@@ -45,15 +46,15 @@ struct ElementoInforme {
 // printed page.
 int PuntosLetra(ElementoInforme::Letra letra, bool imprimiendo);
 
-// The page of project `p`: title, the two diagram pictures with their titles
-// and zero axes, the extremes, the material and section data, the span (j and
-// k only for a beam with cantilevers), loads 1 to 3, the stirrups, the steel,
-// the deflection and its limit, whether the live load was arranged ("Carga
-// viva alternada: sí" / "no") and, when the design left out an arrangement
-// that governs, the notice that says so (a paragraph in the free space above
-// the closing lines), and the closing lines. The logo is placed for the
-// printer or the preview as `imprimiendo` says.
-std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, bool imprimiendo);
+// The page of project `p` with the result `r` of its calculation: title, the two diagram pictures
+// with their titles and zero axes, the extremes, the material and section data, the span (j and k
+// only for a beam with cantilevers), loads 1 to 3, the stirrups, the steel, the deflection and its
+// limit, whether the live load was arranged ("Carga viva alternada: sí" / "no") and, when the
+// design left out an arrangement that governs, the notice that says so (a paragraph in the free
+// space above the closing lines), and the closing lines. The logo is placed for the printer or the
+// preview as `imprimiendo` says.
+std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, const ResultadoCalculo& r,
+                                           bool imprimiendo);
 
 // The general format of a number printed by itself: " 2.5 ", "-3 ".
 std::string NumeroImpreso(float v);

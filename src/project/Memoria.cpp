@@ -32,7 +32,8 @@ const char* UnidadCarga(float tipo) {
     return "";
 }
 
-void Materiales(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) {
+void Materiales(const Proyecto& p, const ResultadoCalculo& c, const ReglasDiseno& reglas,
+                Redactor& r) {
     const EstadoProyecto& e = p.estado;
     const double fc = texto::NumeroCampo(p.materiales.txtFc);
     const double fy = texto::NumeroCampo(p.materiales.cboFy);
@@ -46,9 +47,9 @@ void Materiales(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) {
                {"Fluencia del acero", "f_{y}", General(fy), kKgCm2},
                {"Módulo del acero", "E_{s}", kEs, kKgCm2},
                {"Módulo del hormigón", "E_{c}", Entero(Ec), kKgCm2}};
-    const float n = e.Pasos.n;  // recorded at the start of the design
+    const float n = c.Pasos.n;  // recorded at the start of the design
     if (n > 0) t.filas.push_back({"Relación modular", "n", Cifras(n), "—"});
-    t.filas.push_back({"Recubrimiento", "r", Dato(e.Recubrimiento), "cm"});
+    t.filas.push_back({"Recubrimiento", "r", Dato(c.Recubrimiento), "cm"});
     r.Tabla(std::move(t));
 
     const TextoRegla ec = reglas.Texto(Regla::ModuloConcreto);
@@ -62,7 +63,7 @@ void Materiales(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) {
     }
 }
 
-void Seccion(const Proyecto& p, Redactor& r) {
+void Seccion(const Proyecto& p, const ResultadoCalculo& c, Redactor& r) {
     const EstadoProyecto& e = p.estado;
     const korvex::Seccion& s = p.seccion;
     const bool rect = s.TipoViga == kVigaRect;
@@ -76,9 +77,9 @@ void Seccion(const Proyecto& p, Redactor& r) {
     FiguraSeccion f;
     f.TipoViga = s.TipoViga;
     f.Ycg = s.Ycg;
-    f.recubrimiento = e.Recubrimiento;
-    f.d = e.PeralteEfectivo;
-    PonerVarillas(e, f);  // the bars the design proposed for each face
+    f.recubrimiento = c.Recubrimiento;
+    f.d = c.PeralteEfectivo;
+    PonerVarillas(c, f);  // the bars the design proposed for each face
     TablaMemoria t;
     t.encabezado = {"Dimensión", "Valor (cm)"};
     t.numerica = {false, true};
@@ -96,8 +97,8 @@ void Seccion(const Proyecto& p, Redactor& r) {
                Dato(s.H) + " / 2", F2(s.Ycg) + " cm");
         r.Paso("Inercia bruta respecto al eje horizontal por el centro de gravedad",
                "I_{g} = b h^{3} / 12", Dato(b) + " × " + Dato(s.H) + "^{3} / 12", Ig);
-        r.Paso("Peralte efectivo", "d = h − r", Dato(s.H) + " − " + Dato(e.Recubrimiento),
-               Dato(e.PeralteEfectivo) + " cm");
+        r.Paso("Peralte efectivo", "d = h − r", Dato(s.H) + " − " + Dato(c.Recubrimiento),
+               Dato(c.PeralteEfectivo) + " cm");
         return;
     }
     const std::string bf = Dato(s.Bf), hf = Dato(s.Hf), bw = Dato(s.Bw), hw = Dato(s.Hw);
@@ -146,7 +147,7 @@ void Seccion(const Proyecto& p, Redactor& r) {
                Ig);
     }
     r.Paso("Peralte efectivo", "d = h_{f} + h_{w} − r",
-           hf + " + " + hw + " − " + Dato(e.Recubrimiento), Dato(e.PeralteEfectivo) + " cm");
+           hf + " + " + hw + " − " + Dato(c.Recubrimiento), Dato(c.PeralteEfectivo) + " cm");
 }
 
 void VigaYApoyos(const Proyecto& p, Redactor& r) {
@@ -197,28 +198,28 @@ void Cargas(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) {
 
 }  // namespace
 
-void Datos(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) {
+void Datos(const Proyecto& p, const ResultadoCalculo& c, const ReglasDiseno& reglas, Redactor& r) {
     r.Parte("Datos");
-    Materiales(p, reglas, r);
-    Seccion(p, r);
+    Materiales(p, c, reglas, r);
+    Seccion(p, c, r);
     VigaYApoyos(p, r);
     Cargas(p, reglas, r);
 }
 
 }  // namespace memoria
 
-bool MemoriaPosible(const Proyecto& p) {
-    const EstadoProyecto& e = p.estado;
-    return e.NumEstaciones > 0 && e.DiagX.size() > static_cast<std::size_t>(e.NumEstaciones) &&
-           e.DiagCortante.size() > static_cast<std::size_t>(e.NumEstaciones) &&
-           e.DiagMomento.size() > static_cast<std::size_t>(e.NumEstaciones) &&
-           e.DiagGiro.size() > static_cast<std::size_t>(e.NumEstaciones) &&
-           e.DiagFlecha.size() > static_cast<std::size_t>(e.NumEstaciones);
+bool MemoriaPosible(const ResultadoCalculo& c) {
+    return c.NumEstaciones > 0 && c.DiagX.size() > static_cast<std::size_t>(c.NumEstaciones) &&
+           c.DiagCortante.size() > static_cast<std::size_t>(c.NumEstaciones) &&
+           c.DiagMomento.size() > static_cast<std::size_t>(c.NumEstaciones) &&
+           c.DiagGiro.size() > static_cast<std::size_t>(c.NumEstaciones) &&
+           c.DiagFlecha.size() > static_cast<std::size_t>(c.NumEstaciones);
 }
 
-std::vector<Bloque> ConstruirMemoria(const Proyecto& p, const OpcionesMemoria& o) {
+std::vector<Bloque> ConstruirMemoria(const Proyecto& p, const ResultadoCalculo& c,
+                                     const OpcionesMemoria& o) {
     std::vector<Bloque> bloques;
-    if (!MemoriaPosible(p)) return bloques;
+    if (!MemoriaPosible(c)) return bloques;
     memoria::Redactor r(bloques);
     r.Titulo("Memoria de cálculo");
     std::string portada = "Viga de hormigón armado";
@@ -228,15 +229,15 @@ std::vector<Bloque> ConstruirMemoria(const Proyecto& p, const OpcionesMemoria& o
             ". Cálculo y diseño por el método de resistencia con Korvex 2000; "
             "cada valor es el que el programa calculó, escrito con su fórmula.");
     const ReglasDiseno& reglas = ReglasCalculo();
-    memoria::Datos(p, reglas, r);
-    memoria::Analisis(p, reglas, r);
+    memoria::Datos(p, c, reglas, r);
+    memoria::Analisis(p, c, reglas, r);
     memoria::Criterios(p, reglas, r);
     // A failure ends the design chapter at its check; the messages follow.
-    if (memoria::DisenoFlexion(p, reglas, r) && memoria::DisenoCortante(p, reglas, r)) {
-        memoria::Varillas(p, reglas, r);
-        memoria::Deflexiones(p, reglas, r);
+    if (memoria::DisenoFlexion(p, c, reglas, r) && memoria::DisenoCortante(p, c, reglas, r)) {
+        memoria::Varillas(p, c, reglas, r);
+        memoria::Deflexiones(p, c, reglas, r);
     }
-    memoria::Avisos(p, r);
+    memoria::Avisos(p, c, r);
     return bloques;
 }
 

@@ -1,7 +1,8 @@
 // The calculation report ("Memoria de cálculo") as data: an ordered list of
 // blocks (headings, paragraphs, tables, formulas and figures) in Spanish,
-// built from a calculated project. Every number comes from the project state
-// or from the record of the design steps (EstadoProyecto::Pasos) and is only
+// built from a project and the result of its calculation. Every number comes
+// from the project's input, the result or its record of the design steps
+// (ResultadoDiseno::Pasos) and is only
 // formatted here, never computed again, so that the report cannot disagree
 // with the screen or the JSON. Drawing the blocks on pages is the windows'
 // business (ui/report/MemoriaPdf).
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "project/Proyecto.h"
+#include "project/ResultadoCalculo.h"
 
 namespace korvex {
 
@@ -111,16 +113,17 @@ struct OpcionesMemoria {
     std::string fecha;    // date of the report, as it is to be printed
 };
 
-// The whole report of a calculated project `p`: Datos, Análisis, Criterios
+// The whole report of project `p` calculated as `c` says: Datos, Análisis, Criterios
 // de diseño, Diseño a flexión, a cortante, Varillas, Deflexiones and Avisos.
 // A failure ends the design chapter at its check (an insufficient section,
 // where the design stops; a shear failure, after which the design goes on
 // with zero steel): no later design step is printed, and Avisos follows.
-// An empty list when `p` holds no calculation (no sampled diagrams).
-std::vector<Bloque> ConstruirMemoria(const Proyecto& p, const OpcionesMemoria& o = {});
+// An empty list when `c` is no calculation (no sampled diagrams).
+std::vector<Bloque> ConstruirMemoria(const Proyecto& p, const ResultadoCalculo& c,
+                                     const OpcionesMemoria& o = {});
 
-// True when `p` holds a calculation that a report can be built from.
-bool MemoriaPosible(const Proyecto& p);
+// True when `c` is a calculation that a report can be built from.
+bool MemoriaPosible(const ResultadoCalculo& c);
 
 // The text of a block's markup without the braces and marks ("As_{min}" ->
 // "Asmin"), as a PDF text extractor reads it back.

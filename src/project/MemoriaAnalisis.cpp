@@ -12,8 +12,8 @@ namespace korvex::memoria {
 
 namespace {
 
-bool ConEnvolvente(const EstadoProyecto& e) {
-    return e.AlternanciaViva && e.Envolvente.calculada;
+bool ConEnvolvente(const EstadoProyecto& e, const ResultadoCalculo& c) {
+    return e.AlternanciaViva && c.Envolvente.calculada;
 }
 
 // The zones whose live loads act in an arrangement.
@@ -29,19 +29,19 @@ std::string Disposicion(const ZonasVivas& z) {
 }
 
 // Index (1..NumEstaciones) of the station nearest to the abscissa x.
-std::size_t Estacion(const EstadoProyecto& e, double x) {
-    const auto inicio = e.DiagX.begin() + 1;
-    const auto fin = e.DiagX.begin() + e.NumEstaciones + 1;
+std::size_t Estacion(const ResultadoCalculo& c, double x) {
+    const auto inicio = c.DiagX.begin() + 1;
+    const auto fin = c.DiagX.begin() + c.NumEstaciones + 1;
     auto it = std::lower_bound(inicio, fin, static_cast<float>(x));
-    if (it == fin) return static_cast<std::size_t>(e.NumEstaciones);
+    if (it == fin) return static_cast<std::size_t>(c.NumEstaciones);
     if (it != inicio && x - *(it - 1) <= *it - x) --it;
-    return static_cast<std::size_t>(it - e.DiagX.begin());
+    return static_cast<std::size_t>(it - c.DiagX.begin());
 }
 
 // A sampled series (stations 1..NumEstaciones) times a display factor.
-std::vector<double> Serie(const EstadoProyecto& e, const std::vector<float>& v, double factor) {
+std::vector<double> Serie(const ResultadoCalculo& c, const std::vector<float>& v, double factor) {
     std::vector<double> s;
-    const std::size_t n = std::min(static_cast<std::size_t>(e.NumEstaciones) + 1, v.size());
+    const std::size_t n = std::min(static_cast<std::size_t>(c.NumEstaciones) + 1, v.size());
     for (std::size_t k = 1; k < n; ++k) s.push_back(v[k] * factor);
     return s;
 }
@@ -58,14 +58,15 @@ std::string Unidad(int exponente, const std::string& unidad) {
     return "10^{" + std::to_string(exponente) + "} " + unidad;
 }
 
-FiguraDiagrama Base(const EstadoProyecto& e, const std::string& titulo, const std::string& eje) {
+FiguraDiagrama Base(const EstadoProyecto& e, const ResultadoCalculo& c, const std::string& titulo,
+                    const std::string& eje) {
     FiguraDiagrama f;
     f.titulo = titulo;
     f.eje = eje;
     f.LuzViga = e.LuzViga;
     f.DistJ = e.DistJ;
     f.DistK = e.DistK;
-    f.x = Serie(e, e.DiagX, 1);
+    f.x = Serie(c, c.DiagX, 1);
     return f;
 }
 
@@ -81,84 +82,85 @@ MarcaDiagrama Marca(double x, double y, const std::string& texto) {
 
 }  // namespace
 
-std::vector<FiguraDiagrama> Diagramas(const Proyecto& p) {
+std::vector<FiguraDiagrama> Diagramas(const Proyecto& p, const ResultadoCalculo& c) {
     const EstadoProyecto& e = p.estado;
-    const PosicionExtremos& x = e.Posiciones;
-    const EnvolventeViva& v = e.Envolvente;
-    const bool env = ConEnvolvente(e);
+    const PosicionExtremos& x = c.Posiciones;
+    const EnvolventeViva& v = c.Envolvente;
+    const bool env = ConEnvolvente(e, c);
     std::vector<FiguraDiagrama> d;
 
-    FiguraDiagrama V = Base(e, "Diagrama de cortante factorizado", "V (Tn)");
-    V.y = Serie(e, e.DiagCortante, 1);
+    FiguraDiagrama V = Base(e, c, "Diagrama de cortante factorizado", "V (Tn)");
+    V.y = Serie(c, c.DiagCortante, 1);
     if (env) {
-        V.yMax = Serie(e, v.CortanteMax, 1);
-        V.yMin = Serie(e, v.CortanteMin, 1);
+        V.yMax = Serie(c, v.CortanteMax, 1);
+        V.yMin = Serie(c, v.CortanteMin, 1);
     }
-    V.marcas = {Marca(x.CortanteMax, e.CortanteMax,
-                      "V_{máx} = " + F2(e.CortanteMax) + " Tn en x = " + F2(x.CortanteMax) + " m"),
-                Marca(x.CortanteMin, e.CortanteMin,
-                      "V_{mín} = " + F2(e.CortanteMin) + " Tn en x = " + F2(x.CortanteMin) + " m")};
+    V.marcas = {Marca(x.CortanteMax, c.CortanteMax,
+                      "V_{máx} = " + F2(c.CortanteMax) + " Tn en x = " + F2(x.CortanteMax) + " m"),
+                Marca(x.CortanteMin, c.CortanteMin,
+                      "V_{mín} = " + F2(c.CortanteMin) + " Tn en x = " + F2(x.CortanteMin) + " m")};
     d.push_back(std::move(V));
 
     // Moments in the displayed sign (sagging positive), drawn on the tension
     // side: positive below the axis.
-    FiguraDiagrama M = Base(e, "Diagrama de momento factorizado", std::string("M (") + kTnM + ")");
-    M.y = Serie(e, e.DiagMomento, -1);
+    FiguraDiagrama M = Base(e, c, "Diagrama de momento factorizado", std::string("M (") + kTnM + ")");
+    M.y = Serie(c, c.DiagMomento, -1);
     M.positivoAbajo = true;
     if (env) {
-        M.yMax = Serie(e, v.MomentoMin, -1);
-        M.yMin = Serie(e, v.MomentoMax, -1);
+        M.yMax = Serie(c, v.MomentoMin, -1);
+        M.yMin = Serie(c, v.MomentoMax, -1);
     }
-    M.marcas.push_back(Marca(x.MomentoPosMax, e.MomentoPosMax,
-                             "M(+)_{máx} = " + F2(e.MomentoPosMax) + " " + kTnM +
+    M.marcas.push_back(Marca(x.MomentoPosMax, c.MomentoPosMax,
+                             "M(+)_{máx} = " + F2(c.MomentoPosMax) + " " + kTnM +
                                  " en x = " + F2(x.MomentoPosMax) + " m"));
-    if (e.MomentoNegMax != 0) {
-        M.marcas.push_back(Marca(x.MomentoNegMax, e.MomentoNegMax,
-                                 "M(−)_{máx} = " + F2(e.MomentoNegMax) + " " + kTnM +
+    if (c.MomentoNegMax != 0) {
+        M.marcas.push_back(Marca(x.MomentoNegMax, c.MomentoNegMax,
+                                 "M(−)_{máx} = " + F2(c.MomentoNegMax) + " " + kTnM +
                                      " en x = " + F2(x.MomentoNegMax) + " m"));
     }
     d.push_back(std::move(M));
 
     // Rotation and deflection times inertia: small numbers, written with a
     // power of ten on the axis.
-    const int eg = Exponente(e.GiroMax);
+    const int eg = Exponente(c.GiroMax);
     const double sg = std::pow(10.0, -eg);
-    FiguraDiagrama G = Base(e, "Diagrama de giros (servicio)", "θ (" + Unidad(eg, "rad") + ")");
-    G.y = Serie(e, e.DiagGiro, sg);
+    FiguraDiagrama G = Base(e, c, "Diagrama de giros (servicio)", "θ (" + Unidad(eg, "rad") + ")");
+    G.y = Serie(c, c.DiagGiro, sg);
     if (env) {
-        G.yMax = Serie(e, v.GiroMax, sg);
-        G.yMin = Serie(e, v.GiroMin, sg);
+        G.yMax = Serie(c, v.GiroMax, sg);
+        G.yMin = Serie(c, v.GiroMin, sg);
     }
-    G.marcas = {Marca(x.GiroMax, ConSigno(e.GiroMax, e.DiagGiro[Estacion(e, x.GiroMax)]) * sg,
-                      "|θ|_{máx} = " + Cifras(e.GiroMax) + " rad en x = " + F2(x.GiroMax) + " m")};
+    G.marcas = {Marca(x.GiroMax, ConSigno(c.GiroMax, c.DiagGiro[Estacion(c, x.GiroMax)]) * sg,
+                      "|θ|_{máx} = " + Cifras(c.GiroMax) + " rad en x = " + F2(x.GiroMax) + " m")};
     d.push_back(std::move(G));
 
-    const int ef = Exponente(e.FlechaMax);
+    const int ef = Exponente(c.FlechaMax);
     const double sf = std::pow(10.0, -ef);
     FiguraDiagrama F =
-        Base(e, "Elástica de servicio: flecha por inercia, δ·I", "δ·I (" + Unidad(ef, kM5) + ")");
-    F.y = Serie(e, e.DiagFlecha, sf);
+        Base(e, c, "Elástica de servicio: flecha por inercia, δ·I", "δ·I (" + Unidad(ef, kM5) + ")");
+    F.y = Serie(c, c.DiagFlecha, sf);
     if (env) {
-        F.yMax = Serie(e, v.FlechaMax, sf);
-        F.yMin = Serie(e, v.FlechaMin, sf);
+        F.yMax = Serie(c, v.FlechaMax, sf);
+        F.yMin = Serie(c, v.FlechaMin, sf);
     }
     F.marcas = {Marca(
-        x.FlechaMax, ConSigno(e.FlechaMax, e.DiagFlecha[Estacion(e, x.FlechaMax)]) * sf,
-        "|δ·I|_{máx} = " + Cifras(e.FlechaMax) + " " + kM5 + " en x = " + F2(x.FlechaMax) + " m")};
+        x.FlechaMax, ConSigno(c.FlechaMax, c.DiagFlecha[Estacion(c, x.FlechaMax)]) * sf,
+        "|δ·I|_{máx} = " + Cifras(c.FlechaMax) + " " + kM5 + " en x = " + F2(x.FlechaMax) + " m")};
     d.push_back(std::move(F));
     return d;
 }
 
 namespace {
 
-void Extremos(const EstadoProyecto& e, Redactor& r) {
-    const bool env = ConEnvolvente(e);
+void Extremos(const Proyecto& p, const ResultadoCalculo& c, Redactor& r) {
+    const EstadoProyecto& e = p.estado;
+    const bool env = ConEnvolvente(e, c);
     r.Apartado("Valores extremos");
     if (env) {
         r.Texto(
             "Carga viva alternada: la carga viva de cada zona (vuelo izquierdo, tramo, vuelo "
             "derecho) actúa o no. Se evaluaron " +
-            std::to_string(e.Envolvente.arreglos) +
+            std::to_string(c.Envolvente.arreglos) +
             " disposiciones; los extremos son los de su envolvente, con la disposición que da "
             "cada uno, y el diseño los usa. Las cargas muertas, \"Otros\" y el peso propio "
             "actúan siempre.");
@@ -170,21 +172,21 @@ void Extremos(const EstadoProyecto& e, Redactor& r) {
         bool pequeno;
         const ExtremoEnvolvente* gobierna;
     };
-    const PosicionExtremos& x = e.Posiciones;
-    const ExtremosEnvolvente& g = e.Envolvente.Extremos;
+    const PosicionExtremos& x = c.Posiciones;
+    const ExtremosEnvolvente& g = c.Envolvente.Extremos;
     const Fila filas[] = {
-        {"Cortante máximo V_{máx}", e.CortanteMax, x.CortanteMax, "Tn", false, &g.CortanteMax},
-        {"Cortante mínimo V_{mín}", e.CortanteMin, x.CortanteMin, "Tn", false, &g.CortanteMin},
-        {"Cortante máximo absoluto |V|_{máx}", e.CortanteMaxAbs, x.CortanteMaxAbs, "Tn", false,
+        {"Cortante máximo V_{máx}", c.CortanteMax, x.CortanteMax, "Tn", false, &g.CortanteMax},
+        {"Cortante mínimo V_{mín}", c.CortanteMin, x.CortanteMin, "Tn", false, &g.CortanteMin},
+        {"Cortante máximo absoluto |V|_{máx}", c.CortanteMaxAbs, x.CortanteMaxAbs, "Tn", false,
          &g.CortanteMaxAbs},
-        {"Momento positivo máximo M(+)", e.MomentoPosMax, x.MomentoPosMax, kTnM, false,
+        {"Momento positivo máximo M(+)", c.MomentoPosMax, x.MomentoPosMax, kTnM, false,
          &g.MomentoPosMax},
-        {"Momento negativo máximo M(−)", e.MomentoNegMax, x.MomentoNegMax, kTnM, false,
+        {"Momento negativo máximo M(−)", c.MomentoNegMax, x.MomentoNegMax, kTnM, false,
          &g.MomentoNegMax},
-        {"Momento máximo absoluto |M|_{máx}", e.MomentoMaxAbs, x.MomentoMaxAbs, kTnM, false,
+        {"Momento máximo absoluto |M|_{máx}", c.MomentoMaxAbs, x.MomentoMaxAbs, kTnM, false,
          &g.MomentoMaxAbs},
-        {"Giro máximo |θ|_{máx} (servicio)", e.GiroMax, x.GiroMax, "rad", true, &g.GiroMax},
-        {"Flecha por inercia |δ·I|_{máx} (servicio)", e.FlechaMax, x.FlechaMax, kM5, true,
+        {"Giro máximo |θ|_{máx} (servicio)", c.GiroMax, x.GiroMax, "rad", true, &g.GiroMax},
+        {"Flecha por inercia |δ·I|_{máx} (servicio)", c.FlechaMax, x.FlechaMax, kM5, true,
          &g.FlechaMax},
     };
     TablaMemoria t;
@@ -206,9 +208,9 @@ void Extremos(const EstadoProyecto& e, Redactor& r) {
         "suman hacia arriba; momento positivo el que tracciona la fibra inferior. Cada valor es el "
         "de la estación, a su "
         "izquierda; x es la abscisa de la primera estación que lo alcanza.");
-    if (const std::string aviso = AvisoAlternanciaInforme(e); !aviso.empty()) r.Nota(aviso);
-    if (e.Envolvente.tramoNegativo) {
-        const ZonasVivas& z = e.Envolvente.vivasTramoNegativo;
+    if (const std::string aviso = AvisoAlternanciaInforme(p, c); !aviso.empty()) r.Nota(aviso);
+    if (c.Envolvente.tramoNegativo) {
+        const ZonasVivas& z = c.Envolvente.vivasTramoNegativo;
         const bool viva = z[0] || z[1] || z[2];
         r.Texto((viva ? "Con carga viva en " + Disposicion(z) : std::string("Sin carga viva")) +
                 ", todo el tramo entre apoyos queda con momento negativo: el acero superior debe "
@@ -216,9 +218,9 @@ void Extremos(const EstadoProyecto& e, Redactor& r) {
     }
 }
 
-void Decimos(const EstadoProyecto& e, Redactor& r) {
-    const bool env = ConEnvolvente(e);
-    const EnvolventeViva& v = e.Envolvente;
+void Decimos(const EstadoProyecto& e, const ResultadoCalculo& c, Redactor& r) {
+    const bool env = ConEnvolvente(e, c);
+    const EnvolventeViva& v = c.Envolvente;
     r.Apartado("Cortante y momento cada décimo de la longitud");
     TablaMemoria t;
     t.encabezado = {"Punto", "x (m)", "V (Tn)", std::string("M (") + kTnM + ")"};
@@ -229,9 +231,9 @@ void Decimos(const EstadoProyecto& e, Redactor& r) {
     }
     t.numerica.assign(t.encabezado.size(), true);
     for (int i = 0; i <= 10; ++i) {
-        const std::size_t k = Estacion(e, e.LuzViga * i / 10.0);
-        std::vector<std::string> fila = {std::to_string(i) + "/10", F2(e.DiagX[k]),
-                                         F2(e.DiagCortante[k]), F2(-e.DiagMomento[k])};
+        const std::size_t k = Estacion(c, e.LuzViga * i / 10.0);
+        std::vector<std::string> fila = {std::to_string(i) + "/10", F2(c.DiagX[k]),
+                                         F2(c.DiagCortante[k]), F2(-c.DiagMomento[k])};
         if (env && k < v.CortanteMax.size() && k < v.MomentoMax.size()) {
             fila.push_back(F2(v.CortanteMax[k]));
             fila.push_back(F2(v.CortanteMin[k]));
@@ -253,9 +255,10 @@ void Decimos(const EstadoProyecto& e, Redactor& r) {
 
 }  // namespace
 
-void Analisis(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) {
+void Analisis(const Proyecto& p, const ResultadoCalculo& c, const ReglasDiseno& reglas,
+              Redactor& r) {
     const EstadoProyecto& e = p.estado;
-    const PasoReacciones& q = e.Pasos.reacciones;
+    const PasoReacciones& q = c.Pasos.reacciones;
     r.Parte("Análisis");
 
     r.Apartado("Casos de carga");
@@ -263,7 +266,7 @@ void Analisis(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) {
         "Análisis de la viga isostática por superposición. " +
         reglas.Texto(Regla::Combinaciones).texto +
         " Cortante, momento, giro y deflexión se muestrean cada centímetro (" +
-        std::to_string(e.NumEstaciones) + " estaciones).");
+        std::to_string(c.NumEstaciones) + " estaciones).");
     r.Paso("Peso propio (hormigón de 2.4 Tn/m^{3}; A en cm^{2})", "w = 0.00024 A",
            "0.00024 × " + F2(e.AreaSeccion), Cifras(q.PesoPropio) + " Tn/m");
 
@@ -290,19 +293,19 @@ void Analisis(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) {
         r.Tabla(std::move(x));
     }
 
-    Extremos(e, r);
+    Extremos(p, c, r);
 
     r.Apartado("Diagramas");
     r.Texto(
         "Dibujados a escala a partir de las estaciones del muestreo; la cuadrícula vertical "
         "va en metros. El momento positivo se dibuja bajo el eje (lado traccionado)." +
-        std::string(ConEnvolvente(e)
+        std::string(ConEnvolvente(e, c)
                         ? " Las líneas de trazos son la envolvente de las disposiciones de "
                           "la carga viva."
                         : ""));
-    for (FiguraDiagrama& f : Diagramas(p)) r.Figura(std::move(f));
+    for (FiguraDiagrama& f : Diagramas(p, c)) r.Figura(std::move(f));
 
-    Decimos(e, r);
+    Decimos(e, c, r);
 }
 
 }  // namespace korvex::memoria

@@ -24,8 +24,9 @@ const char* const kUsos[] = {
 
 class Inercias {
   public:
-    Inercias(const Proyecto& p, const PasoDeflexion& d, const ReglasDiseno& reglas, Redactor& r)
-        : p_(p), d_(d), reglas_(reglas), r_(r) {}
+    Inercias(const Proyecto& p, const ResultadoCalculo& c, const PasoDeflexion& d,
+             const ReglasDiseno& reglas, Redactor& r)
+        : p_(p), c_(c), d_(d), reglas_(reglas), r_(r) {}
     void Seccion(const PasoInercia& i, bool positivo);
 
   private:
@@ -33,6 +34,7 @@ class Inercias {
     void Fisurada(const PasoInercia& i, bool ala);
 
     const Proyecto& p_;
+    const ResultadoCalculo& c_;
     const PasoDeflexion& d_;
     const ReglasDiseno& reglas_;
     Redactor& r_;
@@ -99,6 +101,7 @@ void Inercias::Fisurada(const PasoInercia& i, bool ala) {
 
 void Inercias::Seccion(const PasoInercia& i, bool positivo) {
     const EstadoProyecto& e = p_.estado;
+    const ResultadoCalculo& c = c_;
     const bool rect = p_.seccion.TipoViga == kVigaRect;
     r_.Apartado(positivo ? "Inercia efectiva de la sección de momento positivo"
                          : "Inercia efectiva de la sección de momento negativo");
@@ -109,8 +112,8 @@ void Inercias::Seccion(const PasoInercia& i, bool positivo) {
     }
     n_ = Cifras(d_.n);
     bw_ = rect ? "b" : "b_{w}";
-    d_t_ = Dato(e.PeralteEfectivo);
-    dp_ = Dato(e.Recubrimiento);
+    d_t_ = Dato(c.PeralteEfectivo);
+    dp_ = Dato(c.Recubrimiento);
     r_.Texto("M_{a} = " + F2(i.Ma) + " " + kTnM + ", el mayor momento de servicio de este signo" +
              (e.AlternanciaViva ? " (envolvente de la carga viva alternada)" : "") +
              ". Acero del diseño: A_{s} = " + F3(i.As) + " " + kCm2 + ", A'_{s} = " + F3(i.Asc) +
@@ -158,7 +161,7 @@ std::string Zona(const EstadoProyecto& e, const PasoZonaDeflexion& z) {
     return std::string(NombreZona(z.zona)) + ", de x = " + desde + " a x = " + hasta + " m";
 }
 
-void Flecha(const Proyecto& p, const PasoDeflexion& d, Redactor& r) {
+void Flecha(const Proyecto& p, const ResultadoCalculo& c, const PasoDeflexion& d, Redactor& r) {
     const EstadoProyecto& e = p.estado;
     const bool vuelos = d.zonas.size() > 1;
     r.Apartado("Flecha efectiva");
@@ -174,12 +177,12 @@ void Flecha(const Proyecto& p, const PasoDeflexion& d, Redactor& r) {
         if (vuelos) r.Texto("Zona: " + Zona(e, z) + ".");
         r.Paso("Mayor flecha por inercia de la zona", "|δ·I|_{máx}", "",
                Cifras(z.FlechaMax) + " " + kM5 + " en x = " + F2(z.x) + " m");
-        if (d.positiva.calculado && e.MomentoPosMax != 0) {
+        if (d.positiva.calculado && c.MomentoPosMax != 0) {
             r.Paso("Flecha con la inercia de la sección de momento positivo",
                    "δ_{+} = |δ·I|_{máx} / I_{e+}", Cifras(z.FlechaMax) + " / " + Cifras(Iepos, 5),
                    Cifras(z.deltaPos) + " m");
         }
-        if (d.negativa.calculado && e.MomentoNegMax != 0) {
+        if (d.negativa.calculado && c.MomentoNegMax != 0) {
             r.Paso("Flecha con la inercia de la sección de momento negativo",
                    "δ_{−} = |δ·I|_{máx} / I_{e−}", Cifras(z.FlechaMax) + " / " + Cifras(Ieneg, 5),
                    Cifras(z.deltaNeg) + " m");
@@ -204,7 +207,8 @@ std::string UsosLargoPlazo(const ReglasDiseno& reglas) {
     return t;
 }
 
-void Control(const Proyecto& p, const PasoDeflexion& d, const ReglasDiseno& reglas, Redactor& r) {
+void Control(const Proyecto& p, const ResultadoCalculo& c, const PasoDeflexion& d,
+             const ReglasDiseno& reglas, Redactor& r) {
     const EstadoProyecto& e = p.estado;
     const bool vuelos = d.zonas.size() > 1;
     r.Apartado("Control de la deflexión");
@@ -222,10 +226,10 @@ void Control(const Proyecto& p, const PasoDeflexion& d, const ReglasDiseno& regl
                 ": se compara la deflexión a largo plazo. Acero de compresión de la "
                 "sección que tiene más: A'_{s} = " +
                 F3(d.AscLargoPlazo) + " " + kCm2 + ", con b = " + Dato(d.bLargoPlazo) +
-                " cm y d = " + Dato(e.PeralteEfectivo) + " cm.");
+                " cm y d = " + Dato(c.PeralteEfectivo) + " cm.");
         r.Paso("Cuantía del acero de compresión", "ρ' = A'_{s} / (b d)",
                F3(d.AscLargoPlazo) + " / (" + Dato(d.bLargoPlazo) + " × " +
-                   Dato(e.PeralteEfectivo) + ")",
+                   Dato(c.PeralteEfectivo) + ")",
                Cifras(d.rhoCompresion));
         PasoRegla(r, reglas, Regla::FactorLargoPlazo, "Factor de largo plazo",
                   {{"rho", Cifras(d.rhoCompresion)}}, Cifras(d.lambda));
@@ -265,8 +269,9 @@ void Control(const Proyecto& p, const PasoDeflexion& d, const ReglasDiseno& regl
 
 }  // namespace
 
-void Deflexiones(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) {
-    const PasoDeflexion& d = p.estado.Pasos.deflexion;
+void Deflexiones(const Proyecto& p, const ResultadoCalculo& c, const ReglasDiseno& reglas,
+                 Redactor& r) {
+    const PasoDeflexion& d = c.Pasos.deflexion;
     r.Parte("Deflexiones");
     if (!d.calculado) {
         r.Texto("El cálculo no registró el control de deflexiones.");
@@ -279,11 +284,11 @@ void Deflexiones(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) {
     const TextoRegla ec = reglas.Texto(Regla::ModuloConcreto);
     r.Paso("Relación modular", "n = E_{s} / (" + ec.formula + ")",
            "2,040,000 / (" + Sustituir(ec.sustitucion, {{"fc", Fc(p)}}) + ")", Cifras(d.n));
-    Inercias inercias(p, d, reglas, r);
+    Inercias inercias(p, c, d, reglas, r);
     inercias.Seccion(d.positiva, true);
     inercias.Seccion(d.negativa, false);
-    Flecha(p, d, r);
-    Control(p, d, reglas, r);
+    Flecha(p, c, d, r);
+    Control(p, c, d, reglas, r);
 }
 
 }  // namespace korvex::memoria

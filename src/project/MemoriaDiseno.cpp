@@ -34,8 +34,9 @@ void SeparacionMaxima(const PasoCortante& c, const std::string& d, const ReglasD
 
 }  // namespace
 
-bool DisenoCortante(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) {
-    const PasoCortante& c = p.estado.Pasos.cortante;
+bool DisenoCortante(const Proyecto&, const ResultadoCalculo& res, const ReglasDiseno& reglas,
+                    Redactor& r) {
+    const PasoCortante& c = res.Pasos.cortante;
     r.Parte("Diseño a cortante");
     if (!c.calculado) {
         r.Texto("El cálculo no registró el diseño a cortante.");
@@ -45,7 +46,7 @@ bool DisenoCortante(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) 
     r.Texto(
         "Una sola separación de estribos para toda la viga, con el mayor cortante absoluto "
         "del diagrama factorizado, |V|_{máx} = " +
-        F2(c.VuTn) + " Tn en x = " + F2(p.estado.Posiciones.CortanteMaxAbs) +
+        F2(c.VuTn) + " Tn en x = " + F2(res.Posiciones.CortanteMaxAbs) +
         " m; " + reglas.Texto(Regla::PhiCortante).formula + ". Datos: b_{v} = " + bv + " cm (ancho del alma), d = " + d + " cm, f'_{c} = " +
         General(c.fc) + " " + kKgCm2 + ", f_{y} = " + General(c.fy) + " " + kKgCm2 + ".");
     r.Paso("Cortante último", "V_{u} = |V|_{máx} × 1000", General(c.VuTn) + " × 1000", Kg(c.Vu));
@@ -172,8 +173,9 @@ void Capacidad(const PasoVarillas& v, const PasoFlexion& f, bool positivo,
 
 }  // namespace
 
-void Varillas(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) {
-    const PasosCalculo& s = p.estado.Pasos;
+void Varillas(const Proyecto&, const ResultadoCalculo& c, const ReglasDiseno& reglas,
+              Redactor& r) {
+    const PasosCalculo& s = c.Pasos;
     r.Parte("Varillas");
     r.Texto(
         "Cantidades sugeridas de varillas de 1\" (5.067 cm^{2}), 3/4\" (2.850 cm^{2}), "
@@ -210,13 +212,13 @@ void Varillas(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) {
     }
 }
 
-void Avisos(const Proyecto& p, Redactor& r) {
+void Avisos(const Proyecto& p, const ResultadoCalculo& c, Redactor& r) {
     std::vector<Mensaje> avisos;
-    if (std::string alternancia = AvisoAlternanciaInforme(p.estado); !alternancia.empty()) {
+    if (std::string alternancia = AvisoAlternanciaInforme(p, c); !alternancia.empty()) {
         avisos.push_back(
             {std::move(alternancia), "Alternancia de la carga viva", kEstiloInformacion});
     }
-    for (const Mensaje& m : p.estado.Pasos.avisos) avisos.push_back(m);
+    for (const Mensaje& m : c.Pasos.avisos) avisos.push_back(m);
     r.Parte("Avisos");
     if (avisos.empty()) {
         r.Texto("El cálculo no dio ningún aviso.");
@@ -231,7 +233,7 @@ void Avisos(const Proyecto& p, Redactor& r) {
         if (trasLaFalla)
             t += " (paso posterior a la falla, calculado sin acero: no vale como diseño)";
         r.Texto(t);
-        if (p.estado.Pasos.cortante.falla && avisos[i] == MensajeFallaCortante())
+        if (c.Pasos.cortante.falla && avisos[i] == MensajeFallaCortante())
             trasLaFalla = true;
     }
 }

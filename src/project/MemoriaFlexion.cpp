@@ -10,8 +10,8 @@ namespace {
 
 class Flexion {
   public:
-    Flexion(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r)
-        : p_(p), reglas_(reglas), r_(r) {}
+    Flexion(const Proyecto& p, const ResultadoCalculo& c, const ReglasDiseno& reglas, Redactor& r)
+        : p_(p), c_(c), reglas_(reglas), r_(r) {}
 
     // Writes the design of one sign; false when it was insufficient.
     bool Signo(const PasoFlexion& f, bool positivo);
@@ -51,6 +51,7 @@ class Flexion {
     }
 
     const Proyecto& p_;
+    const ResultadoCalculo& c_;
     const ReglasDiseno& reglas_;
     Redactor& r_;
     double fc_ = 0, fy_ = 0;
@@ -80,13 +81,14 @@ bool Flexion::Capacidad(const std::string& concepto, const std::string& simbolo,
 
 void Flexion::Datos(const PasoFlexion& f, bool positivo) {
     const EstadoProyecto& e = p_.estado;
+    const ResultadoCalculo& c = c_;
     fc_ = f.fc;
     fy_ = f.fy;
     d_ = Dato(f.d);
     dp_ = Dato(f.dp);
     Mu_ = Entero(f.Mu);
     factores_ = FactoresFlexion(reglas_, f.epsLim);
-    const float x = positivo ? e.Posiciones.MomentoPosMax : e.Posiciones.MomentoNegMax;
+    const float x = positivo ? c.Posiciones.MomentoPosMax : c.Posiciones.MomentoNegMax;
     r_.Texto(std::string("Momento de diseño M = ") + F2(f.M) + " " + kTnM + ", el mayor " +
              (positivo ? "positivo" : "negativo") + " del diagrama factorizado" +
              (e.AlternanciaViva ? " (envolvente de la carga viva alternada)" : "") +
@@ -323,12 +325,13 @@ bool Flexion::Signo(const PasoFlexion& f, bool positivo) {
 
 }  // namespace
 
-bool DisenoFlexion(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r) {
-    const PasosCalculo& s = p.estado.Pasos;
+bool DisenoFlexion(const Proyecto& p, const ResultadoCalculo& c, const ReglasDiseno& reglas,
+                   Redactor& r) {
+    const PasosCalculo& s = c.Pasos;
     r.Parte("Diseño a flexión");
     r.Texto("Método de resistencia: " + reglas.Texto(Regla::MetodoFlexion).texto + kKgCm2 + ". Se diseña primero el momento " +
             (s.negativaPrimero ? "negativo" : "positivo") + ", como lo hace el programa.");
-    Flexion flexion(p, reglas, r);
+    Flexion flexion(p, c, reglas, r);
     const bool negPrimero = s.negativaPrimero;
     const PasoFlexion& primero = negPrimero ? s.flexionNeg : s.flexionPos;
     const PasoFlexion& segundo = negPrimero ? s.flexionPos : s.flexionNeg;

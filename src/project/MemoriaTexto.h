@@ -99,25 +99,31 @@ void PasoRegla(Redactor& r, const ReglasDiseno& reglas, Regla regla, const std::
 // {tanteoAlma} and {tanteoAla}.
 Valores FactoresFlexion(const ReglasDiseno& reglas, float epsLim);
 
-// The parts of the report, in their order. Each reads the project and the
-// record of the calculation and appends its blocks.
+// The parts of the report, in their order. Each reads the project's input
+// from `p` and the results and the record of the calculation from `c`, and
+// appends its blocks.
 // The texts of each rule (formulas, factors, criteria) are those of `reglas`,
 // the rules the calculation used.
-void Datos(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r);
-void Analisis(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r);
+void Datos(const Proyecto& p, const ResultadoCalculo& c, const ReglasDiseno& reglas, Redactor& r);
+void Analisis(const Proyecto& p, const ResultadoCalculo& c, const ReglasDiseno& reglas,
+              Redactor& r);
 // The rules of the design and how they compare with the code.
 void Criterios(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r);
 // Each returns false when the design stopped at a failure of its part (an
 // insufficient section, a shear failure): the design chapter ends there.
-bool DisenoFlexion(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r);
-bool DisenoCortante(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r);
-void Varillas(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r);
-void Deflexiones(const Proyecto& p, const ReglasDiseno& reglas, Redactor& r);
+bool DisenoFlexion(const Proyecto& p, const ResultadoCalculo& c, const ReglasDiseno& reglas,
+                   Redactor& r);
+bool DisenoCortante(const Proyecto& p, const ResultadoCalculo& c, const ReglasDiseno& reglas,
+                    Redactor& r);
+void Varillas(const Proyecto& p, const ResultadoCalculo& c, const ReglasDiseno& reglas,
+              Redactor& r);
+void Deflexiones(const Proyecto& p, const ResultadoCalculo& c, const ReglasDiseno& reglas,
+                 Redactor& r);
 // Every message of the calculation in order, the arrangement notice first
 // (it is found right after the sampling, before the design).
-void Avisos(const Proyecto& p, Redactor& r);
+void Avisos(const Proyecto& p, const ResultadoCalculo& c, Redactor& r);
 
 // The four diagrams (shear, moment, rotation, deflection) as figures.
-std::vector<FiguraDiagrama> Diagramas(const Proyecto& p);
+std::vector<FiguraDiagrama> Diagramas(const Proyecto& p, const ResultadoCalculo& c);
 
 }  // namespace korvex::memoria

@@ -65,24 +65,43 @@ inline std::string Ejemplo(const char* nombre) {
     return std::string(KORVEX_EJEMPLOS) + "/" + nombre;
 }
 
+// A project with the result of its last calculation, as the document holds
+// them.
+struct ProyectoCalculado : Proyecto {
+    ProyectoCalculado(Proyecto p = {})
+        : Proyecto(std::move(p)) {}  // NOLINT: a project not yet calculated
+    ResultadoCalculo r;
+};
+
+// `p` calculated (messages recorded); the calculation must run.
+inline ProyectoCalculado Calcular(Proyecto p) {
+    InterfazRegistro ui;
+    ProyectoCalculado c(std::move(p));
+    c.r = RealizarCalculos(c, ui);
+    EXPECT_TRUE(c.r.calculado);
+    return c;
+}
+
 // An example project opened and calculated as the windows open it (messages
 // recorded), optionally with the live-load arrangements or another use.
-inline Proyecto Abierto(const char* ejemplo, bool alternancia = false, int uso = 1) {
-    Proyecto p;
+inline ProyectoCalculado Abierto(const char* ejemplo, bool alternancia = false, int uso = 1) {
+    ProyectoCalculado p;
     p.materiales.UsoDeflexion = uso;
     InterfazRegistro ui;
     const ResultadoApertura r = AbrirProyecto(Ejemplo(ejemplo), p, ui, {}, alternancia);
     EXPECT_TRUE(r.calculo.calculado) << ejemplo;
+    p.r = r.calculo;
     return p;
 }
 
 // The T example with cantilevers and a thinner web, calculated again: 8 cm
 // fail in shear, 6 cm in flexure (the web takes the negative moment).
-inline Proyecto AlmaDelgada(const char* bw) {
-    Proyecto p = Abierto("viga_t_vuelos.kvx");
+inline ProyectoCalculado AlmaDelgada(const char* bw) {
+    ProyectoCalculado p = Abierto("viga_t_vuelos.kvx");
     p.seccion.txtBw = bw;
     InterfazRegistro ui;
-    EXPECT_TRUE(RecalcularAbierto(p, ui).calculado) << bw;
+    p.r = RecalcularAbierto(p, ui);
+    EXPECT_TRUE(p.r.calculado) << bw;
     return p;
 }
 

@@ -112,16 +112,17 @@ TEST_F(Memoria, CadaBloqueDelCalculoImpresoEnOrden) {
         ASSERT_EQ(e.estado, 0) << e.error;
         EXPECT_NE(e.salida.find("Memoria de cálculo escrita en"), std::string::npos);
 
-        Proyecto p;
+        ProyectoCalculado p;
         p.materiales.UsoDeflexion = uso;
         InterfazRegistro ui(estribo);
-        ASSERT_TRUE(AbrirProyecto(archivo, p, ui, {}, alternancia).calculo.calculado);
+        p.r = AbrirProyecto(archivo, p, ui, {}, alternancia).calculo;
+        ASSERT_TRUE(p.r.calculado);
         const std::string raw = Texto(pdf), plano = Plano(raw);
         std::smatch fecha;  // the day the report was written, as its title says
         ASSERT_TRUE(std::regex_search(plano, fecha, std::regex(R"(kvx,(.+?)\.Cálculo)")));
         const OpcionesMemoria titulo{fs::path(archivo).filename().string(), fecha[1]};
         std::size_t desde = 0;
-        for (const std::string& bloque : TextosMemoria(ConstruirMemoria(p, titulo), " ")) {
+        for (const std::string& bloque : TextosMemoria(ConstruirMemoria(p, p.r, titulo), " ")) {
             const std::string t = Plano(bloque);
             const std::size_t en = plano.find(t, desde);
             EXPECT_NE(en, std::string::npos) << t;
@@ -225,7 +226,8 @@ TEST_F(Memoria, FallaPorCortanteSinPasosPosteriores) {
 // (50 to 525 pt); no screen words. With the arrangements, no notice.
 TEST_F(Memoria, AvisoDeAlternanciaEnLosDosInformes) {
     const std::string kvx = Ejemplo("viga_t_vuelos.kvx");
-    const std::string aviso = Plano(AvisoAlternanciaInforme(Abierto("viga_t_vuelos.kvx").estado));
+    const ProyectoCalculado abierto = Abierto("viga_t_vuelos.kvx");
+    const std::string aviso = Plano(AvisoAlternanciaInforme(abierto, abierto.r));
     ASSERT_FALSE(aviso.empty());
     for (bool alternancia : {false, true}) {
         SCOPED_TRACE(alternancia);

@@ -21,8 +21,8 @@ constexpr double kRadioMarca = 45;        // twips
 constexpr double kGrosorEnvolvente = 12;  // twips
 
 // With the live-load arrangements on, the extremes are the envelope's.
-bool ConEnvolvente(const EstadoProyecto& e) {
-    return e.AlternanciaViva && e.Envolvente.calculada;
+bool ConEnvolvente(const EstadoProyecto& e, const ResultadoAnalisis& c) {
+    return e.AlternanciaViva && c.Envolvente.calculada;
 }
 
 // Station of the largest |value| of a sampled diagram (the first of equals).
@@ -38,38 +38,39 @@ constexpr double X1 = diagrama::kLineaX1, X2 = diagrama::kLineaX2, Y1 = diagrama
 constexpr double kAltura = diagrama::kAlturaMaxima;
 
 // A small circle on each curve where the sampling met its largest values.
-void MarcarExtremos(const EstadoProyecto& e, Lienzo* sup, Lienzo* inf, bool momentos) {
+void MarcarExtremos(const EstadoProyecto& e, const ResultadoAnalisis& c, Lienzo* sup, Lienzo* inf,
+                    bool momentos) {
     const double L = e.LuzViga;
     const double W = X2 - X1;
     auto marca = [&](Lienzo* caja, double posicion, double ordenada) {
         caja->Circulo({X1 + posicion / L * W, Y1 - ordenada}, kRadioMarca, kColorMarca);
     };
-    const PosicionExtremos& p = e.Posiciones;
+    const PosicionExtremos& p = c.Posiciones;
     if (momentos) {
-        const double kq = kAltura / NoCero(e.CortanteMaxAbs);
-        const double km = kAltura / NoCero(e.MomentoMaxAbs);
-        if (e.CortanteMax != 0) marca(sup, p.CortanteMax, e.CortanteMax * kq);
-        if (e.CortanteMin != 0) marca(sup, p.CortanteMin, e.CortanteMin * kq);
+        const double kq = kAltura / NoCero(c.CortanteMaxAbs);
+        const double km = kAltura / NoCero(c.MomentoMaxAbs);
+        if (c.CortanteMax != 0) marca(sup, p.CortanteMax, c.CortanteMax * kq);
+        if (c.CortanteMin != 0) marca(sup, p.CortanteMin, c.CortanteMin * kq);
         // Displayed sign: sagging drawn below the axis.
-        if (e.MomentoPosMax != 0) marca(inf, p.MomentoPosMax, -e.MomentoPosMax * km);
-        if (e.MomentoNegMax != 0) marca(inf, p.MomentoNegMax, -e.MomentoNegMax * km);
+        if (c.MomentoPosMax != 0) marca(inf, p.MomentoPosMax, -c.MomentoPosMax * km);
+        if (c.MomentoNegMax != 0) marca(inf, p.MomentoNegMax, -c.MomentoNegMax * km);
     } else {
         // The envelope's rotation and deflection may come from another
         // arrangement than the curve drawn: the curve's own largest value is
         // marked then.
-        const bool propia = ConEnvolvente(e);
-        if (e.GiroMax != 0) {
+        const bool propia = ConEnvolvente(e, c);
+        if (c.GiroMax != 0) {
             const int i =
-                propia ? EstacionMayor(e.DiagGiro, e.NumEstaciones) : Estacion(e, p.GiroMax);
+                propia ? EstacionMayor(c.DiagGiro, c.NumEstaciones) : Estacion(c, p.GiroMax);
             marca(sup, propia ? (i - 1) * 0.01 : p.GiroMax,
-                  Muestra(e.DiagGiro, i) * kAltura / e.GiroMax);
+                  Muestra(c.DiagGiro, i) * kAltura / c.GiroMax);
         }
-        if (e.FlechaMax != 0) {
+        if (c.FlechaMax != 0) {
             // The polyline's point k (X1 + k steps) carries station k.
             const int i =
-                propia ? EstacionMayor(e.DiagFlecha, e.NumEstaciones) : Estacion(e, p.FlechaMax);
+                propia ? EstacionMayor(c.DiagFlecha, c.NumEstaciones) : Estacion(c, p.FlechaMax);
             const double s = W * 0.01 / L;
-            inf->Circulo({X1 + i * s, Y1 - Muestra(e.DiagFlecha, i) * kAltura / e.FlechaMax},
+            inf->Circulo({X1 + i * s, Y1 - Muestra(c.DiagFlecha, i) * kAltura / c.FlechaMax},
                          kRadioMarca, kColorMarca);
         }
     }
@@ -81,16 +82,17 @@ float Muestra(const std::vector<float>& a, int i) {
     return i >= 0 && i < static_cast<int>(a.size()) ? a[static_cast<std::size_t>(i)] : 0.0f;
 }
 
-int Estacion(const EstadoProyecto& e, double x) {
+int Estacion(const ResultadoAnalisis& c, double x) {
     const long i = std::lround(x * 100.0) + 1;
-    return static_cast<int>(std::clamp<long>(i, 1, std::max(1, e.NumEstaciones)));
+    return static_cast<int>(std::clamp<long>(i, 1, std::max(1, c.NumEstaciones)));
 }
 
 float NoCero(float v) {
     return v == 0 ? 1.0f : v;
 }
 
-void DibujarCurvas(const EstadoProyecto& e, Lienzo* sup, Lienzo* inf, bool momentos) {
+void DibujarCurvas(const EstadoProyecto& e, const ResultadoAnalisis& c, Lienzo* sup, Lienzo* inf,
+                   bool momentos) {
     const float L = e.LuzViga;
     if (L == 0 || !std::isfinite(L)) return;
 
@@ -104,23 +106,23 @@ void DibujarCurvas(const EstadoProyecto& e, Lienzo* sup, Lienzo* inf, bool momen
     // A length changed in the load window after the calculation keeps the
     // samples of the old one: the curves end with the samples, and a step too
     // small to move the abscissa (a huge length) cannot loop for ever.
-    const auto muestras = static_cast<int>((momentos ? e.DiagCortante : e.DiagGiro).size());
+    const auto muestras = static_cast<int>((momentos ? c.DiagCortante : c.DiagGiro).size());
     int i = 0;
     if (momentos) {
-        const float kq = static_cast<float>(kAltura) / NoCero(e.CortanteMaxAbs);
-        const float km = static_cast<float>(kAltura) / NoCero(e.MomentoMaxAbs);
+        const float kq = static_cast<float>(kAltura) / NoCero(c.CortanteMaxAbs);
+        const float km = static_cast<float>(kAltura) / NoCero(c.MomentoMaxAbs);
         // The envelope's upper and lower curves, outlines over the hatch of
         // the all-loaded diagram; the scales are the envelope's extremes, so
         // both fit the box.
-        const bool envolvente = ConEnvolvente(e);
-        const EnvolventeViva& env = e.Envolvente;
+        const bool envolvente = ConEnvolvente(e, c);
+        const EnvolventeViva& env = c.Envolvente;
         QVector<QPointF> vMax, vMin, mMax, mMin;
         for (float x = 0; x <= W && i < muestras; x += s) {
             ++i;
-            sup->Linea({X1 + x, Y1}, {X1 + x, Y1 - Muestra(e.DiagCortante, i) * kq},
+            sup->Linea({X1 + x, Y1}, {X1 + x, Y1 - Muestra(c.DiagCortante, i) * kq},
                        kColorSuperior);
-            inf->Linea({X1 + x, Y1}, {X1 + x, Y1 - Muestra(e.DiagMomento, i) * km}, kColorInferior);
-            if (envolvente && i <= e.NumEstaciones) {
+            inf->Linea({X1 + x, Y1}, {X1 + x, Y1 - Muestra(c.DiagMomento, i) * km}, kColorInferior);
+            if (envolvente && i <= c.NumEstaciones) {
                 vMax.append({X1 + x, Y1 - Muestra(env.CortanteMax, i) * kq});
                 vMin.append({X1 + x, Y1 - Muestra(env.CortanteMin, i) * kq});
                 mMax.append({X1 + x, Y1 - Muestra(env.MomentoMax, i) * km});
@@ -134,19 +136,19 @@ void DibujarCurvas(const EstadoProyecto& e, Lienzo* sup, Lienzo* inf, bool momen
                 inf->Polilinea(*c, kColorEnvolvente, kGrosorEnvolvente);
         }
     } else {
-        const float kg = static_cast<float>(kAltura) / NoCero(e.GiroMax);
-        const float kf = static_cast<float>(kAltura) / NoCero(e.FlechaMax);
+        const float kg = static_cast<float>(kAltura) / NoCero(c.GiroMax);
+        const float kf = static_cast<float>(kAltura) / NoCero(c.FlechaMax);
         // The envelope's largest and smallest rotation and deflection as
         // outlines; the scales are the envelope's largest magnitudes.
-        const bool envolvente = ConEnvolvente(e);
-        const EnvolventeViva& env = e.Envolvente;
-        QVector<QPointF> flecha = {{X1, Y1 - Muestra(e.DiagFlecha, 0) * kf}};
+        const bool envolvente = ConEnvolvente(e, c);
+        const EnvolventeViva& env = c.Envolvente;
+        QVector<QPointF> flecha = {{X1, Y1 - Muestra(c.DiagFlecha, 0) * kf}};
         QVector<QPointF> gMax, gMin, fMax, fMin;
         for (float x = 0; x <= W && i < muestras; x += s) {
             ++i;
-            sup->Linea({X1 + x, Y1}, {X1 + x, Y1 - Muestra(e.DiagGiro, i) * kg}, kColorSuperior);
-            flecha.append({X1 + x + s, Y1 - Muestra(e.DiagFlecha, i) * kf});
-            if (envolvente && i <= e.NumEstaciones) {
+            sup->Linea({X1 + x, Y1}, {X1 + x, Y1 - Muestra(c.DiagGiro, i) * kg}, kColorSuperior);
+            flecha.append({X1 + x + s, Y1 - Muestra(c.DiagFlecha, i) * kf});
+            if (envolvente && i <= c.NumEstaciones) {
                 gMax.append({X1 + x, Y1 - Muestra(env.GiroMax, i) * kg});
                 gMin.append({X1 + x, Y1 - Muestra(env.GiroMin, i) * kg});
                 fMax.append({X1 + x + s, Y1 - Muestra(env.FlechaMax, i) * kf});
@@ -163,7 +165,7 @@ void DibujarCurvas(const EstadoProyecto& e, Lienzo* sup, Lienzo* inf, bool momen
             }
         }
     }
-    MarcarExtremos(e, sup, inf, momentos);
+    MarcarExtremos(e, c, sup, inf, momentos);
 }
 
 }  // namespace korvex::ui

@@ -30,15 +30,17 @@ inline constexpr double kAlturaMaxima = 937;
 // Sample i of a station array; 0 for an element never written.
 float Muestra(const std::vector<float>& a, int i);
 
-// Station of the sampling at abscissa x (m): station i lies at (i - 1) cm.
-int Estacion(const EstadoProyecto& e, double x);
+// Station of the sampling of `c` at abscissa x (m): station i lies at (i - 1) cm.
+int Estacion(const ResultadoAnalisis& c, double x);
 
 // Divisor of a scale: 1 for an extreme of 0, so a zero diagram lies on the axis.
 float NoCero(float v);
 
-// Draws shear (upper box) and moment (lower box) when `momentos`, otherwise
-// rotation and deflection. The boxes are not cleared first. A beam of length
-// 0 draws nothing.
-void DibujarCurvas(const EstadoProyecto& e, Lienzo* superior, Lienzo* inferior, bool momentos);
+// Draws the diagrams of `c` on the beam of `e` (its length, and the option
+// that shows the envelope): shear (upper box) and moment (lower box) when
+// `momentos`, otherwise rotation and deflection. The boxes are not cleared
+// first. A beam of length 0 draws nothing.
+void DibujarCurvas(const EstadoProyecto& e, const ResultadoAnalisis& c, Lienzo* superior,
+                   Lienzo* inferior, bool momentos);
 
 }  // namespace korvex::ui

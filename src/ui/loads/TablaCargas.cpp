@@ -152,8 +152,7 @@ void frmCargas::cmdBorrar_Click() {
         e.Cargas.assign(1, Carga{});
         LiberarViga();
         txtL->setFocus(Qt::OtherFocusReason);
-        e.CortanteMaxAbs = e.CortanteMax = e.CortanteMin = 0;
-        e.MomentoNegMax = e.MomentoPosMax = e.MomentoMaxAbs = 0;
+        documento_.AnularExtremos();
         txtJ->setText("0");
         txtK->setText("0");
         emit Avisos::Instancia().CargasVaciadas(false);
@@ -171,7 +170,7 @@ void frmCargas::cmdBorrar_Click() {
 }
 
 void frmCargas::cmdReiniciar_Click() {
-    ReiniciarCargas(estado());
+    documento_.ReiniciarCargas();
     for (QLineEdit* c : {txtL, txtA, txtB, txtP1, txtP2, txtJ, txtK, txtX}) c->clear();
     LiberarViga();
     txtL->setFocus(Qt::OtherFocusReason);

@@ -128,7 +128,8 @@ void frmGeneral::mnuArchivoMemoria_Click() {
     const QString ruta = Elegir(this, kMemoria, base + ".pdf");
     if (ruta.isEmpty()) return;
     const QString nombre = actual.isEmpty() ? QString() : QFileInfo(actual).fileName();
-    const QString error = EscribirMemoria(documento_.proyecto(), ruta, nombre);
+    const QString error =
+        EscribirMemoria(documento_.proyecto(), documento_.resultado(), ruta, nombre);
     if (!error.isEmpty()) {
         MostrarMensaje(error.toStdString(), kTituloMemoria, kEstiloCritico);
         return;
@@ -203,8 +204,7 @@ void frmGeneral::mnuArchivoNuevo_Click() {
 
 void frmGeneral::Reiniciar() {
     Proyecto& p = documento_.proyecto();
-    ReiniciarGeneral(p.estado);
-    p.estado.AvisoAlternancia.clear();  // no results, no notice
+    documento_.ReiniciarGeneral();  // the results' notice goes as well
     p.seccion.TipoViga.clear();
     PBar->setValue(0);
     if (frmCargas* c = Registro::Instancia().SiExiste<frmCargas>()) c->ReiniciarDesdeGeneral();

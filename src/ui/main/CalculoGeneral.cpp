@@ -81,7 +81,7 @@ void frmGeneral::chkAlternancia_Click() {
 }
 
 void frmGeneral::MostrarAviso() {
-    const std::string& aviso = documento_.proyecto().estado.AvisoAlternancia;
+    const std::string& aviso = documento_.resultado().AvisoAlternancia;
     lblAlternancia->setText(Q(aviso));
     lblAlternancia->setVisible(!aviso.empty());
 }
@@ -105,24 +105,21 @@ int ValorBarra(EtapaCalculo etapa) {
 void frmGeneral::Calcular(bool abierto) {
     if (calculando_) return;  // a change of fy while the stirrup question is open
     calculando_ = true;
-    Proyecto& p = documento_.proyecto();
     // During the calculation only the progress bar follows its stages: the
     // results are drawn once it has returned, never half made.
     auto etapa = [this](EtapaCalculo etapa) {
         PBar->setValue(ValorBarra(etapa));
         PBar->repaint();
     };
-    const ResultadoCalculo r = abierto ? RecalcularAbierto(p, Adaptador(), etapa)
-                                       : RealizarCalculos(p, Adaptador(), etapa);
     // A calculation refused or not run leaves the results and their mark as
     // they were.
-    if (r.calculado) MostrarResultados();
+    if (documento_.Calcular(Adaptador(), etapa, abierto)) MostrarResultados();
     PBar->setValue(100);
     calculando_ = false;
 }
 
 void frmGeneral::MostrarResultados() {
-    const EstadoProyecto& e = documento_.proyecto().estado;
+    const ResultadoCalculo& e = documento_.resultado();
     // The diagram choice available, the boxes drawn afresh under their titles.
     optMomCor->setEnabled(true);
     optGirDef->setEnabled(true);

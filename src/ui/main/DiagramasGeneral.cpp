@@ -70,30 +70,31 @@ void frmGeneral::optGirDef_Click() {
 void frmGeneral::DibujarDiagramas() {
     const Proyecto& p = documento_.proyecto();
     const EstadoProyecto& e = p.estado;
+    const ResultadoCalculo& c = documento_.resultado();
     const float L = e.LuzViga;
     if (L == 0 || !std::isfinite(L)) return;
 
     const bool momentos = optMomCor->isChecked();
-    DibujarCurvas(e, pct1, pct2, momentos);
+    DibujarCurvas(e, c, pct1, pct2, momentos);
 
     const int uso = p.materiales.UsoDeflexion;
     if (momentos) {
-        lblQp->setText(Q(texto::Formato(e.CortanteMax, "###,##0.00")));
-        lblQn->setText(Q(texto::Formato(e.CortanteMin, "###,##0.00")));
+        lblQp->setText(Q(texto::Formato(c.CortanteMax, "###,##0.00")));
+        lblQn->setText(Q(texto::Formato(c.CortanteMin, "###,##0.00")));
         for (QLabel* l : {lblQmaxp, lblQmaxn, lblQp, lblQn}) l->setVisible(true);
         pct2->Colocar(lblMn, 480, pct2->ArribaTwips(lblMn));
         pct2->Colocar(lblMp, 480, pct2->ArribaTwips(lblMp));
-        lblMn->setText(Q(texto::Formato(e.MomentoNegMax, "###,##0.00")));
+        lblMn->setText(Q(texto::Formato(c.MomentoNegMax, "###,##0.00")));
         lblMmaxn->setText("Mmax:");
         lblMmaxp->setText("Mmax:");
-        lblMp->setText(Q(texto::Formato(e.MomentoPosMax, "###,##0.00")));
+        lblMp->setText(Q(texto::Formato(c.MomentoPosMax, "###,##0.00")));
         pct1->setToolTip("Dibujo a escala del Diagrama de Cortante");
         pct2->setToolTip("Dibujo a escala del Diagrama de Momento");
     } else {
         for (QLabel* l : {lblQmaxp, lblQp, lblQmaxn, lblQn}) l->setVisible(false);
         // The governing zone (largest ratio of deflection to limit), named
         // when the beam has cantilevers; each value stands after its title.
-        const PasoZonaDeflexion* zona = ZonaNombrada(e);
+        const PasoZonaDeflexion* zona = ZonaNombrada(c);
         const QString nombre = zona ? QString(" (%1)").arg(NombreZona(zona->zona)) : QString();
         auto colocar = [this, &nombre](QLabel* titulo, QLabel* valor, double izquierda) {
             if (nombre.isEmpty()) {  // the beam's own titles: the values' own places
@@ -109,11 +110,11 @@ void frmGeneral::DibujarDiagramas() {
         lblMmaxn->setText(QString::fromUtf8("Deflexión máxima%1:").arg(nombre));
         colocar(lblMmaxn, lblMn, 1300);
         // The deflection the check compared with the limit.
-        lblMn->setText(Q(texto::Formato(FlechaLargoPlazo(ReglasCalculo(), e, uso), "###,##0.000")));
+        lblMn->setText(Q(texto::Formato(FlechaLargoPlazo(ReglasCalculo(), c, uso), "###,##0.000")));
         lblMmaxp->setText(QString::fromUtf8("Deflexión máxima admisible%1:").arg(nombre));
         colocar(lblMmaxp, lblMp, 2000);
-        lblMp->setText(Q(
-            texto::Formato(DeflexionAdmisibleGobernante(ReglasCalculo(), e, uso), "###,##0.000")));
+        lblMp->setText(Q(texto::Formato(DeflexionAdmisibleGobernante(ReglasCalculo(), c, L, uso),
+                                        "###,##0.000")));
         pct1->setToolTip("Dibujo a escala del Diagrama de Giros");
         pct2->setToolTip("Dibujo a escala del Diagrama de Deflexiones");
     }
@@ -128,19 +129,20 @@ void frmGeneral::LimpiarDiagramas() {
 QString frmGeneral::Lectura(const Lienzo* caja, double xTwips) const {
     const Proyecto& p = documento_.proyecto();
     const EstadoProyecto& e = p.estado;
-    if (!optMomCor->isEnabled() || e.NumEstaciones < 1 || e.LuzViga <= 0) return {};
+    const ResultadoCalculo& c = documento_.resultado();
+    if (!optMomCor->isEnabled() || c.NumEstaciones < 1 || e.LuzViga <= 0) return {};
     if (caja != pct1 && caja != pct2) return {};
     const double W = diagrama::kLineaX2 - diagrama::kLineaX1;
     const double x = (xTwips - diagrama::kLineaX1) / W * e.LuzViga;  // m along the beam
     if (x < -0.005 || x > e.LuzViga + 0.005) return {};
-    const int i = Estacion(e, x);
-    const QString abscisa = "x = " + Q(texto::Formato(Muestra(e.DiagX, i), "###,##0.00")) + " m   ";
+    const int i = Estacion(c, x);
+    const QString abscisa = "x = " + Q(texto::Formato(Muestra(c.DiagX, i), "###,##0.00")) + " m   ";
     const bool superior = caja == pct1;
     if (optMomCor->isChecked()) {
         auto dos = [](float v) { return Q(texto::Formato(v, "###,##0.00")); };
         // With the live-load arrangements on, the envelope at x: its largest
         // and smallest values in the displayed sign.
-        const EnvolventeViva& env = e.Envolvente;
+        const EnvolventeViva& env = c.Envolvente;
         const bool envolvente = e.AlternanciaViva && env.calculada;
         auto rango = [&](float mayor, float menor, const char* unidad) {
             return envolvente ? QString::fromUtf8("   envolvente: %1 a %2 %3")
@@ -148,26 +150,26 @@ QString frmGeneral::Lectura(const Lienzo* caja, double xTwips) const {
                               : QString();
         };
         if (superior) {
-            return abscisa + "V = " + dos(Muestra(e.DiagCortante, i)) + " Tn" +
+            return abscisa + "V = " + dos(Muestra(c.DiagCortante, i)) + " Tn" +
                    rango(Muestra(env.CortanteMax, i), Muestra(env.CortanteMin, i), "Tn");
         }
         // Displayed sign: sagging positive (the moment arrays carry the
         // analysis sign, so the envelope's smallest is the displayed largest).
-        return abscisa + "M = " + dos(-Muestra(e.DiagMomento, i)) + " Tn.m" +
+        return abscisa + "M = " + dos(-Muestra(c.DiagMomento, i)) + " Tn.m" +
                rango(-Muestra(env.MomentoMin, i), -Muestra(env.MomentoMax, i), "Tn.m");
     }
     if (superior) {
         return abscisa + QString::fromUtf8("θ = ") +
-               Q(texto::FormatoGeneral(Muestra(e.DiagGiro, i))) + " rad";
+               Q(texto::FormatoGeneral(Muestra(c.DiagGiro, i))) + " rad";
     }
     // The deflection line in m: deflection x inertia times the factor of the
     // governing zone's deflection (lambda / Ie, the same in every zone).
-    const PasoZonaDeflexion* zona = ZonaGobernante(e);
-    const float flecha = FlechaLargoPlazo(ReglasCalculo(), e, p.materiales.UsoDeflexion);
-    const float referencia = zona ? zona->FlechaMax : e.FlechaMax;
+    const PasoZonaDeflexion* zona = ZonaGobernante(c);
+    const float flecha = FlechaLargoPlazo(ReglasCalculo(), c, p.materiales.UsoDeflexion);
+    const float referencia = zona ? zona->FlechaMax : c.FlechaMax;
     const double escala = referencia != 0 ? flecha / referencia : 0.0;
     return abscisa + QString::fromUtf8("δ = ") +
-           Q(texto::Formato(Muestra(e.DiagFlecha, i) * escala, "###,##0.000")) + " m";
+           Q(texto::Formato(Muestra(c.DiagFlecha, i) * escala, "###,##0.000")) + " m";
 }
 
 void frmGeneral::MostrarLectura(Lienzo* caja, double xTwips, double) {

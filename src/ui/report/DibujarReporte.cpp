@@ -42,17 +42,18 @@ void Logo(QPainter& pintor, const QRectF& caja) {
 
 }  // namespace
 
-void DibujarReporte(QPainter& pintor, const Proyecto& p, bool imprimiendo) {
+void DibujarReporte(QPainter& pintor, const Proyecto& p, const ResultadoCalculo& r,
+                    bool imprimiendo) {
     // The diagrams are drawn afresh in boxes of the main window's design size,
     // then pasted scaled into their places.
     Lienzo cortante(diagrama::kAnchoCaja, diagrama::kAltoCaja);
     Lienzo momento(diagrama::kAnchoCaja, diagrama::kAltoCaja);
-    DibujarCurvas(p.estado, &cortante, &momento, true);
+    DibujarCurvas(p.estado, r, &cortante, &momento, true);
 
     pintor.save();
     pintor.setRenderHint(QPainter::Antialiasing, true);
     pintor.setRenderHint(QPainter::TextAntialiasing, true);
-    for (const ElementoInforme& e : PaginaInforme(p, imprimiendo)) {
+    for (const ElementoInforme& e : PaginaInforme(p, r, imprimiendo)) {
         const QRectF caja(e.x, e.y, e.x2, e.y2);
         switch (e.tipo) {
             case ElementoInforme::Texto:
@@ -88,7 +89,7 @@ void DibujarReporte(QPainter& pintor, const Proyecto& p, bool imprimiendo) {
     pintor.restore();
 }
 
-bool ImprimirPagina(QPagedPaintDevice& dispositivo, const Proyecto& p) {
+bool ImprimirPagina(QPagedPaintDevice& dispositivo, const Proyecto& p, const ResultadoCalculo& r) {
     dispositivo.setPageLayout(
         QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     QPainter pintor;
@@ -96,16 +97,16 @@ bool ImprimirPagina(QPagedPaintDevice& dispositivo, const Proyecto& p) {
     // Device pixels per twip: the page is addressed in twips from its corner.
     const QRect pagina = pintor.viewport();
     pintor.scale(pagina.width() / kAnchoCarta, pagina.height() / kAltoCarta);
-    DibujarReporte(pintor, p, true);
+    DibujarReporte(pintor, p, r, true);
     return pintor.end();
 }
 
-QString EscribirPdf(const Proyecto& p, const QString& ruta) {
+QString EscribirPdf(const Proyecto& p, const ResultadoCalculo& r, const QString& ruta) {
     return EscribirPdfEntero(
         ruta, "Korvex 2000 - Informe",
-        [&p](QPdfWriter& pdf) {
+        [&p, &r](QPdfWriter& pdf) {
             pdf.setResolution(1200);
-            return ImprimirPagina(pdf, p);
+            return ImprimirPagina(pdf, p, r);
         },
         "No se pudo dibujar el informe en el archivo " + ruta);
 }

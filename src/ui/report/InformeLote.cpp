@@ -5,9 +5,9 @@
 
 namespace korvex::ui {
 
-korvex::lote::Salida PdfDeProyecto(const OpcionesInforme& o, const std::string& documento,
-                                   const std::string& escrito,
-                                   const std::function<QString(const Proyecto&)>& escribir) {
+korvex::lote::Salida PdfDeProyecto(
+    const OpcionesInforme& o, const std::string& documento, const std::string& escrito,
+    const std::function<QString(const Proyecto&, const ResultadoCalculo&)>& escribir) {
     using namespace korvex::lote;
     Salida s;
     Proyecto p;
@@ -24,7 +24,7 @@ korvex::lote::Salida PdfDeProyecto(const OpcionesInforme& o, const std::string& 
         s.error += "korvex: el proyecto no pudo calcularse; no se escribió " + documento + "\n";
         return s;
     }
-    const QString error = escribir(p);
+    const QString error = escribir(p, r.calculo);
     if (!error.isEmpty()) {
         s.estado = kSalidaRechazado;
         s.error += "korvex: " + error.toStdString() + "\n";
@@ -35,8 +35,9 @@ korvex::lote::Salida PdfDeProyecto(const OpcionesInforme& o, const std::string& 
 }
 
 korvex::lote::Salida InformePdf(const OpcionesInforme& o) {
-    return PdfDeProyecto(o, "el informe", "Informe escrito en",
-                         [&o](const Proyecto& p) { return EscribirPdf(p, o.pdf); });
+    return PdfDeProyecto(
+        o, "el informe", "Informe escrito en",
+        [&o](const Proyecto& p, const ResultadoCalculo& r) { return EscribirPdf(p, r, o.pdf); });
 }
 
 }  // namespace korvex::ui

@@ -10,6 +10,7 @@
 
 #include "batch/Lote.h"
 #include "project/Proyecto.h"
+#include "project/ResultadoCalculo.h"
 
 namespace korvex::ui {
 
@@ -27,12 +28,13 @@ struct OpcionesInforme {
 korvex::lote::Salida InformePdf(const OpcionesInforme& o);
 
 // The part the PDF commands share: the project is read and calculated as
-// the open command does, then `escribir` writes the PDF (it returns the
+// the open command does, then `escribir` writes the PDF of the project and
+// its result (it returns the
 // message of a failure, empty on success). `documento` names the document
 // in the message of a project that could not be calculated ("el informe"),
 // `escrito` starts the line printed on success ("Informe escrito en").
-korvex::lote::Salida PdfDeProyecto(const OpcionesInforme& o, const std::string& documento,
-                                   const std::string& escrito,
-                                   const std::function<QString(const Proyecto&)>& escribir);
+korvex::lote::Salida PdfDeProyecto(
+    const OpcionesInforme& o, const std::string& documento, const std::string& escrito,
+    const std::function<QString(const Proyecto&, const ResultadoCalculo&)>& escribir);
 
 }  // namespace korvex::ui

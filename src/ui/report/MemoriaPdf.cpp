@@ -40,15 +40,15 @@ bool Pintar(QPdfWriter& pdf, const std::vector<Bloque>& bloques, const QString& 
 
 }  // namespace
 
-QString EscribirMemoria(const Proyecto& p, const QString& ruta, const QString& archivo,
-                        const QDate& fecha) {
-    if (!MemoriaPosible(p)) {
+QString EscribirMemoria(const Proyecto& p, const ResultadoCalculo& r, const QString& ruta,
+                        const QString& archivo, const QDate& fecha) {
+    if (!MemoriaPosible(r)) {
         return "El proyecto no tiene resultados: realice los cálculos antes de escribir la "
                "memoria de cálculo.";
     }
     const QString dia = QLocale(QLocale::Spanish).toString(fecha, "d 'de' MMMM 'de' yyyy");
     const std::vector<Bloque> bloques =
-        ConstruirMemoria(p, {archivo.toStdString(), dia.toStdString()});
+        ConstruirMemoria(p, r, {archivo.toStdString(), dia.toStdString()});
 
     return EscribirPdfEntero(
         ruta, "Korvex 2000 - Memoria de cálculo",

@@ -10,14 +10,15 @@
 #include <QString>
 
 #include "project/Proyecto.h"
+#include "project/ResultadoCalculo.h"
 
 namespace korvex::ui {
 
-// Writes the report of `p` to `ruta` atomically: the file appears only when
+// Writes the report of `p` calculated as `r` to `ruta` atomically: the file appears only when
 // the whole document was written. `archivo` is the project's file name for
 // the header (empty: none), `fecha` the date printed. Returns an empty text,
 // or the Spanish reason of the failure (and then leaves no file behind).
-QString EscribirMemoria(const Proyecto& p, const QString& ruta, const QString& archivo = {},
-                        const QDate& fecha = QDate::currentDate());
+QString EscribirMemoria(const Proyecto& p, const ResultadoCalculo& r, const QString& ruta,
+                        const QString& archivo = {}, const QDate& fecha = QDate::currentDate());
 
 }  // namespace korvex::ui

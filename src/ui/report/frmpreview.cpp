@@ -62,8 +62,9 @@ HojaInforme::HojaInforme(QWidget* padre) : QWidget(padre) {
     setToolTip(QString());
 }
 
-void HojaInforme::FijarProyecto(const Proyecto& p) {
+void HojaInforme::FijarProyecto(const Proyecto& p, std::shared_ptr<const ResultadoCalculo> r) {
     proyecto_ = p;
+    resultado_ = std::move(r);
     update();
 }
 
@@ -89,7 +90,7 @@ void HojaInforme::paintEvent(QPaintEvent*) {
     pintor.fillRect(r, Qt::white);
     pintor.translate(r.topLeft());
     pintor.scale(r.width() / kAnchoCarta, r.height() / kAltoCarta);
-    DibujarReporte(pintor, proyecto_, false);
+    DibujarReporte(pintor, proyecto_, resultado_ ? *resultado_ : ResultadoCalculo{}, false);
 }
 
 void HojaInforme::mouseMoveEvent(QMouseEvent* e) {
@@ -144,7 +145,7 @@ frmpreview::frmpreview(Documento& documento, QWidget* padre)
 }
 
 void frmpreview::Form_Load() {
-    Hoja->FijarProyecto(documento_.proyecto());
+    Hoja->FijarProyecto(documento_.proyecto(), documento_.resultadoCompartido());
 }
 
 void frmpreview::Print_btn_Click() {
@@ -154,7 +155,7 @@ void frmpreview::Print_btn_Click() {
     impresora.setPageOrientation(QPageLayout::Portrait);
     impresora.setDocName("Korvex 2000 - Informe");
     if (!ElegirImpresora || !ElegirImpresora(impresora, this)) return;
-    if (!ImprimirPagina(impresora, documento_.proyecto())) {
+    if (!ImprimirPagina(impresora, documento_.proyecto(), documento_.resultado())) {
         MostrarMensaje("No se pudo imprimir el informe: la impresora elegida no está disponible.",
                        "Imprimir", 16);
     }
@@ -163,7 +164,7 @@ void frmpreview::Print_btn_Click() {
 void frmpreview::cmdPdf_Click() {
     const QString ruta = ElegirPdf ? ElegirPdf(this) : QString();
     if (ruta.isEmpty()) return;
-    const QString error = EscribirPdf(documento_.proyecto(), ruta);
+    const QString error = EscribirPdf(documento_.proyecto(), documento_.resultado(), ruta);
     if (!error.isEmpty()) {
         MostrarMensaje(error.toStdString(), "Guardar PDF", 16);
         return;

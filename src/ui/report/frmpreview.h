@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "project/Documento.h"
 
@@ -23,7 +24,8 @@ class HojaInforme : public QWidget {
     Q_OBJECT
   public:
     explicit HojaInforme(QWidget* padre = nullptr);
-    void FijarProyecto(const Proyecto& p);
+    // The page of `p` with the result `r` (none: that of no calculation).
+    void FijarProyecto(const Proyecto& p, std::shared_ptr<const ResultadoCalculo> r);
     // The page rectangle inside the widget, device pixels.
     QRectF Pagina() const;
     // Widget position -> page twips.
@@ -38,6 +40,7 @@ class HojaInforme : public QWidget {
 
   private:
     Proyecto proyecto_;
+    std::shared_ptr<const ResultadoCalculo> resultado_;
 };
 
 class frmpreview : public QMainWindow {

@@ -45,7 +45,7 @@ frmVarillas::frmVarillas(Documento& documento, QWidget* padre)
 }
 
 void frmVarillas::TablaVarillas() {
-    const EstadoProyecto& e = documento_.proyecto().estado;
+    const ResultadoCalculo& e = documento_.resultado();
     for (int c = 1; c <= 4; ++c) {
         for (int r = 1; r <= 4; ++r) {
             EscribirCelda(grdVarillas, r, c, QString::number(e.Varillas[r - 1][c - 1]));

@@ -242,6 +242,7 @@ class DosCombinaciones : public ReglasDiseno {
     int NumeroUsos() const override { return b_.NumeroUsos(); }
     bool UsoLargoPlazo(int uso) const override { return b_.UsoLargoPlazo(uso); }
     double RelacionLuz(int uso) const override { return b_.RelacionLuz(uso); }
+    std::string TextoLimiteUso(int uso) const override { return b_.TextoLimiteUso(uso); }
     float LuzVoladizo(float l) const override { return b_.LuzVoladizo(l); }
     float AnchoAlaMaximo(bool a, float hf, float bw, float luz) const override {
         return b_.AnchoAlaMaximo(a, hf, bw, luz);

@@ -45,14 +45,13 @@ std::string ConCampo(int k, const std::string& valor) {
     return Unir(c) + "\r\n" + kCarga + "\r\n";
 }
 
-// A project with results in it, so that a refusal that touched anything would show.
+// A project with values beyond the file's in it, so that a refusal that
+// touched anything would show.
 Proyecto ProyectoConResultados() {
     Proyecto p;
     EXPECT_FALSE(LeerKvx(kArchivo, p));
     p.estado.AreaSeccion = 1250;
-    p.estado.MomentoPosMax = 15.5f;
-    p.estado.DiagMomento = {0, -1, -2};
-    p.estado.txtEstribos = "3/8@22";
+    p.estado.ModuloElasticidad = 2188197;
     p.materiales.UsoDeflexion = 3;
     return p;
 }

@@ -16,12 +16,6 @@
 namespace korvex::pruebas {
 namespace {
 
-Proyecto Calculado(Proyecto p) {
-    InterfazRegistro ui;
-    EXPECT_TRUE(RealizarCalculos(p, ui).calculado);
-    return p;
-}
-
 // The text written at (x, y), or "<ninguno>".
 std::string En(const std::vector<ElementoInforme>& pg, double x, double y) {
     for (const ElementoInforme& e : pg) {
@@ -40,10 +34,11 @@ TEST(Informe, NumerosImpresosLlevanBlancosYLosUnidosNo) {
 
 TEST(Informe, CargasSeccionYApoyosSegunLaViga) {
     const auto sp = [](int n) { return std::string(static_cast<std::size_t>(n), ' '); };
-    Proyecto p = Calculado(Rectangular(6, 30, 50,
-                                       {Puntual(3, 10, kViva, 6), Uniforme(0, 6, 1.5f, kMuerta, 6),
-                                        Puntual(1, 2, kOtros, 6), Puntual(4, 1, kViva, 6)}));
-    auto pg = PaginaInforme(p, true);
+    ProyectoCalculado p =
+        Calcular(Rectangular(6, 30, 50,
+                             {Puntual(3, 10, kViva, 6), Uniforme(0, 6, 1.5f, kMuerta, 6),
+                              Puntual(1, 2, kOtros, 6), Puntual(4, 1, kViva, 6)}));
+    auto pg = PaginaInforme(p, p.r, true);
     EXPECT_EQ(En(pg, 1000, 9700), "      1            Puntual");
     EXPECT_EQ(En(pg, 4100, 9700), "Viva");
     EXPECT_EQ(En(pg, 5650, 9700), "3" + sp(11) + "0" + sp(11) + "3" + sp(12) + "10" + sp(13) + "0");
@@ -65,7 +60,8 @@ TEST(Informe, CargasSeccionYApoyosSegunLaViga) {
     PonerSeccion(t, kVigaT, "60", "10", "25", "40");
     PonerViga(t.estado, 6, {Uniforme(0, 6, 2, kMuerta, 6)}, 1.5f, 4.5f);
     t.ventana.Check_Vuelo = 1;
-    pg = PaginaInforme(Calculado(t), false);
+    const ProyectoCalculado tc = Calcular(t);
+    pg = PaginaInforme(tc, tc.r, false);
     std::string seccion;
     for (double x : {6000, 6600, 7400, 8000})
         for (double y : {6900, 7300}) seccion += En(pg, x, y);
@@ -77,20 +73,20 @@ TEST(Informe, CargasSeccionYApoyosSegunLaViga) {
 // Use 3 on a 6 m span, 25 x 50, 7 Tn/m: A's = 4.39 cm2, lambda = 2 / (1 + 50 x
 // 4.39 / (46 x 25)) = 1.68. The report prints lambda times the immediate one.
 TEST(Informe, DeflexionALargoPlazoLaQueSeComparo) {
-    Proyecto p = Rectangular(6, 25, 50, {Uniforme(0, 6, 7, kOtros, 6)});
+    ProyectoCalculado p = Rectangular(6, 25, 50, {Uniforme(0, 6, 7, kOtros, 6)});
     p.materiales.UsoDeflexion = 3;
-    p = Calculado(p);
-    const EstadoProyecto& e = p.estado;
+    p = Calcular(p);
+    const ResultadoCalculo& e = p.r;
     ASSERT_NEAR(e.LambdaDeflexion, 1.68, 0.005);
     const std::string largo = texto::FormatoGeneral(e.LambdaDeflexion * e.FlechaEfectiva);
-    EXPECT_EQ(En(PaginaInforme(p, true), 1000, 12700), "Deflexión máxima (mts):    " + largo);
+    EXPECT_EQ(En(PaginaInforme(p, p.r, true), 1000, 12700), "Deflexión máxima (mts):    " + largo);
     p.materiales.UsoDeflexion = 2;  // the immediate deflection for uses 1 and 2
-    EXPECT_EQ(En(PaginaInforme(p, true), 1000, 12700),
+    EXPECT_EQ(En(PaginaInforme(p, p.r, true), 1000, 12700),
               "Deflexión máxima (mts):    " + texto::FormatoGeneral(e.FlechaEfectiva));
     // The live-load arrangements line, on free space: the same items either way.
-    const auto sin = PaginaInforme(p, true);
+    const auto sin = PaginaInforme(p, p.r, true);
     p.estado.AlternanciaViva = true;
-    const auto con = PaginaInforme(p, true);
+    const auto con = PaginaInforme(p, p.r, true);
     EXPECT_EQ(En(sin, 1000, 13300), "Carga viva alternada: no");
     EXPECT_EQ(En(con, 1000, 13300), "Carga viva alternada: sí");
     EXPECT_EQ(sin.size(), con.size());
@@ -100,11 +96,12 @@ TEST(Informe, DeflexionALargoPlazoLaQueSeComparo) {
 // paragraph in the free space between "Carga viva alternada: no" and the
 // closing rule, every other item as without it. With the arrangements, none.
 TEST(Informe, AvisoDeAlternanciaEnElEspacioLibre) {
-    const Proyecto p = Abierto("viga_t_vuelos.kvx"), con = Abierto("viga_t_vuelos.kvx", true);
-    const std::string aviso = AvisoAlternanciaInforme(p.estado);
+    const ProyectoCalculado p = Abierto("viga_t_vuelos.kvx"),
+                            con = Abierto("viga_t_vuelos.kvx", true);
+    const std::string aviso = AvisoAlternanciaInforme(p, p.r);
     ASSERT_FALSE(aviso.empty());
-    Proyecto sinAviso = p;
-    sinAviso.estado.AvisoAlternancia.clear();
+    ProyectoCalculado sinAviso = p;
+    sinAviso.r.AvisoAlternancia.clear();
     auto claves = [](const std::vector<ElementoInforme>& pg) {
         std::vector<std::tuple<int, std::string, double, double, double, double>> c;
         for (const ElementoInforme& e : pg) c.emplace_back(e.tipo, e.texto, e.x, e.y, e.x2, e.y2);
@@ -112,7 +109,7 @@ TEST(Informe, AvisoDeAlternanciaEnElEspacioLibre) {
     };
     for (bool imprimiendo : {true, false}) {
         SCOPED_TRACE(imprimiendo);
-        std::vector<ElementoInforme> otros = PaginaInforme(p, imprimiendo);
+        std::vector<ElementoInforme> otros = PaginaInforme(p, p.r, imprimiendo);
         const auto it = std::find_if(otros.begin(), otros.end(),
                                      [&](const ElementoInforme& e) { return e.texto == aviso; });
         ASSERT_NE(it, otros.end());
@@ -127,8 +124,8 @@ TEST(Informe, AvisoDeAlternanciaEnElEspacioLibre) {
         EXPECT_TRUE(parrafo.x >= 1000 && parrafo.x + parrafo.x2 <= 10500) << parrafo.x;
         // At least two lines of its type fit in its box.
         EXPECT_GE(parrafo.y2, 2 * 1.15 * 20 * PuntosLetra(parrafo.letra, true));
-        EXPECT_EQ(claves(otros), claves(PaginaInforme(sinAviso, imprimiendo)));
-        for (const ElementoInforme& e : PaginaInforme(con, imprimiendo))
+        EXPECT_EQ(claves(otros), claves(PaginaInforme(sinAviso, sinAviso.r, imprimiendo)));
+        for (const ElementoInforme& e : PaginaInforme(con, con.r, imprimiendo))
             EXPECT_NE(e.tipo, ElementoInforme::Parrafo) << e.texto;
     }
 }

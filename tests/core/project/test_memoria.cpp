@@ -109,9 +109,9 @@ PasosCalculo RegistroT() {
 // The parts follow the design; each step prints the recorded numbers, and
 // each check its verdict.
 TEST(MemoriaDeCalculo, PartesEnElOrdenDelDisenoConLosNumerosDelRegistro) {
-    Proyecto p = Abierto("viga_t_vuelos.kvx");
-    p.estado.Pasos = RegistroT();
-    const std::vector<Bloque> b = ConstruirMemoria(p);
+    ProyectoCalculado p = Abierto("viga_t_vuelos.kvx");
+    p.r.Pasos = RegistroT();
+    const std::vector<Bloque> b = ConstruirMemoria(p, p.r);
     const std::vector<std::string> t = TextosMemoria(b, " | ");
 
     // The example without the arrangements: their notice is the first warning.
@@ -120,7 +120,7 @@ TEST(MemoriaDeCalculo, PartesEnElOrdenDelDisenoConLosNumerosDelRegistro) {
              "1. Datos", "2. Análisis", "3. Criterios de diseño", "4. Diseño a flexión",
              "4.1 Momento negativo M(−)", "4.2 Momento positivo M(+)", "5. Diseño a cortante",
              "6. Varillas", "7. Deflexiones", "8. Avisos",
-             "1. Alternancia de la carga viva: " + AvisoAlternanciaInforme(p.estado),
+             "1. Alternancia de la carga viva: " + AvisoAlternanciaInforme(p, p.r),
              "2. La viga falla: Primer aviso", "3. Advertencia: Segundo aviso"}) {
         const int i = Donde(t, parte);
         EXPECT_GT(i, anterior) << parte;
@@ -172,8 +172,8 @@ TEST(MemoriaDeCalculo, PartesEnElOrdenDelDisenoConLosNumerosDelRegistro) {
     EXPECT_EQ(veredictos, esperados);
 
     // The positive moment designed first is written first.
-    p.estado.Pasos.negativaPrimero = false;
-    const std::vector<std::string> t2 = TextosMemoria(ConstruirMemoria(p), " | ");
+    p.r.Pasos.negativaPrimero = false;
+    const std::vector<std::string> t2 = TextosMemoria(ConstruirMemoria(p, p.r), " | ");
     EXPECT_LT(Donde(t2, "4.1 Momento positivo M(+)"), Donde(t2, "4.2 Momento negativo M(−)"));
 }
 
@@ -187,14 +187,14 @@ TEST(MemoriaDeCalculo, UnaSeccionInsuficienteTerminaElDiseno) {
                                                     {Parada::Acero, "f's > 0.85 f'c y d > d'"}};
     for (const auto& [parada, simbolo] : casos) {
         SCOPED_TRACE(static_cast<int>(parada));
-        Proyecto p = Abierto("viga_t_vuelos.kvx");
-        PasosCalculo& s = p.estado.Pasos = RegistroT();
+        ProyectoCalculado p = Abierto("viga_t_vuelos.kvx");
+        PasosCalculo& s = p.r.Pasos = RegistroT();
         const bool primero = parada == Parada::Rn;  // M(-): M(+) was never designed
         if (primero) s.flexionPos = PasoFlexion{};
         PasoFlexion& f = primero ? s.flexionNeg : s.flexionPos;
         f.suficiente = false;
         f.parada = parada;
-        const std::vector<Bloque> b = ConstruirMemoria(p);
+        const std::vector<Bloque> b = ConstruirMemoria(p, p.r);
         const std::vector<std::string> t = TextosMemoria(b, " | ");
         // The design chapter ends where the warnings begin.
         const std::size_t fin = IndiceTitulo(b, "5. Avisos");
@@ -215,12 +215,12 @@ TEST(MemoriaDeCalculo, UnaSeccionInsuficienteTerminaElDiseno) {
 }
 
 // Nine loads of every kind on a beam with cantilevers and live-load arrangements:
-// the load table, the extremes, the diagrams and the tenths, from the state.
+// the load table, the extremes, the diagrams and the tenths, from the result.
 TEST(MemoriaDeCalculo, DatosYAnalisisTomadosDelEstado) {
-    Proyecto p = Abierto("viga_t_vuelos.kvx", true);
-    EstadoProyecto& e = p.estado;
-    ASSERT_TRUE(e.AlternanciaViva && e.Envolvente.calculada);
-    const std::vector<Bloque> b = ConstruirMemoria(p);
+    ProyectoCalculado p = Abierto("viga_t_vuelos.kvx", true);
+    const ResultadoCalculo& e = p.r;
+    ASSERT_TRUE(p.estado.AlternanciaViva && e.Envolvente.calculada);
+    const std::vector<Bloque> b = ConstruirMemoria(p, p.r);
     const std::vector<std::string> t = TextosMemoria(b, " | ");
 
     EXPECT_GE(Donde(t, "1 | Distribuida | Muerta | 0 | 8 | 2 | 2 | Tn/m | 1.4"), 0);
@@ -293,7 +293,7 @@ TEST(MemoriaDeCalculo, DatosYAnalisisTomadosDelEstado) {
     EXPECT_EQ(figuras[1]->marcas[0].x, e.Posiciones.MomentoPosMax);
 
     // Without a calculation there is nothing to report.
-    EXPECT_TRUE(ConstruirMemoria(Proyecto{}).empty());
+    EXPECT_TRUE(ConstruirMemoria(Proyecto{}, ResultadoCalculo{}).empty());
 }
 
 // Live loads of 10 Tn at both tips of an 8 m beam on supports at 1.5 and
@@ -301,21 +301,20 @@ TEST(MemoriaDeCalculo, DatosYAnalisisTomadosDelEstado) {
 // x 25 / 8 = 2.19 Tn.m of sagging from a dead 0.5 Tn/m (plus the self weight,
 // 1.4 x 0.3 x 25 / 8 = 1.31): the whole span hogs with everything loaded.
 TEST(MemoriaDeCalculo, TramoEnteroEnMomentoNegativo) {
-    Proyecto p = Rectangular(
+    const ProyectoCalculado p = Calcular(Rectangular(
         8, 25, 50,
         {Puntual(0, 10, kViva, 8), Puntual(8, 10, kViva, 8), Uniforme(0, 8, 0.5f, kMuerta, 8)},
-        1.5f, 6.5f);
+        1.5f, 6.5f));
     // Live load on the span alone: with it or without it (the self weight sags
     // the span 1.4 x 0.3 x 25 / 8 = 1.31 against 0.47 over the supports) the
     // middle of the span sags.
-    Proyecto q = Rectangular(8, 25, 50, {Uniforme(1.5f, 5, 2, kViva, 8)}, 1.5f, 6.5f);
-    InterfazRegistro ui;
-    ASSERT_TRUE(RealizarCalculos(p, ui).calculado && RealizarCalculos(q, ui).calculado);
+    const ProyectoCalculado q =
+        Calcular(Rectangular(8, 25, 50, {Uniforme(1.5f, 5, 2, kViva, 8)}, 1.5f, 6.5f));
     const std::string frase =
         "Con carga viva en vuelo izquierdo, vuelo derecho, todo el tramo entre apoyos queda con "
         "momento negativo: el acero superior debe correr sobre todo el tramo.";
-    EXPECT_GE(Donde(TextosMemoria(ConstruirMemoria(p), " | "), frase), 0);
-    EXPECT_LT(Donde(TextosMemoria(ConstruirMemoria(q), " | "), "todo el tramo"), 0);
+    EXPECT_GE(Donde(TextosMemoria(ConstruirMemoria(p, p.r), " | "), frase), 0);
+    EXPECT_LT(Donde(TextosMemoria(ConstruirMemoria(q, q.r), " | "), "todo el tramo"), 0);
 }
 
 }  // namespace

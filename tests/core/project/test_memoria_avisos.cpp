@@ -36,11 +36,11 @@ TEST(MemoriaConFalla, LaFallaTerminaElCapituloDeDiseno) {
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.bw);
-        const Proyecto p = AlmaDelgada(c.bw);
-        const PasosCalculo& s = p.estado.Pasos;
+        const ProyectoCalculado p = AlmaDelgada(c.bw);
+        const PasosCalculo& s = p.r.Pasos;
         ASSERT_EQ(s.cortante.falla, c.corte);  // the design went on after a shear failure
         ASSERT_TRUE(!c.corte || (s.deflexion.calculado && s.varillas[0].As == 0));
-        const std::vector<Bloque> b = ConstruirMemoria(p);
+        const std::vector<Bloque> b = ConstruirMemoria(p, p.r);
         const std::size_t avisos = IndiceTitulo(b, "Avisos");
         ASSERT_TRUE(avisos >= 2 && avisos < b.size());
         auto* prueba = std::get_if<FormulaMemoria>(&b[avisos - 2]);
@@ -84,14 +84,14 @@ TEST(MemoriaConFalla, LaFallaTerminaElCapituloDeDiseno) {
 // the screen finds, ends as a report does, is the first warning and the note
 // under the extremes. With the arrangements, no notice.
 TEST(AvisosDeLaMemoria, AlternanciaConPalabrasDeInforme) {
-    const Proyecto p = Abierto("viga_t_vuelos.kvx");
-    const std::string pantalla = p.estado.AvisoAlternancia;
+    const ProyectoCalculado p = Abierto("viga_t_vuelos.kvx");
+    const std::string pantalla = p.r.AvisoAlternancia;
     ASSERT_TRUE(pantalla.starts_with("Con carga viva alternada: ")) << pantalla;
-    const std::string informe = AvisoAlternanciaInforme(p.estado);
+    const std::string informe = AvisoAlternanciaInforme(p, p.r);
     EXPECT_EQ(informe, pantalla.substr(0, pantalla.find(". ") + 1) +
                            " El diseño no considera la alternancia de la carga viva.");
 
-    const std::vector<std::string> t = TextosMemoria(ConstruirMemoria(p), " | ");
+    const std::vector<std::string> t = TextosMemoria(ConstruirMemoria(p, p.r), " | ");
     int avisos = -1, nota = -1, primero = -1;
     for (int i = 0; i < static_cast<int>(t.size()); ++i) {
         const std::string& x = t[static_cast<std::size_t>(i)];
@@ -103,16 +103,16 @@ TEST(AvisosDeLaMemoria, AlternanciaConPalabrasDeInforme) {
     EXPECT_GT(avisos, nota);
     EXPECT_EQ(primero, avisos + 2);  // after the heading and its sentence
 
-    const Proyecto con = Abierto("viga_t_vuelos.kvx", true);
-    EXPECT_EQ(AvisoAlternanciaInforme(con.estado), "");
-    for (const std::string& x : TextosMemoria(ConstruirMemoria(con), " | "))
+    const ProyectoCalculado con = Abierto("viga_t_vuelos.kvx", true);
+    EXPECT_EQ(AvisoAlternanciaInforme(con, con.r), "");
+    for (const std::string& x : TextosMemoria(ConstruirMemoria(con, con.r), " | "))
         EXPECT_EQ(x.find("Con carga viva alternada"), std::string::npos) << x;
 }
 
 // Every text of both reports of every example, with and without the
 // arrangements and after both failures: none addressed to the windows' user.
 TEST(AvisosDeLaMemoria, NingunTextoDeLosInformesHablaDeLaPantalla) {
-    std::vector<Proyecto> proyectos = {AlmaDelgada("8"), AlmaDelgada("6")};
+    std::vector<ProyectoCalculado> proyectos = {AlmaDelgada("8"), AlmaDelgada("6")};
     for (const char* ejemplo : kEjemplos)
         for (bool alternancia : {false, true}) proyectos.push_back(Abierto(ejemplo, alternancia));
     int textos = 0;
@@ -122,8 +122,8 @@ TEST(AvisosDeLaMemoria, NingunTextoDeLosInformesHablaDeLaPantalla) {
              {"Active «", "en pantalla", " presione ", "Presione", "botón", "haga clic"})
             EXPECT_EQ(x.find(w), std::string::npos) << x;
     };
-    for (const Proyecto& p : proyectos) {
-        for (const Bloque& b : ConstruirMemoria(p)) {
+    for (const ProyectoCalculado& p : proyectos) {
+        for (const Bloque& b : ConstruirMemoria(p, p.r)) {
             for (std::string x : TextosMemoria({b}, " | ")) {
                 if (auto* f = std::get_if<FormulaMemoria>(&b)) x += " " + f->concepto;
                 if (auto* t = std::get_if<TablaMemoria>(&b)) {
@@ -132,7 +132,7 @@ TEST(AvisosDeLaMemoria, NingunTextoDeLosInformesHablaDeLaPantalla) {
                 comprobar(x);
             }
         }
-        for (const ElementoInforme& e : PaginaInforme(p, true)) comprobar(e.texto);
+        for (const ElementoInforme& e : PaginaInforme(p, p.r, true)) comprobar(e.texto);
     }
     EXPECT_GT(textos, 1000);
 }

@@ -22,9 +22,10 @@ namespace {
 const char* const kCriterios = "Criterios de diseño";
 
 // The plain text of the part, one line per row or paragraph.
-std::string Texto(const Proyecto& p) {
+std::string Texto(const ProyectoCalculado& p) {
     std::string t;
-    for (const std::string& x : TextosMemoria(BloquesBajo(ConstruirMemoria(p), kCriterios), " | "))
+    for (const std::string& x :
+         TextosMemoria(BloquesBajo(ConstruirMemoria(p, p.r), kCriterios), " | "))
         t += x + "\n";
     return t;
 }
@@ -45,8 +46,8 @@ TEST(CriteriosDeDiseno, CoeficientesDeLosPasosRegistrados) {
     int sinCompresion = 0;
     for (const char* ejemplo : kEjemplos) {
         SCOPED_TRACE(ejemplo);
-        const Proyecto p = Abierto(ejemplo, false, 3);
-        const PasosCalculo& s = p.estado.Pasos;
+        const ProyectoCalculado p = Abierto(ejemplo, false, 3);
+        const PasosCalculo& s = p.r.Pasos;
         const std::string t = Texto(p);
 
         const PasoCortante& c = s.cortante;
@@ -101,18 +102,15 @@ TEST(CriteriosDeDiseno, FactoresDeCargaDeLasReacciones) {
     // A factor with one decimal: "1.4", "1.0".
     auto Factor = [](double v) { return std::to_string(std::round(v * 10) / 10).substr(0, 3); };
     auto reacciones = [](float categoria) {
-        Proyecto p = Rectangular(6, 30, 50, {Puntual(3, 10, categoria, 6)});
-        InterfazRegistro ui;
-        EXPECT_TRUE(RealizarCalculos(p, ui).calculado);
-        return p;
+        return Calcular(Rectangular(6, 30, 50, {Puntual(3, 10, categoria, 6)}));
     };
-    const Proyecto muerta = reacciones(kMuerta);
-    const PasoReacciones& m = muerta.estado.Pasos.reacciones;
+    const ProyectoCalculado muerta = reacciones(kMuerta);
+    const PasoReacciones& m = muerta.r.Pasos.reacciones;
     const double fD = m.R1Factorizada / m.R1Servicio;  // dead load and self weight alike
     const double propio = m.PesoPropio * 3;            // Tn, half the self weight on each support
     std::string combinacion = "U = " + Factor(fD) + " D";
     for (float categoria : {kViva, kOtros}) {
-        const PasoReacciones& r = reacciones(categoria).estado.Pasos.reacciones;
+        const PasoReacciones& r = reacciones(categoria).r.Pasos.reacciones;
         combinacion += " + " + Factor((r.R1Factorizada - fD * propio) / 5) +
                        (categoria == kViva ? " L" : " Otros");
         EXPECT_NEAR(r.R1Servicio - propio, 5, 1e-4);  // the service case takes each load once
@@ -125,8 +123,8 @@ TEST(CriteriosDeDiseno, FactoresDeCargaDeLasReacciones) {
 // converted (1 Kgr/cm2 = 14.2233 psi), and the sense follows from the two.
 TEST(CriteriosDeDiseno, DiferenciasConAciSegunSusCoeficientes) {
     std::map<std::string, std::vector<std::string>> filas;  // of the 4-column table, by rule
-    for (const Bloque& x :
-         BloquesBajo(ConstruirMemoria(Abierto("viga_rectangular.kvx")), kCriterios)) {
+    const ProyectoCalculado p = Abierto("viga_rectangular.kvx");
+    for (const Bloque& x : BloquesBajo(ConstruirMemoria(p, p.r), kCriterios)) {
         if (auto* t = std::get_if<TablaMemoria>(&x); t && t->encabezado.size() == 4) {
             for (const auto& f : t->filas) filas[f[0]] = f;
         }

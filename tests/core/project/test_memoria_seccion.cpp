@@ -19,8 +19,8 @@ namespace korvex::pruebas {
 namespace {
 
 // The section figure of the project's report.
-FiguraSeccion Figura(const Proyecto& p) {
-    for (const Bloque& x : ConstruirMemoria(p)) {
+FiguraSeccion Figura(const ProyectoCalculado& p) {
+    for (const Bloque& x : ConstruirMemoria(p, p.r)) {
         if (auto* f = std::get_if<FiguraSeccion>(&x)) return *f;
     }
     ADD_FAILURE() << "sin figura";
@@ -28,7 +28,7 @@ FiguraSeccion Figura(const Proyecto& p) {
 }
 
 // The column c of the bar table and its area, cm2.
-std::array<int, 4> Columna(const EstadoProyecto& e, int c) {
+std::array<int, 4> Columna(const ResultadoCalculo& e, int c) {
     std::array<int, 4> n{};
     for (int r = 0; r < 4; ++r) n[static_cast<std::size_t>(r)] = e.Varillas[r][c];
     return n;
@@ -50,22 +50,21 @@ TEST(SeccionDeLaMemoria, EtiquetaDeLasVarillas) {
 // "Otros") and a doubly reinforced cantilever: the bars and legend of each
 // face; compression steel asks for closed stirrups.
 TEST(SeccionDeLaMemoria, VarillasDeCadaCaraSegunLaTablaDelDiseno) {
-    std::vector<Proyecto> proyectos;
+    std::vector<ProyectoCalculado> proyectos;
     for (const char* ejemplo : kEjemplos) proyectos.push_back(Abierto(ejemplo));
-    proyectos.push_back(Rectangular(6, 25, 50, {Uniforme(0, 6, 7, kOtros, 6)}));
+    proyectos.push_back(Calcular(Rectangular(6, 25, 50, {Uniforme(0, 6, 7, kOtros, 6)})));
     // A 3.5 m cantilever of a 3.5 m span with 5.5 Tn/m "Otros" on it: no
     // sagging moment, and the compression steel of the hogging one is the
     // bottom face's.
-    proyectos.push_back(Rectangular(7, 25, 50, {Uniforme(3.5f, 3.5f, 5.5f, kOtros, 7)}, 0, 3.5f));
-    InterfazRegistro ui;
-    for (std::size_t i : {3, 4}) ASSERT_TRUE(RealizarCalculos(proyectos[i], ui).calculado);
-    ASSERT_GT(proyectos[3].estado.AsCompresionPos, 0);
-    ASSERT_GT(proyectos[4].estado.AsCompresionNeg, proyectos[4].estado.AsTraccionPos);
+    proyectos.push_back(
+        Calcular(Rectangular(7, 25, 50, {Uniforme(3.5f, 3.5f, 5.5f, kOtros, 7)}, 0, 3.5f)));
+    ASSERT_GT(proyectos[3].r.AsCompresionPos, 0);
+    ASSERT_GT(proyectos[4].r.AsCompresionNeg, proyectos[4].r.AsTraccionPos);
 
     int conCompresion = 0;
-    for (const Proyecto& p : proyectos) {
+    for (const ProyectoCalculado& p : proyectos) {
         SCOPED_TRACE(p.seccion.TipoViga);
-        const EstadoProyecto& e = p.estado;
+        const ResultadoCalculo& e = p.r;
         const FiguraSeccion f = Figura(p);
         // Columns: 0 M(+) tension, 1 M(-) tension, 2 M(+) compression, 3 M(-) compression.
         const int abajo = Area(Columna(e, 0)) >= Area(Columna(e, 3)) ? 0 : 3;

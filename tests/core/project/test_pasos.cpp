@@ -11,6 +11,7 @@ namespace korvex {
 namespace {
 
 using pruebas::Ejemplo;
+using pruebas::ProyectoCalculado;
 
 // ejemplos/viga_rectangular.kvx: b = 25, h = 50, cover 4 (d = 46 cm, d' = 4),
 // f'c = 210, fy = 2800, Mu = 23.50688 Tn.m = 2 350 688 Kgr.cm.
@@ -29,10 +30,11 @@ using pruebas::Ejemplo;
 // With h = 20 the section is insufficient: the record stops where the design
 // stopped.
 TEST(PasosDelCalculo, FlexionDelEjemploRectangularAManoYConUnaSeccionInsuficiente) {
-    Proyecto p;
+    ProyectoCalculado p;
     InterfazRegistro ui;
-    ASSERT_TRUE(AbrirProyecto(Ejemplo("viga_rectangular.kvx"), p, ui).calculo.calculado);
-    const PasoFlexion& f = p.estado.Pasos.flexionPos;
+    p.r = AbrirProyecto(Ejemplo("viga_rectangular.kvx"), p, ui).calculo;
+    ASSERT_TRUE(p.r.calculado);
+    const PasoFlexion& f = p.r.Pasos.flexionPos;
     ASSERT_TRUE(f.calculado);
     EXPECT_NEAR(f.Mu, 2350688, 1);
     EXPECT_EQ(std::tie(f.b, f.d, f.dp, f.beta1), std::make_tuple(25.0f, 46.0f, 4.0f, 0.85f));
@@ -48,7 +50,7 @@ TEST(PasosDelCalculo, FlexionDelEjemploRectangularAManoYConUnaSeccionInsuficient
     EXPECT_NEAR(f.AsMin1, 4.7615, 1e-3);
     EXPECT_NEAR(f.AsMin, 5.9554, 1e-3);
     EXPECT_FALSE(f.dobleArmado || f.alivio);
-    const PasoVarillas& v = p.estado.Pasos.varillas[0];
+    const PasoVarillas& v = p.r.Pasos.varillas[0];
     EXPECT_EQ(v.cuenta, (std::array<int, 4>{4, 1, 1, 0}));
     EXPECT_NEAR(v.AsProvisto, 24.3853, 1e-3);
     EXPECT_NEAR(v.aProvisto, 15.3006, 1e-3);
@@ -56,15 +58,16 @@ TEST(PasosDelCalculo, FlexionDelEjemploRectangularAManoYConUnaSeccionInsuficient
     EXPECT_TRUE(v.resiste);
     // R1: live point 8.5 Tn factored x 4/6 = 5.6667, dead 1.5 and self weight
     // 0.3 Tn/m factored 2.52 x 3 = 7.56, the "Otros" trapezoid 1.0: 14.2267 Tn.
-    EXPECT_NEAR(p.estado.Pasos.reacciones.R1Factorizada, 14.2267, 1e-3);
+    EXPECT_NEAR(p.r.Pasos.reacciones.R1Factorizada, 14.2267, 1e-3);
     // No hogging moment: the negative design is the minimum-steel rule on 0.
-    EXPECT_EQ(p.estado.Pasos.flexionNeg.As, 0.0f);
-    EXPECT_TRUE(p.estado.Pasos.negativaPrimero);
+    EXPECT_EQ(p.r.Pasos.flexionNeg.As, 0.0f);
+    EXPECT_TRUE(p.r.Pasos.negativaPrimero);
 
     p.seccion.txtH = "20";
     Calculos_Geom(p.seccion, p.estado);
-    ASSERT_TRUE(RealizarCalculos(p, ui).calculado);
-    const PasosCalculo& x = p.estado.Pasos;
+    p.r = RealizarCalculos(p, ui);
+    ASSERT_TRUE(p.r.calculado);
+    const PasosCalculo& x = p.r.Pasos;
     EXPECT_TRUE(x.flexionNeg.calculado && x.flexionNeg.suficiente && x.flexionPos.calculado);
     EXPECT_FALSE(x.flexionPos.suficiente || x.cortante.calculado || x.deflexion.calculado);
     EXPECT_EQ(x.flexionPos.parada, Parada::Rn);
@@ -80,11 +83,12 @@ TEST(PasosDelCalculo, ElRegistroEsLoQueElDisenoDejo) {
          {"viga_rectangular.kvx", "viga_t_vuelos.kvx", "viga_t_invertida.kvx"}) {
         for (int uso : {1, 3}) {
             SCOPED_TRACE(std::string(nombre) + " uso " + std::to_string(uso));
-            Proyecto p;
+            ProyectoCalculado p;
             p.materiales.UsoDeflexion = uso;
             InterfazRegistro ui;
-            ASSERT_TRUE(AbrirProyecto(Ejemplo(nombre), p, ui).calculo.calculado);
-            const EstadoProyecto& e = p.estado;
+            p.r = AbrirProyecto(Ejemplo(nombre), p, ui).calculo;
+            ASSERT_TRUE(p.r.calculado);
+            const ResultadoCalculo& e = p.r;
             const PasosCalculo& x = e.Pasos;
             EXPECT_EQ(
                 std::tie(x.flexionPos.As, x.flexionPos.Asc, x.flexionNeg.As, x.flexionNeg.Asc),

@@ -327,10 +327,15 @@ TEST_F(Cargas, BorrarLaSeleccionadaLaUltimaYLaUnicaYAceptarComprobandoElAla) {
     // Down to the only one: the beam, the results and the main window's
     // figures are released.
     c->cmdBorrar->click();
-    E().MomentoPosMax = 9;
+    ResultadoCalculo calculado;
+    calculado.MomentoPosMax = 9;
+    calculado.GiroMax = 0.5f;
+    g->documento().FijarResultado(calculado);
     g->lblMp->setText("9.00");
     c->cmdBorrar->click();
-    EXPECT_EQ(std::tuple(E().NumCargas, E().LuzViga, E().MomentoPosMax), std::tuple(0, 0.0f, 0.0f));
+    const ResultadoCalculo& r = g->documento().resultado();
+    EXPECT_EQ(std::tuple(E().NumCargas, E().LuzViga, r.MomentoPosMax, r.GiroMax),
+              std::tuple(0, 0.0f, 0.0f, 0.5f));
     EXPECT_TRUE(c->txtL->text().isEmpty());
     ExpectVigaLibre(true);
     EXPECT_EQ(c->grid->rowCount(), 1);

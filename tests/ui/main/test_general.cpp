@@ -108,7 +108,7 @@ TEST_F(General, CamposDeMaterialesTecleadosYFyQueRecalculaSoloTrasUnCalculo) {
     g->cboFy->setFocus();
     QTest::keyClick(g->cboFy, Qt::Key_Down);  // 2800 -> 4200, as picked from the list
     EXPECT_EQ(p.materiales.cboFy, "4200");
-    EXPECT_EQ(p.estado.NumEstaciones, 0) << "no calculation before the first one";
+    EXPECT_EQ(g->documento().resultado().NumEstaciones, 0) << "no calculation before the first one";
     QTest::keyClick(g->cboFy, Qt::Key_Up);
     ASSERT_TRUE(g->AbrirArchivo(QString::fromStdString(Ejemplo("viga_rectangular.kvx"))));
     const float con2800 = Celda(g->grdAcero, 1, 1).toFloat();
@@ -140,7 +140,8 @@ TEST_F(General, NuevoPreguntaYReiniciarDevuelveLaVentanaFresca) {
     // mnuArchivoNuevo by its shortcut; the boxes' own answers: OK, then No to saving.
     QTest::keyClick(g, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(Controles(g), inicio);
-    EXPECT_EQ(p.estado.NumCargas + p.estado.AsTraccionPos + p.estado.LuzViga, 0.0f);
+    EXPECT_EQ(p.estado.NumCargas + g->documento().resultado().AsTraccionPos + p.estado.LuzViga,
+              0.0f);
     EXPECT_EQ(p.seccion.TipoViga + p.seccion.txtB, "");
     EXPECT_TRUE(g->Ventana<frmSeccion>()->txtHw->text().isEmpty());
     EXPECT_EQ(g->Ventana<frmCargas>()->grid->rowCount(), 1);
@@ -180,11 +181,13 @@ TEST_F(General, DiagramasNulosYAEscalaConSusSignosYLecturas) {
     // Shear zero everywhere: the divisor is 1, every hatch line of zero length.
     EstadoProyecto& e = P().estado;
     e.LuzViga = 1;
-    e.NumEstaciones = 101;
-    e.DiagCortante.assign(102, 0.0f);
-    e.DiagMomento.assign(102, -1.0f);
-    e.DiagX.assign(102, 0.0f);
-    e.MomentoMaxAbs = e.MomentoPosMax = 1;
+    ResultadoCalculo ceros;
+    ceros.NumEstaciones = 101;
+    ceros.DiagCortante.assign(102, 0.0f);
+    ceros.DiagMomento.assign(102, -1.0f);
+    ceros.DiagX.assign(102, 0.0f);
+    ceros.MomentoMaxAbs = ceros.MomentoPosMax = 1;
+    g->documento().FijarResultado(ceros);
     g->DibujarDiagramas();
     const std::vector<double> nulo = Alturas(g->pct1, kSuperior);
     ASSERT_GE(nulo.size(), 100u);
@@ -232,7 +235,7 @@ TEST_F(General, DiagramasNulosYAEscalaConSusSignosYLecturas) {
     EXPECT_NEAR(Mayor(f), 937, 0.01);
     EXPECT_NEAR(f.back(), 0, 6.0);
     // At the largest deflection the read-out holds the "Deflexión máxima" value.
-    const double x = P().estado.Posiciones.FlechaMax;
+    const double x = g->documento().resultado().Posiciones.FlechaMax;
     EXPECT_TRUE(g->Lectura(g->pct2, kX1 + x / 6 * kW).endsWith(g->lblMn->text() + " m"));
     g->optMomCor->click();
     for (QLabel* l : {g->lblQmaxp, g->lblQp, g->lblQmaxn, g->lblQn}) EXPECT_FALSE(l->isHidden());
@@ -261,7 +264,7 @@ TEST_F(General, SignosDeCadaDiagramaDelLadoDondeSeDibujan) {
         return h < 0 ? 1 : h > 0 ? -1 : 0;
     };
     Calcular(8, {Uniforme(0, 6, 4, kMuerta, 8), Puntual(8, 3, kOtros, 8)}, 0, 6);
-    const PosicionExtremos& x = P().estado.Posiciones;
+    const PosicionExtremos& x = g->documento().resultado().Posiciones;
     const struct {
         const char *diagrama, *signo;
         const Lienzo* caja;

@@ -112,8 +112,8 @@ TEST_F(Proyectos, MemoriaYAlternanciaQueRecalculaDibujaLaEnvolventeYAvisaSoloSin
     }
     // The read-out adds the envelope: at the largest sagging moment, to 8.78.
     const EstadoProyecto& e = g->documento().proyecto().estado;
-    const double x = diagrama::kLineaX1 + e.Posiciones.MomentoPosMax / e.LuzViga *
-                                              (diagrama::kLineaX2 - diagrama::kLineaX1);
+    const double x = diagrama::kLineaX1 + g->documento().resultado().Posiciones.MomentoPosMax /
+                                              e.LuzViga * (diagrama::kLineaX2 - diagrama::kLineaX1);
     const QString lectura = g->Lectura(g->pct2, x);
     EXPECT_TRUE(lectura.contains(QRegularExpression(" Tn\\.m   envolvente: .+ a 8\\.7")))
         << lectura.toStdString();

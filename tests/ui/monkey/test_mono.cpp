@@ -389,7 +389,8 @@ class Mono : public QObject {
         auto* g = ui::Registro::Instancia().SiExiste<ui::frmGeneral>();
         auto* v = ui::Registro::Instancia().SiExiste<ui::frmpreview>();
         if (g && v && v->isVisible()) {
-            for (const ElementoInforme& e : PaginaInforme(g->documento().proyecto(), true)) {
+            for (const ElementoInforme& e :
+                 PaginaInforme(g->documento().proyecto(), g->documento().resultado(), true)) {
                 Ver("la página del informe", QString::fromStdString(e.texto));
             }
         }

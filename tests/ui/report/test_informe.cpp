@@ -123,7 +123,7 @@ TEST_F(Informe, ImprimirTrasGirosSigueMostrandoCortanteYMomento) {
     HojaInforme* vista = g->Ventana<frmpreview>()->Hoja;
     HojaInforme copia;
     copia.resize(vista->size());
-    copia.FijarProyecto(g->documento().proyecto());
+    copia.FijarProyecto(g->documento().proyecto(), g->documento().resultadoCompartido());
     auto imagen = [](HojaInforme* h) {
         return h->grab().toImage().convertToFormat(QImage::Format_RGB32);
     };
@@ -142,7 +142,7 @@ TEST_F(Informe, ImprimirTrasGirosSigueMostrandoCortanteYMomento) {
     {
         QPainter pintor(&hoja);
         pintor.scale(612.0 / 12240, 792.0 / 15840);
-        DibujarReporte(pintor, g->documento().proyecto(), true);
+        DibujarReporte(pintor, g->documento().proyecto(), g->documento().resultado(), true);
     }
     int oliva = 0;
     for (int y = 2450 / 20; y < (2450 + 2700) / 20; ++y) {
@@ -169,6 +169,7 @@ TEST_F(Informe, PdfQueNoSePuedeEscribirNoPierdeNada) {
     frmGeneral* g = Ventana<frmGeneral>();
     ASSERT_TRUE(g->AbrirArchivo(QString::fromStdString(Ejemplo("viga_rectangular.kvx"))));
     const Proyecto& p = g->documento().proyecto();
+    const ResultadoCalculo& resultado = g->documento().resultado();
     QTemporaryDir tmp;
     const fs::path dir = tmp.path().toStdString(), pdf = dir / "m.pdf";
     const std::string previo = "%PDF-1.4 anterior";
@@ -193,9 +194,9 @@ TEST_F(Informe, PdfQueNoSePuedeEscribirNoPierdeNada) {
         disco::Etapa etapa;
         int error;
         const char* causa;
-    } escritores[] = {{[&p](const QString& r) { return EscribirPdf(p, r); }, disco::Etapa::Escribir,
-                       ENOSPC, "el disco está lleno"},
-                      {[&p](const QString& r) { return EscribirMemoria(p, r); },
+    } escritores[] = {{[&](const QString& r) { return EscribirPdf(p, resultado, r); },
+                       disco::Etapa::Escribir, ENOSPC, "el disco está lleno"},
+                      {[&](const QString& r) { return EscribirMemoria(p, resultado, r); },
                        disco::Etapa::Renombrar, EIO, "entrada y salida"},
                       {[g](const QString& r) {  // the preview's "Guardar PDF…"
                            frmpreview::ElegirPdf = [r](QWidget*) { return r; };

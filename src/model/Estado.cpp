@@ -1,5 +1,7 @@
 #include "model/Estado.h"
 
+#include <algorithm>
+
 namespace korvex {
 
 namespace {
@@ -7,22 +9,6 @@ namespace {
 void VaciarTabla(EstadoProyecto& e) {
     e.NumCargas = 0;
     e.Cargas.assign(1, Carga{});
-}
-
-void AnularExtremosCortanteMomento(EstadoProyecto& e) {
-    e.CortanteMaxAbs = 0;
-    e.CortanteMax = 0;
-    e.CortanteMin = 0;
-    e.MomentoNegMax = 0;
-    e.MomentoPosMax = 0;
-    e.MomentoMaxAbs = 0;
-}
-
-void AnularAceros(EstadoProyecto& e) {
-    e.AsTraccionPos = 0;
-    e.AsCompresionPos = 0;
-    e.AsTraccionNeg = 0;
-    e.AsCompresionNeg = 0;
 }
 
 }  // namespace
@@ -53,24 +39,6 @@ void ReiniciarGeneral(EstadoProyecto& e) {
     e.AlternanciaViva = false;
 }
 
-void IniciarCalculo(EstadoProyecto& e) {
-    AnularExtremosCortanteMomento(e);
-    e.FlechaMax = 0;
-    e.GiroMax = 0;
-    e.Posiciones = PosicionExtremos{};
-    e.FlechaEfectiva = 0;
-    e.CortanteDer = 0;
-    e.MomentoDer = 0;
-    e.CortanteIzq = 0;
-    e.MomentoIzq = 0;
-    e.InerciaEfectivaPos = 0;
-    e.InerciaEfectivaNeg = 0;
-    AnularAceros(e);
-    e.Envolvente = EnvolventeViva{};
-    e.Pasos = PasosCalculo{};
-    e.AvisoAlternancia.clear();
-}
-
 bool AgregarCarga(EstadoProyecto& e, const Carga& c, std::string* mensaje) {
     if (e.NumCargas >= kMaxCargas) {
         if (mensaje) {
@@ -91,6 +59,35 @@ void CompactarCargas(EstadoProyecto& e) {
     }
     e.NumCargas = static_cast<int>(quedan.size()) - 1;
     e.Cargas = std::move(quedan);
+}
+
+namespace {
+
+bool Codigo(float v) {
+    return v == 1.0f || v == 2.0f || v == 3.0f;
+}
+
+}  // namespace
+
+DatosViga VigaDe(const EstadoProyecto& e) {
+    DatosViga d;
+    d.longitud = e.LuzViga;
+    d.apoyos = {e.DistJ, e.DistK};
+    const int n = std::min<int>(e.NumCargas, static_cast<int>(e.Cargas.size()) - 1);
+    d.cargas.reserve(static_cast<std::size_t>(std::max(n, 0)));
+    for (int i = 1; i <= n; ++i) {
+        const Carga& c = e.Cargas[static_cast<std::size_t>(i)];
+        if (!Codigo(c.Tipo) || !Codigo(c.Categoria)) continue;
+        d.cargas.push_back({static_cast<TipoCarga>(static_cast<int>(c.Tipo)),
+                            static_cast<CategoriaCarga>(static_cast<int>(c.Categoria)), c.A, c.B,
+                            c.C, c.P1, c.P2, c.Fin});
+    }
+    return d;
+}
+
+PropiedadesSeccion PropiedadesDe(const EstadoProyecto& e) {
+    return PropiedadesSeccion{e.AreaSeccion, e.InerciaSeccion, e.AnchoRectangulo,
+                              e.ModuloElasticidad};
 }
 
 }  // namespace korvex

@@ -1,11 +1,12 @@
-// Project state of one beam: geometry, supports, load table, section and
-// material values, results of the analysis at a point, the sampled diagrams
-// with their extremes and the design results.
+// Project state of one beam as the windows and the project file hold it:
+// geometry, supports, the load table, the gross section values and the
+// values of the analysis at a point. The results of a calculation are not
+// here: a calculation returns them (model/Resultados.h).
 //
 // Units: lengths along the beam in m (x = 0 at the left end), forces in Tn,
-// distributed loads in Tn/m, moments in Tn.m, section dimensions, cover and
+// distributed loads in Tn/m, moments in Tn.m, section dimensions and
 // effective depth in cm, areas in cm2, InerciaSeccion in m4, the concrete
-// modulus in Tn/m2, steel areas in cm2.
+// modulus in Tn/m2.
 //
 // Signs: the "analysis sign" is shear = loads minus reactions to the left of
 // the section and moment = moments of the loads to the left minus those of the
@@ -18,8 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "model/DatosViga.h"
 #include "model/Pasos.h"
-#include "model/Resultados.h"
 
 namespace korvex {
 
@@ -54,7 +55,7 @@ struct Carga {
     bool operator==(const Carga&) const = default;
 };
 
-struct EstadoProyecto : ResultadoAnalisis, ResultadoDiseno {
+struct EstadoProyecto {
     // 1. Beam and supports.
     float LuzViga = 0;      // m, total length, truncated to whole centimetres
     float DistJ = 0;        // m, first support
@@ -70,6 +71,7 @@ struct EstadoProyecto : ResultadoAnalisis, ResultadoDiseno {
     float InerciaSeccion = 0;     // m4, gross inertia about the centroidal axis
     float AnchoRectangulo = 0;    // cm, width b of a rectangular section as its geometry read it
     float ModuloElasticidad = 0;  // Tn/m2, Ec = 15100 * sqrt(f'c) * 10
+    float PeralteEfectivo = 0;  // cm, effective depth d of the last calculation (the file keeps it)
 
     // 4. Analysis at a point (analysis sign).
     float XAnalisis = 0;        // m
@@ -96,15 +98,18 @@ void ReiniciarCargas(EstadoProyecto& e);
 // (the result on screen: Documento::ReiniciarGeneral).
 void ReiniciarGeneral(EstadoProyecto& e);
 
-// Start of a calculation: every extreme, FlechaEfectiva, the four point
-// values, the two effective inertias and the four steel areas to 0; the
-// envelope and its notice cleared.
-void IniciarCalculo(EstadoProyecto& e);
-
 // Appends a load as row NumCargas + 1. Returns false (and changes nothing)
 // when the table already holds kMaxCargas loads; `mensaje` then receives the
 // Spanish text to show.
 bool AgregarCarga(EstadoProyecto& e, const Carga& c, std::string* mensaje = nullptr);
+
+// The beam, its two supports and the loads 1..NumCargas of `e` as typed
+// input (no section, materials or options). A load whose type or category
+// code is not 1, 2 or 3 (a row marked for removal) is left out.
+DatosViga VigaDe(const EstadoProyecto& e);
+
+// The gross section properties and the concrete modulus `e` holds.
+PropiedadesSeccion PropiedadesDe(const EstadoProyecto& e);
 
 // Removes the loads whose Tipo is 0, keeping the order of the others.
 void CompactarCargas(EstadoProyecto& e);

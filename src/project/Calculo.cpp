@@ -3,7 +3,6 @@
 #include <cmath>
 #include <vector>
 
-#include "analysis/Alternancia.h"
 #include "analysis/Calculos_Diagramas.h"
 #include "design/Deflexion.h"
 #include "design/DisenarViga.h"
@@ -42,24 +41,6 @@ class InterfazRegistrada : public Interfaz {
     Interfaz& ui_;
     std::vector<Mensaje>& avisos_;
 };
-
-// What the project's state keeps of a calculation made on its copy
-// `trabajo`: the concrete modulus (the point query analyses with it), the
-// effective depth (the project file stores it), and the values of the
-// analysis at a point, the last station's.
-void GuardarEnEstado(const EstadoProyecto& trabajo, EstadoProyecto& estado) {
-    estado.ModuloElasticidad = trabajo.ModuloElasticidad;
-    estado.PeralteEfectivo = trabajo.PeralteEfectivo;
-    estado.XAnalisis = trabajo.XAnalisis;
-    estado.Combinacion = trabajo.Combinacion;
-    estado.CortanteDer = trabajo.CortanteDer;
-    estado.MomentoDer = trabajo.MomentoDer;
-    estado.CortanteIzq = trabajo.CortanteIzq;
-    estado.MomentoIzq = trabajo.MomentoIzq;
-    estado.Giro = trabajo.Giro;
-    estado.Flecha = trabajo.Flecha;
-    estado.MomentoServicio = trabajo.MomentoServicio;
-}
 
 }  // namespace
 
@@ -135,54 +116,52 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
         return r;
     }
 
-    // The steps work on a copy of the state; the project's state takes only
-    // what GuardarEnEstado says.
-    EstadoProyecto e = p.estado;
+    // 3. The calculation proper, from the typed input alone; the state keeps
+    //    the modulus it used and the effective depth (the file's record).
+    PropiedadesSeccion propiedades = PropiedadesDe(p.estado);
+    propiedades.modulo = Modulo(reglas, *datos.materiales.fc);
+    r = Calcular(datos, s, propiedades, reglas, ui, progreso);
+    p.estado.ModuloElasticidad = propiedades.modulo;
+    p.estado.PeralteEfectivo = r.PeralteEfectivo;
+    return r;
+}
 
-    // 3. Clearing and the concrete modulus.
-    IniciarCalculo(e);
-    e.txtEstribos.clear();
-    // From here every message is also kept in the record of the calculation.
-    InterfazRegistrada registro(ui, e.Pasos.avisos);
-    e.ModuloElasticidad = Modulo(reglas, *datos.materiales.fc);
+ResultadoCalculo Calcular(const DatosViga& datos, const Seccion& s,
+                          const PropiedadesSeccion& propiedades, const ReglasDiseno& reglas,
+                          Interfaz& ui, const Progreso& progreso) {
+    ResultadoCalculo r;
+    // Every message is also kept in the record of the calculation.
+    std::vector<Mensaje> avisos;
+    InterfazRegistrada registro(ui, avisos);
 
-    // 4. Diagrams.
+    // 1. Diagrams. The sampling evaluates the live-load arrangements as
+    //    well, so that the notice can say when one of them governs; with the
+    //    option on they are designed for.
     Avanzar(progreso, EtapaCalculo::Limpio);
-    // The sampling evaluates the live-load arrangements as well, so that the
-    // notice can say when one of them governs; with the option on they are
-    // designed for.
-    static_cast<ResultadoAnalisis&>(e) = AnalizarViga(datos, PropiedadesDe(e), reglas, progreso);
-    e.Pasos.reacciones = e.Reacciones;
+    static_cast<ResultadoAnalisis&>(r) = AnalizarViga(datos, propiedades, reglas, progreso);
     Avanzar(progreso, EtapaCalculo::Diagramas);
 
-    // 5. Cover, effective depth and the design. The record keeps the
-    //    reactions of the analysis and every message raised so far.
+    // 2. Cover, effective depth and the design.
     Avanzar(progreso, EtapaCalculo::Peralte);
-    ResultadoDiseno diseno = DisenarViga(datos, s, PropiedadesDe(e), e, reglas, registro);
-    diseno.Pasos.reacciones = e.Pasos.reacciones;
-    diseno.Pasos.avisos = std::move(e.Pasos.avisos);
-    static_cast<ResultadoDiseno&>(e) = std::move(diseno);
+    static_cast<ResultadoDiseno&>(r) = DisenarViga(datos, s, propiedades, r, reglas, registro);
     Avanzar(progreso, EtapaCalculo::Diseno);
     Avanzar(progreso, EtapaCalculo::Resultados);
 
-    // 6. Distance of the point loads to the supports and the code warnings.
+    // 3. Distance of the point loads to the supports and the code warnings.
     r.DistMinCarga = DistMinCarga(datos);
-    r.disenoFallido = e.DisenoFallido;
-    if (!e.DisenoFallido) {
-        const float d = e.PeralteEfectivo;
+    r.disenoFallido = r.DisenoFallido;
+    if (!r.DisenoFallido) {
+        const float d = r.PeralteEfectivo;
         if (auto x = AdvertenciaGranPeralte(reglas, datos.ApoyoIzquierdo(), datos.ApoyoDerecho(),
                                             r.DistMinCarga, d)) {
             registro.MostrarMensaje(*x);
         }
         if (auto x = AdvertenciaAceroPiel(reglas, d)) registro.MostrarMensaje(*x);
     }
-    e.DisenoFallido = false;
+    r.DisenoFallido = false;
+    r.Pasos.reacciones = r.Reacciones;
+    r.Pasos.avisos = std::move(avisos);
     r.calculado = true;
-
-    // The result, and what the state keeps of the calculation.
-    static_cast<ResultadoAnalisis&>(r) = e;
-    static_cast<ResultadoDiseno&>(r) = e;
-    GuardarEnEstado(e, p.estado);
     Avanzar(progreso, EtapaCalculo::Fin);
     return r;
 }

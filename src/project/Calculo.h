@@ -25,18 +25,27 @@ const ReglasDiseno& ReglasCalculo();
 //  1. precondition: at least one load and the f'c text not empty; otherwise
 //     nothing but the stage Fin;
 //  2. the beam and design checks; a refusal shows its messages and changes
-//     nothing but the stage Fin;
-//  3. results cleared, concrete modulus from f'c: Limpio;
-//  4. diagrams sampled (the three quarters of the beam), then Diagramas;
-//  5. cover and effective depth, Peralte; the design run, Diseno; Resultados;
-//  6. DistMinCarga and, unless the design failed, the deep-member and
-//     side-face steel warnings; the design's failure mark cleared; Fin.
+//     nothing but the stage Fin (`rechazado`);
+//  3. the input read once (DatosVigaDe), the concrete modulus from f'c, and
+//     Calcular below.
 // Messages and the stirrup question go through `ui`. Only a calculation that
 // ran (`calculado`) has results; the others return just their flags. Of the
-// project's state a calculation that ran sets the concrete modulus, the
-// effective depth (the project file keeps it) and the values of the analysis
-// at a point (those of the last station).
+// project's state a calculation that ran sets the concrete modulus and the
+// effective depth (the project file keeps it).
 ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& progreso = {});
+
+// The calculation proper, a function of its input alone: the analysis of the
+// beam (diagrams, extremes, the envelope of the live-load arrangements,
+// reactions), the design of the section, the distance of the point loads to
+// the supports and, unless the design failed, the deep-member and side-face
+// steel warnings. `propiedades` carries the gross section and the concrete
+// modulus of the rules. Every message goes through `ui` and into the record
+// of the result; progress is reported as the stages Limpio, the three
+// quarters of the beam, Diagramas, Peralte, Diseno, Resultados and Fin. The
+// data must have passed the checks of VerificarViga and VerificarDiseno.
+ResultadoCalculo Calcular(const DatosViga& datos, const Seccion& s,
+                          const PropiedadesSeccion& propiedades, const ReglasDiseno& reglas,
+                          Interfaz& ui, const Progreso& progreso = {});
 
 // The section's gross properties computed from its four field texts
 // (design/Seccion.h, where PeralteSeccion is as well) stored into the

@@ -16,9 +16,6 @@ namespace korvex {
 // category code is not 1, 2 or 3 (a row marked for removal) is left out.
 DatosViga DatosVigaDe(const Proyecto& p);
 
-// The gross section properties and the concrete modulus the project holds.
-PropiedadesSeccion PropiedadesDe(const EstadoProyecto& e);
-
 // The section type key of the project record ("Viga_Rect", "Viga_T",
 // "Viga_Ti") as a shape; any other key is SinDefinir.
 FormaSeccion FormaDe(const std::string& clave);

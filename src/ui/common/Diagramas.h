@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/Estado.h"
+#include "model/Resultados.h"
 
 namespace korvex::ui {
 

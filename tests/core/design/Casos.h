@@ -45,11 +45,10 @@ inline DatosViga DatosDe(const EstadoProyecto& e) {
     return DatosVigaDe(p);
 }
 
-// The analysis of the beam of `e` with its section and modulus, stored in it
-// as a calculation stores it.
-inline void Analizar(EstadoProyecto& e, const ReglasDiseno& reglas) {
-    static_cast<ResultadoAnalisis&>(e) = AnalizarViga(DatosDe(e), PropiedadesDe(e), reglas);
-    e.Pasos.reacciones = e.Reacciones;
+// The analysis of the beam of `e` with its section and modulus, as a
+// calculation runs it.
+inline ResultadoAnalisis Analizar(const EstadoProyecto& e, const ReglasDiseno& reglas) {
+    return AnalizarViga(DatosDe(e), PropiedadesDe(e), reglas);
 }
 
 using Cuentas = std::array<int, 4>;  // bars of 1", 3/4", 1/2", 3/8"

@@ -266,8 +266,7 @@ Caso VigaUniforme(float b, float h, float L, float w) {
     PonerSeccion(p, kVigaRect, T(b).c_str(), T(h).c_str());
     PonerViga(p.estado, L, {Uniforme(0, L, w, kOtros, L)});
     p.estado.ModuloElasticidad = static_cast<float>(std::sqrt(210.0) * 15100 * 10);
-    Analizar(p.estado, kReglas);
-    c.a = p.estado;
+    c.a = Analizar(p.estado, kReglas);
     c.p = PropiedadesDe(p.estado);
     return c;
 }

@@ -221,9 +221,7 @@ class DosCombinaciones : public ReglasDiseno {
         return b_.AceroMinimo(t, fc, fy, d, b, bf);
     }
     double AlivioAceroMinimo() const override { return b_.AlivioAceroMinimo(); }
-    float Vc(double fc, float bv, float d, float As) const override {
-        return b_.Vc(fc, bv, d, As);
-    }
+    float Vc(double fc, float bv, float d, float As) const override { return b_.Vc(fc, bv, d, As); }
     double VsMaximo(double fc, float bv, float d) const override { return b_.VsMaximo(fc, bv, d); }
     double VuSinEstribos(float Vc) const override { return b_.VuSinEstribos(Vc); }
     BandaEstribos Banda(float Vs, double fc, float bv, float d) const override {
@@ -281,16 +279,16 @@ TEST(ReglasDeDosCombinaciones, LaEnvolventeTomaLaMayorEnCadaEstacion) {
                 -5.6, 1e-5);
 
     // The sampled diagrams envelope the same way, station by station.
-    pruebas::Analizar(e, reglas);
+    const ResultadoAnalisis a = pruebas::Analizar(e, reglas);
     const std::size_t k = 101;  // x = 1.00 m
-    ASSERT_NEAR(e.DiagX[k], 1.0, 1e-4);
-    EXPECT_NEAR(e.DiagMomento[k], -6.0, 1e-3);
-    EXPECT_NEAR(e.DiagCortante[k], 4.8, 1e-2);
+    ASSERT_NEAR(a.DiagX[k], 1.0, 1e-4);
+    EXPECT_NEAR(a.DiagMomento[k], -6.0, 1e-3);
+    EXPECT_NEAR(a.DiagCortante[k], 4.8, 1e-2);
     // The largest moment of 1.2 D + 1.6 L where V = 16.8 - 7.2 x = 0,
     // x = 7/3 m: M = 7.2 x - 1.2 x^2 - 2.4 (x - 2)^2 = 10.0 Tn.m.
-    EXPECT_NEAR(e.MomentoPosMax, 10.0, 1e-3);
+    EXPECT_NEAR(a.MomentoPosMax, 10.0, 1e-3);
     // Dead load alone: 1.4 D governs, 2.8 x 16 / 8 = 5.6 Tn.m and V = 5.6 Tn.
-    pruebas::Analizar(d, reglas);
-    EXPECT_NEAR(d.MomentoPosMax, 5.6, 1e-3);
-    EXPECT_NEAR(d.CortanteMaxAbs, 5.6, 1e-3);
+    const ResultadoAnalisis b = pruebas::Analizar(d, reglas);
+    EXPECT_NEAR(b.MomentoPosMax, 5.6, 1e-3);
+    EXPECT_NEAR(b.CortanteMaxAbs, 5.6, 1e-3);
 }

@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "analysis/Alternancia.h"
 #include "design/DatosDiseno.h"
 #include "design/DisenarViga.h"
 #include "text/Numeros.h"
@@ -187,22 +188,17 @@ void InerciasEfectivas(ResultadoDiseno& r, const ResultadoAnalisis& analisis, co
 
 std::vector<PasoZonaDeflexion> ZonasDeflexion(const ResultadoAnalisis& analisis,
                                               const DatosViga& datos, const ReglasDiseno& reglas) {
-    const float J = datos.ApoyoIzquierdo(), K = datos.ApoyoDerecho(), L = datos.longitud;
+    const float L = datos.longitud;
+    // The zones of the beam as the analysis sets them out from its supports;
+    // a cantilever's reference length is the rules'.
+    const std::vector<ZonaViga> tramos = ZonasViga(L, datos.apoyos);
     std::vector<PasoZonaDeflexion> zonas;
-    auto zona = [&](int z, float longitud, float referencia) {
+    for (const ZonaViga& t : tramos) {
         PasoZonaDeflexion x;
-        x.zona = z;
-        x.longitud = longitud;
-        x.luzReferencia = referencia;
+        x.zona = t.zona;
+        x.longitud = static_cast<float>(static_cast<double>(t.hasta) - t.desde);
+        x.luzReferencia = t.zona == kTramo ? x.longitud : reglas.LuzVoladizo(x.longitud);
         zonas.push_back(x);
-    };
-    // A cantilever's reference length is the rules'.
-    if (J > 0) zona(kVueloIzquierdo, J, reglas.LuzVoladizo(J));
-    const float tramo = static_cast<float>(static_cast<double>(K) - J);
-    zona(kTramo, tramo, tramo);
-    if (K < L) {
-        const float vuelo = static_cast<float>(static_cast<double>(L) - K);
-        zona(kVueloDerecho, vuelo, reglas.LuzVoladizo(vuelo));
     }
 
     const bool envolvente = analisis.UsaEnvolvente && analisis.Envolvente.calculada;
@@ -224,7 +220,7 @@ std::vector<PasoZonaDeflexion> ZonasDeflexion(const ResultadoAnalisis& analisis,
         if (envolvente && k < v.FlechaMax.size() && k < v.FlechaMin.size()) {
             f = std::max(std::fabs(v.FlechaMax[k]), std::fabs(v.FlechaMin[k]));
         }
-        const int z = x < J ? kVueloIzquierdo : x > K ? kVueloDerecho : kTramo;
+        const int z = ZonaDe(x, tramos);
         for (PasoZonaDeflexion& q : zonas) {
             if (q.zona != z) continue;
             if (f > q.FlechaMax) {  // the first station keeps a tie

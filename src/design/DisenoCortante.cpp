@@ -52,16 +52,37 @@ float EspaciamientoEstribo(const ReglasDiseno& reglas, float Vs, float Av, doubl
     return s;
 }
 
+namespace {
+
+// The tension steel at the section of the largest shear: the bottom steel
+// where the factored moment there sags or is zero (a simple support), the
+// top steel where it hogs. Returns whether it is the bottom steel.
+bool AceroEnCortanteMaximo(const ResultadoDiseno& r, const ResultadoAnalisis& a, float& As) {
+    const float x = a.Posiciones.CortanteMaxAbs;
+    std::size_t k = 0;
+    float distancia = 0;
+    const std::size_t n = std::min(a.DiagX.size(), a.DiagMomento.size());
+    for (std::size_t i = 1; i < n && static_cast<int>(i) <= a.NumEstaciones; ++i) {
+        const float e = std::fabs(a.DiagX[i] - x);
+        if (k == 0 || e < distancia) {
+            k = i;
+            distancia = e;
+        }
+    }
+    // The analysis holds a sagging moment as negative.
+    const bool positivo = k == 0 || !(a.DiagMomento[k] > 0);
+    As = positivo ? r.AsTraccionPos : r.AsTraccionNeg;
+    return positivo;
+}
+
+}  // namespace
+
 void DisenoCortante(ResultadoDiseno& resultado, const ResultadoAnalisis& analisis, const Seccion& s,
                     const DatosViga& datos, const ReglasDiseno& reglas, Interfaz& ui) {
     const double fc = Fc(datos);
     const double fy = Fy(datos);
     const float d = resultado.PeralteEfectivo;
     const float bv = TipoDe(s) == TipoSeccion::Rect ? datos.seccion.b : s.Bw;
-    // The tension steel of the larger factored moment, for rules whose Vc
-    // depends on it.
-    const float As = std::max(resultado.AsTraccionPos, resultado.AsTraccionNeg);  // cm2
-    const float Vc = reglas.Vc(fc, bv, d, As);                                    // Kgr
     const float Vu = ASimple(static_cast<double>(analisis.CortanteMaxAbs) * kTnAKg);
     PasoCortante& x = resultado.Pasos.cortante;
     x = PasoCortante{};
@@ -72,14 +93,23 @@ void DisenoCortante(ResultadoDiseno& resultado, const ResultadoAnalisis& analisi
     x.d = d;
     x.fc = fc;
     x.fy = fy;
-    x.Vc = Vc;
-    const double sinEstribos = reglas.VuSinEstribos(Vc);  // Kgr
+    x.fyt = reglas.FyEstribo(fy);
+    // Rules whose Vc depends on the tension steel take it where the shear is
+    // largest.
+    x.AsPositivo = AceroEnCortanteMaximo(resultado, analisis, x.As);
+    x.VcSin = reglas.Vc(fc, bv, d, x.As, false);
+    x.Vc = x.VcSin.Vc;  // Kgr
+    const double sinEstribos = reglas.VuSinEstribos(x.VcSin.Vc, fc, bv, d);  // Kgr
     x.phiVcMedio = static_cast<float>(sinEstribos);
     if (sinEstribos >= Vu) {
         x.sinEstribos = true;
         ui.MostrarMensaje(kSinEstribos);
         return;
     }
+    // Stirrups go, at least the minimum ones: the Vc that counts on them.
+    x.VcCon = reglas.Vc(fc, bv, d, x.As, true);
+    x.Vc = x.VcCon.Vc;
+    const float Vc = x.Vc;
     const float Vs = ASimple(Vu / reglas.PhiCortante() - Vc);  // negative below phi Vc
     x.Vs = Vs;
     const double VsMax = reglas.VsMaximo(fc, bv, d);  // Kgr
@@ -97,7 +127,7 @@ void DisenoCortante(ResultadoDiseno& resultado, const ResultadoAnalisis& analisi
     const std::string diametro = ui.PedirDiametroEstribo();
     x.diametro = diametro;
     x.Av = AreaEstribo(diametro);
-    const float sep = EspaciamientoEstribo(reglas, Vs, x.Av, fc, fy, bv, d, &x);
+    const float sep = EspaciamientoEstribo(reglas, Vs, x.Av, fc, x.fyt, bv, d, &x);
     resultado.EspaciamientoEstribos = sep;
     resultado.txtEstribos =
         diametro + "@" + std::to_string(static_cast<long long>(std::trunc(sep)));

@@ -18,7 +18,7 @@ float MomentoUltimo(float M) {
 // phi of flexure: the design keeps the tension steel at or beyond the
 // strain limit eps_s,lim, and takes phi there.
 double Phi(const ReglasDiseno& r, const DatosFlexion& p) {
-    return r.PhiFlexion(r.DeformacionLimite(p.fy));
+    return r.PhiFlexion(r.DeformacionLimite(p.fy), p.fy);
 }
 
 // Rn = Mu / (phi f'c b d^2), dimensionless.
@@ -66,6 +66,14 @@ bool AceroDoble(const ReglasDiseno& r, float M, const DatosFlexion& p, double& A
     AsExtra = M / (p.fy * phi * brazo);
     Asc = ASimple(M / (phi * neto * brazo));
     return true;
+}
+
+// Net tensile strain of the tension steel when a stress block of depth a
+// (cm) alone takes the moment: eps_cu (d - c) / c with c = a / beta1.
+float DeformacionTraccionSimple(const ReglasDiseno& r, const DatosFlexion& p, double a) {
+    const double c = a / r.Beta1(p.fc);
+    if (!(c > 0)) return 0;
+    return static_cast<float>(r.DeformacionUltimaConcreto() * (p.d - c) / c);
 }
 
 // Neutral-axis depth ratio at the strain limit: k = eps_cu / (eps_cu + eps_s,lim).
@@ -139,6 +147,7 @@ ResultadoFlexion FlexionRectangular(const ReglasDiseno& reglas, float Mu, float 
     const float qmax = QMax(reglas, p.fc, p.fy);
     const float rnMax = RnMaximo(reglas, p.fc, p.fy);
     const double bdd = static_cast<double>(bd) * p.d;  // cm2
+    x.epsTSimple = DeformacionTraccionSimple(reglas, p, ProfundidadRelativa(reglas, rn) * p.d);
 
     if (rn <= rnMax) {
         const float w =
@@ -170,6 +179,42 @@ ResultadoFlexion FlexionRectangular(const ReglasDiseno& reglas, float Mu, float 
     return r;
 }
 
+namespace {
+
+// The web of a T as a rectangle of width bw that takes Mw = Mu - phi Mnf
+// (recorded in `x`): singly reinforced up to Rn,max, beyond it the concrete
+// at qmax and a steel couple for M3 = Mw - phi Mn1; Asf added to the tension
+// steel.
+ResultadoFlexion AlmaRectangular(const ReglasDiseno& reglas, float Asf, float Asw, float bw,
+                                 const DatosFlexion& p, float Asmin, PasoFlexion& x) {
+    ResultadoFlexion r;
+    const float rnMax = RnMaximo(reglas, p.fc, p.fy);
+    const double bwd = static_cast<double>(bw) * p.d;  // cm2
+    if (x.Rnw <= rnMax) {
+        r.As = Asf + Asw;
+    } else {
+        const float qmax = QMax(reglas, p.fc, p.fy);
+        x.dobleArmado = true;
+        x.phiMn1 = ASimple(Phi(reglas, p) * p.fc * bwd * p.d * rnMax);
+        x.M3 = x.Mw - x.phiMn1;
+        RegistrarAceroDoble(reglas, p, x);
+        double AsExtra = 0;
+        if (!AceroDoble(reglas, x.M3, p, AsExtra, r.Asc)) {
+            x.suficiente = false;
+            x.parada = Parada::Acero;
+            return {false, 0, 0};
+        }
+        x.As3 = ASimple(AsExtra);
+        r.As = ASimple(Asf + reglas.IntensidadBloque() * qmax * p.fc * bwd / p.fy + x.As3);
+    }
+    r.As = AceroFinal(reglas, r.As, Asmin, x);
+    x.As = r.As;
+    x.Asc = r.Asc;
+    return r;
+}
+
+}  // namespace
+
 ResultadoFlexion FlexionT(const ReglasDiseno& reglas, float Mu, float bf, float bw, float hf,
                           const DatosFlexion& p, float Asmin, PasoFlexion* paso) {
     PasoFlexion local;
@@ -194,15 +239,17 @@ ResultadoFlexion FlexionT(const ReglasDiseno& reglas, float Mu, float bf, float 
     }
     const float ww =
         static_cast<float>(reglas.IntensidadBloque() * ProfundidadRelativa(reglas, rnw));
+    x.epsTSimple = DeformacionTraccionSimple(reglas, p, ProfundidadRelativa(reglas, rnw) * p.d);
     const float Asw = ASimple(ww * p.fc / p.fy * bwd);
+    x.omegaW = ww;
+    x.Asw = Asw;
+    if (reglas.AlmaComoRectangulo()) return AlmaRectangular(reglas, Asf, Asw, bw, p, Asmin, x);
     // Trial steel and its capacity.
     const float At = ASimple((p.fc * reglas.FactorTanteoAlma() * ww / p.fy) * bwd +
                              reglas.FactorTanteoAla() * Asf);
     const float at = ASimple(p.fy * At / (reglas.IntensidadBloque() * p.fc * bw));
     const float phiMt = ASimple(Phi(reglas, p) * At * p.fy * (p.d - at / 2.0));
     const float phiMcap = phiMnf + phiMt;
-    x.omegaW = ww;
-    x.Asw = Asw;
     x.At = At;
     x.at = at;
     x.phiMt = phiMt;
@@ -246,6 +293,8 @@ float AceroMinimo(const ReglasDiseno& reglas, const DatosFlexion& p, bool alaEnT
     const AceroMinimoRegla a = reglas.AceroMinimo(alaEnTraccion, p.fc, p.fy, p.d, b, bf);
     x.AsMin1 = a.primero;
     x.AsMin2 = a.segundo;
+    x.bMin1 = a.anchoPrimero;
+    x.bMin2 = a.anchoSegundo;
     return a.gobierna;
 }
 
@@ -266,6 +315,7 @@ void IniciarPaso(const ReglasDiseno& reglas, PasoFlexion& x, float M, float Mu,
     x.fc = p.fc;
     x.fy = p.fy;
     x.beta1 = reglas.Beta1(p.fc);
+    x.phi = static_cast<float>(Phi(reglas, p));
     x.epsY = static_cast<float>(p.fy / kEs);
     x.epsLim = reglas.DeformacionLimite(p.fy);
     x.k = EjeNeutroLimite(reglas, p.fy);
@@ -300,7 +350,8 @@ ResultadoFlexion FlexionConAla(const ReglasDiseno& reglas, const PropiedadesSecc
         return FlexionT(reglas, Mu, g.Bf, g.Bw, g.Hf, p, AceroMinimoRect(reglas, p, g.Bw, x), &x);
     }
     x.comportamiento = Comportamiento::AlaRectangular;
-    return FlexionRectangular(reglas, Mu, g.Bf, p, AceroMinimoRect(reglas, p, g.Bf, x), &x);
+    const float bMinimo = reglas.AnchoAceroMinimoAla(g.Bw, g.Bf);
+    return FlexionRectangular(reglas, Mu, g.Bf, p, AceroMinimoRect(reglas, p, bMinimo, x), &x);
 }
 
 // Designs the sign whose compression face is the web of a T (negative moment

@@ -7,6 +7,7 @@ namespace korvex {
 
 // Each set of rules gives its one instance from its own file.
 const ReglasDiseno& ReglasClasicasDiseno();  // design/ReglasClasicas.cpp
+const ReglasDiseno& ReglasAci318Diseno();    // design/ReglasAci318.cpp
 
 namespace {
 
@@ -18,6 +19,7 @@ struct Registro {
 // One line per set of rules.
 constexpr Registro kRegistro[] = {
     {kReglasClasicas, ReglasClasicasDiseno},
+    {kReglasAci318, ReglasAci318Diseno},
 };
 
 }  // namespace

@@ -81,7 +81,7 @@ void CapacidadVarillas(ResultadoDiseno& r, const ReglasDiseno& reglas) {
         }
         x.conCapacidad = true;
         x.aProvisto = a;
-        x.phiMn = reglas.PhiFlexion(f.epsLim) * Mn;
+        x.phiMn = reglas.PhiFlexion(f.epsLim, f.fy) * Mn;
         x.resiste = x.phiMn >= f.Mu;
     }
 }

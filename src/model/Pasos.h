@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/Interfaz.h"
+#include "model/ReglasDiseno.h"
 
 namespace korvex {
 
@@ -88,6 +89,10 @@ struct PasoFlexion {
     float Rn = 0;             // Mu / (0.9 f'c b d^2) of the width b
     float RnMax = 0;          // 0.85 qmax (1 - qmax/2)
     float a = 0;              // cm, stress-block depth (1 - sqrt(1 - Rn/0.425)) d
+    float phi = 0;            // phi of flexure at eps_lim, as the design took it
+    // Net tensile strain of the section for Mu without compression steel,
+    // eps_cu (d - c)/c with c = a / beta1 (0: not worked out, Rn over its limit).
+    float epsTSimple = 0;
     Comportamiento comportamiento = Comportamiento::Rectangular;
 
     // Flange check (flange in compression): Rn and a with the width bf, and hf.
@@ -108,6 +113,7 @@ struct PasoFlexion {
     float AsRequerido = 0;         // cm2, before the minimum steel
     float AsMin1 = 0, AsMin2 = 0;  // cm2, the two values of the minimum steel
     float AsMin = 0;               // cm2, the larger
+    float bMin1 = 0, bMin2 = 0;    // cm, the width each value of the minimum steel took
     bool alivio = false;           // As < Asmin: the 4/3 relief applied
     float AsCuatroTercios = 0;     // cm2, 4/3 As when the relief applied
     float As = 0, Asc = 0;         // cm2, final tension and compression steel
@@ -123,8 +129,15 @@ struct PasoCortante {
     float bv = 0, d = 0;        // cm
     double fc = 0, fy = 0;      // Kgr/cm2
     float Vc = 0;               // Kgr, 0.55 sqrt(f'c) bv d
-    float phiVcMedio = 0;       // Kgr, 0.85 Vc / 2
+    float phiVcMedio = 0;       // Kgr, 0.85 Vc / 2: the largest Vu without stirrups
     bool sinEstribos = false;   // Vu <= 0.85 Vc / 2: no stirrups needed (the note)
+    // Rules whose Vc depends on the steel and the depth: the tension steel at
+    // the section of the largest shear (of the positive moment or not), and
+    // Vc without stirrups and with them, each with what it came from.
+    float As = 0;               // cm2
+    bool AsPositivo = true;
+    CortanteConcreto VcSin, VcCon;
+    double fyt = 0;             // Kgr/cm2, the yield stress the stirrups count
     float Vs = 0;               // Kgr, Vu/0.85 - Vc (negative below 0.85 Vc)
     float VsMax = 0;            // Kgr, 2.1 sqrt(f'c) bv d
     bool falla = false;         // Vs > VsMax: the beam fails in shear

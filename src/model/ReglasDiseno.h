@@ -11,6 +11,7 @@
 // here and never sees the design.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,12 +52,26 @@ struct AceroMinimoRegla {
     float primero = 0;
     float segundo = 0;
     float gobierna = 0;
+    float anchoPrimero = 0, anchoSegundo = 0;  // cm, the width each value took
 };
 
 // The effective moment of inertia of one sign, cm4, and Mcr/Ma as recorded.
 struct InerciaEfectivaRegla {
     float relacion = 0;  // Mcr / Ma
     double Ie = 0;       // cm4
+};
+
+// The shear strength of the concrete and what it was worked out from.
+struct CortanteConcreto {
+    float Vc = 0;       // Kgr
+    float rhoW = 0;     // As / (bv d) where the rules use it, else 0
+    float lambdaS = 1;  // size-effect factor where the rules use it, else 1
+    // The expression of the rules that gave Vc: 0 the only one (or, with the
+    // minimum stirrups, the first), 1 the second with them, 2 without them.
+    int expresion = 0;
+    bool tope = false;  // Vc held at the rules' upper limit
+
+    bool operator==(const CortanteConcreto&) const = default;
 };
 
 // Side-face steel: area (cm2) at each spacing s (cm) up both faces.
@@ -124,6 +139,9 @@ enum class Regla {
     AceroMinimoAlaTraccion1,  // {raiz} {bw}: flange in tension
     AceroMinimoAlaTraccion2,  // {raiz} {bf}
     AlivioAceroMinimo,      // {AsReq} {AsMin}; texto: the relief's name
+    // Rules whose phi of flexure follows the net tensile strain:
+    PhiDeformacion,         // formula: phi as a function of eps_t; {epsT} {epsY}
+    DeformacionTraccion,    // {d} {c}: eps_t of the singly reinforced section, c = a / beta1
     // --- Capacity of the suggested bars ---
     FuerzaAceroCompresion,  // {Asc} {fs} {fc}: the net force of the compression bars
     FuerzaAlas,             // {fc} {bf} {bw} {hf}: the force of the overhangs
@@ -131,7 +149,15 @@ enum class Regla {
     MomentoVarillas,        // formula {momento}; {momento}: phi Mn of the bars
     // --- Shear ---
     PhiCortante,            // formula: "φ = ..." of shear
-    Vc,                     // {raiz} {bv} {d}
+    Vc,                     // {raiz} {bv} {d}: the only Vc, or the first with minimum stirrups
+    // Rules whose Vc depends on the steel and on the depth:
+    CuantiaAlma,            // {As} {bv} {d}: rho_w
+    VcCuantia,              // {rho} {raiz} {bv} {d}: with the minimum stirrups, the second
+    FactorTamano,           // {d}: lambda_s (d in cm, converted in the template)
+    VcSinEstribos,          // {lambdaS} {rho} {raiz} {bv} {d}: without the minimum stirrups
+    VcMaximo,               // {raiz} {bv} {d}: the upper limit of Vc
+    UmbralEstriboMinimo,    // {raiz} {bv} {d}: Vu above which the minimum stirrups go
+    FyEstribo,              // {fy}: the yield stress the stirrups count
     PhiVcMedio,             // {Vc}
     Vs,                     // {Vu} {Vc}
     VsMaximo,               // {raiz} {bv} {d}
@@ -153,6 +179,7 @@ struct TextoRegla {
     std::string formula;
     std::string sustitucion;
     std::string texto;
+    std::string clausula;  // the clause of the code ("ACI 318-19, 22.5.5.1(c)"), or empty
 };
 
 class ReglasDiseno {
@@ -168,10 +195,19 @@ class ReglasDiseno {
     virtual std::vector<CombinacionCargas> CombinacionesResistencia() const = 0;
     // The service combination of the deflections.
     virtual CombinacionCargas CombinacionServicio() const = 0;
+    // The strength combination `i` as the report names it ("1.2 D + 1.6 L").
+    virtual std::string NombreCombinacion(std::size_t i) const = 0;
+    // The sustained part of the service load (the dead loads and the self
+    // weight), for rules whose deflection limits judge the live-load and the
+    // long-term deflection apart, each under its own load with its own
+    // effective inertia; none for rules that judge the whole service
+    // deflection.
+    virtual std::optional<CombinacionCargas> CombinacionPermanente() const = 0;
 
     // --- Strength reduction factors --------------------------------------
-    // phi of flexure for a net tensile strain eps_t of the tension steel.
-    virtual double PhiFlexion(double epsT) const = 0;
+    // phi of flexure for a net tensile strain eps_t of tension steel of
+    // yield stress fy (Kgr/cm2).
+    virtual double PhiFlexion(double epsT, double fy) const = 0;
     virtual double PhiCortante() const = 0;
 
     // --- Flexure ---------------------------------------------------------
@@ -182,6 +218,10 @@ class ReglasDiseno {
     virtual float DeformacionLimite(double fy) const = 0;
     // Largest Rn = Mu / (phi f'c b d^2) a section may take.
     virtual double LimiteRn() const = 0;
+    // The web of a T whose block reaches below the flange: true, designed as
+    // a rectangle of width bw that takes Mu - phi Mnf, with compression steel
+    // beyond its strain limit; false, checked against the trial steel below.
+    virtual bool AlmaComoRectangulo() const = 0;
     // Trial steel of a T: A_t = c_w omega_w (f'c/fy) bw d + c_f Asf.
     virtual double FactorTanteoAlma() const = 0;
     virtual double FactorTanteoAla() const = 0;
@@ -193,14 +233,22 @@ class ReglasDiseno {
                                          float b, float bf) const = 0;
     // A required As below the minimum is raised to no more than this times As.
     virtual double AlivioAceroMinimo() const = 0;
+    // The width of the minimum steel of a flange in compression whose stress
+    // block stays within the flange (web bw, flange bf).
+    virtual float AnchoAceroMinimoAla(float bw, float bf) const = 0;
 
     // --- Shear -----------------------------------------------------------
-    // Vc, Kgr, of a web bv x d with tension steel As (cm2).
-    virtual float Vc(double fc, float bv, float d, float As) const = 0;
+    // Vc of a web bv x d with tension steel As (cm2), with at least the
+    // minimum stirrups or without them.
+    virtual CortanteConcreto Vc(double fc, float bv, float d, float As,
+                                bool conEstriboMinimo) const = 0;
     // Largest Vs, Kgr, before the section fails in shear.
     virtual double VsMaximo(double fc, float bv, float d) const = 0;
-    // Whether no stirrups are needed: Vu (Kgr) against Vc.
-    virtual double VuSinEstribos(float Vc) const = 0;
+    // The largest Vu (Kgr) that needs no stirrups, for the Vc of a web
+    // bv x d without them.
+    virtual double VuSinEstribos(float Vc, double fc, float bv, float d) const = 0;
+    // The yield stress of the stirrups the design may count, Kgr/cm2.
+    virtual double FyEstribo(double fy) const = 0;
     // The spacing band of Vs and its spacing limits.
     virtual BandaEstribos Banda(float Vs, double fc, float bv, float d) const = 0;
     // Spacing, cm, that gives the minimum shear steel with two legs of Av.

@@ -110,7 +110,7 @@ void Capacidad(const PasoVarillas& v, const PasoFlexion& f, bool positivo,
     const bool alma = v.bajoElAla;
     const std::string fc = General(f.fc), fy = General(f.fy), d = Dato(f.d), dp = Dato(f.dp);
     const std::string As = F3(v.AsProvisto), a = Cifras(v.aProvisto);
-    const Valores factores = FactoresFlexion(reglas, f.epsLim);
+    const Valores factores = FactoresFlexion(reglas, f.epsLim, f.fy);
     // The net tension force, in symbols and in numbers: the bars' A_s f_y
     // less the compression bars' and the overhangs' forces when they act.
     std::string neta = "A_{s} f_{y}", netaN = As + " × " + fy;

@@ -87,7 +87,7 @@ void Flexion::Datos(const PasoFlexion& f, bool positivo) {
     d_ = Dato(f.d);
     dp_ = Dato(f.dp);
     Mu_ = Entero(f.Mu);
-    factores_ = FactoresFlexion(reglas_, f.epsLim);
+    factores_ = FactoresFlexion(reglas_, f.epsLim, f.fy);
     const float x = positivo ? c.Posiciones.MomentoPosMax : c.Posiciones.MomentoNegMax;
     r_.Texto(std::string("Momento de diseño M = ") + F2(f.M) + " " + kTnM + ", el mayor " +
              (positivo ? "positivo" : "negativo") + " del diagrama factorizado" +

@@ -146,8 +146,8 @@ void PasoRegla(Redactor& r, const ReglasDiseno& reglas, Regla regla, const std::
     r.Paso(concepto, Sustituir(t.formula, simbolos), Sustituir(t.sustitucion, valores), resultado);
 }
 
-Valores FactoresFlexion(const ReglasDiseno& reglas, float epsLim) {
-    return {{"phi", General(reglas.PhiFlexion(epsLim))},
+Valores FactoresFlexion(const ReglasDiseno& reglas, float epsLim, double fy) {
+    return {{"phi", General(reglas.PhiFlexion(epsLim, fy))},
             {"bloque", General(reglas.IntensidadBloque())},
             {"mitadBloque", General(reglas.IntensidadBloque() / 2)},
             {"ecu", General(reglas.DeformacionUltimaConcreto())},

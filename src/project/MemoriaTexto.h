@@ -97,7 +97,7 @@ void PasoRegla(Redactor& r, const ReglasDiseno& reglas, Regla regla, const std::
 // The factors of flexure as the substitutions print them: {phi} at the
 // strain limit `epsLim` of the design, {bloque}, {mitadBloque}, {ecu},
 // {tanteoAlma} and {tanteoAla}.
-Valores FactoresFlexion(const ReglasDiseno& reglas, float epsLim);
+Valores FactoresFlexion(const ReglasDiseno& reglas, float epsLim, double fy);
 
 // The parts of the report, in their order. Each reads the project's input
 // from `p` and the results and the record of the calculation from `c`, and

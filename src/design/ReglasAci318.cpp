@@ -1,0 +1,246 @@
+// The design rules of ACI 318-19 in the units of the design (Kgr, cm,
+// Kgr/cm2). The code's expressions are written in SI; each coefficient of
+// sqrt(f'c) is converted with sqrt(f'c [MPa]) = 0.3132 sqrt(f'c [Kgr/cm2]),
+// 1 N = 0.10197 Kgr and 1 mm2 = 0.01 cm2, so that a coefficient k of
+// sqrt(f'c) bw d in N becomes 3.194 k in Kgr (0.17 -> 0.53, 0.66 -> 2.1,
+// 0.083 -> 0.265, 0.42 -> 1.33, 0.33 -> 1.06) and k of sqrt(f'c) in MPa
+// becomes 3.194 k in Kgr/cm2 (0.25 -> 0.80, 0.062 -> 0.2, 0.62 -> 2.0). The
+// criteria of the report state each conversion and each clause.
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "design/DatosDiseno.h"
+#include "design/Reglas.h"
+#include "design/TextosReglas.h"
+
+namespace korvex {
+
+namespace {
+
+using diseno::ASimple;
+using diseno::kEs;
+using diseno::RaizSegura;
+
+constexpr double kPhiTraccion = 0.90;   // 21.2.2: tension-controlled
+constexpr double kPhiCompresion = 0.65;  // 21.2.2: compression-controlled, other
+constexpr double kPhiCortante = 0.75;    // 21.2.1(b)
+constexpr double kBloque = 0.85;         // 22.2.2.4.1
+constexpr double kEcu = 0.003;           // 22.2.2.1
+constexpr double kLimiteRn = 0.425;      // the block cannot pass the depth d
+constexpr double kCuatroTercios = 4.0 / 3.0;  // 9.6.1.3
+
+constexpr double kVcMinimo = 0.53;     // 22.5.5.1(a): 0.17 sqrt(f'c) bw d
+constexpr double kVcCuantia = 2.1;     // 22.5.5.1(b), (c): 0.66 (rho_w)^1/3 sqrt(f'c) bw d
+constexpr double kVcMaximo = 1.33;     // 22.5.5.1.1: 0.42 sqrt(f'c) bw d
+constexpr double kLimiteVs = 2.1;      // 22.5.1.2: 0.66 sqrt(f'c) bw d
+constexpr double kBandaVs = 1.06;      // 9.7.6.2.2: 0.33 sqrt(f'c) bw d
+constexpr double kUmbralMinimo = 0.265;  // 9.6.3.1: 0.083 sqrt(f'c) bw d
+constexpr double kEstriboRaiz = 0.2;   // 9.6.3.4(a): 0.062 sqrt(f'c) bw s / fyt
+constexpr double kEstriboMinimo = 3.5;  // 9.6.3.4(b): 0.35 bw s / fyt
+constexpr double kFyEstriboMaximo = 4200;  // 20.2.2.4: fyt of shear steel, 420 MPa
+
+constexpr double kFactorEc = 15100;  // 19.2.2.1: Ec = 4700 sqrt(f'c)
+constexpr double kFactorFr = 2;      // 19.2.3.1: fr = 0.62 sqrt(f'c)
+
+constexpr double kRelacionLuz[5] = {0, 180, 360, 480, 240};  // Table 24.2.2
+
+class ReglasAci318 final : public ReglasDiseno {
+  public:
+    std::string_view Clave() const override { return kReglasAci318; }
+    std::string_view Nombre() const override { return "ACI 318-19 (1.2 D + 1.6 L)"; }
+
+    // 5.3.1(a) and (b); "Otros" come already factored; the self weight is dead load.
+    std::vector<CombinacionCargas> CombinacionesResistencia() const override {
+        return {{0.0, 1.4, 1.0, 1.4}, {1.6, 1.2, 1.0, 1.2}};
+    }
+    CombinacionCargas CombinacionServicio() const override { return {1.0, 1.0, 1.0, 1.0}; }
+    std::string NombreCombinacion(std::size_t i) const override {
+        return i == 0 ? "1.4 D" : "1.2 D + 1.6 L";
+    }
+    // The sustained load: everything but the live load ("Otros" counted as
+    // permanent, the side that lengthens the long-term deflection).
+    std::optional<CombinacionCargas> CombinacionPermanente() const override {
+        return CombinacionCargas{0.0, 1.0, 1.0, 1.0};
+    }
+
+    // Table 21.2.2 for deformed bars: 0.90 from eps_ty + 0.003, 0.65 up to
+    // eps_ty, linear between.
+    double PhiFlexion(double epsT, double fy) const override {
+        const double ety = fy / kEs;
+        if (epsT >= ety + kEcu) return kPhiTraccion;
+        if (epsT <= ety) return kPhiCompresion;
+        return kPhiCompresion + (kPhiTraccion - kPhiCompresion) * (epsT - ety) / kEcu;
+    }
+    double PhiCortante() const override { return kPhiCortante; }
+
+    double IntensidadBloque() const override { return kBloque; }
+    double DeformacionUltimaConcreto() const override { return kEcu; }
+
+    // Table 22.2.2.4.3: 0.85 up to 280 Kgr/cm2 (28 MPa), less 0.05 for each
+    // 70 Kgr/cm2 (7 MPa) above, not below 0.65.
+    float Beta1(double fc) const override {
+        float b1 = static_cast<float>(0.85 - 0.05 * (fc - 280) / 70);
+        if (0.85 < b1) b1 = 0.85f;
+        if (0.65 > b1) b1 = 0.65f;
+        return b1;
+    }
+
+    // The design keeps every section tension-controlled: eps_t >= eps_ty + 0.003.
+    float DeformacionLimite(double fy) const override {
+        return static_cast<float>(fy / kEs + kEcu);
+    }
+
+    double LimiteRn() const override { return kLimiteRn; }
+    bool AlmaComoRectangulo() const override { return true; }
+    double FactorTanteoAlma() const override { return 0.75; }
+    double FactorTanteoAla() const override { return 0.5; }
+
+    // 9.6.1.2: the larger of 0.80 sqrt(f'c) bw d / fy and 14 bw d / fy; with
+    // the flange in tension, bw becomes the smaller of 2 bw and bf (R9.6.1.2).
+    AceroMinimoRegla AceroMinimo(bool alaEnTraccion, double fc, double fy, float d, float b,
+                                 float bf) const override {
+        const float bt = alaEnTraccion ? std::min(2 * b, bf) : b;
+        AceroMinimoRegla r;
+        r.primero = static_cast<float>(0.80 * RaizSegura(fc) * bt * d / fy);
+        r.segundo = static_cast<float>(14.0 * bt * d / fy);
+        r.gobierna = std::max(r.primero, r.segundo);
+        r.anchoPrimero = r.anchoSegundo = bt;
+        return r;
+    }
+    double AlivioAceroMinimo() const override { return kCuatroTercios; }
+    float AnchoAceroMinimoAla(float bw, float) const override { return bw; }
+
+    // Table 22.5.5.1 with rho_w = As / (bw d) and the cap of 22.5.5.1.1.
+    CortanteConcreto Vc(double fc, float bv, float d, float As,
+                        bool conEstriboMinimo) const override {
+        const double raizBvD = RaizSegura(fc) * bv * d;  // sqrt(f'c) bv d, Kgr
+        const double bd = static_cast<double>(bv) * d;
+        CortanteConcreto c;
+        c.rhoW = bd > 0 ? static_cast<float>(As / bd) : 0.0f;
+        const double cubica = std::cbrt(static_cast<double>(c.rhoW));
+        double vc;
+        if (conEstriboMinimo) {
+            const double a = kVcMinimo * raizBvD;
+            const double b = kVcCuantia * cubica * raizBvD;
+            c.expresion = b > a ? 1 : 0;
+            vc = std::max(a, b);
+        } else {
+            c.lambdaS = FactorTamano(d);
+            c.expresion = 2;
+            vc = kVcCuantia * c.lambdaS * cubica * raizBvD;
+        }
+        if (vc > kVcMaximo * raizBvD) {
+            vc = kVcMaximo * raizBvD;
+            c.tope = true;
+        }
+        c.Vc = ASimple(vc);
+        return c;
+    }
+    double VsMaximo(double fc, float bv, float d) const override {
+        return kLimiteVs * RaizSegura(fc) * bv * d;
+    }
+    // No stirrups where Vu <= phi 0.265 sqrt(f'c) bw d (9.6.3.1) and the
+    // concrete alone takes it (Vu <= phi Vc without stirrups).
+    double VuSinEstribos(float Vc, double fc, float bv, float d) const override {
+        return std::min(kPhiCortante * kUmbralMinimo * RaizSegura(fc) * bv * d,
+                        kPhiCortante * static_cast<double>(Vc));
+    }
+    double FyEstribo(double fy) const override { return std::min(fy, kFyEstriboMaximo); }
+
+    // Table 9.7.6.2.2.
+    BandaEstribos Banda(float Vs, double fc, float bv, float d) const override {
+        const double limite = kBandaVs * RaizSegura(fc) * bv * d;
+        BandaEstribos x;
+        x.VsBanda = ASimple(limite);
+        x.cerrada = Vs > limite;
+        x.smaxGeometrica = x.cerrada ? d / 4 : d / 2;
+        x.smax = std::min(x.smaxGeometrica, x.cerrada ? 30.0f : 60.0f);
+        return x;
+    }
+    // 9.6.3.4: Av,min / s the larger of 0.2 sqrt(f'c) bw / fyt and 3.5 bw / fyt.
+    float SeparacionEstriboMinimo(float Av, double fc, double fyt, float bv) const override {
+        const double c = std::max(kEstriboRaiz * RaizSegura(fc), kEstriboMinimo);
+        return ASimple(2 * Av * fyt / (c * bv));
+    }
+
+    double ModuloConcreto(double fc) const override { return kFactorEc * RaizSegura(fc); }
+    double ModuloRotura(double fc) const override { return kFactorFr * RaizSegura(fc); }
+
+    // Table 24.2.3.5: Ig while Ma <= 2/3 Mcr, else
+    // Icr / (1 - (2/3 Mcr / Ma)^2 (1 - Icr / Ig)), never above Ig.
+    InerciaEfectivaRegla InerciaEfectiva(float Mcr, double Ma, double Ig,
+                                         float Icr) const override {
+        InerciaEfectivaRegla r;
+        r.relacion = Ma > 0 ? ASimple(Mcr / Ma) : 0.0f;
+        const double dosTercios = 2.0 / 3.0 * static_cast<double>(r.relacion);
+        if (!(Ma > 0) || dosTercios >= 1) {
+            r.Ie = Ig;
+            return r;
+        }
+        r.Ie = Icr / (1 - dosTercios * dosTercios * (1 - Icr / Ig));
+        if (!std::isfinite(r.Ie) || !(r.Ie > 0) || Ig < r.Ie) r.Ie = Ig;
+        return r;
+    }
+
+    // 24.2.4.1.1: lambda_delta = xi / (1 + 50 rho') with xi = 2.0 (five years or more).
+    float FactorLargoPlazo(double rho) const override {
+        return static_cast<float>(2 / (1 + 50 * rho));
+    }
+    int NumeroUsos() const override { return 4; }
+    bool UsoLargoPlazo(int uso) const override { return uso == 3 || uso == 4; }
+    double RelacionLuz(int uso) const override {
+        return uso >= 1 && uso <= 4 ? kRelacionLuz[uso] : 0.0;
+    }
+    std::string TextoLimiteUso(int uso) const override {
+        if (uso < 1 || uso > 4) return {};
+        return "L/" + std::to_string(static_cast<int>(kRelacionLuz[uso]));
+    }
+    // The program's convention for every set of rules: a cantilever counts
+    // as half a span.
+    float LuzVoladizo(float longitud) const override { return 2 * longitud; }
+
+    // 6.3.2.1: each overhang no more than 8 hf and ln / 8.
+    float AnchoAlaMaximo(bool conAla, float hf, float bw, float luz) const override {
+        const float octavos = static_cast<float>(bw + luz / 4.0 * 100);  // cm
+        const float W16 = static_cast<float>(16.0 * hf + bw);           // cm
+        if (conAla && W16 < octavos) return W16;
+        return octavos;
+    }
+    // 9.9.1.1: a deep beam has ln <= 4 h, or a concentrated load within 2 h
+    // of the support; the program judges both with d.
+    bool GranPeralte(float luzSobreD, float cargaSobreD) const override {
+        return !(luzSobreD > 4 && cargaSobreD > 2);
+    }
+    // 9.7.2.3 asks side-face steel for h over 90 cm; the amount is that of
+    // the program's classic rules, which the code no longer states.
+    std::optional<AceroLateral> AceroPiel(float d) const override {
+        if (!(d > 90)) return std::nullopt;
+        const double s = d / 6.0 <= 30 ? d / 6.0 : 30.0;
+        return AceroLateral{(d - 75.0) * 0.1 * s / 100.0, s};
+    }
+
+    TextoRegla Texto(Regla r) const override { return TextoAci318(r); }
+    std::string TextoFactor(float categoria) const override {
+        if (categoria == static_cast<float>(CategoriaCarga::Viva)) return "1.6";
+        if (categoria == static_cast<float>(CategoriaCarga::Muerta)) return "1.2 / 1.4";
+        return "1.0";
+    }
+    std::vector<BloqueCriterio> Criterios() const override { return CriteriosAci318(); }
+
+  private:
+    // 22.5.5.1.3: lambda_s = sqrt(2 / (1 + 0.004 d)) <= 1, d in mm.
+    static float FactorTamano(float d) {
+        const double dmm = 10.0 * d;
+        return static_cast<float>(std::min(1.0, std::sqrt(2 / (1 + 0.004 * dmm))));
+    }
+};
+
+}  // namespace
+
+const ReglasDiseno& ReglasAci318Diseno() {
+    static const ReglasAci318 reglas;
+    return reglas;
+}
+
+}  // namespace korvex

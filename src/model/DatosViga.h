@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace korvex {
@@ -60,6 +61,11 @@ struct OpcionesViga {
     bool alternancia = false;  // design for the worst arrangement of the live load
     int usoDeflexion = 1;      // deflection-use category 1..4 (0: none chosen)
     DiametroEstribo estribo = DiametroEstribo::SinElegir;  // asked when not chosen
+    // The key of the design rules (design/Reglas.h): "clasica" or "aci318-19".
+    std::string norma = "clasica";
+    // Percentage of the live load that is sustained, 0..100, for rules whose
+    // long-term deflection counts it with the dead load.
+    float vivaSostenida = 0;
 
     bool operator==(const OpcionesViga&) const = default;
 };

@@ -81,6 +81,23 @@ ExtremosDiagramas ExtremosDe(const ExtremosEnvolvente& x) {
     return d;
 }
 
+// The governing combination of V and of M at each design extreme, from the
+// combination recorded per station (`gobierna`: V and M of station i at 2i
+// and 2i + 1). The extreme's abscissa is one of the stations X; with the
+// envelope of the arrangements designed for, the combination is that of the
+// all-loaded beam at the extreme's station, where the arrangement that gives
+// the extreme may differ only in its live load.
+CombinacionesExtremos CombinacionesDe(const std::vector<float>& X,
+                                      const std::vector<unsigned char>& gobierna,
+                                      const PosicionExtremos& x) {
+    auto en = [&](float abscisa, std::size_t q) {
+        const auto it = std::find(X.begin(), X.end(), abscisa);
+        if (it == X.end()) return -1;
+        return static_cast<int>(gobierna[2 * static_cast<std::size_t>(it - X.begin()) + q]);
+    };
+    return {en(x.CortanteMaxAbs, 0), en(x.MomentoPosMax, 1), en(x.MomentoNegMax, 1)};
+}
+
 // The notice of the arrangements against the all-loaded extremes of `r`:
 // the values an arrangement makes worse by more than 2 % plus 0.01; empty
 // when there are none.
@@ -194,16 +211,21 @@ ResultadoAnalisis AnalizarViga(const DatosViga& datos, const PropiedadesSeccion&
             u);
     }
     std::vector<double> mezcla(U > 1 ? P * 5 : 0);
+    // The combination that governs V and M of the whole beam at each station.
+    std::vector<unsigned char> gobierna(U > 1 ? X.size() * 2 : 0);
     // The values of the station with V and M of the governing combination.
     auto envolver = [&](std::size_t i, const double* valores) {
         if (U < 2) return valores;
         mezcla.assign(valores, valores + P * 5);
         for (std::size_t q = 0; q < 2; ++q) {
             double mayor = valores[q];
+            unsigned char u = 0;
             for (const std::vector<double>& o : otras) {
+                ++u;
                 const double* v = &o[i * P * 2];
                 if (!(std::fabs(v[q]) > std::fabs(mayor))) continue;
                 mayor = v[q];
+                gobierna[2 * i + q] = u;
                 for (std::size_t p = 0; p < P; ++p) mezcla[5 * p + q] = v[2 * p + q];
             }
         }
@@ -255,6 +277,7 @@ ResultadoAnalisis AnalizarViga(const DatosViga& datos, const PropiedadesSeccion&
     } else {
         r.AvisoAlternancia = Aviso(r);
     }
+    if (U > 1) r.Gobierna = CombinacionesDe(X, gobierna, r.Posiciones);
     return r;
 }
 

@@ -72,6 +72,15 @@ struct EnvolventeViva {
     bool operator==(const EnvolventeViva&) const = default;
 };
 
+// The strength combination that governs each design extreme at its station:
+// its index in the rules' CombinacionesResistencia, -1 when the rules have a
+// single combination (nothing to choose) or the extreme was not recorded.
+struct CombinacionesExtremos {
+    int CortanteMaxAbs = -1, MomentoPosMax = -1, MomentoNegMax = -1;
+
+    bool operator==(const CombinacionesExtremos&) const = default;
+};
+
 // The analysis of the beam sampled every centimetre.
 struct ResultadoAnalisis {
     // Diagrams: index 0 never written, stations at 1..NumEstaciones.
@@ -91,6 +100,7 @@ struct ResultadoAnalisis {
     float GiroMax = 0;                       // rad, largest |rotation|
     float FlechaMax = 0;                     // m5, largest |Flecha|
     PosicionExtremos Posiciones;
+    CombinacionesExtremos Gobierna;  // the combination of V and M at the design extremes
 
     // Live-load arrangements. The envelope is always computed; with the
     // option on (`UsaEnvolvente`) the eight extremes above and the service

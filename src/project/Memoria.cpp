@@ -54,7 +54,7 @@ void Materiales(const Proyecto& p, const ResultadoCalculo& c, const ReglasDiseno
 
     const TextoRegla ec = reglas.Texto(Regla::ModuloConcreto);
     const std::string ecValor = Sustituir(ec.sustitucion, {{"fc", General(fc)}});
-    r.Paso("Módulo de elasticidad del hormigón", "E_{c} = " + ec.formula, ecValor,
+    r.Paso(ConClausula("Módulo de elasticidad del hormigón", ec), "E_{c} = " + ec.formula, ecValor,
            Entero(Ec) + " " + kKgCm2 + " (" + Entero(e.ModuloElasticidad) +
                " Tn/m^{2} en el análisis)");
     if (n > 0) {
@@ -218,6 +218,11 @@ bool MemoriaPosible(const ResultadoCalculo& c) {
 
 std::vector<Bloque> ConstruirMemoria(const Proyecto& p, const ResultadoCalculo& c,
                                      const OpcionesMemoria& o) {
+    return ConstruirMemoria(p, c, o, ReglasCalculo());
+}
+
+std::vector<Bloque> ConstruirMemoria(const Proyecto& p, const ResultadoCalculo& c,
+                                     const OpcionesMemoria& o, const ReglasDiseno& reglas) {
     std::vector<Bloque> bloques;
     if (!MemoriaPosible(c)) return bloques;
     memoria::Redactor r(bloques);
@@ -228,7 +233,6 @@ std::vector<Bloque> ConstruirMemoria(const Proyecto& p, const ResultadoCalculo& 
     r.Texto(portada +
             ". Cálculo y diseño por el método de resistencia con Korvex 2000; "
             "cada valor es el que el programa calculó, escrito con su fórmula.");
-    const ReglasDiseno& reglas = ReglasCalculo();
     memoria::Datos(p, c, reglas, r);
     memoria::Analisis(p, c, reglas, r);
     memoria::Criterios(p, reglas, r);

@@ -17,6 +17,7 @@
 #include <variant>
 #include <vector>
 
+#include "model/ReglasDiseno.h"
 #include "project/Proyecto.h"
 #include "project/ResultadoCalculo.h"
 
@@ -121,6 +122,10 @@ struct OpcionesMemoria {
 // An empty list when `c` is no calculation (no sampled diagrams).
 std::vector<Bloque> ConstruirMemoria(const Proyecto& p, const ResultadoCalculo& c,
                                      const OpcionesMemoria& o = {});
+// The same with the texts, clauses and combinations of `reglas`, the rules
+// the calculation `c` used (the one above takes the program's rules).
+std::vector<Bloque> ConstruirMemoria(const Proyecto& p, const ResultadoCalculo& c,
+                                     const OpcionesMemoria& o, const ReglasDiseno& reglas);
 
 // True when `c` is a calculation that a report can be built from.
 bool MemoriaPosible(const ResultadoCalculo& c);

@@ -12,6 +12,12 @@ namespace korvex::memoria {
 
 namespace {
 
+// The clause of the load combinations as a sentence of its own; empty for
+// rules that cite none.
+std::string Referencia(const TextoRegla& t) {
+    return t.clausula.empty() ? std::string() : " Combinaciones de " + t.clausula + ".";
+}
+
 bool ConEnvolvente(const EstadoProyecto& e, const ResultadoCalculo& c) {
     return e.AlternanciaViva && c.Envolvente.calculada;
 }
@@ -152,7 +158,8 @@ std::vector<FiguraDiagrama> Diagramas(const Proyecto& p, const ResultadoCalculo&
 
 namespace {
 
-void Extremos(const Proyecto& p, const ResultadoCalculo& c, Redactor& r) {
+void Extremos(const Proyecto& p, const ResultadoCalculo& c, const ReglasDiseno& reglas,
+              Redactor& r) {
     const EstadoProyecto& e = p.estado;
     const bool env = ConEnvolvente(e, c);
     r.Apartado("Valores extremos");
@@ -171,24 +178,29 @@ void Extremos(const Proyecto& p, const ResultadoCalculo& c, Redactor& r) {
         const char* unidad;
         bool pequeno;
         const ExtremoEnvolvente* gobierna;
+        int combinacion;  // the governing strength combination of a design extreme, or -1
     };
     const PosicionExtremos& x = c.Posiciones;
     const ExtremosEnvolvente& g = c.Envolvente.Extremos;
+    const CombinacionesExtremos& u = c.Gobierna;
     const Fila filas[] = {
-        {"Cortante máximo V_{máx}", c.CortanteMax, x.CortanteMax, "Tn", false, &g.CortanteMax},
-        {"Cortante mínimo V_{mín}", c.CortanteMin, x.CortanteMin, "Tn", false, &g.CortanteMin},
+        {"Cortante máximo V_{máx}", c.CortanteMax, x.CortanteMax, "Tn", false, &g.CortanteMax, -1},
+        {"Cortante mínimo V_{mín}", c.CortanteMin, x.CortanteMin, "Tn", false, &g.CortanteMin, -1},
         {"Cortante máximo absoluto |V|_{máx}", c.CortanteMaxAbs, x.CortanteMaxAbs, "Tn", false,
-         &g.CortanteMaxAbs},
+         &g.CortanteMaxAbs, u.CortanteMaxAbs},
         {"Momento positivo máximo M(+)", c.MomentoPosMax, x.MomentoPosMax, kTnM, false,
-         &g.MomentoPosMax},
+         &g.MomentoPosMax, u.MomentoPosMax},
         {"Momento negativo máximo M(−)", c.MomentoNegMax, x.MomentoNegMax, kTnM, false,
-         &g.MomentoNegMax},
+         &g.MomentoNegMax, u.MomentoNegMax},
         {"Momento máximo absoluto |M|_{máx}", c.MomentoMaxAbs, x.MomentoMaxAbs, kTnM, false,
-         &g.MomentoMaxAbs},
-        {"Giro máximo |θ|_{máx} (servicio)", c.GiroMax, x.GiroMax, "rad", true, &g.GiroMax},
+         &g.MomentoMaxAbs, -1},
+        {"Giro máximo |θ|_{máx} (servicio)", c.GiroMax, x.GiroMax, "rad", true, &g.GiroMax, -1},
         {"Flecha por inercia |δ·I|_{máx} (servicio)", c.FlechaMax, x.FlechaMax, kM5, true,
-         &g.FlechaMax},
+         &g.FlechaMax, -1},
     };
+    // With several strength combinations, the one that governs each extreme
+    // the design takes.
+    const bool combinaciones = reglas.CombinacionesResistencia().size() > 1;
     TablaMemoria t;
     t.encabezado = {"Magnitud", "Valor", "Unidad", "x (m)"};
     t.numerica = {false, true, false, true};
@@ -196,10 +208,20 @@ void Extremos(const Proyecto& p, const ResultadoCalculo& c, Redactor& r) {
         t.encabezado.push_back("Carga viva en");
         t.numerica.push_back(false);
     }
+    if (combinaciones) {
+        t.encabezado.push_back("Gobierna");
+        t.numerica.push_back(false);
+    }
     for (const Fila& f : filas) {
         std::vector<std::string> fila = {f.nombre, f.pequeno ? Cifras(f.valor) : F2(f.valor),
                                          f.unidad, F2(f.x)};
         if (env) fila.push_back(Disposicion(f.gobierna->vivas));
+        if (combinaciones) {
+            fila.push_back(
+                f.combinacion >= 0 && f.valor != 0
+                    ? "U = " + reglas.NombreCombinacion(static_cast<std::size_t>(f.combinacion))
+                    : "—");
+        }
         t.filas.push_back(std::move(fila));
     }
     r.Tabla(std::move(t));
@@ -207,7 +229,12 @@ void Extremos(const Proyecto& p, const ResultadoCalculo& c, Redactor& r) {
         "Signo mostrado: cortante positivo cuando las fuerzas a la izquierda de la sección "
         "suman hacia arriba; momento positivo el que tracciona la fibra inferior. Cada valor es el "
         "de la estación, a su "
-        "izquierda; x es la abscisa de la primera estación que lo alcanza.");
+        "izquierda; x es la abscisa de la primera estación que lo alcanza." +
+        std::string(combinaciones
+                        ? " Gobierna: la combinación de resistencia de mayor valor absoluto en "
+                          "la estación del extremo" +
+                              std::string(env ? ", con todas las cargas vivas." : ".")
+                        : ""));
     if (const std::string aviso = AvisoAlternanciaInforme(p, c); !aviso.empty()) r.Nota(aviso);
     if (c.Envolvente.tramoNegativo) {
         const ZonasVivas& z = c.Envolvente.vivasTramoNegativo;
@@ -262,11 +289,11 @@ void Analisis(const Proyecto& p, const ResultadoCalculo& c, const ReglasDiseno& 
     r.Parte("Análisis");
 
     r.Apartado("Casos de carga");
-    r.Texto(
-        "Análisis de la viga isostática por superposición. " +
-        reglas.Texto(Regla::Combinaciones).texto +
-        " Cortante, momento, giro y deflexión se muestrean cada centímetro (" +
-        std::to_string(c.NumEstaciones) + " estaciones).");
+    r.Texto("Análisis de la viga isostática por superposición. " +
+            reglas.Texto(Regla::Combinaciones).texto +
+            Referencia(reglas.Texto(Regla::Combinaciones)) +
+            " Cortante, momento, giro y deflexión se muestrean cada centímetro (" +
+            std::to_string(c.NumEstaciones) + " estaciones).");
     r.Paso("Peso propio (hormigón de 2.4 Tn/m^{3}; A en cm^{2})", "w = 0.00024 A",
            "0.00024 × " + F2(e.AreaSeccion), Cifras(q.PesoPropio) + " Tn/m");
 
@@ -293,7 +320,7 @@ void Analisis(const Proyecto& p, const ResultadoCalculo& c, const ReglasDiseno& 
         r.Tabla(std::move(x));
     }
 
-    Extremos(p, c, r);
+    Extremos(p, c, reglas, r);
 
     r.Apartado("Diagramas");
     r.Texto(

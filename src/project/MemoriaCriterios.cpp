@@ -2,12 +2,20 @@
 // program designs every beam, each with its constants, then where they depart
 // from the code and in which sense, as the rules of the calculation state
 // them (ReglasDiseno::Criterios).
+#include <string>
+
 #include "project/MemoriaTexto.h"
 
 namespace korvex::memoria {
 
 void Criterios(const Proyecto&, const ReglasDiseno& reglas, Redactor& r) {
     r.Parte("Criterios de diseño");
+    // Rules that cite the code: the edition, and where each step says its clause.
+    if (!reglas.Texto(Regla::MetodoFlexion).clausula.empty()) {
+        r.Texto("Reglas de diseño: " + std::string(reglas.Nombre()) +
+                ". Cada paso de la memoria cita entre paréntesis la cláusula de la norma de la "
+                "que procede.");
+    }
     for (const BloqueCriterio& b : reglas.Criterios()) {
         switch (b.tipo) {
             case BloqueCriterio::Tipo::Apartado:

@@ -140,10 +140,25 @@ std::string SustitucionRegla(const ReglasDiseno& reglas, Regla regla, const Valo
     return Sustituir(reglas.Texto(regla).sustitucion, valores);
 }
 
+std::string ConClausula(const std::string& concepto, const TextoRegla& t) {
+    if (t.clausula.empty()) return concepto;
+    return concepto + " (" + t.clausula + ")";
+}
+
+std::string ConClausula(const std::string& concepto, const ReglasDiseno& reglas, Regla regla) {
+    return ConClausula(concepto, reglas.Texto(regla));
+}
+
+std::string Gobierna(const ReglasDiseno& reglas, int indice) {
+    if (indice < 0 || reglas.CombinacionesResistencia().size() < 2) return {};
+    return " (gobierna U = " + reglas.NombreCombinacion(static_cast<std::size_t>(indice)) + ")";
+}
+
 void PasoRegla(Redactor& r, const ReglasDiseno& reglas, Regla regla, const std::string& concepto,
                const Valores& valores, const std::string& resultado, const Valores& simbolos) {
     const TextoRegla t = reglas.Texto(regla);
-    r.Paso(concepto, Sustituir(t.formula, simbolos), Sustituir(t.sustitucion, valores), resultado);
+    r.Paso(ConClausula(concepto, t), Sustituir(t.formula, simbolos),
+           Sustituir(t.sustitucion, valores), resultado);
 }
 
 Valores FactoresFlexion(const ReglasDiseno& reglas, float epsLim, double fy) {

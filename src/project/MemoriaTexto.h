@@ -90,7 +90,18 @@ Valores Unir(Valores a, const Valores& b);
 std::string FormulaRegla(const ReglasDiseno& reglas, Regla regla, const Valores& simbolos = {});
 std::string SustitucionRegla(const ReglasDiseno& reglas, Regla regla, const Valores& valores);
 
-// The step of a rule: its formula and its substitution.
+// `concepto` followed by the clause of the code the rule `t` comes from,
+// " (ACI 318-19, 22.5.5.1)"; `concepto` alone for rules that cite none.
+std::string ConClausula(const std::string& concepto, const TextoRegla& t);
+std::string ConClausula(const std::string& concepto, const ReglasDiseno& reglas, Regla regla);
+
+// The governing strength combination `indice` of the rules as the report
+// names it, " (gobierna U = 1.2 D + 1.6 L)"; empty when the rules have a
+// single combination or the analysis recorded none.
+std::string Gobierna(const ReglasDiseno& reglas, int indice);
+
+// The step of a rule, its concept with the rule's clause: its formula and
+// its substitution.
 void PasoRegla(Redactor& r, const ReglasDiseno& reglas, Regla regla, const std::string& concepto,
                const Valores& valores, const std::string& resultado, const Valores& simbolos = {});
 

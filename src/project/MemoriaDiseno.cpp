@@ -32,6 +32,68 @@ void SeparacionMaxima(const PasoCortante& c, const std::string& d, const ReglasD
                       {{"d", d}, {"sg", F2(c.smaxGeometrica)}}, F2(c.smax) + " cm");
 }
 
+// Vc of one row of the rules' table as the design recorded it: the step of the
+// rule that gave it, or, when the rules' upper limit held, that rule's
+// expression and the limit.
+void PasoVc(Redactor& r, const ReglasDiseno& reglas, Regla regla, const std::string& concepto,
+            const Valores& valores, const CortanteConcreto& vc) {
+    if (!vc.tope) {
+        PasoCortanteRegla(r, reglas, regla, concepto, valores, Kg(vc.Vc));
+        return;
+    }
+    const TextoRegla t = reglas.Texto(regla);
+    r.Texto(ConClausula(concepto, t) + ": " + t.formula + " = " +
+            Sustituir(t.sustitucion, valores) + ", por encima del límite superior.");
+    PasoCortanteRegla(r, reglas, Regla::VcMaximo, "Límite superior de V_{c}", valores, Kg(vc.Vc));
+}
+
+// The concrete's share of rules whose Vc depends on the tension steel and the
+// depth (ACI 318-19, Table 22.5.5.1): rho_w with the steel it came from, Vc
+// without stirrups (lambda_s), the largest Vu without them; with stirrups, Vc
+// with the minimum ones, the larger of its two rows.
+void VcPorCuantia(const PasoCortante& c, const ReglasDiseno& reglas, Redactor& r) {
+    const std::string d = Dato(c.d), bv = Dato(c.bv), raiz = "√" + General(c.fc);
+    const std::string rho = Cifras(c.VcSin.rhoW);
+    const Valores base = {{"raiz", raiz}, {"bv", bv}, {"d", d}, {"rho", rho}};
+    r.Texto(
+        "Acero de tracción en la sección de mayor cortante: A_{s} = " + F3(c.As) + " " + kCm2 +
+        (c.AsPositivo ? ", el inferior (momento positivo)." : ", el superior (momento negativo)."));
+    PasoCortanteRegla(r, reglas, Regla::CuantiaAlma, "Cuantía del acero de tracción",
+                      {{"As", F3(c.As)}, {"bv", bv}, {"d", d}}, rho);
+    if (c.VcSin.expresion == 2) {
+        PasoCortanteRegla(r, reglas, Regla::FactorTamano, "Factor de tamaño",
+                          {{"d", d}, {"dmm", General(10.0 * c.d)}}, Cifras(c.VcSin.lambdaS));
+    }
+    PasoVc(r, reglas, Regla::VcSinEstribos, "Resistencia del hormigón sin estribos",
+           Unir({{"lambdaS", Cifras(c.VcSin.lambdaS)}}, base), c.VcSin);
+    PasoCortanteRegla(r, reglas, Regla::PhiVcMedio,
+                      "Cortante que no requiere estribos: umbral del estribo mínimo y φV_{c}",
+                      Unir({{"Vc", Entero(c.VcSin.Vc)}}, base), Kg(c.phiVcMedio));
+}
+
+// Vc with at least the minimum stirrups: the larger of rows (a) and (b), or
+// the upper limit.
+void VcConEstribos(const PasoCortante& c, const ReglasDiseno& reglas, Redactor& r) {
+    const std::string d = Dato(c.d), bv = Dato(c.bv), raiz = "√" + General(c.fc);
+    const Valores v = {{"raiz", raiz}, {"bv", bv}, {"d", d}, {"rho", Cifras(c.VcCon.rhoW)}};
+    const TextoRegla a = reglas.Texto(Regla::Vc), b = reglas.Texto(Regla::VcCuantia);
+    const std::string concepto =
+        "Resistencia del hormigón con estribo mínimo, la mayor de (a) y (b)";
+    const std::string clausulas =
+        a.clausula.empty() ? concepto : concepto + " (" + a.clausula + "; " + b.clausula + ")";
+    r.Texto("(a) " + a.formula + "; (b) " + b.formula + ".");
+    const std::string valores =
+        "máx(" + Sustituir(a.sustitucion, v) + ", " + Sustituir(b.sustitucion, v) + ")";
+    if (c.VcCon.tope) {
+        r.Texto(clausulas + ": " + valores + ", por encima del límite superior.");
+        PasoCortanteRegla(r, reglas, Regla::VcMaximo, "Límite superior de V_{c}", v,
+                          Kg(c.VcCon.Vc));
+        return;
+    }
+    r.Paso(clausulas, "V_{c} = máx[(a), (b)]", valores,
+           Kg(c.VcCon.Vc) + ", expresión " + (c.VcCon.expresion == 1 ? "(b)" : "(a)"));
+}
+
 }  // namespace
 
 bool DisenoCortante(const Proyecto&, const ResultadoCalculo& res, const ReglasDiseno& reglas,
@@ -43,25 +105,44 @@ bool DisenoCortante(const Proyecto&, const ResultadoCalculo& res, const ReglasDi
         return true;
     }
     const std::string d = Dato(c.d), bv = Dato(c.bv), raiz = "√" + General(c.fc);
+    // Rules whose Vc depends on the tension steel and the depth.
+    const bool porCuantia = !reglas.Texto(Regla::CuantiaAlma).formula.empty();
+    const TextoRegla phi = reglas.Texto(Regla::PhiCortante);
     r.Texto(
         "Una sola separación de estribos para toda la viga, con el mayor cortante absoluto "
         "del diagrama factorizado, |V|_{máx} = " +
-        F2(c.VuTn) + " Tn en x = " + F2(res.Posiciones.CortanteMaxAbs) +
-        " m; " + reglas.Texto(Regla::PhiCortante).formula + ". Datos: b_{v} = " + bv + " cm (ancho del alma), d = " + d + " cm, f'_{c} = " +
-        General(c.fc) + " " + kKgCm2 + ", f_{y} = " + General(c.fy) + " " + kKgCm2 + ".");
+        F2(c.VuTn) + " Tn en x = " + F2(res.Posiciones.CortanteMaxAbs) + " m" +
+        Gobierna(reglas, res.Gobierna.CortanteMaxAbs) + "; " + phi.formula +
+        (phi.clausula.empty() ? "" : " (" + phi.clausula + ")") + ". Datos: b_{v} = " + bv +
+        " cm (ancho del alma), d = " + d + " cm, f'_{c} = " + General(c.fc) + " " + kKgCm2 +
+        ", f_{y} = " + General(c.fy) + " " + kKgCm2 + ".");
     r.Paso("Cortante último", "V_{u} = |V|_{máx} × 1000", General(c.VuTn) + " × 1000", Kg(c.Vu));
-    PasoCortanteRegla(r, reglas, Regla::Vc, "Resistencia del hormigón",
-                      {{"raiz", raiz}, {"bv", bv}, {"d", d}}, Kg(c.Vc));
-    PasoCortanteRegla(r, reglas, Regla::PhiVcMedio, "Cortante que no requiere estribos",
-                      {{"Vc", Entero(c.Vc)}}, Kg(c.phiVcMedio));
+    if (porCuantia) {
+        PasoCortanteRegla(r, reglas, Regla::FyEstribo, "Fluencia del estribo que cuenta el diseño",
+                          {{"fy", General(c.fy)}}, General(c.fyt) + " " + kKgCm2);
+        VcPorCuantia(c, reglas, r);
+    } else {
+        PasoCortanteRegla(r, reglas, Regla::Vc, "Resistencia del hormigón",
+                          {{"raiz", raiz}, {"bv", bv}, {"d", d}}, Kg(c.Vc));
+        PasoCortanteRegla(r, reglas, Regla::PhiVcMedio, "Cortante que no requiere estribos",
+                          {{"Vc", Entero(c.Vc)}}, Kg(c.phiVcMedio));
+    }
+    // The largest Vu without stirrups as the rules name it.
+    const std::string sinEstribos =
+        porCuantia ? reglas.Texto(Regla::PhiVcMedio).formula : std::string("φV_{c}/2");
     if (c.sinEstribos) {
-        r.Texto("V_{u} = " + Entero(c.Vu) + " ≤ φV_{c}/2 = " + Entero(c.phiVcMedio) +
+        r.Texto("V_{u} = " + Entero(c.Vu) + " ≤ " + sinEstribos + " = " + Entero(c.phiVcMedio) +
                 " Kgr: la viga no lleva armadura por cortante; queda a discreción del Ingeniero "
                 "el uso de estribos para facilidad constructiva.");
         return true;
     }
-    r.Texto("V_{u} = " + Entero(c.Vu) + " > φV_{c}/2 = " + Entero(c.phiVcMedio) +
-            " Kgr: se requieren estribos.");
+    r.Texto("V_{u} = " + Entero(c.Vu) + " > " + sinEstribos + " = " + Entero(c.phiVcMedio) +
+            " Kgr: se requieren estribos" +
+            (porCuantia
+                 ? ", al menos el mínimo (" + reglas.Texto(Regla::UmbralEstriboMinimo).clausula +
+                       "), y V_{c} es el de la sección con ellos."
+                 : "."));
+    if (porCuantia) VcConEstribos(c, reglas, r);
     PasoCortanteRegla(r, reglas, Regla::Vs, "Cortante que toman los estribos",
                       {{"Vu", Entero(c.Vu)}, {"Vc", Entero(c.Vc)}}, Kg(c.Vs));
     PasoCortanteRegla(r, reglas, Regla::VsMaximo, "Mayor cortante de los estribos",
@@ -78,14 +159,16 @@ bool DisenoCortante(const Proyecto&, const ResultadoCalculo& res, const ReglasDi
     SeparacionMaxima(c, d, reglas, r);
     r.Texto("Estribo de " + c.diametro + "\" de dos ramas: A_{v} = " + Cifras(c.Av) + " " + kCm2 +
             " por rama.");
+    // The stirrups count their yield stress as the rules allow (f_yt).
+    const std::string fyt = General(c.fyt), simboloFy = porCuantia ? "f_{yt}" : "f_{y}";
     PasoCortanteRegla(r, reglas, Regla::SeparacionMinima, "Separación que da el refuerzo mínimo",
-                      {{"Av", Cifras(c.Av)}, {"fy", General(c.fy)}, {"bv", bv}},
+                      {{"Av", Cifras(c.Av)}, {"fy", fyt}, {"bv", bv}, {"raiz", raiz}},
                       F2(c.sMinimo) + " cm");
     std::string eleccion = "mín(s_{máx}, s_{mín}",
                 valores = "mín(" + F2(c.smax) + ", " + F2(c.sMinimo);
     if (c.conResistencia) {
-        r.Paso("Separación que resiste V_{s}", "s_{res} = 2 A_{v} f_{y} d / V_{s}",
-               "2 × " + Cifras(c.Av) + " × " + General(c.fy) + " × " + d + " / " + Entero(c.Vs),
+        r.Paso("Separación que resiste V_{s}", "s_{res} = 2 A_{v} " + simboloFy + " d / V_{s}",
+               "2 × " + Cifras(c.Av) + " × " + fyt + " × " + d + " / " + Entero(c.Vs),
                F2(c.sResistencia) + " cm");
         eleccion += ", s_{res}";
         valores += ", " + F2(c.sResistencia);

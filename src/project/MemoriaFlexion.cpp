@@ -21,6 +21,12 @@ class Flexion {
     bool Ala(const PasoFlexion& f);
     bool Rectangular(const PasoFlexion& f, const std::string& b, const std::string& bv);
     bool T(const PasoFlexion& f);
+    bool AlmaRectangular(const PasoFlexion& f, const std::string& bw);
+    void Deformacion(const PasoFlexion& f);
+    // Rules whose phi of flexure follows the net tensile strain.
+    bool PorDeformacion() const {
+        return !reglas_.Texto(korvex::Regla::PhiDeformacion).formula.empty();
+    }
     void Constantes(const PasoFlexion& f);
     bool Capacidad(const std::string& concepto, const std::string& simbolo, float rn, bool falla);
     void CompresionAcero(const PasoFlexion& f, const std::string& M, const std::string& valorM);
@@ -89,10 +95,11 @@ void Flexion::Datos(const PasoFlexion& f, bool positivo) {
     Mu_ = Entero(f.Mu);
     factores_ = FactoresFlexion(reglas_, f.epsLim, f.fy);
     const float x = positivo ? c.Posiciones.MomentoPosMax : c.Posiciones.MomentoNegMax;
+    const int u = f.Mu == 0 ? -1 : positivo ? c.Gobierna.MomentoPosMax : c.Gobierna.MomentoNegMax;
     r_.Texto(std::string("Momento de diseño M = ") + F2(f.M) + " " + kTnM + ", el mayor " +
              (positivo ? "positivo" : "negativo") + " del diagrama factorizado" +
              (e.AlternanciaViva ? " (envolvente de la carga viva alternada)" : "") +
-             ", en x = " + F2(x) + " m. Tracción en la fibra " +
+             ", en x = " + F2(x) + " m" + Gobierna(reglas_, u) + ". Tracción en la fibra " +
              (positivo ? "inferior" : "superior") + ". Datos: d = " + d_ + " cm, d' = " + dp_ +
              " cm, f'_{c} = " + fc() + " " + kKgCm2 + ", f_{y} = " + fy() + " " + kKgCm2 + ".");
     r_.Paso("Momento último", "M_{u} = |M| × 100,000", "|" + General(f.M) + "| × 100,000",
@@ -111,6 +118,10 @@ void Flexion::Constantes(const PasoFlexion& f) {
             Cifras(f.epsY));
     Regla(korvex::Regla::DeformacionLimite, "Deformación límite del acero de tracción",
           {{"epsY", Cifras(f.epsY)}}, Cifras(f.epsLim));
+    if (PorDeformacion()) {
+        Regla(korvex::Regla::PhiDeformacion, "Factor de reducción en el límite de deformación",
+              {{"epsT", Cifras(f.epsLim)}, {"epsY", Cifras(f.epsY)}}, General(f.phi));
+    }
     Regla(korvex::Regla::EjeNeutroLimite, "Profundidad relativa del eje neutro",
           {{"epsLim", Cifras(f.epsLim)}}, Cifras(f.k));
     Regla(korvex::Regla::Beta1, "Factor del bloque de compresiones", {{"fc", fc()}},
@@ -158,7 +169,9 @@ void Flexion::CompresionAcero(const PasoFlexion& f, const std::string& M,
             Cifras(f.fsCompresion, 5) + " " + kKgCm2);
     const std::string fs = Cifras(f.fsCompresion, 5);
     if (!f.suficiente) {
-        r_.Comprobacion("El acero de compresión trabaja por encima del hormigón que reemplaza",
+        r_.Comprobacion(ConClausula("El acero de compresión trabaja por encima del hormigón que "
+                                    "reemplaza",
+                                    reglas_, korvex::Regla::ParAceros),
                         FormulaRegla(reglas_, korvex::Regla::ParAceros),
                         Sustitucion(korvex::Regla::ParAceros, {{"fs", fs}}), false);
         Detener("El par de aceros no puede tomar el momento que excede al hormigón.");
@@ -179,6 +192,7 @@ bool Flexion::Rectangular(const PasoFlexion& f, const std::string& b, const std:
               {{"Rn", Cifras(f.Rn)}}, Cifras(f.a) + " cm");
         r_.Texto("R_{n} = " + Cifras(f.Rn) + " ≤ R_{n,máx} = " + Cifras(f.RnMax) +
                  ": sección simplemente armada, A'_{s} = 0.");
+        Deformacion(f);
         Regla(korvex::Regla::IndiceRefuerzo, "Índice de refuerzo (cuantía mecánica)",
               {{"Rn", Cifras(f.Rn)}}, Cifras(f.omega));
         r_.Paso("Acero de tracción requerido", "A_{s} = ω (f'_{c} / f_{y}) " + b + " d",
@@ -186,6 +200,7 @@ bool Flexion::Rectangular(const PasoFlexion& f, const std::string& b, const std:
                 F3(f.AsRequerido) + " " + kCm2);
         return true;
     }
+    Deformacion(f);
     r_.Texto("R_{n} = " + Cifras(f.Rn) + " > R_{n,máx} = " + Cifras(f.RnMax) +
              ": sección doblemente armada; el hormigón toma φM_{n1} con q_{máx} y un par de "
              "aceros toma el resto, M_{2}.");
@@ -220,6 +235,7 @@ bool Flexion::T(const PasoFlexion& f) {
     r_.Paso("Acero del alma", "A_{sw} = ω_{w} (f'_{c} / f_{y}) b_{w} d",
             omegaW + " × (" + fc() + " / " + fy() + ") × " + bw + " × " + d_,
             F3(f.Asw) + " " + kCm2);
+    if (reglas_.AlmaComoRectangulo()) return AlmaRectangular(f, bw);
     Regla(korvex::Regla::AceroTanteo, "Acero de tanteo",
           {{"omegaW", omegaW}, {"bw", bw}, {"Asf", Asf}}, At + " " + kCm2);
     Regla(korvex::Regla::BloqueTanteo, "Bloque de compresiones del tanteo",
@@ -248,33 +264,104 @@ bool Flexion::T(const PasoFlexion& f) {
     return true;
 }
 
+// The net tensile strain of the section for Mu without compression steel, as
+// the design recorded it, and what the rules make of it (Table 21.2.2 and
+// 9.3.3.1): tension-controlled at eps_t,lim and beyond; below it the design
+// adds compression steel so that the section is tension-controlled, in the
+// transition zone down to 0.004 and because a beam is not allowed below it.
+void Flexion::Deformacion(const PasoFlexion& f) {
+    if (!PorDeformacion() || !(f.epsTSimple > 0)) return;
+    constexpr double kDeformacionMinimaViga = 0.004;  // 9.3.3.1
+    // The neutral-axis depth c = a / beta1 of that section, read back from
+    // its recorded strain: eps_t = eps_cu (d - c) / c.
+    const double ecu = reglas_.DeformacionUltimaConcreto();
+    const double c = ecu * f.d / (ecu + f.epsTSimple);
+    Regla(korvex::Regla::DeformacionTraccion,
+          "Deformación neta de tracción sin acero de compresión", {{"c", Cifras(c)}},
+          Cifras(f.epsTSimple));
+    const std::string et = "ε_{t} = " + Cifras(f.epsTSimple);
+    const std::string lim = "ε_{t,lím} = " + Cifras(f.epsLim);
+    const std::string controlada = "controlada por tracción, φ = " + General(f.phi);
+    if (!f.dobleArmado) {
+        r_.Texto(et + " ≥ " + lim + ": la sección queda " + controlada + " (Tabla 21.2.2).");
+    } else if (f.epsTSimple >= kDeformacionMinimaViga) {
+        r_.Texto(et + " entre 0.004 y " + lim +
+                 ": zona de transición; se agrega acero de compresión para que la sección quede " +
+                 controlada + ".");
+    } else {
+        r_.Texto(et +
+                 " < 0.004: no se permite sin acero de compresión (9.3.3.1); se agrega acero "
+                 "de compresión para que la sección quede " +
+                 controlada + ".");
+    }
+}
+
+// The web of a T as a rectangle of width bw that takes Mw: singly reinforced
+// up to Rn,max, beyond it the concrete at q_max and a steel couple for M3.
+bool Flexion::AlmaRectangular(const PasoFlexion& f, const std::string& bw) {
+    Constantes(f);
+    Deformacion(f);
+    const std::string Asf = F3(f.Asf);
+    if (!f.dobleArmado) {
+        r_.Texto("R_{nw} = " + Cifras(f.Rnw) + " ≤ R_{n,máx} = " + Cifras(f.RnMax) +
+                 ": el alma, rectángulo de ancho b_{w}, queda simplemente armada, A'_{s} = 0.");
+        r_.Paso("Acero de tracción requerido", "A_{s} = A_{sf} + A_{sw}", Asf + " + " + F3(f.Asw),
+                F3(f.AsRequerido) + " " + kCm2);
+        return true;
+    }
+    r_.Texto("R_{nw} = " + Cifras(f.Rnw) + " > R_{n,máx} = " + Cifras(f.RnMax) +
+             ": el hormigón del alma toma φM_{n1} con q_{máx} y un par de aceros toma el resto, "
+             "M_{3}.");
+    Regla(korvex::Regla::MomentoHormigon, "Momento que toma el hormigón del alma",
+          {{"b", bw}, {"RnMax", Cifras(f.RnMax)}}, Entero(f.phiMn1) + " " + kKgCm,
+          {{"ancho", "b_{w}"}});
+    r_.Paso("Momento del par de aceros", "M_{3} = M_{w} − φM_{n1}",
+            Entero(f.Mw) + " − " + Entero(f.phiMn1), Entero(f.M3) + " " + kKgCm);
+    if (f.suficiente) {
+        Regla(korvex::Regla::AceroPar, "Acero de tracción del par", {{"M3", Entero(f.M3)}},
+              F3(f.As3) + " " + kCm2);
+    }
+    CompresionAcero(f, "M_{3}", Entero(f.M3));
+    if (!f.suficiente) return false;
+    r_.Paso("Acero de tracción requerido",
+            "A_{s} = A_{sf} + 0.85 q_{máx} f'_{c} b_{w} d / f_{y} + A_{s3}",
+            Asf + " + " + General(reglas_.IntensidadBloque()) + " × " + Cifras(f.qmax) + " × " +
+                fc() + " × " + bw + " × " + d_ + " / " + fy() + " + " + F3(f.As3),
+            F3(f.AsRequerido) + " " + kCm2);
+    return true;
+}
+
 void Flexion::AceroMinimo(const PasoFlexion& f, bool positivo) {
     const korvex::Seccion& s = p_.seccion;
     const bool rect = s.TipoViga == kVigaRect;
     const bool alma = !rect && !f.conAla;  // the web of a T in compression
     const std::string raiz = "√" + fc();
     if (alma) {
+        // {bt}: the width each value took (the flange-in-tension width of rules
+        // that limit it).
         const Valores v = {{"raiz", raiz}, {"bw", Dato(s.Bw)}, {"bf", Dato(s.Bf)}};
-        Regla(korvex::Regla::AceroMinimoAlaTraccion1, "Acero mínimo, primer valor", v,
-              F3(f.AsMin1) + " " + kCm2);
-        Regla(korvex::Regla::AceroMinimoAlaTraccion2, "Acero mínimo, segundo valor", v,
-              F3(f.AsMin2) + " " + kCm2);
+        Regla(korvex::Regla::AceroMinimoAlaTraccion1, "Acero mínimo, primer valor",
+              Unir({{"bt", Dato(f.bMin1)}}, v), F3(f.AsMin1) + " " + kCm2);
+        Regla(korvex::Regla::AceroMinimoAlaTraccion2, "Acero mínimo, segundo valor",
+              Unir({{"bt", Dato(f.bMin2)}}, v), F3(f.AsMin2) + " " + kCm2);
     } else {
-        // Width of the minimum steel: b, bf for a flange working as a
-        // rectangle, bw for T behaviour.
+        // Width of the minimum steel, as the design took it: b; for a flange
+        // working as a rectangle, bf or bw as the rules name it; bw for T
+        // behaviour.
         const bool conT = f.comportamiento == Comportamiento::T;
-        const Valores ancho = {{"ancho", rect ? "b" : conT ? "b_{w}" : "b_{f}"}};
-        const Valores v = {{"raiz", raiz}, {"b", Dato(rect ? f.b : conT ? s.Bw : s.Bf)}};
-        Regla(korvex::Regla::AceroMinimo1, "Acero mínimo, primer valor", v,
-              F3(f.AsMin1) + " " + kCm2, ancho);
-        Regla(korvex::Regla::AceroMinimo2, "Acero mínimo, segundo valor", v,
-              F3(f.AsMin2) + " " + kCm2, ancho);
+        const bool bw = conT || f.bMin1 != s.Bf;
+        const Valores ancho = {{"ancho", rect ? "b" : bw ? "b_{w}" : "b_{f}"}};
+        Regla(korvex::Regla::AceroMinimo1, "Acero mínimo, primer valor",
+              {{"raiz", raiz}, {"b", Dato(f.bMin1)}}, F3(f.AsMin1) + " " + kCm2, ancho);
+        Regla(korvex::Regla::AceroMinimo2, "Acero mínimo, segundo valor",
+              {{"raiz", raiz}, {"b", Dato(f.bMin2)}}, F3(f.AsMin2) + " " + kCm2, ancho);
     }
     r_.Paso("Acero mínimo", "A_{s,mín} = máx(A_{s,mín1}, A_{s,mín2})",
             "máx(" + F3(f.AsMin1) + ", " + F3(f.AsMin2) + ")", F3(f.AsMin) + " " + kCm2);
     if (f.alivio) {
         const TextoRegla alivio = reglas_.Texto(korvex::Regla::AlivioAceroMinimo);
-        r_.Paso("A_{s} requerido menor que el mínimo: " + alivio.texto, alivio.formula,
+        r_.Paso(ConClausula("A_{s} requerido menor que el mínimo: " + alivio.texto, alivio),
+                alivio.formula,
                 Alivio(f) + " = mín(" + F3(f.AsCuatroTercios) + ", " + F3(f.AsMin) + ")",
                 F3(f.As) + " " + kCm2);
     } else {
@@ -329,8 +416,11 @@ bool DisenoFlexion(const Proyecto& p, const ResultadoCalculo& c, const ReglasDis
                    Redactor& r) {
     const PasosCalculo& s = c.Pasos;
     r.Parte("Diseño a flexión");
-    r.Texto("Método de resistencia: " + reglas.Texto(Regla::MetodoFlexion).texto + kKgCm2 + ". Se diseña primero el momento " +
-            (s.negativaPrimero ? "negativo" : "positivo") + ", como lo hace el programa.");
+    const TextoRegla metodo = reglas.Texto(Regla::MetodoFlexion);
+    r.Texto("Método de resistencia: " + metodo.texto + kKgCm2 +
+            (metodo.clausula.empty() ? "" : " (" + metodo.clausula + ")") +
+            ". Se diseña primero el momento " + (s.negativaPrimero ? "negativo" : "positivo") +
+            ", como lo hace el programa.");
     Flexion flexion(p, c, reglas, r);
     const bool negPrimero = s.negativaPrimero;
     const PasoFlexion& primero = negPrimero ? s.flexionNeg : s.flexionPos;

@@ -34,11 +34,11 @@ ProyectoCalculado CalcularAci(Proyecto p) {
     return c;
 }
 
-// The report under ACI 318-19 as one plain text, a line per block; a step
-// with its concept.
-std::string Texto(const ProyectoCalculado& p) {
+// The report under `reglas` as one plain text, a line per block; a step with
+// its concept.
+std::string Texto(const ProyectoCalculado& p, const ReglasDiseno& reglas = Aci()) {
     std::string t;
-    for (const Bloque& b : ConstruirMemoria(p, p.r, {}, Aci())) {
+    for (const Bloque& b : ConstruirMemoria(p, p.r, {}, reglas)) {
         if (auto* e = std::get_if<Encabezado>(&b)) t += e->texto;
         if (auto* x = std::get_if<Parrafo>(&b)) t += x->texto;
         if (auto* f = std::get_if<FormulaMemoria>(&b)) {
@@ -153,6 +153,13 @@ TEST(MemoriaAci318, ZonaDeTransicionYCargaMuertaSola) {
                     "compresión para que la sección quede controlada por tracción, φ = 0.9.");
     Contiene(t, "(gobierna U = 1.4 D). Tracción en la fibra inferior");
     EXPECT_EQ(t.find("1.2 D + 1.6 L |"), std::string::npos);
+
+    // The classic rules cite no clause and have one combination: their
+    // steps read as they always did.
+    const std::string clasica = Texto(Calcular(viga), ReglasCalculo());
+    Contiene(clasica, "\nCoeficiente de resistencia | Rn = Mu / (0.9 f'c b d2)");
+    Contiene(clasica, "en x = 3.00 m. Tracción en la fibra inferior");
+    EXPECT_EQ(clasica.find("gobierna"), std::string::npos);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "analysis/Alternancia.h"
 #include "analysis/AnalizadorViga.h"
 #include "analysis/Barrido.h"
+#include "analysis/CargaPermanente.h"
 #include "text/Numeros.h"
 
 namespace korvex {
@@ -245,6 +246,7 @@ ResultadoAnalisis AnalizarViga(const DatosViga& datos, const PropiedadesSeccion&
     }, 0);
     envolvente.Terminar();
     r.NumEstaciones = k;
+    BarrerPermanente(r, viga, reglas, X);
 
     extremos.SignoMostrado();
     Guardar(r, extremos);

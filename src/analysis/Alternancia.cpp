@@ -256,4 +256,41 @@ void EnvolverReacciones(PasoReacciones& r, const std::vector<int>& zonas,
     r.envolvente = true;
 }
 
+void EnvolverReaccionesCombinaciones(PasoReacciones& r, const std::vector<int>& zonas,
+                                     const AnalizadorViga& viga,
+                                     const std::vector<AnalizadorViga>& vivas) {
+    const std::vector<CombinacionCargas>& combinaciones = viga.Combinaciones();
+    for (std::size_t j = 0; j < combinaciones.size(); ++j) {
+        const CombinacionCargas& u = combinaciones[j];
+        PasoReacciones una;
+        const ReaccionesApoyos todas = viga.ReaccionesCombinacion(u);
+        una.R1Factorizada = todas.R1;
+        una.R2Factorizada = todas.R2;
+        std::vector<PasoReacciones> partes;
+        partes.reserve(vivas.size());
+        for (const AnalizadorViga& a : vivas) {
+            const ReaccionesApoyos v = a.ReaccionesCombinacion(u);
+            PasoReacciones p;
+            p.R1Factorizada = v.R1;
+            p.R2Factorizada = v.R2;
+            partes.push_back(p);
+        }
+        EnvolverReacciones(una, zonas, partes);
+        // The first combination sets the envelope; the others widen it.
+        auto ampliar = [j](ReaccionEnvolvente& x, const ReaccionEnvolvente& y) {
+            if (j == 0 || y.max > x.max) {
+                x.max = y.max;
+                x.vivasMax = y.vivasMax;
+            }
+            if (j == 0 || y.min < x.min) {
+                x.min = y.min;
+                x.vivasMin = y.vivasMin;
+            }
+        };
+        ampliar(r.J, una.J);
+        ampliar(r.K, una.K);
+    }
+    r.envolvente = true;
+}
+
 }  // namespace korvex

@@ -103,6 +103,17 @@ class EnvolventeEnCurso {
 void EnvolverReacciones(PasoReacciones& r, const std::vector<int>& zonas,
                         const std::vector<PasoReacciones>& partes);
 
+class AnalizadorViga;
+
+// The same envelope over every strength combination of the rules: each
+// combination with its own arrangements (its all-loaded reactions of `viga`
+// less the zones of `vivas` that pull the other way), and of all of them
+// the largest and the smallest reaction of each support. With one
+// combination it is EnvolverReacciones of that combination.
+void EnvolverReaccionesCombinaciones(PasoReacciones& r, const std::vector<int>& zonas,
+                                     const AnalizadorViga& viga,
+                                     const std::vector<AnalizadorViga>& vivas);
+
 // What the notice of the arrangements (ResultadoAnalisis::AvisoAlternancia)
 // asks of the user of the windows, after its finding.
 inline constexpr const char* kLlamadaAlternancia = " Active «Alternar carga viva».";

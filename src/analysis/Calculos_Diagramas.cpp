@@ -166,12 +166,8 @@ ResultadoAnalisis AnalizarViga(const DatosViga& datos, const PropiedadesSeccion&
         zonas.push_back(z);
     }
     std::vector<const AnalizadorViga*> partes{&viga};
-    std::vector<PasoReacciones> reacciones;
-    for (const AnalizadorViga& a : vivas) {
-        partes.push_back(&a);
-        reacciones.push_back(a.Reacciones());
-    }
-    EnvolverReacciones(r.Reacciones, zonas, reacciones);
+    for (const AnalizadorViga& a : vivas) partes.push_back(&a);
+    EnvolverReaccionesCombinaciones(r.Reacciones, zonas, viga, vivas);
     EnvolventeEnCurso envolvente(r.Envolvente, zonas, static_cast<int>(X.size()),
                                  ZonasViga(L, datos.apoyos));
 

@@ -217,5 +217,35 @@ TEST(Aci318Cortante, EstribosConFytLimitadoYEstriboMinimo) {
     EXPECT_EQ(c.r.txtEstribos, "3/8@25");
 }
 
+// The reactions over the live-load arrangements under both combinations of
+// 5.3.1: span 4.5 m (J = 0, K = 4.5) and a right cantilever of 1.5 m, dead
+// 3 Tn/m and live 0.2 Tn/m all along. A uniform w on the span gives w 4.5/2
+// at each support; on the cantilever -w 1.5 x 0.75 / 4.5 = -0.25 w at J and
+// w 1.5 x 5.25 / 4.5 = 1.75 w at K. Dead: J 6.0, K 12.0; live on the span:
+// 0.45 and 0.45; on the cantilever: -0.05 and 0.35.
+// 1.4 D: J 8.4, K 16.8. 1.2 D + 1.6 L: J from 7.2 - 0.08 = 7.12 to
+// 7.2 + 0.72 = 7.92, K from 14.4 to 14.4 + 1.28 = 15.68.
+// Envelope: J 7.12 .. 8.4, K 14.4 .. 16.8 (each combination with its own
+// arrangements; 1.4 D carries no live load to arrange).
+TEST(Aci318Cargas, ReaccionesDeLasDosCombinacionesConAlternancia) {
+    DatosViga v;
+    v.longitud = 6;
+    v.apoyos = {0, 4.5f};
+    v.opciones.alternancia = true;
+    v.cargas = {{TipoCarga::Distribuida, CategoriaCarga::Muerta, 0, 6, 0, 3, 3, 6},
+                {TipoCarga::Distribuida, CategoriaCarga::Viva, 0, 6, 0, 0.2f, 0.2f, 6}};
+    PropiedadesSeccion sinPeso;
+    sinPeso.inercia = 1;
+    sinPeso.modulo = 1;
+    const PasoReacciones r = AnalizarViga(v, sinPeso, kAci).Reacciones;
+    ASSERT_TRUE(r.envolvente);
+    EXPECT_NEAR(r.J.max, 8.4, 1e-4);
+    EXPECT_NEAR(r.J.min, 7.12, 1e-4);
+    EXPECT_NEAR(r.K.max, 16.8, 1e-4);
+    EXPECT_NEAR(r.K.min, 14.4, 1e-4);
+    // The smallest at J loads the cantilever only.
+    EXPECT_EQ(r.J.vivasMin, (ZonasVivas{false, false, true}));
+}
+
 }  // namespace
 }  // namespace korvex::pruebas

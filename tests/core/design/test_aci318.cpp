@@ -247,5 +247,32 @@ TEST(Aci318Cargas, ReaccionesDeLasDosCombinacionesConAlternancia) {
     EXPECT_EQ(r.J.vivasMin, (ZonasVivas{false, false, true}));
 }
 
+// The moment envelope takes each combination with its own arrangements.
+// Span 4.5 m, right cantilever 1.5 m, dead 3 Tn/m all along, live 0.5 Tn/m
+// on the span and 3 Tn/m on the cantilever. With w on the span and wc on the
+// cantilever RJ = 2.25 w - 0.25 wc and the largest sagging moment is
+// RJ^2 / (2 w).
+//  - 1.4 D: w = wc = 4.2, RJ = 8.4, M = 8.4 Tn.m.
+//  - 1.2 D + 1.6 L, all loaded: w = 4.4, wc = 8.4, RJ = 7.8, M = 6.914: at
+//    mid-span 1.4 D governs the all-loaded beam.
+//  - 1.2 D + 1.6 L, cantilever live load off: wc = 3.6, RJ = 9.0,
+//    M = 81 / 8.8 = 9.2045 Tn.m at x = 9.0 / 4.4 = 2.045 m: the design moment.
+TEST(Aci318Cargas, MomentoDeLaEnvolventeConLaCombinacionDeCadaArreglo) {
+    DatosViga v;
+    v.longitud = 6;
+    v.apoyos = {0, 4.5f};
+    v.opciones.alternancia = true;
+    v.cargas = {{TipoCarga::Distribuida, CategoriaCarga::Muerta, 0, 6, 0, 3, 3, 6},
+                {TipoCarga::Distribuida, CategoriaCarga::Viva, 0, 4.5f, 1.5f, 0.5f, 0.5f, 4.5f},
+                {TipoCarga::Distribuida, CategoriaCarga::Viva, 4.5f, 1.5f, 0, 3, 3, 6}};
+    PropiedadesSeccion sinPeso;
+    sinPeso.inercia = 1;
+    sinPeso.modulo = 1;
+    const ResultadoAnalisis a = AnalizarViga(v, sinPeso, kAci);
+    EXPECT_NEAR(a.MomentoPosMax, 9.2045, 1e-3);
+    EXPECT_NEAR(a.Posiciones.MomentoPosMax, 2.045, 0.01);
+    EXPECT_EQ(a.Envolvente.Extremos.MomentoPosMax.vivas, (ZonasVivas{false, true, false}));
+}
+
 }  // namespace
 }  // namespace korvex::pruebas

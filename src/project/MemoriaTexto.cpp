@@ -142,7 +142,9 @@ std::string SustitucionRegla(const ReglasDiseno& reglas, Regla regla, const Valo
 
 std::string ConClausula(const std::string& concepto, const TextoRegla& t) {
     if (t.clausula.empty()) return concepto;
-    return concepto + " (" + t.clausula + ")";
+    const std::string cita = " (" + t.clausula + ")";
+    if (concepto.ends_with(cita)) return concepto;  // the caller cited it already
+    return concepto + cita;
 }
 
 std::string ConClausula(const std::string& concepto, const ReglasDiseno& reglas, Regla regla) {

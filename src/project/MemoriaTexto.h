@@ -91,7 +91,8 @@ std::string FormulaRegla(const ReglasDiseno& reglas, Regla regla, const Valores&
 std::string SustitucionRegla(const ReglasDiseno& reglas, Regla regla, const Valores& valores);
 
 // `concepto` followed by the clause of the code the rule `t` comes from,
-// " (ACI 318-19, 22.5.5.1)"; `concepto` alone for rules that cite none.
+// " (ACI 318-19, 22.5.5.1)"; `concepto` alone for rules that cite none or
+// when it ends with that citation already.
 std::string ConClausula(const std::string& concepto, const TextoRegla& t);
 std::string ConClausula(const std::string& concepto, const ReglasDiseno& reglas, Regla regla);
 

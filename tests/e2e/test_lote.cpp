@@ -197,34 +197,6 @@ TEST_F(Lote, CadaProyectoGeneradoEnSuLinea) {
     EXPECT_EQ(rechazados, 7);  // 7, 13, 27, 53, 57, 67, 93
 }
 
-// A file that cannot be read and one whose data the reader refuses, in the
-// middle: their objects come in their places, the others still come, status
-// 1; with every file read, status 0 and nothing on the error output.
-TEST_F(Lote, UnRechazadoEnMedio) {
-    const std::string rect = Ejemplo("viga_rectangular.kvx"), t = Ejemplo("viga_t_vuelos.kvx");
-    const std::string falta = (dir_ / "no_existe.kvx").string();
-    const std::string malo = Malo(9);
-    const Ejecucion e = Correr({"--calcular", rect, falta, t, malo, rect, "--json"});
-    EXPECT_EQ(e.estado, 1);
-    const std::vector<std::string> l = Lineas(e.salida);
-    ASSERT_EQ(l.size(), 5u);
-    EXPECT_EQ(l[0], l[4]);
-    EXPECT_TRUE(json::parse(l[0])["calculado"]);
-    EXPECT_EQ(json::parse(l[2])["TipoViga"], "Viga_T");
-    for (const std::string& x : {l[1], l[3]}) {
-        const json j = json::parse(x);
-        EXPECT_EQ(j["leido"], false);
-        EXPECT_EQ(j["mensajes"][0]["titulo"], "Error al abrir el proyecto");
-    }
-    EXPECT_EQ(e.error.find(falta + ": Error al abrir el proyecto: "), 0u) << e.error;
-    EXPECT_NE(e.error.find("\n" + malo + ": Error al abrir el proyecto: "), std::string::npos);
-
-    const Ejecucion bien = Correr({"--json", "--calcular", t, rect});
-    EXPECT_EQ(bien.estado, 0);
-    EXPECT_TRUE(bien.error.empty()) << bien.error;
-    EXPECT_EQ(Lineas(bien.salida).size(), 2u);
-}
-
 // Files named before --calcular come first, in their places; --calcular
 // given twice is a wrong command line; one file keeps the pretty output.
 TEST_F(Lote, LaLineaDeOrdenes) {

@@ -228,7 +228,7 @@ std::vector<Bloque> ConstruirMemoria(const Proyecto& p, const ResultadoCalculo& 
     r.Texto(portada +
             ". Cálculo y diseño por el método de resistencia con Korvex 2000; "
             "cada valor es el que el programa calculó, escrito con su fórmula.");
-    const ReglasDiseno& reglas = ReglasCalculo();
+    const ReglasDiseno& reglas = ReglasDe(c);
     memoria::Datos(p, c, reglas, r);
     memoria::Analisis(p, c, reglas, r);
     memoria::Criterios(p, reglas, r);

@@ -111,28 +111,57 @@ EnvolventeEnCurso::EnvolventeEnCurso(EnvolventeViva& env, const std::vector<int>
     env_.arreglos = 1 << std::popcount(cargadas_);
 }
 
-void EnvolventeEnCurso::Estacion(int k, float x, const double* partes, const float (&todas)[5]) {
+void EnvolventeEnCurso::Estacion(int k, float x, const double* partes, const float (&todas)[5],
+                                 const std::vector<const double*>& otras) {
     // Largest and smallest of each quantity q over the arrangements: each
     // zone's part added or not, so the largest is the whole beam less every
     // zone whose part is negative, the smallest the whole less every zone
     // whose part is positive. Where that rounds to no more than the
     // all-loaded value (as when no zone takes away), the all-loaded value
-    // stands, so that the envelope holds the diagrams.
+    // stands, so that the envelope holds the diagrams. The factored V and M
+    // take the worst over the strength combinations, each with its own
+    // arrangements; `fuenteAlto`/`fuenteBajo` keep the parts that gave it.
     const std::size_t zonas = zonas_.size();
+    struct Fuente {
+        const double* v;
+        std::size_t paso;  // values per part
+    };
+    Fuente fuenteAlto[5], fuenteBajo[5];
     float alto[5], bajo[5];
     bool altoTodas[5], bajoTodas[5];
-    for (std::size_t q = 0; q < 5; ++q) {
+    auto extremos = [&](Fuente f, std::size_t q, double& mayor, double& menor) {
         double negativas = 0, positivas = 0;
         for (std::size_t z = 0; z < zonas; ++z) {
-            const double v = partes[5 * (z + 1) + q];
+            const double v = f.v[f.paso * (z + 1) + q];
             if (v < 0) {
                 negativas += v;
             } else {
                 positivas += v;
             }
         }
-        alto[q] = static_cast<float>(partes[q] - negativas);
-        bajo[q] = static_cast<float>(partes[q] - positivas);
+        mayor = f.v[q] - negativas;
+        menor = f.v[q] - positivas;
+    };
+    for (std::size_t q = 0; q < 5; ++q) {
+        double mayor, menor;
+        fuenteAlto[q] = fuenteBajo[q] = {partes, 5};
+        extremos(fuenteAlto[q], q, mayor, menor);
+        if (q < 2) {
+            for (const double* o : otras) {
+                double m1, m2;
+                extremos({o, 2}, q, m1, m2);
+                if (m1 > mayor) {
+                    mayor = m1;
+                    fuenteAlto[q] = {o, 2};
+                }
+                if (m2 < menor) {
+                    menor = m2;
+                    fuenteBajo[q] = {o, 2};
+                }
+            }
+        }
+        alto[q] = static_cast<float>(mayor);
+        bajo[q] = static_cast<float>(menor);
         altoTodas[q] = todas[q] >= alto[q];
         bajoTodas[q] = todas[q] <= bajo[q];
         if (altoTodas[q]) alto[q] = todas[q];
@@ -145,8 +174,9 @@ void EnvolventeEnCurso::Estacion(int k, float x, const double* partes, const flo
         const bool todasZonas = maximo ? altoTodas[q] : bajoTodas[q];
         unsigned m = cargadas_;
         if (todasZonas) return m;
+        const Fuente f = maximo ? fuenteAlto[q] : fuenteBajo[q];
         for (std::size_t z = 0; z < zonas; ++z) {
-            const double v = partes[5 * (z + 1) + q];
+            const double v = f.v[f.paso * (z + 1) + q];
             if (maximo ? v < 0 : v > 0) m &= ~(1u << zonas_[z]);
         }
         return m;
@@ -253,6 +283,43 @@ void EnvolverReacciones(PasoReacciones& r, const std::vector<int>& zonas,
     };
     r.J = envolver(r.R1Factorizada, &PasoReacciones::R1Factorizada);
     r.K = envolver(r.R2Factorizada, &PasoReacciones::R2Factorizada);
+    r.envolvente = true;
+}
+
+void EnvolverReaccionesCombinaciones(PasoReacciones& r, const std::vector<int>& zonas,
+                                     const AnalizadorViga& viga,
+                                     const std::vector<AnalizadorViga>& vivas) {
+    const std::vector<CombinacionCargas>& combinaciones = viga.Combinaciones();
+    for (std::size_t j = 0; j < combinaciones.size(); ++j) {
+        const CombinacionCargas& u = combinaciones[j];
+        PasoReacciones una;
+        const ReaccionesApoyos todas = viga.ReaccionesCombinacion(u);
+        una.R1Factorizada = todas.R1;
+        una.R2Factorizada = todas.R2;
+        std::vector<PasoReacciones> partes;
+        partes.reserve(vivas.size());
+        for (const AnalizadorViga& a : vivas) {
+            const ReaccionesApoyos v = a.ReaccionesCombinacion(u);
+            PasoReacciones p;
+            p.R1Factorizada = v.R1;
+            p.R2Factorizada = v.R2;
+            partes.push_back(p);
+        }
+        EnvolverReacciones(una, zonas, partes);
+        // The first combination sets the envelope; the others widen it.
+        auto ampliar = [j](ReaccionEnvolvente& x, const ReaccionEnvolvente& y) {
+            if (j == 0 || y.max > x.max) {
+                x.max = y.max;
+                x.vivasMax = y.vivasMax;
+            }
+            if (j == 0 || y.min < x.min) {
+                x.min = y.min;
+                x.vivasMin = y.vivasMin;
+            }
+        };
+        ampliar(r.J, una.J);
+        ampliar(r.K, una.K);
+    }
     r.envolvente = true;
 }
 

@@ -72,8 +72,12 @@ class EnvolventeEnCurso {
     // Station k (1..N) at x: `partes` holds V, M, Ms, Giro, Flecha of the
     // whole beam then of each zone (5 each, analysis sign, before rounding);
     // `todas` the whole beam's values as the diagrams store them, which the
-    // envelope always holds.
-    void Estacion(int k, float x, const double* partes, const float (&todas)[5]);
+    // envelope always holds. With more than one strength combination,
+    // `otras` holds for each combination beyond the first the factored V and M
+    // of the whole beam then of each zone (2 each); the factored envelope is
+    // then the worst over every combination's own arrangements.
+    void Estacion(int k, float x, const double* partes, const float (&todas)[5],
+                  const std::vector<const double*>& otras = {});
     void Terminar();
 
   private:
@@ -102,6 +106,17 @@ class EnvolventeEnCurso {
 // live part and its reactions.
 void EnvolverReacciones(PasoReacciones& r, const std::vector<int>& zonas,
                         const std::vector<PasoReacciones>& partes);
+
+class AnalizadorViga;
+
+// The same envelope over every strength combination of the rules: each
+// combination with its own arrangements (its all-loaded reactions of `viga`
+// less the zones of `vivas` that pull the other way), and of all of them
+// the largest and the smallest reaction of each support. With one
+// combination it is EnvolverReacciones of that combination.
+void EnvolverReaccionesCombinaciones(PasoReacciones& r, const std::vector<int>& zonas,
+                                     const AnalizadorViga& viga,
+                                     const std::vector<AnalizadorViga>& vivas);
 
 // What the notice of the arrangements (ResultadoAnalisis::AvisoAlternancia)
 // asks of the user of the windows, after its finding.

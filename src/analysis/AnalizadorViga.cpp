@@ -58,6 +58,14 @@ AnalizadorViga::AnalizadorViga(const DatosViga& datos, const PropiedadesSeccion&
     Preparar(cargas);
 }
 
+AnalizadorViga AnalizadorViga::ConServicio(const CombinacionCargas& servicio) const {
+    // The constants of each load are those of the load itself; the sweep
+    // factors them by the combination.
+    AnalizadorViga a = *this;
+    a.servicio_ = servicio;
+    return a;
+}
+
 // Reactions and elastic-line constants of every load and of the self weight.
 void AnalizadorViga::Preparar(const std::vector<CargaViga>& cargas) {
     const double luzApoyos = static_cast<double>(K_) - J_;

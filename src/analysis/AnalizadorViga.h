@@ -62,6 +62,10 @@ class AnalizadorViga {
     AnalizadorViga(const DatosViga& datos, const PropiedadesSeccion& seccion,
                    const ReglasDiseno& reglas, std::vector<CargaViga> cargas, bool pesoPropio);
 
+    // The same beam and loads with `servicio` as its service combination
+    // (the sustained load of the deflections).
+    AnalizadorViga ConServicio(const CombinacionCargas& servicio) const;
+
     ResultadoPunto Evaluar(float X) const;
     ValoresPunto EvaluarDoble(float X) const;
 

@@ -6,6 +6,7 @@
 #include "analysis/Alternancia.h"
 #include "analysis/AnalizadorViga.h"
 #include "analysis/Barrido.h"
+#include "analysis/CargaPermanente.h"
 #include "text/Numeros.h"
 
 namespace korvex {
@@ -166,12 +167,8 @@ ResultadoAnalisis AnalizarViga(const DatosViga& datos, const PropiedadesSeccion&
         zonas.push_back(z);
     }
     std::vector<const AnalizadorViga*> partes{&viga};
-    std::vector<PasoReacciones> reacciones;
-    for (const AnalizadorViga& a : vivas) {
-        partes.push_back(&a);
-        reacciones.push_back(a.Reacciones());
-    }
-    EnvolverReacciones(r.Reacciones, zonas, reacciones);
+    for (const AnalizadorViga& a : vivas) partes.push_back(&a);
+    EnvolverReaccionesCombinaciones(r.Reacciones, zonas, viga, vivas);
     EnvolventeEnCurso envolvente(r.Envolvente, zonas, static_cast<int>(X.size()),
                                  ZonasViga(L, datos.apoyos));
 
@@ -194,6 +191,8 @@ ResultadoAnalisis AnalizarViga(const DatosViga& datos, const PropiedadesSeccion&
             u);
     }
     std::vector<double> mezcla(U > 1 ? P * 5 : 0);
+    std::vector<const double*> propias(U > 1 ? U : 0);
+    std::vector<double> primera(U > 1 ? P * 2 : 0);  // V and M of the first combination
     // The values of the station with V and M of the governing combination.
     auto envolver = [&](std::size_t i, const double* valores) {
         if (U < 2) return valores;
@@ -241,10 +240,23 @@ ResultadoAnalisis AnalizarViga(const DatosViga& datos, const PropiedadesSeccion&
         r.DiagFlecha[k] = flecha;
         r.DiagMomentoServicio[k] = -Ms;
         r.DiagX[k] = x;
-        envolvente.Estacion(k, x, valores, todas);
+        // Every combination with its own arrangements: the first from the
+        // sweep, the others as stored, each as V and M of every part.
+        if (U > 1) {
+            for (std::size_t p = 0; p < P; ++p) {
+                primera[2 * p] = barrido[5 * p];
+                primera[2 * p + 1] = barrido[5 * p + 1];
+            }
+            propias[0] = primera.data();
+            for (std::size_t u = 1; u < U; ++u) propias[u] = &otras[u - 1][i * P * 2];
+            envolvente.Estacion(k, x, valores, todas, propias);
+        } else {
+            envolvente.Estacion(k, x, valores, todas);
+        }
     }, 0);
     envolvente.Terminar();
     r.NumEstaciones = k;
+    BarrerPermanente(r, viga, reglas, X);
 
     extremos.SignoMostrado();
     Guardar(r, extremos);

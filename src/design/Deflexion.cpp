@@ -22,24 +22,12 @@ double Positivo(double x) {
 }
 
 // Long-term factor of the section with more compression steel: rho' = A's /
-// (d b), b the width of the compression zone that steel sits in (the flange
-// of a T when its sign worked as a rectangle of width bf, else the web).
+// (d b), b the width of the compression zone that steel sits in.
 void FactorDeLaSeccion(ResultadoDiseno& r, const Seccion& s, const DatosViga& datos,
                        const ReglasDiseno& reglas, PasoDeflexion& x) {
-    const TipoSeccion tipo = TipoDe(s);
-    const bool rect = tipo == TipoSeccion::Rect;
-    // The sign whose compression face is the flange: positive for a T,
-    // negative for an inverted T.
-    const PasoFlexion& conAla = tipo == TipoSeccion::T ? r.Pasos.flexionPos : r.Pasos.flexionNeg;
-    const bool alaRectangular = conAla.comportamiento == Comportamiento::AlaRectangular;
-    float Asc, b;
-    if (r.AsCompresionPos > r.AsCompresionNeg) {
-        Asc = r.AsCompresionPos;
-        b = rect ? datos.seccion.b : (tipo == TipoSeccion::T && alaRectangular) ? s.Bf : s.Bw;
-    } else {
-        Asc = r.AsCompresionNeg;
-        b = rect ? datos.seccion.b : (tipo == TipoSeccion::Ti && alaRectangular) ? s.Bf : s.Bw;
-    }
+    const bool positivo = r.AsCompresionPos > r.AsCompresionNeg;
+    const float Asc = positivo ? r.AsCompresionPos : r.AsCompresionNeg;
+    const float b = AnchoCompresion(r, s, datos, positivo);
     r.LambdaDeflexion = FactorLargoPlazo(reglas, Asc, r.PeralteEfectivo, b);
     x.largoPlazo = true;
     x.AscLargoPlazo = Asc;
@@ -50,7 +38,19 @@ void FactorDeLaSeccion(ResultadoDiseno& r, const Seccion& s, const DatosViga& da
     x.lambda = r.LambdaDeflexion;
 }
 
-// The scalar values of the record become those of the governing zone.
+// The long-term record of a check judged load by load: the governing zone's.
+void FactorDeLaZona(ResultadoDiseno& r, PasoDeflexion& x) {
+    const PasoZonaDeflexion* g = ZonaGobernante(r);
+    if (!g) return;
+    r.LambdaDeflexion = g->lambda;
+    x.AscLargoPlazo = g->AscLargoPlazo;
+    x.bLargoPlazo = g->bLargoPlazo;
+    x.rhoCompresion = g->rhoCompresion;
+    x.lambda = g->lambda;
+}
+
+}  // namespace
+
 void GuardarGobernante(PasoDeflexion& x) {
     if (x.gobierna < 0 || x.gobierna >= static_cast<int>(x.zonas.size())) return;
     const PasoZonaDeflexion& g = x.zonas[static_cast<std::size_t>(x.gobierna)];
@@ -61,8 +61,6 @@ void GuardarGobernante(PasoDeflexion& x) {
     x.FlechaComparada = g.FlechaComparada;
     x.limite = g.limite;
 }
-
-}  // namespace
 
 Mensaje MensajeDeflexion() {
     return {
@@ -289,7 +287,9 @@ void Check_base_Deflex(ResultadoDiseno& r, const Seccion& s, const DatosViga& da
     const double relacion = reglas.RelacionLuz(uso);  // span over limit
     const bool largoPlazo = reglas.UsoLargoPlazo(uso);
     x.relacionLuz = static_cast<float>(relacion);
-    if (largoPlazo) FactorDeLaSeccion(r, s, datos, reglas, x);
+    const bool porCargas = !x.zonas.empty() && x.zonas.front().porCargas;
+    if (largoPlazo && !porCargas) FactorDeLaSeccion(r, s, datos, reglas, x);
+    x.largoPlazo = largoPlazo;
     if (x.zonas.empty()) {
         // Zones not worked out (no sampled diagram): the whole beam as one
         // span with the deflection given.
@@ -305,8 +305,9 @@ void Check_base_Deflex(ResultadoDiseno& r, const Seccion& s, const DatosViga& da
     bool excede = false;
     for (std::size_t i = 0; i < x.zonas.size(); ++i) {
         PasoZonaDeflexion& z = x.zonas[i];
-        z.FlechaComparada =
-            largoPlazo ? r.LambdaDeflexion * z.FlechaEfectiva : z.FlechaEfectiva;  // m
+        z.FlechaComparada = z.porCargas ? FlechaComparadaPorCargas(z, largoPlazo)
+                            : largoPlazo  ? r.LambdaDeflexion * z.FlechaEfectiva
+                                          : z.FlechaEfectiva;  // m
         z.limite = z.luzReferencia / relacion;                                     // m
         z.excede = z.FlechaComparada > z.limite;
         excede = excede || z.excede;
@@ -320,12 +321,18 @@ void Check_base_Deflex(ResultadoDiseno& r, const Seccion& s, const DatosViga& da
     }
     GuardarGobernante(x);
     if (const PasoZonaDeflexion* g = ZonaGobernante(r)) r.FlechaEfectiva = g->FlechaEfectiva;
+    if (porCargas && largoPlazo) FactorDeLaZona(r, x);
     x.limiteMostrado = DeflexionAdmisibleGobernante(reglas, r, datos.longitud, uso);
     x.excede = excede;
     if (excede) ui.MostrarMensaje(MensajeDeflexion(x.zonas));
 }
 
 float FlechaLargoPlazo(const ReglasDiseno& reglas, const ResultadoDiseno& r, int uso) {
+    // Judged load by load, the value compared is not a multiple of one
+    // deflection: the governing zone's record.
+    if (const PasoZonaDeflexion* g = ZonaGobernante(r); g && g->porCargas) {
+        return g->FlechaComparada;
+    }
     if (!reglas.UsoLargoPlazo(uso)) return r.FlechaEfectiva;
     return r.LambdaDeflexion * r.FlechaEfectiva;
 }

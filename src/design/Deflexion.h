@@ -63,6 +63,36 @@ std::vector<PasoZonaDeflexion> ZonasDeflexion(const ResultadoAnalisis& analisis,
 void CalcularFlechaEfectiva(ResultadoDiseno& r, const ResultadoAnalisis& analisis,
                             const DatosViga& datos, const ReglasDiseno& reglas);
 
+// For rules with a permanent combination (ACI 318-19, Table 24.2.2) in
+// place of CalcularFlechaEfectiva: each zone of ZonasDeflexion judged load by
+// load at its section (mid-span of the span, the support of a cantilever,
+// 24.2.3.7), whose sign is that of the service moment there: the moment Ma,
+// the effective inertia Ie (24.2.3.5) and the deflection |deflection x Ig|max
+// / Ie of the sustained load D, of the service load D + L (the envelope of the
+// live-load arrangements when it is designed for) and of D + p L, p =
+// vivaSostenida / 100; Delta_L = Delta_D+L - Delta_D; rho' = A's / (b d) of
+// that section and lambda_Delta. FlechaEfectiva of a zone is its Delta_D+L and
+// the governing zone until the check is the one with the largest. Returns
+// false, doing nothing, for rules without a permanent combination or an
+// analysis without its sampled diagrams.
+bool FlechaPorCargas(ResultadoDiseno& r, const ResultadoAnalisis& analisis, const Seccion& s,
+                     const DatosViga& datos, const PropiedadesSeccion& propiedades,
+                     const ReglasDiseno& reglas);
+
+// The deflection a zone judged load by load compares with its limit:
+// Delta_L, or lambda_Delta Delta_sost + Delta_L for the long-term uses.
+float FlechaComparadaPorCargas(const PasoZonaDeflexion& z, bool largoPlazo);
+
+// The width b (cm) of rho' = A's / (b d) of the positive or negative
+// section: the flange bf of a T (or inverted T) whose compression face is the
+// flange and whose flexure worked as a rectangle of width bf, else the web
+// (b of a rectangle).
+float AnchoCompresion(const ResultadoDiseno& r, const Seccion& s, const DatosViga& datos,
+                      bool positivo);
+
+// The scalar values of the record become those of its governing zone.
+void GuardarGobernante(PasoDeflexion& x);
+
 // The zone's name as the reports and the JSON write it: "voladizo
 // izquierdo", "tramo", "voladizo derecho".
 const char* NombreZona(int zona);
@@ -86,7 +116,8 @@ void Check_base_Deflex(ResultadoDiseno& r, const Seccion& s, const DatosViga& da
 
 // The deflection the limit check compares, m: lambda FlechaEfectiva for the
 // long-term categories 3 and 4 (lambda as the check left it), FlechaEfectiva
-// for the others. The plot, the report and the headless command show it.
+// for the others; the governing zone's compared value when it was judged load
+// by load. The plot, the report and the headless command show it.
 float FlechaLargoPlazo(const ReglasDiseno& reglas, const ResultadoDiseno& r, int uso);
 
 // Admissible deflection, m, of use category `uso` over the reference length

@@ -36,7 +36,9 @@ ResultadoDiseno DisenarViga(const DatosViga& datos, const Seccion& s,
     TablaVarillas(r);
     CapacidadVarillas(r, reglas);
     InerciasEfectivas(r, analisis, s, datos, propiedades, reglas);
-    CalcularFlechaEfectiva(r, analisis, datos, reglas);
+    if (!FlechaPorCargas(r, analisis, s, datos, propiedades, reglas)) {
+        CalcularFlechaEfectiva(r, analisis, datos, reglas);
+    }
     Check_base_Deflex(r, s, datos, reglas, ui);
     return r;
 }

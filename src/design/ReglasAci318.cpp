@@ -68,7 +68,9 @@ class ReglasAci318 final : public ReglasDiseno {
     // eps_ty, linear between.
     double PhiFlexion(double epsT, double fy) const override {
         const double ety = fy / kEs;
-        if (epsT >= ety + kEcu) return kPhiTraccion;
+        // The design's strain limit is held in Single: within its precision
+        // of eps_ty + 0.003 the section is tension-controlled.
+        if (epsT >= ety + kEcu - 1e-9) return kPhiTraccion;
         if (epsT <= ety) return kPhiCompresion;
         return kPhiCompresion + (kPhiTraccion - kPhiCompresion) * (epsT - ety) / kEcu;
     }

@@ -194,6 +194,19 @@ TextoRegla TextoAci318(Regla r) {
             return T("l = 2 × longitud del voladizo", "2 × {longitud}", {},
                      "el doble de su longitud para cada voladizo (un voladizo cuenta como medio "
                      "tramo)");
+        case Regla::SeccionDeflexion:
+            return T({}, {}, "24.2.3.7",
+                     "I_{e} en la sección del centro del tramo y en la del apoyo de cada "
+                     "voladizo");
+        case Regla::FlechaCarga:
+            return T("Δ_{{carga}} = |δ·I_{g}|_{máx} / I_{e}", "{flecha} / {Ie}", "24.2.3.1");
+        case Regla::FlechaViva:
+            return T("Δ_{L} = Δ_{D+L} − Δ_{D}", "{total} − {muerta}", "Tabla 24.2.2");
+        case Regla::CuantiaLargoPlazo:
+            return T("ρ' = A'_{s} / (b d)", "{Asc} / ({b} × {d})", "24.2.4.1.2");
+        case Regla::FlechaLargoPlazoCargas:
+            return T("Δ_{lp} = λ_{Δ} Δ_{sost} + Δ_{L}", "{lambda} × {sostenida} + {viva}",
+                     "Tabla 24.2.2 y 24.2.4.1.1");
     }
     return {};
 }

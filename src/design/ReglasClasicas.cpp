@@ -354,6 +354,13 @@ TextoClasico TextoDe(Regla r) {
         case Regla::FyEstribo:
             // phi, Vc and fyt that these rules hold constant have no step of their own.
             return {};
+        case Regla::SeccionDeflexion:
+        case Regla::FlechaCarga:
+        case Regla::FlechaViva:
+        case Regla::CuantiaLargoPlazo:
+        case Regla::FlechaLargoPlazoCargas:
+            // These rules judge the whole service deflection with one inertia.
+            return {};
         case Regla::LuzVoladizo:
             return {"l = 2 × longitud del voladizo", "2 × {longitud}",
                     "el doble de su longitud para cada voladizo (un voladizo cuenta como medio "

@@ -197,6 +197,20 @@ struct PasoInercia {
     bool operator==(const PasoInercia&) const = default;
 };
 
+// One load level of a zone whose deflection is judged load by load (the
+// sustained load D, the service load D + L, the sustained part D + p L): the
+// moment at the zone's section, its effective inertia and the deflection.
+struct PasoCargaDeflexion {
+    float Ma = 0;         // Tn.m, |moment| at the zone's section under this load
+    float relacion = 0;   // Mcr / Ma
+    double Ie = 0;        // cm4
+    float FlechaMax = 0;  // m5, largest |deflection x Ig| within the zone
+    float x = 0;          // m, where it occurs
+    float delta = 0;      // m, FlechaMax / Ie
+
+    bool operator==(const PasoCargaDeflexion&) const = default;
+};
+
 // Deflection of one zone of the beam (the span between the supports or a
 // cantilever) checked against the limit of its own reference length.
 struct PasoZonaDeflexion {
@@ -210,6 +224,22 @@ struct PasoZonaDeflexion {
     float FlechaComparada = 0;  // m, lambda x FlechaEfectiva (uses 3, 4), else FlechaEfectiva
     double limite = 0;          // m, luzReferencia / ratio (0: no use category)
     bool excede = false;        // beyond the limit
+    // Rules that judge the immediate live-load and the long-term deflection
+    // apart (ACI 318-19, Table 24.2.2): each load with its own Ma and Ie at
+    // the zone's section (mid-span of the span, the support of a cantilever),
+    // FlechaEfectiva the deflection under D + L. Empty for the other rules.
+    bool porCargas = false;
+    float xSeccion = 0;          // m, abscissa of the zone's section
+    bool positivo = true;        // the section of the positive moment, else the negative
+    PasoInercia seccion;         // its cracked inertia (Ma and Ie those of D + L)
+    PasoCargaDeflexion muerta;   // D, the permanent combination
+    PasoCargaDeflexion total;    // D + L, the service combination
+    PasoCargaDeflexion sostenida;  // D + p L, p the sustained part of the live load
+    float partSostenida = 0;     // p, 0..1
+    float deltaViva = 0;         // m, Delta_L = Delta_D+L - Delta_D
+    float AscLargoPlazo = 0, bLargoPlazo = 0;  // cm2, cm: compression steel of the section
+    float rhoCompresion = 0;     // A's / (b d)
+    float lambda = 1;            // lambda_Delta = 2 / (1 + 50 rho')
 
     bool operator==(const PasoZonaDeflexion&) const = default;
 };

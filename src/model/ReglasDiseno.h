@@ -171,6 +171,12 @@ enum class Regla {
     InerciaSinFisurar,      // formula; texto: the section does not crack (Mcr / Ma >= 1)
     FactorLargoPlazo,       // {rho}
     LuzVoladizo,            // {longitud}; texto: the span of a cantilever, in words
+    // Rules that judge each deflection under its own load (CombinacionPermanente):
+    SeccionDeflexion,       // texto: the section of Ie of the span and of a cantilever
+    FlechaCarga,            // formula {carga}; {flecha} {Ie}: the immediate deflection of a load
+    FlechaViva,             // {total} {muerta}: the immediate deflection of the live load
+    CuantiaLargoPlazo,      // {Asc} {b} {d}: rho' of the zone's section
+    FlechaLargoPlazoCargas, // {lambda} {sostenida} {viva}: the deflection compared in uses 3, 4
 };
 
 // A formula as the report prints it, its substitution template and, where

@@ -82,6 +82,11 @@ struct ResultadoAnalisis {
     std::vector<float> DiagFlecha;           // m5, service deflection times inertia
     std::vector<float> DiagMomentoServicio;  // Tn.m, service moment, displayed sign
     std::vector<float> DiagX;                // m, abscissa of each station (same indexing)
+    // The sustained load of rules that judge it apart
+    // (ReglasDiseno::CombinacionPermanente), every load on the beam, same
+    // stations; empty for rules without it.
+    std::vector<float> DiagMomentoPermanente;  // Tn.m, service moment, displayed sign
+    std::vector<float> DiagFlechaPermanente;   // m5, deflection times inertia
     float CortanteMaxAbs = 0;                // Tn, largest |shear|
     float CortanteMax = 0;                   // Tn, largest shear, displayed sign, >= 0
     float CortanteMin = 0;                   // Tn, smallest shear, displayed sign, <= 0

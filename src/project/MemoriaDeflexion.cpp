@@ -28,6 +28,9 @@ class Inercias {
              const ReglasDiseno& reglas, Redactor& r)
         : p_(p), c_(c), d_(d), reglas_(reglas), r_(r) {}
     void Seccion(const PasoInercia& i, bool positivo);
+    // The data of the section, its cracked inertia and its cracking moment.
+    void Preparar();
+    void Fisuracion(const PasoInercia& i, bool positivo);
 
   private:
     void EjeNeutro(const PasoInercia& i, bool ala);
@@ -101,7 +104,6 @@ void Inercias::Fisurada(const PasoInercia& i, bool ala) {
 
 void Inercias::Seccion(const PasoInercia& i, bool positivo) {
     const EstadoProyecto& e = p_.estado;
-    const ResultadoCalculo& c = c_;
     const bool rect = p_.seccion.TipoViga == kVigaRect;
     r_.Apartado(positivo ? "Inercia efectiva de la sección de momento positivo"
                          : "Inercia efectiva de la sección de momento negativo");
@@ -110,15 +112,36 @@ void Inercias::Seccion(const PasoInercia& i, bool positivo) {
                  ": no se calcula la inercia efectiva de esta sección.");
         return;
     }
-    n_ = Cifras(d_.n);
-    bw_ = rect ? "b" : "b_{w}";
-    d_t_ = Dato(c.PeralteEfectivo);
-    dp_ = Dato(c.Recubrimiento);
+    Preparar();
     r_.Texto("M_{a} = " + F2(i.Ma) + " " + kTnM + ", el mayor momento de servicio de este signo" +
              (e.AlternanciaViva ? " (envolvente de la carga viva alternada)" : "") +
              ". Acero del diseño: A_{s} = " + F3(i.As) + " " + kCm2 + ", A'_{s} = " + F3(i.Asc) +
              " " + kCm2 + "; " + (rect ? "b = " : "b_{w} = ") + Dato(i.bweb) + " cm, d = " + d_t_ +
              " cm, d' = " + dp_ + " cm, n = " + n_ + ".");
+    Fisuracion(i, positivo);
+    r_.Paso("Relación de momentos", "M_{cr} / M_{a} = M_{cr} / (M_{a} × 100,000)",
+            Entero(i.Mcr) + " / (" + General(i.Ma) + " × 100,000)", Cifras(i.relacion));
+    const std::string Ie =
+        Entero(i.Ie) + " " + kCm4 + " = " + Cifras(i.Ie * kCm4AM4, 5) + " " + kM4;
+    if (i.relacion >= 1) {
+        const TextoRegla entera = reglas_.Texto(Regla::InerciaSinFisurar);
+        r_.Texto(entera.texto);
+        r_.Paso("Inercia efectiva", entera.formula, "", Ie);
+        return;
+    }
+    PasoRegla(r_, reglas_, Regla::InerciaEfectiva, "Inercia efectiva",
+              {{"relacion", Cifras(i.relacion)}, {"Ig", Entero(i.Ig)}, {"Icr", Entero(i.Icr)}}, Ie);
+}
+
+void Inercias::Preparar() {
+    n_ = Cifras(d_.n);
+    bw_ = p_.seccion.TipoViga == kVigaRect ? "b" : "b_{w}";
+    d_t_ = Dato(c_.PeralteEfectivo);
+    dp_ = Dato(c_.Recubrimiento);
+}
+
+void Inercias::Fisuracion(const PasoInercia& i, bool positivo) {
+    const bool rect = p_.seccion.TipoViga == kVigaRect;
     // A rectangle has no flange: its formulas are those of the web.
     const bool ala = i.conAla && !rect;
     EjeNeutro(i, ala);
@@ -133,18 +156,6 @@ void Inercias::Seccion(const PasoInercia& i, bool positivo) {
     r_.Paso("Momento de fisuración", "M_{cr} = f_{r} I_{g} / y_{t}",
             Cifras(i.fr) + " × " + Entero(i.Ig) + " / " + Cifras(i.yt),
             Entero(i.Mcr) + " " + kKgCm);
-    r_.Paso("Relación de momentos", "M_{cr} / M_{a} = M_{cr} / (M_{a} × 100,000)",
-            Entero(i.Mcr) + " / (" + General(i.Ma) + " × 100,000)", Cifras(i.relacion));
-    const std::string Ie =
-        Entero(i.Ie) + " " + kCm4 + " = " + Cifras(i.Ie * kCm4AM4, 5) + " " + kM4;
-    if (i.relacion >= 1) {
-        const TextoRegla entera = reglas_.Texto(Regla::InerciaSinFisurar);
-        r_.Texto(entera.texto);
-        r_.Paso("Inercia efectiva", entera.formula, "", Ie);
-        return;
-    }
-    PasoRegla(r_, reglas_, Regla::InerciaEfectiva, "Inercia efectiva",
-              {{"relacion", Cifras(i.relacion)}, {"Ig", Entero(i.Ig)}, {"Icr", Entero(i.Icr)}}, Ie);
 }
 
 // The zone's name with its extent on the beam ("voladizo derecho, de x = 6.5
@@ -267,6 +278,139 @@ void Control(const Proyecto& p, const ResultadoCalculo& c, const PasoDeflexion& 
     if (d.excede) r.Texto(MensajeDeflexion(d.zonas).texto + ".");
 }
 
+// A step of a rule with its clause after the concept, where the rule names one.
+void PasoConClausula(Redactor& r, const ReglasDiseno& reglas, Regla regla,
+                     const std::string& concepto, const Valores& valores,
+                     const std::string& resultado, const Valores& simbolos = {}) {
+    const std::string clausula = reglas.Texto(regla).clausula;
+    PasoRegla(r, reglas, regla, clausula.empty() ? concepto : concepto + " (" + clausula + ")",
+              valores, resultado, simbolos);
+}
+
+// One load level of a zone judged load by load: its moment at the section,
+// its effective inertia and its deflection.
+void Carga(const PasoCargaDeflexion& k, const PasoInercia& s, const char* nombre,
+           const char* simbolo, const ReglasDiseno& reglas, Redactor& r) {
+    const std::string sub = simbolo;
+    r.Paso(std::string("Momento de servicio bajo ") + nombre + " en la sección",
+           "M_{a," + sub + "}", "", F2(k.Ma) + " " + kTnM);
+    const std::string Ie =
+        Entero(k.Ie) + " " + kCm4 + " = " + Cifras(k.Ie * kCm4AM4, 5) + " " + kM4;
+    if (k.Ma > 0) {
+        r.Paso("Relación de momentos", "M_{cr} / M_{a} = M_{cr} / (M_{a} × 100,000)",
+               Entero(s.Mcr) + " / (" + General(k.Ma) + " × 100,000)", Cifras(k.relacion));
+    }
+    // The rules decide whether the section cracks: their Ie is Ig when it does not.
+    if (k.Ie == s.Ig) {
+        const TextoRegla entera = reglas.Texto(Regla::InerciaSinFisurar);
+        r.Texto(entera.texto);
+        r.Paso("Inercia efectiva (" + entera.clausula + ")", entera.formula, "", Ie);
+    } else {
+        PasoConClausula(r, reglas, Regla::InerciaEfectiva, "Inercia efectiva",
+                        {{"relacion", Cifras(k.relacion)},
+                         {"Ig", Entero(s.Ig)},
+                         {"Icr", Entero(s.Icr)}},
+                        Ie);
+    }
+    r.Paso(std::string("Mayor flecha por inercia de la zona bajo ") + nombre, "|δ·I_{g}|_{máx}",
+           "", Cifras(k.FlechaMax) + " " + kM5 + " en x = " + F2(k.x) + " m");
+    PasoConClausula(r, reglas, Regla::FlechaCarga, std::string("Flecha inmediata bajo ") + nombre,
+                    {{"flecha", Cifras(k.FlechaMax)}, {"Ie", Cifras(k.Ie * kCm4AM4, 5)}},
+                    Cifras(k.delta) + " m", {{"carga", sub}});
+}
+
+// Each zone's deflections, load by load.
+void FlechasPorCargas(const Proyecto& p, const ResultadoCalculo& c, const PasoDeflexion& d,
+                      const ReglasDiseno& reglas, Redactor& r) {
+    const EstadoProyecto& e = p.estado;
+    Inercias inercias(p, c, d, reglas, r);
+    inercias.Preparar();
+    for (const PasoZonaDeflexion& z : d.zonas) {
+        const PasoInercia& s = z.seccion;
+        const std::string p100 = General(z.partSostenida * 100);
+        r.Apartado("Flechas del " + Zona(e, z));
+        r.Texto(std::string("Sección de momento ") + (z.positivo ? "positivo" : "negativo") +
+                " en x = " + F2(z.xSeccion) + " m. Acero del diseño: A_{s} = " + F3(s.As) + " " +
+                kCm2 + ", A'_{s} = " + F3(s.Asc) + " " + kCm2 + "; d = " +
+                Dato(c.PeralteEfectivo) + " cm, d' = " + Dato(c.Recubrimiento) +
+                " cm, n = " + Cifras(d.n) + ".");
+        inercias.Fisuracion(s, z.positivo);
+        Carga(z.muerta, s, "la carga permanente D", "D", reglas, r);
+        Carga(z.total, s,
+              e.AlternanciaViva ? "D + L (envolvente de la carga viva alternada)" : "D + L",
+              "D+L", reglas, r);
+        PasoConClausula(r, reglas, Regla::FlechaViva, "Flecha inmediata de la carga viva",
+                        {{"total", Cifras(z.total.delta)}, {"muerta", Cifras(z.muerta.delta)}},
+                        Cifras(z.deltaViva) + " m");
+        Carga(z.sostenida, s, ("D + " + p100 + " % de L (carga sostenida)").c_str(), "sost",
+              reglas, r);
+    }
+}
+
+// The check of each zone against its limit: Delta_L for uses 1 and 2,
+// lambda_Delta Delta_sost + Delta_L for 3 and 4.
+void ControlPorCargas(const Proyecto& p, const PasoDeflexion& d, const ReglasDiseno& reglas,
+                      const ResultadoCalculo& c, Redactor& r) {
+    const EstadoProyecto& e = p.estado;
+    const bool vuelos = d.zonas.size() > 1;
+    r.Apartado("Control de la deflexión");
+    if (d.uso < 1 || d.uso > 4) {
+        r.Texto("Sin uso del elemento elegido: no se compara la deflexión con un límite.");
+        return;
+    }
+    const std::string razon = General(d.relacionLuz);
+    const TextoRegla voladizo = reglas.Texto(Regla::LuzVoladizo);
+    r.Texto("Uso " + std::to_string(d.uso) + ": " + kUsos[d.uso] + ". Límite l/" + razon +
+            (vuelos ? ", con l la luz entre apoyos para el tramo y " + voladizo.texto + "."
+                    : std::string(", con l la luz entre apoyos.")) +
+            (d.largoPlazo ? " Se compara la flecha a largo plazo de la carga sostenida más la "
+                            "inmediata de la carga viva."
+                          : " Se compara la flecha inmediata de la carga viva."));
+    for (const PasoZonaDeflexion& z : d.zonas) {
+        if (vuelos) r.Texto("Zona: " + Zona(e, z) + ".");
+        const std::string l = Dato(z.luzReferencia);
+        if (z.zona == kTramo) {
+            r.Paso("Luz de referencia", "l = K − J", Dato(e.DistK) + " − " + Dato(e.DistJ),
+                   l + " m");
+        } else {
+            PasoRegla(r, reglas, Regla::LuzVoladizo, "Luz de referencia",
+                      {{"longitud", Dato(z.longitud)}}, l + " m");
+        }
+        r.Paso("Deflexión admisible (" + reglas.Texto(Regla::FlechaViva).clausula + ")",
+               "δ_{adm} = l / " + razon, l + " / " + razon, Cifras(z.limite) + " m");
+        std::string simbolo = "Δ_{L} ≤ δ_{adm}";
+        if (d.largoPlazo) {
+            simbolo = "Δ_{lp} ≤ δ_{adm}";
+            PasoConClausula(r, reglas, Regla::CuantiaLargoPlazo,
+                            std::string("Cuantía del acero de compresión en la sección de momento ") +
+                                (z.positivo ? "positivo" : "negativo"),
+                            {{"Asc", F3(z.AscLargoPlazo)},
+                             {"b", Dato(z.bLargoPlazo)},
+                             {"d", Dato(c.PeralteEfectivo)}},
+                            Cifras(z.rhoCompresion));
+            PasoConClausula(r, reglas, Regla::FactorLargoPlazo, "Factor de largo plazo",
+                            {{"rho", Cifras(z.rhoCompresion)}}, Cifras(z.lambda));
+            PasoConClausula(r, reglas, Regla::FlechaLargoPlazoCargas, "Flecha comparada",
+                            {{"lambda", Cifras(z.lambda)},
+                             {"sostenida", Cifras(z.sostenida.delta)},
+                             {"viva", Cifras(z.deltaViva)}},
+                            Cifras(z.FlechaComparada) + " m");
+        }
+        r.Comprobacion(
+            "Deflexión dentro del límite", simbolo,
+            Cifras(z.FlechaComparada) + (z.excede ? " > " : " ≤ ") + Cifras(z.limite) + " m",
+            !z.excede);
+    }
+    if (vuelos && d.gobierna >= 0 && d.gobierna < static_cast<int>(d.zonas.size())) {
+        const PasoZonaDeflexion& g = d.zonas[static_cast<std::size_t>(d.gobierna)];
+        r.Texto(std::string("Gobierna el ") + NombreZona(g.zona) +
+                ", con la mayor relación entre la deflexión y su límite: " +
+                Cifras(g.FlechaComparada) + " m frente a " + Cifras(g.limite) +
+                " m (admisible redondeada a milímetros: " + F3(d.limiteMostrado) + " m).");
+    }
+    if (d.excede) r.Texto(MensajeDeflexion(d.zonas).texto + ".");
+}
+
 }  // namespace
 
 void Deflexiones(const Proyecto& p, const ResultadoCalculo& c, const ReglasDiseno& reglas,
@@ -277,13 +421,30 @@ void Deflexiones(const Proyecto& p, const ResultadoCalculo& c, const ReglasDisen
         r.Texto("El cálculo no registró el control de deflexiones.");
         return;
     }
-    r.Texto(
-        "Inercia efectiva de cada sección crítica con la inercia fisurada I_{cr}, el momento "
-        "de fisuración M_{cr} y el mayor momento de servicio M_{a} de su signo; I_{g} = " +
-        Entero(d.positiva.calculado ? d.positiva.Ig : d.negativa.Ig) + " " + kCm4 + ".");
+    const bool porCargas = !d.zonas.empty() && d.zonas.front().porCargas;
+    if (porCargas) {
+        const PasoZonaDeflexion& z = d.zonas.front();
+        r.Texto("Cada flecha con su propia carga: D (carga muerta, «Otros» y peso propio), D + L "
+                "(servicio) y D + " + General(z.partSostenida * 100) +
+                " % de L (la parte sostenida de la carga viva), cada una con su momento M_{a} y "
+                "su inercia efectiva I_{e}; " + reglas.Texto(Regla::SeccionDeflexion).texto +
+                " (" + reglas.Texto(Regla::SeccionDeflexion).clausula + "); I_{g} = " +
+                Entero(z.seccion.Ig) + " " + kCm4 + ".");
+    } else {
+        r.Texto(
+            "Inercia efectiva de cada sección crítica con la inercia fisurada I_{cr}, el "
+            "momento de fisuración M_{cr} y el mayor momento de servicio M_{a} de su signo; "
+            "I_{g} = " +
+            Entero(d.positiva.calculado ? d.positiva.Ig : d.negativa.Ig) + " " + kCm4 + ".");
+    }
     const TextoRegla ec = reglas.Texto(Regla::ModuloConcreto);
     r.Paso("Relación modular", "n = E_{s} / (" + ec.formula + ")",
            "2,040,000 / (" + Sustituir(ec.sustitucion, {{"fc", Fc(p)}}) + ")", Cifras(d.n));
+    if (porCargas) {
+        FlechasPorCargas(p, c, d, reglas, r);
+        ControlPorCargas(p, d, reglas, c, r);
+        return;
+    }
     Inercias inercias(p, c, d, reglas, r);
     inercias.Seccion(d.positiva, true);
     inercias.Seccion(d.negativa, false);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "batch/Lote.h"
+#include "design/Reglas.h"
 
 #ifdef KORVEX_CON_VENTANAS
 #include <QApplication>
@@ -30,17 +31,18 @@ constexpr const char* kUso =
     "      abre Korvex en sus ventanas (con el proyecto indicado)\n"
     "  korvex --calcular ARCHIVO.kvx [ARCHIVO.kvx]... [--json] [--uso 1|2|3|4]\n"
     "         [--estribo 3/8|1/2] [--punto X]... [--diagramas] [--alternancia]\n"
+    "         [--norma clasica|aci318-19]\n"
     "      lee cada proyecto y realiza los cálculos sin abrir ventanas; varios\n"
     "      proyectos se calculan a la vez en todos los núcleos y se escriben en el\n"
     "      orden dado\n"
     "  korvex --poligono ARCHIVO [--json]\n"
     "      área, centro de gravedad e inercia de un polígono\n"
     "  korvex --informe SALIDA.pdf ARCHIVO.kvx [--uso 1|2|3|4] [--estribo 3/8|1/2]\n"
-    "         [--alternancia]\n"
+    "         [--alternancia] [--norma clasica|aci318-19]\n"
     "      calcula el proyecto y escribe su informe de una página en PDF, sin\n"
     "      abrir ventanas\n"
     "  korvex --memoria SALIDA.pdf ARCHIVO.kvx [--uso 1|2|3|4] [--estribo 3/8|1/2]\n"
-    "         [--alternancia]\n"
+    "         [--alternancia] [--norma clasica|aci318-19]\n"
     "      calcula el proyecto y escribe su memoria de cálculo en PDF (cada paso\n"
     "      del análisis y del diseño con su fórmula), sin abrir ventanas\n"
     "  korvex --help | --version\n"
@@ -66,6 +68,10 @@ constexpr const char* kUso =
     "  --alternancia       diseña para la peor disposición de la carga viva en el\n"
     "                      tramo y los vuelos (envolvente); también la activa el\n"
     "                      proyecto guardado con la opción\n"
+    "  --norma N           reglas de diseño: clasica (1.4 CM + 1.7 CV, la de\n"
+    "                      siempre) o aci318-19 (1.2 CM + 1.6 CV); por omisión\n"
+    "                      la guardada en el proyecto (clasica si no tiene); la\n"
+    "                      carga viva sostenida es siempre la del proyecto\n"
     "  --poligono ARCHIVO  archivo con un vértice por línea, \"x,y\" o \"x y\" (punto\n"
     "                      decimal); se ignoran las líneas vacías y las que empiezan\n"
     "                      por #\n"
@@ -118,12 +124,23 @@ QString ValidarEstribo(const QString& d) {
     return {};
 }
 
+// Empty (the file's rules) when the option is not given.
+QString ValidarNorma(const QCommandLineParser& p, const QCommandLineOption& norma) {
+    if (!p.isSet(norma)) return {};
+    if (p.values(norma).size() > 1) return "indique una sola --norma";
+    const QString n = p.value(norma);
+    if (!korvex::ReglasConocidas(n.toStdString())) {
+        return "--norma admite clasica o aci318-19, no \"" + n + "\"";
+    }
+    return {};
+}
+
 // korvex --informe SALIDA.pdf ARCHIVO.kvx: the report page as a PDF, drawn
 // on the offscreen platform so that no display is needed; with --memoria
 // (`informe` is then that option) the calculation report.
 int Informe(const QCommandLineParser& p, const QCommandLineOption& informe,
             const QCommandLineOption& uso, const QCommandLineOption& estribo,
-            const QCommandLineOption& alternancia,
+            const QCommandLineOption& alternancia, const QCommandLineOption& norma,
             std::initializer_list<const QCommandLineOption*> ajenas, int& argc, char** argv) {
     const QString orden = "--" + informe.names().first();
     for (const QCommandLineOption* o : ajenas) {
@@ -135,6 +152,7 @@ int Informe(const QCommandLineParser& p, const QCommandLineOption& informe,
     if (p.values(informe).size() > 1) return ErrorDeOrden("indique un solo archivo PDF");
     if (const QString e = ValidarUso(p.value(uso)); !e.isEmpty()) return ErrorDeOrden(e);
     if (const QString e = ValidarEstribo(p.value(estribo)); !e.isEmpty()) return ErrorDeOrden(e);
+    if (const QString e = ValidarNorma(p, norma); !e.isEmpty()) return ErrorDeOrden(e);
 #ifdef KORVEX_CON_VENTANAS
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication aplicacion(argc, argv);
@@ -144,6 +162,7 @@ int Informe(const QCommandLineParser& p, const QCommandLineOption& informe,
     o.uso = p.value(uso).toInt();
     o.estribo = p.value(estribo).toStdString();
     o.alternancia = p.isSet(alternancia);
+    if (p.isSet(norma)) o.norma = p.value(norma).toStdString();
     const korvex::lote::Salida s =
         orden == "--memoria" ? korvex::ui::MemoriaLote(o) : korvex::ui::InformePdf(o);
     Escribir(stdout, s.salida);
@@ -153,6 +172,7 @@ int Informe(const QCommandLineParser& p, const QCommandLineOption& informe,
     (void)argc;
     (void)argv;
     (void)alternancia;
+    (void)norma;
     return ErrorDeOrden(
         "esta compilación no tiene ventanas (falta Qt Widgets); no puede dibujar "
         "el informe");
@@ -200,9 +220,10 @@ int main(int argc, char** argv) {
     const QCommandLineOption informe("informe", "informe en PDF", "SALIDA");
     const QCommandLineOption alternancia("alternancia", "carga viva alternada");
     const QCommandLineOption memoria("memoria", "memoria de cálculo en PDF", "SALIDA");
-    const QList<QCommandLineOption> todas = {ayuda,     version, calcular,    poligono,
-                                             json,      uso,     estribo,     punto,
-                                             diagramas, informe, alternancia, memoria};
+    const QCommandLineOption norma("norma", "reglas de diseño", "N");
+    const QList<QCommandLineOption> todas = {ayuda,       version, calcular, poligono,  json,
+                                             uso,         estribo, punto,    diagramas, informe,
+                                             alternancia, memoria, norma};
     p.addOptions(todas);
     p.addPositionalArgument("archivo", "proyecto que se abre en las ventanas", "[ARCHIVO.kvx]");
 
@@ -228,15 +249,15 @@ int main(int argc, char** argv) {
         if (p.isSet(calcular) || p.isSet(poligono) || p.isSet(informe)) {
             return ErrorDeOrden("--memoria no se usa con --calcular, --poligono ni --informe");
         }
-        return Informe(p, memoria, uso, estribo, alternancia, {&json, &punto, &diagramas}, argc,
-                       argv);
+        return Informe(p, memoria, uso, estribo, alternancia, norma, {&json, &punto, &diagramas},
+                       argc, argv);
     }
     if (p.isSet(informe)) {
         if (p.isSet(calcular) || p.isSet(poligono)) {
             return ErrorDeOrden("--informe no se usa con --calcular ni con --poligono");
         }
-        return Informe(p, informe, uso, estribo, alternancia, {&json, &punto, &diagramas}, argc,
-                       argv);
+        return Informe(p, informe, uso, estribo, alternancia, norma, {&json, &punto, &diagramas},
+                       argc, argv);
     }
     if (p.isSet(poligono)) {
         if (!sueltos.isEmpty()) return ErrorDeOrden("argumento de más: " + sueltos.first());
@@ -261,6 +282,8 @@ int main(int argc, char** argv) {
         for (const QString& x : p.values(punto)) o.puntos.push_back(x.toStdString());
         o.diagramas = p.isSet(diagramas);
         o.alternancia = p.isSet(alternancia);
+        if (const QString e = ValidarNorma(p, norma); !e.isEmpty()) return ErrorDeOrden(e);
+        if (p.isSet(norma)) o.norma = p.value(norma).toStdString();
         if (o.diagramas && !o.json) return ErrorDeOrden("--diagramas requiere --json");
         const QStringList archivos =
             ArchivosCalcular(argumentos, todas, p.value(calcular), sueltos);
@@ -275,7 +298,8 @@ int main(int argc, char** argv) {
             });
         }
     } else if (p.isSet(poligono)) {
-        for (const QCommandLineOption* o : {&uso, &estribo, &punto, &diagramas, &alternancia}) {
+        for (const QCommandLineOption* o :
+             {&uso, &estribo, &punto, &diagramas, &alternancia, &norma}) {
             if (p.isSet(*o)) {
                 return ErrorDeOrden("--" + o->names().first() + " no se usa con --poligono");
             }
@@ -283,7 +307,7 @@ int main(int argc, char** argv) {
         s = korvex::lote::Poligono({Ruta(p.value(poligono)), p.isSet(json)});
     } else {
         for (const QCommandLineOption* o :
-             {&json, &uso, &estribo, &punto, &diagramas, &alternancia}) {
+             {&json, &uso, &estribo, &punto, &diagramas, &alternancia, &norma}) {
             if (p.isSet(*o)) {
                 return ErrorDeOrden("--" + o->names().first() + " requiere --calcular");
             }

@@ -9,6 +9,7 @@
 #include "batch/Texto.h"
 #include "design/Deflexion.h"
 #include "design/DisenarViga.h"
+#include "design/Reglas.h"
 #include "project/Calculo.h"
 #include "project/ConsultaPunto.h"
 #include "text/Numeros.h"
@@ -122,8 +123,9 @@ std::string ComoJson(const Resultado& r, const OpcionesCalcular& o) {
     j["InerciaEfectivaNeg"] = NumeroJson(c.InerciaEfectivaNeg);
     j["FlechaEfectiva"] = NumeroJson(c.FlechaEfectiva);
     j["FlechaLargoPlazo"] =
-        NumeroJson(FlechaLargoPlazo(ReglasCalculo(), c, r.p.materiales.UsoDeflexion));
+        NumeroJson(FlechaLargoPlazo(ReglasDe(c), c, r.p.materiales.UsoDeflexion));
     j["alternancia"] = e.AlternanciaViva;
+    j["norma"] = e.Norma;
     if (c.calculado && c.Envolvente.calculada) {
         Json envolvente;
         for (const Extremo& x : kExtremos) {
@@ -145,7 +147,7 @@ std::string ComoJson(const Resultado& r, const OpcionesCalcular& o) {
     }
     // The governing zone's limit (the beam's length when the check did not run).
     j["DeflexionAdmisible"] = NumeroJson(
-        DeflexionAdmisibleGobernante(ReglasCalculo(), c, e.LuzViga, r.p.materiales.UsoDeflexion));
+        DeflexionAdmisibleGobernante(ReglasDe(c), c, e.LuzViga, r.p.materiales.UsoDeflexion));
     Json puntos = Json::array();
     for (const Punto& x : r.puntos) {
         puntos.push_back({{"X", NumeroJson(x.X)},
@@ -212,6 +214,10 @@ std::string ComoResumen(const Resultado& r, const OpcionesCalcular& o) {
          G(e.InerciaSeccion) + " m4, Ycg " + G(s.Ycg) + " cm\n";
     t += "Materiales: f'c = " + m.txtFc + " Kgr/cm2, fy = " + m.cboFy + " Kgr/cm2, recubrimiento " +
          m.txtRec + " cm\n";
+    if (e.Norma != kReglasClasicas) {
+        t += "Norma: " + std::string(ReglasPorClave(e.Norma).Nombre()) + ", carga viva sostenida " +
+             G(e.VivaSostenida) + " %\n";
+    }
 
     if (!c.calculado) {
         t += c.rechazado ? "\nNo se realizó el cálculo: los datos fueron rechazados (vea los "
@@ -274,13 +280,12 @@ std::string ComoResumen(const Resultado& r, const OpcionesCalcular& o) {
              " m4, flecha efectiva = " + G(c.FlechaEfectiva) + " m\n";
         if (uso == 3 || uso == 4) {
             t += "           a largo plazo (lambda = " + G(c.LambdaDeflexion) +
-                 ") = " + G(FlechaLargoPlazo(ReglasCalculo(), c, uso)) + " m\n";
+                 ") = " + G(FlechaLargoPlazo(ReglasDe(c), c, uso)) + " m\n";
         }
         if (uso >= 1 && uso <= 4) {
             t += "           admisible para el uso " + std::to_string(uso) + " (" +
-                 ReglasCalculo().TextoLimiteUso(uso) +
-                 ") = " + G(DeflexionAdmisibleGobernante(ReglasCalculo(), c, e.LuzViga, uso)) +
-                 " m\n";
+                 ReglasDe(c).TextoLimiteUso(uso) +
+                 ") = " + G(DeflexionAdmisibleGobernante(ReglasDe(c), c, e.LuzViga, uso)) + " m\n";
         }
         const std::vector<PasoZonaDeflexion>& zonas = c.Pasos.deflexion.zonas;
         if (zonas.size() > 1) {
@@ -315,7 +320,7 @@ std::string ComoResumen(const Resultado& r, const OpcionesCalcular& o) {
 // calculation with its modulus and inertia; false when the file was refused.
 bool Ejecutar(const OpcionesCalcular& o, Resultado& r) {
     r.p.materiales.UsoDeflexion = o.uso;
-    r.apertura = AbrirProyecto(o.archivo, r.p, r.ui, {}, o.alternancia);
+    r.apertura = AbrirProyecto(o.archivo, r.p, r.ui, {}, o.alternancia, o.norma);
     if (!r.apertura.leido) return false;
     for (const std::string& x : o.puntos) {
         const ConsultaPunto q = ConsultarPunto(r.p.estado, x, r.ui);

@@ -31,6 +31,7 @@ struct OpcionesCalcular {
     std::vector<std::string> puntos;  // abscissas of --punto, as typed
     bool diagramas = false;
     bool alternancia = false;  // live-load arrangements on, whatever the file says
+    std::string norma{};       // key of the design rules; empty: the file's
 };
 
 // korvex --calcular: reads the file as the open command does (read, section

@@ -13,22 +13,42 @@ namespace {
 
 struct Registro {
     std::string_view clave;
+    std::string_view nombreCorto;
     const ReglasDiseno& (*reglas)();
 };
 
 // One line per set of rules.
 constexpr Registro kRegistro[] = {
-    {kReglasClasicas, ReglasClasicasDiseno},
-    {kReglasAci318, ReglasAci318Diseno},
+    {kReglasClasicas, "Clásica", ReglasClasicasDiseno},
+    {kReglasAci318, "ACI 318-19", ReglasAci318Diseno},
 };
+
+const Registro& RegistroDe(std::string_view clave) {
+    for (const Registro& r : kRegistro) {
+        if (r.clave == clave) return r;
+    }
+    throw std::invalid_argument("Reglas de diseño desconocidas: " + std::string(clave));
+}
 
 }  // namespace
 
 const ReglasDiseno& ReglasPorClave(std::string_view clave) {
+    return RegistroDe(clave).reglas();
+}
+
+bool ReglasConocidas(std::string_view clave) {
     for (const Registro& r : kRegistro) {
-        if (r.clave == clave) return r.reglas();
+        if (r.clave == clave) return true;
     }
-    throw std::invalid_argument("Reglas de diseño desconocidas: " + std::string(clave));
+    return false;
+}
+
+const ReglasDiseno& ReglasDe(const DatosViga& datos) {
+    return ReglasPorClave(datos.opciones.norma);
+}
+
+std::string_view NombreCortoReglas(std::string_view clave) {
+    return RegistroDe(clave).nombreCorto;
 }
 
 std::vector<std::string_view> ClavesReglas() {

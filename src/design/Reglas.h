@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/DatosViga.h"
 #include "model/ReglasDiseno.h"
 
 namespace korvex {
@@ -20,5 +21,17 @@ const ReglasDiseno& ReglasPorClave(std::string_view clave);
 
 // The keys registered, in the order of registration.
 std::vector<std::string_view> ClavesReglas();
+
+// Whether `clave` is a registered key.
+bool ReglasConocidas(std::string_view clave);
+
+// The rules the beam is designed with: those of its options' key. The
+// project file and the command line refuse an unknown key, so none reaches
+// here; one that did would throw std::invalid_argument, never fall back.
+const ReglasDiseno& ReglasDe(const DatosViga& datos);
+
+// The short name of the rules of `clave` for captions and reports
+// ("Clásica", "ACI 318-19"); std::invalid_argument for an unknown key.
+std::string_view NombreCortoReglas(std::string_view clave);
 
 }  // namespace korvex

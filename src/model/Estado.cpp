@@ -37,6 +37,8 @@ void ReiniciarCargas(EstadoProyecto& e) {
 void ReiniciarGeneral(EstadoProyecto& e) {
     ReiniciarCargas(e);
     e.AlternanciaViva = false;
+    e.Norma = EstadoProyecto{}.Norma;
+    e.VivaSostenida = 0;
 }
 
 bool AgregarCarga(EstadoProyecto& e, const Carga& c, std::string* mensaje) {

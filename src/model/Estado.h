@@ -84,8 +84,13 @@ struct EstadoProyecto {
     float Flecha = 0;           // m5, service deflection times the moment of inertia
     float MomentoServicio = 0;  // Tn.m, service moment
 
-    // 5. The live-load arrangements option: design for the worst arrangement.
+    // 5. The project's options: design for the worst arrangement of the live
+    // load; the key of the design rules (design/Reglas.h: "clasica" or
+    // "aci318-19"); the sustained part of the live load, percent 0..100, which
+    // only rules with a sustained load in their long-term deflection read.
     bool AlternanciaViva = false;
+    std::string Norma = "clasica";
+    float VivaSostenida = 0;
 
     bool operator==(const EstadoProyecto&) const = default;
 };
@@ -94,8 +99,9 @@ struct EstadoProyecto {
 // of the last result after it is the document's: Documento::ReiniciarCargas.)
 void ReiniciarCargas(EstadoProyecto& e);
 
-// Main-window reset: clears the table, the beam and the arrangements option
-// (the result on screen: Documento::ReiniciarGeneral).
+// Main-window reset: clears the table, the beam and the options (the
+// arrangements off, the classic rules, no sustained live load; the result on
+// screen: Documento::ReiniciarGeneral).
 void ReiniciarGeneral(EstadoProyecto& e);
 
 // Appends a load as row NumCargas + 1. Returns false (and changes nothing)

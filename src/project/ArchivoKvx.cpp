@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "project/CamposKvx.h"
+#include "project/CamposLineaKvx.h"
 #include "project/Texto1252.h"
 
 namespace korvex {
@@ -23,174 +24,6 @@ namespace korvex {
 using namespace kvx;
 
 namespace {
-
-// ---------------------------------------------------------------------------
-// Splitting a line into fields.
-
-struct Token {
-    std::string_view contenido;  // inside the quotes, or the trimmed raw text
-    bool entrecomillado = false;
-};
-
-bool EsBlanco(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view Recortar(std::string_view t) {
-    while (!t.empty() && EsBlanco(t.front())) t.remove_prefix(1);
-    while (!t.empty() && EsBlanco(t.back())) t.remove_suffix(1);
-    return t;
-}
-
-// Splits one line (without its line end). On a fault returns false and the
-// 1-based number of the faulty field and the reason.
-bool Dividir(std::string_view linea, std::vector<Token>& campos, int& campoMalo,
-             std::string& razon) {
-    campos.clear();
-    std::size_t pos = 0;
-    const std::size_t n = linea.size();
-    while (true) {
-        while (pos < n && EsBlanco(linea[pos])) ++pos;
-        Token t;
-        if (pos < n && linea[pos] == '"') {
-            const std::size_t cierre = linea.find('"', pos + 1);
-            if (cierre == std::string_view::npos) {
-                campoMalo = static_cast<int>(campos.size()) + 1;
-                razon = "las comillas del texto no se cierran";
-                return false;
-            }
-            t.contenido = linea.substr(pos + 1, cierre - pos - 1);
-            t.entrecomillado = true;
-            pos = cierre + 1;
-            while (pos < n && EsBlanco(linea[pos])) ++pos;
-            if (pos < n && linea[pos] != ',') {
-                campoMalo = static_cast<int>(campos.size()) + 1;
-                razon = "hay caracteres después de las comillas de cierre";
-                return false;
-            }
-        } else {
-            std::size_t coma = linea.find(',', pos);
-            if (coma == std::string_view::npos) coma = n;
-            t.contenido = Recortar(linea.substr(pos, coma - pos));
-            pos = coma;
-        }
-        campos.push_back(t);
-        if (pos >= n) return true;
-        ++pos;  // the comma; a comma at the end of the line opens an empty last field
-    }
-}
-
-// ---------------------------------------------------------------------------
-// Reading single fields. Each returns the reason of a refusal, empty when the
-// field was read.
-
-std::string Mostrar(std::string_view t) {
-    constexpr std::size_t kMax = 40;
-    std::string s = Utf8DesdeWindows1252(t.substr(0, kMax));
-    if (t.size() > kMax) s += "...";
-    return "\"" + s + "\"";
-}
-
-// Decimal notation with a period: optional sign, digits with an optional
-// point (".5", "6", "-2.50"), optional exponent ("1E+07", "2.5E-03").
-bool SintaxisNumero(std::string_view t) {
-    std::size_t i = 0;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-    int cifras = 0;
-    while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i, ++cifras;
-    if (i < t.size() && t[i] == '.') {
-        ++i;
-        while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i, ++cifras;
-    }
-    if (cifras == 0) return false;
-    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
-        ++i;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-        int exponente = 0;
-        while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i, ++exponente;
-        if (exponente == 0) return false;
-    }
-    return i == t.size();
-}
-
-bool PareceNoFinito(std::string_view t) {
-    std::string s;
-    for (char c : t) s.push_back(static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c));
-    return s.find("inf") != std::string::npos || s.find("nan") != std::string::npos ||
-           s.find("#ind") != std::string::npos;
-}
-
-std::string_view SinSignoMas(std::string_view t) {
-    if (!t.empty() && t.front() == '+') t.remove_prefix(1);
-    return t;
-}
-
-// A number in decimal notation read as a Double or a Single. The checks are
-// the same for both; a value beyond the type's range is refused, an
-// underflow reads as the nearest representable value.
-template <class T>
-std::string LeerNumero(const Token& t, T& valor) {
-    if (t.entrecomillado) return "se esperaba un número y hay un texto entre comillas";
-    if (PareceNoFinito(t.contenido)) return "el número " + Mostrar(t.contenido) + " no es finito";
-    if (!SintaxisNumero(t.contenido)) {
-        if (t.contenido.empty()) return "falta el número";
-        return Mostrar(t.contenido) + " no es un número (el separador decimal es el punto)";
-    }
-    const std::string_view s = SinSignoMas(t.contenido);
-    T v = 0;
-    const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (r.ec == std::errc::result_out_of_range) {
-        const double d = std::strtod(std::string(s).c_str(), nullptr);
-        if (!std::isfinite(d) || std::fabs(d) > std::numeric_limits<T>::max()) {
-            return "el número " + Mostrar(t.contenido) +
-                   (std::is_same_v<T, float> ? " no es finito en precisión simple (excede 3.4E+38)"
-                                             : " no es finito");
-        }
-        v = static_cast<T>(d);
-    } else if (r.ec != std::errc() || r.ptr != s.data() + s.size()) {
-        return Mostrar(t.contenido) + " no es un número";
-    }
-    if (!std::isfinite(v)) return "el número " + Mostrar(t.contenido) + " no es finito";
-    valor = v;
-    return {};
-}
-
-std::string LeerEntero(const Token& t, long long minimo, long long maximo, long long& valor) {
-    double d = 0;
-    std::string razon = LeerNumero(t, d);
-    if (!razon.empty()) return razon;
-    if (d != std::floor(d) || d < static_cast<double>(minimo) || d > static_cast<double>(maximo)) {
-        return "se esperaba un número entero entre " + std::to_string(minimo) + " y " +
-               std::to_string(maximo) + " y hay " + Mostrar(t.contenido);
-    }
-    valor = static_cast<long long>(d);
-    return {};
-}
-
-std::string LeerTexto(const Token& t, std::string& valor) {
-    if (!t.entrecomillado && t.contenido.find('"') != std::string_view::npos) {
-        return "el texto " + Mostrar(t.contenido) + " tiene comillas sin abrir";
-    }
-    if (t.contenido.find('\r') != std::string_view::npos) {
-        return "el texto contiene un salto de línea";
-    }
-    valor = Utf8DesdeWindows1252(t.contenido);
-    return {};
-}
-
-std::string LeerBooleano(const Token& t, bool& valor) {
-    std::string s;
-    for (char c : t.contenido) s.push_back(static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c));
-    if (!t.entrecomillado && s == "#TRUE#") {
-        valor = true;
-        return {};
-    }
-    if (!t.entrecomillado && s == "#FALSE#") {
-        valor = false;
-        return {};
-    }
-    return "se esperaba #TRUE# o #FALSE# y hay " + Mostrar(t.contenido);
-}
 
 // Reads one header field into its reference.
 template <class R>
@@ -314,17 +147,23 @@ std::optional<Mensaje> LeerKvx(std::string_view bytes, Proyecto& p) {
     }
     const int declaradas = q.estado.NumCargas;
     int presentes = static_cast<int>(lineas.size()) - 1;
-    // After the loads, the options record of a project saved with the
-    // live-load arrangements on: that record alone, and only there.
+    // After the loads, the options record of a project saved with an option
+    // other than its default: that record alone, and only there. Without it
+    // every option takes its default.
     q.estado.AlternanciaViva = false;
+    q.estado.Norma = EstadoProyecto{}.Norma;
+    q.estado.VivaSostenida = 0;
     if (presentes > declaradas) {
         const std::size_t i = static_cast<std::size_t>(declaradas) + 1;
         const std::string_view extra = Recortar(lineas[i]);
-        if (extra == kRegistroOpciones && i + 1 == lineas.size()) {
-            q.estado.AlternanciaViva = true;
+        const int linea = static_cast<int>(i) + 1;
+        if (EsRegistroOpciones(extra) && i + 1 == lineas.size()) {
+            if (std::optional<FalloCampo> f = LeerOpciones(extra, q.estado)) {
+                return Rechazo(linea, f->campo, f->nombre, f->razon);
+            }
             --presentes;
         } else if (!extra.empty() && extra.front() == '"') {
-            return Rechazo(static_cast<int>(i) + 1, 0, "",
+            return Rechazo(linea, 0, "",
                            std::string("después de las cargas solo se admite el registro de "
                                        "opciones ") +
                                kRegistroOpciones);
@@ -370,17 +209,6 @@ std::optional<Mensaje> LeerKvx(std::string_view bytes, Proyecto& p) {
 
 // ---------------------------------------------------------------------------
 // The writer.
-
-namespace {
-
-// Shortest plain decimal form that reads back to the same Single.
-std::string NumeroTexto(float v) {
-    char buf[128];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
-    return std::string(buf, r.ptr);
-}
-
-}  // namespace
 
 std::optional<Mensaje> EscribirKvx(const Proyecto& p, std::string& bytes) {
     const EstadoProyecto& e = p.estado;
@@ -457,10 +285,14 @@ std::optional<Mensaje> EscribirKvx(const Proyecto& p, std::string& bytes) {
         }
         s += "\r\n";
     }
-    // The options record only when an option is on, so that a project
-    // without options is the file every version writes and reads.
-    if (e.AlternanciaViva) {
-        s += kRegistroOpciones;
+    // The options record only when an option differs from its default, so
+    // that a project without options is the file every version writes and
+    // reads.
+    std::string razon;
+    const std::optional<std::string> opciones = RegistroOpciones(e, razon);
+    if (!opciones) return RechazoGuardar(razon);
+    if (!opciones->empty()) {
+        s += *opciones;
         s += "\r\n";
     }
     bytes = std::move(s);

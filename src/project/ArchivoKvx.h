@@ -1,6 +1,8 @@
 // The project file (.kvx): one header record of 42 fields, one record of
-// eight numbers per load and, with the live-load arrangements on, the
-// options record "Opciones",1; comma separated, texts in double quotes, Booleans
+// eight numbers per load and, when an option differs from its default, the
+// options record ("Opciones",1 with only the live-load arrangements on;
+// "Opciones",A,"aci318-19",30 with other rules or a sustained live load,
+// CamposLineaKvx.h); comma separated, texts in double quotes, Booleans
 // as #TRUE# / #FALSE#, colours as signed 32-bit integers, CR LF line ends,
 // texts in the Windows-1252 code page.
 //
@@ -22,8 +24,9 @@ namespace korvex {
 inline constexpr const char* kTituloAbrir = "Error al abrir el proyecto";
 inline constexpr const char* kTituloGuardar = "Error al guardar el proyecto";
 
-// The record that follows the loads of a project saved with the live-load
-// arrangements on (older readers never reach it: they stop at the loads).
+// The record that follows the loads of a project saved with only the
+// live-load arrangements on (older readers never reach it: they stop at the
+// loads).
 inline constexpr const char* kRegistroOpciones = "\"Opciones\",1";
 
 // Largest file the reader accepts, bytes (32767 loads take about 3 MB).

@@ -44,8 +44,16 @@ class InterfazRegistrada : public Interfaz {
 
 }  // namespace
 
-const ReglasDiseno& ReglasCalculo() {
-    return ReglasPorClave(kReglasClasicas);
+const ReglasDiseno& ReglasDe(const EstadoProyecto& e) {
+    return ReglasPorClave(e.Norma);
+}
+
+const ReglasDiseno& ReglasDe(const Proyecto& p) {
+    return ReglasDe(p.estado);
+}
+
+const ReglasDiseno& ReglasDe(const ResultadoCalculo& r) {
+    return ReglasPorClave(r.norma);
 }
 
 void Calculos_Geom(Seccion& s, EstadoProyecto& e) {
@@ -93,9 +101,9 @@ std::optional<Mensaje> AdvertenciaAceroPiel(const ReglasDiseno& reglas, float d)
 ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& progreso) {
     ResultadoCalculo r;
     const Seccion& s = p.seccion;
-    const ReglasDiseno& reglas = ReglasCalculo();
     // The input read once from the project's field texts.
     const DatosViga datos = DatosVigaDe(p);
+    const ReglasDiseno& reglas = ReglasDe(datos);
 
     // 1. Precondition: silently nothing without loads or without f'c.
     if (p.estado.NumCargas < 1 || !datos.materiales.fc) {
@@ -130,6 +138,7 @@ ResultadoCalculo Calcular(const DatosViga& datos, const Seccion& s,
                           const PropiedadesSeccion& propiedades, const ReglasDiseno& reglas,
                           Interfaz& ui, const Progreso& progreso) {
     ResultadoCalculo r;
+    r.norma = std::string(reglas.Clave());
     // Every message is also kept in the record of the calculation.
     std::vector<Mensaje> avisos;
     InterfazRegistrada registro(ui, avisos);
@@ -173,7 +182,8 @@ ResultadoCalculo RecalcularAbierto(Proyecto& p, Interfaz& ui, const Progreso& pr
 }
 
 ResultadoApertura AbrirProyecto(const std::string& ruta, Proyecto& p, Interfaz& ui,
-                                const Progreso& progreso, bool alternancia) {
+                                const Progreso& progreso, bool alternancia,
+                                std::string_view norma) {
     ResultadoApertura r;
     if (std::optional<Mensaje> m = LeerArchivoKvx(ruta, p)) {
         ui.MostrarMensaje(*m);
@@ -181,6 +191,7 @@ ResultadoApertura AbrirProyecto(const std::string& ruta, Proyecto& p, Interfaz& 
     }
     r.leido = true;
     if (alternancia) p.estado.AlternanciaViva = true;
+    if (!norma.empty()) p.estado.Norma = std::string(norma);
     r.calculo = RecalcularAbierto(p, ui, progreso);
     return r;
 }

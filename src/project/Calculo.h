@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/DatosViga.h"
 #include "model/Etapas.h"
@@ -15,12 +16,18 @@
 
 namespace korvex {
 
-// The design rules of the calculation: the classic ones (ACI 318-99,
-// 1.4 D + 1.7 L). The windows, the reports and the headless command show the
-// limits of these rules.
-const ReglasDiseno& ReglasCalculo();
+// The design rules of a project: those its options name (EstadoProyecto::Norma,
+// the key the project file and the command line accept). Windows and reports
+// that check or calculate the project use these.
+const ReglasDiseno& ReglasDe(const EstadoProyecto& e);
+const ReglasDiseno& ReglasDe(const Proyecto& p);
 
-// Runs one calculation of `p` with the rules of ReglasCalculo() and returns
+// The rules a result was calculated with: what shows that result (limits,
+// long-term deflection, captions) uses these, whatever the project's options
+// became since.
+const ReglasDiseno& ReglasDe(const ResultadoCalculo& r);
+
+// Runs one calculation of `p` with the rules of its options and returns
 // its result:
 //  1. precondition: at least one load and the f'c text not empty; otherwise
 //     nothing but the stage Fin;
@@ -42,6 +49,7 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
 // modulus of the rules. Every message goes through `ui` and into the record
 // of the result; progress is reported as the stages Limpio, the three
 // quarters of the beam, Diagramas, Peralte, Diseno, Resultados and Fin. The
+// result records the key of `reglas`. The
 // data must have passed the checks of VerificarViga and VerificarDiseno.
 ResultadoCalculo Calcular(const DatosViga& datos, const Seccion& s,
                           const PropiedadesSeccion& propiedades, const ReglasDiseno& reglas,
@@ -72,13 +80,16 @@ std::optional<Mensaje> AdvertenciaAceroPiel(const ReglasDiseno& reglas, float d)
 // through `ui` and leaves `p` as it was), the load window's refresh sets the
 // modulus to 1, the section is recomputed from its four field texts and the
 // calculation runs. `alternancia` turns the live-load arrangements on
-// whatever the file says (the option stored in the file turns them on too).
+// whatever the file says (the option stored in the file turns them on too);
+// `norma`, when not empty, is the key of the rules the project is calculated
+// with instead of the file's (a key ReglasConocidas accepts).
 struct ResultadoApertura {
     bool leido = false;
     ResultadoCalculo calculo;
 };
 ResultadoApertura AbrirProyecto(const std::string& ruta, Proyecto& p, Interfaz& ui,
-                                const Progreso& progreso = {}, bool alternancia = false);
+                                const Progreso& progreso = {}, bool alternancia = false,
+                                std::string_view norma = {});
 
 // The steps of an opening after the file was read: modulus 1, Calculos_Geom,
 // the calculation.

@@ -34,6 +34,8 @@ DatosProyecto DatosDe(const Proyecto& p) {
                         e.Cargas.begin() + 1 + static_cast<std::ptrdiff_t>(n));
     }
     d.AlternanciaViva = e.AlternanciaViva;
+    d.Norma = e.Norma;
+    d.VivaSostenida = e.VivaSostenida;
     return d;
 }
 
@@ -47,7 +49,10 @@ bool Cambiado(const DatosProyecto& b, const Proyecto& p) {
         return true;
     }
     if (b.LuzViga != e.LuzViga || b.DistJ != e.DistJ || b.DistK != e.DistK) return true;
-    if (b.AlternanciaViva != e.AlternanciaViva) return true;
+    if (b.AlternanciaViva != e.AlternanciaViva || b.Norma != e.Norma ||
+        b.VivaSostenida != e.VivaSostenida) {
+        return true;
+    }
     const std::size_t n = Cuantas(e);
     if (b.Cargas.size() != n) return true;
     return n > 0 && !std::equal(b.Cargas.begin(), b.Cargas.end(), e.Cargas.begin() + 1);

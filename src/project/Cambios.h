@@ -4,7 +4,8 @@
 //
 // The data are the material texts f'c, fy and cover, the section (type and
 // its four dimension texts), the beam length, the two supports, the load
-// table and the live-load arrangements option. Not data: the results of a
+// table and the three options: the live-load arrangements, the design rules
+// and the sustained part of the live load. Not data: the results of a
 // calculation (a calculation alone changes nothing; the effective depth the
 // file keeps is a result), the section properties and stored dimensions
 // (worked out from the four texts), the state of the load window's controls
@@ -31,6 +32,8 @@ struct DatosProyecto {
     float LuzViga = 0, DistJ = 0, DistK = 0;  // m
     std::vector<Carga> Cargas;                // loads 1..NumCargas
     bool AlternanciaViva = false;
+    std::string Norma = "clasica";
+    float VivaSostenida = 0;  // percent
 
     bool operator==(const DatosProyecto&) const = default;
 };

@@ -76,7 +76,7 @@ ConsultaPunto ConsultarPunto(EstadoProyecto& e, std::string_view txtX, Interfaz&
 
     const Punto antes(e);
     e.XAnalisis = X;
-    Analisis_Punto(e, ReglasCalculo(), e.XAnalisis);
+    Analisis_Punto(e, ReglasDe(e), e.XAnalisis);
     if (!Punto::Finito(e)) {
         antes.Restaurar(e);
         ui.MostrarMensaje({"Los valores de las cargas son demasiado grandes: el resultado en X = " +

@@ -40,6 +40,8 @@ DatosViga DatosVigaDe(const Proyecto& p) {
     d.materiales.recubrimiento = texto::NumeroCampo(m.txtRec);
 
     d.opciones.alternancia = e.AlternanciaViva;
+    d.opciones.norma = e.Norma;
+    d.opciones.vivaSostenida = e.VivaSostenida;
     d.opciones.usoDeflexion = m.UsoDeflexion;
     return d;
 }

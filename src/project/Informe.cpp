@@ -4,6 +4,7 @@
 
 #include "design/Deflexion.h"
 #include "design/DisenarViga.h"
+#include "design/Reglas.h"
 #include "project/AvisosInforme.h"
 #include "project/Calculo.h"
 #include "text/Numeros.h"
@@ -78,7 +79,7 @@ std::string NumeroImpreso(float v) {
 }
 
 std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, const ResultadoCalculo& r,
-                                          bool imprimiendo) {
+                                           bool imprimiendo) {
     const EstadoProyecto& e = p.estado;
     const Seccion& s = p.seccion;
     Pagina pg;
@@ -116,6 +117,11 @@ std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, const ResultadoCal
     pg.Texto(3530, 7700, p.materiales.txtRec);
     pg.Texto(1000, 8100, "Tipo de Viga:");
     pg.Texto(3530, 8100, NombreTipoViga(s.TipoViga));
+    // Rules other than the classic ones are named on the free line under the
+    // data, above the loads' title; a classic page is the page it always was.
+    if (r.norma != kReglasClasicas) {
+        pg.Texto(1000, 8500, "Norma: " + std::string(NombreCortoReglas(r.norma)));
+    }
 
     const bool rect = s.TipoViga == kVigaRect;
     pg.Texto(6000, 6400, "DATOS DE LA SECCION (cm):");
@@ -153,10 +159,11 @@ std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, const ResultadoCal
     pg.Texto(5900, 12300, NumeroImpreso(r.AsCompresionNeg));
     // The deflection the check compared with the admissible one.
     const int uso = p.materiales.UsoDeflexion;
-    pg.Texto(1000, 12700, "Deflexión máxima (mts):    " + Num(FlechaLargoPlazo(ReglasCalculo(), r, uso)));
-    pg.Texto(
-        1000, 13000,
-        "Deflexión máxima admisible (mts):       " + Num(DeflexionAdmisibleGobernante(ReglasCalculo(), r, e.LuzViga, uso)));
+    pg.Texto(1000, 12700,
+             "Deflexión máxima (mts):    " + Num(FlechaLargoPlazo(ReglasDe(r), r, uso)));
+    pg.Texto(1000, 13000,
+             "Deflexión máxima admisible (mts):       " +
+                 Num(DeflexionAdmisibleGobernante(ReglasDe(r), r, e.LuzViga, uso)));
     // On a beam with cantilevers both are those of the governing zone, named
     // beside them.
     if (const PasoZonaDeflexion* zona = ZonaNombrada(r)) {

@@ -47,7 +47,8 @@ struct ElementoInforme {
 int PuntosLetra(ElementoInforme::Letra letra, bool imprimiendo);
 
 // The page of project `p` with the result `r` of its calculation: title, the two diagram pictures
-// with their titles and zero axes, the extremes, the material and section data, the span (j and k
+// with their titles and zero axes, the extremes, the material and section data (with rules other
+// than the classic ones, the line "Norma: ACI 318-19" under them), the span (j and k
 // only for a beam with cantilevers), loads 1 to 3, the stirrups, the steel, the deflection and its
 // limit, whether the live load was arranged ("Carga viva alternada: sí" / "no") and, when the
 // design left out an arrangement that governs, the notice that says so (a paragraph in the free

@@ -218,7 +218,7 @@ bool MemoriaPosible(const ResultadoCalculo& c) {
 
 std::vector<Bloque> ConstruirMemoria(const Proyecto& p, const ResultadoCalculo& c,
                                      const OpcionesMemoria& o) {
-    return ConstruirMemoria(p, c, o, ReglasCalculo());
+    return ConstruirMemoria(p, c, o, ReglasDe(c));
 }
 
 std::vector<Bloque> ConstruirMemoria(const Proyecto& p, const ResultadoCalculo& c,

@@ -123,7 +123,7 @@ struct OpcionesMemoria {
 std::vector<Bloque> ConstruirMemoria(const Proyecto& p, const ResultadoCalculo& c,
                                      const OpcionesMemoria& o = {});
 // The same with the texts, clauses and combinations of `reglas`, the rules
-// the calculation `c` used (the one above takes the program's rules).
+// the calculation `c` used (the one above takes the rules `c` was calculated with).
 std::vector<Bloque> ConstruirMemoria(const Proyecto& p, const ResultadoCalculo& c,
                                      const OpcionesMemoria& o, const ReglasDiseno& reglas);
 

@@ -5,15 +5,18 @@
 // input.
 #pragma once
 
+#include <string>
+
 #include "model/Resultados.h"
 
 namespace korvex {
 
 struct ResultadoCalculo : ResultadoAnalisis, ResultadoDiseno {
-    bool calculado = false;      // the calculation ran to its end
-    bool rechazado = false;      // the checks refused the data; the previous results stay
-    bool disenoFallido = false;  // the design stopped: section insufficient or shear failure
-    float DistMinCarga = 0;      // m, smallest distance from a point load to a support
+    bool calculado = false;         // the calculation ran to its end
+    bool rechazado = false;         // the checks refused the data; the previous results stay
+    bool disenoFallido = false;     // the design stopped: section insufficient or shear failure
+    float DistMinCarga = 0;         // m, smallest distance from a point load to a support
+    std::string norma = "clasica";  // key of the design rules it was calculated with
 
     bool operator==(const ResultadoCalculo&) const = default;
 };

@@ -4,6 +4,7 @@
 // tests; here one check per option shows the wiring.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -38,7 +39,7 @@ const std::set<std::string> kExtremos = Palabras(
     "FlechaMax");
 const std::set<std::string> kTextos = Palabras(
     "calculado mensajes TipoViga txtEstribos varillas puntos PosicionExtremos alternancia "
-    "envolvente pasos avisoAlternancia reacciones deflexiones");
+    "envolvente pasos avisoAlternancia reacciones deflexiones norma");
 
 class Korvex : public ConCarpeta {
   protected:
@@ -73,7 +74,7 @@ void CumpleElContrato(const json& j, bool diagramas) {
         "ModuloElasticidad Recubrimiento PeralteEfectivo NumEstaciones PosicionExtremos "
         "AsTraccionPos AsCompresionPos AsTraccionNeg AsCompresionNeg FalloDiseno txtEstribos "
         "EspaciamientoEstribos varillas InerciaEfectivaPos InerciaEfectivaNeg FlechaEfectiva "
-        "FlechaLargoPlazo DeflexionAdmisible puntos alternancia");
+        "FlechaLargoPlazo DeflexionAdmisible puntos alternancia norma");
     claves.insert(kExtremos.begin(), kExtremos.end());
     if (diagramas) claves.insert("diagramas");
     // After a calculation: the envelope of the live-load arrangements and the
@@ -246,6 +247,8 @@ TEST_F(Korvex, ArchivosMalosTerminanCon1YOrdenesIncorrectasCon2) {
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"--calcular", ej, "--uso", "5"},
           {"--calcular", ej, "--estribo", "5/8"},
+          {"--calcular", ej, "--norma", "aci318-14"},
+          {"--informe", "x.pdf", ej, "--norma", "ACI"},
           {"--calcular"},
           {"--calcular", ej, "--desconocida"},
           {"--json", ej},
@@ -259,6 +262,29 @@ TEST_F(Korvex, ArchivosMalosTerminanCon1YOrdenesIncorrectasCon2) {
         EXPECT_EQ(e.error.find("Unknown"), std::string::npos) << e.error;  // Spanish only
     }
     EXPECT_NE(Correr({"--help"}).salida.find("Estado de salida"), std::string::npos);
+}
+
+// The rules: the file's unless --norma names others. A 6 m beam 25 x 50 with
+// 2 Tn/m dead (2.3 with its own weight) and 1 Tn/m live load: wL2/8 factored
+// by 1.4/1.7 (22.14 Tn.m) or by ACI 318-19's 1.2/1.6 (19.62 Tn.m), and the
+// steel follows.
+TEST_F(Korvex, NormaDelArchivoOLaDeLaOrden) {
+    const std::string cargas = Cabecera(2) + "0,6,0,2,2,6,2,2\r\n0,6,0,1,1,6,2,1\r\n";
+    const std::string clasica = Archivo("clasica.kvx", cargas);
+    const std::string aci = Archivo("aci.kvx", cargas + "\"Opciones\",0,\"aci318-19\",30\r\n");
+    const json c = Json({"--calcular", clasica, "--json"});
+    const json a = Json({"--calcular", clasica, "--json", "--norma", "aci318-19"});
+    EXPECT_EQ(c["norma"], "clasica");
+    EXPECT_EQ(a["norma"], "aci318-19");
+    EXPECT_NEAR(std::abs(c["MomentoPosMax"].get<double>()), 22.14, 1e-3);
+    EXPECT_NEAR(std::abs(a["MomentoPosMax"].get<double>()), 19.62, 1e-3);
+    EXPECT_NE(a["AsTraccionPos"], c["AsTraccionPos"]);
+    EXPECT_EQ(Json({"--calcular", aci, "--json"})["MomentoPosMax"], a["MomentoPosMax"]);
+    const json v = Json({"--calcular", aci, "--json", "--norma", "clasica"});
+    EXPECT_EQ(v["norma"], "clasica");
+    EXPECT_EQ(v["MomentoPosMax"], c["MomentoPosMax"]);
+    EXPECT_NE(Correr({"--calcular", aci}).salida.find("Norma: ACI 318-19"), std::string::npos);
+    EXPECT_EQ(Correr({"--calcular", clasica}).salida.find("Norma"), std::string::npos);
 }
 
 TEST_F(Korvex, ResumenesLegibles) {

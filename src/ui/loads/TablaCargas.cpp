@@ -217,7 +217,7 @@ void frmCargas::cmdCargasOk_Click() {
     // Without loads the beam length is still 0 and so would be the limit: the
     // flange is checked once there is a beam.
     if (calculable) {
-        BfMax = korvex::BfMax(korvex::ReglasCalculo(), p.seccion, p.estado.LuzViga);
+        BfMax = korvex::BfMax(korvex::ReglasDe(p), p.seccion, p.estado.LuzViga);
         if (p.seccion.TipoViga != kVigaRect && p.seccion.Bf > BfMax) {
             Adaptador().MostrarMensaje(MensajeBfMax(BfMax));
             Ventana<frmSeccion>(documento_)->CorregirAncho(BfMax);

@@ -162,6 +162,7 @@ void frmGeneral::ProyectoAbierto() {
     cboFy->setCurrentText(Q(m.cboFy));
     txtRec->setText(Q(m.txtRec));
     chkAlternancia->setChecked(p.estado.AlternanciaViva);
+    MostrarNorma();
     frmSeccion* sec = Ventana<frmSeccion>();
     sec->CargarSeccion();
 
@@ -235,6 +236,9 @@ void frmGeneral::ControlesIniciales() {
     documento_.proyecto().estado.AlternanciaViva = true;
     chkAlternancia->setChecked(true);
     MostrarAviso();
+    // The classic rules and no sustained live load, as the reset left them.
+    MostrarNorma();
+    lblNorma->clear();
     lblTipo->setText("Tipo de Viga: ");
     lblB->setText("b: ");
     lblH->setText("h: ");

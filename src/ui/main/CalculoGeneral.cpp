@@ -128,6 +128,7 @@ void frmGeneral::MostrarResultados() {
     Titulos();
     txtEstribos->setText(Q(e.txtEstribos));
     MostrarAviso();
+    MostrarNormaResultados();
     DibujarDiagramas();
     EscribirCelda(grdAcero, 1, 1, Q(texto::Formato(e.AsTraccionPos, "###,###.00")));
     EscribirCelda(grdAcero, 1, 2, Q(texto::Formato(e.AsTraccionNeg, "###,###.00")));

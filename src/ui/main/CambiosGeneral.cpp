@@ -62,6 +62,7 @@ void frmGeneral::SeguirCambios() {
     for (QLineEdit* campo : {txtFc, txtRec}) connect(campo, &QLineEdit::textChanged, this, cambio);
     connect(cboFy, &QComboBox::currentTextChanged, this, cambio);
     connect(chkAlternancia, &QCheckBox::toggled, this, cambio);
+    connect(cboNorma, &QComboBox::currentIndexChanged, this, cambio);
 }
 
 void frmGeneral::FijarArchivo(const QString& archivo) {
@@ -93,9 +94,9 @@ void frmGeneral::MarcarDesactualizado() {
     const bool fuera = documento_.Desactualizado();
     lblDesactualizado->setVisible(fuera);
     for (Lienzo* caja : {pct1, pct2}) caja->Atenuar(fuera);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{txtEstribos, grdAcero, lblAlternancia, lblQmaxp, lblQp,
-                                         lblQmaxn, lblQn, lblMmaxp, lblMp, lblMmaxn, lblMn}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{txtEstribos, grdAcero, lblAlternancia,
+                                                      lblNorma, lblQmaxp, lblQp, lblQmaxn, lblQn,
+                                                      lblMmaxp, lblMp, lblMmaxn, lblMn}) {
         w->setEnabled(!fuera);
     }
     // After a calculation: the bar table and printing (the calculation

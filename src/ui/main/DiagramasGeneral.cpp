@@ -110,11 +110,11 @@ void frmGeneral::DibujarDiagramas() {
         lblMmaxn->setText(QString::fromUtf8("Deflexión máxima%1:").arg(nombre));
         colocar(lblMmaxn, lblMn, 1300);
         // The deflection the check compared with the limit.
-        lblMn->setText(Q(texto::Formato(FlechaLargoPlazo(ReglasCalculo(), c, uso), "###,##0.000")));
+        lblMn->setText(Q(texto::Formato(FlechaLargoPlazo(ReglasDe(c), c, uso), "###,##0.000")));
         lblMmaxp->setText(QString::fromUtf8("Deflexión máxima admisible%1:").arg(nombre));
         colocar(lblMmaxp, lblMp, 2000);
-        lblMp->setText(Q(texto::Formato(DeflexionAdmisibleGobernante(ReglasCalculo(), c, L, uso),
-                                        "###,##0.000")));
+        lblMp->setText(
+            Q(texto::Formato(DeflexionAdmisibleGobernante(ReglasDe(c), c, L, uso), "###,##0.000")));
         pct1->setToolTip("Dibujo a escala del Diagrama de Giros");
         pct2->setToolTip("Dibujo a escala del Diagrama de Deflexiones");
     }
@@ -165,7 +165,7 @@ QString frmGeneral::Lectura(const Lienzo* caja, double xTwips) const {
     // The deflection line in m: deflection x inertia times the factor of the
     // governing zone's deflection (lambda / Ie, the same in every zone).
     const PasoZonaDeflexion* zona = ZonaGobernante(c);
-    const float flecha = FlechaLargoPlazo(ReglasCalculo(), c, p.materiales.UsoDeflexion);
+    const float flecha = FlechaLargoPlazo(ReglasDe(c), c, p.materiales.UsoDeflexion);
     const float referencia = zona ? zona->FlechaMax : c.FlechaMax;
     const double escala = referencia != 0 ? flecha / referencia : 0.0;
     return abscisa + QString::fromUtf8("δ = ") +

@@ -198,6 +198,7 @@ void frmGeneral::CrearControles() {
 
     lbl1 = Etiqueta("lbl1", kEscala, centro);
     lbl2 = Etiqueta("lbl2", kEscala, centro);
+    CrearNorma();
     lbl1->setFont(negrita);
     lbl2->setFont(negrita);
     auto caja = [&](const char* nombre) {
@@ -332,12 +333,16 @@ void frmGeneral::Disponer() {
     datos->addWidget(lblRecu, 4, 2);
     datos->addWidget(cmdUsos, 5, 0, 1, 3);
     datos->addWidget(chkAlternancia, 6, 0, 1, 3);
-    datos->addWidget(Label1, 7, 0, 1, 3);
-    datos->addWidget(lblTipo, 8, 0, 1, 3);
-    datos->addWidget(lblB, 9, 0, 1, 2);
-    datos->addWidget(lblbw, 9, 2);
-    datos->addWidget(lblH, 10, 0, 1, 2);
-    datos->addWidget(lblhw, 10, 2);
+    datos->addWidget(lblNormaDiseno, 7, 0);
+    datos->addWidget(cboNorma, 7, 1, 1, 2);
+    datos->addWidget(lblVivaSostenida, 8, 0);
+    datos->addWidget(txtVivaSostenida, 8, 1, 1, 2);
+    datos->addWidget(Label1, 9, 0, 1, 3);
+    datos->addWidget(lblTipo, 10, 0, 1, 3);
+    datos->addWidget(lblB, 11, 0, 1, 2);
+    datos->addWidget(lblbw, 11, 2);
+    datos->addWidget(lblH, 12, 0, 1, 2);
+    datos->addWidget(lblhw, 12, 2);
     datos->setColumnStretch(1, 1);
 
     auto* res = new QGridLayout(frmRespuestas);
@@ -348,6 +353,7 @@ void frmGeneral::Disponer() {
     res->addWidget(cmdVarillas, 2, 0, 1, 3);
     res->addWidget(lblAlternancia, 3, 0, 1, 3);
     res->addWidget(lblDesactualizado, 4, 0, 1, 3);
+    res->addWidget(lblNorma, 5, 0, 1, 3);
     res->setColumnStretch(1, 1);
 
     auto* dia = new QVBoxLayout(frDiagrama);

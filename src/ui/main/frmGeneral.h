@@ -37,10 +37,11 @@
 // worst live-load arrangement: the option starts ticked. An opened project
 // takes the file's value.
 //
-// The window's code lies in seven files: frmGeneral.cpp (controls, menus,
+// The window's code lies in eight files: frmGeneral.cpp (controls, menus,
 // toolbar), AvisosGeneral.cpp (what the other windows announce, the section
 // shown), CalculoGeneral.cpp (field checks, the calculation and the
-// live-load arrangements option), DiagramasGeneral.cpp (plots, their sign
+// live-load arrangements option), NormaGeneral.cpp (the design rules and the
+// sustained live load), DiagramasGeneral.cpp (plots, their sign
 // labels and the read-out under the mouse), ArchivoGeneral.cpp (open, save,
 // the calculation report, New, the reset and the start state),
 // CambiosGeneral.cpp (the project's file, its changes, the title, the
@@ -107,6 +108,11 @@ class frmGeneral : public QMainWindow {
     QPushButton* cmdUsos;
     // Live-load arrangements: design for the worst arrangement (envelope).
     QCheckBox* chkAlternancia;
+    // The project's design rules and the sustained part of its live load
+    // (read only by the ACI 318-19 rules, so enabled only with them).
+    QLabel *lblNormaDiseno, *lblVivaSostenida;
+    QComboBox* cboNorma;
+    QLineEdit* txtVivaSostenida;
     // The section as shown by Datos_Seccion.
     QLabel *lblDatos, *Label1, *lblTipo, *lblB, *lblH, *lblbw, *lblhw;
     // Results.
@@ -119,6 +125,8 @@ class frmGeneral : public QMainWindow {
     QLabel* lblAlternancia;
     // The notice of results out of date (hidden while they are current).
     QLabel* lblDesactualizado;
+    // The rules the results on screen were calculated with ("Norma: Clásica").
+    QLabel* lblNorma;
     // Diagrams.
     QGroupBox* frDiagrama;
     QRadioButton* optMomCor;
@@ -156,6 +164,8 @@ class frmGeneral : public QMainWindow {
     void txtRec_LostFocus();
     void cboFy_Click();
     void chkAlternancia_Click();
+    void cboNorma_Click();
+    void txtVivaSostenida_LostFocus();
     void cmdCalculos_Click();
     void optMomCor_Click();
     void optGirDef_Click();
@@ -254,6 +264,12 @@ class frmGeneral : public QMainWindow {
     void ControlesIniciales();
     // The notice of the arrangements from the project's state.
     void MostrarAviso();
+    // The rules' controls (NormaGeneral.cpp): made with their connections,
+    // set from the project's options, and the caption of the rules of the
+    // result just shown.
+    void CrearNorma();
+    void MostrarNorma();
+    void MostrarNormaResultados();
     // The project is now the one of `archivo` ("" none), as it stands; the
     // title follows.
     void FijarArchivo(const QString& archivo);

@@ -13,7 +13,7 @@ korvex::lote::Salida PdfDeProyecto(
     Proyecto p;
     p.materiales.UsoDeflexion = o.uso;
     InterfazRegistro ui(o.estribo);
-    const ResultadoApertura r = AbrirProyecto(o.archivo, p, ui, {}, o.alternancia);
+    const ResultadoApertura r = AbrirProyecto(o.archivo, p, ui, {}, o.alternancia, o.norma);
     for (const Mensaje& m : ui.mensajes) s.error += m.titulo + ": " + m.texto + "\n";
     if (!r.leido) {
         s.estado = kSalidaRechazado;

@@ -1,4 +1,4 @@
-// korvex --informe OUT.pdf FILE.kvx [--uso N] [--estribo D]: the project is
+// korvex --informe OUT.pdf FILE.kvx [--uso N] [--estribo D] [--norma K]: the project is
 // read and calculated as the open command does, and its report page is
 // written as a PDF, without showing any window. Needs a QApplication (the
 // offscreen platform is enough).
@@ -20,6 +20,7 @@ struct OpcionesInforme {
     int uso = 1;
     std::string estribo = "3/8";
     bool alternancia = false;  // live-load arrangements on, whatever the file says
+    std::string norma{};       // key of the design rules; empty: the file's
 };
 
 // Exit status 0 when the PDF was written, 1 when the project was refused,

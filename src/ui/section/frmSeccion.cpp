@@ -260,7 +260,7 @@ void frmSeccion::cmdSeccionOk_Click() {
     if (p.estado.NumCargas >= 1) {
         const float b = static_cast<float>(texto::NumeroCampo(p.seccion.txtB));
         if (std::optional<Mensaje> m =
-                VerificarBfMax(ReglasCalculo(), p.seccion, b, p.estado.LuzViga)) {
+                VerificarBfMax(ReglasDe(p), p.seccion, b, p.estado.LuzViga)) {
             Adaptador().MostrarMensaje(*m);
             Seleccionar(txtB);
             return;

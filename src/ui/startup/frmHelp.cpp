@@ -122,6 +122,15 @@ un momento negativo o un cortante mayor que el de diseño (más de un 2 % y
 0.01), debajo de los resultados aparece un aviso en rojo con ese valor y el
 de diseño, por ejemplo “Con carga viva alternada: M(+) = 8.78 Tn.m (diseño:
 3.06). Active «Alternar carga viva».” Con la opción marcada no hay aviso.</p>
+<p><b>Norma de diseño</b> elige las reglas del proyecto: <b>Clásica (1.4 CM
++ 1.7 CV)</b>, la de siempre y la de todo proyecto nuevo, o <b>ACI 318-19
+(1.2 CM + 1.6 CV)</b>. Con ACI 318-19 se habilita <b>Carga viva sostenida
+(%)</b>, la parte de la carga viva (de 0 a 100) que actúa de forma permanente
+y que la deflexión a largo plazo suma a la carga muerta; otro valor se rechaza
+con un mensaje. Ambas se guardan en el proyecto y, después de un cálculo,
+cambiarlas calcula de nuevo; bajo los resultados “Norma: …” dice con qué
+reglas se calcularon, y el informe de una página lo dice cuando no es la
+clásica.</p>
 <p>Si después de calcular cambia un dato (f'c, fy escrito a mano, el
 recubrimiento, la sección, las cargas o el uso de Control de Deflexiones),
 los resultados quedan <b>desactualizados</b>: bajo los resultados aparece en
@@ -131,8 +140,9 @@ estribos y sus valores se ven en gris, e Imprimir, <b>Imprime</b> y
 <b>Guardar PDF…</b> de la vista previa y la Memoria de cálculo se
 deshabilitan hasta el próximo cálculo. Guardar sigue
 disponible. Si el dato vuelve al valor calculado, los resultados vuelven a
-estar al día. Elegir fy en la lista o marcar la alternancia de la carga viva
-calcula de nuevo en el acto.</p>
+estar al día. Elegir fy en la lista, marcar la alternancia de la carga viva o
+cambiar la norma de diseño o la carga viva sostenida calcula de nuevo en el
+acto.</p>
 <p><b>Reiniciar</b> (junto a Realizar Cálculos) borra todos los datos: la
 sección, las cargas y los resultados.</p>
 

@@ -84,6 +84,34 @@ TEST(ArchivoKvx, EjemploDeLaViga6mSeLeeYSeEscribeIgual) {
     EXPECT_FALSE(q.estado.AlternanciaViva);  // the file decides
 }
 
+// Rules other than the classic ones or a sustained live load extend the
+// options record with the rules' key and the percentage; each reads back
+// exactly, and a file without the record takes the defaults again.
+TEST(ArchivoKvx, NormaYCargaVivaSostenidaEnElRegistroDeOpciones) {
+    const std::tuple<bool, const char*, float, std::string> casos[] = {
+        {false, "aci318-19", 30.0f, "\"Opciones\",0,\"aci318-19\",30"},
+        {true, "aci318-19", 0.0f, "\"Opciones\",1,\"aci318-19\",0"},
+        {false, "clasica", 12.5f, "\"Opciones\",0,\"clasica\",12.5"},
+    };
+    for (const auto& [alternancia, norma, sostenida, registro] : casos) {
+        SCOPED_TRACE(registro);
+        Proyecto p;
+        ASSERT_FALSE(LeerKvx(kArchivo, p));
+        p.estado.AlternanciaViva = alternancia;
+        p.estado.Norma = norma;
+        p.estado.VivaSostenida = sostenida;
+        std::string bytes;
+        ASSERT_FALSE(EscribirKvx(p, bytes));
+        EXPECT_EQ(bytes, kArchivo + registro + "\r\n");
+        Proyecto q;
+        ASSERT_FALSE(LeerKvx(bytes, q));
+        EXPECT_EQ(q, p);
+        ASSERT_FALSE(LeerKvx(kArchivo, q));
+        EXPECT_EQ(std::tie(q.estado.Norma, q.estado.VivaSostenida, q.estado.AlternanciaViva),
+                  std::make_tuple(std::string("clasica"), 0.0f, false));
+    }
+}
+
 // Projects of every kind: each section type and none, cantilevers, every load
 // type and category, random window flags, Singles of any bits, no loads.
 Proyecto Generado(std::mt19937& g, int caso) {
@@ -242,6 +270,14 @@ TEST(ArchivoKvx, CadaRechazoDelLectorDaUnMensajeYNoTocaElProyecto) {
         {"otro registro tras las cargas", kArchivo + "\"Otros\",1\r\n", {"línea 3", "Opciones"}},
         {"opción con otro valor", kArchivo + "\"Opciones\",2\r\n", {"línea 3", "Opciones"}},
         {"opciones antes de carga", kArchivo + "\"Opciones\",1\r\n" + K, {"línea 3", "Opciones"}},
+        {"norma desconocida", kArchivo + "\"Opciones\",1,\"aci318-14\",30\r\n",
+         {"línea 3, campo 3", "norma de diseño", "\"aci318-14\""}},
+        {"sostenida 120 %", kArchivo + "\"Opciones\",0,\"aci318-19\",120\r\n",
+         {"línea 3, campo 4", "entre 0 y 100", "\"120\""}},
+        {"sostenida en texto", kArchivo + "\"Opciones\",0,\"aci318-19\",treinta\r\n",
+         {"línea 3, campo 4", "sostenida", "\"treinta\""}},
+        {"opciones de 3 campos", kArchivo + "\"Opciones\",0,\"aci318-19\"\r\n",
+         {"línea 3", "3 campos"}},
         {"carga corta", L2 + "3,0,3,10,0,3,1\r\n", {"línea 2", "7 campos"}},
         {"tipo de carga 4", L2 + "3,0,3,10,0,3,4,1\r\n", {"línea 2, campo 7", "tipo"}},
         {"carga no finita", L2 + "3,0,3,1E+40,0,3,1,1\r\n", {"línea 2, campo 4", "finito"}},
@@ -273,6 +309,8 @@ TEST(ArchivoKvx, SeNiegaAGuardarLoQueNoPodriaLeerseIgual) {
         {[](Proyecto& p) { p.estado.Cargas[1].P2 = NAN; }, "P2"},
         {[](Proyecto& p) { p.seccion.TipoViga = "Losa"; }, "Losa"},
         {[](Proyecto& p) { p.ventana.Check_Vuelo = 3; }, "Vuelos"},
+        {[](Proyecto& p) { p.estado.Norma = "eurocodigo"; }, "eurocodigo"},
+        {[](Proyecto& p) { p.estado.VivaSostenida = -5; }, "sostenida"},
     };
     for (const auto& [estropear, dice] : casos) {
         SCOPED_TRACE(dice);

@@ -33,6 +33,8 @@ TEST(ResultadosDesactualizados, CadaDatoDelDisenoYNingunResultado) {
         {"carga borrada", [](Proyecto& q) { q.estado.NumCargas = 1; }},
         {"apoyo", [](Proyecto& q) { q.estado.DistK = 5; }},
         {"alternancia", [](Proyecto& q) { q.estado.AlternanciaViva = true; }},
+        {"norma", [](Proyecto& q) { q.estado.Norma = "aci318-19"; }},
+        {"viva sostenida", [](Proyecto& q) { q.estado.VivaSostenida = 30; }},
     };
     for (const auto& [dato, cambiar] : cambios) {
         Proyecto q = p;

@@ -32,6 +32,22 @@ TEST(Informe, NumerosImpresosLlevanBlancosYLosUnidosNo) {
     EXPECT_EQ(NumeroImpreso(-3), "-3 ");
 }
 
+// The rules of the result are named under the data only when they are not the
+// classic ones; the classic page has nothing there and nothing more.
+TEST(Informe, NormaNombradaSoloConAci318) {
+    Proyecto base =
+        Rectangular(6, 30, 50, {Uniforme(0, 6, 1.5f, kMuerta, 6), Uniforme(0, 6, 1, kViva, 6)});
+    const ProyectoCalculado c = Calcular(base);
+    base.estado.Norma = "aci318-19";
+    const ProyectoCalculado a = Calcular(base);
+    ASSERT_EQ(a.r.norma, "aci318-19");
+    const auto pc = PaginaInforme(c, c.r, true);
+    const auto pa = PaginaInforme(a, a.r, true);
+    EXPECT_EQ(En(pa, 1000, 8500), "Norma: ACI 318-19");
+    EXPECT_EQ(En(pc, 1000, 8500), "<ninguno>");
+    EXPECT_EQ(pa.size(), pc.size() + 1);
+}
+
 TEST(Informe, CargasSeccionYApoyosSegunLaViga) {
     const auto sp = [](int n) { return std::string(static_cast<std::size_t>(n), ' '); };
     ProyectoCalculado p =

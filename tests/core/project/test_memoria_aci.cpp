@@ -156,7 +156,7 @@ TEST(MemoriaAci318, ZonaDeTransicionYCargaMuertaSola) {
 
     // The classic rules cite no clause and have one combination: their
     // steps read as they always did.
-    const std::string clasica = Texto(Calcular(viga), ReglasCalculo());
+    const std::string clasica = Texto(Calcular(viga), ReglasPorClave(kReglasClasicas));
     Contiene(clasica, "\nCoeficiente de resistencia | Rn = Mu / (0.9 f'c b d2)");
     Contiene(clasica, "en x = 3.00 m. Tracción en la fibra inferior");
     EXPECT_EQ(clasica.find("gobierna"), std::string::npos);

@@ -317,6 +317,48 @@ TEST_F(General, DeflexionDeLaZonaQueGobiernaConSuNombre) {
     EXPECT_EQ(g->lblMmaxn->text(), "Mmax:");
 }
 
+// The design rules: the two choices, a change that recalculates at once after
+// a calculation (the caption names the rules of the result on screen), the
+// sustained live load only with ACI 318-19 and within 0..100, and New back to
+// the classic rules.
+TEST_F(General, NormaDeDisenoYCargaVivaSostenida) {
+    ASSERT_EQ(g->cboNorma->count(), 2);
+    EXPECT_EQ(g->cboNorma->itemText(0), QString::fromUtf8("Clásica (1.4 CM + 1.7 CV)"));
+    EXPECT_EQ(g->cboNorma->itemText(1), "ACI 318-19 (1.2 CM + 1.6 CV)");
+    EXPECT_EQ(g->cboNorma->currentIndex(), 0);
+    EXPECT_FALSE(g->txtVivaSostenida->isEnabled());
+    // 2 Tn/m dead (2.36 with the weight of 25 x 60) and 1 Tn/m live on 6 m:
+    // wL2/8 by 1.4/1.7 (22.518 Tn.m) or by 1.2/1.6 (19.944 Tn.m).
+    Calcular(6, {Uniforme(0, 6, 2, kMuerta, 6), Uniforme(0, 6, 1, kViva, 6)});
+    EXPECT_EQ(g->lblNorma->text(), QString::fromUtf8("Norma: Clásica"));
+    EXPECT_NEAR(std::abs(g->documento().resultado().MomentoPosMax), 22.518, 1e-3);
+    g->cboNorma->setCurrentIndex(1);
+    EXPECT_EQ(P().estado.Norma, "aci318-19");
+    EXPECT_EQ(g->lblNorma->text(), "Norma: ACI 318-19");
+    EXPECT_NEAR(std::abs(g->documento().resultado().MomentoPosMax), 19.944, 1e-3);
+    EXPECT_FALSE(g->documento().Desactualizado());
+    EXPECT_TRUE(g->txtVivaSostenida->isEnabled());
+
+    for (const char* malo : {"120", "-1", "treinta"}) {
+        Mensajes::Limpiar();
+        g->txtVivaSostenida->setText(malo);
+        g->txtVivaSostenida_LostFocus();
+        EXPECT_NE(UltimoMensaje().texto.find("de 0 a 100"), std::string::npos) << malo;
+        EXPECT_EQ(P().estado.VivaSostenida, 0.0f) << malo;
+        EXPECT_EQ(g->txtVivaSostenida->text(), "0") << malo;
+    }
+    g->txtVivaSostenida->setText("30");
+    g->txtVivaSostenida_LostFocus();
+    EXPECT_EQ(P().estado.VivaSostenida, 30.0f);
+
+    g->Reiniciar();
+    EXPECT_EQ(g->cboNorma->currentIndex(), 0);
+    EXPECT_EQ(g->txtVivaSostenida->text(), "0");
+    EXPECT_FALSE(g->txtVivaSostenida->isEnabled());
+    EXPECT_EQ(P().estado.Norma, "clasica");
+    EXPECT_TRUE(g->lblNorma->text().isEmpty());
+}
+
 // ---- The windows against the headless command ---------------------------
 
 // A beam as entered: use, section key and field texts, stirrup, span, loads.

@@ -49,8 +49,8 @@ void CortarDistribuida(const CargaViga& c, const std::vector<float>& apoyos,
     }
 }
 
-ExtremoEnvolvente Registro(float valor, float x, unsigned vivas) {
-    ExtremoEnvolvente r{valor, x, {}};
+ExtremoEnvolvente Registro(float valor, float x, unsigned vivas, int combinacion = -1) {
+    ExtremoEnvolvente r{valor, x, {}, combinacion};
     for (int z = 0; z < kZonas; ++z) r.vivas[static_cast<std::size_t>(z)] = (vivas >> z) & 1u;
     return r;
 }
@@ -124,7 +124,8 @@ void EnvolventeEnCurso::Estacion(int k, float x, const double* partes, const flo
     const std::size_t zonas = zonas_.size();
     struct Fuente {
         const double* v;
-        std::size_t paso;  // values per part
+        std::size_t paso;      // values per part
+        int combinacion = -1;  // its strength combination, of several
     };
     Fuente fuenteAlto[5], fuenteBajo[5];
     float alto[5], bajo[5];
@@ -147,16 +148,19 @@ void EnvolventeEnCurso::Estacion(int k, float x, const double* partes, const flo
         fuenteAlto[q] = fuenteBajo[q] = {partes, 5};
         extremos(fuenteAlto[q], q, mayor, menor);
         if (q < 2) {
-            for (const double* o : otras) {
+            // Every combination, the first included: the one that gives the
+            // worst value is recorded with it.
+            for (std::size_t c = 0; c < otras.size(); ++c) {
+                const Fuente f{otras[c], 2, static_cast<int>(c)};
                 double m1, m2;
-                extremos({o, 2}, q, m1, m2);
-                if (m1 > mayor) {
+                extremos(f, q, m1, m2);
+                if (c == 0 || m1 > mayor) {
                     mayor = m1;
-                    fuenteAlto[q] = {o, 2};
+                    fuenteAlto[q] = f;
                 }
-                if (m2 < menor) {
+                if (c == 0 || m2 < menor) {
                     menor = m2;
-                    fuenteBajo[q] = {o, 2};
+                    fuenteBajo[q] = f;
                 }
             }
         }
@@ -199,11 +203,14 @@ void EnvolventeEnCurso::Estacion(int k, float x, const double* partes, const flo
     const bool flechaBajo = std::fabs(bajo[4]) > std::fabs(alto[4]);
 
     // The eight extremes, displayed sign; strictly beyond replaces.
+    auto combinacion = [&](std::size_t q, bool maximo) {
+        return (maximo ? fuenteAlto[q] : fuenteBajo[q]).combinacion;
+    };
     auto subir = [&](Extremo& e, float v, std::size_t q, bool maximo) {
-        if (v > e.valor) e = {v, x, vivas(q, maximo)};
+        if (v > e.valor) e = {v, x, vivas(q, maximo), combinacion(q, maximo)};
     };
     auto bajar = [&](Extremo& e, float v, std::size_t q, bool maximo) {
-        if (v < e.valor) e = {v, x, vivas(q, maximo)};
+        if (v < e.valor) e = {v, x, vivas(q, maximo), combinacion(q, maximo)};
     };
     const bool cortanteBajo = std::fabs(bajo[0]) > std::fabs(alto[0]);
     const bool momentoBajo = std::fabs(bajo[1]) > std::fabs(alto[1]);
@@ -246,7 +253,7 @@ void EnvolventeEnCurso::SignosEnTramo(const double* partes) {
 }
 
 void EnvolventeEnCurso::Terminar() {
-    auto r = [](const Extremo& e) { return Registro(e.valor, e.x, e.vivas); };
+    auto r = [](const Extremo& e) { return Registro(e.valor, e.x, e.vivas, e.combinacion); };
     env_.Extremos = {r(VAbs_), r(VMax_), r(VMin_), r(MPos_),
                      r(MNeg_), r(MAbs_), r(GMax_), r(FMax_)};
     // The arrangement that hogs over the whole span, the all-loaded one first.

@@ -73,9 +73,10 @@ class EnvolventeEnCurso {
     // whole beam then of each zone (5 each, analysis sign, before rounding);
     // `todas` the whole beam's values as the diagrams store them, which the
     // envelope always holds. With more than one strength combination,
-    // `otras` holds for each combination beyond the first the factored V and M
-    // of the whole beam then of each zone (2 each); the factored envelope is
-    // then the worst over every combination's own arrangements.
+    // `otras` holds for every combination, in the rules' order, the factored
+    // V and M of the whole beam then of each zone (2 each); the factored
+    // envelope is then the worst over every combination's own arrangements,
+    // and each factored extreme records its combination.
     void Estacion(int k, float x, const double* partes, const float (&todas)[5],
                   const std::vector<const double*>& otras = {});
     void Terminar();
@@ -83,7 +84,8 @@ class EnvolventeEnCurso {
   private:
     struct Extremo {
         float valor = 0, x = 0;
-        unsigned vivas = 0;  // bit z: zone z loaded
+        unsigned vivas = 0;    // bit z: zone z loaded
+        int combinacion = -1;  // the strength combination, of several
     };
     // Bit z of an arrangement of the zones from bit p of one of the parts.
     unsigned ZonasDe(unsigned partes) const;

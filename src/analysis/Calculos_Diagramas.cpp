@@ -84,11 +84,9 @@ ExtremosDiagramas ExtremosDe(const ExtremosEnvolvente& x) {
 
 // The governing combination of V and of M at each design extreme, from the
 // combination recorded per station (`gobierna`: V and M of station i at 2i
-// and 2i + 1). The extreme's abscissa is one of the stations X; with the
-// envelope of the arrangements designed for, it is the combination that
-// governs the all-loaded beam at the extreme's station, which the
-// arrangement that gives the extreme (each combination with its own live
-// load) need not share.
+// and 2i + 1). The extreme's abscissa is one of the stations X. With the
+// envelope of the arrangements designed for, the envelope's extremes carry
+// their own combination instead.
 CombinacionesExtremos CombinacionesDe(const std::vector<float>& X,
                                       const std::vector<unsigned char>& gobierna,
                                       const PosicionExtremos& x) {
@@ -290,7 +288,15 @@ ResultadoAnalisis AnalizarViga(const DatosViga& datos, const PropiedadesSeccion&
     } else {
         r.AvisoAlternancia = Aviso(r);
     }
-    if (U > 1) r.Gobierna = CombinacionesDe(X, gobierna, r.Posiciones);
+    if (U > 1) {
+        // With the arrangements the design's extremes are the envelope's,
+        // each with the combination of its own arrangement.
+        const ExtremosEnvolvente& e = r.Envolvente.Extremos;
+        r.Gobierna = r.UsaEnvolvente ? CombinacionesExtremos{e.CortanteMaxAbs.combinacion,
+                                                             e.MomentoPosMax.combinacion,
+                                                             e.MomentoNegMax.combinacion}
+                                     : CombinacionesDe(X, gobierna, r.Posiciones);
+    }
     return r;
 }
 

@@ -32,6 +32,9 @@ struct ExtremoEnvolvente {
     float valor = 0;
     float x = 0;         // m
     ZonasVivas vivas{};  // a zone that does not exist, or has no live load, is false
+    // The strength combination that gives a factored extreme (V, M) when the
+    // rules have more than one; -1 otherwise.
+    int combinacion = -1;
 
     bool operator==(const ExtremoEnvolvente&) const = default;
 };

@@ -109,7 +109,8 @@ std::vector<FiguraDiagrama> Diagramas(const Proyecto& p, const ResultadoCalculo&
 
     // Moments in the displayed sign (sagging positive), drawn on the tension
     // side: positive below the axis.
-    FiguraDiagrama M = Base(e, c, "Diagrama de momento factorizado", std::string("M (") + kTnM + ")");
+    FiguraDiagrama M =
+        Base(e, c, "Diagrama de momento factorizado", std::string("M (") + kTnM + ")");
     M.y = Serie(c, c.DiagMomento, -1);
     M.positivoAbajo = true;
     if (env) {
@@ -142,8 +143,8 @@ std::vector<FiguraDiagrama> Diagramas(const Proyecto& p, const ResultadoCalculo&
 
     const int ef = Exponente(c.FlechaMax);
     const double sf = std::pow(10.0, -ef);
-    FiguraDiagrama F =
-        Base(e, c, "Elástica de servicio: flecha por inercia, δ·I", "δ·I (" + Unidad(ef, kM5) + ")");
+    FiguraDiagrama F = Base(e, c, "Elástica de servicio: flecha por inercia, δ·I",
+                            "δ·I (" + Unidad(ef, kM5) + ")");
     F.y = Serie(c, c.DiagFlecha, sf);
     if (env) {
         F.yMax = Serie(c, v.FlechaMax, sf);
@@ -233,7 +234,9 @@ void Extremos(const Proyecto& p, const ResultadoCalculo& c, const ReglasDiseno& 
         std::string(combinaciones
                         ? " Gobierna: la combinación de resistencia de mayor valor absoluto en "
                           "la estación del extremo" +
-                              std::string(env ? ", con todas las cargas vivas." : ".")
+                              std::string(env ? ", con la disposición de la carga viva que "
+                                                "da el extremo."
+                                              : ".")
                         : ""));
     if (const std::string aviso = AvisoAlternanciaInforme(p, c); !aviso.empty()) r.Nota(aviso);
     if (c.Envolvente.tramoNegativo) {

@@ -8,6 +8,26 @@ namespace korvex::memoria {
 
 namespace {
 
+// The check of one zone against its limit.
+void Comprobar(const PasoZonaDeflexion& z, const std::string& simbolo, Redactor& r) {
+    r.Comprobacion("Deflexión dentro del límite", simbolo,
+                   Cifras(z.FlechaComparada) + (z.excede ? " > " : " ≤ ") + Cifras(z.limite) + " m",
+                   !z.excede);
+}
+
+// After the zones: the governing zone of a beam with cantilevers and the
+// warning when some zone exceeds its limit.
+void Cierre(const PasoDeflexion& d, bool vuelos, Redactor& r) {
+    if (vuelos && d.gobierna >= 0 && d.gobierna < static_cast<int>(d.zonas.size())) {
+        const PasoZonaDeflexion& g = d.zonas[static_cast<std::size_t>(d.gobierna)];
+        r.Texto(std::string("Gobierna el ") + NombreZona(g.zona) +
+                ", con la mayor relación entre la deflexión y su límite: " +
+                Cifras(g.FlechaComparada) + " m frente a " + Cifras(g.limite) +
+                " m (admisible redondeada a milímetros: " + F3(d.limiteMostrado) + " m).");
+    }
+    if (d.excede) r.Texto(MensajeDeflexion(d.zonas).texto + ".");
+}
+
 constexpr double kCm4AM4 = 1e-8;  // cm4 -> m4
 
 const char* const kUsos[] = {
@@ -263,28 +283,9 @@ void Control(const Proyecto& p, const ResultadoCalculo& c, const PasoDeflexion& 
                    Cifras(d.lambda) + " × " + Cifras(z.FlechaEfectiva),
                    Cifras(z.FlechaComparada) + " m");
         }
-        r.Comprobacion(
-            "Deflexión dentro del límite", simbolo,
-            Cifras(z.FlechaComparada) + (z.excede ? " > " : " ≤ ") + Cifras(z.limite) + " m",
-            !z.excede);
+        Comprobar(z, simbolo, r);
     }
-    if (vuelos && d.gobierna >= 0 && d.gobierna < static_cast<int>(d.zonas.size())) {
-        const PasoZonaDeflexion& g = d.zonas[static_cast<std::size_t>(d.gobierna)];
-        r.Texto(std::string("Gobierna el ") + NombreZona(g.zona) +
-                ", con la mayor relación entre la deflexión y su límite: " +
-                Cifras(g.FlechaComparada) + " m frente a " + Cifras(g.limite) +
-                " m (admisible redondeada a milímetros: " + F3(d.limiteMostrado) + " m).");
-    }
-    if (d.excede) r.Texto(MensajeDeflexion(d.zonas).texto + ".");
-}
-
-// A step of a rule with its clause after the concept, where the rule names one.
-void PasoConClausula(Redactor& r, const ReglasDiseno& reglas, Regla regla,
-                     const std::string& concepto, const Valores& valores,
-                     const std::string& resultado, const Valores& simbolos = {}) {
-    const std::string clausula = reglas.Texto(regla).clausula;
-    PasoRegla(r, reglas, regla, clausula.empty() ? concepto : concepto + " (" + clausula + ")",
-              valores, resultado, simbolos);
+    Cierre(d, vuelos, r);
 }
 
 // One load level of a zone judged load by load: its moment at the section,
@@ -306,17 +307,15 @@ void Carga(const PasoCargaDeflexion& k, const PasoInercia& s, const char* nombre
         r.Texto(entera.texto);
         r.Paso("Inercia efectiva (" + entera.clausula + ")", entera.formula, "", Ie);
     } else {
-        PasoConClausula(r, reglas, Regla::InerciaEfectiva, "Inercia efectiva",
-                        {{"relacion", Cifras(k.relacion)},
-                         {"Ig", Entero(s.Ig)},
-                         {"Icr", Entero(s.Icr)}},
-                        Ie);
+        PasoRegla(r, reglas, Regla::InerciaEfectiva, "Inercia efectiva",
+                  {{"relacion", Cifras(k.relacion)}, {"Ig", Entero(s.Ig)}, {"Icr", Entero(s.Icr)}},
+                  Ie);
     }
-    r.Paso(std::string("Mayor flecha por inercia de la zona bajo ") + nombre, "|δ·I_{g}|_{máx}",
-           "", Cifras(k.FlechaMax) + " " + kM5 + " en x = " + F2(k.x) + " m");
-    PasoConClausula(r, reglas, Regla::FlechaCarga, std::string("Flecha inmediata bajo ") + nombre,
-                    {{"flecha", Cifras(k.FlechaMax)}, {"Ie", Cifras(k.Ie * kCm4AM4, 5)}},
-                    Cifras(k.delta) + " m", {{"carga", sub}});
+    r.Paso(std::string("Mayor flecha por inercia de la zona bajo ") + nombre, "|δ·I_{g}|_{máx}", "",
+           Cifras(k.FlechaMax) + " " + kM5 + " en x = " + F2(k.x) + " m");
+    PasoRegla(r, reglas, Regla::FlechaCarga, std::string("Flecha inmediata bajo ") + nombre,
+              {{"flecha", Cifras(k.FlechaMax)}, {"Ie", Cifras(k.Ie * kCm4AM4, 5)}},
+              Cifras(k.delta) + " m", {{"carga", sub}});
 }
 
 // Each zone's deflections, load by load.
@@ -331,19 +330,18 @@ void FlechasPorCargas(const Proyecto& p, const ResultadoCalculo& c, const PasoDe
         r.Apartado("Flechas del " + Zona(e, z));
         r.Texto(std::string("Sección de momento ") + (z.positivo ? "positivo" : "negativo") +
                 " en x = " + F2(z.xSeccion) + " m. Acero del diseño: A_{s} = " + F3(s.As) + " " +
-                kCm2 + ", A'_{s} = " + F3(s.Asc) + " " + kCm2 + "; d = " +
-                Dato(c.PeralteEfectivo) + " cm, d' = " + Dato(c.Recubrimiento) +
-                " cm, n = " + Cifras(d.n) + ".");
+                kCm2 + ", A'_{s} = " + F3(s.Asc) + " " + kCm2 + "; d = " + Dato(c.PeralteEfectivo) +
+                " cm, d' = " + Dato(c.Recubrimiento) + " cm, n = " + Cifras(d.n) + ".");
         inercias.Fisuracion(s, z.positivo);
         Carga(z.muerta, s, "la carga permanente D", "D", reglas, r);
         Carga(z.total, s,
-              e.AlternanciaViva ? "D + L (envolvente de la carga viva alternada)" : "D + L",
-              "D+L", reglas, r);
-        PasoConClausula(r, reglas, Regla::FlechaViva, "Flecha inmediata de la carga viva",
-                        {{"total", Cifras(z.total.delta)}, {"muerta", Cifras(z.muerta.delta)}},
-                        Cifras(z.deltaViva) + " m");
-        Carga(z.sostenida, s, ("D + " + p100 + " % de L (carga sostenida)").c_str(), "sost",
+              e.AlternanciaViva ? "D + L (envolvente de la carga viva alternada)" : "D + L", "D+L",
               reglas, r);
+        PasoRegla(r, reglas, Regla::FlechaViva, "Flecha inmediata de la carga viva",
+                  {{"total", Cifras(z.total.delta)}, {"muerta", Cifras(z.muerta.delta)}},
+                  Cifras(z.deltaViva) + " m");
+        Carga(z.sostenida, s, ("D + " + p100 + " % de L (carga sostenida)").c_str(), "sost", reglas,
+              r);
     }
 }
 
@@ -381,34 +379,24 @@ void ControlPorCargas(const Proyecto& p, const PasoDeflexion& d, const ReglasDis
         std::string simbolo = "Δ_{L} ≤ δ_{adm}";
         if (d.largoPlazo) {
             simbolo = "Δ_{lp} ≤ δ_{adm}";
-            PasoConClausula(r, reglas, Regla::CuantiaLargoPlazo,
-                            std::string("Cuantía del acero de compresión en la sección de momento ") +
-                                (z.positivo ? "positivo" : "negativo"),
-                            {{"Asc", F3(z.AscLargoPlazo)},
-                             {"b", Dato(z.bLargoPlazo)},
-                             {"d", Dato(c.PeralteEfectivo)}},
-                            Cifras(z.rhoCompresion));
-            PasoConClausula(r, reglas, Regla::FactorLargoPlazo, "Factor de largo plazo",
-                            {{"rho", Cifras(z.rhoCompresion)}}, Cifras(z.lambda));
-            PasoConClausula(r, reglas, Regla::FlechaLargoPlazoCargas, "Flecha comparada",
-                            {{"lambda", Cifras(z.lambda)},
-                             {"sostenida", Cifras(z.sostenida.delta)},
-                             {"viva", Cifras(z.deltaViva)}},
-                            Cifras(z.FlechaComparada) + " m");
+            PasoRegla(r, reglas, Regla::CuantiaLargoPlazo,
+                      std::string("Cuantía del acero de compresión en la sección de momento ") +
+                          (z.positivo ? "positivo" : "negativo"),
+                      {{"Asc", F3(z.AscLargoPlazo)},
+                       {"b", Dato(z.bLargoPlazo)},
+                       {"d", Dato(c.PeralteEfectivo)}},
+                      Cifras(z.rhoCompresion));
+            PasoRegla(r, reglas, Regla::FactorLargoPlazo, "Factor de largo plazo",
+                      {{"rho", Cifras(z.rhoCompresion)}}, Cifras(z.lambda));
+            PasoRegla(r, reglas, Regla::FlechaLargoPlazoCargas, "Flecha comparada",
+                      {{"lambda", Cifras(z.lambda)},
+                       {"sostenida", Cifras(z.sostenida.delta)},
+                       {"viva", Cifras(z.deltaViva)}},
+                      Cifras(z.FlechaComparada) + " m");
         }
-        r.Comprobacion(
-            "Deflexión dentro del límite", simbolo,
-            Cifras(z.FlechaComparada) + (z.excede ? " > " : " ≤ ") + Cifras(z.limite) + " m",
-            !z.excede);
+        Comprobar(z, simbolo, r);
     }
-    if (vuelos && d.gobierna >= 0 && d.gobierna < static_cast<int>(d.zonas.size())) {
-        const PasoZonaDeflexion& g = d.zonas[static_cast<std::size_t>(d.gobierna)];
-        r.Texto(std::string("Gobierna el ") + NombreZona(g.zona) +
-                ", con la mayor relación entre la deflexión y su límite: " +
-                Cifras(g.FlechaComparada) + " m frente a " + Cifras(g.limite) +
-                " m (admisible redondeada a milímetros: " + F3(d.limiteMostrado) + " m).");
-    }
-    if (d.excede) r.Texto(MensajeDeflexion(d.zonas).texto + ".");
+    Cierre(d, vuelos, r);
 }
 
 }  // namespace
@@ -424,12 +412,15 @@ void Deflexiones(const Proyecto& p, const ResultadoCalculo& c, const ReglasDisen
     const bool porCargas = !d.zonas.empty() && d.zonas.front().porCargas;
     if (porCargas) {
         const PasoZonaDeflexion& z = d.zonas.front();
-        r.Texto("Cada flecha con su propia carga: D (carga muerta, «Otros» y peso propio), D + L "
-                "(servicio) y D + " + General(z.partSostenida * 100) +
-                " % de L (la parte sostenida de la carga viva), cada una con su momento M_{a} y "
-                "su inercia efectiva I_{e}; " + reglas.Texto(Regla::SeccionDeflexion).texto +
-                " (" + reglas.Texto(Regla::SeccionDeflexion).clausula + "); I_{g} = " +
-                Entero(z.seccion.Ig) + " " + kCm4 + ".");
+        r.Texto(
+            "Cada flecha con su propia carga: D (carga muerta, «Otros» y peso propio), D + L "
+            "(servicio) y D + " +
+            General(z.partSostenida * 100) +
+            " % de L (la parte sostenida de la carga viva), cada una con su momento M_{a} y "
+            "su inercia efectiva I_{e}; " +
+            reglas.Texto(Regla::SeccionDeflexion).texto + " (" +
+            reglas.Texto(Regla::SeccionDeflexion).clausula + "); I_{g} = " + Entero(z.seccion.Ig) +
+            " " + kCm4 + ".");
     } else {
         r.Texto(
             "Inercia efectiva de cada sección crítica con la inercia fisurada I_{cr}, el "

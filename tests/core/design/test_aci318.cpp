@@ -272,6 +272,9 @@ TEST(Aci318Cargas, MomentoDeLaEnvolventeConLaCombinacionDeCadaArreglo) {
     EXPECT_NEAR(a.MomentoPosMax, 9.2045, 1e-3);
     EXPECT_NEAR(a.Posiciones.MomentoPosMax, 2.045, 0.01);
     EXPECT_EQ(a.Envolvente.Extremos.MomentoPosMax.vivas, (ZonasVivas{false, true, false}));
+    // Index 1 of the rules' list: 1.2 D + 1.6 L gives the design moment.
+    EXPECT_EQ(a.Envolvente.Extremos.MomentoPosMax.combinacion, 1);
+    EXPECT_EQ(a.Gobierna.MomentoPosMax, 1);
 }
 
 }  // namespace

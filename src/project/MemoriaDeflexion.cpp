@@ -238,20 +238,30 @@ std::string UsosLargoPlazo(const ReglasDiseno& reglas) {
     return t;
 }
 
+// The heading of the check; false, with its sentence, without a use.
+bool IniciarControl(const PasoDeflexion& d, Redactor& r) {
+    r.Apartado("Control de la deflexión");
+    if (d.uso >= 1 && d.uso <= 4) return true;
+    r.Texto("Sin uso del elemento elegido: no se compara la deflexión con un límite.");
+    return false;
+}
+
+// "Uso n: ... Límite l/r, con l ...": the use, its limit and each zone's l.
+std::string LimiteDelUso(const PasoDeflexion& d, const ReglasDiseno& reglas, bool vuelos) {
+    const TextoRegla voladizo = reglas.Texto(Regla::LuzVoladizo);
+    return "Uso " + std::to_string(d.uso) + ": " + kUsos[d.uso] + ". Límite l/" +
+           General(d.relacionLuz) +
+           (vuelos ? ", con l la luz entre apoyos para el tramo y " + voladizo.texto + "."
+                   : std::string(", con l la luz entre apoyos."));
+}
+
 void Control(const Proyecto& p, const ResultadoCalculo& c, const PasoDeflexion& d,
              const ReglasDiseno& reglas, Redactor& r) {
     const EstadoProyecto& e = p.estado;
     const bool vuelos = d.zonas.size() > 1;
-    r.Apartado("Control de la deflexión");
-    if (d.uso < 1 || d.uso > 4) {
-        r.Texto("Sin uso del elemento elegido: no se compara la deflexión con un límite.");
-        return;
-    }
+    if (!IniciarControl(d, r)) return;
     const std::string razon = General(d.relacionLuz);
-    const TextoRegla voladizo = reglas.Texto(Regla::LuzVoladizo);
-    r.Texto("Uso " + std::to_string(d.uso) + ": " + kUsos[d.uso] + ". Límite l/" + razon +
-            (vuelos ? ", con l la luz entre apoyos para el tramo y " + voladizo.texto + "."
-                    : std::string(", con l la luz entre apoyos.")));
+    r.Texto(LimiteDelUso(d, reglas, vuelos));
     if (d.largoPlazo) {
         r.Texto(UsosLargoPlazo(reglas) +
                 ": se compara la deflexión a largo plazo. Acero de compresión de la "
@@ -351,16 +361,9 @@ void ControlPorCargas(const Proyecto& p, const PasoDeflexion& d, const ReglasDis
                       const ResultadoCalculo& c, Redactor& r) {
     const EstadoProyecto& e = p.estado;
     const bool vuelos = d.zonas.size() > 1;
-    r.Apartado("Control de la deflexión");
-    if (d.uso < 1 || d.uso > 4) {
-        r.Texto("Sin uso del elemento elegido: no se compara la deflexión con un límite.");
-        return;
-    }
+    if (!IniciarControl(d, r)) return;
     const std::string razon = General(d.relacionLuz);
-    const TextoRegla voladizo = reglas.Texto(Regla::LuzVoladizo);
-    r.Texto("Uso " + std::to_string(d.uso) + ": " + kUsos[d.uso] + ". Límite l/" + razon +
-            (vuelos ? ", con l la luz entre apoyos para el tramo y " + voladizo.texto + "."
-                    : std::string(", con l la luz entre apoyos.")) +
+    r.Texto(LimiteDelUso(d, reglas, vuelos) +
             (d.largoPlazo ? " Se compara la flecha a largo plazo de la carga sostenida más la "
                             "inmediata de la carga viva."
                           : " Se compara la flecha inmediata de la carga viva."));

@@ -144,10 +144,17 @@ void EnvolventeEnCurso::Estacion(int k, float x, const double* partes, const flo
         menor = f.v[q] - positivas;
     };
     for (std::size_t q = 0; q < 5; ++q) {
-        double mayor, menor;
+        double mayor = partes[q], menor = partes[q];
         fuenteAlto[q] = fuenteBajo[q] = {partes, 5};
-        extremos(fuenteAlto[q], q, mayor, menor);
-        if (q < 2) {
+        for (std::size_t z = 0; z < zonas; ++z) {
+            const double v = partes[5 * (z + 1) + q];
+            if (v < 0) {
+                mayor -= v;
+            } else {
+                menor -= v;
+            }
+        }
+        if (q < 2 && !otras.empty()) {
             // Every combination, the first included: the one that gives the
             // worst value is recorded with it.
             for (std::size_t c = 0; c < otras.size(); ++c) {

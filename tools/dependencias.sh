@@ -9,6 +9,7 @@ KORVEX_PAQUETES=(
   clang-14 libclang-rt-14-dev
   poppler-utils fonts-liberation xvfb xauth
   dpkg-dev file
+  libdxflib-dev
 )
 
 korvex_instalar_dependencias() {

@@ -124,7 +124,11 @@ void DisenoCortante(ResultadoDiseno& resultado, const ResultadoAnalisis& analisi
         resultado.AsCompresionNeg = 0;
         return;
     }
-    const std::string diametro = ui.PedirDiametroEstribo();
+    // The project's bar; asked only while none was chosen.
+    const DiametroEstribo elegido = datos.opciones.estribo;
+    const std::string diametro = elegido != DiametroEstribo::SinElegir
+                                     ? std::string(TextoEstribo(elegido))
+                                     : ui.PedirDiametroEstribo();
     x.diametro = diametro;
     x.Av = AreaEstribo(diametro);
     const float sep = EspaciamientoEstribo(reglas, Vs, x.Av, fc, x.fyt, bv, d, &x);

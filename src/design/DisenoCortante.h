@@ -26,7 +26,8 @@ float EspaciamientoEstribo(const ReglasDiseno& reglas, float Vs, float Av, doubl
 // Shear design of the beam from the CortanteMaxAbs of the analysis, with d
 // and the tension steel of `resultado`: the "no stirrups" note, the shear
 // failure (the design marked failed, the four steel areas to 0), or the
-// stirrup diameter asked through `ui` and EspaciamientoEstribos and
+// stirrup diameter of the options (asked through `ui` when none was chosen,
+// recorded in Pasos.cortante.diametro) and EspaciamientoEstribos and
 // txtEstribos written ("3/8@15": diameter, "@", spacing truncated to whole cm).
 void DisenoCortante(ResultadoDiseno& resultado, const ResultadoAnalisis& analisis, const Seccion& s,
                     const DatosViga& datos, const ReglasDiseno& reglas, Interfaz& ui);

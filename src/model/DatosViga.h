@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korvex {
@@ -56,6 +57,20 @@ struct MaterialesViga {
 };
 
 enum class DiametroEstribo : std::uint8_t { SinElegir, TresOctavos, MedioPulgada };
+
+// The stirrup bar as the design and the project file write it: "3/8" or
+// "1/2" (inches); "" when none was chosen.
+inline const char* TextoEstribo(DiametroEstribo d) {
+    return d == DiametroEstribo::TresOctavos    ? "3/8"
+           : d == DiametroEstribo::MedioPulgada ? "1/2"
+                                                : "";
+}
+// The bar of a text "3/8" or "1/2"; SinElegir for any other text.
+inline DiametroEstribo EstriboDeTexto(std::string_view t) {
+    return t == "3/8"   ? DiametroEstribo::TresOctavos
+           : t == "1/2" ? DiametroEstribo::MedioPulgada
+                        : DiametroEstribo::SinElegir;
+}
 
 struct OpcionesViga {
     bool alternancia = false;  // design for the worst arrangement of the live load

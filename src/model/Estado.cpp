@@ -39,6 +39,7 @@ void ReiniciarGeneral(EstadoProyecto& e) {
     e.AlternanciaViva = false;
     e.Norma = EstadoProyecto{}.Norma;
     e.VivaSostenida = 0;
+    e.Estribo = DiametroEstribo::SinElegir;
 }
 
 bool AgregarCarga(EstadoProyecto& e, const Carga& c, std::string* mensaje) {

@@ -87,10 +87,13 @@ struct EstadoProyecto {
     // 5. The project's options: design for the worst arrangement of the live
     // load; the key of the design rules (design/Reglas.h: "clasica" or
     // "aci318-19"); the sustained part of the live load, percent 0..100, which
-    // only rules with a sustained load in their long-term deflection read.
+    // only rules with a sustained load in their long-term deflection read;
+    // the stirrup bar (not chosen: the first calculation that designs
+    // stirrups asks for it and keeps the answer here).
     bool AlternanciaViva = false;
     std::string Norma = "clasica";
     float VivaSostenida = 0;
+    DiametroEstribo Estribo = DiametroEstribo::SinElegir;
 
     bool operator==(const EstadoProyecto&) const = default;
 };
@@ -100,7 +103,8 @@ struct EstadoProyecto {
 void ReiniciarCargas(EstadoProyecto& e);
 
 // Main-window reset: clears the table, the beam and the options (the
-// arrangements off, the classic rules, no sustained live load; the result on
+// arrangements off, the classic rules, no sustained live load, no stirrup
+// bar chosen; the result on
 // screen: Documento::ReiniciarGeneral).
 void ReiniciarGeneral(EstadoProyecto& e);
 

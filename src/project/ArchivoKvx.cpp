@@ -153,6 +153,7 @@ std::optional<Mensaje> LeerKvx(std::string_view bytes, Proyecto& p) {
     q.estado.AlternanciaViva = false;
     q.estado.Norma = EstadoProyecto{}.Norma;
     q.estado.VivaSostenida = 0;
+    q.estado.Estribo = DiametroEstribo::SinElegir;
     if (presentes > declaradas) {
         const std::size_t i = static_cast<std::size_t>(declaradas) + 1;
         const std::string_view extra = Recortar(lineas[i]);

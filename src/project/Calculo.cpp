@@ -131,6 +131,11 @@ ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& pro
     r = Calcular(datos, s, propiedades, reglas, ui, progreso);
     p.estado.ModuloElasticidad = propiedades.modulo;
     p.estado.PeralteEfectivo = r.PeralteEfectivo;
+    // The answer to the stirrup question becomes the project's bar: the
+    // later calculations use it without asking.
+    if (p.estado.Estribo == DiametroEstribo::SinElegir) {
+        p.estado.Estribo = EstriboDeTexto(r.Pasos.cortante.diametro);
+    }
     return r;
 }
 

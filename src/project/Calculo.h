@@ -37,8 +37,9 @@ const ReglasDiseno& ReglasDe(const ResultadoCalculo& r);
 //     Calcular below.
 // Messages and the stirrup question go through `ui`. Only a calculation that
 // ran (`calculado`) has results; the others return just their flags. Of the
-// project's state a calculation that ran sets the concrete modulus and the
-// effective depth (the project file keeps it).
+// project's state a calculation that ran sets the concrete modulus, the
+// effective depth (the project file keeps it) and, when the project had no
+// stirrup bar and the design asked for one, the bar answered.
 ResultadoCalculo RealizarCalculos(Proyecto& p, Interfaz& ui, const Progreso& progreso = {});
 
 // The calculation proper, a function of its input alone: the analysis of the

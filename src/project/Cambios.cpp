@@ -36,6 +36,7 @@ DatosProyecto DatosDe(const Proyecto& p) {
     d.AlternanciaViva = e.AlternanciaViva;
     d.Norma = e.Norma;
     d.VivaSostenida = e.VivaSostenida;
+    d.Estribo = e.Estribo;
     return d;
 }
 
@@ -50,7 +51,7 @@ bool Cambiado(const DatosProyecto& b, const Proyecto& p) {
     }
     if (b.LuzViga != e.LuzViga || b.DistJ != e.DistJ || b.DistK != e.DistK) return true;
     if (b.AlternanciaViva != e.AlternanciaViva || b.Norma != e.Norma ||
-        b.VivaSostenida != e.VivaSostenida) {
+        b.VivaSostenida != e.VivaSostenida || b.Estribo != e.Estribo) {
         return true;
     }
     const std::size_t n = Cuantas(e);

@@ -4,8 +4,8 @@
 //
 // The data are the material texts f'c, fy and cover, the section (type and
 // its four dimension texts), the beam length, the two supports, the load
-// table and the three options: the live-load arrangements, the design rules
-// and the sustained part of the live load. Not data: the results of a
+// table and the four options: the live-load arrangements, the design rules,
+// the sustained part of the live load and the stirrup bar. Not data: the results of a
 // calculation (a calculation alone changes nothing; the effective depth the
 // file keeps is a result), the section properties and stored dimensions
 // (worked out from the four texts), the state of the load window's controls
@@ -34,6 +34,7 @@ struct DatosProyecto {
     bool AlternanciaViva = false;
     std::string Norma = "clasica";
     float VivaSostenida = 0;  // percent
+    DiametroEstribo Estribo = DiametroEstribo::SinElegir;
 
     bool operator==(const DatosProyecto&) const = default;
 };

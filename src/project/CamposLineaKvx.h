@@ -45,7 +45,8 @@ std::string NumeroTexto(float v);
 // The options record after the loads: "Opciones",A with A the live-load
 // arrangements (0 or 1), followed, when the rules or the sustained live load
 // are not the defaults, by the rules' key and the sustained percentage:
-// "Opciones",0,"aci318-19",30. A project with every option at its default
+// "Opciones",0,"aci318-19",30, and when a stirrup bar was chosen, by it:
+// "Opciones",0,"clasica",0,"1/2". A project with every option at its default
 // has no record; one with only the arrangements on, "Opciones",1.
 
 // Whether `linea` (trimmed) is an options record: its first field the text
@@ -60,7 +61,8 @@ struct FalloCampo {
 };
 
 // Reads the options record `linea` into the options of `e` (arrangements,
-// rules, sustained live load); on a fault `e` is left as it was.
+// rules, sustained live load, stirrup bar: not chosen when the record does
+// not hold it); on a fault `e` is left as it was.
 std::optional<FalloCampo> LeerOpciones(std::string_view linea, EstadoProyecto& e);
 
 // The options record of `e` without its line end; empty when every option is

@@ -42,6 +42,7 @@ DatosViga DatosVigaDe(const Proyecto& p) {
     d.opciones.alternancia = e.AlternanciaViva;
     d.opciones.norma = e.Norma;
     d.opciones.vivaSostenida = e.VivaSostenida;
+    d.opciones.estribo = e.Estribo;
     d.opciones.usoDeflexion = m.UsoDeflexion;
     return d;
 }

@@ -62,13 +62,17 @@ std::optional<bool> frmCargas::ReglaAnadir(const QLineEdit* campo) const {
 // ---- Checks on leaving a field -------------------------------------------------
 
 void frmCargas::FijarLuz() {
-    // Truncated to whole centimetres; the 1e-12 keeps 2.3 from becoming 2.29.
-    estado().LuzViga = static_cast<float>(std::trunc((Numero(txtL) + 1e-12) * 100.0) / 100.0);
+    // With loads in place the length changes only as AplicarGeometria allows.
+    if (estado().NumCargas < 1) estado().LuzViga = LuzDeCampo();
 }
 
 void frmCargas::Campo_LostFocus(QLineEdit* campo) {
+    const bool geometria = campo == txtL || campo == txtJ || campo == txtK;
     if (campo == txtJ || campo == txtK) FijarLuz();
-    if (campo->text().isEmpty()) return;
+    if (campo->text().isEmpty()) {
+        if (geometria) AplicarGeometria(campo);
+        return;
+    }
     // Distances are never negative; a point load or a moment may act either
     // way, a distributed load only downwards.
     const bool distancia = campo != txtP1 && campo != txtP2;
@@ -83,12 +87,17 @@ void frmCargas::Campo_LostFocus(QLineEdit* campo) {
         }
         Seleccionar(campo);
         if (campo == txtK) txtK->setText(txtL->text());
+        if (geometria && estado().NumCargas >= 1) MostrarGeometria();
         return;
     }
-    RangoCampo(campo);
+    if (RangoCampo(campo) && geometria) {
+        AplicarGeometria(campo);
+    } else if (geometria && estado().NumCargas >= 1) {
+        MostrarGeometria();  // a corrected field proposes no beam of its own
+    }
 }
 
-void frmCargas::RangoCampo(QLineEdit* campo) {
+bool frmCargas::RangoCampo(QLineEdit* campo) {
     const float luz = estado().LuzViga;  // m, as truncated
     const double L = Numero(txtL), a = Numero(txtA), b = Numero(txtB);
     if (campo == txtL) {
@@ -96,18 +105,23 @@ void frmCargas::RangoCampo(QLineEdit* campo) {
             Critico("Hijo e tu madre, ¿ que viga es esa ?", kDistanciaIncorrecta);
             txtL->setText("0.01");
             Seleccionar(txtL);
-        } else {
-            FijarLuz();
-            txtK->setText(Simple(estado().LuzViga));
+            return false;
+        }
+        FijarLuz();
+        // With loads in place the cantilevers keep their supports.
+        if (estado().NumCargas < 1 || !Check_Vuelo->isChecked()) {
+            txtK->setText(Simple(LuzDeCampo()));
         }
     } else if (campo == txtJ) {
         if (Numero(txtK) <= Numero(txtJ)) {
             Critico(kKMenorJ, kDistanciaIncorrecta);
             txtJ->setText("0");
             Seleccionar(txtJ);
+            return false;
         }
     } else if (campo == txtK) {
         // Beyond the beam: its length, silently; then j >= k; then k = 0.
+        bool aceptado = true;
         if (Numero(txtK) > luz) {
             txtK->setText(Simple(luz));
             Seleccionar(txtK);
@@ -115,8 +129,10 @@ void frmCargas::RangoCampo(QLineEdit* campo) {
         if (Numero(txtJ) >= Numero(txtK)) {
             Critico(kKMenorJ, kDistanciaIncorrecta);
             Seleccionar(txtJ);
+            aceptado = false;
         }
         if (Numero(txtK) == 0) txtK->setText(Simple(luz));
+        return aceptado;
     } else if (campo == txtA || campo == txtB) {
         // A load beyond the beam: the field left takes what remains of it.
         const bool esA = campo == txtA;
@@ -124,8 +140,10 @@ void frmCargas::RangoCampo(QLineEdit* campo) {
             Critico(kMayorLuz, kDistanciaIncorrecta);
             campo->setText(esA ? Doble(L - b) : Doble(static_cast<double>(luz) - a));
             Seleccionar(campo);
+            return false;
         }
     }
+    return true;
 }
 
 }  // namespace korvex::ui

@@ -80,6 +80,8 @@ void frmCargas::VaciarEntrada() {
 void frmCargas::cmdAnadir_Click() {
     EstadoProyecto& e = estado();
     if (!CamposAceptables()) return;
+    // The beam of the fields, if it changed, must carry the loads in place.
+    if (e.NumCargas >= 1 && !AplicarGeometria(nullptr)) return;
     if (filaEdicion_ > 0) {
         ModificarCarga();
         return;
@@ -91,23 +93,15 @@ void frmCargas::cmdAnadir_Click() {
         return;
     }
 
-    // Every addition freezes the beam and writes it again from its fields.
-    FijarLuz();
-    txtL->setEnabled(false);
-    lblL->setEnabled(false);
-    FondoBoton(txtL);
-    e.DistJ = static_cast<float>(Numero(txtJ));
-    e.DistK = Check_Vuelo->isChecked() ? static_cast<float>(Numero(txtK)) : e.LuzViga;
+    if (e.NumCargas < 1) {
+        // The first load fixes the beam from its fields.
+        FijarLuz();
+        e.DistJ = static_cast<float>(Numero(txtJ));
+        e.DistK = Check_Vuelo->isChecked() ? static_cast<float>(Numero(txtK)) : e.LuzViga;
+    }
     AgregarCarga(e, CargaDeCampos(e.LuzViga));
 
     VaciarEntrada();
-    for (QLineEdit* s : {txtJ, txtK}) {
-        s->setEnabled(false);
-        FondoBoton(s);
-    }
-    lblj->setEnabled(false);
-    lblk->setEnabled(false);
-    Check_Vuelo->setEnabled(false);
 
     Llenar_Tabla();
     DibujarCargas();
@@ -237,7 +231,7 @@ void frmCargas::reject() {
 
 // ---- Restoring the window ------------------------------------------------------
 
-bool frmCargas::RestaurarTabla(bool fondoBoton) {
+bool frmCargas::RestaurarTabla() {
     if (optDistribuida->isChecked()) {
         optDistribuida_Click();
     } else {
@@ -254,14 +248,11 @@ bool frmCargas::RestaurarTabla(bool fondoBoton) {
     DibujarCargas();
     Llenar_Tabla();
     txtL->setText(Simple(e.LuzViga));
-    txtL->setEnabled(false);
-    lblL->setEnabled(false);
-    if (fondoBoton) FondoBoton(txtL);
     return true;
 }
 
 void frmCargas::Form_Load() {
-    const bool conCargas = RestaurarTabla(true);
+    const bool conCargas = RestaurarTabla();
     Check_Vuelo_Click();
     if (!conCargas) return;
     const EstadoProyecto& e = estado();
@@ -270,18 +261,11 @@ void frmCargas::Form_Load() {
     if (Check_Vuelo->isChecked()) {
         txtJ->setText(Simple(e.DistJ));
         txtK->setText(Simple(e.DistK));
-        for (QLineEdit* s : {txtJ, txtK}) {
-            s->setEnabled(false);
-            FondoBoton(s);
-        }
-        lblj->setEnabled(false);
-        lblk->setEnabled(false);
-        Check_Vuelo->setEnabled(false);
     }
 }
 
 void frmCargas::frmcargasload() {
-    RestaurarTabla(false);
+    RestaurarTabla();
     Sincronizar();
 }
 
@@ -349,6 +333,9 @@ void frmCargas::AplicarEstadoControles(const EstadoVentanaCargas& estado) {
     txtJ->setText(Q(s.txtJ));
     txtK->setText(Q(s.txtK));
     Check_Vuelo->setEnabled(s.Check_Vuelo_Enabled);
+    // A file of a version that froze the beam under its loads: the beam
+    // stays editable all the same.
+    DesbloquearGeometria();
     Sincronizar();
 }
 

@@ -268,6 +268,7 @@ void frmCargas::Conectar() {
         if (v) optMomento_Click();
     });
     connect(Check_Vuelo, &QCheckBox::toggled, this, [this] { Check_Vuelo_Click(); });
+    connect(Check_Vuelo, &QCheckBox::clicked, this, &frmCargas::Check_Vuelo_Cambio);
 
     for (QLineEdit* c : {txtA, txtB, txtK, txtL, txtP1, txtP2}) {
         connect(c, &QLineEdit::textChanged, this, [this, c] { Campo_Change(c); });

@@ -5,8 +5,11 @@
 // query (moment and shear left and right of an abscissa, `grid1`) and draws
 // the loads to scale in `pctCarga`.
 //
-// The first added load freezes the beam (length, supports and the cantilever
-// box are disabled) until the table is emptied again. Ok hides the window,
+// The first added load fixes the beam from the fields. With loads in place
+// the length, the supports and the cantilever box stay editable: a change is
+// taken when every load and both supports still lie on the new beam (the
+// loads keep their abscissas), otherwise refused naming the first load that
+// would fall off, the fields back to the beam as it was. Ok hides the window,
 // checks the flange width and announces the accepted loads
 // (Avisos::CargasAceptadas); the close box hides and unloads it, so the next
 // opening restores it from the project.
@@ -15,14 +18,14 @@
 // Enter on the selected row, puts it back into the fields and "Añadir" reads
 // "Modificar"; pressing it checks the fields as adding does and replaces that
 // row. Esc, another load type, deleting, a reset or closing the window drop
-// the edit and leave the row as it was. An edit changes one load only: the
-// beam (length and supports) stays as the first addition froze it.
+// the edit and leave the row as it was. An edit changes one load only.
 //
 // The window's code lies in five files: frmCargas.cpp (controls and their
 // wiring, layout per load type), CamposCargas.cpp (the field rules),
 // TablaCargas.cpp (load table, resets, restoring, point query),
-// EdicionCargas.cpp (editing a load in place) and CroquisCargas.cpp (the
-// sketch and the illustrations).
+// EdicionCargas.cpp (editing a load in place), GeometriaCargas.cpp (the beam
+// changed with loads in place) and CroquisCargas.cpp (the sketch and the
+// illustrations).
 #pragma once
 
 #include <QDialog>
@@ -104,6 +107,8 @@ class frmCargas : public QDialog {
     void cmdReiniciar_Click();
     void cmdCargasOk_Click();
     void Check_Vuelo_Click();
+    // The user ticked or cleared "Viga con Vuelos" (not the window restoring it).
+    void Check_Vuelo_Cambio();
     void cmdCalc_Click();
     void Form_Load();
 
@@ -146,8 +151,9 @@ class frmCargas : public QDialog {
     // "Añadir" after a change of `campo`: available or not, or nothing to
     // change (the rules of the window design leave it in some cases).
     std::optional<bool> ReglaAnadir(const QLineEdit* campo) const;
-    // The range of a field that passed its number check.
-    void RangoCampo(QLineEdit* campo);
+    // The range of a field that passed its number check; false when it
+    // showed a message or corrected the field.
+    bool RangoCampo(QLineEdit* campo);
     // The refusals of "Añadir" (span, zero distributed load, b of 0), each
     // with its message and its field selected; true when the fields pass.
     bool CamposAceptables();
@@ -161,10 +167,18 @@ class frmCargas : public QDialog {
     void Llenar_Tabla();
     // The part of an opening shared by Form_Load and frmcargasload: the
     // distributed layout, the modulus 1, and for a table with loads the
-    // sketch, the grid and the frozen length. Returns whether loads exist.
-    bool RestaurarTabla(bool fondoBoton);
+    // sketch, the grid and the length. Returns whether loads exist.
+    bool RestaurarTabla();
     void Cerrar_Cargas();
-    void FijarLuz();         // LuzViga from txtL, truncated to cm
+    void FijarLuz();           // LuzViga from txtL while the table is empty
+    float LuzDeCampo() const;  // m, the number of txtL truncated to cm
+    // With loads in place, the beam of the fields (`campo` the one left, or
+    // nullptr) becomes the project's when its loads and supports still lie
+    // on it; otherwise the message and the fields show the beam as it was.
+    // Returns whether the project's beam is that of the fields.
+    bool AplicarGeometria(QLineEdit* campo);
+    void MostrarGeometria();      // txtL, txtJ and txtK from the project's beam
+    void DesbloquearGeometria();  // length, supports and cantilever box editable
     void LiberarViga();      // the controls of an empty table, shared by the three resets
     void LimpiarConsulta();  // the four value cells of grid1
     void Sincronizar();      // project copy of the saved controls

@@ -114,6 +114,8 @@ void frmGeneral::Calcular(bool abierto) {
     // A calculation refused or not run leaves the results and their mark as
     // they were.
     if (documento_.Calcular(Adaptador(), etapa, abierto)) MostrarResultados();
+    // The answer to the stirrup question is the project's bar from now on.
+    MostrarEstribo();
     PBar->setValue(100);
     calculando_ = false;
 }

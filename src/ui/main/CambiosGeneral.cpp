@@ -63,6 +63,7 @@ void frmGeneral::SeguirCambios() {
     connect(cboFy, &QComboBox::currentTextChanged, this, cambio);
     connect(chkAlternancia, &QCheckBox::toggled, this, cambio);
     connect(cboNorma, &QComboBox::currentIndexChanged, this, cambio);
+    connect(cboEstribo, &QComboBox::currentIndexChanged, this, cambio);
 }
 
 void frmGeneral::FijarArchivo(const QString& archivo) {

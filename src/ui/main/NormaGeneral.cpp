@@ -1,8 +1,8 @@
-// frmGeneral: the project's design rules (cboNorma) and the sustained part of
-// its live load (txtVivaSostenida), and the caption that names the rules of
-// the results on screen (lblNorma). Like the live-load arrangements, a change
-// is a change of the project's data: after a calculation the results follow
-// at once.
+// frmGeneral: the project's design rules (cboNorma), the sustained part of
+// its live load (txtVivaSostenida) and its stirrup bar (cboEstribo), and the
+// caption that names the rules of the results on screen (lblNorma). Like the
+// live-load arrangements, a change is a change of the project's data: after a
+// calculation the results follow at once.
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -61,7 +61,20 @@ void frmGeneral::CrearNorma() {
     lblNorma->setToolTip(
         QString::fromUtf8("Reglas de diseño con las que se calcularon los resultados mostrados"));
 
+    // The stirrup bar: no item chosen while the project has none.
+    lblDiamEstribo = new QLabel(QString::fromUtf8("Diámetro de estribos:"), centro);
+    lblDiamEstribo->setObjectName("lblDiamEstribo");
+    cboEstribo = new QComboBox(centro);
+    cboEstribo->setObjectName("cboEstribo");
+    cboEstribo->addItem("3/8\"", static_cast<int>(DiametroEstribo::TresOctavos));
+    cboEstribo->addItem("1/2\"", static_cast<int>(DiametroEstribo::MedioPulgada));
+    cboEstribo->setCurrentIndex(-1);
+    cboEstribo->setToolTip(QString::fromUtf8(
+        "Diámetro de las barras de los estribos. Si está vacío, el primer cálculo que "
+        "diseña estribos lo pregunta y guarda la respuesta aquí; se guarda en el proyecto"));
+
     connect(cboNorma, &QComboBox::currentIndexChanged, this, &frmGeneral::cboNorma_Click);
+    connect(cboEstribo, &QComboBox::currentIndexChanged, this, &frmGeneral::cboEstribo_Click);
     AlPerderFoco(txtVivaSostenida, [this] { txtVivaSostenida_LostFocus(); });
     connect(txtVivaSostenida, &QLineEdit::returnPressed, this,
             &frmGeneral::txtVivaSostenida_LostFocus);
@@ -77,6 +90,12 @@ void frmGeneral::MostrarNorma() {
     const bool aci = e.Norma != kReglasClasicas;
     txtVivaSostenida->setEnabled(aci);
     lblVivaSostenida->setEnabled(aci);
+    MostrarEstribo();
+}
+
+void frmGeneral::MostrarEstribo() {
+    const DiametroEstribo estribo = documento_.proyecto().estado.Estribo;
+    cboEstribo->setCurrentIndex(cboEstribo->findData(static_cast<int>(estribo)));
 }
 
 void frmGeneral::MostrarNormaResultados() {
@@ -91,6 +110,15 @@ void frmGeneral::cboNorma_Click() {
     lblVivaSostenida->setEnabled(aci);
     if (p.estado.Norma == clave) return;
     p.estado.Norma = clave;
+    if (optMomCor->isEnabled()) cmdCalculos_Click();
+}
+
+void frmGeneral::cboEstribo_Click() {
+    Proyecto& p = documento_.proyecto();
+    if (cboEstribo->currentIndex() < 0) return;  // the project has none yet
+    const auto estribo = static_cast<DiametroEstribo>(cboEstribo->currentData().toInt());
+    if (p.estado.Estribo == estribo) return;
+    p.estado.Estribo = estribo;
     if (optMomCor->isEnabled()) cmdCalculos_Click();
 }
 

@@ -337,12 +337,14 @@ void frmGeneral::Disponer() {
     datos->addWidget(cboNorma, 7, 1, 1, 2);
     datos->addWidget(lblVivaSostenida, 8, 0);
     datos->addWidget(txtVivaSostenida, 8, 1, 1, 2);
-    datos->addWidget(Label1, 9, 0, 1, 3);
-    datos->addWidget(lblTipo, 10, 0, 1, 3);
-    datos->addWidget(lblB, 11, 0, 1, 2);
-    datos->addWidget(lblbw, 11, 2);
-    datos->addWidget(lblH, 12, 0, 1, 2);
-    datos->addWidget(lblhw, 12, 2);
+    datos->addWidget(lblDiamEstribo, 9, 0);
+    datos->addWidget(cboEstribo, 9, 1, 1, 2);
+    datos->addWidget(Label1, 10, 0, 1, 3);
+    datos->addWidget(lblTipo, 11, 0, 1, 3);
+    datos->addWidget(lblB, 12, 0, 1, 2);
+    datos->addWidget(lblbw, 12, 2);
+    datos->addWidget(lblH, 13, 0, 1, 2);
+    datos->addWidget(lblhw, 13, 2);
     datos->setColumnStretch(1, 1);
 
     auto* res = new QGridLayout(frmRespuestas);

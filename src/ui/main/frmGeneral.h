@@ -40,8 +40,8 @@
 // The window's code lies in eight files: frmGeneral.cpp (controls, menus,
 // toolbar), AvisosGeneral.cpp (what the other windows announce, the section
 // shown), CalculoGeneral.cpp (field checks, the calculation and the
-// live-load arrangements option), NormaGeneral.cpp (the design rules and the
-// sustained live load), DiagramasGeneral.cpp (plots, their sign
+// live-load arrangements option), NormaGeneral.cpp (the design rules, the
+// sustained live load and the stirrup bar), DiagramasGeneral.cpp (plots, their sign
 // labels and the read-out under the mouse), ArchivoGeneral.cpp (open, save,
 // the calculation report, New, the reset and the start state),
 // CambiosGeneral.cpp (the project's file, its changes, the title, the
@@ -113,6 +113,10 @@ class frmGeneral : public QMainWindow {
     QLabel *lblNormaDiseno, *lblVivaSostenida;
     QComboBox* cboNorma;
     QLineEdit* txtVivaSostenida;
+    // The project's stirrup bar, "3/8\"" or "1/2\""; no item chosen until the
+    // first calculation that designs stirrups asks for it.
+    QLabel* lblDiamEstribo;
+    QComboBox* cboEstribo;
     // The section as shown by Datos_Seccion.
     QLabel *lblDatos, *Label1, *lblTipo, *lblB, *lblH, *lblbw, *lblhw;
     // Results.
@@ -166,6 +170,7 @@ class frmGeneral : public QMainWindow {
     void chkAlternancia_Click();
     void cboNorma_Click();
     void txtVivaSostenida_LostFocus();
+    void cboEstribo_Click();
     void cmdCalculos_Click();
     void optMomCor_Click();
     void optGirDef_Click();
@@ -264,11 +269,12 @@ class frmGeneral : public QMainWindow {
     void ControlesIniciales();
     // The notice of the arrangements from the project's state.
     void MostrarAviso();
-    // The rules' controls (NormaGeneral.cpp): made with their connections,
+    // The options' controls (NormaGeneral.cpp): made with their connections,
     // set from the project's options, and the caption of the rules of the
     // result just shown.
     void CrearNorma();
     void MostrarNorma();
+    void MostrarEstribo();  // cboEstribo from the project's bar
     void MostrarNormaResultados();
     // The project is now the one of `archivo` ("" none), as it stands; the
     // title follows.

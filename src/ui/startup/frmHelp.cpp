@@ -76,6 +76,10 @@ Intro): la carga vuelve a los campos y el botón pasa a decir
 se revisan igual que al añadir y la carga reemplaza a la de esa fila, en el
 mismo lugar de la tabla. Esc, o elegir otro tipo de carga, deja la fila como
 estaba y el botón vuelve a decir <b>Añadir</b>.</li>
+<li>Con cargas en la tabla, L, j, k y <b>Viga con Vuelos</b> siguen
+editables: las cargas conservan sus abscisas, y si alguna (o un apoyo)
+quedaría fuera de la viga nueva, un mensaje la nombra y los campos vuelven a
+la viga anterior.</li>
 <li><b>Borrar</b> quita la carga
 seleccionada en la tabla o, si no hay ninguna, la última;
 <b>Reiniciar</b> vacía la tabla para empezar de nuevo. <b>Ok</b> acepta las
@@ -106,12 +110,16 @@ archivo, con Nuevo y con Reiniciar; un proyecto abierto toma el valor
 guardado en su archivo (un archivo guardado sin la opción la deja
 desmarcada). Si ya hay resultados, al marcarla o desmarcarla se calcula de
 nuevo; se guarda con el proyecto.</li>
+<li><b>Diámetro de estribos</b>: 3/8" o 1/2". Vacío en un proyecto nuevo; el
+primer cálculo que diseña estribos lo pregunta y lo anota aquí, y los
+siguientes lo usan sin preguntar. Se guarda con el proyecto; cambiarlo
+calcula de nuevo.</li>
 </ul>
 
 <h3>Realizar Cálculos</h3>
 <p>Calcula los diagramas cada centímetro, el acero de tracción y compresión
 para los momentos positivo y negativo mayores, la separación de los estribos
-(el programa pregunta su diámetro) y la deflexión, y la compara con la
+(con el <b>Diámetro de estribos</b>, que se pregunta solo si está vacío) y la deflexión, y la compara con la
 admisible. La barra de progreso muestra el avance. Los resultados aparecen en
 <b>Resultados</b>: la separación de los <b>Estribos</b> y la tabla del acero
 en cm². Si la sección no es suficiente, o la viga es de gran peralte o
@@ -219,8 +227,8 @@ y acepte.</li>
 <li><b>Introduzca las cargas.</b> Pulse <b>Cargas</b>, escriba la longitud
 (y j, k si la viga tiene vuelos), añada cada carga con su tipo y categoría y
 pulse <b>Ok</b>.</li>
-<li><b>Calcule.</b> Pulse <b>Realizar Cálculos</b> y responda el diámetro de
-los estribos. Lea el acero, los estribos y las varillas posibles.</li>
+<li><b>Calcule.</b> Pulse <b>Realizar Cálculos</b> y, la primera vez,
+responda el diámetro de los estribos. Lea el acero, los estribos y las varillas posibles.</li>
 <li><b>Vea giros y deformaciones.</b> En <b>Diagramas</b> elija <b>Giros y
 Deformaciones</b> para ver la rotación y la deflexión de la viga.</li>
 </ol>

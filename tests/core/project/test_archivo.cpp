@@ -84,22 +84,27 @@ TEST(ArchivoKvx, EjemploDeLaViga6mSeLeeYSeEscribeIgual) {
     EXPECT_FALSE(q.estado.AlternanciaViva);  // the file decides
 }
 
-// Rules other than the classic ones or a sustained live load extend the
-// options record with the rules' key and the percentage; each reads back
-// exactly, and a file without the record takes the defaults again.
+// Rules other than the classic ones, a sustained live load or a chosen
+// stirrup bar extend the options record with the rules' key, the percentage
+// and the bar; each reads back exactly, and a file without the record takes
+// the defaults again (no bar: the first calculation asks for it).
 TEST(ArchivoKvx, NormaYCargaVivaSostenidaEnElRegistroDeOpciones) {
-    const std::tuple<bool, const char*, float, std::string> casos[] = {
-        {false, "aci318-19", 30.0f, "\"Opciones\",0,\"aci318-19\",30"},
-        {true, "aci318-19", 0.0f, "\"Opciones\",1,\"aci318-19\",0"},
-        {false, "clasica", 12.5f, "\"Opciones\",0,\"clasica\",12.5"},
+    using D = DiametroEstribo;
+    const std::tuple<bool, const char*, float, D, std::string> casos[] = {
+        {false, "aci318-19", 30.0f, D::SinElegir, "\"Opciones\",0,\"aci318-19\",30"},
+        {true, "aci318-19", 0.0f, D::SinElegir, "\"Opciones\",1,\"aci318-19\",0"},
+        {false, "clasica", 12.5f, D::SinElegir, "\"Opciones\",0,\"clasica\",12.5"},
+        {false, "clasica", 0.0f, D::MedioPulgada, "\"Opciones\",0,\"clasica\",0,\"1/2\""},
+        {true, "aci318-19", 30.0f, D::TresOctavos, "\"Opciones\",1,\"aci318-19\",30,\"3/8\""},
     };
-    for (const auto& [alternancia, norma, sostenida, registro] : casos) {
+    for (const auto& [alternancia, norma, sostenida, estribo, registro] : casos) {
         SCOPED_TRACE(registro);
         Proyecto p;
         ASSERT_FALSE(LeerKvx(kArchivo, p));
         p.estado.AlternanciaViva = alternancia;
         p.estado.Norma = norma;
         p.estado.VivaSostenida = sostenida;
+        p.estado.Estribo = estribo;
         std::string bytes;
         ASSERT_FALSE(EscribirKvx(p, bytes));
         EXPECT_EQ(bytes, kArchivo + registro + "\r\n");
@@ -107,8 +112,9 @@ TEST(ArchivoKvx, NormaYCargaVivaSostenidaEnElRegistroDeOpciones) {
         ASSERT_FALSE(LeerKvx(bytes, q));
         EXPECT_EQ(q, p);
         ASSERT_FALSE(LeerKvx(kArchivo, q));
-        EXPECT_EQ(std::tie(q.estado.Norma, q.estado.VivaSostenida, q.estado.AlternanciaViva),
-                  std::make_tuple(std::string("clasica"), 0.0f, false));
+        EXPECT_EQ(std::tie(q.estado.Norma, q.estado.VivaSostenida, q.estado.AlternanciaViva,
+                           q.estado.Estribo),
+                  std::make_tuple(std::string("clasica"), 0.0f, false, D::SinElegir));
     }
 }
 
@@ -278,6 +284,12 @@ TEST(ArchivoKvx, CadaRechazoDelLectorDaUnMensajeYNoTocaElProyecto) {
          {"línea 3, campo 4", "sostenida", "\"treinta\""}},
         {"opciones de 3 campos", kArchivo + "\"Opciones\",0,\"aci318-19\"\r\n",
          {"línea 3", "3 campos"}},
+        {"estribo 5/8", kArchivo + "\"Opciones\",0,\"clasica\",0,\"5/8\"\r\n",
+         {"línea 3, campo 5", "diámetro de los estribos", "\"5/8\""}},
+        {"estribo sin comillas", kArchivo + "\"Opciones\",0,\"clasica\",0,3/8\r\n",
+         {"línea 3, campo 5", "entre comillas"}},
+        {"opciones de 6 campos", kArchivo + "\"Opciones\",0,\"clasica\",0,\"3/8\",1\r\n",
+         {"línea 3", "6 campos"}},
         {"carga corta", L2 + "3,0,3,10,0,3,1\r\n", {"línea 2", "7 campos"}},
         {"tipo de carga 4", L2 + "3,0,3,10,0,3,4,1\r\n", {"línea 2, campo 7", "tipo"}},
         {"carga no finita", L2 + "3,0,3,1E+40,0,3,1,1\r\n", {"línea 2, campo 4", "finito"}},

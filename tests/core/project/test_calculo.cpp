@@ -76,6 +76,16 @@ TEST(FlujoDeCalculo, EjemploRectangularContraElCalculoAMano) {
     EXPECT_EQ(a.calculo.txtEstribos, "3/8@23");
     // r1 = 600/46 = 13 and r2 = 200/46 = 4.3: no deep member; d < 90: no skin steel.
     EXPECT_TRUE(ui.mensajes.empty()) << ui.mensajes[0].texto;
+
+    // The answer is the project's bar from now on: asked no more. With 1/2"
+    // chosen, s = d/2 = 23 still governs (Vs alone would allow
+    // 2 x 1.267 x 2800 x 46 / 7541 = 43 cm).
+    EXPECT_EQ(p.estado.Estribo, DiametroEstribo::TresOctavos);
+    InterfazRegistro otra("1/2");
+    EXPECT_EQ(RealizarCalculos(p, otra).txtEstribos, "3/8@23");
+    p.estado.Estribo = DiametroEstribo::MedioPulgada;
+    EXPECT_EQ(RealizarCalculos(p, otra).txtEstribos, "1/2@23");
+    EXPECT_EQ(otra.preguntasEstribo, 0);
 }
 
 TEST(FlujoDeCalculo, AvisosDeCodigoYDistanciaDeCargaEnSusValoresLimite) {

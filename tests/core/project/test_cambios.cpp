@@ -35,6 +35,7 @@ TEST(ResultadosDesactualizados, CadaDatoDelDisenoYNingunResultado) {
         {"alternancia", [](Proyecto& q) { q.estado.AlternanciaViva = true; }},
         {"norma", [](Proyecto& q) { q.estado.Norma = "aci318-19"; }},
         {"viva sostenida", [](Proyecto& q) { q.estado.VivaSostenida = 30; }},
+        {"estribo", [](Proyecto& q) { q.estado.Estribo = DiametroEstribo::MedioPulgada; }},
     };
     for (const auto& [dato, cambiar] : cambios) {
         Proyecto q = p;

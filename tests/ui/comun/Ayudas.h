@@ -55,7 +55,11 @@ class InterfazPrueba : public Interfaz {
         respuestas.pop_front();
         return r;
     }
-    std::string PedirDiametroEstribo() override { return "3/8"; }
+    std::string PedirDiametroEstribo() override {
+        ++preguntasEstribo;
+        return "3/8";
+    }
+    int preguntasEstribo = 0;
     std::vector<Mensaje> registrados;
     std::deque<int> respuestas;
 };
@@ -68,6 +72,8 @@ struct Mensajes {
     static const std::vector<Mensaje>& Registrados() { return detalle::doble.registrados; }
     static void Limpiar() { detalle::doble = detalle::InterfazPrueba{}; }
     static void ProgramarRespuesta(int r) { detalle::doble.respuestas.push_back(r); }
+    // Times the stirrup question was asked (answered "3/8") since Limpiar.
+    static int PreguntasEstribo() { return detalle::doble.preguntasEstribo; }
 };
 
 // The last registered message, or an empty one.

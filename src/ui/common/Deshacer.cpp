@@ -54,6 +54,10 @@ Historial::Historial(Documento& documento, std::function<void()> mostrar, QObjec
       pila_(new QUndoStack(this)),
       base_(documento.proyecto()) {}
 
+Historial::~Historial() {
+    QObject::disconnect(pila_, nullptr, nullptr, nullptr);
+}
+
 void Historial::Registrar(bool aunEnCurso) {
     if (restaurando_ || (!aunEnCurso && enCurso_ && enCurso_())) return;
     const Proyecto& actual = documento_.proyecto();

@@ -30,6 +30,9 @@ class Historial : public QObject {
 
   public:
     Historial(Documento& documento, std::function<void()> mostrar, QObject* padre = nullptr);
+    // The menu items that follow the stack may be gone already: the stack
+    // tells nobody that it is emptied.
+    ~Historial() override;
 
     // While `enCurso` answers true a change is still being made (the section
     // window is up: its fields become one step when it closes).

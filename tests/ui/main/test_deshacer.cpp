@@ -103,14 +103,17 @@ TEST_F(Deshacer, CampoDeshechoTrasCalcularYHistorialVaciadoPorNuevoYAbrir) {
         ProcesarEventos();
         return g->txtFc->text().toStdString() + (g->lblDesactualizado->isHidden() ? "" : " *");
     };
+    // Two visits to the field, two steps.
     Teclear(g->txtFc, "280");
-    EXPECT_EQ(fuera(), "280 *");
+    Teclear(g->txtFc, "350");
+    EXPECT_EQ(fuera(), "350 *");
     EXPECT_EQ(Menu(), "Deshacer «Cambiar f'c» | -Rehacer");
 
     const struct {
         QAction* accion;
         std::string campo;  // " *" while the results are out of date
     } pasos[] = {
+        {g->mnuEdicionDeshacer, "280 *"},
         // Back to the calculated data: the results current again.
         {g->mnuEdicionDeshacer, fc.toStdString()},
         {g->mnuEdicionRehacer, "280 *"},

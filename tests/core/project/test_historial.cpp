@@ -65,6 +65,16 @@ TEST(PasosDelHistorial, CadaCambioConSuNombreYLosCamposTecleados) {
         EXPECT_EQ(paso.nombre, nombre);
         EXPECT_EQ(paso.campo, campo) << nombre;
     }
+    // The table emptied: the last load deleted (which frees the beam too),
+    // or the reset of a table of two.
+    for (const auto& [cargas, nombre] :
+         {std::pair{1, "Borrar carga 1"}, std::pair{2, "Limpiar cargas"}}) {
+        Proyecto p = Rectangular(6, 25, 50, {});
+        for (int i = 1; i <= cargas; ++i) AgregarCarga(p.estado, Puntual(i, 1, kViva, 6));
+        Proyecto vacio = p;
+        ReiniciarCargas(vacio.estado);
+        EXPECT_EQ(NombrarPaso(DatosCalculadosDe(p), DatosCalculadosDe(vacio)).nombre, nombre);
+    }
 }
 
 TEST(PasosDelHistorial, RestaurarDevuelveLosDatosYConservaLosDelUltimoCalculo) {

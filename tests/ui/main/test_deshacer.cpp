@@ -85,12 +85,16 @@ TEST_F(Deshacer, TresCargasBorrarUnaDeshacerDosVecesYRehacerUna) {
                   static_cast<std::size_t>(c->grid->rowCount()));
         EXPECT_EQ(Menu(), p.menu);
     }
+    EXPECT_TRUE(Mensajes::Registrados().empty());
+    // A position refused (beyond the 6 m beam) is no step.
+    Teclear(c->txtA, "9");
+    EXPECT_FALSE(Mensajes::Registrados().empty());
+    EXPECT_EQ(Menu(), "Deshacer «Borrar carga 2» | -Rehacer");
     // Back to before the first load: the table empty and the beam free again.
     for (int i = 0; i < 4; ++i) g->mnuEdicionDeshacer->trigger();
     ProcesarEventos();
     EXPECT_EQ(Tabla(c), "");
     EXPECT_TRUE(c->txtL->isEnabled());
-    EXPECT_TRUE(Mensajes::Registrados().empty());
 }
 
 TEST_F(Deshacer, CampoDeshechoTrasCalcularYHistorialVaciadoPorNuevoYAbrir) {

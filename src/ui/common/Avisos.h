@@ -31,6 +31,9 @@ class Avisos : public QObject {
     void CargasCambiadas();
     // The deflection-use dialog chose another category.
     void UsoCambiado();
+    // Undo or redo asked from a window of the project (its keys).
+    void PedirDeshacer();
+    void PedirRehacer();
 };
 
 }  // namespace korvex::ui

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "ui/common/Colores.h"
+#include "ui/common/Deshacer.h"
 #include "ui/common/Eventos.h"
 #include "ui/common/Lienzo.h"
 #include "ui/common/Mensajes.h"
@@ -32,6 +33,7 @@ frmCargas::frmCargas(Documento& documento, QWidget* padre) : QDialog(padre), doc
     Disponer();
     Conectar();
     Form_Load();
+    InstalarAtajosEdicion(this);  // undo and redo of the project's changes
 }
 
 void frmCargas::CrearControles() {

@@ -25,6 +25,7 @@
 
 #include "project/ArchivoKvx.h"
 #include "ui/common/Colores.h"
+#include "ui/common/Deshacer.h"
 #include "ui/common/Mensajes.h"
 #include "ui/common/Registro.h"
 #include "ui/common/Rejilla.h"
@@ -149,6 +150,8 @@ bool frmGeneral::AbrirArchivo(const QString& archivo) {
     RecordarCarpeta(archivo);
     FijarArchivo(archivo);
     AgregarReciente(archivo);
+    // Another project: the steps of the previous one cannot be undone here.
+    historial_->Vaciar();
     return true;
 }
 
@@ -217,8 +220,9 @@ void frmGeneral::Reiniciar() {
     p.seccion.txtH.clear();
     p.seccion.txtBw.clear();
     p.seccion.txtHw.clear();
-    // A new project, without a file.
+    // A new project, without a file nor history.
     FijarArchivo({});
+    historial_->Vaciar();
 }
 
 // ---- Start state ----------------------------------------------------------

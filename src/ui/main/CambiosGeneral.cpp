@@ -25,6 +25,7 @@
 #include <QTimer>
 
 #include "ui/common/Avisos.h"
+#include "ui/common/Deshacer.h"
 #include "ui/common/Lienzo.h"
 #include "ui/common/Mensajes.h"
 #include "ui/main/frmGeneral.h"
@@ -42,6 +43,8 @@ void frmGeneral::SeguirCambios() {
     titulo_ = new QTimer(this);
     titulo_->setSingleShot(true);
     connect(titulo_, &QTimer::timeout, this, [this] {
+        // Every handled change of the data becomes a step of the history.
+        historial_->Registrar();
         ActualizarTitulo();
         MarcarDesactualizado();
     });

@@ -24,6 +24,7 @@
 #include <type_traits>
 
 #include "ui/common/Avisos.h"
+#include "ui/common/Deshacer.h"
 #include "ui/common/Diagramas.h"
 #include "ui/common/Eventos.h"
 #include "ui/common/Iconos.h"
@@ -104,6 +105,7 @@ frmGeneral::frmGeneral(QWidget* padre) : QMainWindow(padre) {
     setAcceptDrops(true);
     SeguirCambios();
     FijarArchivo({});
+    historial_->Vaciar();
     ActualizarRecientes();
 }
 
@@ -278,6 +280,8 @@ void frmGeneral::CrearMenus() {
     mnuArchivoRaya2 = mnuArchivo->addSeparator();
     mnuArchivoRaya2->setObjectName("mnuArchivoRaya2");
     mnuArchivoSalir = accion(mnuArchivo, "mnuArchivoSalir", "Sali&r");
+
+    CrearEdicion();
 
     mnuUtilidades = menuBar()->addMenu("Ut&ilidades");
     mnuUtilidades->setObjectName("mnuUtilidades");

@@ -37,7 +37,7 @@
 // worst live-load arrangement: the option starts ticked. An opened project
 // takes the file's value.
 //
-// The window's code lies in eight files: frmGeneral.cpp (controls, menus,
+// The window's code lies in nine files: frmGeneral.cpp (controls, menus,
 // toolbar), AvisosGeneral.cpp (what the other windows announce, the section
 // shown), CalculoGeneral.cpp (field checks, the calculation and the
 // live-load arrangements option), NormaGeneral.cpp (the design rules, the
@@ -45,8 +45,9 @@
 // labels and the read-out under the mouse), ArchivoGeneral.cpp (open, save,
 // the calculation report, New, the reset and the start state),
 // CambiosGeneral.cpp (the project's file, its changes, the title, the
-// question to save and the results out of date) and RecientesGeneral.cpp
-// (recent projects and dropped files).
+// question to save and the results out of date), RecientesGeneral.cpp
+// (recent projects and dropped files) and DeshacerGeneral.cpp (the Edit
+// menu: undo and redo).
 #pragma once
 
 #include <QMainWindow>
@@ -76,6 +77,7 @@ class QToolBar;
 
 namespace korvex::ui {
 
+class Historial;
 class Lienzo;
 
 class frmGeneral : public QMainWindow {
@@ -145,7 +147,7 @@ class frmGeneral : public QMainWindow {
     QPushButton* cmdReiniciar2;
     QPushButton* cmdCalculos;
     QToolBar* Barrah;
-    QMenu *mnuArchivo, *mnuUtilidades, *mnuAyuda;
+    QMenu *mnuArchivo, *mnuEdicion, *mnuUtilidades, *mnuAyuda;
     QAction *mnuArchivoAbrir, *mnuArchivoNuevo, *mnuArchivoSalvarcomo, *mnuArchivoImprimir,
         *mnuArchivoMemoria, *mnuArchivoRaya, *mnuArchivoSalir;
     // The recent projects ("&1 viga.kvx" ...), hidden when unused, and the
@@ -153,6 +155,9 @@ class frmGeneral : public QMainWindow {
     static constexpr int kRecientes = 5;
     std::array<QAction*, kRecientes> mnuArchivoReciente{};
     QAction* mnuArchivoRaya2;
+    // Undo and redo of the project's changes, each naming its step
+    // ("Deshacer «Borrar carga 3»"); plain and disabled when there is none.
+    QAction *mnuEdicionDeshacer, *mnuEdicionRehacer;
     QAction* mnuUtilidadesArea;
     QAction *mnuAyudaIndice, *mnuAyudaGuia, *mnuAyudaRaya, *mnuAyudaAbout;
 
@@ -236,6 +241,9 @@ class frmGeneral : public QMainWindow {
 
     EstadoVentana Estado() const;
 
+    // The undo history of the open project (DeshacerGeneral.cpp).
+    Historial& historial() { return *historial_; }
+
     // Abscissa (m) under a box position (twips) and the read-out of the
     // diagram drawn there ("x = 2.35 m   M = 12.40 Tn.m"; with the live-load
     // arrangements on, the envelope follows: "   envolvente: -1.20 a 13.05
@@ -252,6 +260,12 @@ class frmGeneral : public QMainWindow {
     void CrearControles();
     void CrearMenus();
     void CrearBarra();
+    // The Edit menu, its keys (here and in the load and section windows)
+    // and the history behind it.
+    void CrearEdicion();
+    // After an undo or redo: every window shows the project's data again, as
+    // after an opening but without calculating.
+    void MostrarRestaurado();
     void Disponer();
     void Conectar();
     void MostrarLectura(Lienzo* caja, double xTwips, double yTwips);
@@ -298,6 +312,7 @@ class frmGeneral : public QMainWindow {
     Documento documento_;
     bool calculando_ = false;
     QTimer* titulo_;  // the title brought up to date after the user's input
+    Historial* historial_ = nullptr;
 };
 
 }  // namespace korvex::ui

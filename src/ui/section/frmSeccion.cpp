@@ -9,6 +9,7 @@
 #include "project/Calculo.h"
 #include "text/Numeros.h"
 #include "ui/common/Avisos.h"
+#include "ui/common/Deshacer.h"
 #include "ui/common/Eventos.h"
 #include "ui/common/Lienzo.h"
 #include "ui/common/Mensajes.h"
@@ -154,6 +155,7 @@ frmSeccion::frmSeccion(Documento& documento, QWidget* padre)
 
     AjustarAlTipo();
     Campo_Change();
+    InstalarAtajosEdicion(this);  // undo and redo of the project's changes
 }
 
 bool frmSeccion::EsRectangular() const {

@@ -40,6 +40,10 @@ numérico.</li>
 <b>Memoria de cálculo…</b>, los proyectos recientes y <b>Salir</b>; el menú <b>Utilidades</b> tiene <b>Area y Cg</b>, y el menú
 <b>Ayuda</b> tiene <b>Instrucciones</b> (tecla F1), <b>Guía Rápida</b> e
 <b>Información</b>.</p>
+<p>El menú <b>Edición</b> deshace (Ctrl+Z) y rehace (Ctrl+Y o Ctrl+Shift+Z)
+los cambios de los datos del proyecto, uno por uno, y nombra cada paso
+(<b>Deshacer «Borrar carga 3»</b>); las teclas sirven también en las
+ventanas de cargas y de sección.</p>
 
 <h3>Sección de la viga</h3>
 <p>La ventana <b>Secciones Típicas</b> ofrece tres tipos: <b>Sección
@@ -252,6 +256,11 @@ puede soltar un archivo <i>.kvx</i> sobre la ventana. Un asterisco en el
 título indica cambios sin guardar.</li>
 <li>Una carga de la tabla se corrige con doble clic en su fila:
 <b>Modificar</b> la reemplaza, Esc cancela.</li>
+<li>Todo cambio de datos se deshace con Ctrl+Z (menú <b>Edición</b>) y se
+rehace con Ctrl+Y, sin recalcular: los resultados quedan desactualizados
+hasta el próximo cálculo, salvo que los datos vuelvan a los calculados. Nuevo
+y Abrir vacían el historial; en un campo que se está escribiendo, Ctrl+Z
+deshace su texto.</li>
 <li>El peso propio de la viga se añade automáticamente a las cargas.</li>
 <li>La categoría <b>Otros</b> es para cargas ya factorizadas: no se mayoran
 de nuevo.</li>

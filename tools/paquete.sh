@@ -2,7 +2,8 @@
 # Builds the Debian package korvex_<version>_<arch>.deb: installs what is
 # missing (as ./test.sh does), configures a Release build of its own in
 # build-paquete/ (KORVEX_BUILD_PAQUETE names another folder), builds only the
-# korvex executable and runs cpack there. The build output goes to stderr;
+# korvex executable (with its manual page and changelog) and runs cpack
+# there; lintian checks the package when installed. The build output goes to stderr;
 # stdout gets one line, the path of the package:
 #   deb=$(tools/paquete.sh) && sudo apt install "$deb"
 set -euo pipefail
@@ -25,5 +26,10 @@ deb=$(sed -n 's/^CPack: - package: \(.*\.deb\) generated\.$/\1/p' <<<"$salida" |
 if [ -z "$deb" ] || [ ! -f "$deb" ]; then
   echo "cpack no dejó ningún paquete .deb" >&2
   exit 1
+fi
+# lintian, when installed, reads the package: its report goes to stderr
+# (the package test fails on any error or warning).
+if command -v lintian >/dev/null; then
+  lintian --tag-display-limit 0 "$deb" >&2 || true
 fi
 echo "$deb"

@@ -8,6 +8,7 @@
 #include "analysis/Alternancia.h"
 #include "design/DatosDiseno.h"
 #include "design/DisenarViga.h"
+#include "design/LimiteUso.h"
 #include "text/Numeros.h"
 
 namespace korvex {
@@ -190,14 +191,7 @@ std::vector<PasoZonaDeflexion> ZonasDeflexion(const ResultadoAnalisis& analisis,
     // The zones of the beam as the analysis sets them out from its supports;
     // a cantilever's reference length is the rules'.
     const std::vector<ZonaViga> tramos = ZonasViga(L, datos.apoyos);
-    std::vector<PasoZonaDeflexion> zonas;
-    for (const ZonaViga& t : tramos) {
-        PasoZonaDeflexion x;
-        x.zona = t.zona;
-        x.longitud = static_cast<float>(static_cast<double>(t.hasta) - t.desde);
-        x.luzReferencia = t.zona == kTramo ? x.longitud : reglas.LuzVoladizo(x.longitud);
-        zonas.push_back(x);
-    }
+    std::vector<PasoZonaDeflexion> zonas = ZonasReferencia(datos, reglas);
 
     const bool envolvente = analisis.UsaEnvolvente && analisis.Envolvente.calculada;
     const EnvolventeViva& v = analisis.Envolvente;

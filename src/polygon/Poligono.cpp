@@ -14,6 +14,18 @@ namespace {
 constexpr double kMargen = 1016;  // twips, total margin of the drawing box
 constexpr double kEpsilonDoble = std::numeric_limits<double>::epsilon() / 2;  // unit roundoff
 
+// The window's texts of a result: the coordinates are cm, so the area is cm2
+// and the inertia cm4. Area and centroid with two decimals at least (four
+// significant digits for small figures); the inertia with six significant
+// digits, which the Single terms of the fan leave exact (the 20 x 40
+// rectangle's 106666.66 shows 106,667).
+void TextosLegibles(ResultadoPoligono& r) {
+    r.verArea = texto::FormatoCifras(r.area, 4, 2) + " cm²";
+    r.verXcg = texto::FormatoCifras(r.Xcg, 4, 2) + " cm";
+    r.verYcg = texto::FormatoCifras(r.Ycg, 4, 2) + " cm";
+    r.verIx = texto::FormatoCifras(r.Ix, 6, 0) + " cm⁴";
+}
+
 }  // namespace
 
 bool Poligono::Borrar() {
@@ -99,6 +111,7 @@ ResultadoPoligono Poligono::Calcular() {
         r.txtArea = texto::Formato(0, "###,###,###.00");
         r.txtXcg = r.txtYcg = r.txtIx = "0";
         r.lblCg = "(" + texto::Formato(0, "Fixed") + "," + texto::Formato(0, "Fixed") + ")";
+        TextosLegibles(r);
         return r;
     }
     r.calculado = true;
@@ -111,6 +124,7 @@ ResultadoPoligono Poligono::Calcular() {
     r.txtXcg = texto::Formato(r.Xcg, "###,###.00");
     r.txtYcg = texto::Formato(r.Ycg, "###,###.00");
     r.lblCg = "(" + texto::Formato(r.Xcg, "Fixed") + "," + texto::Formato(r.Ycg, "Fixed") + ")";
+    TextosLegibles(r);
     return r;
 }
 

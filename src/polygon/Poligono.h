@@ -23,8 +23,13 @@ struct ResultadoPoligono {
     double area = 0;                 // |S|, u2
     double Xcg = 0, Ycg = 0;         // centroid, u
     double Ix = 0;                   // |Ix| about the horizontal axis through the centroid, u4
-    // Display texts of the window.
+    // Texts of the headless command: the classic patterns, the inertia with
+    // all its digits.
     std::string txtArea, txtXcg, txtYcg, txtIx, lblCg;
+    // Texts of the window: the coordinates taken in cm, each result with its
+    // unit; area and centroid with two decimals at least, the inertia with six
+    // significant digits ("85,000 cm⁴" for one computed as 84999.999206543).
+    std::string verArea, verXcg, verYcg, verIx;
 };
 
 // Bounding box of the vertices and its centre.

@@ -15,9 +15,18 @@ namespace {
 
 using E = ElementoInforme;
 
-// A number joined to a text: general format, no added blanks.
-std::string Num(float v) {
-    return texto::FormatoGeneral(v);
+// The numbers of the page as the main window shows them: shears and moments
+// (Tn, Tn.m) and steel areas (cm2) with two decimals, deflections (m) with
+// three; the data typed (lengths in m, loads) with two decimals, or three
+// when the value has them (an abscissa of 1.125 m).
+std::string Dos(float v) {
+    return texto::Formato(v, "###,##0.00");
+}
+std::string Tres(float v) {
+    return texto::Formato(v, "###,##0.000");
+}
+std::string Dato(float v) {
+    return texto::FormatoDecimales(v, 2, 3);
 }
 
 class Pagina {
@@ -54,8 +63,8 @@ void FilaCarga(Pagina& pg, const EstadoProyecto& e, int i, double y) {
     pg.Texto(1000, y, "      " + std::to_string(i) + "            " + PalabraTipoCarga(c.Tipo));
     pg.Texto(4100, y, PalabraCategoria(c.Categoria));
     pg.Texto(5650, y,
-             Num(c.A) + std::string(11, ' ') + Num(c.B) + std::string(11, ' ') + Num(c.C) +
-                 std::string(12, ' ') + Num(c.P1) + std::string(13, ' ') + Num(c.P2));
+             Dato(c.A) + std::string(11, ' ') + Dato(c.B) + std::string(11, ' ') + Dato(c.C) +
+                 std::string(12, ' ') + Dato(c.P1) + std::string(13, ' ') + Dato(c.P2));
 }
 
 }  // namespace
@@ -74,8 +83,8 @@ int PuntosLetra(ElementoInforme::Letra letra, bool imprimiendo) {
     return 9;
 }
 
-std::string NumeroImpreso(float v) {
-    return (v < 0 ? "" : " ") + Num(v) + " ";
+std::string NumeroImpreso(const std::string& numero) {
+    return (numero.starts_with('-') ? "" : " ") + numero + " ";
 }
 
 std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, const ResultadoCalculo& r,
@@ -100,13 +109,13 @@ std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, const ResultadoCal
     pg.Linea(6453.333, 3846.356, 10346.6, 3846.356);
 
     pg.Texto(1440, 5000, "Qmax (+):");
-    pg.Texto(3200, 5000, NumeroImpreso(r.CortanteMax));
+    pg.Texto(3200, 5000, NumeroImpreso(Dos(r.CortanteMax)));
     pg.Texto(6453.333, 5000, "Mmax (-):");
-    pg.Texto(8185, 5000, NumeroImpreso(r.MomentoNegMax));
+    pg.Texto(8185, 5000, NumeroImpreso(Dos(r.MomentoNegMax)));
     pg.Texto(1440, 5550, "Qmax (-):");
-    pg.Texto(3200, 5550, NumeroImpreso(r.CortanteMin));
+    pg.Texto(3200, 5550, NumeroImpreso(Dos(r.CortanteMin)));
     pg.Texto(6453.33, 5550, "Mmax (+):");
-    pg.Texto(8185, 5550, NumeroImpreso(r.MomentoPosMax));
+    pg.Texto(8185, 5550, NumeroImpreso(Dos(r.MomentoPosMax)));
 
     pg.Texto(1000, 6400, "ESPECIFICACIONES TECNICAS:");
     pg.Texto(1000, 6900, "F'c(Kgr/cm2):");
@@ -136,9 +145,9 @@ std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, const ResultadoCal
         pg.Texto(8000, 7300, s.txtHw);
     }
     pg.Texto(6000, 7700, "Longitud(m):");
-    pg.Texto(7700, 7700, NumeroImpreso(e.LuzViga));
+    pg.Texto(7700, 7700, NumeroImpreso(Dato(e.LuzViga)));
     if (p.ventana.Check_Vuelo == 1) {
-        pg.Texto(6000, 8100, "j:   " + Num(e.DistJ) + "      k:   " + Num(e.DistK));
+        pg.Texto(6000, 8100, "j:   " + Dato(e.DistJ) + "      k:   " + Dato(e.DistK));
     }
 
     pg.Texto(5218, 8850, "CARGAS");
@@ -153,17 +162,17 @@ std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, const ResultadoCal
     pg.Texto(1000, 11350, "Espaciamiento máximo de estribos(cms):      " + r.txtEstribos);
     pg.Texto(1000, 11700,
              "   Acero (Cm2)              Sección M(+)               Sección M(-)      ");
-    pg.Texto(1000, 12000, "   Tracción                     " + Num(r.AsTraccionPos));
-    pg.Texto(5900, 12000, NumeroImpreso(r.AsTraccionNeg));
-    pg.Texto(1000, 12300, "   Compresión                 " + Num(r.AsCompresionPos));
-    pg.Texto(5900, 12300, NumeroImpreso(r.AsCompresionNeg));
+    pg.Texto(1000, 12000, "   Tracción                     " + Dos(r.AsTraccionPos));
+    pg.Texto(5900, 12000, NumeroImpreso(Dos(r.AsTraccionNeg)));
+    pg.Texto(1000, 12300, "   Compresión                 " + Dos(r.AsCompresionPos));
+    pg.Texto(5900, 12300, NumeroImpreso(Dos(r.AsCompresionNeg)));
     // The deflection the check compared with the admissible one.
     const int uso = p.materiales.UsoDeflexion;
     pg.Texto(1000, 12700,
-             "Deflexión máxima (mts):    " + Num(FlechaLargoPlazo(ReglasDe(r), r, uso)));
+             "Deflexión máxima (mts):    " + Tres(FlechaLargoPlazo(ReglasDe(r), r, uso)));
     pg.Texto(1000, 13000,
              "Deflexión máxima admisible (mts):       " +
-                 Num(DeflexionAdmisibleGobernante(ReglasDe(r), r, e.LuzViga, uso)));
+                 Tres(DeflexionAdmisibleGobernante(ReglasDe(r), r, e.LuzViga, uso)));
     // On a beam with cantilevers both are those of the governing zone, named
     // beside them.
     if (const PasoZonaDeflexion* zona = ZonaNombrada(r)) {

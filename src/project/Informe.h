@@ -3,10 +3,11 @@
 // 12240 x 15840 twips), so that the preview, the printer and a PDF file draw
 // the same page and a test can read it without a device.
 //
-// Texts are UTF-8 and placed by the top-left corner of their line. A number
-// "printed by itself" is written in the general format (7 significant
-// digits) with a blank before it when it is not negative and a blank after
-// it; a number joined to a text carries no added blanks.
+// Texts are UTF-8 and placed by the top-left corner of their line. Numbers
+// carry the decimals the main window shows: two for shears, moments and steel
+// areas, three for deflections, two or three for the data typed. A number
+// "printed by itself" has a blank before it when it is not negative and a
+// blank after it; a number joined to a text carries no added blanks.
 #pragma once
 
 #include <string>
@@ -57,7 +58,7 @@ int PuntosLetra(ElementoInforme::Letra letra, bool imprimiendo);
 std::vector<ElementoInforme> PaginaInforme(const Proyecto& p, const ResultadoCalculo& r,
                                            bool imprimiendo);
 
-// The general format of a number printed by itself: " 2.5 ", "-3 ".
-std::string NumeroImpreso(float v);
+// A number already written, printed by itself: " 2.50 ", "-3.00 ".
+std::string NumeroImpreso(const std::string& numero);
 
 }  // namespace korvex

@@ -196,6 +196,21 @@ bool GeneralSinExponente(double a) {
     return a >= 1e-5 && a < 1e15;
 }
 
+// The readable form of FormatoDecimales from the digits of the value.
+std::string ConDecimales(const Decimal& d, bool negativo, int minimo, int maximo) {
+    maximo = std::clamp(maximo, 0, 15);
+    minimo = std::clamp(minimo, 0, maximo);
+    const Decimal r = Redondear(d, maximo);
+    std::string entero = ParteEntera(r);
+    if (entero.empty()) entero = "0";
+    std::string fraccion = ParteDecimal(r);
+    while (static_cast<int>(fraccion.size()) > minimo && fraccion.back() == '0')
+        fraccion.pop_back();
+    std::string s = Agrupar(entero) + (fraccion.empty() ? "" : "." + fraccion);
+    if (negativo && !SoloCeros(s)) s.insert(0, "-");
+    return s;
+}
+
 }  // namespace
 
 double NumeroCampo(std::string_view texto) {
@@ -287,6 +302,24 @@ std::string FormatoGeneral(float valor) {
         ++exp10;
     }
     return signo + ConExponente(ParteEntera(r) + "." + ParteDecimal(r), exp10);
+}
+
+std::string FormatoDecimales(double valor, int minimo, int maximo) {
+    if (!std::isfinite(valor)) valor = 0;
+    return ConDecimales(DigitosDe(valor), valor < 0, minimo, maximo);
+}
+
+std::string FormatoDecimales(float valor, int minimo, int maximo) {
+    if (!std::isfinite(valor)) valor = 0;
+    return ConDecimales(DigitosDe(valor), valor < 0, minimo, maximo);
+}
+
+std::string FormatoCifras(double valor, int cifras, int minimo) {
+    if (!std::isfinite(valor) || valor == 0) return FormatoDecimales(0.0, minimo, minimo);
+    // Value = 0.d1d2... x 10^punto: the first digit is at 10^(punto - 1).
+    const Decimal d = DigitosDe(valor);
+    const int decimales = std::clamp(cifras - d.punto, minimo, 9);
+    return ConDecimales(d, valor < 0, minimo, decimales);
 }
 
 std::string TextoDoble(double valor) {

@@ -51,6 +51,18 @@ std::string FormatoGeneral(T valor) {
     return FormatoGeneral(static_cast<double>(valor));
 }
 
+// A result written for reading: a digit before the point, the thousands
+// separator, rounded half away from zero to `maximo` decimals and trailing
+// zeros dropped down to `minimo` (2.5 with 2..3 -> "2.50", 1.125 -> "1.125").
+// Not finite writes as 0; a value that rounds to zero carries no sign.
+std::string FormatoDecimales(double valor, int minimo, int maximo);
+std::string FormatoDecimales(float valor, int minimo, int maximo);
+
+// A result with `cifras` significant digits and at least `minimo` decimals
+// (at most 9): an inertia of 84999.999206543 with 4 and 2 is "85,000.00", one
+// of 0.003125 is "0.003125".
+std::string FormatoCifras(double valor, int cifras, int minimo);
+
 // A Double written with up to 15 significant digits, plain decimal form,
 // trailing zeros dropped (106666.666666667).
 std::string TextoDoble(double valor);

@@ -95,15 +95,27 @@ class Paquete : public ::testing::Test {
 
 // The package (its name korvex_VERSION_ARCH.deb made of its control fields)
 // with exactly these files, owned by root, with the modes Debian expects; the
-// desktop files are the ones of the source tree, byte for byte.
-TEST_F(Paquete, InstalaEjecutableLanzadorIconoYTipo) {
+// desktop files, the copyright file and the examples are the ones of the
+// source tree, byte for byte.
+TEST_F(Paquete, InstalaEjecutableLanzadorIconoTipoManualYEjemplos) {
+    const std::string escritorio = KORVEX_ESCRITORIO "/", ejemplos = KORVEX_EJEMPLOS "/";
     // Path, mode and the source file it is a copy of.
-    const std::tuple<std::string, std::string, const char*> esperados[] = {
-        {"./usr/bin/korvex", "-rwxr-xr-x", nullptr},
-        {"./usr/share/applications/korvex.desktop", "-rw-r--r--", "korvex.desktop"},
-        {"./usr/share/icons/hicolor/scalable/apps/korvex.svg", "-rw-r--r--", "korvex.svg"},
-        {"./usr/share/mime/packages/korvex.xml", "-rw-r--r--", "korvex-mime.xml"},
+    std::vector<std::tuple<std::string, std::string, std::string>> esperados = {
+        {"./usr/bin/korvex", "-rwxr-xr-x", ""},
+        {"./usr/share/applications/korvex.desktop", "-rw-r--r--", escritorio + "korvex.desktop"},
+        {"./usr/share/icons/hicolor/scalable/apps/korvex.svg", "-rw-r--r--",
+         escritorio + "korvex.svg"},
+        {"./usr/share/mime/packages/korvex.xml", "-rw-r--r--", escritorio + "korvex-mime.xml"},
+        {"./usr/share/man/man1/korvex.1.gz", "-rw-r--r--", ""},
+        {"./usr/share/doc/korvex/changelog.gz", "-rw-r--r--", ""},
+        {"./usr/share/doc/korvex/copyright", "-rw-r--r--", KORVEX_EMPAQUETADO "/copyright"},
     };
+    for (const auto& e : fs::directory_iterator(KORVEX_EJEMPLOS)) {
+        const std::string nombre = e.path().filename().string();
+        if (nombre.ends_with(".kvx") || nombre.ends_with(".txt"))
+            esperados.emplace_back("./usr/share/doc/korvex/ejemplos/" + nombre, "-rw-r--r--",
+                                   ejemplos + nombre);
+    }
     std::map<std::string, std::string> archivos;
     for (const std::string& l : Lineas(lista_)) {
         std::istringstream s(l);
@@ -116,14 +128,60 @@ TEST_F(Paquete, InstalaEjecutableLanzadorIconoYTipo) {
             archivos[ruta] = modo;
         }
     }
-    EXPECT_EQ(archivos.size(), std::size(esperados)) << lista_;
+    EXPECT_EQ(archivos.size(), esperados.size()) << lista_;
+    EXPECT_GE(esperados.size(), 10u);  // the three example projects and the L section
     for (const auto& [ruta, modo, fuente] : esperados) {
         SCOPED_TRACE(ruta);
         EXPECT_EQ(archivos[ruta], modo);
         ASSERT_TRUE(fs::is_regular_file(raiz_ / ruta));
-        if (fuente) {
-            EXPECT_EQ(Leer(raiz_ / ruta), Leer(fs::path(KORVEX_ESCRITORIO) / fuente));
+        if (!fuente.empty()) {
+            EXPECT_EQ(Leer(raiz_ / ruta), Leer(fuente));
         }
+    }
+}
+
+// The manual page and the changelog are gzip -9n (no name, no time stamp)
+// and say what they must: the page names the program, its version, the
+// headless orders and where the examples are; the changelog's first entry is
+// this version in Debian's format. The copyright file is machine-readable.
+// The description names what the program does now.
+TEST_F(Paquete, ManualChangelogCopyrightYDescripcion) {
+    for (const char* gz : {"usr/share/man/man1/korvex.1.gz", "usr/share/doc/korvex/changelog.gz"}) {
+        SCOPED_TRACE(gz);
+        const std::string bytes = Leer(raiz_ / gz);
+        ASSERT_GE(bytes.size(), 10u);
+        EXPECT_EQ(bytes.substr(0, 2), "\x1f\x8b");
+        EXPECT_EQ(bytes[3] & 0x08, 0);                        // FNAME: no file name
+        EXPECT_EQ(bytes.substr(4, 4), std::string(4, '\0'));  // MTIME: none
+    }
+    const std::string manual =
+        Ejecutar("gzip", {"-dc", (raiz_ / "usr/share/man/man1/korvex.1.gz").string()}).salida;
+    for (const char* t : {".TH KORVEX 1", "korvex " KORVEX_VERSION, "calcular", "informe",
+                          "memoria", "poligono", "/usr/share/doc/korvex/ejemplos"}) {
+        EXPECT_NE(manual.find(t), std::string::npos) << t;
+    }
+    const std::string cambios =
+        Ejecutar("gzip", {"-dc", (raiz_ / "usr/share/doc/korvex/changelog.gz").string()}).salida;
+    EXPECT_TRUE(std::regex_search(
+        cambios, std::regex("^korvex \\(" KORVEX_VERSION "\\) [a-z]+; urgency=[a-z]+\n")))
+        << cambios;
+    EXPECT_TRUE(std::regex_search(cambios, std::regex("\n -- .+ <.+@.+>  [A-Z][a-z]{2}, ")));
+    EXPECT_EQ(Lineas(Leer(raiz_ / "usr/share/doc/korvex/copyright")).at(0),
+              "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/");
+    const std::string descripcion = Campo("Description");
+    for (const char* t :
+         {"alternar la carga viva", "ACI 318-19", "clásicas", "memoria de cálculo", "informe"}) {
+        EXPECT_NE(descripcion.find(t), std::string::npos) << t << "\n" << descripcion;
+    }
+}
+
+// lintian, when this machine has it, finds no error and no warning.
+TEST_F(Paquete, LintianSinErroresNiAvisos) {
+    if (Ejecutar("sh", {"-c", "command -v lintian"}).estado != 0)
+        GTEST_SKIP() << "lintian no está instalado: apt-get install lintian para esta prueba";
+    const Ejecucion l = Ejecutar("lintian", {"--no-tag-display-limit", deb_.string()});
+    for (const std::string& linea : Lineas(l.salida + l.error)) {
+        EXPECT_FALSE(linea.starts_with("E:") || linea.starts_with("W:")) << linea;
     }
 }
 

@@ -129,8 +129,8 @@ void frmCargas::CrearControles() {
     boton(cmdCalc, "cmdCalc", "Calcular", "Calcula Momento y Cortante en el punto especificado");
     grid1 = CrearRejilla("grid1", 3, 3, 1, 1, this);
     EscribirCelda(grid1, 0, 0, "Cortes");
-    EscribirCelda(grid1, 0, 1, "Mx");
-    EscribirCelda(grid1, 0, 2, "Qx");
+    EscribirCelda(grid1, 0, 1, "Mx (Tn.m)");
+    EscribirCelda(grid1, 0, 2, "Qx (Tn)");
     EscribirCelda(grid1, 1, 0, "Izquierda");
     EscribirCelda(grid1, 2, 0, "Derecha");
     AjustarRejilla(grid1);

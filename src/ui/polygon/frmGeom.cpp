@@ -252,10 +252,10 @@ bool frmGeom::Calculos_Geom() {
     if (r.mensaje) Adaptador().MostrarMensaje(*r.mensaje);
     // Too few vertices: nothing is computed and the fields keep their texts.
     if (!r.calculado && r.txtArea.empty()) return false;
-    txtArea->setText(Q(r.txtArea));
-    txtIx->setText(Q(r.txtIx));
-    txtXcg->setText(Q(r.txtXcg));
-    txtYcg->setText(Q(r.txtYcg));
+    txtArea->setText(Q(r.verArea));
+    txtIx->setText(Q(r.verIx));
+    txtXcg->setText(Q(r.verXcg));
+    txtYcg->setText(Q(r.verYcg));
     XcgDibujo_ = r.Xcg;
     YcgDibujo_ = r.Ycg;
     return r.calculado;

@@ -6,6 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "design/LimiteUso.h"
+#include "project/Calculo.h"
+#include "project/DatosProyecto.h"
 #include "ui/common/Avisos.h"
 #include "ui/section/OpcionLarga.h"
 
@@ -54,7 +57,17 @@ frmUsos::frmUsos(Documento& documento, QWidget* padre) : QDialog(padre), documen
 
     auto* l = new QVBoxLayout(this);
     l->addWidget(Label1);
-    for (QRadioButton* o : {Option1, Option2, Option3, Option4}) l->addWidget(o);
+    QLabel** limites[] = {&lblLimite1, &lblLimite2, &lblLimite3, &lblLimite4};
+    for (int uso = 1; uso <= 4; ++uso) {
+        QLabel*& limite = *limites[uso - 1];
+        limite = new QLabel(this);
+        limite->setObjectName(QString("lblLimite%1").arg(uso));
+        limite->setToolTip("Deflexión máxima admisible de este uso en cada zona de la viga");
+        // Under its option's text, past the round button.
+        limite->setContentsMargins(24, 0, 0, 6);
+        l->addWidget(Opcion(uso));
+        l->addWidget(limite);
+    }
     auto* boton = new QHBoxLayout;
     boton->addStretch();
     boton->addWidget(cmdFrmUsosOk);
@@ -110,6 +123,38 @@ void frmUsos::ElegirUso(int uso) {
 
 void frmUsos::cmdFrmUsosOk_Click() {
     hide();
+}
+
+QLabel* frmUsos::Limite(int uso) const {
+    switch (uso) {
+        case 1:
+            return lblLimite1;
+        case 2:
+            return lblLimite2;
+        case 3:
+            return lblLimite3;
+        default:
+            return lblLimite4;
+    }
+}
+
+void frmUsos::MostrarLimites() {
+    const Proyecto& p = documento_.proyecto();
+    const DatosViga datos = DatosVigaDe(p);
+    const ReglasDiseno& reglas = ReglasDe(p);
+    for (int uso = 1; uso <= 4; ++uso) {
+        QStringList lineas;
+        for (const std::string& t : TextosLimiteUso(datos, reglas, uso))
+            lineas << QString::fromStdString(t);
+        // A beam not yet given its length and supports has no limit to show.
+        Limite(uso)->setText(lineas.join('\n'));
+        Limite(uso)->setVisible(!lineas.isEmpty());
+    }
+}
+
+void frmUsos::showEvent(QShowEvent* e) {
+    MostrarLimites();
+    QDialog::showEvent(e);
 }
 
 }  // namespace korvex::ui

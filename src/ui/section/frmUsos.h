@@ -2,7 +2,9 @@
 // categories 1 to 4 of the deflection limit (L/180, L/360, L/480, L/240);
 // the chosen one is written to the project's materiales.UsoDeflexion at
 // once. "Ok" (and the close box) only hide it, so the choice survives
-// between showings. Option1 is chosen when the window is made.
+// between showings. Option1 is chosen when the window is made. Under each
+// option, lblLimite1..4 show the limit that category sets on this beam, zone
+// by zone, worked out again each time the dialog is shown.
 #pragma once
 
 #include <QDialog>
@@ -27,6 +29,10 @@ class frmUsos : public QDialog {
     QRadioButton* Option3;
     QRadioButton* Option4;
     QPushButton* cmdFrmUsosOk;
+    QLabel* lblLimite1;
+    QLabel* lblLimite2;
+    QLabel* lblLimite3;
+    QLabel* lblLimite4;
 
     // The chosen category, 1..4 (0 when none is chosen).
     int Uso() const;
@@ -35,8 +41,15 @@ class frmUsos : public QDialog {
 
     void cmdFrmUsosOk_Click();
 
+    // The limits of the four categories for the beam as it stands.
+    void MostrarLimites();
+
+  protected:
+    void showEvent(QShowEvent* e) override;
+
   private:
     QRadioButton* Opcion(int uso) const;
+    QLabel* Limite(int uso) const;
 
     Documento& documento_;
 };

@@ -89,8 +89,8 @@ seleccionada en la tabla o, si no hay ninguna, la última;
 <b>Reiniciar</b> vacía la tabla para empezar de nuevo. <b>Ok</b> acepta las
 cargas y habilita <b>Realizar Cálculos</b>.</li>
 <li>Consulta en un punto: escriba la abscisa <b>X</b> (m) y pulse
-<b>Calcular</b>; la tabla muestra el momento Mx y el cortante Qx justo a la
-izquierda y justo a la derecha del punto.</li>
+<b>Calcular</b>; la tabla muestra el momento Mx (Tn.m) y el cortante Qx (Tn)
+justo a la izquierda y justo a la derecha del punto.</li>
 </ul>
 
 <h3>Datos de la ventana principal</h3>
@@ -105,7 +105,9 @@ después de definir la sección.</li>
 con o sin elementos no estructurales ligados), que fija la deflexión
 admisible. Cada zona se compara con su propia luz: el tramo con la distancia
 entre apoyos y cada vuelo con el doble de su longitud; los rótulos de
-deflexión muestran la zona que gobierna y la nombran.</li>
+deflexión muestran la zona que gobierna y la nombran. Bajo cada uso, la
+ventana muestra su límite en cada zona de la viga (“L/360 = 1.39 cm para el
+tramo de 5.00 m”).</li>
 <li><b>Alternar carga viva (envolvente)</b>: con la casilla marcada, el
 programa prueba la carga viva en cada zona de la viga (vuelo izquierdo,
 tramo, vuelo derecho) cargada o no, y diseña el acero, los estribos y la
@@ -193,7 +195,11 @@ motivo y nada cambia. Otros archivos no se aceptan.</p>
 <p>Imprimir abre la <b>Vista Previa</b> del informe de una página (papel
 carta, 8.5 × 11 pulgadas), desde la que se imprime con el diálogo de la
 impresora o se guarda como PDF con <b>Guardar PDF…</b>. El informe indica
-“Carga viva alternada: sí” o “no”.</p>
+“Carga viva alternada: sí” o “no”, y escribe las cargas y los resultados
+con los decimales de la ventana principal.</p>
+<p>Los proyectos de ejemplo (una viga rectangular, una T invertida y una T
+con vuelos, y la sección en L de <b>Area y Cg</b>) se instalan con el paquete
+en <i>/usr/share/doc/korvex/ejemplos</i>; ábralos con Abrir.</p>
 <p><b>Memoria de cálculo…</b> (menú Archivo, disponible después de
 realizar los cálculos) escribe en un PDF de varias páginas todos los pasos
 del análisis y del diseño con los números del programa: los criterios de
@@ -212,8 +218,9 @@ qué.</p>
 gravedad (Xcg, Ycg) y la inercia Ixcg de cualquier sección poligonal.
 Escriba las coordenadas X e Y de cada vértice en orden alrededor del
 contorno; <b>Borrar</b> quita la última coordenada, <b>Dibujar</b> dibuja la
-sección y calcula sus propiedades y <b>Reiniciar</b> empieza de nuevo. Esta
-utilidad no cambia el proyecto.</p>
+sección y calcula sus propiedades y <b>Reiniciar</b> empieza de nuevo. Las
+coordenadas se toman en cm: el área sale en cm², el centro de gravedad en cm
+y la inercia en cm⁴. Esta utilidad no cambia el proyecto.</p>
 )";
 
 // The quick guide: six steps and the notes to keep in mind.

@@ -9,6 +9,7 @@
 #include "Casos.h"
 #include "design/Deflexion.h"
 #include "design/DisenarViga.h"
+#include "design/LimiteUso.h"
 #include "design/Reglas.h"
 
 // The rules of every calculation of these tests.
@@ -340,6 +341,31 @@ TEST(VerificarDiseno, RechazaLoQueElDisenoDivide) {
         EXPECT_EQ(m[0].titulo, "Datos Incorrectos");
         EXPECT_EQ(m[0].estilo, 16);
     }
+}
+
+// The limit each use sets on each zone, as the use dialog shows it before any
+// calculation. By hand: a 5 m span, L/360 = 500 / 360 = 1.389 cm; the
+// example with cantilevers (8 m, supports at 1.5 and 6.5, use 3) compares the
+// 1.5 m cantilevers with 2 x 1.5 / 480 = 0.625 cm and the span with 5 / 480 =
+// 1.042 cm. No supports, or no category: nothing to show.
+TEST(LimiteUso, CadaZonaConLaLuzDeSuLimite) {
+    DatosViga simple;
+    simple.longitud = 5;
+    simple.apoyos = {0, 5};
+    DatosViga vuelos;
+    vuelos.longitud = 8;
+    vuelos.apoyos = {1.5f, 6.5f};
+    using V = std::vector<std::string>;
+    EXPECT_EQ(TextosLimiteUso(simple, kReglas, 2), V{"L/360 = 1.39 cm para el tramo de 5.00 m"});
+    EXPECT_EQ(TextosLimiteUso(simple, kReglas, 1), V{"L/180 = 2.78 cm para el tramo de 5.00 m"});
+    EXPECT_EQ(TextosLimiteUso(vuelos, kReglas, 3),
+              (V{"L/480 = 0.63 cm para el voladizo izquierdo de 1.50 m (luz de referencia 3.00 m)",
+                 "L/480 = 1.04 cm para el tramo de 5.00 m",
+                 "L/480 = 0.63 cm para el voladizo derecho de 1.50 m (luz de referencia 3.00 m)"}));
+    EXPECT_EQ(TextosLimiteUso(vuelos, ReglasPorClave(kReglasAci318), 4)[1],
+              "L/240 = 2.08 cm para el tramo de 5.00 m");
+    EXPECT_TRUE(TextosLimiteUso(simple, kReglas, 0).empty());
+    EXPECT_TRUE(TextosLimiteUso(DatosViga{}, kReglas, 2).empty());
 }
 
 }  // namespace

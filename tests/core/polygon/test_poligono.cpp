@@ -43,6 +43,25 @@ TEST(Poligono, CasosResueltos) {
     }
 }
 
+// The window reads the coordinates as cm: each result with its unit, the
+// inertia with six significant digits. The L-shape's Ix is 85000 by hand (the
+// concave case above); the fan's Single terms leave it a hair below, which
+// must not show.
+TEST(Poligono, LaVentanaMuestraUnidadesYCifrasSensatas) {
+    const std::pair<Poligono, const char*> casos[] = {
+        {Figura({{0, 0}, {30, 0}, {30, 10}, {10, 10}, {10, 40}, {0, 40}}),
+         "600.00 cm² 10.00 cm 15.00 cm 85,000 cm⁴"},
+        // The unit square: Ix = 1/12.
+        {Figura({{0, 0}, {1, 0}, {1, 1}, {0, 1}}), "1.00 cm² 0.50 cm 0.50 cm 0.0833333 cm⁴"},
+        // No start works: zeros, still with their units.
+        {Figura({{0, 0}, {2, 0}, {2, 2}, {3, 1}}), "0.00 cm² 0.00 cm 0.00 cm 0 cm⁴"},
+    };
+    for (auto [p, textos] : casos) {
+        const ResultadoPoligono r = p.Calcular();
+        EXPECT_EQ(r.verArea + " " + r.verXcg + " " + r.verYcg + " " + r.verIx, textos);
+    }
+}
+
 TEST(Poligono, LazoConReintentoYLazoImposible) {
     // From (0,0) the first two triangles cancel (+2 and -2): the fan is
     // retried from the next vertex, and the table keeps that rotation. By the

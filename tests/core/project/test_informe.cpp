@@ -26,10 +26,25 @@ std::string En(const std::vector<ElementoInforme>& pg, double x, double y) {
     return "<ninguno>";
 }
 
-// The blanks only: the digits are those of the general format (test_numeros).
-TEST(Informe, NumerosImpresosLlevanBlancosYLosUnidosNo) {
-    EXPECT_EQ(NumeroImpreso(2.5), " 2.5 ");
-    EXPECT_EQ(NumeroImpreso(-3), "-3 ");
+// The numbers as the main window shows them: the extremes (Tn, Tn.m) and
+// the steel with two decimals, printed by themselves with their blanks; the
+// length with two. 6 m, 1.5 Tn/m dead + 1 Tn/m live, classic factors: wu =
+// 1.4 x 1.5 + 1.7 x 1 = 3.8 Tn/m plus 1.4 x the self weight 0.3 x 0.5 x 2.4
+// = 0.36 Tn/m, 4.304 Tn/m: Mmax = 4.304 x 36 / 8 = 19.368 -> " 19.37 "; the
+// shear sampled 1 cm from each support, 4.304 x (3 - 0.01) = 12.869 -> " 12.87 ".
+TEST(Informe, NumerosConLosDecimalesDeLaVentana) {
+    EXPECT_EQ(NumeroImpreso("2.50"), " 2.50 ");
+    EXPECT_EQ(NumeroImpreso("-3.00"), "-3.00 ");
+    const ProyectoCalculado p = Calcular(
+        Rectangular(6, 30, 50, {Uniforme(0, 6, 1.5f, kMuerta, 6), Uniforme(0, 6, 1, kViva, 6)}));
+    const auto pg = PaginaInforme(p, p.r, true);
+    EXPECT_EQ(En(pg, 3200, 5000), " 12.87 ");
+    EXPECT_EQ(En(pg, 3200, 5550), "-12.87 ");
+    EXPECT_EQ(En(pg, 8185, 5550), " 19.37 ");
+    EXPECT_EQ(En(pg, 7700, 7700), " 6.00 ");
+    EXPECT_EQ(En(pg, 1000, 12000),
+              "   Tracción                     " + texto::Formato(p.r.AsTraccionPos, "###,##0.00"));
+    EXPECT_EQ(En(pg, 5900, 12300), " 0.00 ");  // no compression steel over the supports
 }
 
 // The rules of the result are named under the data only when they are not the
@@ -57,10 +72,11 @@ TEST(Informe, CargasSeccionYApoyosSegunLaViga) {
     auto pg = PaginaInforme(p, p.r, true);
     EXPECT_EQ(En(pg, 1000, 9700), "      1            Puntual");
     EXPECT_EQ(En(pg, 4100, 9700), "Viva");
-    EXPECT_EQ(En(pg, 5650, 9700), "3" + sp(11) + "0" + sp(11) + "3" + sp(12) + "10" + sp(13) + "0");
+    EXPECT_EQ(En(pg, 5650, 9700),
+              "3.00" + sp(11) + "0.00" + sp(11) + "3.00" + sp(12) + "10.00" + sp(13) + "0.00");
     EXPECT_EQ(En(pg, 1000, 10000), "      2            Distribuida");
     EXPECT_EQ(En(pg, 5650, 10000),
-              "0" + sp(11) + "6" + sp(11) + "0" + sp(12) + "1.5" + sp(13) + "1.5");
+              "0.00" + sp(11) + "6.00" + sp(11) + "0.00" + sp(12) + "1.50" + sp(13) + "1.50");
     EXPECT_EQ(En(pg, 1000, 10600), "<ninguno>");  // no fourth load
     EXPECT_EQ(En(pg, 6000, 6900) + En(pg, 6600, 6900) + En(pg, 7400, 6900), "b:30<ninguno>");
     EXPECT_EQ(En(pg, 6000, 8100), "<ninguno>");  // no cantilevers, no j and k
@@ -82,7 +98,7 @@ TEST(Informe, CargasSeccionYApoyosSegunLaViga) {
     for (double x : {6000, 6600, 7400, 8000})
         for (double y : {6900, 7300}) seccion += En(pg, x, y);
     EXPECT_EQ(seccion, "bf:hf:6010bw:hw:2540");
-    EXPECT_EQ(En(pg, 6000, 8100), "j:   1.5      k:   4.5");
+    EXPECT_EQ(En(pg, 6000, 8100), "j:   1.50      k:   4.50");
     EXPECT_EQ(En(pg, 1000, 10000), "<ninguno>");  // one load only
 }
 
@@ -94,11 +110,11 @@ TEST(Informe, DeflexionALargoPlazoLaQueSeComparo) {
     p = Calcular(p);
     const ResultadoCalculo& e = p.r;
     ASSERT_NEAR(e.LambdaDeflexion, 1.68, 0.005);
-    const std::string largo = texto::FormatoGeneral(e.LambdaDeflexion * e.FlechaEfectiva);
+    const std::string largo = texto::Formato(e.LambdaDeflexion * e.FlechaEfectiva, "###,##0.000");
     EXPECT_EQ(En(PaginaInforme(p, p.r, true), 1000, 12700), "Deflexión máxima (mts):    " + largo);
     p.materiales.UsoDeflexion = 2;  // the immediate deflection for uses 1 and 2
     EXPECT_EQ(En(PaginaInforme(p, p.r, true), 1000, 12700),
-              "Deflexión máxima (mts):    " + texto::FormatoGeneral(e.FlechaEfectiva));
+              "Deflexión máxima (mts):    " + texto::Formato(e.FlechaEfectiva, "###,##0.000"));
     // The live-load arrangements line, on free space: the same items either way.
     const auto sin = PaginaInforme(p, p.r, true);
     p.estado.AlternanciaViva = true;

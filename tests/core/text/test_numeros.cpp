@@ -87,5 +87,38 @@ TEST(Formatos, FormaSimpleYGeneral) {
     for (const auto& [v, t] : generales) EXPECT_EQ(FormatoGeneral(v), t);
 }
 
+// The readable results of the report and the polygon tool: a digit before the
+// point, groups of thousands, no "-0", no NaN or inf ever written.
+TEST(Formatos, DecimalesYCifrasLegibles) {
+    // Value, whether it is a Single, minimum and maximum decimals, text.
+    const std::tuple<double, bool, int, int, const char*> decimales[] = {
+        {2.5, true, 2, 3, "2.50"},         // a load typed 2.5 Tn
+        {1.125, true, 2, 3, "1.125"},      // an abscissa that needs its third decimal
+        {-2.809996, true, 2, 2, "-2.81"},  // an extreme of the report
+        {21.83249, true, 2, 2, "21.83"},   {0.01060326, true, 3, 3, "0.011"},  // a deflection in m
+        {1234.5, false, 2, 3, "1,234.50"}, {-0.0001, false, 2, 2, "0.00"},     // no "-0.00"
+        {0.9995, false, 0, 3, "1"},  // the carry, trailing zeros dropped
+        {INFINITY, false, 2, 2, "0.00"},   {NAN, true, 2, 3, "0.00"},
+    };
+    for (const auto& [v, single, minimo, maximo, texto] : decimales) {
+        SCOPED_TRACE(std::to_string(v));
+        EXPECT_EQ(single ? FormatoDecimales(static_cast<float>(v), minimo, maximo)
+                         : FormatoDecimales(v, minimo, maximo),
+                  texto);
+    }
+    // Four significant digits, two decimals at least, nine at most.
+    const std::pair<double, const char*> cifras[] = {{84999.999206543, "85,000.00"},
+                                                     {106666.666666667, "106,666.67"},
+                                                     {4.5, "4.50"},
+                                                     {0.003125, "0.003125"},
+                                                     {-12.34567, "-12.35"},
+                                                     {1e-12, "0.00"},
+                                                     {NAN, "0.00"}};
+    for (const auto& [v, t] : cifras) EXPECT_EQ(FormatoCifras(v, 4, 2), t) << v;
+    // Six significant digits, no decimal kept for its own sake.
+    EXPECT_EQ(FormatoCifras(84999.999206543, 6, 0), "85,000");
+    EXPECT_EQ(FormatoCifras(4.5, 6, 0), "4.5");
+}
+
 }  // namespace
 }  // namespace korvex::texto

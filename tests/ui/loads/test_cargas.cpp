@@ -272,6 +272,23 @@ TEST_F(Cargas, CuandoSeHabilitaAnadir) {
     }
 }
 
+// The point query names the units of its columns; under a point load of 5 Tn
+// (live, 1.7 x 5 = 8.50 Tn factored by the classic rules) the two moments are
+// equal and the shear drops by the factored load.
+TEST_F(Cargas, ConsultaDelPuntoConSusUnidades) {
+    Teclear(c->txtL, "6");
+    Anadir(c->optPuntual, c->optViva, "2", "", "5");
+    c->txtX->setText("2");
+    c->cmdCalc->click();
+    ProcesarEventos();
+    EXPECT_EQ(Celda(c->grid1, 0, 1) + " / " + Celda(c->grid1, 0, 2), "Mx (Tn.m) / Qx (Tn)");
+    const auto numero = [this](int f, int k) {
+        return Celda(c->grid1, f, k).remove(',').toDouble();
+    };
+    EXPECT_EQ(Celda(c->grid1, 1, 1), Celda(c->grid1, 2, 1));
+    EXPECT_NEAR(numero(1, 2) - numero(2, 2), 8.5, 0.011);
+}
+
 TEST_F(Cargas, AnadirFijaLaVigaLlenaLaRejillaYEnterEdita) {
     Teclear(c->txtL, "6");
     Anadir(c->optPuntual, c->optViva, "2", "", "5");

@@ -312,6 +312,14 @@ TEST_F(General, DeflexionDeLaZonaQueGobiernaConSuNombre) {
     // Each title's text ends at its size hint (the label runs to the box's edge).
     EXPECT_GT(g->lblMn->x(), g->lblMmaxn->x() + g->lblMmaxn->sizeHint().width());
     EXPECT_GT(g->lblMp->x(), g->lblMmaxp->x() + g->lblMmaxp->sizeHint().width());
+    // The use dialog shows under each use the limit of each zone of this beam.
+    frmUsos* u = g->Ventana<frmUsos>();
+    u->show();
+    EXPECT_EQ(u->lblLimite3->text().split('\n').value(0).toStdString(),
+              "L/480 = 0.63 cm para el voladizo izquierdo de 1.50 m (luz de referencia 3.00 m)");
+    EXPECT_EQ(u->lblLimite2->text().split('\n').value(1).toStdString(),
+              "L/360 = 1.39 cm para el tramo de 5.00 m");
+    u->hide();
     // The moment diagrams bring back their own titles.
     g->optMomCor->click();
     EXPECT_EQ(g->lblMmaxn->text(), "Mmax:");

@@ -47,12 +47,10 @@ class Geom : public Entorno {
                 r.push_back(p.puntos);
         return r;
     }
-    // Area, Xcg, Ycg, Ix (to a tenth) and lblCg as shown.
+    // Area, Xcg, Ycg, Ix and lblCg as shown.
     QString Resultados() const {
-        const QString ix = g->txtIx->text();
         return QStringList({g->txtArea->text(), g->txtXcg->text(), g->txtYcg->text(),
-                            ix.isEmpty() ? ix : QString::number(ix.toDouble(), 'f', 1),
-                            g->lblCg->text()})
+                            g->txtIx->text(), g->lblCg->text()})
             .join(' ');
     }
     frmGeom* g = nullptr;
@@ -80,7 +78,7 @@ TEST_F(Geom, CoordenadasTecleadasComoPasos) {
     EXPECT_EQ(g->lstCord->item(1)->text(), "(-3,100)");
     // The double click on the drawing computes the figure like "Dibujar".
     QTest::mouseDClick(g->Picture1, Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_EQ(g->txtArea->text(), "129.00");  // (2.5,10) (-3,100) (0,4) by the shoelace
+    EXPECT_EQ(g->txtArea->text(), "129.00 cm²");  // (2.5,10) (-3,100) (0,4) by the shoelace
 }
 
 TEST_F(Geom, BorrarQuitaLaUltimaYConUnaReiniciaTodo) {
@@ -95,7 +93,7 @@ TEST_F(Geom, BorrarQuitaLaUltimaYConUnaReiniciaTodo) {
     EXPECT_EQ(g->txtArea->text(), erronea);
     Teclear("0", "40");
     QTest::mouseClick(g->Lineas_btn, Qt::LeftButton);
-    EXPECT_EQ(Resultados(), "800.00 10.00 20.00 106666.7 (10.00,20.00)");
+    EXPECT_EQ(Resultados().toStdString(), "800.00 cm² 10.00 cm 20.00 cm 106,667 cm⁴ (10.00,20.00)");
     EXPECT_EQ(De(Primitiva::Linea).size(), 4u);
     // Down to one vertex, then "Borrar" on the only one resets everything.
     for (int n = 3; n >= 1; --n) QTest::mouseClick(g->cmdBorrar, Qt::LeftButton);

@@ -116,6 +116,15 @@ std::string ComoJson(const Resultado& r, const OpcionesCalcular& o) {
     j["FalloDiseno"] = NumeroJson(c.disenoFallido ? 1.0f : 0.0f);
     j["txtEstribos"] = c.txtEstribos;
     j["EspaciamientoEstribos"] = NumeroJson(c.EspaciamientoEstribos);
+    // The stirrup zones, left to right (none without stirrups or calculation).
+    Json estribos = Json::array();
+    for (const ZonaEstribos& z : c.ZonasEstribos) {
+        estribos.push_back({{"desde", NumeroJson(z.desde)},
+                            {"hasta", NumeroJson(z.hasta)},
+                            {"cantidad", z.cantidad},
+                            {"separacion", z.separacion}});
+    }
+    j["estribos"] = estribos;
     Json varillas = Json::array();
     for (const auto& fila : c.Varillas) varillas.push_back(Json(fila));
     j["varillas"] = varillas;

@@ -6,6 +6,7 @@
 #include "design/DisenoFlexion.h"
 #include "design/TablaVarillas.h"
 #include "design/Verificacion.h"
+#include "design/ZonasEstribos.h"
 
 namespace korvex {
 
@@ -33,6 +34,7 @@ ResultadoDiseno DisenarViga(const DatosViga& datos, const Seccion& s,
     r.Pasos.n = RelacionModular(reglas, diseno::Fc(datos));
     if (!DisenoFlexion(r, analisis, s, datos, propiedades, reglas, ui)) return r;
     DisenoCortante(r, analisis, s, datos, reglas, ui);
+    r.ZonasEstribos = CalcularZonasEstribos(r, analisis, datos, reglas);
     TablaVarillas(r);
     CapacidadVarillas(r, reglas);
     InerciasEfectivas(r, analisis, s, datos, propiedades, reglas);

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <string>
 
+#include "design/Anclaje.h"
 #include "design/DatosDiseno.h"
 #include "design/Reglas.h"
 #include "design/TextosReglas.h"
@@ -42,6 +43,15 @@ constexpr double kFyEstriboMaximo = 4200;  // 20.2.2.4: fyt of shear steel, 420 
 
 constexpr double kFactorEc = 15100;  // 19.2.2.1: Ec = 4700 sqrt(f'c)
 constexpr double kFactorFr = 2;      // 19.2.3.1: fr = 0.62 sqrt(f'c)
+
+// Table 25.4.2.3 (spacing and cover at least db, stirrups along ld): ld =
+// fy psi_t psi_e psi_g db / (1.7 lambda sqrt(f'c)) in MPa for No. 22 and
+// larger bars; the row of No. 19 and smaller is that expression with the size
+// factor psi_s = 0.8 of Table 25.4.2.5 (its 2.1 is 1.7 / 0.8 rounded). With
+// fy [MPa] / sqrt(f'c [MPa]) = 0.3132 fy / sqrt(f'c) in Kgr/cm2 the 1.7
+// becomes 1.7 / 0.3132 = 5.43.
+constexpr double kDesarrolloGrandes = 1.7 / 0.313156;
+constexpr double kFactorTamanoPequenas = 0.8;
 
 constexpr double kRelacionLuz[5] = {0, 180, 360, 480, 240};  // Table 24.2.2
 
@@ -229,6 +239,13 @@ class ReglasAci318 final : public ReglasDiseno {
         return "1.0";
     }
     std::vector<BloqueCriterio> Criterios() const override { return CriteriosAci318(); }
+
+    // 25.4.2.3 with psi_t = 1.3 for top bars, psi_e = psi_g = lambda = 1;
+    // 25.4.2.1(b): at least 300 mm; 25.4.1.4: sqrt(f'c) up to 8.3 MPa.
+    LongitudDesarrolloRegla LongitudDesarrollo(double fc, double fy, float db,
+                                               bool superior) const override {
+        return DesarrolloRecto(fc, fy, db, superior, kDesarrolloGrandes, kFactorTamanoPequenas);
+    }
 
   private:
     // 22.5.5.1.3: lambda_s = sqrt(2 / (1 + 0.004 d)) <= 1, d in mm.

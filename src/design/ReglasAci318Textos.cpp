@@ -204,6 +204,16 @@ TextoRegla TextoAci318(Regla r) {
             return T("Δ_{L} = Δ_{D+L} − Δ_{D}", "{total} − {muerta}", "Tabla 24.2.2");
         case Regla::CuantiaLargoPlazo:
             return T("ρ' = A'_{s} / (b d)", "{Asc} / ({b} × {d})", "24.2.4.1.2");
+        case Regla::LongitudDesarrollo:
+            return T("l_{d} = ψ_{t} ψ_{s} f_{y} d_{b} / (5.43 √f'_{c}) ≥ 30 cm",
+                     "{psiT} × {psiS} × {fy} × {db} / (5.43 × √{fc})", "Tabla 25.4.2.3 y 25.4.2.1",
+                     "barras sin recubrimiento epóxico (ψ_{e} = 1) en concreto de peso normal "
+                     "(λ = 1), con separación libre y recubrimiento libre no menores que d_{b} y "
+                     "estribos a lo largo de l_{d}; ψ_{t} = 1.3 en barras superiores (más de 30 cm "
+                     "de concreto fresco debajo), ψ_{s} = 0.8 en barras de 3/4\" (No. 19) y "
+                     "menores; 1.7 / 0.3132 = 5.43 en kgf/cm².");
+        case Regla::ZonasEstribos:
+            return T({}, {}, "9.7.6.2.2", kTextoZonasEstribos);
         case Regla::FlechaLargoPlazoCargas:
             return T("Δ_{lp} = λ_{Δ} Δ_{sost} + Δ_{L}", "{lambda} × {sostenida} + {viva}",
                      "Tabla 24.2.2 y 24.2.4.1.1");

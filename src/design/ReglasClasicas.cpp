@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "design/Anclaje.h"
 #include "design/DatosDiseno.h"
 #include "design/Reglas.h"
 #include "design/TextosReglas.h"
@@ -37,6 +38,13 @@ constexpr double kEstriboMinimo = 3.5;  // Av,min = 3.5 bv s / fy (two legs)
 
 constexpr double kFactorEc = 15100;  // Ec = 15100 sqrt(f'c)
 constexpr double kFactorFr = 2;      // fr = 2 sqrt(f'c)
+
+// ACI 318-99 12.2.2: ld = fy alpha beta lambda db / (20 sqrt(f'c)) for No. 7
+// and larger bars, / (25 sqrt(f'c)) for No. 6 and smaller, with f'c and fy in
+// psi; with 1 Kgr/cm2 = 14.2233 psi the 20 becomes 20 / sqrt(14.2233) = 5.303
+// and the 25 is the 20 with the factor 0.8.
+constexpr double kDesarrolloGrandes = 20 / 3.771379;
+constexpr double kFactorBarrasPequenas = 20.0 / 25.0;
 
 // Span ratios of the four use categories.
 constexpr double kRelacionLuz[5] = {0, 180, 360, 480, 240};
@@ -194,6 +202,13 @@ class ReglasClasicas final : public ReglasDiseno {
         return "1.0";
     }
     std::vector<BloqueCriterio> Criterios() const override { return CriteriosClasicos(); }
+
+    // ACI 318-99 12.2.2 (spacing and cover at least db, stirrups along ld),
+    // alpha = 1.3 for top bars, beta = lambda = 1; 12.2.1: at least 30 cm.
+    LongitudDesarrolloRegla LongitudDesarrollo(double fc, double fy, float db,
+                                               bool superior) const override {
+        return DesarrolloRecto(fc, fy, db, superior, kDesarrolloGrandes, kFactorBarrasPequenas);
+    }
 };
 
 // A rule's formula, substitution and sentence; the classic rules name no clause.
@@ -361,6 +376,15 @@ TextoClasico TextoDe(Regla r) {
         case Regla::FlechaLargoPlazoCargas:
             // These rules judge the whole service deflection with one inertia.
             return {};
+        case Regla::LongitudDesarrollo:
+            return {"l_{d} = α γ f_{y} d_{b} / (5.3 √f'_{c}) ≥ 30 cm",
+                    "{psiT} × {psiS} × {fy} × {db} / (5.3 × √{fc})",
+                    "ACI 318-99, 12.2.2: barras sin recubrimiento epóxico en concreto de peso "
+                    "normal, con separación libre y recubrimiento libre no menores que d_{b} y "
+                    "estribos a lo largo de l_{d}; α = 1.3 en barras superiores (más de 30 cm de "
+                    "concreto fresco debajo), γ = 0.8 en barras de 3/4\" y menores."};
+        case Regla::ZonasEstribos:
+            return {{}, {}, kTextoZonasEstribos};
         case Regla::LuzVoladizo:
             return {"l = 2 × longitud del voladizo", "2 × {longitud}",
                     "el doble de su longitud para cada voladizo (un voladizo cuenta como medio "

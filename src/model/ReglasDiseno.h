@@ -55,6 +55,17 @@ struct AceroMinimoRegla {
     float anchoPrimero = 0, anchoSegundo = 0;  // cm, the width each value took
 };
 
+// The development length of a straight deformed bar in tension, cm, and the
+// factors it took.
+struct LongitudDesarrolloRegla {
+    double ld = 0;               // cm, the length that governs (not below the minimum)
+    double ldExpresion = 0;      // cm, the expression before the minimum
+    double minimo = 0;           // cm, the rules' smallest ld
+    double factorUbicacion = 1;  // psi_t (alpha): 1.3 for top bars
+    double factorTamano = 1;     // psi_s (gamma): the smaller factor of small bars
+    bool barraPequena = false;   // db within the small-bar sizes
+};
+
 // The effective moment of inertia of one sign, cm4, and Mcr/Ma as recorded.
 struct InerciaEfectivaRegla {
     float relacion = 0;  // Mcr / Ma
@@ -177,6 +188,9 @@ enum class Regla {
     FlechaViva,             // {total} {muerta}: the immediate deflection of the live load
     CuantiaLargoPlazo,      // {Asc} {b} {d}: rho' of the zone's section
     FlechaLargoPlazoCargas, // {lambda} {sostenida} {viva}: the deflection compared in uses 3, 4
+    // --- Development and stirrup zones ---
+    LongitudDesarrollo,     // {fy} {fc} {db} {psiT} {psiS}: ld of a straight bar in tension
+    ZonasEstribos,          // texto: how the stirrup zones are laid along the beam
 };
 
 // A formula as the report prints it, its substitution template and, where
@@ -295,6 +309,15 @@ class ReglasDiseno {
     // The part "Criterios de diseño": the rules, their constants and the
     // clauses of the code where they depart from it.
     virtual std::vector<BloqueCriterio> Criterios() const = 0;
+
+    // --- Development length --------------------------------------------
+    // ld of a straight uncoated deformed bar of diameter db (cm) in tension
+    // in normal-weight concrete of f'c, steel fy (Kgr/cm2), with clear
+    // spacing of at least db, clear cover of at least db and stirrups along
+    // ld (the bar arrangements of the program); `superior`: a horizontal bar
+    // with more than 30 cm of fresh concrete cast below it.
+    virtual LongitudDesarrolloRegla LongitudDesarrollo(double fc, double fy, float db,
+                                                       bool superior) const = 0;
 };
 
 // The template `t` with each "{nombre}" replaced by its value.

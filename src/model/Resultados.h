@@ -126,6 +126,17 @@ struct ResultadoAnalisis {
     bool operator==(const ResultadoAnalisis&) const = default;
 };
 
+// One zone of stirrups along the beam: from `desde` to `hasta` (m), `cantidad`
+// stirrups at `separacion` (whole cm). The zones follow one another from the
+// left end of the beam to the right end without gap or overlap.
+struct ZonaEstribos {
+    float desde = 0, hasta = 0;  // m
+    int cantidad = 0;
+    int separacion = 0;  // cm
+
+    bool operator==(const ZonaEstribos&) const = default;
+};
+
 // The design of the section from the analysis.
 struct ResultadoDiseno {
     float Recubrimiento = 0;          // cm, cover to the centroid of the tension steel
@@ -143,6 +154,9 @@ struct ResultadoDiseno {
     // M(+) Compresión, M(-) Compresión.
     std::array<std::array<int, 4>, 4> Varillas{};
     float LambdaDeflexion = 1;  // long-term factor used by the deflection check (1 = none)
+    // Stirrup zones from the shear along the beam; empty when the beam needs
+    // no stirrups or the design failed.
+    std::vector<ZonaEstribos> ZonasEstribos;
 
     // The steps of the calculation, as the analysis and the design computed them.
     PasosCalculo Pasos;

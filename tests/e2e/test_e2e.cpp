@@ -4,6 +4,7 @@
 // tests; here one check per option shows the wiring.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -39,7 +40,7 @@ const std::set<std::string> kExtremos = Palabras(
     "FlechaMax");
 const std::set<std::string> kTextos = Palabras(
     "calculado mensajes TipoViga txtEstribos varillas puntos PosicionExtremos alternancia "
-    "envolvente pasos avisoAlternancia reacciones deflexiones norma");
+    "envolvente pasos avisoAlternancia reacciones deflexiones norma estribos");
 
 class Korvex : public ConCarpeta {
   protected:
@@ -74,7 +75,7 @@ void CumpleElContrato(const json& j, bool diagramas) {
         "ModuloElasticidad Recubrimiento PeralteEfectivo NumEstaciones PosicionExtremos "
         "AsTraccionPos AsCompresionPos AsTraccionNeg AsCompresionNeg FalloDiseno txtEstribos "
         "EspaciamientoEstribos varillas InerciaEfectivaPos InerciaEfectivaNeg FlechaEfectiva "
-        "FlechaLargoPlazo DeflexionAdmisible puntos alternancia norma");
+        "FlechaLargoPlazo DeflexionAdmisible puntos alternancia norma estribos");
     claves.insert(kExtremos.begin(), kExtremos.end());
     if (diagramas) claves.insert("diagramas");
     // After a calculation: the envelope of the live-load arrangements and the
@@ -140,6 +141,25 @@ void CumpleElContrato(const json& j, bool diagramas) {
     }
     ASSERT_EQ(j["varillas"].size(), 4u);
     for (const auto& fila : j["varillas"]) EXPECT_EQ(fila.size(), 4u);
+    // The stirrup zones: none without stirrups, else from 0 to L one after
+    // another, the closest spacing that of txtEstribos.
+    const auto& e = j["estribos"];
+    ASSERT_TRUE(e.is_array());
+    const std::string txt = j["txtEstribos"];
+    EXPECT_EQ(e.empty(), txt.empty());
+    if (!e.empty()) {
+        EXPECT_EQ(e.front()["desde"], 0.0);
+        EXPECT_EQ(e.back()["hasta"], j["LuzViga"]);
+        int menor = e.front()["separacion"];
+        for (std::size_t k = 0; k < e.size(); ++k) {
+            EXPECT_EQ(Claves(e[k]), Palabras("desde hasta cantidad separacion"));
+            if (k > 0) {
+                EXPECT_EQ(e[k]["desde"], e[k - 1]["hasta"]);
+            }
+            menor = std::min(menor, e[k]["separacion"].get<int>());
+        }
+        EXPECT_EQ(txt.substr(txt.find('@') + 1), std::to_string(menor));
+    }
 }
 
 TEST_F(Korvex, ContratoDelJsonEnLosEjemplos) {

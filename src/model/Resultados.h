@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "model/ArmadoResultado.h"
 #include "model/Pasos.h"
 
 namespace korvex {
@@ -143,6 +144,8 @@ struct ResultadoDiseno {
     // M(+) Compresión, M(-) Compresión.
     std::array<std::array<int, 4>, 4> Varillas{};
     float LambdaDeflexion = 1;  // long-term factor used by the deflection check (1 = none)
+    // The bars of each face that needs steel (bottom first), with their checks.
+    std::vector<ArmadoCara> Armado;
 
     // The steps of the calculation, as the analysis and the design computed them.
     PasosCalculo Pasos;

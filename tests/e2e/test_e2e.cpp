@@ -91,7 +91,9 @@ void CumpleElContrato(const json& j, bool diagramas) {
                     EXPECT_TRUE(a[k].is_number()) << k;
                 }
                 EXPECT_EQ(a["cumple"], a["estado"] == "aceptado");
-                if (a["cumple"] == true) EXPECT_GE(a["phiMn"], a["Mu"]);
+                if (a["cumple"] == true) {
+                    EXPECT_GE(a["phiMn"], a["Mu"]);
+                }
                 for (const auto& b : a["barras"]) {
                     EXPECT_EQ(Claves(b), Palabras("cantidad diametro capa"));
                     EXPECT_TRUE(b["capa"] == 1 || b["capa"] == 2);

@@ -79,6 +79,9 @@ TEST(Armado, EjemploRectangularDosCapasConPeralteReal) {
     ASSERT_EQ(cinco, (std::vector<GrupoBarras>{{3, 0, 1}, {2, 0, 2}}));
     EXPECT_TRUE(Colocar(std::vector<int>(4, 1), 15.095) ==
                 (std::vector<GrupoBarras>{{3, 1, 1}, {1, 1, 2}}));
+    // Three 1" and four 3/8": the four would fit a layer (3.81 + 7.5 = 11.31)
+    // but not directly above the three.
+    EXPECT_TRUE(Colocar({0, 0, 0, 3, 3, 3, 3}, 15.095).empty());
     const CentroideBarras c = Centroide(cinco, 4.9525);
     EXPECT_NEAR(50 - c.centroide, 41.76, 0.01);
     SeccionCapacidad sc;

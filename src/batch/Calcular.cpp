@@ -4,6 +4,7 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "batch/JsonArmado.h"
 #include "batch/JsonPasos.h"
 #include "batch/Lote.h"
 #include "batch/Texto.h"
@@ -154,6 +155,7 @@ std::string ComoJson(const Resultado& r, const OpcionesCalcular& o) {
         j["deflexiones"] = deflexiones;
         j["pasos"] = JsonPasos(c.Pasos);
     }
+    if (c.calculado && !c.disenoFallido) j["armado"] = JsonArmado(c.Armado);
     // The governing zone's limit (the beam's length when the check did not run).
     j["DeflexionAdmisible"] = NumeroJson(
         DeflexionAdmisibleGobernante(ReglasDe(c), c, e.LuzViga, r.p.materiales.UsoDeflexion));

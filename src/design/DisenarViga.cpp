@@ -1,5 +1,6 @@
 #include "design/DisenarViga.h"
 
+#include "design/Armado.h"
 #include "design/DatosDiseno.h"
 #include "design/Deflexion.h"
 #include "design/DisenoCortante.h"
@@ -37,6 +38,7 @@ ResultadoDiseno DisenarViga(const DatosViga& datos, const Seccion& s,
     r.ZonasEstribos = CalcularZonasEstribos(r, analisis, datos, reglas);
     TablaVarillas(r);
     CapacidadVarillas(r, reglas);
+    r.Armado = DisenarArmado(r, s, datos, propiedades, reglas);
     InerciasEfectivas(r, analisis, s, datos, propiedades, reglas);
     if (!FlechaPorCargas(r, analisis, s, datos, propiedades, reglas)) {
         CalcularFlechaEfectiva(r, analisis, datos, reglas);

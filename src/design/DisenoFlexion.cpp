@@ -429,4 +429,26 @@ bool DisenoFlexion(ResultadoDiseno& resultado, const ResultadoAnalisis& analisis
     return true;
 }
 
+ResultadoFlexion DisenoFlexionSigno(bool positivo, float Mu, const DatosFlexion& p,
+                                    const Seccion& s, const PropiedadesSeccion& propiedades,
+                                    const ReglasDiseno& reglas, PasoFlexion& x) {
+    IniciarPaso(reglas, x, 0, Mu, p);
+    const AlaAlma g = DimensionesAla(s);
+    switch (TipoDe(s)) {
+        case TipoSeccion::Rect: {
+            const float b = propiedades.anchoRectangulo;
+            return FlexionRectangular(reglas, Mu, b, p, AceroMinimoRect(reglas, p, b, x), &x);
+        }
+        case TipoSeccion::T:
+            return positivo ? FlexionConAla(reglas, propiedades, Mu, g, p, x)
+                            : FlexionEnAlma(reglas, propiedades, Mu, g, p, x);
+        case TipoSeccion::Ti:
+            return positivo ? FlexionEnAlma(reglas, propiedades, Mu, g, p, x)
+                            : FlexionConAla(reglas, propiedades, Mu, g, p, x);
+        case TipoSeccion::Desconocida:
+            break;
+    }
+    return {false, 0, 0};
+}
+
 }  // namespace korvex

@@ -69,6 +69,13 @@ bool DisenoFlexion(ResultadoDiseno& resultado, const ResultadoAnalisis& analisis
                    const DatosViga& datos, const PropiedadesSeccion& propiedades,
                    const ReglasDiseno& reglas, Interfaz& ui);
 
+// The design of one sign (positivo: the bottom face in tension) for Mu
+// (Kgr.cm) with the depths of `p`, by the same procedure DisenoFlexion
+// follows for that sign; `x` receives the record. Shows nothing.
+ResultadoFlexion DisenoFlexionSigno(bool positivo, float Mu, const DatosFlexion& p,
+                                    const Seccion& s, const PropiedadesSeccion& propiedades,
+                                    const ReglasDiseno& reglas, PasoFlexion& x);
+
 // The failure message of an insufficient section.
 Mensaje MensajeSeccionInsuficiente();
 

@@ -55,6 +55,15 @@ constexpr double kFactorTamanoPequenas = 0.8;
 
 constexpr double kRelacionLuz[5] = {0, 180, 360, 480, 240};  // Table 24.2.2
 
+// 24.3.2: s <= 380 (280/fs) - 2.5 cc and <= 300 (280/fs), s and cc in mm, fs
+// in MPa, with fs = 2/3 fy (24.3.2.1). 1 MPa = 10.197 Kgr/cm2, 1 mm = 0.1 cm.
+constexpr double kMpaAKgcm2 = 10.197;
+constexpr double kFsFisuracion = 2.0 / 3.0;
+constexpr double kFsReferencia = 280 * kMpaAKgcm2;  // Kgr/cm2
+constexpr double kSFisuracion = 38.0;               // cm, 380 mm
+constexpr double kSTopeFisuracion = 30.0;           // cm, 300 mm
+constexpr double kFactorRecubrimiento = 2.5;
+
 class ReglasAci318 final : public ReglasDiseno {
   public:
     std::string_view Clave() const override { return kReglasAci318; }
@@ -245,6 +254,23 @@ class ReglasAci318 final : public ReglasDiseno {
     LongitudDesarrolloRegla LongitudDesarrollo(double fc, double fy, float db,
                                                bool superior) const override {
         return DesarrolloRecto(fc, fy, db, superior, kDesarrolloGrandes, kFactorTamanoPequenas);
+    }
+    LimiteFisuracion Fisuracion(double fy, float cc) const override {
+        LimiteFisuracion l;
+        const double fs = kFsFisuracion * fy;
+        if (!(fs > 0)) return l;
+        const double k = kFsReferencia / fs;
+        l.fs = ASimple(fs);
+        l.sRecubrimiento = ASimple(std::max(0.0, kSFisuracion * k - kFactorRecubrimiento * cc));
+        l.sTope = ASimple(kSTopeFisuracion * k);
+        l.sMax = std::min(l.sRecubrimiento, l.sTope);
+        return l;
+    }
+    TextoRegla TextoFisuracion() const override {
+        return {"s ≤ 380 (280/fs) − 2.5 cc ≤ 300 (280/fs)  [mm, MPa], fs = 2/3 fy",
+                "s ≤ {s1} cm, s ≤ {s2} cm (fs = {fs} Kgr/cm2, cc = {cc} cm)",
+                "separación centro a centro de las barras más cercanas a la cara en tracción",
+                "ACI 318-19, 24.3.2"};
     }
 
   private:

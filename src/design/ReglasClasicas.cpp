@@ -1,6 +1,7 @@
 // The classic design rules of the program, close to ACI 318-99 with the
 // factored combination 1.4 D + 1.7 L, in the units of the design (Kgr, cm,
 // Kgr/cm2). Their departures from the code are stated in Criterios().
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -209,6 +210,13 @@ class ReglasClasicas final : public ReglasDiseno {
                                                bool superior) const override {
         return DesarrolloRecto(fc, fy, db, superior, kDesarrolloGrandes, kFactorBarrasPequenas);
     }
+    LimiteFisuracion Fisuracion(double fy, float cc) const override;
+    TextoRegla TextoFisuracion() const override {
+        return {"s ≤ 540/fs − 2.5 cc ≤ 12 (36/fs)  [pulg, ksi], fs = 0.6 fy",
+                "s ≤ {s1} cm, s ≤ {s2} cm (fs = {fs} Kgr/cm2, cc = {cc} cm)",
+                "separación centro a centro de las barras más cercanas a la cara en tracción",
+                "ACI 318-99, 10.6.4"};
+    }
 };
 
 // A rule's formula, substitution and sentence; the classic rules name no clause.
@@ -391,6 +399,24 @@ TextoClasico TextoDe(Regla r) {
                     "tramo)"};
     }
     return {};
+}
+
+// ACI 318-99 10.6.4: s <= 540/fs - 2.5 cc and <= 12 (36/fs), s and cc in
+// inches, fs in ksi, with fs = 0.6 fy. 1 ksi = 70.307 Kgr/cm2, 1 in = 2.54 cm.
+LimiteFisuracion ReglasClasicas::Fisuracion(double fy, float cc) const {
+    constexpr double kKsiAKgcm2 = 70.307;
+    constexpr double kPulgadaACm = 2.54;
+    LimiteFisuracion l;
+    const double fs = 0.6 * fy;  // Kgr/cm2
+    if (!(fs > 0)) return l;
+    const double fsKsi = fs / kKsiAKgcm2;
+    const double s1 = 540.0 / fsKsi - 2.5 * (cc / kPulgadaACm);  // in
+    const double s2 = 12.0 * (36.0 / fsKsi);                     // in
+    l.fs = diseno::ASimple(fs);
+    l.sRecubrimiento = diseno::ASimple(std::max(0.0, s1 * kPulgadaACm));
+    l.sTope = diseno::ASimple(s2 * kPulgadaACm);
+    l.sMax = std::min(l.sRecubrimiento, l.sTope);
+    return l;
 }
 
 }  // namespace

@@ -72,6 +72,15 @@ inline DiametroEstribo EstriboDeTexto(std::string_view t) {
                         : DiametroEstribo::SinElegir;
 }
 
+// Bars the user gives for one face instead of the program's choice: a row
+// of the bar table (0 1", 1 3/4", 2 1/2", 3 3/8") and the number of bars.
+struct BarrasUsuario {
+    int diametro = 0;
+    int cantidad = 0;
+
+    bool operator==(const BarrasUsuario&) const = default;
+};
+
 struct OpcionesViga {
     bool alternancia = false;  // design for the worst arrangement of the live load
     int usoDeflexion = 1;      // deflection-use category 1..4 (0: none chosen)
@@ -81,6 +90,12 @@ struct OpcionesViga {
     // Percentage of the live load that is sustained, 0..100, for rules whose
     // long-term deflection counts it with the dead load.
     float vivaSostenida = 0;
+    // cm, clear cover from the face to the stirrups ("Recubrimiento libre");
+    // the arrangement of the bars starts from it. The cover of the materials
+    // stays the assumed distance to the centroid of the steel.
+    float recubrimientoLibre = 4;
+    // The user's bars of the bottom (M(+)) and top (M(-)) tension faces.
+    std::optional<BarrasUsuario> barrasInferior, barrasSuperior;
 
     bool operator==(const OpcionesViga&) const = default;
 };

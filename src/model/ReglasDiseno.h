@@ -202,6 +202,17 @@ struct TextoRegla {
     std::string clausula;  // the clause of the code ("ACI 318-19, 22.5.5.1(c)"), or empty
 };
 
+// Crack control of the bars nearest a tension face: the service stress the
+// rules assume and the largest centre-to-centre spacing they allow, cm.
+struct LimiteFisuracion {
+    float fs = 0;              // Kgr/cm2, service stress of the steel
+    float sRecubrimiento = 0;  // cm, the limit that falls with the clear cover
+    float sTope = 0;           // cm, the limit that does not depend on the cover
+    float sMax = 0;            // cm, the smaller of the two (never negative)
+
+    bool operator==(const LimiteFisuracion&) const = default;
+};
+
 class ReglasDiseno {
   public:
     virtual ~ReglasDiseno() = default;
@@ -318,6 +329,13 @@ class ReglasDiseno {
     // with more than 30 cm of fresh concrete cast below it.
     virtual LongitudDesarrolloRegla LongitudDesarrollo(double fc, double fy, float db,
                                                        bool superior) const = 0;
+
+    // --- Bar arrangement and crack control -------------------------------
+    // The spacing limit of the bars nearest a tension face for steel of yield
+    // stress fy (Kgr/cm2) whose clear cover to the bar surface is cc (cm),
+    // and its formula and clause as the report prints them.
+    virtual LimiteFisuracion Fisuracion(double fy, float cc) const = 0;
+    virtual TextoRegla TextoFisuracion() const = 0;
 };
 
 // The template `t` with each "{nombre}" replaced by its value.

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "model/ArmadoResultado.h"
 #include "model/Pasos.h"
 
 namespace korvex {
@@ -157,6 +158,9 @@ struct ResultadoDiseno {
     // Stirrup zones from the shear along the beam; empty when the beam needs
     // no stirrups or the design failed.
     std::vector<ZonaEstribos> ZonasEstribos;
+
+    // The bars of each face that needs steel (bottom first), with their checks.
+    std::vector<ArmadoCara> Armado;
 
     // The steps of the calculation, as the analysis and the design computed them.
     PasosCalculo Pasos;

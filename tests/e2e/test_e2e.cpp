@@ -40,7 +40,7 @@ const std::set<std::string> kExtremos = Palabras(
     "FlechaMax");
 const std::set<std::string> kTextos = Palabras(
     "calculado mensajes TipoViga txtEstribos varillas puntos PosicionExtremos alternancia "
-    "envolvente pasos avisoAlternancia reacciones deflexiones norma estribos");
+    "envolvente pasos avisoAlternancia reacciones deflexiones norma estribos armado");
 
 class Korvex : public ConCarpeta {
   protected:
@@ -82,6 +82,29 @@ void CumpleElContrato(const json& j, bool diagramas) {
     // record of the steps (what the design left); the notice only when needed.
     if (j["calculado"] == true) {
         claves.insert({"envolvente", "pasos", "reacciones", "deflexiones"});
+        // A design that did not fail: one face per tension steel, bottom first.
+        if (j["FalloDiseno"] == 0) {
+            claves.insert("armado");
+            std::vector<std::string> caras;
+            for (const auto& a : j["armado"]) {
+                caras.push_back(a["cara"]);
+                for (const char* k : {"separacionLibre", "dSupuesto", "dReal", "phiMn", "Mu"}) {
+                    EXPECT_TRUE(a[k].is_number()) << k;
+                }
+                EXPECT_EQ(a["cumple"], a["estado"] == "aceptado");
+                if (a["cumple"] == true) {
+                    EXPECT_GE(a["phiMn"], a["Mu"]);
+                }
+                for (const auto& b : a["barras"]) {
+                    EXPECT_EQ(Claves(b), Palabras("cantidad diametro capa"));
+                    EXPECT_TRUE(b["capa"] == 1 || b["capa"] == 2);
+                }
+            }
+            std::vector<std::string> esperadas;
+            if (j["AsTraccionPos"] > 0) esperadas.push_back("inferior");
+            if (j["AsTraccionNeg"] > 0) esperadas.push_back("superior");
+            EXPECT_EQ(caras, esperadas);
+        }
         EXPECT_EQ(j["pasos"]["flexionPos"]["As"], j["AsTraccionPos"]);
         EXPECT_EQ(j["pasos"]["flexionNeg"]["As"], j["AsTraccionNeg"]);
         EXPECT_EQ(j["pasos"]["cortante"]["texto"], j["txtEstribos"]);

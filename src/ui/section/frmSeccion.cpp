@@ -109,8 +109,9 @@ frmSeccion::frmSeccion(Documento& documento, QWidget* padre)
     txtHw = campo("txtHw");
     cmdSeccionOk = new QPushButton("Ok", this);
     cmdSeccionOk->setObjectName("cmdSeccionOk");
-    // Enter in a field moves along the fields; it must not press Ok.
-    cmdSeccionOk->setAutoDefault(false);
+    // Enter in a field moves along the fields; Enter on Ok (reached from the
+    // last field of the shape) presses it.
+    cmdSeccionOk->setAutoDefault(true);
     cmdSeccionOk->setDefault(false);
     cmdSeccionOk->setEnabled(false);
 
@@ -281,10 +282,18 @@ void frmSeccion::Campo_KeyPress(QLineEdit* campo) {
         campo->selectAll();
         return;
     }
-    QWidget* siguiente = campo == txtB    ? static_cast<QWidget*>(txtH)
-                         : campo == txtH  ? static_cast<QWidget*>(txtBw)
-                         : campo == txtBw ? static_cast<QWidget*>(txtHw)
-                                          : static_cast<QWidget*>(cmdSeccionOk);
+    // A rectangle has no web: from h the chain goes straight to Ok.
+    const bool ultimo = campo == txtHw || (campo == txtH && EsRectangular());
+    QWidget* siguiente = ultimo           ? static_cast<QWidget*>(cmdSeccionOk)
+                         : campo == txtB  ? static_cast<QWidget*>(txtH)
+                                          : static_cast<QWidget*>(campo == txtH ? txtBw : txtHw);
+    // The field's own check of a positive number comes first: the same
+    // Enter then reaches the dialog, which presses Ok, now its default
+    // button (the check on leaving would only come after it closed).
+    if (ultimo && Numero(campo) <= 0) {
+        Campo_LostFocus(campo);
+        return;
+    }
     siguiente->setFocus(Qt::TabFocusReason);
 }
 

@@ -109,9 +109,9 @@ frmSeccion::frmSeccion(Documento& documento, QWidget* padre)
     txtHw = campo("txtHw");
     cmdSeccionOk = new QPushButton("Ok", this);
     cmdSeccionOk->setObjectName("cmdSeccionOk");
-    // Enter in a field moves along the fields; Enter on Ok (reached from the
-    // last field of the shape) presses it.
-    cmdSeccionOk->setAutoDefault(true);
+    // Enter in a field moves along the fields and presses Ok only from the
+    // last field of the shape (Campo_KeyPress): no default button.
+    cmdSeccionOk->setAutoDefault(false);
     cmdSeccionOk->setDefault(false);
     cmdSeccionOk->setEnabled(false);
 
@@ -287,14 +287,14 @@ void frmSeccion::Campo_KeyPress(QLineEdit* campo) {
     QWidget* siguiente = ultimo           ? static_cast<QWidget*>(cmdSeccionOk)
                          : campo == txtB  ? static_cast<QWidget*>(txtH)
                                           : static_cast<QWidget*>(campo == txtH ? txtBw : txtHw);
-    // The field's own check of a positive number comes first: the same
-    // Enter then reaches the dialog, which presses Ok, now its default
-    // button (the check on leaving would only come after it closed).
+    // From the last field Enter presses Ok, after the field's own check of a
+    // positive number (the check on leaving would come after it closed).
     if (ultimo && Numero(campo) <= 0) {
         Campo_LostFocus(campo);
         return;
     }
     siguiente->setFocus(Qt::TabFocusReason);
+    if (ultimo && cmdSeccionOk->isEnabled()) cmdSeccionOk->click();
 }
 
 void frmSeccion::Campo_LostFocus(QLineEdit* campo) {

@@ -123,7 +123,12 @@ frmpreview::frmpreview(Documento& documento, QWidget* padre)
     cmdPdf->setObjectName("cmdPdf");
     cmdPdf->setToolTip("Guarda el informe en un archivo PDF de tamaño carta");
 
-    Print_btn->setShortcut(QKeySequence("Ctrl+P"));
+    // Ctrl+P prints, as "Imprimir" of the main window opened the preview.
+    auto* imprimir = new QAction("Imprime", this);
+    imprimir->setObjectName("accImprime");
+    imprimir->setShortcut(QKeySequence("Ctrl+P"));
+    addAction(imprimir);
+    connect(imprimir, &QAction::triggered, Print_btn, &QPushButton::click);
 
     // The zoom commands: a button each, their shortcuts on the window.
     auto zoom = [this, centro](const char* nombre, const QString& texto, const QString& ayuda,

@@ -118,7 +118,7 @@ frmpreview::frmpreview(Documento& documento, QWidget* padre)
     Hoja->setObjectName("Hoja");
     Print_btn = new QPushButton("Imprime", centro);
     Print_btn->setObjectName("Print_btn");
-    Print_btn->setToolTip("Imprime el informe en la impresora que elija");
+    Print_btn->setToolTip("Imprime el informe en la impresora que elija (Ctrl+P)");
     cmdPdf = new QPushButton(QString::fromUtf8("Guardar PDF…"), centro);
     cmdPdf->setObjectName("cmdPdf");
     cmdPdf->setToolTip("Guarda el informe en un archivo PDF de tamaño carta");

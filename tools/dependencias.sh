@@ -7,6 +7,7 @@ KORVEX_PAQUETES=(
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-svg-dev libgl-dev
   clang-14 libclang-rt-14-dev
+  qt6-translations-l10n
   poppler-utils fonts-liberation xvfb xauth
   dpkg-dev file
   libdxflib-dev

@@ -1,6 +1,8 @@
 #include "ui/Arranque.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QString>
 #include <QTimer>
 #include <memory>
@@ -27,11 +29,25 @@ void MostrarPrincipal(const QString& archivo, bool salirAlCerrarUltima) {
 
 }  // namespace
 
+bool InstalarTraduccionQt() {
+    static QTranslator* instalado = nullptr;
+    if (instalado != nullptr) return true;
+    auto* t = new QTranslator(qApp);
+    if (!t->load("qtbase_es", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete t;
+        return false;
+    }
+    QCoreApplication::installTranslator(t);
+    instalado = t;
+    return true;
+}
+
 int Arrancar(int& argc, char** argv, const std::string& archivo,
              std::chrono::milliseconds presentacion) {
     std::unique_ptr<QApplication> propia;
     if (QApplication::instance() == nullptr) propia = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName("Korvex 2000");
+    InstalarTraduccionQt();
 
     // While only the splash is up, closing it must not end the program.
     const bool salirAlCerrarUltima = QApplication::quitOnLastWindowClosed();

@@ -17,6 +17,12 @@ namespace korvex::ui {
 
 inline constexpr std::chrono::milliseconds kTiempoPresentacion{2000};
 
+// Qt's own Spanish catalogue (qtbase_es.qm of the Qt translations, Debian's
+// qt6-translations-l10n) installed in the running application, once, so the
+// standard dialogs (files, printing, message boxes) read Spanish. False when
+// the catalogue is not installed: those dialogs then stay in English.
+bool InstalarTraduccionQt();
+
 int Arrancar(int& argc, char** argv, const std::string& archivo,
              std::chrono::milliseconds presentacion = kTiempoPresentacion);
 

@@ -3,11 +3,11 @@
 // the calculation report to a PDF, New with its questions, the reset of the
 // whole program and the start state of the window's controls.
 //
-// The dialogs start in the folder of the last file opened or written, kept
-// with QSettings, else the user's documents folder; "Guardar" proposes the
-// project's file, "Memoria de cálculo…" the project's name with .pdf. Saving
-// and the report go through atomic writers: a failure says why and leaves
-// the old file as it was.
+// Every dialog proposes the project's folder and name with its extension
+// (a project never saved: the last folder used, else the user's home, and
+// "viga.kvx" / "viga.pdf"); the status bar confirms each file written.
+// Saving and the report go through atomic writers: a failure says why and
+// leaves the old file as it was.
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,8 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
-#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTableWidget>
 
 #include "project/ArchivoKvx.h"
@@ -29,6 +28,7 @@
 #include "ui/common/Mensajes.h"
 #include "ui/common/Registro.h"
 #include "ui/common/Rejilla.h"
+#include "ui/common/RutaPropuesta.h"
 #include "ui/loads/frmCargas.h"
 #include "ui/main/frmGeneral.h"
 #include "ui/report/MemoriaPdf.h"
@@ -44,18 +44,8 @@ QString Q(const std::string& s) {
 
 constexpr const char* kFiltro = "Korvex (*.kvx)";
 constexpr const char* kTituloMemoria = "Error al escribir la memoria de cálculo";
-constexpr const char* kClaveCarpeta = "archivos/carpeta";
-
-QString CarpetaInicial() {
-    const QString guardada = QSettings().value(kClaveCarpeta).toString();
-    if (!guardada.isEmpty() && QDir(guardada).exists()) return guardada;
-    const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return docs.isEmpty() ? QDir::homePath() : docs;
-}
-
-void RecordarCarpeta(const QString& archivo) {
-    QSettings().setValue(kClaveCarpeta, QFileInfo(archivo).absolutePath());
-}
+// How long the confirmation of a file written stays in the status bar, ms.
+constexpr int kMensajeEstado = 8000;
 
 // One file dialog (Qt's own widget dialog, the same on every desktop):
 // title, filter and extension; for saving, the name proposed in the folder.
@@ -67,18 +57,20 @@ struct Dialogo {
     bool guardar;
 };
 
-QString Elegir(QWidget* padre, const Dialogo& d, const QString& propuesto = {}) {
-    QFileDialog dlg(padre, d.titulo, CarpetaInicial(), d.filtro);
+QString Elegir(QWidget* padre, const Dialogo& d, const QString& propuesto) {
+    const QFileInfo f(propuesto);
+    QFileDialog dlg(padre, d.titulo, f.absolutePath(), d.filtro);
     dlg.setObjectName(d.nombre);
     dlg.setOption(QFileDialog::DontUseNativeDialog, true);
     dlg.setDefaultSuffix(d.sufijo);
     if (d.guardar) {
         dlg.setAcceptMode(QFileDialog::AcceptSave);
         dlg.setFileMode(QFileDialog::AnyFile);
-        if (!propuesto.isEmpty()) dlg.selectFile(propuesto);
+        dlg.selectFile(f.fileName());
     } else {
         dlg.setAcceptMode(QFileDialog::AcceptOpen);
         dlg.setFileMode(QFileDialog::ExistingFile);
+        if (f.isFile()) dlg.selectFile(f.fileName());
     }
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
     return dlg.selectedFiles().constFirst();
@@ -93,7 +85,7 @@ const Dialogo kMemoria{"dlgMemoria", QString::fromUtf8("Memoria de cálculo"), "
 
 void frmGeneral::mnuArchivoAbrir_Click() {
     if (!ConfirmarDescarte()) return;
-    const QString archivo = Elegir(this, kAbrir);
+    const QString archivo = Elegir(this, kAbrir, RutaPropuesta(Archivo(), CarpetaUsada(), "kvx"));
     if (!archivo.isEmpty()) AbrirArchivo(archivo);
 }
 
@@ -102,8 +94,7 @@ void frmGeneral::mnuArchivoSalvarcomo_Click() {
 }
 
 bool frmGeneral::GuardarComo() {
-    const QString actual = Archivo();
-    const QString propuesto = actual.isEmpty() ? QString() : QFileInfo(actual).fileName();
+    const QString propuesto = RutaPropuesta(Archivo(), CarpetaUsada(), "kvx");
     const QString archivo = Elegir(this, kGuardar, propuesto);
     return !archivo.isEmpty() && GuardarEn(archivo);
 }
@@ -120,13 +111,25 @@ bool frmGeneral::GuardarEn(const QString& archivo) {
     RecordarCarpeta(archivo);
     FijarArchivo(archivo);
     AgregarReciente(archivo);
+    statusBar()->showMessage("Proyecto guardado en " + QDir::toNativeSeparators(archivo),
+                             kMensajeEstado);
     return true;
+}
+
+void frmGeneral::mnuArchivoGuardar_Click() {
+    // Ctrl+S: the project's own file without a question; a project never
+    // saved asks for one.
+    const QString actual = Archivo();
+    if (actual.isEmpty()) {
+        GuardarComo();
+    } else {
+        GuardarEn(actual);
+    }
 }
 
 void frmGeneral::mnuArchivoMemoria_Click() {
     const QString actual = Archivo();
-    const QString base = actual.isEmpty() ? "memoria" : QFileInfo(actual).completeBaseName();
-    const QString ruta = Elegir(this, kMemoria, base + ".pdf");
+    const QString ruta = Elegir(this, kMemoria, RutaPropuesta(actual, CarpetaUsada(), "pdf"));
     if (ruta.isEmpty()) return;
     const QString nombre = actual.isEmpty() ? QString() : QFileInfo(actual).fileName();
     const QString error =
@@ -136,6 +139,8 @@ void frmGeneral::mnuArchivoMemoria_Click() {
         return;
     }
     RecordarCarpeta(ruta);
+    statusBar()->showMessage("Memoria guardada en " + QDir::toNativeSeparators(ruta),
+                             kMensajeEstado);
 }
 
 bool frmGeneral::AbrirArchivo(const QString& archivo) {

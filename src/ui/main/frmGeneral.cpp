@@ -89,6 +89,7 @@ frmGeneral::frmGeneral(QWidget* padre) : QMainWindow(padre) {
     CrearBarra();
     Disponer();
     Conectar();
+    CrearAtajos();
     ControlesIniciales();
     // The cover is entered once a section exists (the section's OK enables it).
     txtRec->setEnabled(false);
@@ -261,10 +262,8 @@ void frmGeneral::CrearMenus() {
     mnuArchivo->setObjectName("mnuArchivo");
     mnuArchivoAbrir = accion(mnuArchivo, "mnuArchivoAbrir", "A&brir");
     mnuArchivoNuevo = accion(mnuArchivo, "mnuArchivoNuevo", "N&uevo");
-    mnuArchivoNuevo->setShortcut(QKeySequence("Ctrl+N"));
     mnuArchivoSalvarcomo = accion(mnuArchivo, "mnuArchivoSalvarcomo", "Guardar");
     mnuArchivoImprimir = accion(mnuArchivo, "mnuArchivoImprimir", "Imprimir");
-    mnuArchivoImprimir->setShortcut(QKeySequence("Ctrl+P"));
     mnuArchivoMemoria =
         accion(mnuArchivo, "mnuArchivoMemoria", QString::fromUtf8("Memoria de cálculo…"));
     mnuArchivoMemoria->setToolTip(
@@ -290,7 +289,6 @@ void frmGeneral::CrearMenus() {
     mnuAyuda = menuBar()->addMenu("A&yuda");
     mnuAyuda->setObjectName("mnuAyuda");
     mnuAyudaIndice = accion(mnuAyuda, "mnuAyudaIndice", "Instrucciones");
-    mnuAyudaIndice->setShortcut(QKeySequence(Qt::Key_F1));
     mnuAyudaGuia = accion(mnuAyuda, "mnuAyudaGuia", QString::fromUtf8("Guía Rápida"));
     mnuAyudaRaya = mnuAyuda->addSeparator();
     mnuAyudaRaya->setObjectName("mnuAyudaRaya");

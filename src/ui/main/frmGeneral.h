@@ -38,9 +38,10 @@
 // takes the file's value.
 //
 // The window's code lies in nine files: frmGeneral.cpp (controls, menus,
-// toolbar), AvisosGeneral.cpp (what the other windows announce, the section
-// shown), CalculoGeneral.cpp (field checks, the calculation and the
-// live-load arrangements option), NormaGeneral.cpp (the design rules, the
+// toolbar), TecladoGeneral.cpp (shortcuts and tab order),
+// AvisosGeneral.cpp (what the other windows announce, the section shown),
+// CalculoGeneral.cpp (field checks, the calculation and the live-load
+// arrangements option), NormaGeneral.cpp (the design rules, the
 // sustained live load and the stirrup bar), DiagramasGeneral.cpp (plots, their sign
 // labels and the read-out under the mouse), ArchivoGeneral.cpp (open, save,
 // the calculation report, New, the reset and the start state),
@@ -150,6 +151,9 @@ class frmGeneral : public QMainWindow {
     QMenu *mnuArchivo, *mnuEdicion, *mnuUtilidades, *mnuAyuda;
     QAction *mnuArchivoAbrir, *mnuArchivoNuevo, *mnuArchivoSalvarcomo, *mnuArchivoImprimir,
         *mnuArchivoMemoria, *mnuArchivoRaya, *mnuArchivoSalir;
+    // "Guardar cambios" (Ctrl+S): the project's own file, or the dialog when
+    // it has none; "Guardar" (Ctrl+Shift+S) always asks.
+    QAction* mnuArchivoGuardar;
     // The recent projects ("&1 viga.kvx" ...), hidden when unused, and the
     // separator that closes them.
     static constexpr int kRecientes = 5;
@@ -204,6 +208,7 @@ class frmGeneral : public QMainWindow {
     // writes the calculation report to the PDF the save dialog names.
     void mnuArchivoAbrir_Click();
     void mnuArchivoSalvarcomo_Click();
+    void mnuArchivoGuardar_Click();
     void mnuArchivoMemoria_Click();
     // Opens recent project n (1..5): a file that no longer exists is said so
     // and leaves the list.
@@ -266,6 +271,9 @@ class frmGeneral : public QMainWindow {
     // After an undo or redo: every window shows the project's data again, as
     // after an opening but without calculating.
     void MostrarRestaurado();
+    // The keyboard (TecladoGeneral.cpp): the menus' shortcuts, F5 for the
+    // calculation and the order of the Tab key.
+    void CrearAtajos();
     void Disponer();
     void Conectar();
     void MostrarLectura(Lienzo* caja, double xTwips, double yTwips);

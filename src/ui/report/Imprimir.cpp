@@ -11,7 +11,6 @@ void MostrarInforme(Documento& documento) {
     v->show();
     v->raise();
     v->activateWindow();
-    v->Print_btn_Click();
 }
 
 }  // namespace korvex::ui

@@ -1,6 +1,6 @@
 // "Imprimir" of the main window: the preview of the report page with the
-// document's project, then the page printed on the printer the user chooses
-// (the preview stays open, so the page can also be saved as PDF).
+// document's project. The printer dialog opens only when the preview's
+// "Imprime" is pressed; the page can also be zoomed and saved as PDF.
 #pragma once
 
 namespace korvex {

@@ -1,8 +1,11 @@
 // frmpreview: the print preview "Vista Previa  a Impresión". The sheet
 // `Hoja` shows the report page of the document's project, scaled to the
 // window with its proportions kept, and the status bar tells the position
-// of the mouse on the page in twips. "Imprime" prints the page on the
-// printer the user chooses; "Guardar PDF…" writes it to a PDF file.
+// of the mouse on the page in twips. The page fits the window at first;
+// "Página completa", "Ancho de página", "Ampliar" (Ctrl++) and "Reducir"
+// (Ctrl+-) zoom it, with scroll bars when it is larger than the window.
+// "Imprime" (Ctrl+P) prints the page on the printer the user chooses;
+// "Guardar PDF…" writes it to a PDF file, proposing the project's name.
 #pragma once
 
 #include <QMainWindow>
@@ -15,7 +18,9 @@
 class QLabel;
 class QPrinter;
 class QPushButton;
+class QScrollArea;
 class QStatusBar;
+class QToolButton;
 
 namespace korvex::ui {
 
@@ -49,8 +54,11 @@ class frmpreview : public QMainWindow {
     explicit frmpreview(Documento& documento, QWidget* padre = nullptr);
 
     HojaInforme* Hoja;
+    QScrollArea* scrHoja;  // holds the sheet, with scroll bars when zoomed in
     QPushButton* Print_btn;
     QPushButton* cmdPdf;
+    QToolButton *cmdPaginaCompleta, *cmdAnchoPagina, *cmdAmpliar, *cmdReducir;
+    QLabel* lblZoom;  // "100 %"
     QStatusBar* StatusBar;
     QLabel *Panel1, *Panel2;
 
@@ -69,8 +77,25 @@ class frmpreview : public QMainWindow {
     void PermitirSalida(bool si);
     void Hoja_MouseMove(double x, double y);
 
+    // The zoom: 1 shows the letter page at 96 pixels per inch; the two fits
+    // follow the window's size until the user zooms in or out.
+    enum class Ajuste { Pagina, Ancho, Libre };
+    double Zoom() const { return zoom_; }
+    void AjustarPagina();
+    void AjustarAncho();
+    void Ampliar();
+    void Reducir();
+    // The PDF the save dialog proposes: the project's folder and name.
+    QString PdfPropuesto() const;
+
+  protected:
+    bool eventFilter(QObject* objeto, QEvent* e) override;
+
   private:
+    void FijarZoom(double zoom, Ajuste ajuste);
     Documento& documento_;
+    double zoom_ = 1;
+    Ajuste ajuste_ = Ajuste::Pagina;
 };
 
 }  // namespace korvex::ui

@@ -110,7 +110,8 @@ frmSeccion::frmSeccion(Documento& documento, QWidget* padre)
     txtHw = campo("txtHw");
     cmdSeccionOk = new QPushButton("Ok", this);
     cmdSeccionOk->setObjectName("cmdSeccionOk");
-    // Enter in a field moves along the fields; it must not press Ok.
+    // Enter in a field moves along the fields and presses Ok only from the
+    // last field of the shape (Campo_KeyPress): no default button.
     cmdSeccionOk->setAutoDefault(false);
     cmdSeccionOk->setDefault(false);
     cmdSeccionOk->setEnabled(false);
@@ -283,11 +284,19 @@ void frmSeccion::Campo_KeyPress(QLineEdit* campo) {
         campo->selectAll();
         return;
     }
-    QWidget* siguiente = campo == txtB    ? static_cast<QWidget*>(txtH)
-                         : campo == txtH  ? static_cast<QWidget*>(txtBw)
-                         : campo == txtBw ? static_cast<QWidget*>(txtHw)
-                                          : static_cast<QWidget*>(cmdSeccionOk);
+    // A rectangle has no web: from h the chain goes straight to Ok.
+    const bool ultimo = campo == txtHw || (campo == txtH && EsRectangular());
+    QWidget* siguiente = ultimo           ? static_cast<QWidget*>(cmdSeccionOk)
+                         : campo == txtB  ? static_cast<QWidget*>(txtH)
+                                          : static_cast<QWidget*>(campo == txtH ? txtBw : txtHw);
+    // From the last field Enter presses Ok, after the field's own check of a
+    // positive number (the check on leaving would come after it closed).
+    if (ultimo && Numero(campo) <= 0) {
+        Campo_LostFocus(campo);
+        return;
+    }
     siguiente->setFocus(Qt::TabFocusReason);
+    if (ultimo && cmdSeccionOk->isEnabled()) cmdSeccionOk->click();
 }
 
 void frmSeccion::Campo_LostFocus(QLineEdit* campo) {

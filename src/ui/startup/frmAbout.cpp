@@ -4,13 +4,15 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QProcess>
+#include <QDir>
 #include <QPushButton>
-#include <QStandardPaths>
+#include <QSettings>
+#include <QSysInfo>
 #include <QVBoxLayout>
 
 #include "ui/common/Mensajes.h"
 #include "ui/startup/Dibujos.h"
+#include "ui/startup/Version.h"
 
 namespace korvex::ui {
 
@@ -31,7 +33,7 @@ frmAbout::frmAbout(QWidget* padre) : QDialog(padre) {
     grande.setPointSize(grande.pointSize() + 8);
     grande.setBold(true);
     lblTitle->setFont(grande);
-    lblVersion = etiqueta("lblVersion", "Versión 1.0");
+    lblVersion = etiqueta("lblVersion", QString::fromUtf8("Versión ") + VersionPrograma());
     lblFecha = etiqueta("lblFecha", "1/2/2000");
     lblDisclaimer = etiqueta("lblDisclaimer",
                              "Nota: Este programa fue creado usando las normas del American "
@@ -90,27 +92,21 @@ void frmAbout::cmdOK_Click() {
     accept();  // whoever opened the window unloads it when exec returns
 }
 
-QString frmAbout::StartSysInfoRuta() {
-    for (const char* programa : {"hardinfo2", "hardinfo", "kinfocenter", "gnome-system-monitor"}) {
-        const QString ruta = QStandardPaths::findExecutable(programa);
-        if (!ruta.isEmpty()) return ruta;
-    }
-    return {};
+QString frmAbout::InformacionSistema() {
+    const QString nucleo = QSysInfo::kernelType() + " " + QSysInfo::kernelVersion();
+    return QString::fromUtf8("Korvex %1\n"
+                             "Qt %2\n"
+                             "Sistema: %3\n"
+                             "Núcleo: %4 (%5)\n"
+                             "Configuración guardada en: %6")
+        .arg(VersionPrograma(), QString::fromLatin1(qVersion()), QSysInfo::prettyProductName(),
+             nucleo, QSysInfo::currentCpuArchitecture(),
+             QDir::toNativeSeparators(QSettings().fileName()));
 }
 
 void frmAbout::cmdSysInfo_Click() {
-    const QString ruta = StartSysInfoRuta();
-    if (ruta.isEmpty()) {
-        MostrarMensaje("La información del sistema no esta disponible en estos momentos", "Korvex",
-                       kEstiloSimple);
-        return;
-    }
-    if (!QProcess::startDetached(ruta, {})) {
-        MostrarMensaje(("No se pudo iniciar el programa de información del sistema " + ruta +
-                        ". Compruebe que está bien instalado.")
-                           .toStdString(),
-                       "Korvex", kEstiloExclamacion);
-    }
+    MostrarMensaje(InformacionSistema().toStdString(), "Información del sistema",
+                   kEstiloInformacion);
 }
 
 }  // namespace korvex::ui

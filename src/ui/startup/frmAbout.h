@@ -1,7 +1,7 @@
 // The about window "Información General": the two pictures, title, version,
 // date, the code note, the authors and the contact line. "Información del
-// sistema..." starts the desktop's system-information program when one is
-// on the PATH.
+// sistema..." shows the program's and Qt's versions, the system and where
+// the settings are kept.
 #pragma once
 
 #include <QDialog>
@@ -23,8 +23,8 @@ class frmAbout : public QDialog {
 
     void cmdOK_Click();
     void cmdSysInfo_Click();
-    // The system-information program found on the PATH, or empty.
-    static QString StartSysInfoRuta();
+    // The text of "Información del sistema...", one item a line.
+    static QString InformacionSistema();
 };
 
 }  // namespace korvex::ui

@@ -36,10 +36,17 @@ dimensiones. Está disponible mientras el recubrimiento tenga un valor
 numérico.</li>
 <li><b>Ayuda</b>: muestra estas instrucciones.</li>
 </ol>
-<p>El menú <b>Archivo</b> repite Abrir, Nuevo, Guardar e Imprimir, tiene
-<b>Memoria de cálculo…</b>, los proyectos recientes y <b>Salir</b>; el menú <b>Utilidades</b> tiene <b>Area y Cg</b>, y el menú
-<b>Ayuda</b> tiene <b>Instrucciones</b> (tecla F1), <b>Guía Rápida</b> e
-<b>Información</b>.</p>
+<p>El menú <b>Archivo</b> repite Abrir (Ctrl+O), Nuevo (Ctrl+N), Guardar e
+Imprimir (Ctrl+P), tiene <b>Guardar cambios</b> (Ctrl+S: guarda en el archivo
+del proyecto sin preguntar; si nunca se guardó, pide el nombre), Guardar
+(Ctrl+Mayús+S: siempre pide el archivo), <b>Memoria de cálculo…</b>, los
+proyectos recientes y <b>Salir</b>; el menú <b>Utilidades</b> tiene <b>Area
+y Cg</b>, y el menú <b>Ayuda</b> tiene <b>Instrucciones</b> (tecla F1),
+<b>Guía Rápida</b> e <b>Información</b>. F5 equivale a <b>Realizar
+Cálculos</b>. En los diálogos, Intro pulsa el botón por omisión y Esc
+cancela; en Datos de la Sección, Intro en el último campo pulsa Ok. Los
+diálogos de archivos proponen la carpeta y el nombre del proyecto, y la
+barra de estado confirma cada archivo escrito.</p>
 <p>El menú <b>Edición</b> deshace (Ctrl+Z) y rehace (Ctrl+Y o Ctrl+Shift+Z)
 los cambios de los datos del proyecto, uno por uno, y nombra cada paso
 (<b>Deshacer «Borrar carga 3»</b>); las teclas sirven también en las
@@ -194,7 +201,10 @@ abre como con Abrir; si el archivo no es un proyecto válido, se muestra el
 motivo y nada cambia. Otros archivos no se aceptan.</p>
 <p>Imprimir abre la <b>Vista Previa</b> del informe de una página (papel
 carta, 8.5 × 11 pulgadas), desde la que se imprime con el diálogo de la
-impresora o se guarda como PDF con <b>Guardar PDF…</b>. El informe indica
+impresora (solo al pulsar <b>Imprime</b> o Ctrl+P) o se guarda como PDF con
+<b>Guardar PDF…</b>. <b>Página completa</b>, <b>Ancho de página</b>,
+<b>Ampliar</b> (Ctrl++) y <b>Reducir</b> (Ctrl+-) cambian el tamaño de la
+vista. El informe indica
 “Carga viva alternada: sí” o “no”, y escribe las cargas y los resultados
 con los decimales de la ventana principal.</p>
 <p>Los proyectos de ejemplo (una viga rectangular, una T invertida y una T
@@ -245,7 +255,9 @@ Deformaciones</b> para ver la rotación y la deflexión de la viga.</li>
 </ol>
 <h3>Notas importantes</h3>
 <ul>
-<li>Se necesita un ratón para usar la barra de herramientas.</li>
+<li>Se necesita un ratón para usar la barra de herramientas; sus órdenes
+también tienen teclas: Ctrl+N nuevo, Ctrl+O abrir, Ctrl+S guardar, Ctrl+Mayús+S
+guardar como, Ctrl+P imprimir, F5 calcular, F1 instrucciones.</li>
 <li><b>Reiniciar</b> en la ventana principal borra todo: sección, cargas y
 resultados.</li>
 <li>El informe está preparado para papel carta de 8.5 × 11 pulgadas; también

@@ -12,6 +12,7 @@
 
 #include "ui/common/Registro.h"
 #include "ui/startup/Dibujos.h"
+#include "ui/startup/Version.h"
 
 namespace korvex::ui {
 
@@ -69,7 +70,7 @@ frmSplash::frmSplash(QWidget* padre) : QWidget(padre, Qt::Window | Qt::Frameless
     lblProductName = Etiqueta("lblProductName", "Korvex 2000 v1.0", Frame1, 26, true);
     lblCompanyProduct = Etiqueta("lblCompanyProduct", "Diseño de Vigas", Frame1, 14, true);
     lblPlatform = Etiqueta("lblPlatform", Plataforma(), Frame1, 12, true);
-    lblVersion = Etiqueta("lblVersion", "Version 4.10.2222 A", Frame1);
+    lblVersion = Etiqueta("lblVersion", QString::fromUtf8("Versión ") + VersionPrograma(), Frame1);
     lblCompany = Etiqueta("lblCompany", "Korvex Ingeniería Estructural", Frame1, 0, true);
     lblCopyright =
         Etiqueta("lblCopyright", "Copyright © 2000 Korvex Ingeniería Estructural", Frame1);

@@ -91,7 +91,7 @@ class Resultados : public Entorno {
 // a refused calculation keeps it, data brought back clear it.
 TEST_F(Resultados, CadaCambioLosDesactualizaHastaElSiguienteCalculo) {
     ASSERT_TRUE(g->AbrirArchivo(Ruta("viga_rectangular.kvx")));
-    g->Barrah_ButtonClick("Imprimir");  // the preview open, the printer choice cancelled
+    g->Barrah_ButtonClick("Imprimir");  // the preview open
     const int blanco = Fondo(g->pct2);
     ExpectVigentes(true, blanco);
 

@@ -119,8 +119,13 @@ TEST_F(Informe, ImprimirTrasGirosSigueMostrandoCortanteYMomento) {
     const QString momentos = dir.filePath("momentos.pdf"), giros = dir.filePath("giros.pdf");
     ImprimirEn(momentos);
     g->Barrah_ButtonClick("Imprimir");
+    // The preview opens without asking for a printer; "Imprime" asks.
+    frmpreview* v = g->Ventana<frmpreview>();
+    EXPECT_TRUE(v->isVisible());
+    EXPECT_EQ(veces, 0);
+    v->Print_btn->click();
     // The preview's sheet shows the page of the main window's document.
-    HojaInforme* vista = g->Ventana<frmpreview>()->Hoja;
+    HojaInforme* vista = v->Hoja;
     HojaInforme copia;
     copia.resize(vista->size());
     copia.FijarProyecto(g->documento().proyecto(), g->documento().resultadoCompartido());
@@ -131,6 +136,9 @@ TEST_F(Informe, ImprimirTrasGirosSigueMostrandoCortanteYMomento) {
     g->optGirDef->click();
     ImprimirEn(giros);
     g->mnuArchivoImprimir->trigger();
+    QApplication::setActiveWindow(v);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(v));
+    QTest::keySequence(v, QKeySequence("Ctrl+P"));  // the preview's "Imprime"
     EXPECT_EQ(veces, 2);
     const QByteArray a = Imagen(momentos);
     ASSERT_FALSE(a.isEmpty());
@@ -155,9 +163,57 @@ TEST_F(Informe, ImprimirTrasGirosSigueMostrandoCortanteYMomento) {
 
     // Cancelling the printer choice prints nothing and says nothing.
     ImprimirEn(QString());
-    g->Barrah_ButtonClick("Imprimir");
+    v->Print_btn->click();
     EXPECT_EQ(veces, 3);
     EXPECT_TRUE(Mensajes::Registrados().empty());
+}
+
+// The preview's zoom: the page fits the window at first and follows its
+// size; "Ancho de página" fits the width; Ctrl++ and Ctrl+- step by 1.25
+// (between 25 % and 400 %) and the sheet grows and shrinks with the factor.
+TEST_F(Informe, VistaPreviaConZoom) {
+    frmGeneral* g = Ventana<frmGeneral>();
+    ASSERT_TRUE(g->AbrirArchivo(QString::fromStdString(Ejemplo("viga_rectangular.kvx"))));
+    g->mnuArchivoImprimir->trigger();
+    frmpreview* v = g->Ventana<frmpreview>();
+    v->resize(640, 860);
+    ProcesarEventos();
+    auto cabe = [v] {
+        const QSize s = v->scrHoja->viewport()->size();
+        const QRectF p = v->Hoja->Pagina();
+        return std::pair{p.width() <= s.width() && p.height() <= s.height(),
+                         p.width() + 18 >= s.width() || p.height() + 18 >= s.height()};
+    };
+    EXPECT_EQ(cabe(), std::pair(true, true)) << "the page fills the window";
+    const double pagina = v->Zoom();
+    v->resize(800, 1000);  // a fit follows the window
+    ProcesarEventos();
+    EXPECT_GT(v->Zoom(), pagina);
+    EXPECT_EQ(cabe(), std::pair(true, true));
+
+    v->cmdAnchoPagina->click();
+    ProcesarEventos();
+    const double ancho = v->scrHoja->viewport()->width();
+    EXPECT_NEAR(v->Hoja->Pagina().width(), ancho - 16, 2);
+
+    const double z = v->Zoom();
+    const struct {
+        const char* teclas;
+        double factor;
+    } pasos[] = {{"Ctrl++", 1.25}, {"Ctrl++", 1.5625}, {"Ctrl+-", 1.25}, {"Ctrl+-", 1}};
+    for (const auto& p : pasos) {
+        QTest::keySequence(v, QKeySequence(p.teclas));
+        EXPECT_NEAR(v->Zoom(), z * p.factor, 1e-9) << p.teclas;
+        EXPECT_NEAR(v->Hoja->Pagina().width(), 816 * v->Zoom(), 1.5) << p.teclas;
+    }
+    for (int i = 0; i < 20; ++i) v->cmdReducir->click();
+    EXPECT_DOUBLE_EQ(v->Zoom(), 0.25);
+    EXPECT_EQ(v->lblZoom->text(), "25 %");
+    for (int i = 0; i < 20; ++i) v->cmdAmpliar->click();
+    EXPECT_DOUBLE_EQ(v->Zoom(), 4);
+    v->cmdPaginaCompleta->click();
+    ProcesarEventos();
+    EXPECT_EQ(cabe(), std::pair(true, true));
 }
 
 // A PDF that cannot be written, from the two writers and the preview's

@@ -142,6 +142,45 @@ TEST_F(Secciones, LimiteDelAlaYCierreSinOk) {
     EXPECT_EQ(P().seccion.Ycg, ycg) << "the stored dimensions of the last OK stay";
 }
 
+// The keyboard: Enter moves along the shape's fields and, on its last field
+// holding a positive number, presses Ok (a rectangle skips the web's fields);
+// zero there is refused and the window stays; Esc is the close box.
+TEST_F(Secciones, EnterLlegaAOkYEscCierra) {
+    const std::string positivas = kPositivas.titulo, nota = "Datos no Introducidos";
+    const struct {
+        const char* clave;
+        std::vector<const char*> textos;  // typed, each followed by Enter
+        bool esc, aceptada;
+        std::vector<std::string> titulos;  // of the messages shown
+    } casos[] = {{"Viga_Rect", {"30", "50"}, false, true, {}},
+                 {"Viga_T", {"60", "10", "25", "40"}, false, true, {}},
+                 {"Viga_Ti", {"60", "10", "25", "0"}, true, false, {positivas, nota}},
+                 {"Viga_Rect", {"30"}, true, false, {nota}}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.clave + std::to_string(c.textos.size()));
+        SetUp();
+        bool aceptada = false;
+        Elegir(c.clave, [&](frmSeccion* s) {
+            QLineEdit* campos[] = {s->txtB, s->txtH, s->txtBw, s->txtHw};
+            s->txtB->setFocus();
+            for (std::size_t i = 0; i < c.textos.size(); ++i) {
+                ASSERT_TRUE(campos[i]->hasFocus()) << i;
+                QTest::keyClicks(campos[i], c.textos[i]);
+                QTest::keyClick(campos[i], Qt::Key_Return);
+                ProcesarEventos();
+            }
+            EXPECT_EQ(s->isVisible(), !c.aceptada);
+            if (c.esc) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            EXPECT_FALSE(s->isVisible());
+            aceptada = s->result() == QDialog::Accepted;
+        });
+        EXPECT_EQ(aceptada, c.aceptada);
+        std::vector<std::string> titulos;
+        for (const Mensaje& m : Mensajes::Registrados()) titulos.push_back(m.titulo);
+        EXPECT_EQ(titulos, c.titulos);
+    }
+}
+
 // Stirrups: Ok answers the option shown (3/8 when first shown); the close
 // box answers 3/8 and unloads the dialog, which starts again from 3/8.
 TEST_F(Secciones, DialogoDeEstribos) {

@@ -89,6 +89,8 @@ frmGeom::frmGeom(QWidget* padre) : QWidget(padre, Qt::Window) {
     cmdReiniciar =
         NuevoBoton("cmdReiniciar", "&Reiniciar", "Reinicia la Introdución de Datos", this);
     cmdOk = NuevoBoton("cmdOk", "Ok", nullptr, this);
+    cmdAbrir = NuevoBoton("cmdAbrir", "&Abrir…",
+                          "Lee los vértices de un archivo de texto (x,y en cada línea)", this);
 
     // Left: entry of the vertices and their list; right: the drawing and
     // the results under it.
@@ -100,7 +102,7 @@ frmGeom::frmGeom(QWidget* padre) : QWidget(padre, Qt::Window) {
     auto* izquierda = new QVBoxLayout;
     izquierda->addLayout(entrada);
     izquierda->addWidget(lstCord, 1);
-    for (QPushButton* b : {cmdBorrar, Lineas_btn, cmdReiniciar}) izquierda->addWidget(b);
+    for (QPushButton* b : {cmdBorrar, Lineas_btn, cmdReiniciar, cmdAbrir}) izquierda->addWidget(b);
 
     auto* resultados = new QGridLayout;
     resultados->addWidget(lblArea, 0, 0);
@@ -132,6 +134,8 @@ frmGeom::frmGeom(QWidget* padre) : QWidget(padre, Qt::Window) {
     connect(Lineas_btn, &QPushButton::clicked, this, &frmGeom::Lineas_btn_Click);
     connect(cmdReiniciar, &QPushButton::clicked, this, &frmGeom::cmdReiniciar_Click);
     connect(cmdOk, &QPushButton::clicked, this, &frmGeom::cmdOk_Click);
+    connect(cmdAbrir, &QPushButton::clicked, this, &frmGeom::cmdAbrir_Click);
+    CrearHistorial();
     for (QObject* o : {static_cast<QObject*>(TextX), static_cast<QObject*>(TextY),
                        static_cast<QObject*>(Picture1)}) {
         o->installEventFilter(this);
@@ -144,6 +148,10 @@ frmGeom::frmGeom(QWidget* padre) : QWidget(padre, Qt::Window) {
 }
 
 bool frmGeom::eventFilter(QObject* objeto, QEvent* e) {
+    if (TeclaDeHistorial(objeto, e)) {
+        e->ignore();
+        return true;
+    }
     if (objeto == Picture1) {
         if (e->type() == QEvent::MouseButtonDblClick) {
             Picture1_DblClick();
@@ -191,7 +199,9 @@ void frmGeom::TextY_KeyPress() {
     }
     const auto x = static_cast<float>(texto::NumeroCampo(TextX->text().toStdString()));
     const auto y = static_cast<float>(texto::NumeroCampo(TextY->text().toStdString()));
+    const std::vector<Vertice> antes = figura_.Vertices();
     figura_.Agregar(x, y);
+    Registrar(QString::fromUtf8("Agregar vértice"), antes);
     TextX->clear();
     TextY->clear();
     AgregarLinea({x, y});
@@ -216,12 +226,20 @@ void frmGeom::cmdBorrar_Click() {
         cmdReiniciar_Click();
         return;
     }
+    const std::vector<Vertice> antes = figura_.Vertices();
     delete lstCord->takeItem(lstCord->count() - 1);
     figura_.Borrar();
+    Registrar(QString::fromUtf8("Borrar vértice"), antes);
     TextX->setFocus(Qt::OtherFocusReason);
 }
 
 void frmGeom::cmdReiniciar_Click() {
+    const std::vector<Vertice> antes = figura_.Vertices();
+    Vaciar();
+    Registrar(QString::fromUtf8("Reiniciar vértices"), antes);
+}
+
+void frmGeom::Vaciar() {
     dibujo_.clear();
     XcgDibujo_ = YcgDibujo_ = 0;
     Picture1->Limpiar();

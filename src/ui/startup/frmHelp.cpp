@@ -228,8 +228,11 @@ qué.</p>
 gravedad (Xcg, Ycg) y la inercia Ixcg de cualquier sección poligonal.
 Escriba las coordenadas X e Y de cada vértice en orden alrededor del
 contorno; <b>Borrar</b> quita la última coordenada, <b>Dibujar</b> dibuja la
-sección y calcula sus propiedades y <b>Reiniciar</b> empieza de nuevo. Las
-coordenadas se toman en cm: el área sale en cm², el centro de gravedad en cm
+sección y calcula sus propiedades y <b>Reiniciar</b> empieza de nuevo.
+<b>Abrir…</b> lee los vértices de un archivo de texto (un vértice «x,y» por
+línea, como el de <i>korvex --poligono</i>), los dibuja y los calcula. Ctrl+Z
+deshace el último cambio de la lista de vértices (un vértice, Borrar,
+Reiniciar o Abrir) y Ctrl+Y lo rehace. Las coordenadas se toman en cm: el área sale en cm², el centro de gravedad en cm
 y la inercia en cm⁴. Esta utilidad no cambia el proyecto.</p>
 )";
 

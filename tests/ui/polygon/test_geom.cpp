@@ -1,5 +1,10 @@
 // The polygon window driven as a user: vertices typed with Enter, "Dibujar",
 // "Borrar", closing and reopening, sections it cannot compute.
+#include <QDir>
+#include <QFile>
+#include <QUndoStack>
+#include <unistd.h>
+
 #include "comun/Ayudas.h"
 #include "ui/common/Lienzo.h"
 #include "ui/polygon/AbrirGeom.h"
@@ -143,6 +148,58 @@ TEST_F(Geom, SeccionesImposiblesNoRompenElDibujo) {
         for (const QPolygonF& linea : De(Primitiva::Linea))
             for (const QPointF& q : linea) EXPECT_TRUE(caja.contains(q)) << q.x() << " " << q.y();
     }
+}
+
+// A vertex file opened into the tool is drawn and calculated as one step of
+// the tool's history: a vertex typed after it, Ctrl+Z on the empty field
+// undoes the vertex, then the opening; Ctrl+Y redoes the opening; a field
+// with text keeps Ctrl+Z for its own text. A file with a line that is not a
+// vertex is refused naming the line, the list as it was, no step recorded.
+TEST_F(Geom, VerticesDeUnArchivoConSuHistorial) {
+    QTest::mouseClick(g->cmdReiniciar, Qt::LeftButton);
+    g->historial()->clear();
+    Mensajes::Limpiar();
+    const QString dir = QDir::tempPath() + "/korvex_geom_" + QString::number(getpid());
+    QDir().mkpath(dir);
+    const auto escribir = [&](const char* nombre, const char* texto) {
+        QFile f(dir + "/" + nombre);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(texto);
+        return f.fileName();
+    };
+    ASSERT_TRUE(g->AbrirVertices(escribir("rect.txt", "# 30 x 60\n0,0\n30,0\n30 60\n0,60\n")));
+    EXPECT_EQ(g->lstCord->count(), 4);
+    EXPECT_TRUE(g->txtArea->text().startsWith("1,800.00")) << g->txtArea->text().toStdString();
+    Teclear("10", "10");
+    const auto lista = [&] { return g->lstCord->count(); };
+    const auto tecla = [&](Qt::Key k, Qt::KeyboardModifiers m = Qt::ControlModifier) {
+        QTest::keyClick(g->TextX, k, m);
+        ProcesarEventos();
+    };
+    ASSERT_EQ(lista(), 5);
+    g->TextX->setFocus();
+    tecla(Qt::Key_Z);
+    EXPECT_EQ(lista(), 4);
+    tecla(Qt::Key_Z);
+    EXPECT_EQ(lista(), 0);
+    tecla(Qt::Key_Y);
+    EXPECT_EQ(lista(), 4);
+    EXPECT_EQ(g->lstCord->item(2)->text(), "(30,60)");
+    tecla(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(lista(), 5);
+    QTest::keyClicks(g->TextX, "12");
+    tecla(Qt::Key_Z);
+    EXPECT_NE(g->TextX->text(), "12");
+    EXPECT_EQ(lista(), 5);
+
+    const int pasos = g->historial()->count();
+    EXPECT_FALSE(g->AbrirVertices(escribir("malo.txt", "0,0\n30;x\n")));
+    ASSERT_EQ(Mensajes::Registrados().size(), 1u);
+    EXPECT_NE(Mensajes::Registrados()[0].texto.find("malo.txt"), std::string::npos);
+    EXPECT_NE(Mensajes::Registrados()[0].texto.find("nea 2"), std::string::npos);
+    EXPECT_EQ(lista(), 5);
+    EXPECT_EQ(g->historial()->count(), pasos);
+    QDir(dir).removeRecursively();
 }
 
 }  // namespace

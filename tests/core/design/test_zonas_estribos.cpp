@@ -16,6 +16,18 @@
 namespace korvex::pruebas {
 namespace {
 
+// The zones found against those worked by hand, abscissas within 0.1 mm.
+void ComprobarZonas(const std::vector<ZonaEstribos>& zonas,
+                    const std::vector<ZonaEstribos>& esperadas) {
+    ASSERT_EQ(zonas.size(), esperadas.size());
+    for (std::size_t i = 0; i < esperadas.size(); ++i) {
+        EXPECT_NEAR(zonas[i].desde, esperadas[i].desde, 1e-4) << i;
+        EXPECT_NEAR(zonas[i].hasta, esperadas[i].hasta, 1e-4) << i;
+        EXPECT_EQ(zonas[i].cantidad, esperadas[i].cantidad) << i;
+        EXPECT_EQ(zonas[i].separacion, esperadas[i].separacion) << i;
+    }
+}
+
 // A simply supported beam 25 x 50, L = 6 m, f'c 210, fy 2800, cover 4
 // (d = 46), dead load 4 Tn/m, 3/8" stirrups, classic rules. By hand:
 //   wu = 1.4 x 4 + 1.4 x 2.4 x 0.25 x 0.50 = 6.02 Tn/m, V(x) = 6.02 (3 - x);
@@ -32,14 +44,7 @@ TEST(ZonasEstribos, VigaSimpleConCargaUniformeComoAMano) {
     ASSERT_EQ(c.r.txtEstribos, "3/8@15");
     const std::vector<ZonaEstribos> esperadas = {
         {0.0f, 0.65f, 5, 15}, {0.65f, 5.35f, 20, 23}, {5.35f, 6.0f, 5, 15}};
-    ASSERT_EQ(c.r.ZonasEstribos.size(), esperadas.size());
-    for (std::size_t i = 0; i < esperadas.size(); ++i) {
-        const ZonaEstribos& z = c.r.ZonasEstribos[i];
-        EXPECT_NEAR(z.desde, esperadas[i].desde, 1e-4) << i;
-        EXPECT_NEAR(z.hasta, esperadas[i].hasta, 1e-4) << i;
-        EXPECT_EQ(z.cantidad, esperadas[i].cantidad) << i;
-        EXPECT_EQ(z.separacion, esperadas[i].separacion) << i;
-    }
+    ComprobarZonas(c.r.ZonasEstribos, esperadas);
 }
 
 // The same section, L = 4 m, dead load 11.5 Tn/m, reaches the closer band at
@@ -61,14 +66,7 @@ TEST(ZonasEstribos, BandaCerradaJuntoAlApoyo) {
                                                  {1.19f, 2.81f, 7, 23},
                                                  {2.81f, 3.41f, 6, 10},
                                                  {3.41f, 4.0f, 10, 6}};
-    ASSERT_EQ(c.r.ZonasEstribos.size(), esperadas.size());
-    for (std::size_t i = 0; i < esperadas.size(); ++i) {
-        const ZonaEstribos& z = c.r.ZonasEstribos[i];
-        EXPECT_NEAR(z.desde, esperadas[i].desde, 1e-4) << i;
-        EXPECT_NEAR(z.hasta, esperadas[i].hasta, 1e-4) << i;
-        EXPECT_EQ(z.cantidad, esperadas[i].cantidad) << i;
-        EXPECT_EQ(z.separacion, esperadas[i].separacion) << i;
-    }
+    ComprobarZonas(c.r.ZonasEstribos, esperadas);
 }
 
 // The generated projects, each with both sets of rules: the zones cover the

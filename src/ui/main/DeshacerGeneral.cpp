@@ -78,6 +78,10 @@ void frmGeneral::CrearEdicion() {
     });
 }
 
+frmGeneral::~frmGeneral() {
+    if (historial_ != nullptr) disconnect(qApp, nullptr, historial_, nullptr);
+}
+
 void frmGeneral::MostrarRestaurado() {
     const Proyecto p = documento_.proyecto();  // each text written back updates the project
     txtFc->setText(QString::fromStdString(p.materiales.txtFc));

@@ -88,6 +88,10 @@ class frmGeneral : public QMainWindow {
     enum class EstadoVentana { Inicio, Listo, Calculado };
 
     explicit frmGeneral(QWidget* padre = nullptr);
+    // Stops the history from following the focus: while the window's fields
+    // are destroyed they lose the focus, and the project the history reads
+    // is already gone.
+    ~frmGeneral() override;
 
     // The document of the running program.
     Documento& documento() { return documento_; }

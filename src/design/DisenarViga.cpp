@@ -3,6 +3,7 @@
 #include "design/Armado.h"
 #include "design/DatosDiseno.h"
 #include "design/Deflexion.h"
+#include "design/Despiece.h"
 #include "design/DisenoCortante.h"
 #include "design/DisenoFlexion.h"
 #include "design/TablaVarillas.h"
@@ -39,6 +40,7 @@ ResultadoDiseno DisenarViga(const DatosViga& datos, const Seccion& s,
     TablaVarillas(r);
     CapacidadVarillas(r, reglas);
     r.Armado = DisenarArmado(r, s, datos, propiedades, reglas);
+    r.Despiece = CalcularDespiece(r, analisis, datos, s, propiedades, reglas);
     InerciasEfectivas(r, analisis, s, datos, propiedades, reglas);
     if (!FlechaPorCargas(r, analisis, s, datos, propiedades, reglas)) {
         CalcularFlechaEfectiva(r, analisis, datos, reglas);

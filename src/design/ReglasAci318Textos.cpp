@@ -217,6 +217,29 @@ TextoRegla TextoAci318(Regla r) {
         case Regla::FlechaLargoPlazoCargas:
             return T("Δ_{lp} = λ_{Δ} Δ_{sost} + Δ_{L}", "{lambda} × {sostenida} + {viva}",
                      "Tabla 24.2.2 y 24.2.4.1.1");
+        case Regla::ExtensionCorte:
+            return T("extensión = máx(d, 12 d_{b})", "máx({d}, 12 × {db}) = {ext}", "9.7.3.3",
+                     "cada barra se prolonga más allá del punto donde deja de necesitarse por "
+                     "flexión; las barras que continúan tienen l_{d} más allá de ese punto "
+                     "(9.7.3.4) y cada barra l_{d} desde la sección de momento máximo (9.7.3.2).");
+        case Regla::CorteZonaTraccion:
+            return T("V_{u} ≤ (2/3) φV_{n}", "{Vu} ≤ (2/3) × {phiVn}", "9.7.3.5",
+                     "una barra cortada en zona de tracción cumple (a) V_{u} ≤ (2/3) φV_{n} en el "
+                     "corte, o (c) las barras que continúan dan el doble del área que pide la "
+                     "flexión allí y V_{u} ≤ (3/4) φV_{n}; si no, la barra continúa.");
+        case Regla::AceroPositivoApoyo:
+            return T({}, {}, "9.7.3.8.1",
+                     "al menos un tercio del acero positivo llega a cada apoyo simple (un cuarto "
+                     "del lado continuo, el de un voladizo) y se prolonga al menos 15 cm dentro "
+                     "del apoyo.");
+        case Regla::AceroNegativoInflexion:
+            return T("extensión = máx(d, 12 d_{b}, l_{n}/16)",
+                     "máx({d}, 12 × {db}, {ln} / 16) = {ext}", "9.7.3.8.4",
+                     "el acero negativo se prolonga más allá del punto de inflexión.");
+        case Regla::AnclajeVoladizo:
+            return T("l ≥ l_{d}", "{ld}", "9.7.3.2 y 25.4.2",
+                     "las barras superiores de un voladizo entran en el tramo al menos l_{d} más "
+                     "allá del apoyo.");
     }
     return {};
 }

@@ -393,6 +393,31 @@ TextoClasico TextoDe(Regla r) {
                     "concreto fresco debajo), γ = 0.8 en barras de 3/4\" y menores."};
         case Regla::ZonasEstribos:
             return {{}, {}, kTextoZonasEstribos};
+        case Regla::ExtensionCorte:
+            return {"extensión = máx(d, 12 d_{b})", "máx({d}, 12 × {db}) = {ext}",
+                    "ACI 318-99, 12.10.3: cada barra se prolonga más allá del punto donde deja de "
+                    "necesitarse por flexión; las barras que continúan tienen l_{d} más allá de "
+                    "ese punto (12.10.4) y cada barra l_{d} desde la sección de momento máximo "
+                    "(12.10.2)."};
+        case Regla::CorteZonaTraccion:
+            return {"V_{u} ≤ (2/3) φV_{n}", "{Vu} ≤ (2/3) × {phiVn}",
+                    "ACI 318-99, 12.10.5: una barra cortada en zona de tracción cumple V_{u} ≤ "
+                    "(2/3) φV_{n} en el corte, o las barras que continúan dan el doble del área "
+                    "que pide la flexión allí y V_{u} ≤ (3/4) φV_{n}; si no, la barra continúa."};
+        case Regla::AceroPositivoApoyo:
+            return {{}, {},
+                    "ACI 318-99, 12.11.1: al menos un tercio del acero positivo llega a cada "
+                    "apoyo simple (un cuarto del lado continuo, el de un voladizo) y se prolonga "
+                    "al menos 15 cm dentro del apoyo."};
+        case Regla::AceroNegativoInflexion:
+            return {"extensión = máx(d, 12 d_{b}, l_{n}/16)",
+                    "máx({d}, 12 × {db}, {ln} / 16) = {ext}",
+                    "ACI 318-99, 12.12.3: el acero negativo se prolonga más allá del punto de "
+                    "inflexión."};
+        case Regla::AnclajeVoladizo:
+            return {"l ≥ l_{d}", "{ld}",
+                    "ACI 318-99, 12.12.1: las barras superiores de un voladizo entran en el tramo "
+                    "al menos l_{d} más allá del apoyo."};
         case Regla::LuzVoladizo:
             return {"l = 2 × longitud del voladizo", "2 × {longitud}",
                     "el doble de su longitud para cada voladizo (un voladizo cuenta como medio "

@@ -64,6 +64,8 @@ struct LongitudDesarrolloRegla {
     double factorUbicacion = 1;  // psi_t (alpha): 1.3 for top bars
     double factorTamano = 1;     // psi_s (gamma): the smaller factor of small bars
     bool barraPequena = false;   // db within the small-bar sizes
+
+    bool operator==(const LongitudDesarrolloRegla&) const = default;
 };
 
 // The effective moment of inertia of one sign, cm4, and Mcr/Ma as recorded.
@@ -191,6 +193,12 @@ enum class Regla {
     // --- Development and stirrup zones ---
     LongitudDesarrollo,     // {fy} {fc} {db} {psiT} {psiS}: ld of a straight bar in tension
     ZonasEstribos,          // texto: how the stirrup zones are laid along the beam
+    // --- Cut-off and anchorage of the bars ---
+    ExtensionCorte,          // {d} {db} {ext}: beyond the point where a bar is no longer needed
+    CorteZonaTraccion,       // {Vu} {phiVn}: conditions of a bar cut in a tension zone
+    AceroPositivoApoyo,      // texto: the positive steel that runs into each support
+    AceroNegativoInflexion,  // {d} {db} {ln} {ext}: negative steel past the point of inflection
+    AnclajeVoladizo,         // {ld}: top bars of a cantilever into the span past the support
 };
 
 // A formula as the report prints it, its substitution template and, where

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/ArmadoResultado.h"
+#include "model/DespieceResultado.h"
 #include "model/Pasos.h"
 
 namespace korvex {
@@ -161,6 +162,9 @@ struct ResultadoDiseno {
 
     // The bars of each face that needs steel (bottom first), with their checks.
     std::vector<ArmadoCara> Armado;
+    // Where each bar starts and stops, the stirrups and phi Mn along the beam;
+    // empty when a face has no accepted arrangement or the design failed.
+    DespieceViga Despiece;
 
     // The steps of the calculation, as the analysis and the design computed them.
     PasosCalculo Pasos;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "batch/DxfLote.h"
 #include "batch/Lote.h"
 #include "design/Reglas.h"
 
@@ -45,6 +46,10 @@ constexpr const char* kUso =
     "         [--alternancia] [--norma clasica|aci318-19]\n"
     "      calcula el proyecto y escribe su memoria de cálculo en PDF (cada paso\n"
     "      del análisis y del diseño con su fórmula), sin abrir ventanas\n"
+    "  korvex --dxf SALIDA.dxf ARCHIVO.kvx [--uso 1|2|3|4] [--estribo 3/8|1/2]\n"
+    "         [--alternancia] [--norma clasica|aci318-19]\n"
+    "      calcula el proyecto y escribe el dibujo de su despiece en DXF (elevación\n"
+    "      con las barras y los estribos, y las secciones de los momentos máximos)\n"
     "  korvex --help | --version\n"
     "\n"
     "Opciones:\n"
@@ -78,6 +83,9 @@ constexpr const char* kUso =
     "                      por #\n"
     "  --informe SALIDA    archivo PDF del informe (tamaño carta)\n"
     "  --memoria SALIDA    archivo PDF de la memoria de cálculo (tamaño carta)\n"
+    "  --dxf SALIDA        archivo DXF (AutoCAD 2000, en centímetros) del despiece;\n"
+    "                      estado 1 y ningún archivo si el diseño falla o no tiene\n"
+    "                      despiece\n"
     "  -h, --help          muestra esta ayuda\n"
     "  -v, --version       muestra la versión\n"
     "\n"
@@ -136,6 +144,27 @@ QString ValidarNorma(const QCommandLineParser& p, const QCommandLineOption& norm
     return {};
 }
 
+// The checks of a command that writes one document (`documento`, its option;
+// `clase` names the kind of file) from one project: no option of another
+// command, one project, one output file, valid --uso, --estribo and --norma.
+// The reason of the first failure, empty when the command line is right.
+QString ValidarDocumento(const QCommandLineParser& p, const QCommandLineOption& documento,
+                         const QString& clase, const QCommandLineOption& uso,
+                         const QCommandLineOption& estribo, const QCommandLineOption& norma,
+                         std::initializer_list<const QCommandLineOption*> ajenas) {
+    const QString orden = "--" + documento.names().first();
+    for (const QCommandLineOption* o : ajenas) {
+        if (p.isSet(*o)) return "--" + o->names().first() + " no se usa con " + orden;
+    }
+    const QStringList sueltos = p.positionalArguments();
+    if (sueltos.isEmpty()) return orden + " requiere el proyecto ARCHIVO.kvx";
+    if (sueltos.size() > 1) return "indique un solo proyecto";
+    if (p.values(documento).size() > 1) return "indique un solo archivo " + clase;
+    if (const QString e = ValidarUso(p.value(uso)); !e.isEmpty()) return e;
+    if (const QString e = ValidarEstribo(p.value(estribo)); !e.isEmpty()) return e;
+    return ValidarNorma(p, norma);
+}
+
 // korvex --informe SALIDA.pdf ARCHIVO.kvx: the report page as a PDF, drawn
 // on the offscreen platform so that no display is needed; with --memoria
 // (`informe` is then that option) the calculation report.
@@ -144,16 +173,11 @@ int Informe(const QCommandLineParser& p, const QCommandLineOption& informe,
             const QCommandLineOption& alternancia, const QCommandLineOption& norma,
             std::initializer_list<const QCommandLineOption*> ajenas, int& argc, char** argv) {
     const QString orden = "--" + informe.names().first();
-    for (const QCommandLineOption* o : ajenas) {
-        if (p.isSet(*o)) return ErrorDeOrden("--" + o->names().first() + " no se usa con " + orden);
+    if (const QString e = ValidarDocumento(p, informe, "PDF", uso, estribo, norma, ajenas);
+        !e.isEmpty()) {
+        return ErrorDeOrden(e);
     }
     const QStringList sueltos = p.positionalArguments();
-    if (sueltos.isEmpty()) return ErrorDeOrden(orden + " requiere el proyecto ARCHIVO.kvx");
-    if (sueltos.size() > 1) return ErrorDeOrden("indique un solo proyecto");
-    if (p.values(informe).size() > 1) return ErrorDeOrden("indique un solo archivo PDF");
-    if (const QString e = ValidarUso(p.value(uso)); !e.isEmpty()) return ErrorDeOrden(e);
-    if (const QString e = ValidarEstribo(p.value(estribo)); !e.isEmpty()) return ErrorDeOrden(e);
-    if (const QString e = ValidarNorma(p, norma); !e.isEmpty()) return ErrorDeOrden(e);
 #ifdef KORVEX_CON_VENTANAS
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication aplicacion(argc, argv);
@@ -178,6 +202,29 @@ int Informe(const QCommandLineParser& p, const QCommandLineOption& informe,
         "esta compilación no tiene ventanas (falta Qt Widgets); no puede dibujar "
         "el informe");
 #endif
+}
+
+// korvex --dxf SALIDA.dxf ARCHIVO.kvx: the drawing of the bars as a DXF file;
+// no window is drawn, so no application object is needed.
+int DibujoDxf(const QCommandLineParser& p, const QCommandLineOption& dxf,
+              const QCommandLineOption& uso, const QCommandLineOption& estribo,
+              const QCommandLineOption& alternancia, const QCommandLineOption& norma,
+              std::initializer_list<const QCommandLineOption*> ajenas) {
+    if (const QString e = ValidarDocumento(p, dxf, "DXF", uso, estribo, norma, ajenas);
+        !e.isEmpty()) {
+        return ErrorDeOrden(e);
+    }
+    korvex::lote::OpcionesDxf o;
+    o.archivo = Ruta(p.positionalArguments().first());
+    o.dxf = Ruta(p.value(dxf));
+    o.uso = p.value(uso).toInt();
+    o.estribo = p.value(estribo).toStdString();
+    o.alternancia = p.isSet(alternancia);
+    if (p.isSet(norma)) o.norma = p.value(norma).toStdString();
+    const korvex::lote::Salida s = korvex::lote::Dxf(o);
+    Escribir(stdout, s.salida);
+    Escribir(stderr, s.error);
+    return s.estado;
 }
 
 // The projects of --calcular in the order of the arguments: the files named
@@ -222,9 +269,10 @@ int main(int argc, char** argv) {
     const QCommandLineOption alternancia("alternancia", "carga viva alternada");
     const QCommandLineOption memoria("memoria", "memoria de cálculo en PDF", "SALIDA");
     const QCommandLineOption norma("norma", "reglas de diseño", "N");
+    const QCommandLineOption dxf("dxf", "dibujo del despiece en DXF", "SALIDA");
     const QList<QCommandLineOption> todas = {ayuda,       version, calcular, poligono,  json,
                                              uso,         estribo, punto,    diagramas, informe,
-                                             alternancia, memoria, norma};
+                                             alternancia, memoria, norma,    dxf};
     p.addOptions(todas);
     p.addPositionalArgument("archivo", "proyecto que se abre en las ventanas", "[ARCHIVO.kvx]");
 
@@ -245,6 +293,13 @@ int main(int argc, char** argv) {
     const QStringList sueltos = p.positionalArguments();
     if (p.isSet(calcular) && p.isSet(poligono)) {
         return ErrorDeOrden("--calcular y --poligono no pueden usarse juntas");
+    }
+    if (p.isSet(dxf)) {
+        if (p.isSet(calcular) || p.isSet(poligono) || p.isSet(informe) || p.isSet(memoria)) {
+            return ErrorDeOrden(
+                "--dxf no se usa con --calcular, --poligono, --informe ni --memoria");
+        }
+        return DibujoDxf(p, dxf, uso, estribo, alternancia, norma, {&json, &punto, &diagramas});
     }
     if (p.isSet(memoria)) {
         if (p.isSet(calcular) || p.isSet(poligono) || p.isSet(informe)) {

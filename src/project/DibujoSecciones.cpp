@@ -27,6 +27,14 @@ void Agregar(std::vector<CorteSeccion>& cortes, float valor, float x, bool posit
     cortes.push_back({letra, std::clamp(static_cast<double>(x), 0.0, longitud)});
 }
 
+// "b = 25 cm", or "bf = 60 cm, bw = 25 cm" for a section with a flange.
+std::string AnchoSeccion(const ContornoSeccion& s) {
+    const auto cm = [](double v) { return texto::FormatoDecimales(v, 0, 2) + " cm"; };
+    const double bw = s.almaHasta - s.almaDesde;
+    if (bw < s.ancho) return "bf = " + cm(s.ancho) + ", bw = " + cm(bw);
+    return "b = " + cm(s.ancho);
+}
+
 }  // namespace
 
 std::vector<CorteSeccion> CortesSeccion(const ResultadoAnalisis& a, double longitud) {
@@ -117,7 +125,7 @@ void DibujarSeccion(const DatosViga& datos, const DespieceViga& d, const Contorn
     dibujo.textos.push_back({"COTAS",
                              {origen.x + escala * s.ancho / 2, origen.y - 3.5 * alturaTexto},
                              alturaTexto * 0.8,
-                             "b = " + texto::FormatoDecimales(s.ancho, 0, 2) + " cm",
+                             AnchoSeccion(s),
                              AlineacionTexto::Centro});
     dibujo.textos.push_back(
         {"COTAS",

@@ -14,6 +14,7 @@
 
 #include "project/DibujoDespiece.h"
 #include "project/Dxf.h"
+#include "project/GeometriaDespiece.h"
 #include "project/Texto1252.h"
 
 namespace korvex {
@@ -70,7 +71,7 @@ ResultadoDiseno Diseno() {
         Barra(1, true, F::Corrida, 2, 1, 1, 0.04f, 6.46f, 25, 0, 6.67f, R::ExtremoViga,
               R::ExtremoViga),
         Barra(2, true, F::Corte, 1, 0, 1, 0.85f, 3.60f, 0, 0, 2.75f, R::Extension, R::Extension),
-        Barra(3, true, F::Corte, 2, 2, 2, 1.20f, 3.10f, 0, 0, 1.90f, R::Extension, R::Extension),
+        Barra(3, true, F::Corte, 2, 2, 2, 1.20f, 2.60f, 0, 0, 1.40f, R::Extension, R::Extension),
         Barra(4, false, F::Corrida, 2, 1, 1, 0.04f, 6.46f, 0, 30, 6.72f, R::ExtremoViga,
               R::ExtremoViga),
         Barra(5, false, F::Corte, 2, 0, 1, 3.70f, 6.46f, 0, 35, 3.11f, R::PuntoInflexion,
@@ -102,7 +103,7 @@ struct Esperada {
     double x0, x1, y, gancho0, gancho1, longitud;  // cm
 };
 const Esperada kBarras[] = {
-    {4, 646, 5.905, 25, 0, 667},   {85, 360, 7.0225, 0, 0, 275},     {120, 310, 10.6275, 0, 0, 190},
+    {4, 646, 5.905, 25, 0, 667},   {85, 360, 7.0225, 0, 0, 275},     {120, 260, 10.6275, 0, 0, 140},
     {4, 646, 44.095, 0, -30, 672}, {370, 646, 42.9775, 0, -35, 311},
 };
 
@@ -171,12 +172,12 @@ TEST(DibujoDespiece, BarrasEstribosYSeccionesDelDespiece) {
 
     // The ends inside the beam carry a tick and their abscissa: (2), (3) both
     // ends, (5) its start past the point of inflection.
-    for (const double x : {85.0, 360.0, 120.0, 310.0, 370.0}) {
+    for (const double x : {85.0, 360.0, 120.0, 260.0, 370.0}) {
         EXPECT_TRUE(std::any_of(d.lineas.begin(), d.lineas.end(), [&](const LineaDibujo& l) {
             return l.capa == "COTAS" && std::fabs(l.a.x - x) < 1e-3 && std::fabs(l.b.x - x) < 1e-3;
         })) << x;
     }
-    for (const char* x : {"x = 0.85", "x = 3.60", "x = 1.20", "x = 3.10", "x = 3.70"}) {
+    for (const char* x : {"x = 0.85", "x = 3.60", "x = 1.20", "x = 2.60", "x = 3.70"}) {
         EXPECT_TRUE(HayTexto(d.textos, x)) << x;
     }
     EXPECT_FALSE(HayTexto(d.textos, "x = 6.46"));  // a bar end at the beam's end needs none
@@ -193,8 +194,9 @@ TEST(DibujoDespiece, BarrasEstribosYSeccionesDelDespiece) {
     EXPECT_NEAR(estribos.back(), 645, 1e-3);
     for (const char* z : kZonas) EXPECT_TRUE(HayTexto(d.textos, z)) << z;
 
-    // Sections: A at the largest M(+) with (1) 2 + (2) 1 + (3) 2 bars, B over
-    // the support with (1) 2 + (4) 2 + (5) 2; each with its stirrup.
+    // Sections: A at the largest M(+) with (1) 2 + (2) 1 + (3) 2 bars ((3) stops
+    // 0.50 m past it), B over the support with (1) 2 + (4) 2 + (5) 2; each with
+    // its stirrup.
     const auto titulo = [&](const std::string& s) {
         return std::find_if(d.textos.begin(), d.textos.end(),
                             [&](const TextoDibujo& t) { return t.texto == s; });
@@ -223,6 +225,39 @@ TEST(DibujoDespiece, SinDespieceNoHayDibujo) {
     r = Diseno();
     r.Despiece.barras.clear();
     EXPECT_TRUE(DibujoDespiece(Viga(), Analisis(), r).capas.empty());
+}
+
+// The outline of each kind of section, by hand (cm, counter-clockwise from
+// the bottom left): a T of flange 60 x 12 over a web 25 x 38, the same
+// inverted, and a 25 x 50 rectangle; the stirrup closes inside the web.
+TEST(DibujoDespiece, ContornoDeCadaSeccion) {
+    struct Caso {
+        SeccionViga s;
+        std::vector<double> x, y;
+        double almaDesde, almaHasta;
+    };
+    const Caso casos[] = {
+        {{FormaSeccion::T, 60, 12, 25, 38},
+         {17.5, 42.5, 42.5, 60, 60, 0, 0, 17.5},
+         {0, 0, 38, 38, 50, 50, 38, 38},
+         17.5,
+         42.5},
+        {{FormaSeccion::TInvertida, 60, 12, 25, 38},
+         {0, 60, 60, 42.5, 42.5, 17.5, 17.5, 0},
+         {0, 0, 12, 12, 50, 50, 12, 12},
+         17.5,
+         42.5},
+        {{FormaSeccion::Rectangular, 25, 50, 0, 0}, {0, 25, 25, 0}, {0, 0, 50, 50}, 0, 25},
+    };
+    for (const Caso& c : casos) {
+        const ContornoSeccion s = Contorno(c.s);
+        EXPECT_DOUBLE_EQ(s.alto, 50);
+        EXPECT_EQ(s.x, c.x);
+        EXPECT_EQ(s.y, c.y);
+        EXPECT_DOUBLE_EQ(s.almaDesde, c.almaDesde);
+        EXPECT_DOUBLE_EQ(s.almaHasta, c.almaHasta);
+    }
+    EXPECT_EQ(Contorno({FormaSeccion::SinDefinir, 25, 50, 0, 0}).alto, 0);
 }
 
 // What dxflib's reader finds: the polylines and texts with their layer.
@@ -254,7 +289,7 @@ TEST(DibujoDespiece, ElDxfLeidoTieneLasBarrasYLasZonas) {
     ASSERT_TRUE(dxf.in(f, &l));
     BarrasDibujadas(l.polilineas);
     for (const char* z : kZonas) EXPECT_TRUE(HayTexto(l.textos, z)) << z;
-    EXPECT_TRUE(HayTexto(l.textos, "(3) 2 Ø 1/2\" L = 1.90 m"));
+    EXPECT_TRUE(HayTexto(l.textos, "(3) 2 Ø 1/2\" L = 1.40 m"));
 }
 
 }  // namespace

@@ -217,6 +217,25 @@ TEST(DibujoDespiece, BarrasEstribosYSeccionesDelDespiece) {
               2);
 }
 
+// With the envelope the cuts are at its extremes; a sign of moment the beam
+// never has gives no section.
+TEST(DibujoDespiece, SeccionesSoloDeLosMomentosQueExisten) {
+    ResultadoAnalisis a = Analisis();
+    a.MomentoNegMax = 0;
+    Dibujo d = DibujoDespiece(Viga(), a, Diseno());
+    EXPECT_TRUE(HayTexto(d.textos, "Sección A-A (x = 2.10 m)"));
+    EXPECT_FALSE(HayTexto(d.textos, "Sección B-B (x = 5.00 m)"));
+    EXPECT_EQ(d.circulos.size(), 7u);
+
+    a.UsaEnvolvente = true;
+    a.Envolvente.calculada = true;
+    a.Envolvente.Extremos.MomentoPosMax = {13.1f, 2.35f};
+    a.Envolvente.Extremos.MomentoNegMax = {-10.2f, 5.0f};
+    d = DibujoDespiece(Viga(), a, Diseno());
+    EXPECT_TRUE(HayTexto(d.textos, "Sección A-A (x = 2.35 m)"));
+    EXPECT_TRUE(HayTexto(d.textos, "Sección B-B (x = 5.00 m)"));
+}
+
 // No schedule (none yet, or a failed design): nothing to draw.
 TEST(DibujoDespiece, SinDespieceNoHayDibujo) {
     ResultadoDiseno r = Diseno();

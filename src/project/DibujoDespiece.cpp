@@ -5,6 +5,7 @@
 #include <map>
 
 #include "design/ZonasEstribos.h"
+#include "project/CuadroDespiece.h"
 #include "project/DibujoSecciones.h"
 #include "project/GeometriaDespiece.h"
 #include "text/Numeros.h"
@@ -226,6 +227,7 @@ Dibujo DibujoDespiece(const DatosViga& datos, const ResultadoAnalisis& a,
         DibujarSeccion(datos, despiece, s, c, {x0, ySecciones}, kAmpliacionSeccion, m.texto, d);
         xLibre = x0 + ancho + 12.0 * m.texto;
     }
+    DibujarCuadro(despiece, {0, ySecciones - 6.0 * m.texto}, m.texto, d);
     return d;
 }
 

@@ -82,24 +82,34 @@ void DibujarSeccion(const DatosViga& datos, const DespieceViga& d, const Contorn
          true});
 
     // Every bar present, each layer of each face spread across the web
-    // between the stirrup legs, the largest bars at the corners.
+    // between the stirrup legs: the bars that run the whole beam at the
+    // corners, then the largest.
     const std::vector<BarraDespiece> presentes = BarrasEn(d, c.x);
     for (const bool inferior : {true, false}) {
         std::string leyenda;
         for (const int capa : {1, 2}) {
-            std::vector<std::pair<double, double>> barras;  // diameter, height
+            struct Circulo {
+                bool corrida;  // runs the whole beam: a corner bar that holds the stirrup
+                double diametro, y;
+            };
+            std::vector<Circulo> barras;
             for (const BarraDespiece& b : presentes) {
                 if (b.inferior != inferior || b.capa != capa) continue;
                 const double y = AlturaBarra(datos, d, b, s.alto);
-                for (int k = 0; k < b.cantidad; ++k) barras.emplace_back(Diametro(b.diametro), y);
+                const bool corrida = b.funcion != FuncionBarra::Corte;
+                for (int k = 0; k < b.cantidad; ++k) {
+                    barras.push_back({corrida, Diametro(b.diametro), y});
+                }
                 leyenda += (leyenda.empty() ? "" : " + ") + std::to_string(b.cantidad) + " Ø " +
                            NombreDiametro(b.diametro) + " (" + std::to_string(b.marca) + ")";
             }
             if (barras.empty()) continue;
-            std::stable_sort(barras.begin(), barras.end(),
-                             [](const auto& p, const auto& q) { return p.first > q.first; });
+            std::stable_sort(barras.begin(), barras.end(), [](const auto& p, const auto& q) {
+                return p.corrida != q.corrida ? p.corrida : p.diametro > q.diametro;
+            });
             const std::size_t n = barras.size();
-            const double mayor = barras.front().first;
+            double mayor = 0;
+            for (const Circulo& b : barras) mayor = std::max(mayor, b.diametro);
             const double x0 = s.almaDesde + rl + de + mayor / 2;
             const double x1 = s.almaHasta - rl - de - mayor / 2;
             for (std::size_t i = 0; i < n; ++i) {
@@ -108,7 +118,7 @@ void DibujarSeccion(const DatosViga& datos, const DespieceViga& d, const Contorn
                 const double x =
                     n == 1 ? (x0 + x1) / 2 : x0 + (x1 - x0) * static_cast<double>(hueco) / (n - 1);
                 dibujo.circulos.push_back(
-                    {"BARRAS", P(x, barras[i].second), escala * barras[i].first / 2});
+                    {"BARRAS", P(x, barras[i].y), escala * barras[i].diametro / 2});
             }
         }
         if (leyenda.empty()) continue;

@@ -182,6 +182,13 @@ TEST(DibujoDespiece, BarrasEstribosYSeccionesDelDespiece) {
     }
     EXPECT_FALSE(HayTexto(d.textos, "x = 6.46"));  // a bar end at the beam's end needs none
 
+    // The schedule table: a row per mark and one for the stirrups.
+    EXPECT_TRUE(HayTexto(d.textos, "Cuadro de barras"));
+    for (const char* c : {"(3)", "corte", "1/2\"", "1.20", "2.60", "0 / 35", "1.40",
+                          "estribo 17 x 42", "7.5 / 7.5", "1.33"}) {
+        EXPECT_TRUE(HayTexto(d.textos, c)) << c;
+    }
+
     // Stirrups: 8 + 11 + 9 + 8 lines, the first 5 cm from the left support
     // and the last 5 cm before the cantilever's end.
     std::vector<double> estribos;
@@ -212,6 +219,23 @@ TEST(DibujoDespiece, BarrasEstribosYSeccionesDelDespiece) {
     }
     EXPECT_EQ(enA, 7);
     EXPECT_EQ(enB, 6);
+    // In A the bottom layer 1 holds (1) 2 Ø 3/4" and (2) 1 Ø 1": the bars that
+    // run the whole beam stand at the corners of the stirrup, drawn twice
+    // their true radius (3/4": 2 x 1.905 / 2).
+    double fondo = 1e9;  // cm, height of the lowest bars drawn in A
+    for (const CirculoDibujo& c : d.circulos) {
+        if (c.centro.x < medio) fondo = std::min(fondo, c.centro.y - c.radio);
+    }
+    std::vector<CirculoDibujo> capa1;
+    for (const CirculoDibujo& c : d.circulos) {
+        if (c.centro.x < medio && c.centro.y - c.radio < fondo + 1e-6) capa1.push_back(c);
+    }
+    std::sort(capa1.begin(), capa1.end(),
+              [](const auto& p, const auto& q) { return p.centro.x < q.centro.x; });
+    ASSERT_EQ(capa1.size(), 3u);
+    EXPECT_NEAR(capa1.front().radio, 1.905, 1e-9);
+    EXPECT_NEAR(capa1.back().radio, 1.905, 1e-9);
+    EXPECT_NEAR(capa1[1].radio, 2.54, 1e-9);
     EXPECT_EQ(std::count_if(d.polilineas.begin(), d.polilineas.end(),
                             [](const PolilineaDibujo& p) { return p.capa == "ESTRIBOS"; }),
               2);

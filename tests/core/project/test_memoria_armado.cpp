@@ -59,9 +59,9 @@ TEST(MemoriaArmado, CarasZonasPlanillaYCapacidad) {
     const std::vector<std::string> t = Lineas(b);
     EXPECT_TRUE(Hay(t, "Armado no aceptado: Las varillas de la cara superior no caben"));
     // The width of a layer: 3 × 2.54 + 2 × 2.54 = 12.70 cm fit, 6 × 2.54 +
-    // 5 × 2.54 = 27.94 cm do not, in 25 − 2 × 4.95 cm.
-    EXPECT_TRUE(Hay(t, "3 × 2.54 + 2 × 2.54 = 12.70 ≤ 25"));
-    EXPECT_TRUE(Hay(t, "6 × 2.54 + 5 × 2.54 = 27.94 > 25"));
+    // 5 × 2.54 = 27.94 cm do not, in 25 − 2 × 4.9525 = 15.095 cm.
+    EXPECT_TRUE(Hay(t, "3 × 2.54 + 2 × 2.54 = 12.70 ≤ 25 − 2 × 4.95 = 15.10 cm"));
+    EXPECT_TRUE(Hay(t, "6 × 2.54 + 5 × 2.54 = 27.94 > 25 − 2 × 4.95 = 15.10 cm"));
 
     // ld of 3/4" bottom bars (ACI 318-19 25.4.2.3, the 1.7 of the larger bars
     // with psi_s = 0.8 for 3/4" and smaller, psi_t = 1): in SI fy = 274.59 MPa,

@@ -364,26 +364,26 @@ namespace {
 // Width over height of the extent of a drawing, cm over cm; 0 when it has
 // no extent.
 double Proporcion(const Dibujo& d) {
-    double x0 = 0, x1 = 0, y0 = 0, y1 = 0;
-    bool primero = true;
+    // cm, the smallest and largest abscissa and ordinate reached
+    double xMin = INFINITY, xMax = -INFINITY, yMin = INFINITY, yMax = -INFINITY;
     auto punto = [&](PuntoCm p, double r) {
         if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(r)) return;
-        if (primero) {
-            x0 = p.x - r, x1 = p.x + r, y0 = p.y - r, y1 = p.y + r;
-            primero = false;
-            return;
-        }
-        x0 = std::min(x0, p.x - r), x1 = std::max(x1, p.x + r);
-        y0 = std::min(y0, p.y - r), y1 = std::max(y1, p.y + r);
+        xMin = std::min(xMin, p.x - r);
+        xMax = std::max(xMax, p.x + r);
+        yMin = std::min(yMin, p.y - r);
+        yMax = std::max(yMax, p.y + r);
     };
-    for (const LineaDibujo& l : d.lineas) punto(l.a, 0), punto(l.b, 0);
+    for (const LineaDibujo& l : d.lineas) {
+        punto(l.a, 0);
+        punto(l.b, 0);
+    }
     for (const PolilineaDibujo& l : d.polilineas) {
         for (PuntoCm p : l.puntos) punto(p, 0);
     }
     for (const CirculoDibujo& c : d.circulos) punto(c.centro, c.radio);
     for (const TextoDibujo& x : d.textos) punto(x.punto, x.altura);
-    if (!(x1 - x0 > 0) || !(y1 - y0 > 0)) return 0;
-    return (x1 - x0) / (y1 - y0);
+    if (!(xMax - xMin > 0) || !(yMax - yMin > 0)) return 0;
+    return (xMax - xMin) / (yMax - yMin);
 }
 
 }  // namespace

@@ -239,10 +239,50 @@ std::vector<Bloque> ConstruirMemoria(const Proyecto& p, const ResultadoCalculo& 
     // A failure ends the design chapter at its check; the messages follow.
     if (memoria::DisenoFlexion(p, c, reglas, r) && memoria::DisenoCortante(p, c, reglas, r)) {
         memoria::Varillas(p, c, reglas, r);
+        if (memoria::ConArmado(c)) memoria::ArmadoYDespiece(p, c, reglas, r);
         memoria::Deflexiones(p, c, reglas, r);
     }
     memoria::Avisos(p, c, r);
     return bloques;
+}
+
+namespace {
+
+bool operator==(const PuntoCm& a, const PuntoCm& b) {
+    return a.x == b.x && a.y == b.y;
+}
+
+}  // namespace
+
+bool FiguraDibujo::operator==(const FiguraDibujo& o) const {
+    const Dibujo &a = dibujo, &b = o.dibujo;
+    auto iguales = [](const auto& u, const auto& v, auto igual) {
+        return std::equal(u.begin(), u.end(), v.begin(), v.end(), igual);
+    };
+    return titulo == o.titulo &&
+           iguales(a.capas, b.capas,
+                   [](const CapaDibujo& x, const CapaDibujo& y) {
+                       return x.nombre == y.nombre && x.color == y.color;
+                   }) &&
+           iguales(a.lineas, b.lineas,
+                   [](const LineaDibujo& x, const LineaDibujo& y) {
+                       return x.capa == y.capa && x.a == y.a && x.b == y.b;
+                   }) &&
+           iguales(a.polilineas, b.polilineas,
+                   [](const PolilineaDibujo& x, const PolilineaDibujo& y) {
+                       return x.capa == y.capa && x.cerrada == y.cerrada &&
+                              std::equal(x.puntos.begin(), x.puntos.end(), y.puntos.begin(),
+                                         y.puntos.end(),
+                                         [](const PuntoCm& p, const PuntoCm& q) { return p == q; });
+                   }) &&
+           iguales(a.circulos, b.circulos,
+                   [](const CirculoDibujo& x, const CirculoDibujo& y) {
+                       return x.capa == y.capa && x.centro == y.centro && x.radio == y.radio;
+                   }) &&
+           iguales(a.textos, b.textos, [](const TextoDibujo& x, const TextoDibujo& y) {
+               return x.capa == y.capa && x.punto == y.punto && x.altura == y.altura &&
+                      x.texto == y.texto && x.alineacion == y.alineacion;
+           });
 }
 
 std::string TextoPlano(const std::string& marcado) {

@@ -17,6 +17,7 @@
 #include <variant>
 #include <vector>
 
+#include "model/Dibujo.h"
 #include "model/ReglasDiseno.h"
 #include "project/Proyecto.h"
 #include "project/ResultadoCalculo.h"
@@ -82,6 +83,11 @@ struct FiguraDiagrama {
     std::vector<double> yMax, yMin;  // envelope of the live-load arrangements (empty: none)
     bool positivoAbajo = false;      // positive values drawn below the axis (moments)
     std::vector<MarcaDiagrama> marcas;
+    // Design strength phi Mn of the bars present at each station, in the
+    // units and sign of the curve: the bottom bars on the side of the
+    // positive moments, the top bars on the side of the negative ones
+    // (empty: none drawn).
+    std::vector<double> capacidadPos, capacidadNeg;
 
     bool operator==(const FiguraDiagrama&) const = default;
 };
@@ -106,8 +112,17 @@ struct FiguraSeccion {
     bool operator==(const FiguraSeccion&) const = default;
 };
 
-using Bloque =
-    std::variant<Encabezado, Parrafo, TablaMemoria, FormulaMemoria, FiguraDiagrama, FiguraSeccion>;
+// A drawing of the bars (elevation and sections, in cm), painted as large
+// as the text width allows with its proportions kept.
+struct FiguraDibujo {
+    std::string titulo;
+    Dibujo dibujo;
+
+    bool operator==(const FiguraDibujo& o) const;
+};
+
+using Bloque = std::variant<Encabezado, Parrafo, TablaMemoria, FormulaMemoria, FiguraDiagrama,
+                            FiguraSeccion, FiguraDibujo>;
 
 struct OpcionesMemoria {
     std::string archivo;  // name of the project file, for the title
@@ -115,7 +130,8 @@ struct OpcionesMemoria {
 };
 
 // The whole report of project `p` calculated as `c` says: Datos, Análisis, Criterios
-// de diseño, Diseño a flexión, a cortante, Varillas, Deflexiones and Avisos.
+// de diseño, Diseño a flexión, a cortante, Varillas, Armado y despiece (when
+// the design gave an arrangement of bars), Deflexiones and Avisos.
 // A failure ends the design chapter at its check (an insufficient section,
 // where the design stops; a shear failure, after which the design goes on
 // with zero steel): no later design step is printed, and Avisos follows.

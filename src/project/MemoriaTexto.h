@@ -129,6 +129,26 @@ bool DisenoCortante(const Proyecto& p, const ResultadoCalculo& c, const ReglasDi
                     Redactor& r);
 void Varillas(const Proyecto& p, const ResultadoCalculo& c, const ReglasDiseno& reglas,
               Redactor& r);
+// A row of the bar table by its name ("3/4\"") and its diameter, cm; a dash
+// and 0 for no row of it.
+std::string NombreBarra(int fila);
+double DiametroBarra(int fila);
+
+// True when the design gave an arrangement of bars: the part "Armado y
+// despiece" follows "Varillas" (a design that stopped has none).
+bool ConArmado(const ResultadoCalculo& c);
+// The bars of each face and their checks (MemoriaArmado.cpp), the
+// development and cut-off lengths, the stirrup zones, the bar schedule, the
+// capacity diagram and the drawing (MemoriaDespiece.cpp).
+void ArmadoYDespiece(const Proyecto& p, const ResultadoCalculo& c, const ReglasDiseno& reglas,
+                     Redactor& r);
+void CarasArmado(const Proyecto& p, const ResultadoCalculo& c, const ReglasDiseno& reglas,
+                 Redactor& r);
+void Despiece(const Proyecto& p, const ResultadoCalculo& c, const ReglasDiseno& reglas,
+              Redactor& r);
+// The figure of the factored moment (its envelope with the live-load
+// arrangements) with phi Mn of the bars of each face over it.
+FiguraDiagrama FiguraCapacidad(const Proyecto& p, const ResultadoCalculo& c);
 void Deflexiones(const Proyecto& p, const ResultadoCalculo& c, const ReglasDiseno& reglas,
                  Redactor& r);
 // Every message of the calculation in order, the arrangement notice first

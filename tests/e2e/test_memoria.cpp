@@ -239,7 +239,7 @@ TEST_F(Memoria, AvisoDeAlternanciaEnLosDosInformes) {
         const std::string informe = (dir_ / "informe.pdf").string();
         const std::string pm = Plano(Texto((dir_ / "memoria.pdf").string())),
                           pi = Plano(Texto(informe));
-        const std::size_t avisos = pm.find("8.Avisos");
+        const std::size_t avisos = pm.find("9.Avisos");  // after "8. Deflexiones"
         ASSERT_NE(avisos, std::string::npos);
         EXPECT_EQ(pm.find("1.Alternanciadelacargaviva:" + aviso, avisos) != std::string::npos,
                   !alternancia);

@@ -6,6 +6,7 @@
 
 #include "project/BarrasSeccion.h"
 #include "text/Numeros.h"
+#include "ui/common/PintarDibujo.h"
 
 namespace korvex::ui::memoria {
 
@@ -15,6 +16,8 @@ constexpr double kAltoGrafico = 130;    // pt, the plotting area of a diagram
 constexpr double kMargenEje = 40;       // pt, room for the value labels of the axis
 constexpr double kMaximoPuntos = 1200;  // samples drawn per curve before thinning
 constexpr double kAltoSeccion = 185;    // pt, the section figure
+constexpr double kAltoDibujoMin = 120;  // pt, limits of the box of a drawing of the bars
+constexpr double kAltoDibujoMax = 360;
 
 QColor ColorCurva(const std::string& titulo) {
     // Shear and rotation in olive, moment and deflection in green, as on screen.
@@ -69,9 +72,17 @@ struct Escala {
     }
 };
 
-double Leyenda(const FiguraDiagrama& f, const Tipos& t) {
-    return static_cast<double>(f.marcas.size()) * t.AltoLinea(Estilo::Figura);
+bool ConCapacidad(const FiguraDiagrama& f) {
+    return !f.capacidadPos.empty() || !f.capacidadNeg.empty();
 }
+
+// The legend under a diagram: one line per extreme and one for phi Mn.
+double Leyenda(const FiguraDiagrama& f, const Tipos& t) {
+    const std::size_t lineas = f.marcas.size() + (ConCapacidad(f) ? 1 : 0);
+    return static_cast<double>(lineas) * t.AltoLinea(Estilo::Figura);
+}
+
+const QColor kColorCapacidad(0, 70, 200);
 
 }  // namespace
 
@@ -105,7 +116,8 @@ void DibujarFigura(QPainter& pintor, const FiguraDiagrama& f, const Tipos& t, co
 
     // Vertical range: every value drawn, and zero.
     double bajo = 0, alto = 0;
-    for (const std::vector<double>* s : {&f.y, &f.yMax, &f.yMin}) {
+    for (const std::vector<double>* s :
+         {&f.y, &f.yMax, &f.yMin, &f.capacidadPos, &f.capacidadNeg}) {
         for (double v : *s) {
             bajo = std::min(bajo, v);
             alto = std::max(alto, v);
@@ -173,6 +185,15 @@ void DibujarFigura(QPainter& pintor, const FiguraDiagrama& f, const Tipos& t, co
         pintor.drawPolyline(linea);
     }
 
+    // phi Mn of the bars over the demand, a distinct solid line.
+    for (const std::vector<double>* s : {&f.capacidadPos, &f.capacidadNeg}) {
+        if (s->empty()) continue;
+        QPolygonF linea;
+        for (const QPointF& p : Muestras(f.x, *s)) linea << QPointF(e.X(p.x()), e.Y(p.y()));
+        pintor.setPen(QPen(kColorCapacidad, 1.1 * pt));
+        pintor.drawPolyline(linea);
+    }
+
     // Zero axis and the two supports.
     pintor.setPen(QPen(Qt::black, 0.9 * pt));
     pintor.drawLine(QPointF(e.r.left(), e.Y(0)), QPointF(e.r.right(), e.Y(0)));
@@ -199,6 +220,13 @@ void DibujarFigura(QPainter& pintor, const FiguraDiagrama& f, const Tipos& t, co
         t.Dibujar(pintor, n, Estilo::Figura, lx, ly);
         t.Dibujar(pintor, n + " " + m.texto, Estilo::Figura, e.r.left(), yl);
         yl += lf;
+    }
+    if (ConCapacidad(f)) {
+        const double medio = yl + lf / 2;
+        pintor.setPen(QPen(kColorCapacidad, 1.1 * pt));
+        pintor.drawLine(QPointF(e.r.left(), medio), QPointF(e.r.left() + 18 * pt, medio));
+        t.Dibujar(pintor, "φM_{n}: resistencia de diseño de las varillas", Estilo::Figura,
+                  e.r.left() + 22 * pt, yl);
     }
     pintor.restore();
 }
@@ -329,6 +357,52 @@ void DibujarFigura(QPainter& pintor, const FiguraSeccion& f, const Tipos& t, con
         t.Dibujar(pintor, linea, Estilo::Figura, caja.left(), y);
         y += t.AltoLinea(Estilo::Figura);
     }
+}
+
+namespace {
+
+// Width over height of the extent of a drawing, cm over cm; 0 when it has
+// no extent.
+double Proporcion(const Dibujo& d) {
+    // cm, the smallest and largest abscissa and ordinate reached
+    double xMin = INFINITY, xMax = -INFINITY, yMin = INFINITY, yMax = -INFINITY;
+    auto punto = [&](PuntoCm p, double r) {
+        if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(r)) return;
+        xMin = std::min(xMin, p.x - r);
+        xMax = std::max(xMax, p.x + r);
+        yMin = std::min(yMin, p.y - r);
+        yMax = std::max(yMax, p.y + r);
+    };
+    for (const LineaDibujo& l : d.lineas) {
+        punto(l.a, 0);
+        punto(l.b, 0);
+    }
+    for (const PolilineaDibujo& l : d.polilineas) {
+        for (PuntoCm p : l.puntos) punto(p, 0);
+    }
+    for (const CirculoDibujo& c : d.circulos) punto(c.centro, c.radio);
+    for (const TextoDibujo& x : d.textos) punto(x.punto, x.altura);
+    if (!(xMax - xMin > 0) || !(yMax - yMin > 0)) return 0;
+    return (xMax - xMin) / (yMax - yMin);
+}
+
+}  // namespace
+
+double AltoFigura(const FiguraDibujo& f, const Tipos& t, double ancho) {
+    const double pt = t.Punto();
+    const double proporcion = Proporcion(f.dibujo);
+    const double caja = proporcion > 0 ? ancho / proporcion : kAltoDibujoMax * pt;
+    return t.AltoLinea(Estilo::FiguraTitulo) +
+           std::clamp(caja, kAltoDibujoMin * pt, kAltoDibujoMax * pt);
+}
+
+void DibujarFigura(QPainter& pintor, const FiguraDibujo& f, const Tipos& t, const QRectF& caja) {
+    t.Dibujar(pintor, f.titulo, Estilo::FiguraTitulo, caja.left(), caja.top());
+    const double titulo = t.AltoLinea(Estilo::FiguraTitulo);
+    pintor.save();
+    PintarDibujo(pintor, f.dibujo,
+                 QRectF(caja.left(), caja.top() + titulo, caja.width(), caja.height() - titulo));
+    pintor.restore();
 }
 
 }  // namespace korvex::ui::memoria

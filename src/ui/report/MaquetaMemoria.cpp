@@ -160,6 +160,16 @@ void Maqueta::Agregar(const FiguraSeccion& f) {
     piezas_.push_back(std::move(p));
 }
 
+void Maqueta::Agregar(const FiguraDibujo& f) {
+    Pieza p;
+    p.antes = 8 * pt_;
+    p.alto = AltoFigura(f, t_, ancho_);
+    p.pintar = [this, f, alto = p.alto](QPainter& pintor, double y) {
+        DibujarFigura(pintor, f, t_, QRectF(x0_, y, ancho_, alto));
+    };
+    piezas_.push_back(std::move(p));
+}
+
 // Column widths: each column as wide as its widest text when the table fits
 // (stretched to the text width when it fills most of it); otherwise the
 // columns that can break their texts give up width first.

@@ -59,6 +59,7 @@ class Maqueta {
     void Agregar(const FormulaMemoria& f);
     void Agregar(const FiguraDiagrama& f);
     void Agregar(const FiguraSeccion& f);
+    void Agregar(const FiguraDibujo& f);
     void Lineas(const std::vector<Linea>& lineas, Estilo e, double antes, bool unir);
     std::vector<double> Columnas(const TablaMemoria& t) const;
 

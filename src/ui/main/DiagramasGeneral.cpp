@@ -76,6 +76,8 @@ void frmGeneral::DibujarDiagramas() {
 
     const bool momentos = optMomCor->isChecked();
     DibujarCurvas(e, c, pct1, pct2, momentos);
+    // The design strength of the bars over the demand it must cover.
+    if (momentos) DibujarCapacidad(e, c, c.Despiece, pct2);
 
     const int uso = p.materiales.UsoDeflexion;
     if (momentos) {

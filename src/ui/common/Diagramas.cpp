@@ -187,8 +187,11 @@ void DibujarCapacidad(const EstadoProyecto& e, const ResultadoAnalisis& c, const
         const double lado = cara.inferior ? 1.0 : -1.0;
         const int estaciones = std::min(c.NumEstaciones, static_cast<int>(cara.phiMn.size()) - 1);
         QVector<QPointF> curva;
-        QPointF mayor;
+        // The first run of stations at the largest value: the label stands
+        // over its middle, clear of the value labels at the box's ends.
         float phiMayor = 0;
+        double desde = 0, hasta = 0, yMayor = Y1;
+        bool enRacha = false;
         auto cerrar = [&] {
             if (curva.size() > 1) inf->Polilinea(curva, kColorCapacidad, kGrosorEnvolvente);
             curva.clear();
@@ -199,6 +202,7 @@ void DibujarCapacidad(const EstadoProyecto& e, const ResultadoAnalisis& c, const
             const float phi = Muestra(cara.phiMn, i);
             if (!std::isfinite(phi)) {  // a gap, never a point out of the box
                 cerrar();
+                enRacha = false;
                 continue;
             }
             const double y = std::clamp(Y1 + lado * std::max(0.0f, phi) * km, kBorde,
@@ -206,15 +210,20 @@ void DibujarCapacidad(const EstadoProyecto& e, const ResultadoAnalisis& c, const
             curva.append({X1 + x, y});
             if (phi > phiMayor) {
                 phiMayor = phi;
-                mayor = curva.back();
+                desde = hasta = X1 + x;
+                yMayor = y;
+                enRacha = true;
+            } else if (enRacha && phi == phiMayor) {
+                hasta = X1 + x;
+            } else {
+                enRacha = false;
             }
         }
         cerrar();
         if (phiMayor <= 0) continue;
-        // The label beside the curve's largest value, on its outer side.
         const double alto = 8 * 20;  // twips of an 8 pt text
-        const double y = cara.inferior ? mayor.y() + 30 : mayor.y() - 30 - alto;
-        inf->Texto({std::min(mayor.x() + 40, X2 - 300),
+        const double y = cara.inferior ? yMayor + 30 : yMayor - 30 - alto;
+        inf->Texto({std::clamp((desde + hasta) / 2 - 150, X1, X2 - 300),
                     std::clamp(y, kBorde, diagrama::kAltoCaja - kBorde - alto)},
                    QString::fromUtf8("φMn"), fuente, kColorCapacidad);
     }

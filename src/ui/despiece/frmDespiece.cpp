@@ -93,7 +93,7 @@ frmDespiece::frmDespiece(Documento& documento, QWidget* padre)
         "abscisas de inicio y fin y longitud desarrollada de una barra; al final los estribos"));
     AjustarRejilla(grdDespiece);
     grdDespiece->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grdDespiece->horizontalHeader()->setStretchLastSection(true);
+    grdDespiece->horizontalHeader()->setSectionResizeMode(5, QHeaderView::Stretch);  // Forma
 
     lblAvisos = new QLabel(this);
     lblAvisos->setObjectName("lblAvisos");

@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 
 #include "comun/Ayudas.h"
+#include "ui/common/Diagramas.h"
+#include "ui/common/Lienzo.h"
 #include "ui/common/Rejilla.h"
 #include "ui/despiece/VistaDibujo.h"
 #include "ui/despiece/frmDespiece.h"
@@ -108,18 +110,45 @@ TEST_F(Despiece, ElBotonSoloConResultadosVigentesConDespiece) {
     QPushButton* boton = Hijo<QPushButton>(g, "cmdDespiece");
     EXPECT_EQ(boton->text(), "Despiece");
     EXPECT_FALSE(boton->isEnabled());  // no calculation yet
-    auto mostrar = [g](ResultadoCalculo r) {
+    ASSERT_TRUE(g->AbrirArchivo(QString::fromStdString(Ejemplo("viga_rectangular.kvx"))));
+    // The example's calculation with the schedule taken away or made by hand.
+    const ResultadoCalculo calculado = g->documento().resultado();
+    auto mostrar = [g, &calculado](bool conDespiece) {
+        ResultadoCalculo r = calculado;
+        r.Despiece = {};
+        if (conDespiece) {
+            r.Despiece = ConDespiece().Despiece;
+            const auto n = static_cast<std::size_t>(r.NumEstaciones) + 1;
+            r.Despiece.capacidad = {{true, std::vector<float>(n, 12)},
+                                    {false, std::vector<float>(n, 5)}};
+        }
         g->documento().FijarResultado(std::move(r));
         g->documento().FijarCalculados(true);
         g->MarcarDesactualizado();
     };
-    ResultadoCalculo sinDespiece = ConDespiece();
-    sinDespiece.Despiece = {};
-    mostrar(sinDespiece);
+    // The phi Mn curves and their labels drawn over the moment only with
+    // a schedule.
+    auto etiquetas = [g] {
+        g->optMomCor_Click();
+        int n = 0;
+        for (const Lienzo::Primitiva& p : g->pct2->Primitivas()) {
+            n += p.tipo == Lienzo::Primitiva::Texto && p.texto == QString::fromUtf8("φMn");
+        }
+        return n;
+    };
+    mostrar(false);
     EXPECT_FALSE(boton->isEnabled());
+    EXPECT_EQ(etiquetas(), 0);
+    const double centro = (diagrama::kLineaX1 + diagrama::kLineaX2) / 2;
+    EXPECT_FALSE(g->Lectura(g->pct2, centro).contains(QString::fromUtf8("φMn")));
 
-    mostrar(ConDespiece());
+    mostrar(true);
     ASSERT_TRUE(boton->isEnabled());
+    EXPECT_EQ(etiquetas(), 2);
+    // The read-out of the moment adds the strength of each face there.
+    EXPECT_TRUE(g->Lectura(g->pct2, centro)
+                    .endsWith(QString::fromUtf8("   φMn (+) = 12.00 Tn.m   φMn (-) = -5.00 Tn.m")))
+        << g->Lectura(g->pct2, centro).toStdString();
     QTest::mouseClick(boton, Qt::LeftButton);
     auto* v = Registro::Instancia().SiExiste<frmDespiece>();
     ASSERT_TRUE(v != nullptr && v->isVisible());

@@ -17,6 +17,7 @@ const QColor kColorInferior(0, 128, 0);
 const QColor kColorEje(0, 0, 0);
 const QColor kColorMarca(200, 0, 0);
 const QColor kColorEnvolvente(0, 0, 170);
+const QColor kColorCapacidad(220, 110, 0);
 constexpr double kRadioMarca = 45;        // twips
 constexpr double kGrosorEnvolvente = 12;  // twips
 
@@ -166,6 +167,66 @@ void DibujarCurvas(const EstadoProyecto& e, const ResultadoAnalisis& c, Lienzo* 
         }
     }
     MarcarExtremos(e, c, sup, inf, momentos);
+}
+
+void DibujarCapacidad(const EstadoProyecto& e, const ResultadoAnalisis& c, const DespieceViga& d,
+                      Lienzo* inf) {
+    const float L = e.LuzViga;
+    if (d.capacidad.empty() || L == 0 || !std::isfinite(L)) return;
+    const float W = static_cast<float>(X2 - X1);
+    const float s = static_cast<float>(W * 0.01 / L);
+    if (!(s > 0) || !std::isfinite(s)) return;
+    // The moment diagram's scale: its largest |M| kAltura twips from the axis.
+    const float km = static_cast<float>(kAltura) / NoCero(c.MomentoMaxAbs);
+    constexpr double kBorde = 20;  // twips kept inside the box's edges
+    QFont fuente;
+    fuente.setPointSizeF(8);
+    for (const CapacidadCara& cara : d.capacidad) {
+        // The moment is drawn in the analysis sign (sagging below the axis):
+        // the bottom bars resist sagging, the top bars hogging.
+        const double lado = cara.inferior ? 1.0 : -1.0;
+        const int estaciones = std::min(c.NumEstaciones, static_cast<int>(cara.phiMn.size()) - 1);
+        QVector<QPointF> curva;
+        // The first run of stations at the largest value: the label stands
+        // over its middle, clear of the value labels at the box's ends.
+        float phiMayor = 0;
+        double desde = 0, hasta = 0, yMayor = Y1;
+        bool enRacha = false;
+        auto cerrar = [&] {
+            if (curva.size() > 1) inf->Polilinea(curva, kColorCapacidad, kGrosorEnvolvente);
+            curva.clear();
+        };
+        for (int i = 1; i <= estaciones; ++i) {
+            const float x = static_cast<float>(i - 1) * s;
+            if (x > W) break;  // samples of a longer beam than the one now entered
+            const float phi = Muestra(cara.phiMn, i);
+            if (!std::isfinite(phi)) {  // a gap, never a point out of the box
+                cerrar();
+                enRacha = false;
+                continue;
+            }
+            const double y = std::clamp(Y1 + lado * std::max(0.0f, phi) * km, kBorde,
+                                        diagrama::kAltoCaja - kBorde);
+            curva.append({X1 + x, y});
+            if (phi > phiMayor) {
+                phiMayor = phi;
+                desde = hasta = X1 + x;
+                yMayor = y;
+                enRacha = true;
+            } else if (enRacha && phi == phiMayor) {
+                hasta = X1 + x;
+            } else {
+                enRacha = false;
+            }
+        }
+        cerrar();
+        if (phiMayor <= 0) continue;
+        const double alto = 8 * 20;  // twips of an 8 pt text
+        const double y = cara.inferior ? yMayor + 30 : yMayor - 30 - alto;
+        inf->Texto({std::clamp((desde + hasta) / 2 - 150, X1, X2 - 300),
+                    std::clamp(y, kBorde, diagrama::kAltoCaja - kBorde - alto)},
+                   QString::fromUtf8("φMn"), fuente, kColorCapacidad);
+    }
 }
 
 }  // namespace korvex::ui

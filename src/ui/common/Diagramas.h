@@ -12,6 +12,7 @@
 
 #include <vector>
 
+#include "model/DespieceResultado.h"
 #include "model/Estado.h"
 #include "model/Resultados.h"
 
@@ -43,5 +44,13 @@ float NoCero(float v);
 // first. A beam of length 0 draws nothing.
 void DibujarCurvas(const EstadoProyecto& e, const ResultadoAnalisis& c, Lienzo* superior,
                    Lienzo* inferior, bool momentos);
+
+// Draws phi Mn of the bars of each face (DespieceViga::capacidad) over the
+// moment diagram in `inferior`, to the moment diagram's scale and sign: the
+// bottom face's capacity on the sagging side (below the axis), the top
+// face's on the hogging side, as outlines labelled "φMn"; a capacity beyond
+// the box runs along its edge. Nothing for a schedule without capacity.
+void DibujarCapacidad(const EstadoProyecto& e, const ResultadoAnalisis& c, const DespieceViga& d,
+                      Lienzo* inferior);
 
 }  // namespace korvex::ui

@@ -17,6 +17,7 @@
 #include "ui/common/Mensajes.h"
 #include "ui/common/Registro.h"
 #include "ui/common/Rejilla.h"
+#include "ui/despiece/frmDespiece.h"
 #include "ui/main/frmGeneral.h"
 #include "ui/section/frmSecciones.h"
 #include "ui/section/frmVarillas.h"
@@ -137,6 +138,8 @@ void frmGeneral::MostrarResultados() {
     EscribirCelda(grdAcero, 2, 1, Q(texto::Formato(e.AsCompresionPos, "###,###.00")));
     EscribirCelda(grdAcero, 2, 2, Q(texto::Formato(e.AsCompresionNeg, "###,###.00")));
     Ventana<frmVarillas>()->TablaVarillas();
+    // An open schedule window shows the new design.
+    if (auto* v = Registro::Instancia().SiExiste<frmDespiece>()) v->MostrarDespiece();
     cmdVarillas->setEnabled(true);
     Boton("Salvar")->setEnabled(true);
     Boton("Imprimir")->setEnabled(true);

@@ -110,6 +110,7 @@ void frmGeneral::MarcarDesactualizado() {
         Boton("Imprimir")->setEnabled(!fuera);
         mnuArchivoImprimir->setEnabled(!fuera);
     }
+    HabilitarDespiece();
 }
 
 bool frmGeneral::ConfirmarDescarte() {

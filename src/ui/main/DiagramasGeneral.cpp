@@ -76,6 +76,8 @@ void frmGeneral::DibujarDiagramas() {
 
     const bool momentos = optMomCor->isChecked();
     DibujarCurvas(e, c, pct1, pct2, momentos);
+    // The design strength of the bars over the demand it must cover.
+    if (momentos) DibujarCapacidad(e, c, c.Despiece, pct2);
 
     const int uso = p.materiales.UsoDeflexion;
     if (momentos) {
@@ -155,8 +157,17 @@ QString frmGeneral::Lectura(const Lienzo* caja, double xTwips) const {
         }
         // Displayed sign: sagging positive (the moment arrays carry the
         // analysis sign, so the envelope's smallest is the displayed largest).
+        // With a bar schedule, the strength of the bars there: the bottom
+        // bars' for M(+), the top bars' for M(-), in the displayed sign.
+        QString capacidad;
+        for (const CapacidadCara& cara : c.Despiece.capacidad) {
+            const float phi = Muestra(cara.phiMn, i);
+            if (!std::isfinite(phi)) continue;
+            capacidad += QString::fromUtf8("   φMn %1 = %2 Tn.m")
+                             .arg(cara.inferior ? "(+)" : "(-)", dos(cara.inferior ? phi : -phi));
+        }
         return abscisa + "M = " + dos(-Muestra(c.DiagMomento, i)) + " Tn.m" +
-               rango(-Muestra(env.MomentoMin, i), -Muestra(env.MomentoMax, i), "Tn.m");
+               rango(-Muestra(env.MomentoMin, i), -Muestra(env.MomentoMax, i), "Tn.m") + capacidad;
     }
     if (superior) {
         return abscisa + QString::fromUtf8("θ = ") +

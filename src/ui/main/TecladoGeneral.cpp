@@ -43,8 +43,8 @@ void frmGeneral::CrearAtajos() {
     // the commands.
     QWidget* orden[] = {txtFc,          cboFy,       txtRec,           cmdUsos,
                         chkAlternancia, cboNorma,    txtVivaSostenida, cmdCalculos,
-                        cmdReiniciar2,  txtEstribos, cmdVarillas,      optMomCor,
-                        optGirDef};
+                        cmdReiniciar2,  txtEstribos, cmdVarillas,      cmdDespiece,
+                        optMomCor,      optGirDef};
     for (std::size_t i = 1; i < std::size(orden); ++i) setTabOrder(orden[i - 1], orden[i]);
 }
 

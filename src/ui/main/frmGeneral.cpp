@@ -88,6 +88,7 @@ frmGeneral::frmGeneral(QWidget* padre) : QMainWindow(padre) {
     CrearMenus();
     CrearBarra();
     Disponer();
+    CrearDespiece();
     Conectar();
     CrearAtajos();
     ControlesIniciales();

@@ -37,7 +37,7 @@
 // worst live-load arrangement: the option starts ticked. An opened project
 // takes the file's value.
 //
-// The window's code lies in nine files: frmGeneral.cpp (controls, menus,
+// The window's code lies in ten files: frmGeneral.cpp (controls, menus,
 // toolbar), TecladoGeneral.cpp (shortcuts and tab order),
 // AvisosGeneral.cpp (what the other windows announce, the section shown),
 // CalculoGeneral.cpp (field checks, the calculation and the live-load
@@ -47,8 +47,8 @@
 // the calculation report, New, the reset and the start state),
 // CambiosGeneral.cpp (the project's file, its changes, the title, the
 // question to save and the results out of date), RecientesGeneral.cpp
-// (recent projects and dropped files) and DeshacerGeneral.cpp (the Edit
-// menu: undo and redo).
+// (recent projects and dropped files), DeshacerGeneral.cpp (the Edit
+// menu: undo and redo) and DespieceGeneral.cpp (the bar schedule's command).
 #pragma once
 
 #include <QMainWindow>
@@ -132,6 +132,9 @@ class frmGeneral : public QMainWindow {
     QLineEdit* txtEstribos;
     QTableWidget* grdAcero;
     QPushButton* cmdVarillas;
+    // The bar schedule and drawing (frmDespiece): enabled while the results
+    // on screen are current and their design has a schedule.
+    QPushButton* cmdDespiece;
     // The notice of the arrangements (empty and hidden when there is none).
     QLabel* lblAlternancia;
     // The notice of results out of date (hidden while they are current).
@@ -189,6 +192,7 @@ class frmGeneral : public QMainWindow {
     void optGirDef_Click();
     void cmdUsos_Click();
     void cmdVarillas_Click();
+    void cmdDespiece_Click();
     void cmdReiniciar2_Click();
     void mnuArchivoNuevo_Click();  // New, with its question
 
@@ -302,6 +306,11 @@ class frmGeneral : public QMainWindow {
     void MostrarNorma();
     void MostrarEstribo();  // cboEstribo from the project's bar
     void MostrarNormaResultados();
+    // The schedule's command (DespieceGeneral.cpp): made beside the bar
+    // table's, and enabled (with an open schedule window told) as the
+    // results on screen are current and carry a schedule.
+    void CrearDespiece();
+    void HabilitarDespiece();
     // The project is now the one of `archivo` ("" none), as it stands; the
     // title follows.
     void FijarArchivo(const QString& archivo);

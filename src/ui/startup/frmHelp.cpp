@@ -182,6 +182,17 @@ deflexiones) muestran además, en línea azul, las curvas superior e inferior de
 envolvente de todas las disposiciones; los círculos rojos marcan los
 extremos de la envolvente donde ocurren, y la barra de estado añade la
 envolvente en ese punto (“envolvente: mínimo a máximo”).</p>
+<p><b>Despiece</b> (junto a Posibles Varillas a Utilizar) se habilita tras un
+cálculo cuyo diseño tiene despiece y abre una ventana con el dibujo de la viga a
+escala (barras con sus cortes y marcas, zonas de estribos y las secciones en los
+momentos máximos) y la planilla de barras: marca, cara, función, cantidad,
+diámetro, forma, abscisas de inicio y fin y longitud de cada barra, y al final
+los estribos con su longitud desarrollada. <b>Exportar DXF…</b> guarda el mismo
+dibujo, en centímetros, para abrirlo en cualquier programa de CAD. Con despiece,
+el diagrama de momento muestra además, en naranja y con la etiqueta φMn, la
+resistencia de las barras presentes en cada punto: la de las barras inferiores
+del lado del momento positivo y la de las superiores del lado del negativo, a la
+misma escala, de modo que se ve si cubren la demanda en toda la viga.</p>
 
 <h3>Archivos e informe</h3>
 <p>Los proyectos se guardan y se abren como archivos <i>.kvx</i>. La barra

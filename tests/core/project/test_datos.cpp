@@ -59,6 +59,8 @@ TEST(DatosViga, RectanguloCampoVacioYFilasMarcadas) {
     p.materiales.UsoDeflexion = 3;
     p.estado.AlternanciaViva = true;
     p.estado.Cargas[2].Tipo = 0;  // marked for removal
+    p.estado.RecubrimientoLibre = 5.5f;
+    p.estado.BarrasSuperior = BarrasUsuario{2, 4};
     const DatosViga d = DatosVigaDe(p);
     EXPECT_EQ(d.seccion, (SeccionViga{FormaSeccion::Rectangular, 25, 50, 0, 0}));
     EXPECT_FALSE(d.materiales.fc.has_value());
@@ -66,6 +68,10 @@ TEST(DatosViga, RectanguloCampoVacioYFilasMarcadas) {
     EXPECT_EQ(d.materiales.recubrimiento, 4.0);  // read up to the comma
     EXPECT_EQ(d.opciones.usoDeflexion, 3);
     EXPECT_TRUE(d.opciones.alternancia);
+    // The clear cover and the user's bars reach the design as given.
+    EXPECT_EQ(d.opciones.recubrimientoLibre, 5.5f);
+    EXPECT_EQ(d.opciones.barrasSuperior, (BarrasUsuario{2, 4}));
+    EXPECT_FALSE(d.opciones.barrasInferior);
     ASSERT_EQ(static_cast<int>(d.cargas.size()), p.estado.NumCargas - 1);
     EXPECT_EQ(d.cargas[1].a, p.estado.Cargas[3].A);
 

@@ -41,7 +41,7 @@ void frmGeneral::CrearAtajos() {
 
     // Data first (materials, deflection use, rules), then the results and
     // the commands.
-    QWidget* orden[] = {txtFc,          cboFy,       txtRec,           cmdUsos,
+    QWidget* orden[] = {txtFc,          cboFy,       txtRec,           txtRecLibre, cmdUsos,
                         chkAlternancia, cboNorma,    txtVivaSostenida, cmdCalculos,
                         cmdReiniciar2,  txtEstribos, cmdVarillas,      optMomCor,
                         optGirDef};

@@ -61,8 +61,7 @@ PasoHistorial NombrarPaso(const DatosCalculados& antes, const DatosCalculados& d
         return {"Cambiar alternancia de la carga viva", false};
     if (a.Norma != d.Norma) return {"Cambiar norma de diseño", false};
     if (a.VivaSostenida != d.VivaSostenida) return {"Cambiar carga viva sostenida", true};
-    if (a.RecubrimientoLibre != d.RecubrimientoLibre)
-        return {"Cambiar recubrimiento libre", true};
+    if (a.RecubrimientoLibre != d.RecubrimientoLibre) return {"Cambiar recubrimiento libre", true};
     if (a.BarrasInferior != d.BarrasInferior)
         return {"Cambiar varillas de la cara inferior", false};
     if (a.BarrasSuperior != d.BarrasSuperior)

@@ -77,8 +77,8 @@ std::string LeerCantidadBarras(const std::string& texto, bool inferior, int& can
 }
 
 std::string TextoArmado(const ArmadoCara& a) {
-    std::string t = std::string("Cara ") + Cara(a.inferior) +
-                    (a.usuario ? " (varillas del usuario): " : ": ");
+    std::string t =
+        std::string("Cara ") + Cara(a.inferior) + (a.usuario ? " (varillas del usuario): " : ": ");
     const bool evaluado =
         !a.barras.empty() && a.estado != EstadoArmado::NoCabe && a.estado != EstadoArmado::Invalido;
     if (!a.barras.empty()) t += Grupos(a.barras);

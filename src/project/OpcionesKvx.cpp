@@ -23,11 +23,12 @@ namespace {
 constexpr std::string_view kNombreRegistro = "Opciones";
 
 // The names of the record's fields in the messages.
-constexpr const char* kNombres[] = {
-    "nombre del registro Opciones", "alternancia del registro Opciones",
-    "norma de diseño del registro Opciones", "carga viva sostenida (%) del registro Opciones",
-    "diámetro de los estribos del registro Opciones",
-    "recubrimiento libre (cm) del registro Opciones"};
+constexpr const char* kNombres[] = {"nombre del registro Opciones",
+                                    "alternancia del registro Opciones",
+                                    "norma de diseño del registro Opciones",
+                                    "carga viva sostenida (%) del registro Opciones",
+                                    "diámetro de los estribos del registro Opciones",
+                                    "recubrimiento libre (cm) del registro Opciones"};
 constexpr int kCampos = 6;
 
 bool PorcentajeValido(float v) {
@@ -131,9 +132,9 @@ std::optional<FalloCampo> LeerOpciones(std::string_view linea, EstadoProyecto& e
             return FalloCampo{6, kNombres[5], r};
         }
         if (!RecubrimientoValido(recubrimiento)) {
-            return FalloCampo{6, kNombres[5],
-                              "el recubrimiento no puede ser negativo y hay " +
-                                  Mostrar(campos[5].contenido)};
+            return FalloCampo{
+                6, kNombres[5],
+                "el recubrimiento no puede ser negativo y hay " + Mostrar(campos[5].contenido)};
         }
     }
     e.AlternanciaViva = alternancia == 1;
@@ -183,9 +184,9 @@ std::optional<std::string> RegistroOpciones(const EstadoProyecto& e, std::string
 namespace {
 
 constexpr std::string_view kRegistroBarras = "Barras";
-constexpr const char* kNombresBarras[] = {
-    "nombre del registro Barras", "cara del registro Barras", "diámetro del registro Barras",
-    "cantidad del registro Barras"};
+constexpr const char* kNombresBarras[] = {"nombre del registro Barras", "cara del registro Barras",
+                                          "diámetro del registro Barras",
+                                          "cantidad del registro Barras"};
 constexpr int kCamposBarras = 4;
 
 // The row of the bar table named `t` ("1", "3/4", "1/2", "3/8"); -1 for
@@ -213,8 +214,8 @@ std::optional<FalloCampo> LeerBarras(std::string_view linea, bool& inferior, Bar
     int campoMalo = 0;
     std::string razon;
     if (!Dividir(linea, campos, campoMalo, razon)) {
-        return FalloCampo{campoMalo, campoMalo <= kCamposBarras ? kNombresBarras[campoMalo - 1] : "",
-                          razon};
+        return FalloCampo{campoMalo,
+                          campoMalo <= kCamposBarras ? kNombresBarras[campoMalo - 1] : "", razon};
     }
     if (campos.size() != kCamposBarras) {
         return FalloCampo{0, "",
@@ -223,9 +224,9 @@ std::optional<FalloCampo> LeerBarras(std::string_view linea, bool& inferior, Bar
     }
     const std::string_view cara = campos[1].contenido;
     if (!campos[1].entrecomillado || (cara != "inferior" && cara != "superior")) {
-        return FalloCampo{2, kNombresBarras[1],
-                          "se esperaba \"inferior\" o \"superior\" entre comillas y hay " +
-                              Mostrar(cara)};
+        return FalloCampo{
+            2, kNombresBarras[1],
+            "se esperaba \"inferior\" o \"superior\" entre comillas y hay " + Mostrar(cara)};
     }
     const int fila = FilaVarilla(campos[2].contenido);
     if (!campos[2].entrecomillado || fila < 0) {

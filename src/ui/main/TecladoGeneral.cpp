@@ -42,9 +42,8 @@ void frmGeneral::CrearAtajos() {
     // Data first (materials, deflection use, rules), then the results and
     // the commands.
     QWidget* orden[] = {txtFc,          cboFy,       txtRec,           txtRecLibre, cmdUsos,
-                        chkAlternancia, cboNorma,    txtVivaSostenida, cmdCalculos,
-                        cmdReiniciar2,  txtEstribos, cmdVarillas,      optMomCor,
-                        optGirDef};
+                        chkAlternancia, cboNorma,    txtVivaSostenida, cmdCalculos, cmdReiniciar2,
+                        txtEstribos,    cmdVarillas, optMomCor,        optGirDef};
     for (std::size_t i = 1; i < std::size(orden); ++i) setTabOrder(orden[i - 1], orden[i]);
 }
 

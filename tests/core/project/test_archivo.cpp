@@ -133,7 +133,10 @@ TEST(ArchivoKvx, RecubrimientoLibreYVarillasDelUsuario) {
         {4.0f, D::TresOctavos, BarrasUsuario{0, 3}, BarrasUsuario{3, 100},
          "\"Opciones\",0,\"clasica\",0,\"3/8\"\r\n\"Barras\",\"inferior\",\"1\",3\r\n"
          "\"Barras\",\"superior\",\"3/8\",100\r\n"},
-        {3.0f, D::SinElegir, {}, BarrasUsuario{2, 2},
+        {3.0f,
+         D::SinElegir,
+         {},
+         BarrasUsuario{2, 2},
          "\"Opciones\",0,\"clasica\",0,\"\",3\r\n\"Barras\",\"superior\",\"1/2\",2\r\n"},
     };
     for (const auto& [libre, estribo, inferior, superior, registros] : casos) {
@@ -151,9 +154,9 @@ TEST(ArchivoKvx, RecubrimientoLibreYVarillasDelUsuario) {
         ASSERT_FALSE(LeerKvx(bytes, q));
         EXPECT_EQ(q, p);
         ASSERT_FALSE(LeerKvx(kArchivo, q));  // a file of today over it
-        EXPECT_EQ(std::tie(q.estado.RecubrimientoLibre, q.estado.BarrasInferior,
-                           q.estado.BarrasSuperior),
-                  std::make_tuple(4.0f, B{}, B{}));
+        EXPECT_EQ(
+            std::tie(q.estado.RecubrimientoLibre, q.estado.BarrasInferior, q.estado.BarrasSuperior),
+            std::make_tuple(4.0f, B{}, B{}));
     }
 }
 
@@ -315,38 +318,53 @@ TEST(ArchivoKvx, CadaRechazoDelLectorDaUnMensajeYNoTocaElProyecto) {
         {"otro registro tras las cargas", kArchivo + "\"Otros\",1\r\n", {"línea 3", "Opciones"}},
         {"opción con otro valor", kArchivo + "\"Opciones\",2\r\n", {"línea 3", "Opciones"}},
         {"opciones antes de carga", kArchivo + "\"Opciones\",1\r\n" + K, {"línea 4", "Opciones"}},
-        {"norma desconocida", kArchivo + "\"Opciones\",1,\"aci318-14\",30\r\n",
+        {"norma desconocida",
+         kArchivo + "\"Opciones\",1,\"aci318-14\",30\r\n",
          {"línea 3, campo 3", "norma de diseño", "\"aci318-14\""}},
-        {"sostenida 120 %", kArchivo + "\"Opciones\",0,\"aci318-19\",120\r\n",
+        {"sostenida 120 %",
+         kArchivo + "\"Opciones\",0,\"aci318-19\",120\r\n",
          {"línea 3, campo 4", "entre 0 y 100", "\"120\""}},
-        {"sostenida en texto", kArchivo + "\"Opciones\",0,\"aci318-19\",treinta\r\n",
+        {"sostenida en texto",
+         kArchivo + "\"Opciones\",0,\"aci318-19\",treinta\r\n",
          {"línea 3, campo 4", "sostenida", "\"treinta\""}},
-        {"opciones de 3 campos", kArchivo + "\"Opciones\",0,\"aci318-19\"\r\n",
+        {"opciones de 3 campos",
+         kArchivo + "\"Opciones\",0,\"aci318-19\"\r\n",
          {"línea 3", "3 campos"}},
-        {"estribo 5/8", kArchivo + "\"Opciones\",0,\"clasica\",0,\"5/8\"\r\n",
+        {"estribo 5/8",
+         kArchivo + "\"Opciones\",0,\"clasica\",0,\"5/8\"\r\n",
          {"línea 3, campo 5", "diámetro de los estribos", "\"5/8\""}},
-        {"estribo sin comillas", kArchivo + "\"Opciones\",0,\"clasica\",0,3/8\r\n",
+        {"estribo sin comillas",
+         kArchivo + "\"Opciones\",0,\"clasica\",0,3/8\r\n",
          {"línea 3, campo 5", "entre comillas"}},
-        {"opciones de 7 campos", kArchivo + "\"Opciones\",0,\"clasica\",0,\"3/8\",5,1\r\n",
+        {"opciones de 7 campos",
+         kArchivo + "\"Opciones\",0,\"clasica\",0,\"3/8\",5,1\r\n",
          {"línea 3", "7 campos"}},
-        {"recubrimiento libre negativo", kArchivo + "\"Opciones\",0,\"clasica\",0,\"\",-1\r\n",
+        {"recubrimiento libre negativo",
+         kArchivo + "\"Opciones\",0,\"clasica\",0,\"\",-1\r\n",
          {"línea 3, campo 6", "recubrimiento libre", "negativo", "\"-1\""}},
-        {"recubrimiento libre en texto", kArchivo + "\"Opciones\",0,\"clasica\",0,\"\",x\r\n",
+        {"recubrimiento libre en texto",
+         kArchivo + "\"Opciones\",0,\"clasica\",0,\"\",x\r\n",
          {"línea 3, campo 6", "recubrimiento libre", "\"x\""}},
-        {"estribo vacío sin recubrimiento", kArchivo + "\"Opciones\",0,\"clasica\",0,\"\"\r\n",
+        {"estribo vacío sin recubrimiento",
+         kArchivo + "\"Opciones\",0,\"clasica\",0,\"\"\r\n",
          {"línea 3, campo 5", "diámetro de los estribos"}},
-        {"varillas de cara lateral", kArchivo + "\"Barras\",\"lateral\",\"3/4\",5\r\n",
+        {"varillas de cara lateral",
+         kArchivo + "\"Barras\",\"lateral\",\"3/4\",5\r\n",
          {"línea 3, campo 2", "cara", "\"lateral\""}},
-        {"varilla de 5/8", kArchivo + "\"Barras\",\"inferior\",\"5/8\",5\r\n",
+        {"varilla de 5/8",
+         kArchivo + "\"Barras\",\"inferior\",\"5/8\",5\r\n",
          {"línea 3, campo 3", "diámetro", "\"5/8\""}},
-        {"una sola varilla", kArchivo + "\"Barras\",\"inferior\",\"3/4\",1\r\n",
+        {"una sola varilla",
+         kArchivo + "\"Barras\",\"inferior\",\"3/4\",1\r\n",
          {"línea 3, campo 4", "cantidad", "entre 2 y 100"}},
-        {"varillas de 3 campos", kArchivo + "\"Barras\",\"inferior\",\"3/4\"\r\n",
+        {"varillas de 3 campos",
+         kArchivo + "\"Barras\",\"inferior\",\"3/4\"\r\n",
          {"línea 3", "3 campos"}},
         {"cara repetida",
          kArchivo + "\"Barras\",\"superior\",\"1\",2\r\n\"Barras\",\"superior\",\"1/2\",4\r\n",
          {"línea 4, campo 2", "superior", "ya tiene"}},
-        {"varillas antes de opciones", kArchivo + "\"Barras\",\"inferior\",\"1\",3\r\n" + "\"Opciones\",1\r\n",
+        {"varillas antes de opciones",
+         kArchivo + "\"Barras\",\"inferior\",\"1\",3\r\n" + "\"Opciones\",1\r\n",
          {"línea 4", "últimos"}},
         {"carga corta", L2 + "3,0,3,10,0,3,1\r\n", {"línea 2", "7 campos"}},
         {"tipo de carga 4", L2 + "3,0,3,10,0,3,4,1\r\n", {"línea 2, campo 7", "tipo"}},
@@ -382,8 +400,14 @@ TEST(ArchivoKvx, SeNiegaAGuardarLoQueNoPodriaLeerseIgual) {
         {[](Proyecto& p) { p.estado.Norma = "eurocodigo"; }, "eurocodigo"},
         {[](Proyecto& p) { p.estado.VivaSostenida = -5; }, "sostenida"},
         {[](Proyecto& p) { p.estado.RecubrimientoLibre = NAN; }, "recubrimiento libre"},
-        {[](Proyecto& p) { p.estado.BarrasSuperior = BarrasUsuario{4, 3}; }, "cara superior"},
-        {[](Proyecto& p) { p.estado.BarrasInferior = BarrasUsuario{0, 1}; }, "cara inferior"},
+        {[](Proyecto& p) {
+             p.estado.BarrasSuperior = BarrasUsuario{4, 3};
+         },
+         "cara superior"},
+        {[](Proyecto& p) {
+             p.estado.BarrasInferior = BarrasUsuario{0, 1};
+         },
+         "cara inferior"},
     };
     for (const auto& [estropear, dice] : casos) {
         SCOPED_TRACE(dice);

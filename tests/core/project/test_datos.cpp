@@ -93,9 +93,9 @@ TEST(DatosViga, RecubrimientoLibreDejaAnchoEnElAlma) {
     const Proyecto rect = Leido("viga_rectangular.kvx"), t = Leido("viga_t_vuelos.kvx");
     Proyecto sin;
     const std::tuple<const Proyecto*, const char*, bool> casos[] = {
-        {&rect, "0", true},   {&rect, "12.4", true}, {&rect, "12.5", false}, {&rect, "-0.5", false},
-        {&rect, "4 cm", false}, {&rect, "", false},  {&t, "12.4", true},     {&t, "20", false},
-        {&sin, "20", true},
+        {&rect, "0", true},     {&rect, "12.4", true},  {&rect, "12.5", false},
+        {&rect, "-0.5", false}, {&rect, "4 cm", false}, {&rect, "", false},
+        {&t, "12.4", true},     {&t, "20", false},      {&sin, "20", true},
     };
     for (const auto& [p, texto, acepta] : casos) {
         SCOPED_TRACE(texto);

@@ -40,6 +40,9 @@ void ReiniciarGeneral(EstadoProyecto& e) {
     e.Norma = EstadoProyecto{}.Norma;
     e.VivaSostenida = 0;
     e.Estribo = DiametroEstribo::SinElegir;
+    e.RecubrimientoLibre = kRecubrimientoLibre;
+    e.BarrasInferior.reset();
+    e.BarrasSuperior.reset();
 }
 
 bool AgregarCarga(EstadoProyecto& e, const Carga& c, std::string* mensaje) {

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,11 @@ inline constexpr float kOtros = 3.0f;
 // "Otros"; "" for any other value.
 const char* PalabraTipoCarga(float tipo);
 const char* PalabraCategoria(float categoria);
+
+// cm, the clear cover of a project that does not give one.
+inline constexpr float kRecubrimientoLibre = 4.0f;
+// The counts of the user's bars of one face that the design checks.
+inline constexpr int kBarrasUsuarioMin = 2, kBarrasUsuarioMax = 100;
 
 // Largest number of loads of the table (a 16-bit signed count).
 inline constexpr int kMaxCargas = 32767;
@@ -89,11 +95,17 @@ struct EstadoProyecto {
     // "aci318-19"); the sustained part of the live load, percent 0..100, which
     // only rules with a sustained load in their long-term deflection read;
     // the stirrup bar (not chosen: the first calculation that designs
-    // stirrups asks for it and keeps the answer here).
+    // stirrups asks for it and keeps the answer here); the clear cover, cm,
+    // from the face to the stirrups, from which the bars are placed (the
+    // materials' cover stays the assumed distance to the steel's centroid);
+    // the user's bars of the bottom and top faces (none: the program's
+    // choice).
     bool AlternanciaViva = false;
     std::string Norma = "clasica";
     float VivaSostenida = 0;
     DiametroEstribo Estribo = DiametroEstribo::SinElegir;
+    float RecubrimientoLibre = kRecubrimientoLibre;
+    std::optional<BarrasUsuario> BarrasInferior, BarrasSuperior;
 
     bool operator==(const EstadoProyecto&) const = default;
 };
@@ -104,7 +116,7 @@ void ReiniciarCargas(EstadoProyecto& e);
 
 // Main-window reset: clears the table, the beam and the options (the
 // arrangements off, the classic rules, no sustained live load, no stirrup
-// bar chosen; the result on
+// bar chosen, a clear cover of 4 cm, the program's bars; the result on
 // screen: Documento::ReiniciarGeneral).
 void ReiniciarGeneral(EstadoProyecto& e);
 

@@ -148,27 +148,54 @@ std::optional<Mensaje> LeerKvx(std::string_view bytes, Proyecto& p) {
     const int declaradas = q.estado.NumCargas;
     int presentes = static_cast<int>(lineas.size()) - 1;
     // After the loads, the options record of a project saved with an option
-    // other than its default: that record alone, and only there. Without it
-    // every option takes its default.
+    // other than its default, then the records of the user's bars, one per
+    // face: those alone, and only there. Without them every option takes its
+    // default.
     q.estado.AlternanciaViva = false;
     q.estado.Norma = EstadoProyecto{}.Norma;
     q.estado.VivaSostenida = 0;
     q.estado.Estribo = DiametroEstribo::SinElegir;
+    q.estado.RecubrimientoLibre = kRecubrimientoLibre;
+    q.estado.BarrasInferior.reset();
+    q.estado.BarrasSuperior.reset();
     if (presentes > declaradas) {
-        const std::size_t i = static_cast<std::size_t>(declaradas) + 1;
-        const std::string_view extra = Recortar(lineas[i]);
-        const int linea = static_cast<int>(i) + 1;
-        if (EsRegistroOpciones(extra) && i + 1 == lineas.size()) {
-            if (std::optional<FalloCampo> f = LeerOpciones(extra, q.estado)) {
+        const std::size_t primera = static_cast<std::size_t>(declaradas) + 1;
+        std::size_t i = primera;
+        if (EsRegistroOpciones(Recortar(lineas[i]))) {
+            if (std::optional<FalloCampo> f = LeerOpciones(Recortar(lineas[i]), q.estado)) {
+                return Rechazo(static_cast<int>(i) + 1, f->campo, f->nombre, f->razon);
+            }
+            ++i;
+        }
+        for (; i < lineas.size() && EsRegistroBarras(Recortar(lineas[i])); ++i) {
+            const int linea = static_cast<int>(i) + 1;
+            bool inferior = true;
+            BarrasUsuario b;
+            if (std::optional<FalloCampo> f = LeerBarras(Recortar(lineas[i]), inferior, b)) {
                 return Rechazo(linea, f->campo, f->nombre, f->razon);
             }
-            --presentes;
-        } else if (!extra.empty() && extra.front() == '"') {
-            return Rechazo(linea, 0, "",
-                           std::string("después de las cargas solo se admite el registro de "
-                                       "opciones ") +
-                               kRegistroOpciones);
+            std::optional<BarrasUsuario>& cara =
+                inferior ? q.estado.BarrasInferior : q.estado.BarrasSuperior;
+            if (cara) {
+                return Rechazo(linea, 2, "cara del registro Barras",
+                               std::string("la cara ") + (inferior ? "inferior" : "superior") +
+                                   " ya tiene sus varillas en la línea anterior");
+            }
+            cara = b;
         }
+        // Nothing may follow those records; a text record in place of them
+        // is not a load either.
+        if (i < lineas.size() && i > primera) {
+            return Rechazo(static_cast<int>(i) + 1, 0, "",
+                           "los registros Opciones y Barras deben ser los últimos del archivo");
+        }
+        if (i < lineas.size() && Recortar(lineas[i]).starts_with('"')) {
+            return Rechazo(static_cast<int>(i) + 1, 0, "",
+                           std::string("después de las cargas solo se admiten el registro de "
+                                       "opciones ") +
+                               kRegistroOpciones + " y los de varillas \"Barras\"");
+        }
+        presentes -= static_cast<int>(i - primera);
     }
     if (presentes != declaradas) {
         return Rechazo(1, 15, "número de cargas",
@@ -294,6 +321,12 @@ std::optional<Mensaje> EscribirKvx(const Proyecto& p, std::string& bytes) {
     if (!opciones) return RechazoGuardar(razon);
     if (!opciones->empty()) {
         s += *opciones;
+        s += "\r\n";
+    }
+    const std::optional<std::vector<std::string>> barras = RegistrosBarras(e, razon);
+    if (!barras) return RechazoGuardar(razon);
+    for (const std::string& r : *barras) {
+        s += r;
         s += "\r\n";
     }
     bytes = std::move(s);

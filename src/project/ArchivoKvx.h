@@ -2,8 +2,10 @@
 // eight numbers per load and, when an option differs from its default, the
 // options record ("Opciones",1 with only the live-load arrangements on;
 // "Opciones",A,"aci318-19",30 with other rules or a sustained live load,
-// and a fifth field "3/8" or "1/2" once a stirrup bar was chosen,
-// CamposLineaKvx.h); comma separated, texts in double quotes, Booleans
+// a fifth field "3/8" or "1/2" once a stirrup bar was chosen and a sixth,
+// the clear cover, when it is not 4 cm), then one record per face whose
+// bars the user gave ("Barras","inferior","3/4",5; CamposLineaKvx.h);
+// comma separated, texts in double quotes, Booleans
 // as #TRUE# / #FALSE#, colours as signed 32-bit integers, CR LF line ends,
 // texts in the Windows-1252 code page.
 //

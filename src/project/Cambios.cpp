@@ -37,6 +37,9 @@ DatosProyecto DatosDe(const Proyecto& p) {
     d.Norma = e.Norma;
     d.VivaSostenida = e.VivaSostenida;
     d.Estribo = e.Estribo;
+    d.RecubrimientoLibre = e.RecubrimientoLibre;
+    d.BarrasInferior = e.BarrasInferior;
+    d.BarrasSuperior = e.BarrasSuperior;
     return d;
 }
 
@@ -51,7 +54,9 @@ bool Cambiado(const DatosProyecto& b, const Proyecto& p) {
     }
     if (b.LuzViga != e.LuzViga || b.DistJ != e.DistJ || b.DistK != e.DistK) return true;
     if (b.AlternanciaViva != e.AlternanciaViva || b.Norma != e.Norma ||
-        b.VivaSostenida != e.VivaSostenida || b.Estribo != e.Estribo) {
+        b.VivaSostenida != e.VivaSostenida || b.Estribo != e.Estribo ||
+        b.RecubrimientoLibre != e.RecubrimientoLibre || b.BarrasInferior != e.BarrasInferior ||
+        b.BarrasSuperior != e.BarrasSuperior) {
         return true;
     }
     const std::size_t n = Cuantas(e);

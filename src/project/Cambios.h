@@ -4,8 +4,9 @@
 //
 // The data are the material texts f'c, fy and cover, the section (type and
 // its four dimension texts), the beam length, the two supports, the load
-// table and the four options: the live-load arrangements, the design rules,
-// the sustained part of the live load and the stirrup bar. Not data: the results of a
+// table and the options: the live-load arrangements, the design rules, the
+// sustained part of the live load, the stirrup bar, the clear cover and the
+// user's bars of each face. Not data: the results of a
 // calculation (a calculation alone changes nothing; the effective depth the
 // file keeps is a result), the section properties and stored dimensions
 // (worked out from the four texts), the state of the load window's controls
@@ -19,6 +20,7 @@
 // results current again.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +37,8 @@ struct DatosProyecto {
     std::string Norma = "clasica";
     float VivaSostenida = 0;  // percent
     DiametroEstribo Estribo = DiametroEstribo::SinElegir;
+    float RecubrimientoLibre = kRecubrimientoLibre;  // cm
+    std::optional<BarrasUsuario> BarrasInferior, BarrasSuperior;
 
     bool operator==(const DatosProyecto&) const = default;
 };

@@ -46,8 +46,11 @@ std::string NumeroTexto(float v);
 // arrangements (0 or 1), followed, when the rules or the sustained live load
 // are not the defaults, by the rules' key and the sustained percentage:
 // "Opciones",0,"aci318-19",30, and when a stirrup bar was chosen, by it:
-// "Opciones",0,"clasica",0,"1/2". A project with every option at its default
-// has no record; one with only the arrangements on, "Opciones",1.
+// "Opciones",0,"clasica",0,"1/2", and when the clear cover is not 4 cm, by
+// it (the bar "" when none was chosen): "Opciones",0,"clasica",0,"",5. A
+// project with every option at its default has no record; one with only the
+// arrangements on, "Opciones",1. Then one record per face whose bars the
+// user gave: "Barras","inferior","3/4",5.
 
 // Whether `linea` (trimmed) is an options record: its first field the text
 // "Opciones".
@@ -67,7 +70,22 @@ std::optional<FalloCampo> LeerOpciones(std::string_view linea, EstadoProyecto& e
 
 // The options record of `e` without its line end; empty when every option is
 // at its default. Refuses (the reason in `razon`, nothing returned) a rules
-// key the reader does not know or a sustained percentage outside 0..100.
+// key the reader does not know, a sustained percentage outside 0..100 or a
+// clear cover that is negative or not a number.
 std::optional<std::string> RegistroOpciones(const EstadoProyecto& e, std::string& razon);
+
+// Whether `linea` (trimmed) is a record of the user's bars: its first field
+// the text "Barras".
+bool EsRegistroBarras(std::string_view linea);
+
+// Reads a record of the user's bars: the face (`inferior` true for the
+// bottom one) and the bars; on a fault neither is written.
+std::optional<FalloCampo> LeerBarras(std::string_view linea, bool& inferior, BarrasUsuario& b);
+
+// The records of the user's bars of `e` without their line ends, bottom face
+// first; none when the program chooses both. Refuses (as RegistroOpciones)
+// a bar outside the table or a count outside 2..100.
+std::optional<std::vector<std::string>> RegistrosBarras(const EstadoProyecto& e,
+                                                        std::string& razon);
 
 }  // namespace korvex::kvx

@@ -43,6 +43,9 @@ DatosViga DatosVigaDe(const Proyecto& p) {
     d.opciones.norma = e.Norma;
     d.opciones.vivaSostenida = e.VivaSostenida;
     d.opciones.estribo = e.Estribo;
+    d.opciones.recubrimientoLibre = e.RecubrimientoLibre;
+    d.opciones.barrasInferior = e.BarrasInferior;
+    d.opciones.barrasSuperior = e.BarrasSuperior;
     d.opciones.usoDeflexion = m.UsoDeflexion;
     return d;
 }

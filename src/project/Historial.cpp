@@ -61,6 +61,11 @@ PasoHistorial NombrarPaso(const DatosCalculados& antes, const DatosCalculados& d
         return {"Cambiar alternancia de la carga viva", false};
     if (a.Norma != d.Norma) return {"Cambiar norma de diseño", false};
     if (a.VivaSostenida != d.VivaSostenida) return {"Cambiar carga viva sostenida", true};
+    if (a.RecubrimientoLibre != d.RecubrimientoLibre) return {"Cambiar recubrimiento libre", true};
+    if (a.BarrasInferior != d.BarrasInferior)
+        return {"Cambiar varillas de la cara inferior", false};
+    if (a.BarrasSuperior != d.BarrasSuperior)
+        return {"Cambiar varillas de la cara superior", false};
     if (antes.UsoDeflexion != despues.UsoDeflexion) return {"Cambiar uso", false};
     return {};
 }

@@ -31,6 +31,9 @@ class Avisos : public QObject {
     void CargasCambiadas();
     // The deflection-use dialog chose another category.
     void UsoCambiado();
+    // The bar window stored the user's bars of the faces (or gave them back
+    // to the program's choice) in the project.
+    void BarrasCambiadas();
     // Undo or redo asked from a window of the project (its keys).
     void PedirDeshacer();
     void PedirRehacer();

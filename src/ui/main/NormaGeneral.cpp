@@ -91,6 +91,7 @@ void frmGeneral::MostrarNorma() {
     txtVivaSostenida->setEnabled(aci);
     lblVivaSostenida->setEnabled(aci);
     MostrarEstribo();
+    MostrarRecubrimientoLibre();
 }
 
 void frmGeneral::MostrarEstribo() {

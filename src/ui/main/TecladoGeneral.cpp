@@ -41,10 +41,9 @@ void frmGeneral::CrearAtajos() {
 
     // Data first (materials, deflection use, rules), then the results and
     // the commands.
-    QWidget* orden[] = {txtFc,          cboFy,       txtRec,           cmdUsos,
-                        chkAlternancia, cboNorma,    txtVivaSostenida, cmdCalculos,
-                        cmdReiniciar2,  txtEstribos, cmdVarillas,      cmdDespiece,
-                        optMomCor,      optGirDef};
+    QWidget* orden[] = {txtFc,          cboFy,       txtRec,           txtRecLibre, cmdUsos,
+                        chkAlternancia, cboNorma,    txtVivaSostenida, cmdCalculos, cmdReiniciar2,
+                        txtEstribos,    cmdVarillas, cmdDespiece,      optMomCor,   optGirDef};
     for (std::size_t i = 1; i < std::size(orden); ++i) setTabOrder(orden[i - 1], orden[i]);
 }
 

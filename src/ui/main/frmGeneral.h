@@ -42,7 +42,8 @@
 // AvisosGeneral.cpp (what the other windows announce, the section shown),
 // CalculoGeneral.cpp (field checks, the calculation and the live-load
 // arrangements option), NormaGeneral.cpp (the design rules, the
-// sustained live load and the stirrup bar), DiagramasGeneral.cpp (plots, their sign
+// sustained live load and the stirrup bar), RecubrimientoGeneral.cpp (the
+// clear cover and the user's bars), DiagramasGeneral.cpp (plots, their sign
 // labels and the read-out under the mouse), ArchivoGeneral.cpp (open, save,
 // the calculation report, New, the reset and the start state),
 // CambiosGeneral.cpp (the project's file, its changes, the title, the
@@ -64,6 +65,7 @@ class QCheckBox;
 class QComboBox;
 class QDragEnterEvent;
 class QDropEvent;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -112,6 +114,9 @@ class frmGeneral : public QMainWindow {
     QLineEdit* txtFc;
     QComboBox* cboFy;
     QLineEdit* txtRec;
+    // The clear cover, cm, from the face to the stirrups (the bars' placing).
+    QLabel* lblRecLibre;
+    QLineEdit* txtRecLibre;
     QPushButton* cmdUsos;
     // Live-load arrangements: design for the worst arrangement (envelope).
     QCheckBox* chkAlternancia;
@@ -187,6 +192,9 @@ class frmGeneral : public QMainWindow {
     void cboNorma_Click();
     void txtVivaSostenida_LostFocus();
     void cboEstribo_Click();
+    void txtRecLibre_LostFocus();
+    // The bar window stored the user's bars in the project: the results follow.
+    void BarrasCambiadas();
     void cmdCalculos_Click();
     void optMomCor_Click();
     void optGirDef_Click();
@@ -311,6 +319,11 @@ class frmGeneral : public QMainWindow {
     // results on screen are current and carry a schedule.
     void CrearDespiece();
     void HabilitarDespiece();
+    // The clear cover's controls (RecubrimientoGeneral.cpp), placed in row
+    // `fila` of the data grid, and shown from the project's value (with the
+    // user's bars of an open bar window).
+    void CrearRecubrimientoLibre(QGridLayout* datos, int fila);
+    void MostrarRecubrimientoLibre();
     // The project is now the one of `archivo` ("" none), as it stands; the
     // title follows.
     void FijarArchivo(const QString& archivo);

@@ -127,7 +127,19 @@ nuevo; se guarda con el proyecto.</li>
 primer cálculo que diseña estribos lo pregunta y lo anota aquí, y los
 siguientes lo usan sin preguntar. Se guarda con el proyecto; cambiarlo
 calcula de nuevo.</li>
+<li><b>Recubrimiento libre (cm)</b>: distancia de la cara de la viga a los
+estribos (por omisión 4), desde la que se colocan las varillas de cada cara
+y se calcula el peralte real; debe ser 0 o más y menor que la mitad del
+ancho del alma. El <b>Recubrimiento</b> sigue siendo la distancia al
+centroide del acero supuesta para d. Se guarda con el proyecto; cambiarlo
+calcula de nuevo.</li>
 </ul>
+<p>En <b>Posibles Varillas a Utilizar</b>, bajo la tabla, cada cara muestra
+sus varillas, el peralte real y φMn frente a Mu (en rojo si no cumple). Con
+<b>Elegir las varillas</b>, un diámetro y una cantidad (de 2 a 100),
+<b>Aplicar</b> guarda sus varillas en el proyecto y calcula de nuevo con
+ellas; desmarque y pulse Aplicar para volver a la elección del
+programa.</p>
 
 <h3>Realizar Cálculos</h3>
 <p>Calcula los diagramas cada centímetro, el acero de tracción y compresión

@@ -118,6 +118,48 @@ TEST(ArchivoKvx, NormaYCargaVivaSostenidaEnElRegistroDeOpciones) {
     }
 }
 
+// The clear cover other than 4 cm is a sixth field of the options record
+// (with "" for a stirrup bar not chosen yet); the user's bars are one record
+// per face after it, or after the loads when every option is at its default.
+// Each reads back exactly; without them the file gives 4 cm and the
+// program's bars.
+TEST(ArchivoKvx, RecubrimientoLibreYVarillasDelUsuario) {
+    using D = DiametroEstribo;
+    using B = std::optional<BarrasUsuario>;
+    const std::tuple<float, D, B, B, std::string> casos[] = {
+        {5.5f, D::SinElegir, {}, {}, "\"Opciones\",0,\"clasica\",0,\"\",5.5\r\n"},
+        {0.0f, D::MedioPulgada, {}, {}, "\"Opciones\",0,\"clasica\",0,\"1/2\",0\r\n"},
+        {4.0f, D::SinElegir, BarrasUsuario{1, 5}, {}, "\"Barras\",\"inferior\",\"3/4\",5\r\n"},
+        {4.0f, D::TresOctavos, BarrasUsuario{0, 3}, BarrasUsuario{3, 100},
+         "\"Opciones\",0,\"clasica\",0,\"3/8\"\r\n\"Barras\",\"inferior\",\"1\",3\r\n"
+         "\"Barras\",\"superior\",\"3/8\",100\r\n"},
+        {3.0f,
+         D::SinElegir,
+         {},
+         BarrasUsuario{2, 2},
+         "\"Opciones\",0,\"clasica\",0,\"\",3\r\n\"Barras\",\"superior\",\"1/2\",2\r\n"},
+    };
+    for (const auto& [libre, estribo, inferior, superior, registros] : casos) {
+        SCOPED_TRACE(registros);
+        Proyecto p;
+        ASSERT_FALSE(LeerKvx(kArchivo, p));
+        p.estado.RecubrimientoLibre = libre;
+        p.estado.Estribo = estribo;
+        p.estado.BarrasInferior = inferior;
+        p.estado.BarrasSuperior = superior;
+        std::string bytes;
+        ASSERT_FALSE(EscribirKvx(p, bytes));
+        EXPECT_EQ(bytes, kArchivo + registros);
+        Proyecto q;
+        ASSERT_FALSE(LeerKvx(bytes, q));
+        EXPECT_EQ(q, p);
+        ASSERT_FALSE(LeerKvx(kArchivo, q));  // a file of today over it
+        EXPECT_EQ(
+            std::tie(q.estado.RecubrimientoLibre, q.estado.BarrasInferior, q.estado.BarrasSuperior),
+            std::make_tuple(4.0f, B{}, B{}));
+    }
+}
+
 // Projects of every kind: each section type and none, cantilevers, every load
 // type and category, random window flags, Singles of any bits, no loads.
 Proyecto Generado(std::mt19937& g, int caso) {
@@ -275,21 +317,55 @@ TEST(ArchivoKvx, CadaRechazoDelLectorDaUnMensajeYNoTocaElProyecto) {
         {"más cargas", kArchivo + K, {"indica 1 carga y", "2 líneas"}},
         {"otro registro tras las cargas", kArchivo + "\"Otros\",1\r\n", {"línea 3", "Opciones"}},
         {"opción con otro valor", kArchivo + "\"Opciones\",2\r\n", {"línea 3", "Opciones"}},
-        {"opciones antes de carga", kArchivo + "\"Opciones\",1\r\n" + K, {"línea 3", "Opciones"}},
-        {"norma desconocida", kArchivo + "\"Opciones\",1,\"aci318-14\",30\r\n",
+        {"opciones antes de carga", kArchivo + "\"Opciones\",1\r\n" + K, {"línea 4", "Opciones"}},
+        {"norma desconocida",
+         kArchivo + "\"Opciones\",1,\"aci318-14\",30\r\n",
          {"línea 3, campo 3", "norma de diseño", "\"aci318-14\""}},
-        {"sostenida 120 %", kArchivo + "\"Opciones\",0,\"aci318-19\",120\r\n",
+        {"sostenida 120 %",
+         kArchivo + "\"Opciones\",0,\"aci318-19\",120\r\n",
          {"línea 3, campo 4", "entre 0 y 100", "\"120\""}},
-        {"sostenida en texto", kArchivo + "\"Opciones\",0,\"aci318-19\",treinta\r\n",
+        {"sostenida en texto",
+         kArchivo + "\"Opciones\",0,\"aci318-19\",treinta\r\n",
          {"línea 3, campo 4", "sostenida", "\"treinta\""}},
-        {"opciones de 3 campos", kArchivo + "\"Opciones\",0,\"aci318-19\"\r\n",
+        {"opciones de 3 campos",
+         kArchivo + "\"Opciones\",0,\"aci318-19\"\r\n",
          {"línea 3", "3 campos"}},
-        {"estribo 5/8", kArchivo + "\"Opciones\",0,\"clasica\",0,\"5/8\"\r\n",
+        {"estribo 5/8",
+         kArchivo + "\"Opciones\",0,\"clasica\",0,\"5/8\"\r\n",
          {"línea 3, campo 5", "diámetro de los estribos", "\"5/8\""}},
-        {"estribo sin comillas", kArchivo + "\"Opciones\",0,\"clasica\",0,3/8\r\n",
+        {"estribo sin comillas",
+         kArchivo + "\"Opciones\",0,\"clasica\",0,3/8\r\n",
          {"línea 3, campo 5", "entre comillas"}},
-        {"opciones de 6 campos", kArchivo + "\"Opciones\",0,\"clasica\",0,\"3/8\",1\r\n",
-         {"línea 3", "6 campos"}},
+        {"opciones de 7 campos",
+         kArchivo + "\"Opciones\",0,\"clasica\",0,\"3/8\",5,1\r\n",
+         {"línea 3", "7 campos"}},
+        {"recubrimiento libre negativo",
+         kArchivo + "\"Opciones\",0,\"clasica\",0,\"\",-1\r\n",
+         {"línea 3, campo 6", "recubrimiento libre", "negativo", "\"-1\""}},
+        {"recubrimiento libre en texto",
+         kArchivo + "\"Opciones\",0,\"clasica\",0,\"\",x\r\n",
+         {"línea 3, campo 6", "recubrimiento libre", "\"x\""}},
+        {"estribo vacío sin recubrimiento",
+         kArchivo + "\"Opciones\",0,\"clasica\",0,\"\"\r\n",
+         {"línea 3, campo 5", "diámetro de los estribos"}},
+        {"varillas de cara lateral",
+         kArchivo + "\"Barras\",\"lateral\",\"3/4\",5\r\n",
+         {"línea 3, campo 2", "cara", "\"lateral\""}},
+        {"varilla de 5/8",
+         kArchivo + "\"Barras\",\"inferior\",\"5/8\",5\r\n",
+         {"línea 3, campo 3", "diámetro", "\"5/8\""}},
+        {"una sola varilla",
+         kArchivo + "\"Barras\",\"inferior\",\"3/4\",1\r\n",
+         {"línea 3, campo 4", "cantidad", "entre 2 y 100"}},
+        {"varillas de 3 campos",
+         kArchivo + "\"Barras\",\"inferior\",\"3/4\"\r\n",
+         {"línea 3", "3 campos"}},
+        {"cara repetida",
+         kArchivo + "\"Barras\",\"superior\",\"1\",2\r\n\"Barras\",\"superior\",\"1/2\",4\r\n",
+         {"línea 4, campo 2", "superior", "ya tiene"}},
+        {"varillas antes de opciones",
+         kArchivo + "\"Barras\",\"inferior\",\"1\",3\r\n" + "\"Opciones\",1\r\n",
+         {"línea 4", "últimos"}},
         {"carga corta", L2 + "3,0,3,10,0,3,1\r\n", {"línea 2", "7 campos"}},
         {"tipo de carga 4", L2 + "3,0,3,10,0,3,4,1\r\n", {"línea 2, campo 7", "tipo"}},
         {"carga no finita", L2 + "3,0,3,1E+40,0,3,1,1\r\n", {"línea 2, campo 4", "finito"}},
@@ -323,6 +399,15 @@ TEST(ArchivoKvx, SeNiegaAGuardarLoQueNoPodriaLeerseIgual) {
         {[](Proyecto& p) { p.ventana.Check_Vuelo = 3; }, "Vuelos"},
         {[](Proyecto& p) { p.estado.Norma = "eurocodigo"; }, "eurocodigo"},
         {[](Proyecto& p) { p.estado.VivaSostenida = -5; }, "sostenida"},
+        {[](Proyecto& p) { p.estado.RecubrimientoLibre = NAN; }, "recubrimiento libre"},
+        {[](Proyecto& p) {
+             p.estado.BarrasSuperior = BarrasUsuario{4, 3};
+         },
+         "cara superior"},
+        {[](Proyecto& p) {
+             p.estado.BarrasInferior = BarrasUsuario{0, 1};
+         },
+         "cara inferior"},
     };
     for (const auto& [estropear, dice] : casos) {
         SCOPED_TRACE(dice);

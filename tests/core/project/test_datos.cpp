@@ -4,9 +4,13 @@
 // rectangle that keeps the flange of an earlier T in its stored fields).
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+
 #include "comun/Vigas.h"
 #include "project/ArchivoKvx.h"
 #include "project/DatosProyecto.h"
+#include "project/OpcionesArmado.h"
 
 namespace korvex {
 namespace {
@@ -59,6 +63,8 @@ TEST(DatosViga, RectanguloCampoVacioYFilasMarcadas) {
     p.materiales.UsoDeflexion = 3;
     p.estado.AlternanciaViva = true;
     p.estado.Cargas[2].Tipo = 0;  // marked for removal
+    p.estado.RecubrimientoLibre = 5.5f;
+    p.estado.BarrasSuperior = BarrasUsuario{2, 4};
     const DatosViga d = DatosVigaDe(p);
     EXPECT_EQ(d.seccion, (SeccionViga{FormaSeccion::Rectangular, 25, 50, 0, 0}));
     EXPECT_FALSE(d.materiales.fc.has_value());
@@ -66,6 +72,10 @@ TEST(DatosViga, RectanguloCampoVacioYFilasMarcadas) {
     EXPECT_EQ(d.materiales.recubrimiento, 4.0);  // read up to the comma
     EXPECT_EQ(d.opciones.usoDeflexion, 3);
     EXPECT_TRUE(d.opciones.alternancia);
+    // The clear cover and the user's bars reach the design as given.
+    EXPECT_EQ(d.opciones.recubrimientoLibre, 5.5f);
+    EXPECT_EQ(d.opciones.barrasSuperior, (BarrasUsuario{2, 4}));
+    EXPECT_FALSE(d.opciones.barrasInferior);
     ASSERT_EQ(static_cast<int>(d.cargas.size()), p.estado.NumCargas - 1);
     EXPECT_EQ(d.cargas[1].a, p.estado.Cargas[3].A);
 
@@ -73,6 +83,31 @@ TEST(DatosViga, RectanguloCampoVacioYFilasMarcadas) {
     EXPECT_EQ(DatosVigaDe(p).seccion, SeccionViga{});
     EXPECT_EQ(FormaDe("Viga_Ti"), FormaSeccion::TInvertida);
     EXPECT_EQ(FormaDe(""), FormaSeccion::SinDefinir);
+}
+
+// The clear cover typed in the main window: a number of 0 or more that
+// leaves width between the stirrups, half the width the bars sit in being
+// the limit: b = 25 of the rectangle, bw = 25 of the T (not its 60 cm
+// flange); without a section only the sign is checked.
+TEST(DatosViga, RecubrimientoLibreDejaAnchoEnElAlma) {
+    const Proyecto rect = Leido("viga_rectangular.kvx"), t = Leido("viga_t_vuelos.kvx");
+    Proyecto sin;
+    const std::tuple<const Proyecto*, const char*, bool> casos[] = {
+        {&rect, "0", true},     {&rect, "12.4", true},  {&rect, "12.5", false},
+        {&rect, "-0.5", false}, {&rect, "4 cm", false}, {&rect, "", false},
+        {&t, "12.4", true},     {&t, "20", false},      {&sin, "20", true},
+    };
+    for (const auto& [p, texto, acepta] : casos) {
+        SCOPED_TRACE(texto);
+        float v = -1;
+        const std::string razon = LeerRecubrimientoLibre(texto, *p, v);
+        EXPECT_EQ(razon.empty(), acepta) << razon;
+        if (acepta) {
+            EXPECT_EQ(v, std::stof(texto));
+        } else {
+            EXPECT_NE(razon.find("recubrimiento libre (cm)"), std::string::npos);
+        }
+    }
 }
 
 }  // namespace

@@ -44,6 +44,15 @@ TEST(PasosDelHistorial, CadaCambioConSuNombreYLosCamposTecleados) {
          "Cambiar alternancia de la carga viva", false},
         {[](Proyecto& p) { p.estado.Norma = "aci318-19"; }, "Cambiar norma de diseño", false},
         {[](Proyecto& p) { p.estado.VivaSostenida = 30; }, "Cambiar carga viva sostenida", true},
+        {[](Proyecto& p) { p.estado.RecubrimientoLibre = 5; }, "Cambiar recubrimiento libre", true},
+        {[](Proyecto& p) {
+             p.estado.BarrasInferior = BarrasUsuario{1, 5};
+         },
+         "Cambiar varillas de la cara inferior", false},
+        {[](Proyecto& p) {
+             p.estado.BarrasSuperior = BarrasUsuario{2, 3};
+         },
+         "Cambiar varillas de la cara superior", false},
         {[](Proyecto& p) { p.materiales.UsoDeflexion = 3; }, "Cambiar uso", false},
         // Results of a calculation and window state are no step.
         {[](Proyecto& p) {

@@ -83,6 +83,7 @@ struct Corte {
     const ContextoDespiece* k = nullptr;
     const SeccionCara* s = nullptr;
     const std::vector<float>* m = nullptr;
+    const std::vector<float>* opuesta = nullptr;  // Tn.m, the demand of the other sign
     double phiMnFraccion = 0;  // Tn.m, the running bars with 1/2 of their area
 };
 
@@ -133,12 +134,18 @@ Extremo ExtremoCorte(const Corte& c, const Region& g, int fila, int dir) {
     };
     masLejos(X(a, g.iMax) + dir * ld, ReglaExtremo::DesarrolloMaximo);
     if (!cara.inferior) {
-        // The point of inflection: the first station beyond the cut-off
-        // where the hogging moment vanishes.
+        // The point of inflection: where the hogging moment vanishes beyond
+        // the cut-off, inside the beam (the zero at a free end or an end
+        // support is no inflection), between the two stations around it.
         const int n = Estaciones(a, m);
-        for (int i = dir < 0 ? g.i0 : g.i1; i >= 1 && i <= n; i += dir) {
+        for (int i = dir < 0 ? g.i0 : g.i1; i > 1 && i < n; i += dir) {
             if (!(m[static_cast<std::size_t>(i)] > 0)) {
-                masLejos(X(a, i) + dir * ExtensionInflexion(k, d, fila) * kCmAM,
+                // the moment with its sign between the last station that hogs and this one
+                const std::size_t p = static_cast<std::size_t>(i - dir);
+                const double antes = m[p], despues = -(*c.opuesta)[static_cast<std::size_t>(i)];
+                const double f = antes > despues ? antes / (antes - despues) : 1.0;
+                const double pi = X(a, i - dir) + f * (X(a, i) - X(a, i - dir));
+                masLejos(pi + dir * ExtensionInflexion(k, d, fila) * kCmAM,
                          ReglaExtremo::PuntoInflexion);
                 break;
             }
@@ -155,6 +162,7 @@ Extremo ExtremoCorte(const Corte& c, const Region& g, int fila, int dir) {
 
     // In a tension zone of its face the bar runs on until the conditions hold.
     const int n = Estaciones(a, m);
+
     for (int i = EstacionDe(a, e.x);;) {
         if (HastaElExtremo(k, e.x, t, ext, dir)) return AlExtremo(k, dir);
         if (!(m[static_cast<std::size_t>(i)] > 0) || CorteAdmisible(c, i)) return e;
@@ -241,7 +249,8 @@ std::vector<BarraDespiece> BarrasTraccion(const ContextoDespiece& k, const Secci
         b.hasta = b.corteHasta = static_cast<float>(k.L - k.recubrimiento);
         out.push_back(b);
     }
-    Corte c{&k, &s, &demanda,
+    const std::vector<float> opuesta = DemandaCara(*k.a, !inferior);
+    Corte c{&k, &s, &demanda, &opuesta,
             PhiMnBarras(s, rp.corridas, *k.reglas, 1 / k.corte.factorArea) * kKgcmATnm};
     for (const GrupoBarras& g : rp.cortadas) {
         // The regions left to right; bars of neighbouring regions that meet

@@ -28,7 +28,8 @@ double Db(int fila) {
 
 // A length in m rounded up to the whole cm.
 float CmArriba(double m) {
-    return static_cast<float>(std::ceil(m / kCmAM - 1e-6) * kCmAM);
+    // (a thousandth of a cm allowed for the Single ends it is measured from)
+    return static_cast<float>(std::ceil(m / kCmAM - 1e-3) * kCmAM);
 }
 
 const ArmadoCara* CaraDe(const ResultadoDiseno& r, bool inferior) {

@@ -12,8 +12,10 @@
 #include "design/CortesBarras.h"
 #include "design/Reglas.h"
 #include "design/TablaVarillas.h"
+#include "design/ZonasEstribos.h"
 #include "e2e/ProyectosGenerados.h"
 #include "project/ArchivoKvx.h"
+#include "project/DatosProyecto.h"
 
 namespace korvex::pruebas {
 namespace {
@@ -170,6 +172,34 @@ TEST(Despiece, VoladizoBarrasSuperiores) {
     EXPECT_TRUE(visto);
 }
 
+// The extensions at their breakpoints, both sets of rules (ACI 318-19
+// 9.7.3.3 and 9.7.3.8.4; ACI 318-99 12.10.3 and 12.12.3): max(d, 12 db) and
+// max(d, 12 db, ln/16), cm, with ln = K - J.
+TEST(Despiece, ProlongacionesEnSusQuiebres) {
+    struct Caso {
+        double d;
+        int fila;
+        float J, K;
+        double extension, inflexion;
+    };
+    const Caso casos[] = {
+        {25, 0, 0, 4, 30.48, 30.48},     // 12 x 2.54 over d; ln/16 = 25
+        {44, 2, 0, 5, 44, 44},           // d over 12 x 1.27 and 500 / 16 = 31.25
+        {44, 2, 1, 9, 44, 50},           // ln/16 = 800 / 16 governs
+        {20, 1, 0, 3.2f, 22.86, 22.86},  // 12 x 1.905; 320 / 16 = 20
+    };
+    for (const std::string_view clave : {kReglasClasicas, kReglasAci318}) {
+        ContextoDespiece k;
+        k.corte = ReglasPorClave(clave).CorteBarras();
+        for (const Caso& c : casos) {
+            k.J = c.J;
+            k.K = c.K;
+            EXPECT_NEAR(ExtensionCorte(k, c.d, c.fila), c.extension, 1e-3) << clave << c.d;
+            EXPECT_NEAR(ExtensionInflexion(k, c.d, c.fila), c.inflexion, 1e-3) << clave << c.d;
+        }
+    }
+}
+
 // Generated beams, both sets of rules: every end inside the beam and every
 // length finite; every cut bar extended max(d, 12 db) past its theoretical
 // cut-off unless it runs to the end; phi Mn of the bars present covers the
@@ -198,7 +228,17 @@ TEST(Despiece, VigasGeneradasCumplenLasReglasDeCorte) {
         ++conDespiece;
         const float L = p.estado.LuzViga, J = p.estado.DistJ, K = p.estado.DistK;
         const bool continuo = J > 0.005f && L - K > 0.005f;
+        const ReglasDiseno& reglas = ReglasPorClave(p.estado.Norma);
+        const double fc = p.r.Pasos.flexionPos.fc, fy = p.r.Pasos.flexionPos.fy;
+        const double rec = DatosVigaDe(p).opciones.recubrimientoLibre;  // cm
         for (const ArmadoCara& a : p.r.Armado) {
+            const SeccionCara sc{&a, a.inferior ? &p.r.Pasos.flexionPos : &p.r.Pasos.flexionNeg,
+                                 a.dReal + Centroide(a.barras, a.libreLateral).centroide, fc, fy};
+            std::vector<GrupoBarras> corridas;
+            for (const BarraDespiece& b : d.barras) {
+                if (b.inferior == a.inferior && b.funcion == F::Corrida)
+                    corridas.push_back({b.cantidad, b.diametro, b.capa});
+            }
             double corrida = 0;
             for (const BarraDespiece& b : d.barras) {
                 if (b.inferior != a.inferior) continue;
@@ -210,7 +250,32 @@ TEST(Despiece, VigasGeneradasCumplenLasReglasDeCorte) {
                 const double area =
                     b.cantidad * kAreaVarilla[static_cast<std::size_t>(b.diametro)];
                 if (b.funcion == F::Corrida) corrida += area;
+                if (b.funcion != F::Corrida && b.funcion != F::Corte) continue;
+                // A 90 degree hook (12 db) where the bar reaches an end of the
+                // beam with less than ld past the support of that side.
+                const double db = kDiametroVarilla[static_cast<std::size_t>(b.diametro)];
+                const double ld =
+                    reglas.LongitudDesarrollo(fc, fy, static_cast<float>(db), !b.inferior).ld;
+                if (b.reglaDesde == R::ExtremoViga) {
+                    EXPECT_EQ(b.ganchoDesde > 0, J * 100 - rec < ld) << b.marca;
+                }
+                if (b.reglaHasta == R::ExtremoViga) {
+                    EXPECT_EQ(b.ganchoHasta > 0, (L - K) * 100 - rec < ld) << b.marca;
+                }
                 if (b.funcion != F::Corte) continue;
+                // An end left where its face is in tension: Vu <= 2/3 phi Vn, or
+                // the running bars give twice the area needed and Vu <= 3/4 phi Vn.
+                for (const auto& [x, regla] : {std::pair{b.desde, b.reglaDesde},
+                                               std::pair{b.hasta, b.reglaHasta}}) {
+                    const int i = EstacionDe(p.r, x);
+                    const float mu = DemandaCara(p.r, a.inferior)[static_cast<std::size_t>(i)];
+                    if (regla == R::ExtremoViga || !(mu > 0)) continue;
+                    const double Vu = CortanteEstacion(p.r, i) * 1000;  // Kgr
+                    const double phiVn = PhiVnEn(p.r, reglas, p.r.DiagX[static_cast<std::size_t>(i)]);
+                    const bool doble = PhiMnBarras(sc, corridas, reglas, 0.5) / 1e5 >= mu;
+                    EXPECT_TRUE(Vu <= 2.0 / 3 * phiVn || (doble && Vu <= 0.75 * phiVn))
+                        << b.marca << " x = " << x;
+                }
                 ++cortadas;
                 const double ext =
                     std::max<double>(a.dReal,

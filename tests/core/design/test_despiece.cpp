@@ -200,6 +200,27 @@ TEST(Despiece, ProlongacionesEnSusQuiebres) {
     }
 }
 
+// The share that runs from end to end (ACI 318-19 9.7.3.8.1; ACI 318-99
+// 12.11.1): of 4 + 3 bars of 1" the two corners are 2/7 = 0.29 of the area,
+// enough for a quarter (a cantilever beyond both supports) but not for a
+// third, which takes a third bar of layer 1 (3/7); layer 2 is cut first.
+TEST(Despiece, TercioOCuartoCorren) {
+    const std::vector<GrupoBarras> barras = {{4, 0, 1}, {3, 0, 2}};
+    for (const std::string_view clave : {kReglasClasicas, kReglasAci318}) {
+        ContextoDespiece k;
+        k.corte = ReglasPorClave(clave).CorteBarras();
+        for (const bool continuo : {false, true}) {
+            k.vueloIzquierdo = true;
+            k.vueloDerecho = continuo;
+            const Reparto r = RepartirBarras(barras, FraccionCorrida(k));
+            const int corren = continuo ? 2 : 3;
+            EXPECT_EQ(r.corridas, (std::vector<GrupoBarras>{{corren, 0, 1}})) << clave;
+            EXPECT_EQ(r.cortadas, (std::vector<GrupoBarras>{{4 - corren, 0, 1}, {3, 0, 2}}))
+                << clave;
+        }
+    }
+}
+
 // Generated beams, both sets of rules: every end inside the beam and every
 // length finite; every cut bar extended max(d, 12 db) past its theoretical
 // cut-off unless it runs to the end; phi Mn of the bars present covers the
@@ -208,7 +229,7 @@ TEST(Despiece, ProlongacionesEnSusQuiebres) {
 // the zones.
 TEST(Despiece, VigasGeneradasCumplenLasReglasDeCorte) {
     int conDespiece = 0, cortadas = 0;
-    for (int n = 0; n < 60; ++n) {
+    for (int n = 0; n < 200; ++n) {
         if (DatosRechazados(n)) continue;
         ProyectoCalculado p;
         ASSERT_FALSE(LeerKvx(GenerarProyecto(n).kvx, p).has_value()) << n;

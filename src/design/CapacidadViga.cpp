@@ -11,8 +11,8 @@ std::vector<float> DemandaCara(const ResultadoAnalisis& a, bool inferior) {
     const std::size_t n = static_cast<std::size_t>(std::max(0, a.NumEstaciones)) + 1;
     std::vector<float> m(n, 0.0f);
     const EnvolventeViva& e = a.Envolvente;
-    const bool envolvente = a.UsaEnvolvente && e.calculada && e.MomentoMax.size() >= n &&
-                            e.MomentoMin.size() >= n;
+    const bool envolvente =
+        a.UsaEnvolvente && e.calculada && e.MomentoMax.size() >= n && e.MomentoMin.size() >= n;
     for (std::size_t i = 1; i < n; ++i) {
         float v = 0;  // analysis sign: sagging negative
         if (envolvente) {

@@ -35,8 +35,8 @@ double X(const ResultadoAnalisis& a, int i) {
     return a.DiagX[static_cast<std::size_t>(i)];
 }
 int Estaciones(const ResultadoAnalisis& a, const std::vector<float>& m) {
-    return std::min({a.NumEstaciones, static_cast<int>(a.DiagX.size()) - 1,
-                     static_cast<int>(m.size()) - 1});
+    return std::min(
+        {a.NumEstaciones, static_cast<int>(a.DiagX.size()) - 1, static_cast<int>(m.size()) - 1});
 }
 
 // A run of stations where the demand exceeds phi Mn of the running bars,
@@ -84,7 +84,7 @@ struct Corte {
     const SeccionCara* s = nullptr;
     const std::vector<float>* m = nullptr;
     const std::vector<float>* opuesta = nullptr;  // Tn.m, the demand of the other sign
-    double phiMnFraccion = 0;  // Tn.m, the running bars with 1/2 of their area
+    double phiMnFraccion = 0;                     // Tn.m, the running bars with 1/2 of their area
 };
 
 // The end of the beam less the clear cover on side `dir` (-1 left, +1 right).

@@ -68,7 +68,7 @@ BarraDespiece DeExtremoAExtremo(const ContextoDespiece& k, bool inferior, Funcio
 void Ganchos(const ContextoDespiece& k, double ld, BarraDespiece& b) {
     if (b.funcion != FuncionBarra::Corrida && b.funcion != FuncionBarra::Corte) return;
     const double pata = k.corte.diametrosGancho * Db(b.diametro);  // cm
-    const double izquierda = (k.J - k.recubrimiento) / kCmAM;       // cm past the support
+    const double izquierda = (k.J - k.recubrimiento) / kCmAM;      // cm past the support
     const double derecha = (k.L - k.K - k.recubrimiento) / kCmAM;
     if (b.reglaDesde == ReglaExtremo::ExtremoViga && izquierda < ld)
         b.ganchoDesde = static_cast<float>(pata);
@@ -90,7 +90,7 @@ void RedondearExtremos(const ContextoDespiece& k, BarraDespiece& b) {
 // there: a bar counts fully between its ends, and a bar that runs to an end
 // of the beam counts to the end itself.
 CapacidadCara CapacidadPresente(const ContextoDespiece& k, const SeccionCara& s,
-                        const std::vector<BarraDespiece>& barras) {
+                                const std::vector<BarraDespiece>& barras) {
     CapacidadCara cap;
     cap.inferior = s.armado->inferior;
     const ResultadoAnalisis& a = *k.a;
@@ -196,11 +196,11 @@ DespieceViga CalcularDespiece(const ResultadoDiseno& r, const ResultadoAnalisis&
             d.desarrollo.push_back(des);
             for (BarraDespiece& b : barras) {
                 RedondearExtremos(k, b);
-                Ganchos(k,
-                        reglas.LongitudDesarrollo(fc, fy, static_cast<float>(Db(b.diametro)),
-                                                  !inferior)
-                            .ld,
-                        b);
+                Ganchos(
+                    k,
+                    reglas.LongitudDesarrollo(fc, fy, static_cast<float>(Db(b.diametro)), !inferior)
+                        .ld,
+                    b);
                 if (b.funcion == FuncionBarra::Corrida)
                     areaCorrida += b.cantidad * kAreaVarilla[static_cast<std::size_t>(b.diametro)];
             }
@@ -217,8 +217,8 @@ DespieceViga CalcularDespiece(const ResultadoDiseno& r, const ResultadoAnalisis&
             conBarras = true;
         }
         if (!conBarras) {
-            barras.push_back(
-                DeExtremoAExtremo(k, inferior, FuncionBarra::Portaestribos, {2, kFilaPortaestribos, 1}));
+            barras.push_back(DeExtremoAExtremo(k, inferior, FuncionBarra::Portaestribos,
+                                               {2, kFilaPortaestribos, 1}));
         }
         d.barras.insert(d.barras.end(), barras.begin(), barras.end());
     }

@@ -74,7 +74,7 @@ struct LongitudDesarrolloRegla {
 // hooks. Extensions in bar diameters, the hooks' least leg in cm.
 struct CorteBarrasRegla {
     double diametrosExtension = 12;       // extension max(d, 12 db)
-    double divisorInflexion = 16;         // negative steel past the inflection: max(d, 12 db, ln/16)
+    double divisorInflexion = 16;         // top steel past the inflection: ln/16
     double fraccionApoyo = 1.0 / 3;       // of the steel into a simple support
     double fraccionApoyoContinuo = 0.25;  // into a support with a cantilever beyond it
     double fraccionCortante = 2.0 / 3;    // (a) Vu <= 2/3 phi Vn at the cut

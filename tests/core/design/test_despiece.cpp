@@ -268,8 +268,7 @@ TEST(Despiece, VigasGeneradasCumplenLasReglasDeCorte) {
                 EXPECT_LE(b.hasta, L);
                 EXPECT_LT(b.desde, b.hasta);
                 EXPECT_GE(b.longitud + 1e-4, b.hasta - b.desde);
-                const double area =
-                    b.cantidad * kAreaVarilla[static_cast<std::size_t>(b.diametro)];
+                const double area = b.cantidad * kAreaVarilla[static_cast<std::size_t>(b.diametro)];
                 if (b.funcion == F::Corrida) corrida += area;
                 if (b.funcion != F::Corrida && b.funcion != F::Corte) continue;
                 // A 90 degree hook (12 db) where the bar reaches an end of the
@@ -286,13 +285,14 @@ TEST(Despiece, VigasGeneradasCumplenLasReglasDeCorte) {
                 if (b.funcion != F::Corte) continue;
                 // An end left where its face is in tension: Vu <= 2/3 phi Vn, or
                 // the running bars give twice the area needed and Vu <= 3/4 phi Vn.
-                for (const auto& [x, regla] : {std::pair{b.desde, b.reglaDesde},
-                                               std::pair{b.hasta, b.reglaHasta}}) {
+                for (const auto& [x, regla] :
+                     {std::pair{b.desde, b.reglaDesde}, std::pair{b.hasta, b.reglaHasta}}) {
                     const int i = EstacionDe(p.r, x);
                     const float mu = DemandaCara(p.r, a.inferior)[static_cast<std::size_t>(i)];
                     if (regla == R::ExtremoViga || !(mu > 0)) continue;
                     const double Vu = CortanteEstacion(p.r, i) * 1000;  // Kgr
-                    const double phiVn = PhiVnEn(p.r, reglas, p.r.DiagX[static_cast<std::size_t>(i)]);
+                    const double phiVn =
+                        PhiVnEn(p.r, reglas, p.r.DiagX[static_cast<std::size_t>(i)]);
                     const bool doble = PhiMnBarras(sc, corridas, reglas, 0.5) / 1e5 >= mu;
                     EXPECT_TRUE(Vu <= 2.0 / 3 * phiVn || (doble && Vu <= 0.75 * phiVn))
                         << b.marca << " x = " << x;

@@ -156,6 +156,10 @@ std::string ComoJson(const Resultado& r, const OpcionesCalcular& o) {
         j["pasos"] = JsonPasos(c.Pasos);
     }
     if (c.calculado && !c.disenoFallido) j["armado"] = JsonArmado(c.Armado);
+    // The bar schedule (empty lists when there is none).
+    j["despiece"] = JsonDespiece(c.Despiece);
+    j["despieceEstribos"] = JsonDespieceEstribos(c.Despiece);
+    if (!c.Despiece.avisos.empty()) j["avisosDespiece"] = c.Despiece.avisos;
     // The governing zone's limit (the beam's length when the check did not run).
     j["DeflexionAdmisible"] = NumeroJson(
         DeflexionAdmisibleGobernante(ReglasDe(c), c, e.LuzViga, r.p.materiales.UsoDeflexion));

@@ -38,7 +38,56 @@ Json Barras(const std::vector<GrupoBarras>& g) {
     return a;
 }
 
+const char* Nombre(int fila) {
+    return fila >= 0 && fila < 4 ? kNombreVarilla[static_cast<std::size_t>(fila)] : "";
+}
+
+const char* NombreFuncion(FuncionBarra f) {
+    switch (f) {
+        case FuncionBarra::Corrida:
+            return "corrida";
+        case FuncionBarra::Corte:
+            return "corte";
+        case FuncionBarra::Compresion:
+            return "compresion";
+        case FuncionBarra::Portaestribos:
+            return "portaestribos";
+    }
+    return "";
+}
+
 }  // namespace
+
+Json JsonDespiece(const DespieceViga& d) {
+    Json a = Json::array();
+    for (const BarraDespiece& b : d.barras) {
+        a.push_back({{"marca", b.marca},
+                     {"cara", b.inferior ? "inferior" : "superior"},
+                     {"cantidad", b.cantidad},
+                     {"diametro", Nombre(b.diametro)},
+                     {"desde", NumeroJson(b.desde)},
+                     {"hasta", NumeroJson(b.hasta)},
+                     {"longitud", NumeroJson(b.longitud)},
+                     {"funcion", NombreFuncion(b.funcion)},
+                     {"capa", b.capa},
+                     {"ganchos", {NumeroJson(b.ganchoDesde), NumeroJson(b.ganchoHasta)}}});
+    }
+    return a;
+}
+
+Json JsonDespieceEstribos(const DespieceViga& d) {
+    Json a = Json::array();
+    for (const EstriboDespiece& e : d.estribos) {
+        a.push_back({{"marca", e.marca},
+                     {"cantidad", e.cantidad},
+                     {"diametro", Nombre(e.diametro)},
+                     {"longitud", NumeroJson(e.longitud)},
+                     {"ancho", NumeroJson(e.ancho)},
+                     {"alto", NumeroJson(e.alto)},
+                     {"gancho", NumeroJson(e.gancho)}});
+    }
+    return a;
+}
 
 Json JsonArmado(const std::vector<ArmadoCara>& caras) {
     Json a = Json::array();

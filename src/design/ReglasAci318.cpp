@@ -266,6 +266,14 @@ class ReglasAci318 final : public ReglasDiseno {
         l.sMax = std::min(l.sRecubrimiento, l.sTope);
         return l;
     }
+    // 9.7.3.3 (12 db), 9.7.3.5 (a) and (c) (2/3, twice the area, 3/4),
+    // 9.7.3.8.1 (one third, one quarter), 9.7.3.8.4 (ln/16), 25.3.1 (90
+    // degree hook, 12 db), 25.3.2 (135 degree stirrup hook, 6 db >= 75 mm).
+    CorteBarrasRegla CorteBarras() const override {
+        CorteBarrasRegla c;
+        c.clausula = "ACI 318-19, 9.7.3.3, 9.7.3.5 (a) y (c), 9.7.3.8, 25.3.1 y 25.3.2";
+        return c;
+    }
     TextoRegla TextoFisuracion() const override {
         return {"s ≤ 380 (280/fs) − 2.5 cc ≤ 300 (280/fs)  [mm, MPa], fs = 2/3 fy",
                 "s ≤ {s1} cm, s ≤ {s2} cm (fs = {fs} Kgr/cm2, cc = {cc} cm)",

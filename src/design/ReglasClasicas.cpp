@@ -210,6 +210,15 @@ class ReglasClasicas final : public ReglasDiseno {
                                                bool superior) const override {
         return DesarrolloRecto(fc, fy, db, superior, kDesarrolloGrandes, kFactorBarrasPequenas);
     }
+    // ACI 318-99 12.10.3 (12 db), 12.10.5.1 and 12.10.5.3 (2/3, twice the
+    // area, 3/4), 12.11.1 (one third, one quarter), 12.12.3 (ln/16), 7.1.2
+    // (90 degree hook, 12 db), 7.1.3 (135 degree stirrup hook, 6 db; the
+    // 7.5 cm least leg of the later codes kept).
+    CorteBarrasRegla CorteBarras() const override {
+        CorteBarrasRegla c;
+        c.clausula = "ACI 318-99, 12.10.3, 12.10.5.1, 12.10.5.3, 12.11.1, 12.12.3, 7.1.2 y 7.1.3";
+        return c;
+    }
     LimiteFisuracion Fisuracion(double fy, float cc) const override;
     TextoRegla TextoFisuracion() const override {
         return {"s ≤ 540/fs − 2.5 cc ≤ 12 (36/fs)  [pulg, ksi], fs = 0.6 fy",

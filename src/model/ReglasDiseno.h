@@ -68,6 +68,24 @@ struct LongitudDesarrolloRegla {
     bool operator==(const LongitudDesarrolloRegla&) const = default;
 };
 
+// Cut-off and anchorage of the bars of a face: how far a bar runs past the
+// point where it is no longer needed, the share of the bars that runs from
+// end to end, the conditions of a bar cut in a tension zone and the standard
+// hooks. Extensions in bar diameters, the hooks' least leg in cm.
+struct CorteBarrasRegla {
+    double diametrosExtension = 12;       // extension max(d, 12 db)
+    double divisorInflexion = 16;         // top steel past the inflection: ln/16
+    double fraccionApoyo = 1.0 / 3;       // of the steel into a simple support
+    double fraccionApoyoContinuo = 0.25;  // into a support with a cantilever beyond it
+    double fraccionCortante = 2.0 / 3;    // (a) Vu <= 2/3 phi Vn at the cut
+    double factorArea = 2;                // (c) the bars that run on give twice the As needed...
+    double fraccionCortanteArea = 0.75;   //     ...and Vu <= 3/4 phi Vn
+    double diametrosGancho = 12;          // leg of a 90 degree standard hook
+    double diametrosGanchoEstribo = 6;    // leg of a 135 degree stirrup hook
+    double ganchoEstriboMinimo = 7.5;     // cm, least leg of a stirrup hook
+    std::string clausula;                 // the clauses these numbers come from
+};
+
 // The effective moment of inertia of one sign, cm4, and Mcr/Ma as recorded.
 struct InerciaEfectivaRegla {
     float relacion = 0;  // Mcr / Ma
@@ -344,6 +362,9 @@ class ReglasDiseno {
     // and its formula and clause as the report prints them.
     virtual LimiteFisuracion Fisuracion(double fy, float cc) const = 0;
     virtual TextoRegla TextoFisuracion() const = 0;
+
+    // --- Cut-off and anchorage -------------------------------------------
+    virtual CorteBarrasRegla CorteBarras() const = 0;
 };
 
 // The template `t` with each "{nombre}" replaced by its value.

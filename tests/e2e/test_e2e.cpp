@@ -40,7 +40,8 @@ const std::set<std::string> kExtremos = Palabras(
     "FlechaMax");
 const std::set<std::string> kTextos = Palabras(
     "calculado mensajes TipoViga txtEstribos varillas puntos PosicionExtremos alternancia "
-    "envolvente pasos avisoAlternancia reacciones deflexiones norma estribos armado");
+    "envolvente pasos avisoAlternancia reacciones deflexiones norma estribos armado despiece "
+    "despieceEstribos avisosDespiece");
 
 class Korvex : public ConCarpeta {
   protected:
@@ -75,7 +76,8 @@ void CumpleElContrato(const json& j, bool diagramas) {
         "ModuloElasticidad Recubrimiento PeralteEfectivo NumEstaciones PosicionExtremos "
         "AsTraccionPos AsCompresionPos AsTraccionNeg AsCompresionNeg FalloDiseno txtEstribos "
         "EspaciamientoEstribos varillas InerciaEfectivaPos InerciaEfectivaNeg FlechaEfectiva "
-        "FlechaLargoPlazo DeflexionAdmisible puntos alternancia norma estribos");
+        "FlechaLargoPlazo DeflexionAdmisible puntos alternancia norma estribos despiece "
+        "despieceEstribos");
     claves.insert(kExtremos.begin(), kExtremos.end());
     if (diagramas) claves.insert("diagramas");
     // After a calculation: the envelope of the live-load arrangements and the
@@ -148,6 +150,16 @@ void CumpleElContrato(const json& j, bool diagramas) {
             EXPECT_EQ(nombres, esperados);
         }
     }
+    // The bar schedule: each bar with its mark, face, ends and length.
+    for (const auto& b : j["despiece"]) {
+        EXPECT_EQ(Claves(b), Palabras("marca cara cantidad diametro desde hasta longitud funcion "
+                                      "capa ganchos"));
+        EXPECT_LT(b["desde"].get<double>(), b["hasta"].get<double>());
+    }
+    for (const auto& e : j["despieceEstribos"]) {
+        EXPECT_EQ(Claves(e), Palabras("marca cantidad diametro longitud ancho alto gancho"));
+    }
+    if (j.contains("avisosDespiece")) claves.insert("avisosDespiece");
     if (j.contains("avisoAlternancia")) {
         claves.insert("avisoAlternancia");
         EXPECT_TRUE(j["avisoAlternancia"].is_string());

@@ -274,8 +274,9 @@ TEST(MemoriaDeCalculo, DatosYAnalisisTomadosDelEstado) {
     EXPECT_GE(Donde(t, "K | 25.973 | tramo, vuelo derecho | 16.878 | vuelo izquierdo"), 0);
 
     // Every figure's envelope holds its all-loaded curve, each side in its own
-    // sign (no mirrored rotation or deflection).
-    ASSERT_EQ(figuras.size(), 4u);
+    // sign (no mirrored rotation or deflection); the fifth is the moment again
+    // under phi Mn of the bars.
+    ASSERT_EQ(figuras.size(), 5u);
     for (const FiguraDiagrama* f : figuras) {
         EXPECT_EQ(f->x.size(), static_cast<std::size_t>(e.NumEstaciones)) << f->titulo;
         ASSERT_TRUE(f->yMax.size() == f->x.size() && f->yMin.size() == f->x.size()) << f->titulo;

@@ -363,7 +363,7 @@ class Mono : public QObject {
 
     // Every text the windows show, the page an open preview prints, the
     // files written since the last look (PDF through pdftotext when
-    // installed); no temporary file.
+    // installed, the drawings' DXF as text); no temporary file.
     void Comprobar() {
         for (QWidget* v : QApplication::topLevelWidgets()) {
             if (!v->isVisible() || qobject_cast<QFileDialog*>(v)) continue;
@@ -411,7 +411,7 @@ class Mono : public QObject {
             const QFileInfo f(it.next());
             const QString ruta = f.absoluteFilePath(), ext = f.suffix();
             if (ruta.contains("/ajustes/")) continue;
-            if (f.fileName().startsWith('.') || (ext != "kvx" && ext != "pdf" && ext != "txt")) {
+            if (f.fileName().startsWith('.') || (ext != "kvx" && ext != "pdf" && ext != "txt" && ext != "dxf")) {
                 return Fallar("queda un archivo temporal: " + ruta);
             }
             auto [visto, nuevo] = vistos_.try_emplace(ruta, f.lastModified());
@@ -421,7 +421,7 @@ class Mono : public QObject {
                 guardados_ << f.fileName();
             }
             QFile archivo(ruta);
-            if (ext == "kvx" && archivo.open(QIODevice::ReadOnly)) {
+            if ((ext == "kvx" || ext == "dxf") && archivo.open(QIODevice::ReadOnly)) {
                 Ver("el archivo " + ruta, QString::fromLatin1(archivo.readAll()));
             } else if (ext == "pdf" && !pdftotext.isEmpty()) {
                 QProcess p;

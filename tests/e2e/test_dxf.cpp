@@ -1,9 +1,11 @@
 // korvex --dxf SALIDA.dxf ARCHIVO.kvx run as a user runs it: a missing
 // project, a wrong command line and a design that fails give their status and
 // a Spanish reason and write no file; a project whose design has a bar
-// schedule gets an AutoCAD 2000 DXF and the line naming it.
+// schedule gets an AutoCAD 2000 DXF that holds its bars and stirrup zones.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -84,21 +86,97 @@ TEST_F(DxfLote, DisenoFallidoNoEscribeDibujo) {
     FAIL() << "ningún proyecto generado falla en el diseño";
 }
 
-// The drawing's content is checked by the core tests; here only that a
-// DXF file of AutoCAD 2000 is written and named. Until the design gives the
-// example a bar schedule the command refuses it, which is checked instead.
-TEST_F(DxfLote, EjemploEscribeUnDxf) {
-    const Ejecucion e = Correr({"--dxf", Salida(), Ejemplo("viga_rectangular.kvx")});
-    if (e.estado == 1 && e.error.find("no tiene despiece de barras") != std::string::npos) {
-        EXPECT_FALSE(fs::exists(Salida()));
-        GTEST_SKIP() << "el diseño del ejemplo aún no tiene despiece";
+// One entity of a DXF file: its type, layer, text (Windows-1252 as written)
+// and the vertices of a polyline, cm.
+struct EntidadDxf {
+    std::string tipo, capa, texto;
+    std::vector<std::pair<double, double>> puntos;
+};
+
+// The entities of the ENTITIES section, read as group code / value pairs.
+std::vector<EntidadDxf> Entidades(const std::string& ruta) {
+    std::ifstream f(ruta, std::ios::binary);
+    std::vector<EntidadDxf> r;
+    std::string codigo, valor;
+    bool dentro = false;
+    while (std::getline(f, codigo) && std::getline(f, valor)) {
+        if (!valor.empty() && valor.back() == '\r') valor.pop_back();
+        const int c = std::stoi(codigo);
+        if (c == 2 && valor == "ENTITIES") dentro = true;
+        if (!dentro) continue;
+        if (c == 0) {
+            if (valor == "ENDSEC") break;
+            r.push_back({valor, {}, {}, {}});
+        } else if (!r.empty()) {
+            EntidadDxf& e = r.back();
+            if (c == 8) e.capa = valor;
+            if (c == 1) e.texto = valor;
+            if (c == 10) e.puntos.push_back({std::stod(valor), 0});
+            if (c == 20 && !e.puntos.empty()) e.puntos.back().second = std::stod(valor);
+        }
     }
-    ASSERT_EQ(e.estado, 0) << e.error;
-    EXPECT_EQ(e.salida, "Dibujo escrito en " + Salida() + "\n");
-    std::stringstream s;
-    s << std::ifstream(Salida(), std::ios::binary).rdbuf();
-    EXPECT_NE(s.str().find("$ACADVER\n  1\nAC1015\n"), std::string::npos);
-    EXPECT_NE(s.str().find("BARRAS"), std::string::npos);
+    return r;
+}
+
+// The drawing an example writes, read back: every bar of the schedule that
+// --calcular --json gives is a polyline of layer BARRAS from its start to its
+// end whose length with the hooks is the schedule's (to the cm it rounds up
+// to), with its label; every stirrup zone has its label "n Ø 3/8" @ s cm".
+TEST_F(DxfLote, ElDibujoDeLosEjemplosTieneSuDespiece) {
+    for (const char* nombre : {"viga_rectangular.kvx", "viga_t_vuelos.kvx", "viga_t_invertida.kvx"}) {
+        SCOPED_TRACE(nombre);
+        const Ejecucion e = Correr({"--dxf", Salida(), Ejemplo(nombre), "--estribo", "3/8"});
+        ASSERT_EQ(e.estado, 0) << e.error;
+        EXPECT_EQ(e.salida, "Dibujo escrito en " + Salida() + "\n");
+        std::stringstream s;
+        s << std::ifstream(Salida(), std::ios::binary).rdbuf();
+        EXPECT_NE(s.str().find("$ACADVER\n  1\nAC1015\n"), std::string::npos);
+
+        const auto j = nlohmann::json::parse(
+            Correr({"--calcular", Ejemplo(nombre), "--json", "--estribo", "3/8"}).salida);
+        ASSERT_FALSE(j["despiece"].empty());
+        const std::vector<EntidadDxf> entidades = Entidades(Salida());
+        std::vector<const EntidadDxf*> barras;
+        for (const EntidadDxf& x : entidades) {
+            if (x.tipo == "LWPOLYLINE" && x.capa == "BARRAS") barras.push_back(&x);
+        }
+        ASSERT_EQ(barras.size(), j["despiece"].size());
+        const auto tieneTexto = [&](const std::string& t) {
+            for (const EntidadDxf& x : entidades) {
+                if (x.tipo == "TEXT" && x.texto == t) return true;
+            }
+            return false;
+        };
+        const std::string fi = "\xD8";  // Ø in Windows-1252
+        for (std::size_t i = 0; i < barras.size(); ++i) {
+            const auto& b = j["despiece"][i];
+            const auto& p = barras[i]->puntos;
+            double largo = 0, menor = 1e9, mayor = -1e9;
+            for (std::size_t k = 0; k < p.size(); ++k) {
+                menor = std::min(menor, p[k].first);
+                mayor = std::max(mayor, p[k].first);
+                if (k) largo += std::hypot(p[k].first - p[k - 1].first, p[k].second - p[k - 1].second);
+            }
+            EXPECT_NEAR(menor, b["desde"].get<double>() * 100, 0.5) << b;
+            EXPECT_NEAR(mayor, b["hasta"].get<double>() * 100, 0.5) << b;
+            const double longitud = b["longitud"].get<double>() * 100;
+            EXPECT_TRUE(largo <= longitud + 0.01 && largo > longitud - 1.01) << largo << " " << b;
+            char l[16];
+            std::snprintf(l, sizeof l, "%.2f", b["longitud"].get<double>());
+            const std::string etiqueta = "(" + std::to_string(b["marca"].get<int>()) + ") " +
+                                         std::to_string(b["cantidad"].get<int>()) + " " + fi + " " +
+                                         b["diametro"].get<std::string>() + "\" L = " + l + " m";
+            EXPECT_TRUE(tieneTexto(etiqueta)) << etiqueta;
+        }
+        ASSERT_FALSE(j["estribos"].empty());
+        for (const auto& z : j["estribos"]) {
+            const std::string etiqueta = std::to_string(z["cantidad"].get<int>()) + " " + fi +
+                                         " 3/8\" @ " + std::to_string(z["separacion"].get<int>()) +
+                                         " cm";
+            EXPECT_TRUE(tieneTexto(etiqueta)) << etiqueta;
+        }
+        fs::remove(Salida());
+    }
 }
 
 }  // namespace

@@ -11,18 +11,20 @@ namespace korvex {
 
 namespace {
 
-// The pen colour of an AutoCAD colour index; 7 (white on a dark screen) is
-// drawn black on the white sheet, an index without a plain colour too.
+// The pen colour of an AutoCAD colour index on the white sheet: 7 (white on
+// a dark screen) and an index without a plain colour are drawn black, and
+// the light ones (yellow, green, cyan) a shade darker so that a dimension
+// or a stirrup stays legible on paper.
 QColor ColorAci(int indice) {
     switch (indice) {
         case 1:
             return {255, 0, 0};
         case 2:
-            return {255, 255, 0};
+            return {176, 140, 0};
         case 3:
-            return {0, 255, 0};
+            return {0, 150, 0};
         case 4:
-            return {0, 255, 255};
+            return {0, 150, 170};
         case 5:
             return {0, 0, 255};
         case 6:

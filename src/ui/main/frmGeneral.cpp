@@ -19,7 +19,6 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <type_traits>
 

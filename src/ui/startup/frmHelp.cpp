@@ -199,7 +199,13 @@ cálculo cuyo diseño tiene despiece y abre una ventana con el dibujo de la viga
 escala (barras con sus cortes y marcas, zonas de estribos y las secciones en los
 momentos máximos) y la planilla de barras: marca, cara, función, cantidad,
 diámetro, forma, abscisas de inicio y fin y longitud de cada barra, y al final
-los estribos con su longitud desarrollada. <b>Exportar DXF…</b> guarda el mismo
+los estribos con su longitud desarrollada. Dos barras de esquina y al menos un
+tercio del acero de cada cara corren de extremo a extremo; las demás se cortan
+donde las que siguen resisten el momento, prolongadas máx(d, 12 db), l<sub>d</sub>
+desde el momento máximo y, las superiores, máx(d, 12 db, ln/16) pasado el punto
+de inflexión y l<sub>d</sub> dentro del tramo sobre el apoyo de un voladizo; un
+corte en zona de tracción que no cumple la condición del cortante sigue hasta el
+extremo. <b>Exportar DXF…</b> guarda el mismo
 dibujo, en centímetros, para abrirlo en cualquier programa de CAD. Con despiece,
 el diagrama de momento muestra además, en naranja y con la etiqueta φMn, la
 resistencia de las barras presentes en cada punto: la de las barras inferiores
@@ -238,7 +244,10 @@ realizar los cálculos) escribe en un PDF de varias páginas todos los pasos
 del análisis y del diseño con los números del programa: los criterios de
 diseño que aplica y en qué se apartan de ACI 318-99, las reacciones extremas
 de cada apoyo con la carga viva alternada, la sección con las varillas
-propuestas en cada cara y la deflexión de cada zona con su límite; si el
+propuestas en cada cara, la parte <b>Armado y despiece</b> (las varillas que
+caben con su peralte real, φMn frente a Mu, el control de fisuración, l<sub>d</sub>,
+los cortes con sus artículos, las zonas de estribos, la planilla, φMn sobre el
+momento y el dibujo del armado) y la deflexión de cada zona con su límite; si el
 diseño falla, la memoria termina en esa comprobación y sigue con los avisos.
 El informe de una página dice además la zona que gobierna la deflexión y,
 sin la alternancia, el aviso de la carga viva alternada. El diálogo propone

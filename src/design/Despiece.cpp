@@ -76,6 +76,33 @@ void Ganchos(const ContextoDespiece& k, double ld, BarraDespiece& b) {
         b.ganchoHasta = static_cast<float>(pata);
 }
 
+// A cut bar that the rules of both its ends carry to the ends of the beam is
+// not cut: it runs, and joins the running bars of its size, layer and hooks
+// under one mark.
+void Reunir(std::vector<BarraDespiece>& barras) {
+    std::vector<BarraDespiece> r;
+    for (BarraDespiece b : barras) {
+        if (b.funcion == FuncionBarra::Corte && b.reglaDesde == ReglaExtremo::ExtremoViga &&
+            b.reglaHasta == ReglaExtremo::ExtremoViga) {
+            b.funcion = FuncionBarra::Corrida;
+            b.corteDesde = b.desde;
+            b.corteHasta = b.hasta;
+        }
+        const auto igual = std::find_if(r.begin(), r.end(), [&](const BarraDespiece& x) {
+            return x.funcion == FuncionBarra::Corrida && b.funcion == FuncionBarra::Corrida &&
+                   x.inferior == b.inferior && x.diametro == b.diametro && x.capa == b.capa &&
+                   x.desde == b.desde && x.hasta == b.hasta && x.ganchoDesde == b.ganchoDesde &&
+                   x.ganchoHasta == b.ganchoHasta;
+        });
+        if (igual != r.end()) {
+            igual->cantidad += b.cantidad;
+        } else {
+            r.push_back(b);
+        }
+    }
+    barras = std::move(r);
+}
+
 // The ends of a cut bar go outward to the whole cm, as the schedule gives them.
 void RedondearExtremos(const ContextoDespiece& k, BarraDespiece& b) {
     if (b.reglaDesde != ReglaExtremo::ExtremoViga)
@@ -201,6 +228,9 @@ DespieceViga CalcularDespiece(const ResultadoDiseno& r, const ResultadoAnalisis&
                     reglas.LongitudDesarrollo(fc, fy, static_cast<float>(Db(b.diametro)), !inferior)
                         .ld,
                     b);
+            }
+            Reunir(barras);
+            for (const BarraDespiece& b : barras) {
                 if (b.funcion == FuncionBarra::Corrida)
                     areaCorrida += b.cantidad * kAreaVarilla[static_cast<std::size_t>(b.diametro)];
             }

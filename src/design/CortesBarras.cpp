@@ -172,6 +172,8 @@ Extremo ExtremoCorte(const Corte& c, const Region& g, int fila, int dir) {
     }
 }
 
+}  // namespace
+
 BarraDespiece Barra(bool inferior, FuncionBarra f, const GrupoBarras& g) {
     BarraDespiece b;
     b.inferior = inferior;
@@ -181,8 +183,6 @@ BarraDespiece Barra(bool inferior, FuncionBarra f, const GrupoBarras& g) {
     b.capa = g.capa;
     return b;
 }
-
-}  // namespace
 
 double ExtensionCorte(const ContextoDespiece& k, double d, int fila) {
     return std::max(d, k.corte.diametrosExtension * Db(fila));

@@ -35,6 +35,10 @@ struct Reparto {
 };
 Reparto RepartirBarras(const std::vector<GrupoBarras>& barras, double fraccion);
 
+// A bar of the schedule of face `inferior` doing `f`, with the count,
+// diameter and layer of `g` (ends, hooks and mark not yet set).
+BarraDespiece Barra(bool inferior, FuncionBarra f, const GrupoBarras& g);
+
 // The share of a face's steel that runs from end to end: one third, one
 // quarter when both supports are continuous (a cantilever beyond each).
 double FraccionCorrida(const ContextoDespiece& k);

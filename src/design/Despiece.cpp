@@ -51,12 +51,7 @@ const char* NombreCara(bool inferior) {
 
 BarraDespiece DeExtremoAExtremo(const ContextoDespiece& k, bool inferior, FuncionBarra f,
                                 const GrupoBarras& g) {
-    BarraDespiece b;
-    b.inferior = inferior;
-    b.funcion = f;
-    b.cantidad = g.cantidad;
-    b.diametro = g.diametro;
-    b.capa = g.capa;
+    BarraDespiece b = Barra(inferior, f, g);
     b.desde = b.corteDesde = static_cast<float>(k.recubrimiento);
     b.hasta = b.corteHasta = static_cast<float>(k.L - k.recubrimiento);
     return b;
